@@ -1,0 +1,51 @@
+# Two commands on a fresh Debian machine:
+#   make run   builds what is needed and runs Clearwell under Wine (the demo)
+#   make test  builds both builds and runs every test
+# Everything that is missing is installed first (scripts/install-deps.sh).
+
+BUILD      := build
+TEST_PORT  := 18321
+CMAKE_GEN  := -G Ninja
+HOST_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc
+# The test build talks to the local test server instead of the maker's.
+TARGET_FLAGS := -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	-DCW_SERVER_URL=http://127.0.0.1:$(TEST_PORT) \
+	-DCW_CONNECTION_TEST_URL=http://127.0.0.1:$(TEST_PORT)/ \
+	-DCW_RELAY_WAIT_SCALE=0
+FUZZ_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
+	-DCW_FUZZ=ON
+
+.PHONY: all deps host target test run fuzz bench format clean
+
+all: host target
+
+deps:
+	@scripts/install-deps.sh
+
+host: deps
+	@cmake -S . -B $(BUILD)/host $(CMAKE_GEN) $(HOST_FLAGS) >/dev/null
+	@cmake --build $(BUILD)/host
+
+target: deps
+	@cmake -S . -B $(BUILD)/target $(CMAKE_GEN) $(TARGET_FLAGS) >/dev/null
+	@cmake --build $(BUILD)/target
+
+test: host target
+	@python3 scripts/run-tests.py
+
+run: target
+	@scripts/run.sh
+
+fuzz: deps
+	@cmake -S . -B $(BUILD)/fuzz $(CMAKE_GEN) $(FUZZ_FLAGS) >/dev/null
+	@cmake --build $(BUILD)/fuzz
+	@scripts/run-fuzz.sh $(BUILD)/fuzz
+
+bench: target
+	@scripts/run-bench.sh
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD)

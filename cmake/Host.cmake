@@ -1,0 +1,30 @@
+# Host build: feature modules and their tests, natively, with AddressSanitizer and UBSan.
+
+set(CW_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+if(CW_FUZZ)
+    list(APPEND CW_SANITIZE -fsanitize=fuzzer-no-link)
+endif()
+foreach(lib clearwell_core clearwell_fakes)
+    target_compile_options(${lib} PRIVATE ${CW_SANITIZE} -g)
+    target_link_options(${lib} PUBLIC ${CW_SANITIZE})
+endforeach()
+
+if(CW_FUZZ)
+    file(GLOB CW_FUZZ_SOURCES CONFIGURE_DEPENDS fuzz/*.cpp)
+    foreach(src ${CW_FUZZ_SOURCES})
+        get_filename_component(name ${src} NAME_WE)
+        add_executable(${name} ${src})
+        target_compile_options(${name} PRIVATE ${CW_SANITIZE} -fsanitize=fuzzer -g)
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+        target_link_libraries(${name} PRIVATE clearwell_fakes)
+    endforeach()
+    return()
+endif()
+
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB_RECURSE CW_HOST_TESTS CONFIGURE_DEPENDS tests/host/*.cpp tests/contract/*.cpp)
+add_executable(host_tests ${CW_HOST_TESTS})
+target_compile_options(host_tests PRIVATE ${CW_WARNINGS} ${CW_SANITIZE} -g)
+target_link_libraries(host_tests PRIVATE clearwell_fakes GTest::gtest_main)
+add_test(NAME host_tests COMMAND host_tests)

@@ -1,0 +1,41 @@
+# Target build: the 32-bit Windows program, its Win32 platform layer and the tests that run
+# under Wine.
+
+set(CW_STATIC -static -static-libgcc -static-libstdc++)
+# Old systems load only executables whose header asks for subsystem version 4.0.
+set(CW_PE_VERSION -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
+                  -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+set(CW_WIN32_LIBS wininet comctl32 comdlg32 shfolder shell32 shlwapi ole32 oleaut32 uuid user32 gdi32
+                  advapi32 kernel32)
+
+# The Win32 platform layer and the views; WinMain.cpp alone makes the executable.
+file(GLOB_RECURSE CW_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp src/app/win32/*.cpp)
+list(FILTER CW_WIN32_SOURCES EXCLUDE REGEX "/WinMain\\.cpp$")
+add_library(clearwell_win32 STATIC ${CW_WIN32_SOURCES})
+target_link_libraries(clearwell_win32 PUBLIC clearwell_core ${CW_WIN32_LIBS})
+target_compile_options(clearwell_win32 PRIVATE ${CW_WARNINGS})
+
+file(GLOB CW_RESOURCES CONFIGURE_DEPENDS resources/*.rc)
+add_executable(Clearwell WIN32 src/app/win32/WinMain.cpp ${CW_RESOURCES})
+target_link_libraries(Clearwell PRIVATE clearwell_win32)
+target_compile_options(Clearwell PRIVATE ${CW_WARNINGS})
+target_link_options(Clearwell PRIVATE ${CW_STATIC} ${CW_PE_VERSION})
+
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB_RECURSE CW_TARGET_TESTS CONFIGURE_DEPENDS tests/target/*.cpp tests/contract/*.cpp)
+add_executable(target_tests ${CW_TARGET_TESTS})
+target_compile_options(target_tests PRIVATE ${CW_WARNINGS})
+target_link_libraries(target_tests PRIVATE clearwell_win32 clearwell_fakes GTest::gtest_main)
+target_link_options(target_tests PRIVATE ${CW_STATIC})
+add_test(NAME target_tests COMMAND target_tests)
+
+# Small Windows programs the tests start: the GUI driver and helpers.
+file(GLOB CW_GUI_PROGRAMS CONFIGURE_DEPENDS tests/gui/programs/*.cpp)
+foreach(src ${CW_GUI_PROGRAMS})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE clearwell_win32)
+    target_compile_options(${name} PRIVATE ${CW_WARNINGS})
+    target_link_options(${name} PRIVATE ${CW_STATIC})
+endforeach()

@@ -1,0 +1,154 @@
+#!/usr/bin/env python3
+"""Runs every test of both builds and prints one summary line 'N passed, N failed'.
+
+Host tests run natively. Target tests (every build/target/*_tests.exe) run under Wine in a
+fresh, isolated prefix (scripts/wine-env.sh), on a private Xvfb display, next to a local
+HTTP server on 127.0.0.1. The import gate of Clearwell.exe counts as one test.
+"""
+import json
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+BUILD = os.path.join(ROOT, "build")
+RESULTS = os.path.join(BUILD, "results")
+HTTP_PORT = int(os.environ.get("CW_TEST_HTTP_PORT", "18321"))
+DISPLAY = os.environ.get("CW_TEST_DISPLAY", ":97")
+
+
+def log(msg):
+    print(msg, flush=True)
+
+
+def gtest_counts(json_path):
+    """(passed, failed, failed names) from a GoogleTest JSON report."""
+    with open(json_path, encoding="utf-8", errors="replace") as f:
+        report = json.load(f)
+    passed, failed, names = 0, 0, []
+    for suite in report.get("testsuites", []):
+        for case in suite.get("testsuite", []):
+            if case.get("status") != "RUN" or case.get("result") == "SKIPPED":
+                continue
+            if case.get("failures"):
+                failed += 1
+                names.append(f"{suite['name']}.{case['name']}")
+            else:
+                passed += 1
+    return passed, failed, names
+
+
+def wine_env(name):
+    """The environment of scripts/wine-env.sh for a fresh prefix called name."""
+    wine_dir = os.path.join(BUILD, "wine", name)
+    shutil.rmtree(wine_dir, ignore_errors=True)
+    script = f'. "{ROOT}/scripts/wine-env.sh" "{name}" && cw_wine_prefix && env -0'
+    out = subprocess.run(["bash", "-c", script], check=True, capture_output=True).stdout
+    env = dict(item.split("=", 1) for item in out.decode().split("\0") if "=" in item)
+    env["DISPLAY"] = DISPLAY
+    env["CW_TEST_HTTP_PORT"] = str(HTTP_PORT)
+    return env
+
+
+def start_background(cmd, **kw):
+    return subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            start_new_session=True, **kw)
+
+
+def stop(proc):
+    if proc and proc.poll() is None:
+        os.killpg(proc.pid, signal.SIGTERM)
+        try:
+            proc.wait(5)
+        except subprocess.TimeoutExpired:
+            os.killpg(proc.pid, signal.SIGKILL)
+
+
+def run_host():
+    exe = os.path.join(BUILD, "host", "host_tests")
+    out = os.path.join(RESULTS, "host.json")
+    log("== host tests")
+    proc = subprocess.run([exe, "--gtest_brief=1", f"--gtest_output=json:{out}"], timeout=1200)
+    if not os.path.exists(out):
+        return 0, 1, ["host_tests (crashed, exit %d)" % proc.returncode]
+    p, f, names = gtest_counts(out)
+    if proc.returncode != 0 and f == 0:
+        f, names = 1, [f"host_tests exited with {proc.returncode}"]
+    return p, f, names
+
+
+def run_target(exe_name):
+    """Runs one target test program in a fresh prefix, copied into C:\\cwtest."""
+    name = exe_name[:-len(".exe")]
+    env = wine_env(name)
+    drive_c = os.path.join(env["WINEPREFIX"], "drive_c")
+    dest = os.path.join(drive_c, "cwtest")
+    os.makedirs(dest, exist_ok=True)
+    for f in os.listdir(os.path.join(BUILD, "target")):
+        if f.endswith(".exe") or f.endswith(".ico"):
+            shutil.copy2(os.path.join(BUILD, "target", f), dest)
+    log(f"== {exe_name} (Wine)")
+    cmd = ["wine", f"C:\\cwtest\\{exe_name}", "--gtest_brief=1",
+           f"--gtest_output=json:C:\\cwtest\\results.json"]
+    try:
+        proc = subprocess.run(cmd, env=env, cwd=dest, timeout=1500)
+        code = proc.returncode
+    except subprocess.TimeoutExpired:
+        code = "timeout"
+    subprocess.run(["wineserver", "-k"], env=env, stderr=subprocess.DEVNULL)
+    result = os.path.join(dest, "results.json")
+    if not os.path.exists(result):
+        return 0, 1, [f"{exe_name} (no result, exit {code})"]
+    shutil.copy2(result, os.path.join(RESULTS, f"{name}.json"))
+    p, f, names = gtest_counts(result)
+    if code != 0 and f == 0:
+        f, names = 1, [f"{exe_name} exited with {code}"]
+    return p, f, names
+
+
+def run_import_gate():
+    log("== import gate")
+    proc = subprocess.run([sys.executable, os.path.join(ROOT, "scripts", "check-imports.py"),
+                           os.path.join(BUILD, "target", "Clearwell.exe"),
+                           os.path.join(ROOT, "compat", "xp-imports.txt")])
+    return (1, 0, []) if proc.returncode == 0 else (0, 1, ["import gate"])
+
+
+def main():
+    started = time.time()
+    os.makedirs(RESULTS, exist_ok=True)
+    totals = [0, 0]
+    failures = []
+
+    def add(result):
+        totals[0] += result[0]
+        totals[1] += result[1]
+        failures.extend(result[2])
+
+    add(run_host())
+    add(run_import_gate())
+    xvfb = start_background(["Xvfb", DISPLAY, "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
+    server = start_background([sys.executable, os.path.join(ROOT, "tests", "http", "server.py"),
+                               "--port", str(HTTP_PORT)])
+    time.sleep(1)
+    try:
+        exes = sorted(f for f in os.listdir(os.path.join(BUILD, "target"))
+                      if f.endswith("_tests.exe"))
+        for exe in exes:
+            add(run_target(exe))
+    finally:
+        stop(server)
+        stop(xvfb)
+
+    for name in failures:
+        log(f"FAILED: {name}")
+    log(f"make test took {time.time() - started:.0f} s")
+    log(f"{totals[0]} passed, {totals[1]} failed")
+    return 1 if totals[1] else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,54 @@
+# Sourced by every script that starts a Windows program under Wine. Sets up an isolated
+# environment inside the build tree: a throw-away prefix, a throw-away HOME (Wine's Recycle
+# Bin is $XDG_DATA_HOME/Trash and its Desktop and Documents are links into $HOME), no Z:
+# drive, and no messages from Wine.
+#   CW_WINE_DIR  folder holding the prefix and the home (default: build/wine/<name>)
+# Usage: . scripts/wine-env.sh <name>
+
+cw_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cw_name=${1:-default}
+export CW_WINE_DIR=${CW_WINE_DIR:-$cw_root/build/wine/$cw_name}
+export WINEPREFIX=$CW_WINE_DIR/prefix
+export HOME=$CW_WINE_DIR/home
+export XDG_DATA_HOME=$HOME/.local/share
+export XDG_CONFIG_HOME=$HOME/.config
+export XDG_CACHE_HOME=$HOME/.cache
+export WINEARCH=win32
+export WINEDEBUG=-all
+# No Mono or Gecko installer prompts, and no menu entries written for the desktop.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+unset DISPLAY_WINE_SET
+mkdir -p "$HOME" "$XDG_DATA_HOME"
+
+# Creates the prefix from the shared template (made once per build tree), then cuts every
+# path out to the host: Z: goes, and the shell folders that Wine links to $HOME become real
+# folders inside the prefix.
+cw_wine_prefix() {
+    local template=$cw_root/build/wine/template
+    if [ ! -f "$template/prefix/system.reg" ]; then
+        rm -rf "$template"
+        mkdir -p "$template/home"
+        (
+            export WINEPREFIX=$template/prefix HOME=$template/home
+            export XDG_DATA_HOME=$template/home/.local/share
+            wineboot -i >/dev/null 2>&1
+            wineserver -w
+        )
+        rm -f "$template/prefix/dosdevices/z:"
+        local user
+        for user in "$template"/prefix/drive_c/users/*/; do
+            local f
+            for f in Desktop Documents Downloads Music Pictures Videos Templates; do
+                if [ -L "$user$f" ]; then rm -f "$user$f"; mkdir -p "$user$f"; fi
+            done
+        done
+    fi
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$(dirname "$WINEPREFIX")"
+        cp -a "$template/prefix" "$WINEPREFIX"
+    fi
+}
+
+# The folder on the C: drive of the prefix, as a Unix path.
+cw_drive_c() { echo "$WINEPREFIX/drive_c"; }

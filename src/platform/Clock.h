@@ -1,0 +1,26 @@
+#pragma once
+// Local date and time and the millisecond tick count.
+
+#include <cstdint>
+
+namespace cw {
+
+struct LocalTime {
+    int year = 1970;
+    int month = 1;      // 1..12
+    int day = 1;        // 1..31
+    int dayOfWeek = 4;  // 0 = Sunday .. 6 = Saturday
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int millisecond = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual LocalTime Now() = 0;
+    virtual std::uint32_t TickCount() = 0;
+};
+
+}  // namespace cw

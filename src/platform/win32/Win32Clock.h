@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+namespace cw::win32 {
+
+class Win32Clock : public Clock {
+public:
+    LocalTime Now() override;
+    std::uint32_t TickCount() override;
+};
+
+}  // namespace cw::win32

@@ -1,0 +1,158 @@
+#include "platform/win32/Win32FileSystem.h"
+
+#include "platform/win32/Handles.h"
+
+namespace cw::win32 {
+
+namespace {
+
+FileTime ToFileTime(const FILETIME& t) {
+    return (static_cast<FileTime>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+}
+
+class Win32File : public File {
+public:
+    explicit Win32File(FileHandle handle) : handle_(std::move(handle)) {}
+
+    long Read(void* buffer, std::uint32_t size, std::uint32_t& read) override {
+        DWORD n = 0;
+        BOOL ok = ReadFile(handle_.get(), buffer, size, &n, nullptr);
+        read = n;
+        return ok ? ERROR_SUCCESS : static_cast<long>(GetLastError());
+    }
+    long Write(const void* buffer, std::uint32_t size) override {
+        DWORD n = 0;
+        if (!WriteFile(handle_.get(), buffer, size, &n, nullptr)) {
+            return static_cast<long>(GetLastError());
+        }
+        return n == size ? ERROR_SUCCESS : ERROR_DISK_FULL;
+    }
+    long Flush() override {
+        return FlushFileBuffers(handle_.get()) ? ERROR_SUCCESS : static_cast<long>(GetLastError());
+    }
+    long Size(std::uint64_t& size) override {
+        DWORD high = 0;
+        DWORD low = GetFileSize(handle_.get(), &high);
+        if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
+            return static_cast<long>(GetLastError());
+        }
+        size = (static_cast<std::uint64_t>(high) << 32) | low;
+        return ERROR_SUCCESS;
+    }
+    long Seek(std::uint64_t offset) override {
+        LONG high = static_cast<LONG>(offset >> 32);
+        DWORD low = SetFilePointer(handle_.get(), static_cast<LONG>(offset & 0xFFFFFFFFu), &high,
+                                   FILE_BEGIN);
+        if (low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) {
+            return static_cast<long>(GetLastError());
+        }
+        return ERROR_SUCCESS;
+    }
+
+private:
+    FileHandle handle_;
+};
+
+long LastError(BOOL ok) { return ok ? ERROR_SUCCESS : static_cast<long>(GetLastError()); }
+
+}  // namespace
+
+long Win32FileSystem::Find(const std::string& pattern,
+                           const std::function<bool(const FindData&)>& visit) {
+    WIN32_FIND_DATAA data;
+    FindHandle find(FindFirstFileA(pattern.c_str(), &data));
+    if (!find) return static_cast<long>(GetLastError());
+    do {
+        FindData entry;
+        entry.name = data.cFileName;
+        entry.attributes = data.dwFileAttributes;
+        entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        entry.creationTime = ToFileTime(data.ftCreationTime);
+        entry.lastWriteTime = ToFileTime(data.ftLastWriteTime);
+        if (!visit(entry)) break;
+    } while (FindNextFileA(find.get(), &data));
+    return ERROR_SUCCESS;
+}
+
+std::uint32_t Win32FileSystem::GetAttributes(const std::string& path) {
+    return GetFileAttributesA(path.c_str());
+}
+
+long Win32FileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
+    return LastError(SetFileAttributesA(path.c_str(), attributes));
+}
+
+long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_ptr<File>& file) {
+    DWORD access = GENERIC_READ, share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    DWORD disposition = OPEN_EXISTING;
+    switch (mode) {
+        case OpenMode::Read: break;
+        case OpenMode::ReadWrite: access = GENERIC_READ | GENERIC_WRITE; break;
+        case OpenMode::Write:
+        case OpenMode::Append: access = GENERIC_WRITE; break;
+        case OpenMode::CreateAlways:
+            access = GENERIC_WRITE;
+            disposition = CREATE_ALWAYS;
+            break;
+        case OpenMode::CreateNew:
+            access = GENERIC_WRITE;
+            disposition = CREATE_NEW;
+            break;
+    }
+    FileHandle handle(CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle) return static_cast<long>(GetLastError());
+    if (mode == OpenMode::Append &&
+        SetFilePointer(handle.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
+        GetLastError() != NO_ERROR) {
+        return static_cast<long>(GetLastError());
+    }
+    file = std::make_unique<Win32File>(std::move(handle));
+    return ERROR_SUCCESS;
+}
+
+long Win32FileSystem::Delete(const std::string& path) {
+    return LastError(DeleteFileA(path.c_str()));
+}
+
+long Win32FileSystem::CreateFolder(const std::string& path) {
+    return LastError(CreateDirectoryA(path.c_str(), nullptr));
+}
+
+long Win32FileSystem::RemoveFolder(const std::string& path) {
+    return LastError(RemoveDirectoryA(path.c_str()));
+}
+
+long Win32FileSystem::Move(const std::string& from, const std::string& to,
+                               std::uint32_t flags) {
+    return LastError(MoveFileExA(from.c_str(), to.empty() ? nullptr : to.c_str(), flags));
+}
+
+long Win32FileSystem::Copy(const std::string& from, const std::string& to,
+                               bool failIfExists) {
+    return LastError(CopyFileA(from.c_str(), to.c_str(), failIfExists));
+}
+
+std::string Win32FileSystem::LongPath(const std::string& path) {
+    using Fn = DWORD(WINAPI*)(LPCSTR, LPSTR, DWORD);
+    static Fn getLongPathName = LookupProc<Fn>("kernel32.dll", "GetLongPathNameA");
+    if (!getLongPathName) return path;
+    std::string buffer(MAX_PATH, '\0');
+    DWORD n = getLongPathName(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n > buffer.size()) {
+        buffer.resize(n);
+        n = getLongPathName(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    }
+    if (n == 0 || n >= buffer.size()) return path;
+    buffer.resize(n);
+    return buffer;
+}
+
+std::string Win32FileSystem::TempPath() {
+    char buffer[256] = {};
+    DWORD n = GetTempPathA(255, buffer);
+    if (n == 0 || n > 255) return "";
+    return std::string(buffer);
+}
+
+}  // namespace cw::win32

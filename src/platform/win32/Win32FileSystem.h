@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace cw::win32 {
+
+class Win32FileSystem : public FileSystem {
+public:
+    long Find(const std::string& pattern,
+              const std::function<bool(const FindData&)>& visit) override;
+    std::uint32_t GetAttributes(const std::string& path) override;
+    long SetAttributes(const std::string& path, std::uint32_t attributes) override;
+    long Open(const std::string& path, OpenMode mode, std::unique_ptr<File>& file) override;
+    long Delete(const std::string& path) override;
+    long CreateFolder(const std::string& path) override;
+    long RemoveFolder(const std::string& path) override;
+    long Move(const std::string& from, const std::string& to, std::uint32_t flags) override;
+    long Copy(const std::string& from, const std::string& to, bool failIfExists) override;
+    std::string LongPath(const std::string& path) override;
+    std::string TempPath() override;
+};
+
+}  // namespace cw::win32

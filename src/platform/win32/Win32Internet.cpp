@@ -1,0 +1,78 @@
+#include "platform/win32/Win32Internet.h"
+
+#include <condition_variable>
+#include <thread>
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32Transfer.h"
+
+namespace cw::win32 {
+
+namespace {
+
+// State shared by the probe and its worker; whoever finishes last frees it.
+struct Probe {
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    bool opened = false;
+    HINTERNET session = nullptr;
+};
+
+void RunProbe(const std::shared_ptr<Probe>& probe, const std::string& url,
+              const std::string& agent, DWORD timeoutMs) {
+    HINTERNET session = InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr,
+                                      nullptr, 0);
+    {
+        std::lock_guard<std::mutex> lock(probe->mutex);
+        probe->session = session;
+    }
+    bool opened = false;
+    if (session) {
+        InternetSetOptionA(session, INTERNET_OPTION_CONNECT_TIMEOUT, &timeoutMs, sizeof timeoutMs);
+        InternetSetOptionA(session, INTERNET_OPTION_RECEIVE_TIMEOUT, &timeoutMs, sizeof timeoutMs);
+        InternetSetOptionA(session, INTERNET_OPTION_SEND_TIMEOUT, &timeoutMs, sizeof timeoutMs);
+        const DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
+                            INTERNET_FLAG_KEEP_CONNECTION;  // 0x84400000
+        HINTERNET handle = InternetOpenUrlA(session, url.c_str(), nullptr, 0, flags, 0);
+        opened = handle != nullptr;
+        if (handle) InternetCloseHandle(handle);
+    }
+    std::lock_guard<std::mutex> lock(probe->mutex);
+    if (probe->session) InternetCloseHandle(probe->session);
+    probe->session = nullptr;
+    probe->opened = opened;
+    probe->done = true;
+    probe->finished.notify_all();
+}
+
+}  // namespace
+
+bool Win32Internet::GetConnectedState(std::uint32_t& flags) {
+    DWORD f = 0;
+    BOOL connected = InternetGetConnectedState(&f, 0);
+    flags = f;
+    return connected != FALSE;
+}
+
+bool Win32Internet::ProbeUrl(const std::string& url, const std::string& agent,
+                             std::uint32_t timeoutMs) {
+    auto probe = std::make_shared<Probe>();
+    std::thread([probe, url, agent, timeoutMs] { RunProbe(probe, url, agent, timeoutMs); })
+        .detach();
+    std::unique_lock<std::mutex> lock(probe->mutex);
+    // WinINet may not honour its timeout options everywhere; the wait here is the bound.
+    if (probe->finished.wait_for(lock, std::chrono::milliseconds(timeoutMs + 250),
+                                 [&] { return probe->done; })) {
+        return probe->opened;
+    }
+    if (probe->session) InternetCloseHandle(probe->session);
+    probe->session = nullptr;
+    return false;
+}
+
+std::unique_ptr<Transfer> Win32Internet::CreateTransfer(const std::string& agent) {
+    return std::make_unique<Win32Transfer>(agent);
+}
+
+}  // namespace cw::win32

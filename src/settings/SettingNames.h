@@ -1,0 +1,75 @@
+#pragma once
+// Registry places and value names of the program's own settings, and the other keys it
+// reads or writes through the settings store.
+
+#include <array>
+
+#include "platform/Registry.h"
+
+namespace cw::settings {
+
+inline constexpr RootKey kSettingsRoot = kHkeyCurrentUser;
+inline constexpr const char kSettingsKey[] = "SOFTWARE\\Halvane\\Clearwell";
+
+// Scheduled folder shredder.
+inline constexpr const char kShredFolder[] = "ShredFolder";
+inline constexpr const char kShredFolderHour[] = "ShredFolderHour";
+inline constexpr const char kShredFolderMinute[] = "ShredFolderMinute";
+
+// The 22 cleaning selections, in the order the main window loads and saves them.
+inline constexpr std::array<const char*, 22> kCleaningBoxes = {
+    "chkAutoComplete", "chkInternetHistory", "chkUrls",        "chkIECache",
+    "chkCookies",      "chkClearIndexDAT",   "chkDocuments",   "chkRunMenu",
+    "chkTemp",         "chkRecBin",          "chkFindFiles",   "chkFindComputers",
+    "chkPrinterPorts", "chkWzip1",           "chkWzip2",       "chkVb",
+    "chkWordPad",      "chkPbrush",          "chkMediaPlayer", "NetScape1",
+    "netscape2",       "netscape3"};
+
+inline constexpr const char kAutoCheck[] = "AutoCheck";
+inline constexpr const char kRunOnExit[] = "RunOnExit";
+inline constexpr const char kHourlyFrequency[] = "HourlyFrequency";
+inline constexpr const char kHourlyScheduleCloseBrowser[] = "HourlyScheduleCloseBrowser";
+inline constexpr const char kDailyScheduleTime[] = "DailyScheduleTime";
+inline constexpr const char kDailyScheduleCloseBrowser[] = "DailyScheduleCloseBrowser";
+inline constexpr const char kWeeklyScheduleDay[] = "WeeklyScheduleDay";
+inline constexpr const char kWeeklyScheduleTime[] = "WeeklyScheduleTime";
+inline constexpr const char kWeeklyScheduleCloseBrowser[] = "WeeklyScheduleCloseBrowser";
+
+// Internet Explorer's home page, and the program's lock flag beside it.
+inline constexpr const char kIEMainKey[] = "Software\\Microsoft\\Internet Explorer\\Main";
+inline constexpr const char kStartPage[] = "Start Page";
+inline constexpr const char kLock[] = "Lock";
+
+// Start with Windows.
+inline constexpr const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr const char kRunValue[] = "Clearwell";
+
+// The updater's key (machine-wide).
+inline constexpr RootKey kUpdateRoot = kHkeyLocalMachine;
+inline constexpr const char kUpdateKey[] = "Software\\Microsoft\\ClearMem";
+inline constexpr const char kUpdateVer[] = "ver";
+inline constexpr const char kUpdateApp[] = "App";
+inline constexpr const char kUpdateUp[] = "Up";
+inline constexpr const char kUpdateDonReq[] = "donreq";
+
+// Written after the Internet Explorer cookies were cleaned by hand.
+inline constexpr const char kMarkerKey[] = "Software\\Microsoft\\Tolvex";
+inline constexpr const char kMarkerValue[] = "cookies";
+
+// Internet Explorer's toolbar button for the program.
+inline constexpr const char kBrowserButtonKey[] =
+    "Software\\Microsoft\\Internet Explorer\\Extensions\\"
+    "{ECC5777A-6E88-BFCE-13CE-81F134789E7B}";
+
+// Where the Netscape and Mozilla profiles are found.
+inline constexpr const char kShellFoldersKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+inline constexpr const char kNetscapeBiffKey[] = "Software\\Netscape\\Netscape Navigator\\biff";
+inline constexpr const char kNetscapeMainKey[] = "Software\\Netscape\\Netscape Navigator\\Main";
+
+// The per-user application-settings area: one subkey per application and section.
+inline constexpr const char kAppSettingsArea[] = "Software\\VB and VBA Program Settings";
+inline constexpr const char kAppName[] = "Clearwell";
+inline constexpr const char kInstallSection[] = "Install";
+
+}  // namespace cw::settings

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+namespace cw::fakes {
+
+// A clock that stands still until the test moves it. The tick count advances with it.
+class FakeClock : public Clock {
+public:
+    LocalTime Now() override { return now_; }
+    std::uint32_t TickCount() override { return ticks_; }
+
+    void Set(const LocalTime& t) { now_ = t; }
+    void Set(int year, int month, int day, int hour, int minute, int second = 0);
+    void AdvanceMs(std::uint32_t ms);
+
+private:
+    LocalTime now_;
+    std::uint32_t ticks_ = 1000;
+    std::uint32_t msInSecond_ = 0;
+};
+
+}  // namespace cw::fakes

@@ -1,0 +1,40 @@
+#pragma once
+// Scripted message boxes and common dialogs; records what was shown.
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Dialogs.h"
+
+namespace cw::fakes {
+
+struct ShownMessage {
+    std::string prompt;
+    int buttons = 0;
+    std::string title;
+};
+
+class FakeDialogs : public ui::Dialogs {
+public:
+    int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
+    std::string OpenFiles(std::size_t bufferChars) override;
+    std::string BrowseForFolder(const std::string& title, const ui::FolderRef& root,
+                                const ui::FolderRef& initialSelection) override;
+    void DoEvents() override;
+    void SetWaitCursor(bool wait) override { waitCursor.push_back(wait); }
+
+    // Answers for the next message boxes, in order; when none is queued, OK or Yes.
+    std::deque<int> answers;
+    std::vector<ShownMessage> shown;
+    std::deque<std::string> openFilesResults;
+    std::deque<std::string> browseResults;
+    std::vector<std::string> browseTitles;
+    std::vector<bool> waitCursor;
+    int doEventsCalls = 0;
+    // Runs inside DoEvents, as a timer tick or a click would.
+    std::function<void()> onDoEvents;
+};
+
+}  // namespace cw::fakes

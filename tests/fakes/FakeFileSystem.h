@@ -1,0 +1,83 @@
+#pragma once
+// An in-memory file system with Windows rules as Wine shows them: drive-letter paths,
+// names that compare without regard to case, FindFirstFileA's wildcard matching (long names
+// and the short-name extension), read-only, hidden and system attributes, files that are in
+// use, and folder links that behave as Wine's Unix symbolic links do: the file functions
+// follow them, and removing a link as a folder removes the folder it points to.
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace cw::fakes {
+
+class FakeFileSystem : public FileSystem {
+public:
+    FakeFileSystem();
+    ~FakeFileSystem() override;
+
+    long Find(const std::string& pattern,
+              const std::function<bool(const FindData&)>& visit) override;
+    std::uint32_t GetAttributes(const std::string& path) override;
+    long SetAttributes(const std::string& path, std::uint32_t attributes) override;
+    long Open(const std::string& path, OpenMode mode, std::unique_ptr<File>& file) override;
+    long Delete(const std::string& path) override;
+    long CreateFolder(const std::string& path) override;
+    long RemoveFolder(const std::string& path) override;
+    long Move(const std::string& from, const std::string& to, std::uint32_t flags) override;
+    long Copy(const std::string& from, const std::string& to, bool failIfExists) override;
+    std::string LongPath(const std::string& path) override { return path; }
+    std::string TempPath() override { return tempPath_; }
+
+    // Test helpers. Paths are created with every missing parent folder.
+    void AddDirectory(const std::string& path, std::uint32_t attributes = kAttrDirectory);
+    void AddFile(const std::string& path, const std::string& content = "",
+                 std::uint32_t attributes = kAttrArchive);
+    // A folder link at linkPath that points to the folder target.
+    void AddLink(const std::string& linkPath, const std::string& target);
+    // The file cannot be opened or deleted, as if another program held it open.
+    void Lock(const std::string& path, bool locked = true);
+    bool Exists(const std::string& path);
+    bool IsDirectory(const std::string& path);
+    std::string Content(const std::string& path);
+    void SetTempPath(const std::string& path) { tempPath_ = path; }
+    // Creation time given to entries made from now on.
+    void SetNow(FileTime now) { now_ = now; }
+    void SetCreationTime(const std::string& path, FileTime time);
+    // Paths registered for deletion at restart, in order.
+    const std::vector<std::string>& PendingDeletes() const { return pendingDeletes_; }
+    // Every entry as "path|attributes|content", sorted; links are listed, not followed.
+    std::vector<std::string> Snapshot() const;
+    // Every write call made to files, in order, as (path, bytes written).
+    const std::vector<std::pair<std::string, std::size_t>>& Writes() const { return writes_; }
+
+    struct Node;
+
+private:
+    Node* Resolve(const std::vector<std::string>& parts, bool followLast);
+    Node* Resolve(const std::string& path, bool followLast = true);
+    Node* Parent(const std::string& path, std::string& leaf);
+    Node* MakeDirs(const std::string& path);
+    void SnapshotNode(const Node& node, const std::string& path,
+                      std::vector<std::string>& out) const;
+    void RecordWrite(const std::string& path, std::size_t bytes) { writes_.emplace_back(path, bytes); }
+
+    std::unique_ptr<Node> root_;  // children are drives ("C:")
+    std::string tempPath_ = "C:\\Temp\\";
+    FileTime now_ = 0;
+    std::vector<std::string> pendingDeletes_;
+    std::vector<std::pair<std::string, std::size_t>> writes_;
+    friend class FakeFile;
+};
+
+// Whether a name matches a search mask as FindFirstFileA matches it: * and ?, trailing dots
+// and stars of the mask ignored at the end of the name; a name that is not a valid 8.3
+// name also matches through its short name's extension (the first three characters of its
+// extension).
+bool MatchesFindMask(const std::string& name, const std::string& mask);
+
+}  // namespace cw::fakes

@@ -1,0 +1,207 @@
+#include "fakes/FakeRegistry.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+#include "text/Ansi.h"
+
+namespace cw::fakes {
+
+namespace {
+
+std::vector<std::string> SplitKey(const std::string& subkey) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (char c : subkey) {
+        if (c == '\\') {
+            if (!part.empty()) parts.push_back(part);
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.empty()) parts.push_back(part);
+    return parts;
+}
+
+}  // namespace
+
+FakeRegistry::FakeRegistry() {
+    for (RootKey root : {kHkeyClassesRoot, kHkeyCurrentUser, kHkeyLocalMachine, kHkeyUsers}) {
+        roots_[root] = std::make_unique<Key>();
+    }
+}
+
+FakeRegistry::Key* FakeRegistry::Find(RootKey root, const std::string& subkey) {
+    auto it = roots_.find(root);
+    if (it == roots_.end()) return nullptr;
+    Key* key = it->second.get();
+    for (const std::string& part : SplitKey(subkey)) {
+        Key* next = nullptr;
+        for (auto& child : key->subkeys) {
+            if (text::EqualsNoCase(child->name, part)) next = child.get();
+        }
+        if (!next) return nullptr;
+        key = next;
+    }
+    return key;
+}
+
+FakeRegistry::Key* FakeRegistry::Create(RootKey root, const std::string& subkey) {
+    auto it = roots_.find(root);
+    if (it == roots_.end()) return nullptr;
+    Key* key = it->second.get();
+    for (const std::string& part : SplitKey(subkey)) {
+        Key* next = nullptr;
+        for (auto& child : key->subkeys) {
+            if (text::EqualsNoCase(child->name, part)) next = child.get();
+        }
+        if (!next) {
+            key->subkeys.push_back(std::make_unique<Key>());
+            next = key->subkeys.back().get();
+            next->name = part;
+        }
+        key = next;
+    }
+    return key;
+}
+
+bool FakeRegistry::WriteDenied(RootKey root, const std::string& subkey) const {
+    for (const auto& [deniedRoot, deniedKey] : denied_) {
+        if (deniedRoot == root && text::StartsWithNoCase(subkey, deniedKey)) return true;
+    }
+    return false;
+}
+
+long FakeRegistry::QueryValue(RootKey root, const std::string& subkey, const std::string& name,
+                              RegValue& value) {
+    Key* key = Find(root, subkey);
+    if (!key) return kErrorFileNotFound;
+    for (auto& [valueName, stored] : key->values) {
+        if (text::EqualsNoCase(valueName, name)) {
+            value = stored;
+            return kErrorSuccess;
+        }
+    }
+    return kErrorFileNotFound;
+}
+
+long FakeRegistry::SetValue(RootKey root, const std::string& subkey, const std::string& name,
+                            const RegValue& value) {
+    if (WriteDenied(root, subkey)) return kErrorAccessDenied;
+    Key* key = Create(root, subkey);
+    if (!key) return kErrorInvalidHandle;
+    RegValue stored = value;
+    // The platform adds the terminating zero that a text value was written without.
+    bool isText = value.type == kRegSz || value.type == kRegExpandSz;
+    if (isText && (stored.data.empty() || stored.data.back() != '\0')) stored.data += '\0';
+    for (auto& [valueName, existing] : key->values) {
+        if (text::EqualsNoCase(valueName, name)) {
+            existing = stored;
+            return kErrorSuccess;
+        }
+    }
+    key->values.emplace_back(name, stored);
+    return kErrorSuccess;
+}
+
+long FakeRegistry::DeleteValue(RootKey root, const std::string& subkey, const std::string& name) {
+    Key* key = Find(root, subkey);
+    if (!key) return kErrorFileNotFound;
+    if (WriteDenied(root, subkey)) return kErrorAccessDenied;
+    auto& values = key->values;
+    auto it = std::find_if(values.begin(), values.end(),
+                           [&](const auto& v) { return text::EqualsNoCase(v.first, name); });
+    if (it == values.end()) return kErrorFileNotFound;
+    values.erase(it);
+    return kErrorSuccess;
+}
+
+long FakeRegistry::DeleteKey(RootKey root, const std::string& subkey) {
+    std::vector<std::string> parts = SplitKey(subkey);
+    if (parts.empty()) return kErrorInvalidParameter;
+    std::string parentPath;
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) parentPath += parts[i] + "\\";
+    Key* parent = Find(root, parentPath);
+    if (!parent) return kErrorFileNotFound;
+    auto& children = parent->subkeys;
+    auto it = std::find_if(children.begin(), children.end(), [&](const auto& k) {
+        return text::EqualsNoCase(k->name, parts.back());
+    });
+    if (it == children.end()) return kErrorFileNotFound;
+    if (WriteDenied(root, subkey) || !(*it)->subkeys.empty()) return kErrorAccessDenied;
+    children.erase(it);
+    return kErrorSuccess;
+}
+
+long FakeRegistry::CreateKey(RootKey root, const std::string& subkey) {
+    if (!Find(root, subkey) && WriteDenied(root, subkey)) return kErrorAccessDenied;
+    return Create(root, subkey) ? kErrorSuccess : kErrorInvalidHandle;
+}
+
+bool FakeRegistry::KeyExists(RootKey root, const std::string& subkey) {
+    return Find(root, subkey) != nullptr;
+}
+
+long FakeRegistry::EnumValueNames(RootKey root, const std::string& subkey,
+                                  std::vector<std::string>& names) {
+    names.clear();
+    Key* key = Find(root, subkey);
+    if (!key) return kErrorFileNotFound;
+    for (auto& v : key->values) names.push_back(v.first);
+    return kErrorSuccess;
+}
+
+long FakeRegistry::EnumSubkeys(RootKey root, const std::string& subkey,
+                               std::vector<std::string>& names) {
+    names.clear();
+    Key* key = Find(root, subkey);
+    if (!key) return kErrorFileNotFound;
+    for (auto& k : key->subkeys) names.push_back(k->name);
+    return kErrorSuccess;
+}
+
+void FakeRegistry::SetDword(RootKey root, const std::string& subkey, const std::string& name,
+                            std::uint32_t n) {
+    std::string bytes(4, '\0');
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((n >> (8 * i)) & 0xFF);
+    SetValue(root, subkey, name, RegValue{kRegDword, bytes});
+}
+
+bool FakeRegistry::HasValue(RootKey root, const std::string& subkey, const std::string& name) {
+    RegValue v;
+    return QueryValue(root, subkey, name, v) == kErrorSuccess;
+}
+
+void FakeRegistry::DenyWrites(RootKey root, const std::string& subkey) {
+    denied_.insert({root, subkey});
+}
+
+void FakeRegistry::DumpKey(const Key& key, const std::string& path, std::vector<std::string>& out) {
+    out.push_back(path);
+    for (const auto& [name, value] : key.values) {
+        std::ostringstream line;
+        line << path << "|" << name << "|" << value.type << "|";
+        for (unsigned char c : value.data) {
+            char hex[3];
+            std::snprintf(hex, sizeof hex, "%02x", c);
+            line << hex;
+        }
+        out.push_back(line.str());
+    }
+    for (const auto& child : key.subkeys) DumpKey(*child, path + "\\" + child->name, out);
+}
+
+std::vector<std::string> FakeRegistry::Dump() const {
+    std::vector<std::string> out;
+    for (const auto& [root, key] : roots_) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%08x", root);
+        DumpKey(*key, name, out);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+}  // namespace cw::fakes

@@ -1,0 +1,133 @@
+#!/usr/bin/env python3
+"""Local HTTP server for the tests, on 127.0.0.1 only.
+
+Serves scripted responses and records every request line. Controlled over HTTP itself, so
+that tests running under Wine can drive it with the program's own Internet layer:
+
+  GET /__control/reset                    forget every route and the request log
+  GET /__control/route?path=P&...         add one response for path P (queries ignored);
+        status=N        status code (default 200)
+        body=TEXT       body as text (percent-encoded in the query)
+        hex=HEX         body as hexadecimal bytes
+        file=PATH       body read from a file on this machine
+        size=N          body of N bytes (a minimal Windows executable header, then 'x')
+        length=N        Content-Length header sent instead of the body's length
+        trickle=MS      send the body in 16-byte pieces, MS milliseconds apart
+     Several routes for one path are served in turn; the last one is repeated.
+  GET /__control/log                      the request lines recorded so far, one a line
+
+Unknown paths answer 404.
+"""
+import argparse
+import http.server
+import socketserver
+import threading
+import time
+import urllib.parse
+
+LOCK = threading.Lock()
+ROUTES = {}
+LOG = []
+
+
+def pe_bytes(size):
+    """size bytes that start like a Windows executable: "MZ", e_lfanew at 0x3C, "PE\\0\\0"."""
+    if size < 0x44:
+        return b"x" * size
+    data = bytearray(b"x" * size)
+    data[0:2] = b"MZ"
+    data[0x3C:0x40] = (0x40).to_bytes(4, "little")
+    data[0x40:0x44] = b"PE\0\0"
+    return bytes(data)
+
+
+class Handler(http.server.BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+
+    def log_message(self, *args):
+        pass
+
+    def send_body(self, status, body, length=None, trickle=0):
+        self.send_response(status)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Content-Length", str(len(body) if length is None else length))
+        self.send_header("Connection", "close")
+        self.end_headers()
+        if self.command == "HEAD":
+            return
+        try:
+            if trickle:
+                for i in range(0, len(body), 16):
+                    self.wfile.write(body[i:i + 16])
+                    self.wfile.flush()
+                    time.sleep(trickle / 1000.0)
+            else:
+                self.wfile.write(body)
+        except (BrokenPipeError, ConnectionResetError):
+            pass
+        self.close_connection = True
+
+    def control(self, url):
+        query = urllib.parse.parse_qs(url.query, keep_blank_values=True)
+        arg = lambda name, default=None: query.get(name, [default])[0]
+        if url.path == "/__control/reset":
+            with LOCK:
+                ROUTES.clear()
+                LOG.clear()
+            return self.send_body(200, b"ok")
+        if url.path == "/__control/log":
+            with LOCK:
+                text = "".join(line + "\n" for line in LOG)
+            return self.send_body(200, text.encode("latin-1", "replace"))
+        if url.path == "/__control/route":
+            if arg("hex") is not None:
+                body = bytes.fromhex(arg("hex"))
+            elif arg("file") is not None:
+                with open(arg("file"), "rb") as f:
+                    body = f.read()
+            elif arg("size") is not None:
+                body = pe_bytes(int(arg("size")))
+            else:
+                body = (arg("body") or "").encode("latin-1")
+            route = {"status": int(arg("status", "200")), "body": body,
+                     "length": None if arg("length") is None else int(arg("length")),
+                     "trickle": int(arg("trickle", "0"))}
+            with LOCK:
+                ROUTES.setdefault(arg("path"), []).append(route)
+            return self.send_body(200, b"ok")
+        return self.send_body(404, b"unknown control")
+
+    def do_GET(self):
+        url = urllib.parse.urlsplit(self.path)
+        if url.path.startswith("/__control/"):
+            return self.control(url)
+        with LOCK:
+            LOG.append(self.requestline)
+            queue = ROUTES.get(url.path)
+            route = (queue.pop(0) if len(queue) > 1 else queue[0]) if queue else None
+        if route is None:
+            return self.send_body(404, b"<html>404 Not Found</html>")
+        self.send_body(route["status"], route["body"], route["length"], route["trickle"])
+
+    do_HEAD = do_GET
+
+
+class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
+    daemon_threads = True
+    allow_reuse_address = True
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--port", type=int, default=18321)
+    parser.add_argument("--seconds", type=float, default=3600,
+                        help="stop by itself after this many seconds")
+    args = parser.parse_args()
+    server = Server(("127.0.0.1", args.port), Handler)
+    threading.Timer(args.seconds, server.shutdown).start()
+    print(f"listening on 127.0.0.1:{args.port}", flush=True)
+    server.serve_forever()
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,4 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+TEST(SmokeTest, RunsUnderWindows) { EXPECT_NE(GetTickCount(), 0u); }
