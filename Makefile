@@ -4,7 +4,12 @@
 # Everything that is missing is installed first (scripts/install-deps.sh).
 
 BUILD      := build
-TEST_PORT  := 18321
+# Several checkouts may test side by side on one machine: each takes its own SLOT (0-9),
+# which picks the local test server's port and the Xvfb display.
+SLOT       ?= 0
+TEST_PORT  := $(shell expr 18321 + 10 \* $(SLOT))
+export CW_TEST_HTTP_PORT := $(TEST_PORT)
+export CW_TEST_DISPLAY := :$(shell expr 90 + $(SLOT))
 CMAKE_GEN  := -G Ninja
 HOST_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc
 # The test build talks to the local test server instead of the maker's.

@@ -1,0 +1,75 @@
+#pragma once
+// The "Privacy" page: the 22 cleaning check boxes in their four frames and the three
+// buttons of the cleaning run; and the panic frame.
+
+#include <array>
+#include <string>
+
+#include "ui/Controls.h"
+
+namespace cw {
+
+struct PrivacyControls {
+    ui::Frame fraWipeIE{"fraWipeIE", "Wipe Internet Explorer"};
+    ui::Frame fraWipeNetscape{"fraWipeNetscape", "Wipe Netscape Navigator"};
+    ui::Frame fraWipeApplications{"fraWipeApplications", "Wipe Applications Recent Lists"};
+    ui::Frame fraWipeFolders{"fraWipeFolders", "Wipe Popular Folders"};
+
+    // Internet Explorer
+    ui::CheckBox chkInternetHistory{"chkInternetHistory", "IE History"};
+    ui::CheckBox chkUrls{"chkUrls", "Internet Typed Web Address"};
+    ui::CheckBox chkAutoComplete{"chkAutoComplete", "Disable AutoComplete"};
+    ui::CheckBox chkCookies{"chkCookies", "Cookies"};
+    ui::CheckBox chkIECache{"chkIECache", "Temporary Internet Files"};
+    ui::CheckBox chkClearIndexDAT{"chkClearIndexDAT", "Index.dat ( requires reboot )"};
+    // Netscape Navigator
+    ui::CheckBox NetScape1{"NetScape1", "Internet Typed Web Address"};
+    ui::CheckBox netscape2{"netscape2", "Netscape Cache Folder"};
+    ui::CheckBox netscape3{"netscape3", "Cookies"};
+    // Applications
+    ui::CheckBox chkWzip1{"chkWzip1", "WinZip File Menu"};
+    ui::CheckBox chkWzip2{"chkWzip2", "WinZip Extract To Menu"};
+    ui::CheckBox chkVb{"chkVb", "Visual Basic Recent Opened files"};
+    ui::CheckBox chkWordPad{"chkWordPad", "Word Pad Recent File Menu"};
+    ui::CheckBox chkPbrush{"chkPbrush", "Paint Brush Recent File Menu"};
+    ui::CheckBox chkMediaPlayer{"chkMediaPlayer", "Media Player Recent File Menu"};
+    // Popular folders
+    ui::CheckBox chkDocuments{"chkDocuments", "Recent Documents List"};
+    ui::CheckBox chkRunMenu{"chkRunMenu", "Recent Items From Run Menu"};
+    ui::CheckBox chkTemp{"chkTemp", "Temp Folder"};
+    ui::CheckBox chkFindFiles{"chkFindFiles", "Find Files History"};
+    ui::CheckBox chkFindComputers{"chkFindComputers", "Find Computers History"};
+    ui::CheckBox chkPrinterPorts{"chkPrinterPorts", "Printer Ports"};
+    ui::CheckBox chkRecBin{"chkRecBin", "Recycle Bin"};
+
+    ui::Button cmdSelectAll{"cmdSelectAll", "Select All"};
+    ui::Button cmdDeselectAll{"cmdDeselectAll", "Deselect All"};
+    ui::Button cmdCleanSelectedItems{"cmdCleanSelectedItems", "Wipe Selected Items"};
+
+    // The boxes in the order the cleaning run takes their steps (and Select All sets them).
+    std::array<ui::CheckBox*, 22> InRunOrder() {
+        return {&chkDocuments, &chkInternetHistory, &chkRunMenu,    &NetScape1,
+                &netscape2,    &netscape3,          &chkUrls,       &chkTemp,
+                &chkFindFiles, &chkFindComputers,   &chkPrinterPorts, &chkAutoComplete,
+                &chkRecBin,    &chkWzip1,           &chkWzip2,      &chkVb,
+                &chkWordPad,   &chkCookies,         &chkPbrush,     &chkMediaPlayer,
+                &chkIECache,   &chkClearIndexDAT};
+    }
+    // The box whose name is given (names are the settings' value names); null if none.
+    ui::CheckBox* ByName(const std::string& name) {
+        for (ui::CheckBox* box : InRunOrder()) {
+            if (box->Name() == name) return box;
+        }
+        return nullptr;
+    }
+};
+
+struct PanicControls {
+    ui::Frame fraPanic{"fraPanic", "Panic Button"};
+    ui::Label lblPanic{"lblPanic",
+                       "Click to instantly clear all traces of your activities and to close this "
+                       "application NOW."};
+    ui::Button cmdPanic{"cmdPanic", "Panic"};
+};
+
+}  // namespace cw

@@ -1,0 +1,110 @@
+#include "fakes/FakeDesktop.h"
+
+#include <algorithm>
+
+namespace cw::fakes {
+
+std::vector<WindowHandle> FakeDesktop::TopLevelWindows() { return zOrder_; }
+
+std::string FakeDesktop::ClassName(WindowHandle window) {
+    auto it = windows_.find(window);
+    return it == windows_.end() ? "" : it->second.className.substr(0, 254);
+}
+
+std::string FakeDesktop::Title(WindowHandle window) {
+    auto it = windows_.find(window);
+    return it == windows_.end() ? "" : it->second.title;
+}
+
+WindowHandle FakeDesktop::FindByClass(const std::string& className) {
+    for (WindowHandle w : zOrder_) {
+        if (className.empty() || windows_[w].className == className) return w;
+    }
+    return 0;
+}
+
+WindowHandle FakeDesktop::FindByClassAndTitle(const std::string& className,
+                                              const std::string& title) {
+    for (WindowHandle w : zOrder_) {
+        if ((className.empty() || windows_[w].className == className) && windows_[w].title == title) {
+            return w;
+        }
+    }
+    return 0;
+}
+
+bool FakeDesktop::Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                       std::intptr_t lParam) {
+    posted.push_back({window, message, wParam, lParam});
+    auto it = windows_.find(window);
+    if (it == windows_.end()) return false;
+    if (message == kWmClose && it->second.closesOnRequest) {
+        windows_.erase(it);
+        zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), window), zOrder_.end());
+    }
+    return true;
+}
+
+std::intptr_t FakeDesktop::Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                std::intptr_t lParam) {
+    sent.push_back({window, message, wParam, lParam});
+    return sendResult;
+}
+
+bool FakeDesktop::GetPlacement(WindowHandle window, WindowPlacement& placement) {
+    auto it = windows_.find(window);
+    if (it == windows_.end()) return false;
+    placement = it->second.placement;
+    return true;
+}
+
+bool FakeDesktop::SetPlacement(WindowHandle window, const WindowPlacement& placement) {
+    auto it = windows_.find(window);
+    if (it == windows_.end()) return false;
+    it->second.placement = placement;
+    return true;
+}
+
+bool FakeDesktop::RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers,
+                                 std::uint32_t key) {
+    hotkeys.push_back({window, id, modifiers, key});
+    return true;
+}
+
+bool FakeDesktop::SetForeground(WindowHandle window) {
+    foreground = window;
+    return true;
+}
+
+bool FakeDesktop::Show(WindowHandle window, int command) {
+    shows.emplace_back(window, command);
+    return windows_.count(window) != 0;
+}
+
+bool FakeDesktop::Restore(WindowHandle window) {
+    shows.emplace_back(window, kSwRestore);
+    return windows_.count(window) != 0;
+}
+
+WindowHandle FakeDesktop::PreviousWindow(WindowHandle window) {
+    auto it = std::find(zOrder_.begin(), zOrder_.end(), window);
+    if (it == zOrder_.end() || it == zOrder_.begin()) return 0;
+    return *(it - 1);
+}
+
+WindowHandle FakeDesktop::Add(const std::string& className, const std::string& title,
+                              bool closesOnRequest) {
+    WindowHandle w = next_ += 4;
+    FakeWindow window;
+    window.className = className;
+    window.title = title;
+    window.closesOnRequest = closesOnRequest;
+    window.placement.showCmd = kSwShowNormal;
+    window.placement.right = 400;
+    window.placement.bottom = 300;
+    windows_[w] = window;
+    zOrder_.insert(zOrder_.begin(), w);
+    return w;
+}
+
+}  // namespace cw::fakes

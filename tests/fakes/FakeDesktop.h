@@ -1,0 +1,74 @@
+#pragma once
+// A desktop of scripted top-level windows. Posted messages are recorded; a window can be
+// made to close when it receives WM_CLOSE, or to refuse.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Desktop.h"
+
+namespace cw::fakes {
+
+struct FakeWindow {
+    std::string className;
+    std::string title;
+    WindowPlacement placement;
+    bool closesOnRequest = true;
+};
+
+struct PostedMessage {
+    WindowHandle window = 0;
+    std::uint32_t message = 0;
+    std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
+};
+
+struct HotKey {
+    WindowHandle window = 0;
+    int id = 0;
+    std::uint32_t modifiers = 0;
+    std::uint32_t key = 0;
+};
+
+class FakeDesktop : public Desktop {
+public:
+    std::vector<WindowHandle> TopLevelWindows() override;
+    std::string ClassName(WindowHandle window) override;
+    std::string Title(WindowHandle window) override;
+    WindowHandle FindByClass(const std::string& className) override;
+    WindowHandle FindByClassAndTitle(const std::string& className,
+                                     const std::string& title) override;
+    bool IsWindow(WindowHandle window) override { return windows_.count(window) != 0; }
+    bool Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+              std::intptr_t lParam) override;
+    std::intptr_t Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                       std::intptr_t lParam) override;
+    bool GetPlacement(WindowHandle window, WindowPlacement& placement) override;
+    bool SetPlacement(WindowHandle window, const WindowPlacement& placement) override;
+    bool RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers,
+                        std::uint32_t key) override;
+    bool SetForeground(WindowHandle window) override;
+    bool Show(WindowHandle window, int command) override;
+    bool Restore(WindowHandle window) override;
+    WindowHandle PreviousWindow(WindowHandle window) override;
+
+    // Adds a window on top of the Z-order (enumerated first); returns its handle.
+    WindowHandle Add(const std::string& className, const std::string& title,
+                     bool closesOnRequest = true);
+    FakeWindow& Window(WindowHandle window) { return windows_.at(window); }
+
+    std::vector<PostedMessage> posted;
+    std::vector<PostedMessage> sent;
+    std::vector<HotKey> hotkeys;
+    std::vector<std::pair<WindowHandle, int>> shows;
+    WindowHandle foreground = 0;
+    std::intptr_t sendResult = 1;
+
+private:
+    std::map<WindowHandle, FakeWindow> windows_;
+    std::vector<WindowHandle> zOrder_;  // top first
+    WindowHandle next_ = 0x1000;
+};
+
+}  // namespace cw::fakes
