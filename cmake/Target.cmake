@@ -26,6 +26,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 file(GLOB_RECURSE CW_TARGET_TESTS CONFIGURE_DEPENDS tests/target/*.cpp tests/contract/*.cpp)
 add_executable(target_tests ${CW_TARGET_TESTS})
 target_compile_options(target_tests PRIVATE ${CW_WARNINGS})
+target_include_directories(target_tests PRIVATE tests/target)
 target_link_libraries(target_tests PRIVATE clearwell_win32 clearwell_fakes GTest::gtest_main)
 target_link_options(target_tests PRIVATE ${CW_STATIC})
 add_test(NAME target_tests COMMAND target_tests)

@@ -50,6 +50,8 @@ def wine_env(name):
     env = dict(item.split("=", 1) for item in out.decode().split("\0") if "=" in item)
     env["DISPLAY"] = DISPLAY
     env["CW_TEST_HTTP_PORT"] = str(HTTP_PORT)
+    # Wine does not hand HOME to Windows programs; the isolation test reads it from here.
+    env["CW_UNIX_HOME"] = env["HOME"]
     return env
 
 

@@ -15,11 +15,18 @@ that tests running under Wine can drive it with the program's own Internet layer
         trickle=MS      send the body in 16-byte pieces, MS milliseconds apart
      Several routes for one path are served in turn; the last one is repeated.
   GET /__control/log                      the request lines recorded so far, one a line
+  GET /__control/symlink?link=L&target=T  makes the Unix symbolic link L pointing to T
+  GET /__control/mkdir?path=P             makes the Unix folder P (and its parents)
+  GET /__control/write?path=P&body=TEXT   writes a Unix file
+  GET /__control/list?path=P              the names in Unix folder P, one a line ("" if none)
+     These let tests under Wine build links to folders outside the prefix, which a Windows
+     program cannot make itself, and look at those folders without going through the link.
 
 Unknown paths answer 404.
 """
 import argparse
 import http.server
+import os
 import socketserver
 import threading
 import time
@@ -95,6 +102,23 @@ class Handler(http.server.BaseHTTPRequestHandler):
             with LOCK:
                 ROUTES.setdefault(arg("path"), []).append(route)
             return self.send_body(200, b"ok")
+        if url.path == "/__control/symlink":
+            if os.path.lexists(arg("link")):
+                os.remove(arg("link"))
+            os.makedirs(os.path.dirname(arg("link")), exist_ok=True)
+            os.symlink(arg("target"), arg("link"))
+            return self.send_body(200, b"ok")
+        if url.path == "/__control/mkdir":
+            os.makedirs(arg("path"), exist_ok=True)
+            return self.send_body(200, b"ok")
+        if url.path == "/__control/write":
+            with open(arg("path"), "wb") as f:
+                f.write((arg("body") or "").encode("latin-1"))
+            return self.send_body(200, b"ok")
+        if url.path == "/__control/list":
+            path = arg("path")
+            names = sorted(os.listdir(path)) if os.path.isdir(path) else []
+            return self.send_body(200, "".join(n + "\n" for n in names).encode("latin-1"))
         return self.send_body(404, b"unknown control")
 
     def do_GET(self):

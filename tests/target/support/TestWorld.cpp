@@ -1,0 +1,173 @@
+#include "support/TestWorld.h"
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/win32/Handles.h"
+#include "text/Convert.h"
+
+namespace cw::testing {
+
+std::string TestServer::BaseUrl() {
+    const char* port = std::getenv("CW_TEST_HTTP_PORT");
+    return std::string("http://127.0.0.1:") + (port ? port : "18321");
+}
+
+std::string TestServer::Get(const std::string& pathAndQuery) {
+    win32::InternetHandle session(
+        InternetOpenA("ClearwellTest", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+    if (!session) return "";
+    const DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
+                        INTERNET_FLAG_PRAGMA_NOCACHE;
+    win32::InternetHandle url(InternetOpenUrlA(session.get(), (BaseUrl() + pathAndQuery).c_str(),
+                                               nullptr, 0, flags, 0));
+    if (!url) return "";
+    std::string body;
+    char buffer[8192];
+    DWORD read = 0;
+    while (InternetReadFile(url.get(), buffer, sizeof buffer, &read) && read > 0) {
+        body.append(buffer, read);
+    }
+    return body;
+}
+
+void TestServer::Reset() { Get("/__control/reset"); }
+
+void TestServer::Route(const std::string& path, const std::string& params) {
+    Get("/__control/route?path=" + Encode(path) + (params.empty() ? "" : "&" + params));
+}
+
+std::vector<std::string> TestServer::Log() {
+    std::vector<std::string> lines;
+    std::istringstream in(Get("/__control/log"));
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+void TestServer::Symlink(const std::string& unixLink, const std::string& unixTarget) {
+    Get("/__control/symlink?link=" + Encode(unixLink) + "&target=" + Encode(unixTarget));
+}
+
+void TestServer::MakeUnixFolder(const std::string& unixPath) {
+    Get("/__control/mkdir?path=" + Encode(unixPath));
+}
+
+void TestServer::WriteUnixFile(const std::string& unixPath, const std::string& body) {
+    Get("/__control/write?path=" + Encode(unixPath) + "&body=" + Encode(body));
+}
+
+std::vector<std::string> TestServer::ListUnixFolder(const std::string& unixPath) {
+    std::vector<std::string> names;
+    std::istringstream in(Get("/__control/list?path=" + Encode(unixPath)));
+    for (std::string line; std::getline(in, line);) names.push_back(line);
+    return names;
+}
+
+std::string Encode(const std::string& text) { return text::PercentEncode(text); }
+
+std::string UnixPath(const std::string& windowsPath) {
+    using Fn = char*(CDECL*)(LPCWSTR);
+    static Fn toUnix = win32::LookupProc<Fn>("kernel32.dll", "wine_get_unix_file_name");
+    if (!toUnix) return "";
+    std::wstring wide(windowsPath.size() + 1, L'\0');
+    int n = MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide.data(),
+                                static_cast<int>(wide.size()));
+    if (n <= 0) return "";
+    char* unix = toUnix(wide.c_str());
+    if (!unix) return "";
+    std::string result = unix;
+    HeapFree(GetProcessHeap(), 0, unix);
+    return result;
+}
+
+std::string OutsideFolder(const std::string& name) {
+    const char* dir = std::getenv("CW_WINE_DIR");
+    std::string path = std::string(dir ? dir : "/tmp") + "/outside/" + name;
+    TestServer::MakeUnixFolder(path);
+    return path;
+}
+
+namespace {
+
+void DeleteTree(const std::string& path) {
+    WIN32_FIND_DATAA data;
+    win32::FindHandle find(FindFirstFileA((path + "\\*").c_str(), &data));
+    if (find) {
+        do {
+            std::string name = data.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;  // never follow
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTree(child);
+            } else {
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(find.get(), &data));
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+std::string MakeScratchFolder(const std::string& name) {
+    CreateDirectoryA("C:\\cwtest", nullptr);
+    CreateDirectoryA("C:\\cwtest\\scratch", nullptr);
+    std::string path = "C:\\cwtest\\scratch\\" + name;
+    DeleteTree(path);
+    CreateDirectoryA(path.c_str(), nullptr);
+    return path;
+}
+
+void DeleteKeyTree(RootKey root, const std::string& subkey) {
+    HKEY rootKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root));
+    {
+        win32::RegKey key;
+        if (RegOpenKeyExA(rootKey, subkey.c_str(), 0, KEY_ALL_ACCESS, key.put()) != ERROR_SUCCESS) {
+            return;
+        }
+        for (;;) {
+            char name[256];
+            DWORD length = sizeof name;
+            if (RegEnumKeyExA(key.get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+                ERROR_SUCCESS) {
+                break;
+            }
+            DeleteKeyTree(root, subkey + "\\" + name);
+        }
+    }
+    RegDeleteKeyA(rootKey, subkey.c_str());
+}
+
+std::string ScratchRegistryKey(const std::string& name) {
+    std::string key = "Software\\ClearwellTest\\" + name;
+    DeleteKeyTree(kHkeyCurrentUser, key);
+    win32::RegKey created;
+    RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    created.put(), nullptr);
+    return key;
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool PathExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace cw::testing

@@ -1,0 +1,47 @@
+#pragma once
+// What the target tests need from the machine around them: the local test server (for HTTP
+// and for Unix-side fixtures such as links out of the prefix), scratch folders on drive C,
+// scratch registry keys, and Unix paths of Windows paths.
+
+#include <string>
+#include <vector>
+
+#include "platform/Registry.h"
+
+namespace cw::testing {
+
+class TestServer {
+public:
+    // "http://127.0.0.1:<port>", the port the test runner started the server on.
+    static std::string BaseUrl();
+    // A GET of the path (and query) on the server; the body, empty on failure.
+    static std::string Get(const std::string& pathAndQuery);
+    static void Reset();
+    // Adds a response for a path; params are the server's route parameters, already encoded
+    // (for example "status=404" or "body=6%0D%0A").
+    static void Route(const std::string& path, const std::string& params = "");
+    static std::vector<std::string> Log();
+    static void Symlink(const std::string& unixLink, const std::string& unixTarget);
+    static void MakeUnixFolder(const std::string& unixPath);
+    static void WriteUnixFile(const std::string& unixPath, const std::string& body);
+    static std::vector<std::string> ListUnixFolder(const std::string& unixPath);
+};
+
+// Percent-encodes a text for a query.
+std::string Encode(const std::string& text);
+// The Unix path Wine maps a Windows path to; empty when it cannot tell.
+std::string UnixPath(const std::string& windowsPath);
+// A folder outside the Wine prefix (under the test run's own folder), made on demand.
+std::string OutsideFolder(const std::string& name);
+// A fresh, empty folder C:\cwtest\scratch\<name> (no trailing backslash).
+std::string MakeScratchFolder(const std::string& name);
+// Deletes a key and everything below it.
+void DeleteKeyTree(RootKey root, const std::string& subkey);
+// A fresh, empty key HKCU\Software\ClearwellTest\<name>.
+std::string ScratchRegistryKey(const std::string& name);
+// Writes a file of the given content (created or replaced) through the Win32 API.
+void WriteFile(const std::string& path, const std::string& content);
+std::string ReadFile(const std::string& path);
+bool PathExists(const std::string& path);
+
+}  // namespace cw::testing
