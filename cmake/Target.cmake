@@ -40,3 +40,11 @@ foreach(src ${CW_GUI_PROGRAMS})
     target_compile_options(${name} PRIVATE ${CW_WARNINGS})
     target_link_options(${name} PRIVATE ${CW_STATIC})
 endforeach()
+
+# The picture of the browser toolbar button ("icon.ico") ships beside Clearwell.exe.
+# resources/icon.ico is drawn by scripts/make-icon.py.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/icon.ico
+                   COMMAND ${CMAKE_COMMAND} -E copy_if_different
+                           ${CMAKE_SOURCE_DIR}/resources/icon.ico ${CMAKE_BINARY_DIR}/icon.ico
+                   DEPENDS ${CMAKE_SOURCE_DIR}/resources/icon.ico)
+add_custom_target(button_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/icon.ico)

@@ -31,8 +31,9 @@ class FolderWatch {
     // Whether a change is pending, without waiting: kWaitSignalled (stays so until Resume),
     // kWaitTimeout, or kWaitFailed.
     virtual std::uint32_t Poll() = 0;
-    // Asks for the next change (FindNextChangeNotification). Changes made after the last
-    // signal and before this call are not lost: they signal again at once. A status code.
+    // Asks for the next change (FindNextChangeNotification); a status code. Windows keeps
+    // the changes made between the signal and this call and signals again at once, but Wine
+    // drops them: resume first, then look at the folder, and nothing is missed.
     virtual long Resume() = 0;
 };
 

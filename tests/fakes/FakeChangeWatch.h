@@ -1,8 +1,9 @@
 #pragma once
 // Change notifications over a FakeFileSystem. A watch remembers what the entries directly in
 // its folder looked like (names, attributes, contents, as far as the filter asks) and is
-// signalled when a poll finds them different. As on Windows, the signal stays until Resume,
-// and changes made between a signal and Resume signal again at once.
+// signalled when a poll finds them different. The signal stays until Resume, which, as
+// under Wine, forgets the changes made since the signal (Windows would keep them): code
+// that works with the fake does not depend on them.
 
 #include <memory>
 #include <string>
