@@ -89,14 +89,14 @@ TEST_F(HomePageWineTest, LockRestoresTheStartPageAnotherProcessChanged) {
     unsigned long ms = PumpTimers(
         {&c.timIEURL}, 4000, [&] { return Value(settings::kStartPage) == "http://home.example/"; });
     EXPECT_EQ(Value(settings::kStartPage), "http://home.example/");
-    EXPECT_LE(ms, 2300u);
+    EXPECT_LE(ms, 2600u);  // one 2 s tick, and slack for a busy machine
     std::printf("  start page restored %lu ms after another process changed it\n", ms);
 
     c.txtHomePageURL.SetTextFromUser("http://typed.example/");
     ms = PumpTimers({&c.timIEURL}, 4000,
                     [&] { return Value(settings::kStartPage) == "http://typed.example/"; });
     EXPECT_EQ(Value(settings::kStartPage), "http://typed.example/");
-    EXPECT_LE(ms, 2300u);
+    EXPECT_LE(ms, 2600u);  // one 2 s tick, and slack for a busy machine
     EXPECT_TRUE(errors.reports.empty());
 }
 
