@@ -17,7 +17,7 @@ struct LocalTime {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalTime Now() = 0;
     virtual std::uint32_t TickCount() = 0;
