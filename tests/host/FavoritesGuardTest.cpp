@@ -29,25 +29,6 @@ TEST(MinutesBetweenTest, CountsClockMinuteBoundaries) {
     EXPECT_EQ(MinutesBetween(at(2024, 2, 28, 12, 0, 0), at(2024, 3, 1, 12, 0, 0)), 2 * 1440);
 }
 
-TEST(FakeClockTest, FileTimesConvertWithTheClocksTimeZone) {
-    fakes::FakeClock clock;
-    for (int bias : {-60, 0, 300, -570}) {
-        clock.SetBiasMinutes(bias);
-        LocalTime t{2024, 1, 1, 1, 0, 30, 15, 0};
-        LocalTime back = clock.FileTimeToLocal(clock.LocalToFileTime(t));
-        EXPECT_EQ(MinutesBetween(t, back), 0) << bias;
-        EXPECT_EQ(back.second, 15) << bias;
-        EXPECT_EQ(back.year, 2024) << bias;
-    }
-    clock.SetBiasMinutes(0);
-    FileTime utcMidnight = clock.LocalToFileTime(2024, 1, 1, 0, 0);
-    clock.SetBiasMinutes(300);  // UTC-5: midnight UTC is 19:00 the day before
-    LocalTime local = clock.FileTimeToLocal(utcMidnight);
-    EXPECT_EQ(local.year, 2023);
-    EXPECT_EQ(local.day, 31);
-    EXPECT_EQ(local.hour, 19);
-}
-
 class FavoritesGuardTest : public ::testing::Test {
   protected:
     FavoritesGuardTest() {

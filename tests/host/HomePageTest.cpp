@@ -63,28 +63,6 @@ class HomePageTest : public ::testing::Test {
     HomePage home{c, settings, files, dialogs, &errors};
 };
 
-TEST_F(HomePageTest, SetWritesAddressAndLockFlagUseBlankWritesBlankOnly) {
-    c.txtHomePageURL.SetTextFromUser("http://www.example.org/");
-    c.chkLockIEHomepage.SetValueFromUser(ui::kChecked);
-    c.cmdSetHomePage.Click();
-    EXPECT_EQ(Value(settings::kStartPage), "http://www.example.org/");
-    EXPECT_EQ(Value(settings::kLock), "1");
-
-    // An empty address is never written; the lock flag still is.
-    c.txtHomePageURL.SetTextFromUser("");
-    c.chkLockIEHomepage.SetValueFromUser(ui::kUnchecked);
-    c.cmdSetHomePage.Click();
-    EXPECT_EQ(Value(settings::kStartPage), "http://www.example.org/");
-    EXPECT_EQ(Value(settings::kLock), "0");
-
-    StoreValue(settings::kLock, "1");
-    c.cmdUseBlank.Click();
-    EXPECT_EQ(c.txtHomePageURL.Text(), "about:blank");
-    EXPECT_EQ(Value(settings::kStartPage), "about:blank");
-    EXPECT_EQ(Value(settings::kLock), "1") << "Use Blank leaves the lock flag alone";
-    EXPECT_TRUE(errors.reports.empty());
-}
-
 TEST_F(HomePageTest, LockRewritesTheTextBoxEveryTickAfterFifteenTicksNeverCountedAgain) {
     c.txtHomePageURL.SetTextFromUser("http://home.example/");
     c.cmdSetHomePage.Click();

@@ -64,9 +64,11 @@ TEST_F(HomePageWineTest, SetAndUseBlankWriteInternetExplorersValues) {
     EXPECT_EQ(Value(settings::kStartPage), "http://www.example.org/start");
     EXPECT_EQ(Value(settings::kLock), "0");
 
+    c.chkLockIEHomepage.SetValueFromUser(ui::kChecked);
     c.cmdUseBlank.Click();
+    EXPECT_EQ(c.txtHomePageURL.Text(), "about:blank");
     EXPECT_EQ(Value(settings::kStartPage), "about:blank");
-    EXPECT_EQ(Value(settings::kLock), "0");
+    EXPECT_EQ(Value(settings::kLock), "0") << "only Set writes the lock flag";
     EXPECT_TRUE(errors.reports.empty());
 }
 
