@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "fakes/FakeShell.h"
 #include "fakes/RecordingErrorSink.h"
 #include "schedule/ScheduleTimer.h"
+#include "schedule/SettingsLayout.h"
 #include "schedule/SettingsWindow.h"
 #include "settings/SettingNames.h"
 
