@@ -1,5 +1,4 @@
-// The settings window's stores against the real registry: the start-up entry under the Run
-// key, and the schedule values as the schedule timer reads them.
+// The settings window's start-up entry under the real Run key.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -106,35 +105,6 @@ TEST_F(SettingsWindowRegistryTest, OkWritesAndRemovesTheStartupEntry) {
     EXPECT_FALSE(ReadRaw(kRunKey, kRunValue).has_value());
     EXPECT_EQ(host.unloads, 3);
     EXPECT_TRUE(errors.reports.empty());
-}
-
-TEST_F(SettingsWindowRegistryTest, ScheduleValuesAreStoredWithTheirTypesAndDisabledToNone) {
-    auto window = Open();
-    SettingsControls& c = window->Controls();
-    c.cmbScheduleType.SetListIndexFromUser(1);  // Daily
-    c.dtStartTime.SetTimeFromUser(7, 30, 42);
-    c.chkCloseBrowser.SetValueFromUser(ui::kChecked);
-    c.cmdScheduleSet.Click();
-    auto time = ReadRaw(kSettingsKey, kDailyScheduleTime);
-    ASSERT_TRUE(time.has_value());
-    EXPECT_EQ(time->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(time->data, "07:30:42");
-    auto close = ReadRaw(kSettingsKey, kDailyScheduleCloseBrowser);
-    ASSERT_TRUE(close.has_value());
-    EXPECT_EQ(close->type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(close->data, std::string("\x01\0\0\0", 4));
-    EXPECT_EQ(ReadRaw(kSettingsKey, kWeeklyScheduleTime)->data, "");
-    EXPECT_EQ(ReadRaw(kSettingsKey, kHourlyFrequency)->data, std::string(4, '\0'));
-
-    window = Open();
-    EXPECT_EQ(window->Controls().cmbScheduleType.Text(), "Daily");
-    EXPECT_EQ(window->Controls().dtStartTime.Minute(), 30);
-    window->Controls().cmdDisableSchedule.Click();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].prompt, "DAILY SCHEDULE disabled.");
-    EXPECT_EQ(ReadRaw(kSettingsKey, kDailyScheduleTime)->data, "");
-    EXPECT_EQ(ReadRaw(kSettingsKey, kDailyScheduleCloseBrowser)->data, std::string(4, '\0'));
-    EXPECT_EQ(Open()->Controls().cmbScheduleType.ListIndex(), -1);
 }
 
 }  // namespace
