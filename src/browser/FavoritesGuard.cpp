@@ -127,7 +127,7 @@ void FavoritesGuard::timFavoritesWatch_Timer() {
     std::uint32_t result = WatchDirectory();
     if (result == kWaitSignalled) {
         bool resumed = WatchResume();
-        WatchChangeAction(folder_);
+        if (!stopped_) WatchChangeAction(folder_);  // a report may have let Disable in
         if (!resumed && watch_.get() == watch) StopWatching();
     } else if (result != kWaitTimeout && watch_.get() == watch) {
         StopWatching();
