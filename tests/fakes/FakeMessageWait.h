@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include "fakes/FakeClock.h"
+#include "platform/MessageWait.h"
+
+namespace cw::fakes {
+
+// Waiting moves the fake clock on by the whole wait, as if no message came.
+class FakeMessageWait : public MessageWait {
+  public:
+    explicit FakeMessageWait(FakeClock& clock) : clock_(clock) {}
+    void WaitForMessages(std::uint32_t ms) override {
+        ++waits;
+        waitedMs += ms;
+        clock_.AdvanceMs(ms);
+        if (onWait) onWait();
+    }
+
+    int waits = 0;
+    std::uint64_t waitedMs = 0;
+    // Runs after each wait, as another program would while we wait.
+    std::function<void()> onWait;
+
+  private:
+    FakeClock& clock_;
+};
+
+}  // namespace cw::fakes
