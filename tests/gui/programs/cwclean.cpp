@@ -1,7 +1,8 @@
 // Runs the cleaning run ("Wipe Selected Items", answered Yes) over the boxes named on the
 // command line, in a process of its own: Wine fixes the Windows version a process sees when
 // it starts, so the tests of the version-dependent cleaners start this program after setting
-// the version. Prints the version tests' answers and the run's messages.
+// the version. "--all" ticks every box (Select All). Prints the version tests' answers and
+// the run's messages.
 
 #include <cstdio>
 #include <string>
@@ -13,7 +14,9 @@
 int main(int argc, char** argv) {
     auto world = std::make_unique<cw::world::CleaningWorld>();
     std::vector<std::string> boxes(argv + 1, argv + argc);
-    if (!world->Tick(boxes)) {
+    if (boxes == std::vector<std::string>{"--all"}) {
+        world->privacy.cmdSelectAll.Click();
+    } else if (!world->Tick(boxes)) {
         std::fprintf(stderr, "unknown box\n");
         return 2;
     }
