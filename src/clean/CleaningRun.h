@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 #include "clean/BrowserCleaningSteps.h"
 #include "clean/BrowserWindows.h"
@@ -56,14 +55,14 @@ class CleaningRun {
 
     bool RunUnderWay() const { return runsUnderWay_ > 0; }
 
+  private:
+    enum class Variant { Interactive, Panic, Unattended };
+    class UnderWay;
+    // One row of the item table: the box and the operation of its step.
     struct Step {
         ui::CheckBox* box;
         void (CleaningRun::*operation)();
     };
-
-  private:
-    enum class Variant { Interactive, Panic, Unattended };
-    class UnderWay;
 
     void CloseBrowsers(bool minimiseAll);
     // Runs the steps in table order; a box is read when its step comes up. Returns false
@@ -94,6 +93,7 @@ class CleaningRun {
     void ClearIECache() { services_.browserSteps.ClearIECache(); }
     void ScheduleIndexDatDeletion() { services_.browserSteps.ScheduleIndexDatDeletion(); }
 
+    // The item table, in the order the steps run.
     std::array<Step, 22> ItemTable();
 
     PrivacyControls& privacy_;

@@ -49,12 +49,12 @@ HWND Make(const std::string& className, const std::string& title) {
 
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        std::string spec = argv[i];
-        bool refuses = spec.rfind("refuse:", 0) == 0;
-        if (refuses) spec.erase(0, 7);
-        std::size_t colon = spec.find(':');
+        std::string wanted = argv[i];
+        bool refuses = wanted.rfind("refuse:", 0) == 0;
+        if (refuses) wanted.erase(0, 7);
+        std::size_t colon = wanted.find(':');
         if (colon == std::string::npos) return 2;
-        HWND window = Make(spec.substr(0, colon), spec.substr(colon + 1));
+        HWND window = Make(wanted.substr(0, colon), wanted.substr(colon + 1));
         if (refuses) SetPropA(window, kRefusingProp, reinterpret_cast<HANDLE>(1));
     }
     HWND control = Make("CwWindowsControl", "cwwindows control");
