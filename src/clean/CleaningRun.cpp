@@ -120,7 +120,8 @@ void CleaningRun::cmdCleanSelectedItems_Click() {
     ui::Dialogs& dialogs = services_.dialogs;
     int answer = ui::vbNo;
     trap([&] { answer = dialogs.MsgBox(kConfirmPrompt, ui::vbYesNo, ui::kAppTitle); });
-    if (answer != ui::vbYes) return;
+    // A panic run may have closed the program while the question was open.
+    if (answer != ui::vbYes || run.PanicTookOver()) return;
     trap([&] { dialogs.SetWaitCursor(true); });
     trap([&] { CloseBrowsers(false); });
     bool completed = RunSteps(Variant::Interactive, run);

@@ -297,6 +297,33 @@ TEST_F(CleaningRunTest, APanicDuringARunProceedsAndTheInterruptedRunStopsQuietly
     EXPECT_EQ(log.calls, expected);
     EXPECT_EQ(dialogs.shown.size(), 1u) << "no report after the program closed";
     EXPECT_FALSE(run.RunUnderWay());
+
+    // The tray's "Panic" while the question is open: the answer Yes that follows closes no
+    // browser opened meanwhile and cleans nothing more.
+    log.calls.clear();
+    WindowHandle later = 0;
+    struct PanicWhileAsking : fakes::FakeDialogs {
+        std::function<void()> whileOpen;
+        int MsgBox(const std::string& p, int b, const std::string& t) override {
+            if (whileOpen) std::exchange(whileOpen, nullptr)();
+            return FakeDialogs::MsgBox(p, b, t);
+        }
+    } asking;
+    BrowserWindows quiet(desktop, asking, clock, wait);
+    PrivacyControls boxes;
+    PanicControls panicFrame;
+    CleaningRun second(boxes, panicFrame,
+                       CleaningRunServices{settings, asking, quiet, cleaners, browserSteps, host});
+    asking.whileOpen = [&] {
+        panicFrame.cmdPanic.Click();
+        later = desktop.Add("IEFrame", "opened after the panic");
+    };
+    boxes.chkVb.SetValue(1);
+    boxes.cmdCleanSelectedItems.Click();
+    EXPECT_EQ(log.calls, (Calls{"SetUnattendedExit", "HideMainWindow", "RemoveTrayIcon",
+                                "ClearVBRecentFiles", "UnloadMainWindow"}));
+    EXPECT_TRUE(desktop.IsWindow(later));
+    EXPECT_EQ(asking.shown.size(), 1u);
 }
 
 }  // namespace
