@@ -1,7 +1,8 @@
 #include "demo/BrowserTraces.h"
 
-#include <shlobj.h>
 #include <windows.h>
+
+#include <shlobj.h>
 #include <wininet.h>
 
 #include <algorithm>

@@ -1,7 +1,8 @@
 #include "demo/UrlCacheSeeding.h"
 
-#include <shlobj.h>
 #include <windows.h>
+
+#include <shlobj.h>
 #include <wininet.h>
 
 #include "platform/win32/Handles.h"

@@ -1,8 +1,9 @@
 // The "IE Cache" page on WinINet's real cache index under Wine.
 
 #include <gtest/gtest.h>
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <cstdio>
 
