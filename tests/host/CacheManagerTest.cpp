@@ -108,6 +108,34 @@ TEST_F(CacheManagerTest, DeleteAllEmptiesTheListEvenWhenEntriesStay) {
     EXPECT_EQ(w.cache.deleted.size(), 24u);
 }
 
+// An index whose deletions fail with a run-time error.
+struct FailingCache : fakes::FakeUrlCache {
+    bool DeleteEntry(const std::string&) override { throw RuntimeError(err::kPermissionDenied); }
+};
+
+TEST(CacheManagerErrors, EachButtonReportsWithItsTagAndGoesOn) {
+    BrowserWorld w;
+    FailingCache cache;
+    CacheControls c;
+    CacheManager manager{c, cache, w.files, w.shellFolders, w.errors};
+    for (int i = 0; i < 20; ++i)
+        cache.Add("http://a.example/Cookie" + std::to_string(i));
+    c.cmdGetCache.Click();
+    c.lstCache.SetListIndexFromUser(0);
+    c.cmdDeleteSelected.Click();
+    c.cmdDeleteCookies.Click();
+    c.cmdDeleteAllCache.Click();
+    std::vector<std::string> tags;
+    for (const auto& r : w.errors.reports) {
+        tags.push_back(r.tag);
+        EXPECT_EQ(r.number, err::kPermissionDenied);
+    }
+    EXPECT_EQ(tags, (std::vector<std::string>{"frmMain,cmdDeleteSelected_Click",
+                                              "frmMain,cmdDeleteCookies_Click",
+                                              "frmMain,cmdDeleteAllCache_Click"}));
+    EXPECT_EQ(c.lblCacheFiles.Caption(), "0 files listed.");  // the handler went on
+}
+
 TEST_F(CacheManagerTest, CookieStepDeletesTheIndexAndTheCookieFiles) {
     AddPages(3);
     w.cache.Add("Cookie:bob@a.example/", kNormalCacheEntry | kCookieCacheEntry);

@@ -99,6 +99,16 @@ TEST_F(CookieViewerTest, StepsThroughTheCookiesOfOneDomain) {
     EXPECT_TRUE(w.errors.reports.empty());
 }
 
+TEST_F(CookieViewerTest, NextWithoutADomainIsReportedWithItsTag) {
+    Load(Cookie("a", "n", "v"));
+    c.Command2.Click();  // no row selected: the count cannot be read
+    ASSERT_EQ(w.errors.reports.size(), 1u);
+    EXPECT_EQ(w.errors.reports[0].tag, "frmMain,command2_click");
+    EXPECT_EQ(w.errors.reports[0].number, err::kTypeMismatch);
+    c.Command3.Click();  // "<" never reports
+    EXPECT_EQ(w.errors.reports.size(), 1u);
+}
+
 TEST_F(CookieViewerTest, StepsBackAcrossMoreThanFiftyCookies) {
     std::string body;
     for (int i = 1; i <= 60; ++i)
