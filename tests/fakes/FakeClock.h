@@ -6,7 +6,7 @@ namespace cw::fakes {
 
 // A clock that stands still until the test moves it. The tick count advances with it.
 class FakeClock : public Clock {
-public:
+  public:
     LocalTime Now() override { return now_; }
     std::uint32_t TickCount() override { return ticks_; }
 
@@ -14,7 +14,7 @@ public:
     void Set(int year, int month, int day, int hour, int minute, int second = 0);
     void AdvanceMs(std::uint32_t ms);
 
-private:
+  private:
     LocalTime now_;
     std::uint32_t ticks_ = 1000;
     std::uint32_t msInSecond_ = 0;
