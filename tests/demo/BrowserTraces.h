@@ -29,6 +29,8 @@ struct BrowserTraceLayout {
 
 BrowserTraceLayout GetBrowserTraceLayout();
 
+// Only for a throw-away Wine prefix: it deletes the folders it seeds (Navigator's profile
+// folder for "bob", AppData\Mozilla) and empties the URL cache before laying them out.
 // Removes what an earlier seeding left (cache entries, the Navigator and Mozilla folders)
 // and lays the traces out again:
 //   chkIECache   24 cached pages, a folder of "Content.IE5" unknown to the index with two
