@@ -1,6 +1,6 @@
 // The contract tests' worlds over the fakes.
 
-#include "contract/ContractWorlds.h"
+#include "contract/UrlCacheContract.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeUrlCache.h"
 
@@ -25,7 +25,6 @@ class FakeRebootWorld : public RebootWorld {
     void MakeFile(const std::string& path, const std::string& content) override {
         fs_.AddFile(path, content);
     }
-    bool Exists(const std::string& path) override { return fs_.Exists(path); }
     std::string Content(const std::string& path) override { return fs_.Content(path); }
     std::vector<std::string> PendingDeletes() override { return fs_.PendingDeletes(); }
 

@@ -1,7 +1,8 @@
 #pragma once
-// What the contract tests of the URL cache and of deletion at restart need from the build
-// they run in: the implementation under test and a way to seed and observe it. The host
-// build defines the factories over the fakes, the target build over the Win32 platform.
+// What the contract tests of the URL cache and of the list of deletions at restart need from
+// the build they run in: the implementation under test and a way to seed and observe it.
+// The host build defines the factories over the fakes, the target build over WinINet and
+// MoveFileExA (tests/*/UrlCacheFactory.cpp).
 
 #include <cstdint>
 #include <memory>
@@ -31,7 +32,6 @@ class RebootWorld {
     // A folder to work in (no trailing backslash), empty at the start.
     virtual std::string Folder() = 0;
     virtual void MakeFile(const std::string& path, const std::string& content) = 0;
-    virtual bool Exists(const std::string& path) = 0;
     virtual std::string Content(const std::string& path) = 0;
     // The paths registered for deletion at the next restart, in order.
     virtual std::vector<std::string> PendingDeletes() = 0;

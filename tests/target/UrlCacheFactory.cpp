@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "contract/ContractWorlds.h"
+#include "contract/UrlCacheContract.h"
 #include "demo/UrlCacheSeeding.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32UrlCache.h"
@@ -37,7 +37,6 @@ class Win32RebootWorld : public RebootWorld {
         CreateDirectoryA(path.substr(0, path.rfind('\\')).c_str(), nullptr);
         testing::WriteFile(path, content);
     }
-    bool Exists(const std::string& path) override { return testing::PathExists(path); }
     std::string Content(const std::string& path) override { return testing::ReadFile(path); }
     std::vector<std::string> PendingDeletes() override { return demo::PendingRestartDeletes(); }
 
