@@ -9,6 +9,7 @@
 
 #include "gui/programs/CleaningWorld.h"
 #include "gui/programs/Traces.h"
+#include "platform/win32/Win32UrlCache.h"
 #include "support/Snapshots.h"
 #include "support/TestWorld.h"
 
@@ -207,6 +208,14 @@ TEST_F(CleaningIntegrationTest, CookieStepIsFollowedByTheMarkerInTheInteractiveR
 }
 
 TEST_F(CleaningIntegrationTest, HistoryEntriesAndPagesGoIndexFilesStayAndDaysToKeepIsZero) {
+    // Other tests of this program leave history entries behind; start from none.
+    win32::Win32UrlCache cache;
+    std::vector<std::string> earlier;
+    cache.Enumerate("Visited:", [&](const UrlCacheEntry& e) {
+        earlier.push_back(e.sourceUrl);
+        return true;
+    });
+    for (const std::string& url : earlier) cache.DeleteEntry(url);
     traces::SeedHistory();
     const std::string history = traces::Folder(CSIDL_HISTORY);
     const std::string ie5 = history + "\\History.IE5";
