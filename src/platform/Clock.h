@@ -1,5 +1,5 @@
 #pragma once
-// Local date and time and the millisecond tick count.
+// Local date and time, the millisecond tick count, and short pauses.
 
 #include <cstdint>
 
@@ -17,10 +17,13 @@ struct LocalTime {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalTime Now() = 0;
     virtual std::uint32_t TickCount() = 0;
+    // Gives up the processor for about ms milliseconds, so that loops which poll and let
+    // window messages through do not spin.
+    virtual void Sleep(std::uint32_t ms) = 0;
 };
 
 }  // namespace cw

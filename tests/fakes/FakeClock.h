@@ -6,15 +6,22 @@ namespace cw::fakes {
 
 // A clock that stands still until the test moves it. The tick count advances with it.
 class FakeClock : public Clock {
-public:
+  public:
     LocalTime Now() override { return now_; }
     std::uint32_t TickCount() override { return ticks_; }
+    // Time passes by the pause, at once.
+    void Sleep(std::uint32_t ms) override {
+        sleptMs += ms;
+        AdvanceMs(ms);
+    }
 
     void Set(const LocalTime& t) { now_ = t; }
     void Set(int year, int month, int day, int hour, int minute, int second = 0);
     void AdvanceMs(std::uint32_t ms);
 
-private:
+    std::uint64_t sleptMs = 0;  // total of every Sleep
+
+  private:
     LocalTime now_;
     std::uint32_t ticks_ = 1000;
     std::uint32_t msInSecond_ = 0;

@@ -19,6 +19,12 @@ LocalTime Win32Clock::Now() {
     return t;
 }
 
-std::uint32_t Win32Clock::TickCount() { return GetTickCount(); }
+std::uint32_t Win32Clock::TickCount() {
+    return GetTickCount();
+}
+
+void Win32Clock::Sleep(std::uint32_t ms) {
+    ::Sleep(ms);
+}
 
 }  // namespace cw::win32

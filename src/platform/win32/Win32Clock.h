@@ -5,9 +5,10 @@
 namespace cw::win32 {
 
 class Win32Clock : public Clock {
-public:
+  public:
     LocalTime Now() override;
     std::uint32_t TickCount() override;
+    void Sleep(std::uint32_t ms) override;
 };
 
 }  // namespace cw::win32

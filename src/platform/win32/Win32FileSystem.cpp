@@ -11,7 +11,7 @@ FileTime ToFileTime(const FILETIME& t) {
 }
 
 class Win32File : public File {
-public:
+  public:
     explicit Win32File(FileHandle handle) : handle_(std::move(handle)) {}
 
     long Read(void* buffer, std::uint32_t size, std::uint32_t& read) override {
@@ -49,11 +49,13 @@ public:
         return ERROR_SUCCESS;
     }
 
-private:
+  private:
     FileHandle handle_;
 };
 
-long LastError(BOOL ok) { return ok ? ERROR_SUCCESS : static_cast<long>(GetLastError()); }
+long LastError(BOOL ok) {
+    return ok ? ERROR_SUCCESS : static_cast<long>(GetLastError());
+}
 
 }  // namespace
 
@@ -86,10 +88,15 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
     DWORD access = GENERIC_READ, share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     DWORD disposition = OPEN_EXISTING;
     switch (mode) {
-        case OpenMode::Read: break;
-        case OpenMode::ReadWrite: access = GENERIC_READ | GENERIC_WRITE; break;
+        case OpenMode::Read:
+            break;
+        case OpenMode::ReadWrite:
+            access = GENERIC_READ | GENERIC_WRITE;
+            break;
         case OpenMode::Write:
-        case OpenMode::Append: access = GENERIC_WRITE; break;
+        case OpenMode::Append:
+            access = GENERIC_WRITE;
+            break;
         case OpenMode::CreateAlways:
             access = GENERIC_WRITE;
             disposition = CREATE_ALWAYS;
@@ -123,13 +130,42 @@ long Win32FileSystem::RemoveFolder(const std::string& path) {
     return LastError(RemoveDirectoryA(path.c_str()));
 }
 
-long Win32FileSystem::Move(const std::string& from, const std::string& to,
-                               std::uint32_t flags) {
-    return LastError(MoveFileExA(from.c_str(), to.empty() ? nullptr : to.c_str(), flags));
+long Win32FileSystem::Move(const std::string& from, const std::string& to, std::uint32_t flags) {
+    if (MoveFileExA(from.c_str(), to.empty() ? nullptr : to.c_str(), flags)) return ERROR_SUCCESS;
+    long status = static_cast<long>(GetLastError());
+    // Windows 95, 98 and Me export MoveFileExA only as a stub that fails this way.
+    if (status != ERROR_CALL_NOT_IMPLEMENTED) return status;
+    return MoveWithoutMoveFileEx(from, to, flags);
 }
 
-long Win32FileSystem::Copy(const std::string& from, const std::string& to,
-                               bool failIfExists) {
+long Win32FileSystem::MoveWithoutMoveFileEx(const std::string& from, const std::string& to,
+                                            std::uint32_t flags) {
+    // Those systems take moves at restart through WININIT.INI, which this program does not
+    // write; the caller sees the move as not done.
+    if ((flags & kMoveDelayUntilReboot) || to.empty()) return ERROR_CALL_NOT_IMPLEMENTED;
+    if (MoveFileA(from.c_str(), to.c_str())) return ERROR_SUCCESS;
+    long status = static_cast<long>(GetLastError());
+    bool targetExists = status == ERROR_ALREADY_EXISTS || status == ERROR_FILE_EXISTS;
+    if (!(flags & kMoveReplaceExisting) || !targetExists) return status;
+    // Replace without losing the target when the move fails: the target steps aside under
+    // a free name first and comes back if the source cannot take its place.
+    std::string aside;
+    for (int i = 1; i < 100 && aside.empty(); ++i) {
+        std::string candidate = to + ".~" + std::to_string(i);
+        if (GetFileAttributesA(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) aside = candidate;
+    }
+    if (aside.empty()) return status;
+    if (!MoveFileA(to.c_str(), aside.c_str())) return static_cast<long>(GetLastError());
+    if (!MoveFileA(from.c_str(), to.c_str())) {
+        status = static_cast<long>(GetLastError());
+        MoveFileA(aside.c_str(), to.c_str());
+        return status;
+    }
+    DeleteFileA(aside.c_str());
+    return ERROR_SUCCESS;
+}
+
+long Win32FileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {
     return LastError(CopyFileA(from.c_str(), to.c_str(), failIfExists));
 }
 
