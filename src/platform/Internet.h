@@ -35,6 +35,9 @@ class Transfer {
     // The whole body of the last finished request, as bytes; empty in the same cases, and
     // when the body was larger than kMaxTransferBody.
     virtual std::string Body() = 0;
+    // The address of the last request started: Headers() and Body() answer it. Lets a
+    // caller see that another user of the control started a request in the meantime.
+    virtual std::string Url() = 0;
 };
 
 // The largest body a transfer keeps: a server that sends more cannot exhaust memory.

@@ -39,7 +39,9 @@ std::string FirstLine(const std::string& headers) {
 
 TEST_F(TransferContract, HeadersHoldTheStatusLineAndEveryHeaderEndedByCrLf) {
     world->Serve("/hello.txt", {200, "hello"});
+    EXPECT_EQ(transfer.Url(), "");
     EXPECT_EQ(Get("/hello.txt"), "hello");
+    EXPECT_EQ(transfer.Url(), world->Url("/hello.txt"));
     std::string headers = transfer.Headers();
     EXPECT_EQ(FirstLine(headers).substr(0, 12), "HTTP/1.1 200") << headers;
     EXPECT_NE(headers.find("\r\nContent-Length: 5\r\n"), std::string::npos) << headers;

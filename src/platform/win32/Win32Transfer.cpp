@@ -109,6 +109,7 @@ void Win32Transfer::Start(const std::string& url) {
     Cancel();
     headers_.clear();
     body_.clear();
+    url_ = url;
     auto request = std::make_shared<Request>();
     current_ = request;
     std::thread([request, url, agent = agent_] { RunRequest(request, url, agent); }).detach();

@@ -24,6 +24,7 @@ class Win32Transfer : public Transfer {
     bool StillExecuting() override;
     std::string Headers() override;
     std::string Body() override;
+    std::string Url() override { return url_; }
 
     struct Request;
 
@@ -31,6 +32,7 @@ class Win32Transfer : public Transfer {
     void CollectFinished();
 
     std::string agent_;
+    std::string url_;
     std::shared_ptr<Request> current_;
     std::string headers_;
     std::string body_;
