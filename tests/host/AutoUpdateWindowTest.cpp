@@ -1,0 +1,215 @@
+// The update window's Proceed and Cancel, and the automatic check on the timer's first tick.
+
+#include <gtest/gtest.h>
+
+#include "host/UpdateTestWorld.h"
+#include "update/AutoUpdateTimer.h"
+#include "update/AutoUpdateWindow.h"
+
+namespace cw::update {
+namespace {
+
+using namespace testing;
+using Lines = std::vector<std::pair<std::string, int>>;
+
+class AutoUpdateWindowTest : public ::testing::Test, public UpdateWorld {
+  protected:
+    AutoUpdateWindow window{updater, connection, settings, &errors};
+    int shows = 0, unloads = 0;
+
+    AutoUpdateWindowTest() {
+        window.onShow = [this] { ++shows; };
+        window.onUnload = [this] { ++unloads; };
+        SetUpdate("ver", "5");
+    }
+    Lines Shown() const {
+        Lines lines;
+        for (const auto& item : window.ListView1.Items())
+            lines.emplace_back(item.text, item.image);
+        return lines;
+    }
+    static Lines Downloading() {
+        return {{"Checking for updates...", 1},
+                {"New Update available.", 1},
+                {"Dowanloading New Version...Please wait.", 1},
+                {"This may take some time...", 0},
+                {"Depending on your Internet connection speed", 0}};
+    }
+};
+
+TEST_F(AutoUpdateWindowTest, TheWindowHoldsItsControlsAsTheProgramNamesThem) {
+    EXPECT_EQ(std::string(kAutoUpdateCaption), "AutoUpdate");
+    EXPECT_EQ(window.cmdProceed.Caption(), "Proceed");
+    EXPECT_EQ(window.cmdCancel.Caption(), "Cancel");
+    EXPECT_EQ(window.Label1.Caption(),
+              "AutoUpdate checks the Internet for latest upgrade of Clearwell and it updates the "
+              "necessary files automatically if it finds any new update available. Please ensure "
+              "that you are connected to the Internet before proceeding.");
+}
+
+TEST_F(AutoUpdateWindowTest, ProceedReportsNoConnectionAndNoUpdateAndStartsFromAnEmptyList) {
+    window.Show();
+    internet.SetReachable(kProbeUrl, false);
+    window.cmdProceed.Click();
+    EXPECT_EQ(Shown(), (Lines{{"Checking for updates...", 1},
+                              {"You are currently not conneted to the Internet", 2}}));
+    EXPECT_TRUE(internet.requests.empty());
+
+    internet.SetReachable(kProbeUrl, true);
+    ServeNotFound(kVersionUrl);
+    window.cmdProceed.Click();
+    EXPECT_EQ(Shown(), (Lines{{"Checking for updates...", 1}, {"No new update available.", 2}}));
+    EXPECT_TRUE(window.IsOpen());
+    EXPECT_TRUE(window.cmdProceed.Enabled());
+    EXPECT_TRUE(errors.reports.empty());
+}
+
+TEST_F(AutoUpdateWindowTest, ProceedSeedsTheInstalledReleaseAndDownloadsAndHandsOver) {
+    registry.DeleteValue(settings::kUpdateRoot, settings::kUpdateKey, "ver");
+    internet.Serve(kVersionUrl, "6\r\n", 1);
+    ServeExe(Executable(1001), 1001);
+    window.Show();
+    window.cmdProceed.Click();
+    EXPECT_EQ(Shown(), Downloading());
+    EXPECT_EQ(Update("Up"), "b");
+    EXPECT_EQ(Update("ver"), "6");
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(shell.processes.size(), 1u);
+}
+
+TEST_F(AutoUpdateWindowTest, SixFailedDownloadsAddAFailureLineAndTheProgramKeepsRunning) {
+    internet.Serve(kVersionUrl, "6", 1);
+    ServeExe(std::string(1001, 'x'), 1001);  // not an executable
+    window.Show();
+    window.cmdProceed.Click();
+    Lines expected = Downloading();
+    expected.emplace_back(kLineDownloadFailed, 2);
+    EXPECT_EQ(Shown(), expected);
+    EXPECT_EQ(RequestsOf(kExeUrl), 12);
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(window.IsOpen());
+    EXPECT_EQ(Update("Up"), "(missing)");
+}
+
+TEST_F(AutoUpdateWindowTest, CancelDuringTheDownloadAbortsItAndClosesTheWindow) {
+    internet.Serve(kVersionUrl, "6", 1);
+    ServeExe(Executable(1001), 1001, 400);
+    window.Show();
+    int polls = 0;
+    dialogs.onDoEvents = [&] {
+        EXPECT_FALSE(window.cmdProceed.Enabled());  // no second Proceed inside the first
+        if (++polls == 600) window.cmdCancel.Click();
+    };
+    window.cmdProceed.Click();
+    EXPECT_FALSE(window.IsOpen());
+    EXPECT_EQ(unloads, 1);
+    EXPECT_EQ(Shown(), Downloading());  // no failure line for a cancelled download
+    EXPECT_EQ(RequestsOf(kExeUrl), 2);
+    EXPECT_FALSE(transfer->StillExecuting());
+    EXPECT_FALSE(fs.Exists(kDownloadPath));
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(shell.processes.empty());
+
+    // Reopened, the window starts afresh.
+    window.Show();
+    EXPECT_TRUE(window.IsOpen());
+    EXPECT_TRUE(window.ListView1.Items().empty());
+    EXPECT_TRUE(window.cmdProceed.Enabled());
+}
+
+TEST_F(AutoUpdateWindowTest, ClosingTheWindowDuringTheCheckAbortsItToo) {
+    internet.Serve(kVersionUrl, "6", 50);
+    window.Show();
+    int polls = 0;
+    dialogs.onDoEvents = [&] {
+        if (++polls == 10) window.Form_Unload();
+    };
+    window.cmdProceed.Click();
+    EXPECT_FALSE(window.IsOpen());
+    EXPECT_EQ(Shown(), (Lines{{"Checking for updates...", 1}}));
+    EXPECT_EQ(RequestsOf(kVersionUrl), 1);
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(AutoUpdateWindowTest, AnErrorInProceedIsReportedUnderItsTagAndProceedGoesOn) {
+    internet.Serve(kVersionUrl, "99999999999", 1);  // overflows a whole number
+    window.Show();
+    window.cmdProceed.Click();
+    ASSERT_EQ(errors.reports.size(), 1u);
+    EXPECT_EQ(errors.reports[0].tag, "frmAutoUpdate,cmd_Proceed");
+    EXPECT_EQ(errors.reports[0].number, 6);
+    EXPECT_EQ(Shown(), (Lines{{"Checking for updates...", 1}, {"No new update available.", 2}}));
+    EXPECT_FALSE(updater.Busy());
+}
+
+class AutoUpdateTimerTest : public AutoUpdateWindowTest {
+  protected:
+    ui::Timer timAutoUpdate{"timAutoUpdate", 60000, true};
+    AutoUpdateTimer timer{timAutoUpdate, updater, window, connection, settings, dialogs, &errors};
+
+    void SetAutoCheck(const std::string& value) {
+        registry.SetString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck", value);
+    }
+};
+
+TEST_F(AutoUpdateTimerTest, WithoutAutoCheckTrueTheFirstTickOnlyDisablesTheTimer) {
+    internet.Serve(kVersionUrl, "6", 1);
+    for (const char* value : {"", "False", "true", "True "}) {
+        if (*value) SetAutoCheck(value);
+        timAutoUpdate.SetEnabled(true);
+        timAutoUpdate.Tick();
+        EXPECT_FALSE(timAutoUpdate.Enabled()) << value;
+    }
+    EXPECT_TRUE(internet.probes.empty());
+    EXPECT_TRUE(internet.requests.empty());
+    EXPECT_TRUE(dialogs.shown.empty());
+    timAutoUpdate.Tick();  // a disabled timer does not tick
+    EXPECT_TRUE(internet.requests.empty());
+}
+
+TEST_F(AutoUpdateTimerTest, TheTickAsksWhenThereIsAnUpdateAndNoKeepsTheWindowClosed) {
+    SetAutoCheck("True");
+    internet.Serve(kVersionUrl, "5", 1);
+    timAutoUpdate.Tick();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(timAutoUpdate.Enabled());
+
+    internet.Serve(kVersionUrl, "6", 1);
+    timAutoUpdate.SetEnabled(true);
+    dialogs.answers.push_back(ui::vbNo);
+    timAutoUpdate.Tick();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].prompt,
+              "A new update is available. Would you like to download it ?");
+    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbYesNo);
+    EXPECT_EQ(dialogs.shown[0].title, "Update Available");
+    EXPECT_FALSE(window.IsOpen());
+    EXPECT_FALSE(timAutoUpdate.Enabled());
+}
+
+TEST_F(AutoUpdateTimerTest, YesOpensTheWindowAndRunsProceedAsAClickWould) {
+    SetAutoCheck("True");
+    internet.Serve(kVersionUrl, "6", 1);
+    ServeExe(Executable(1001), 1001);
+    dialogs.answers.push_back(ui::vbYes);
+    timAutoUpdate.Tick();
+    EXPECT_TRUE(window.IsOpen());
+    EXPECT_EQ(shows, 1);
+    EXPECT_EQ(Shown(), Downloading());
+    EXPECT_EQ(RequestsOf(kVersionUrl), 4);  // the tick's check, then Proceed's
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_FALSE(timAutoUpdate.Enabled());
+}
+
+TEST_F(AutoUpdateTimerTest, AnErrorInTheTickIsReportedUnderTheMainWindowsTag) {
+    SetAutoCheck("True");
+    SetUpdate("ver", "99999999999");
+    internet.Serve(kVersionUrl, "6", 1);
+    timAutoUpdate.Tick();
+    ASSERT_EQ(errors.reports.size(), 1u);
+    EXPECT_EQ(errors.reports[0].tag, "frmMain,timeAutoUpdate_Timer");
+    EXPECT_FALSE(timAutoUpdate.Enabled());
+}
+
+}  // namespace
+}  // namespace cw::update

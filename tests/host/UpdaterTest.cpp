@@ -1,0 +1,200 @@
+// The update check, download and hand-over against a scripted server.
+
+#include <gtest/gtest.h>
+
+#include "host/UpdateTestWorld.h"
+#include "update/Sha256.h"
+
+namespace cw::update {
+namespace {
+
+using namespace testing;
+
+class UpdaterTest : public ::testing::Test, public UpdateWorld {};
+
+TEST_F(UpdaterTest, CheckComparesTheLeadingNumbersAndLowersTheInstalledRelease) {
+    internet.Serve(kVersionUrl, "6\r\n", 1);
+    EXPECT_TRUE(updater.CheckForUpdate("5"));
+    EXPECT_EQ(updater.PendingRelease(), "6");
+    // The size probe and the fetch of the text are two requests.
+    EXPECT_EQ(internet.requests, (std::vector<std::string>{kVersionUrl, kVersionUrl}));
+    EXPECT_EQ(Update("ver"), "(missing)");
+
+    EXPECT_FALSE(updater.CheckForUpdate("6"));
+    EXPECT_EQ(Update("ver"), "(missing)");
+
+    EXPECT_FALSE(updater.CheckForUpdate("7"));
+    EXPECT_EQ(updater.PendingRelease(), "6");
+    EXPECT_EQ(Update("ver"), "6");
+
+    internet.Serve(kVersionUrl, " 9 sha256=" + std::string(64, 'f'), 1);
+    EXPECT_FALSE(updater.CheckForUpdate("8.6 beta"));  // 8.6 rounds to 9: the same release
+    EXPECT_TRUE(updater.CheckForUpdate("8.5"));        // halves to even: 8
+}
+
+TEST_F(UpdaterTest, NoConnectionOrAMissingVersionFileIsNoUpdate) {
+    ServeNotFound(kVersionUrl);
+    EXPECT_FALSE(updater.CheckForUpdate("0"));
+    EXPECT_EQ(RequestsOf(kVersionUrl), 1);  // the size probe read 0
+
+    internet.Serve(kVersionUrl, "6", 1);
+    internet.SetReachable(kProbeUrl, false);
+    EXPECT_FALSE(updater.CheckForUpdate("5"));
+    EXPECT_EQ(RequestsOf(kVersionUrl), 1);
+    EXPECT_EQ(Update("ver"), "(missing)");
+}
+
+TEST_F(UpdaterTest, AFetchWithoutAnswerOrTakenOverIsNotReadAsReleaseZero) {
+    internet.Serve(kVersionUrl, "6", 1);
+    // The probe succeeds; then the server stops answering.
+    dialogs.onDoEvents = [&] { internet.ServeRaw(kVersionUrl, {}); };
+    EXPECT_FALSE(updater.CheckForUpdate("7"));
+    EXPECT_EQ(Update("ver"), "(missing)");
+
+    // Another user of the control (an error report) starts its own request meanwhile.
+    internet.Serve(kVersionUrl, "6", 1);
+    internet.Serve("http://server.test/report", "", 1);
+    int polls = 0;
+    dialogs.onDoEvents = [&] {
+        if (++polls == 2) transfer->Start("http://server.test/report");
+    };
+    EXPECT_FALSE(updater.CheckForUpdate("7"));
+    EXPECT_EQ(Update("ver"), "(missing)");
+}
+
+TEST_F(UpdaterTest, ADownloadIsAcceptedOnlyWithTheAnnouncedSizeAndAnExecutableHeader) {
+    struct Case {
+        std::string body;
+        std::size_t announced;
+        bool accepted;
+    };
+    const std::vector<Case> cases = {
+        {Executable(1001), 990, true},         {Executable(1001), 1010, true},
+        {Executable(1001), 1001, true},        {Executable(1001), 989, false},
+        {Executable(1001), 1011, false},       {Executable(1000), 1000, false},  // last index 999
+        {std::string(1001, 'x'), 1001, false},
+    };
+    for (const Case& c : cases) {
+        fs.Delete(kDownloadPath);
+        ServeExe(c.body, c.announced);
+        EXPECT_EQ(updater.DownloadUpdate(), c.accepted) << c.body.size() << " " << c.announced;
+        EXPECT_EQ(fs.Exists(kDownloadPath), c.accepted);
+        if (c.accepted) {
+            EXPECT_EQ(fs.Content(kDownloadPath), c.body);
+        }
+        EXPECT_FALSE(fs.Exists(std::string(kFolder) + "cwl.part"));
+    }
+    ServeNotFound(kExeUrl);
+    EXPECT_FALSE(updater.DownloadUpdate());
+}
+
+TEST_F(UpdaterTest, TheVersionFilesHashMustMatchWhenItGivesOne) {
+    const std::string good = Executable(2000, 'g');
+    ServeExe(good, good.size());
+    for (const auto& [version, accepted] : std::vector<std::pair<std::string, bool>>{
+             {"6\r\nsha256=" + Sha256Hex(good) + "\r\n", true},
+             {"6 sha256=" + Sha256Hex(Executable(2000, 'h')), false},
+             {"6 sha256=" + Sha256Hex(good).substr(2), false},
+             {"6", true}}) {
+        fs.Delete(kDownloadPath);
+        internet.Serve(kVersionUrl, version, 1);
+        ASSERT_TRUE(updater.CheckForUpdate("5"));
+        EXPECT_EQ(updater.DownloadUpdate(), accepted) << version;
+        EXPECT_EQ(fs.Exists(kDownloadPath), accepted) << version;
+    }
+}
+
+TEST_F(UpdaterTest, HandOverWritesTheRelayStateInOrderStartsTheDownloadAndEnds) {
+    fs.AddFile(kDownloadPath, "an older download");
+    clock.Set(2024, 1, 15, 15, 4, 5);
+    internet.Serve(kVersionUrl, "6", 1);
+    ASSERT_TRUE(updater.CheckForUpdate("5"));
+    ServeExe(Executable(1001), 1001);
+    registry.written.clear();
+
+    EXPECT_EQ(updater.DownloadAndHandOver(), HandOver::HandedOver);
+    EXPECT_EQ(fs.Content(kDownloadPath), Executable(1001));
+    EXPECT_EQ(registry.written, (std::vector<std::string>{"App", "ver", "Up", "donreq"}));
+    EXPECT_EQ(Update("App"), "1/15/2024 3:04:05 PM");
+    EXPECT_EQ(Update("ver"), "6");
+    EXPECT_EQ(Update("Up"), "b");
+    EXPECT_EQ(Update("donreq"), "z");
+    ASSERT_EQ(shell.processes.size(), 1u);
+    EXPECT_EQ(shell.processes[0].commandLine, "\"C:\\Program Files\\Clearwell\\cwl.exe\"");
+    EXPECT_EQ(shell.processes[0].showCommand, 2);  // minimised, with the focus
+    EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(UpdaterTest, SixRejectedDownloadsOrAFailedStartEndNothing) {
+    internet.Serve(kVersionUrl, "6", 1);
+    ASSERT_TRUE(updater.CheckForUpdate("5"));
+    ServeExe(Executable(1000), 1000);
+    internet.requests.clear();
+    registry.written.clear();
+    EXPECT_EQ(updater.DownloadAndHandOver(), HandOver::Failed);
+    EXPECT_EQ(RequestsOf(kExeUrl), 2 * kDownloadAttempts);  // a size probe and a fetch each
+    EXPECT_TRUE(registry.written.empty());
+    EXPECT_TRUE(shell.processes.empty());
+    EXPECT_EQ(programEnds, 0);
+
+    ServeExe(Executable(1001), 1001);
+    shell.startResult = false;
+    EXPECT_EQ(updater.DownloadAndHandOver(), HandOver::Failed);
+    EXPECT_EQ(Update("Up"), "b");  // the relay picks it up at the next start
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(UpdaterTest, CancelAbandonsTheDownloadAndNothingIsSavedRetriedOrStarted) {
+    internet.Serve(kVersionUrl, "6", 1);
+    ASSERT_TRUE(updater.CheckForUpdate("5"));
+    ServeExe(Executable(1001), 1001, 1000);  // a slow body
+    internet.requests.clear();
+    registry.written.clear();
+    int polls = 0;
+    dialogs.onDoEvents = [&] {
+        if (++polls == 1005) updater.CancelTransfer();  // during the fetch, after the probe
+    };
+    EXPECT_EQ(updater.DownloadAndHandOver(), HandOver::Cancelled);
+    EXPECT_TRUE(updater.Cancelled());
+    EXPECT_FALSE(transfer->StillExecuting());
+    EXPECT_EQ(RequestsOf(kExeUrl), 2);
+    EXPECT_FALSE(fs.Exists(kDownloadPath));
+    EXPECT_TRUE(registry.written.empty());
+    EXPECT_TRUE(shell.processes.empty());
+    EXPECT_EQ(programEnds, 0);
+
+    // Cancel when nothing of the update runs leaves other users of the control alone.
+    dialogs.onDoEvents = nullptr;
+    internet.Serve("http://server.test/report", "", 5);
+    transfer->Start("http://server.test/report");
+    updater.CancelTransfer();
+    EXPECT_TRUE(transfer->StillExecuting());
+    // The next check starts afresh.
+    EXPECT_TRUE(updater.CheckForUpdate("5"));
+    EXPECT_FALSE(updater.Cancelled());
+}
+
+TEST_F(UpdaterTest, ARequestThatNeverEndsIsBoundedAndANestedCheckIsRefused) {
+    Updater quick{connection, *transfer, settings,        fs,   guard, shell,
+                  clock,      dialogs,   {kServer, 2000}, [] {}};
+    internet.Serve(kVersionUrl, "6", 1000000);
+    std::uint32_t before = clock.TickCount();
+    EXPECT_FALSE(quick.CheckForUpdate("5"));
+    EXPECT_LT(clock.TickCount() - before, 3000u);
+    EXPECT_FALSE(transfer->StillExecuting());
+
+    internet.Serve(kVersionUrl, "6", 3);
+    bool nested = true;
+    int nestedRequests = -1;
+    dialogs.onDoEvents = [&] {
+        std::size_t requests = internet.requests.size();
+        nested = updater.CheckForUpdate("5");
+        nestedRequests = static_cast<int>(internet.requests.size() - requests);
+    };
+    EXPECT_TRUE(updater.CheckForUpdate("5"));
+    EXPECT_FALSE(nested);
+    EXPECT_EQ(nestedRequests, 0);
+}
+
+}  // namespace
+}  // namespace cw::update
