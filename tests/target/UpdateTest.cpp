@@ -40,7 +40,7 @@ std::string ServerExecutable(std::size_t n) {
 }
 
 class UpdateUnderWine : public ::testing::Test {
-protected:
+  protected:
     win32::Win32Internet internet;
     win32::Win32Transfer transfer{"Clearwell"};
     win32::Win32Registry registry;
@@ -54,9 +54,15 @@ protected:
     fakes::RecordingErrorSink errors;
     ConnectionTest connection{internet, {TestServer::BaseUrl() + "/", "Clearwell", 5000}};
     int programEnds = 0;
-    Updater updater{connection, transfer,   settings,
-                    fs,         guard,      shell,
-                    clock,      dialogs,    {TestServer::BaseUrl()},
+    Updater updater{connection,
+                    transfer,
+                    settings,
+                    fs,
+                    guard,
+                    shell,
+                    clock,
+                    dialogs,
+                    {TestServer::BaseUrl()},
                     [this] { ++programEnds; }};
     AutoUpdateWindow window{updater, connection, settings, &errors};
     std::string folder = cw::testing::MakeScratchFolder("update");
@@ -222,8 +228,8 @@ TEST_F(UpdateUnderWine, WithoutAutoCheckTrueTheFirstTickOnlyDisablesTheTimer) {
     TestServer::Route("/cwl.txt", "body=6");
     for (const char* value : {"(missing)", "False"}) {
         if (std::string(value) != "(missing)") {
-            settings.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey,
-                                      "AutoCheck", value);
+            settings.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck",
+                                      value);
         }
         timAutoUpdate.SetEnabled(true);
         timAutoUpdate.Tick();
@@ -233,8 +239,7 @@ TEST_F(UpdateUnderWine, WithoutAutoCheckTrueTheFirstTickOnlyDisablesTheTimer) {
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(Update("ver"), "(missing)");
 
-    settings.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck",
-                              "True");
+    settings.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck", "True");
     SetVer("5");
     dialogs.answers.push_back(ui::vbNo);
     timAutoUpdate.SetEnabled(true);
