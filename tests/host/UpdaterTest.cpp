@@ -198,3 +198,31 @@ TEST_F(UpdaterTest, ARequestThatNeverEndsIsBoundedAndANestedCheckIsRefused) {
 
 }  // namespace
 }  // namespace cw::update
+
+namespace cw::update {
+namespace {
+
+TEST(UpdaterAddressTest, AnHttpsServerWithATrailingSlashIsAskedForTheSamePaths) {
+    testing::UpdateWorld world;
+    Updater secure{world.connection,
+                   *world.transfer,
+                   world.settings,
+                   world.fs,
+                   world.guard,
+                   world.shell,
+                   world.clock,
+                   world.dialogs,
+                   {"https://secure.test/"},
+                   [] {}};
+    world.internet.Serve("https://secure.test/cwl.txt", "6", 1);
+    world.internet.Serve("https://secure.test/cwlupdate.exe", testing::Executable(1001), 1);
+    EXPECT_TRUE(secure.CheckForUpdate("5"));
+    EXPECT_TRUE(secure.DownloadUpdate());
+    EXPECT_EQ(world.internet.requests,
+              (std::vector<std::string>{
+                  "https://secure.test/cwl.txt", "https://secure.test/cwl.txt",
+                  "https://secure.test/cwlupdate.exe", "https://secure.test/cwlupdate.exe"}));
+}
+
+}  // namespace
+}  // namespace cw::update

@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <sstream>
-#include <thread>
 
 #include "BuildConfig.h"
 #include "platform/win32/Handles.h"
@@ -15,6 +14,7 @@
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "support/TestWorld.h"
+#include "support/WindowFinder.h"
 
 namespace cw::update {
 namespace {
@@ -22,49 +22,12 @@ namespace {
 using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
 
-std::string TestFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s = path;
-    return s.substr(0, s.rfind('\\'));
-}
-
-struct FoundWindow {
-    std::string className, title;
-    HWND hwnd = nullptr;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param) {
-    auto* wanted = reinterpret_cast<FoundWindow*>(param);
-    char cls[64] = {}, title[256] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    GetWindowTextA(hwnd, title, sizeof title);
-    if (IsWindowVisible(hwnd) && wanted->className == cls && wanted->title == title) {
-        wanted->hwnd = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible top-level window of the class and caption, waited for up to the timeout.
-HWND WaitForWindow(const std::string& className, const std::string& title,
-                   std::chrono::milliseconds timeout) {
-    auto deadline = std::chrono::steady_clock::now() + timeout;
-    do {
-        FoundWindow found{className, title};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&found));
-        if (found.hwnd) return found.hwnd;
-        std::this_thread::sleep_for(50ms);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return nullptr;
-}
-
 class RelayUnderWine : public ::testing::Test {
   protected:
     win32::Win32Registry registry;
     SettingsStore settings{registry};
     std::string folder = cw::testing::MakeScratchFolder("relay");
-    std::string program = cw::testing::ReadFile(TestFolder() + "\\RelayStep.exe");
+    std::string program = cw::testing::ReadFile(cw::testing::ProgramsFolder() + "\\RelayStep.exe");
     // Bytes after the image change the file, not the program.
     std::string oldRelease = program + "old release";
     std::string newRelease = program + "new release";
@@ -113,11 +76,9 @@ class RelayUnderWine : public ::testing::Test {
     }
     // Answers the thank-you message with OK; false when none appears.
     bool AnswerThankYou() {
-        HWND box = WaitForWindow("#32770", "Clearwell", 20s);
+        HWND box = cw::testing::WaitForWindow("#32770", "Clearwell", 20s);
         if (!box) return false;
-        char text[256] = {};
-        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-        EXPECT_STREQ(text, "Clearwell Upgraded. Thank you");
+        EXPECT_EQ(cw::testing::MessageBoxText(box), "Clearwell Upgraded. Thank you");
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         return true;
     }
@@ -170,7 +131,7 @@ TEST_F(RelayUnderWine, ALockedInstalledProgramStaysAndNothingIsAnnounced) {
     EXPECT_FALSE(Exists("Clearwell.part"));
     EXPECT_EQ(Update("Up"), "b");
     EXPECT_EQ(Update("donreq"), "z");
-    EXPECT_EQ(WaitForWindow("#32770", "Clearwell", 300ms), nullptr);
+    EXPECT_EQ(cw::testing::WaitForWindow("#32770", "Clearwell", 300ms), nullptr);
 }
 
 TEST_F(RelayUnderWine, AnInterruptedRelayResumesFromTheInstalledProgram) {
