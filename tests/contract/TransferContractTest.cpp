@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "contract/TransferContract.h"
+#include "contract/ContractWorld.h"
 
 namespace cw::contract {
 namespace {

@@ -4,7 +4,9 @@
 
 namespace cw::fakes {
 
-std::vector<WindowHandle> FakeDesktop::TopLevelWindows() { return zOrder_; }
+std::vector<WindowHandle> FakeDesktop::TopLevelWindows() {
+    return zOrder_;
+}
 
 std::string FakeDesktop::ClassName(WindowHandle window) {
     auto it = windows_.find(window);
@@ -26,7 +28,8 @@ WindowHandle FakeDesktop::FindByClass(const std::string& className) {
 WindowHandle FakeDesktop::FindByClassAndTitle(const std::string& className,
                                               const std::string& title) {
     for (WindowHandle w : zOrder_) {
-        if ((className.empty() || windows_[w].className == className) && windows_[w].title == title) {
+        if ((className.empty() || windows_[w].className == className) &&
+            windows_[w].title == title) {
             return w;
         }
     }

@@ -32,7 +32,7 @@ struct HotKey {
 };
 
 class FakeDesktop : public Desktop {
-public:
+  public:
     std::vector<WindowHandle> TopLevelWindows() override;
     std::string ClassName(WindowHandle window) override;
     std::string Title(WindowHandle window) override;
@@ -65,7 +65,7 @@ public:
     WindowHandle foreground = 0;
     std::intptr_t sendResult = 1;
 
-private:
+  private:
     std::map<WindowHandle, FakeWindow> windows_;
     std::vector<WindowHandle> zOrder_;  // top first
     WindowHandle next_ = 0x1000;

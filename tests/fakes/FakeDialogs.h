@@ -17,7 +17,7 @@ struct ShownMessage {
 };
 
 class FakeDialogs : public ui::Dialogs {
-public:
+  public:
     int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
     std::string OpenFiles(std::size_t bufferChars) override;
     std::string BrowseForFolder(const std::string& title, const ui::FolderRef& root,

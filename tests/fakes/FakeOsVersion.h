@@ -6,7 +6,7 @@ namespace cw::fakes {
 
 // Reports the version the test sets (Windows XP Professional by default).
 class FakeOsVersion : public OsVersion {
-public:
+  public:
     FakeOsVersion() {
         info.major = 5;
         info.minor = 1;

@@ -11,7 +11,7 @@ namespace cw::fakes {
 // begins with them ("Cookie:", "Visited:"); the empty pattern selects the content entries
 // (neither cookie nor history entries), as the library does.
 class FakeUrlCache : public UrlCache {
-public:
+  public:
     std::size_t Enumerate(const std::string& pattern,
                           const std::function<bool(const UrlCacheEntry&)>& visit) override;
     bool DeleteEntry(const std::string& url) override;
