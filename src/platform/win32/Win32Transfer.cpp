@@ -57,13 +57,16 @@ std::string RawHeaders(HINTERNET url) {
 }
 
 // The body, read until the end or until the request is abandoned; a body larger than
-// kMaxTransferBody is dropped.
+// kMaxTransferBody is dropped. InternetReadFile waits until its whole buffer is filled, so
+// only what has arrived is read, and the request is looked at between pieces.
 std::string ReadBody(Win32Transfer::Request& request, HINTERNET url) {
     std::string body;
     char buffer[16384];
-    DWORD read = 0;
-    while (!request.Cancelled() && InternetReadFile(url, buffer, sizeof buffer, &read) &&
-           read > 0) {
+    while (!request.Cancelled()) {
+        DWORD available = 0, read = 0;
+        if (!InternetQueryDataAvailable(url, &available, 0, 0) || available == 0) break;
+        DWORD want = available < sizeof buffer ? available : sizeof buffer;
+        if (!InternetReadFile(url, buffer, want, &read) || read == 0) break;
         if (body.size() + read > kMaxTransferBody) return "";
         body.append(buffer, read);
     }
