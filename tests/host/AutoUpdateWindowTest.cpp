@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "host/UpdateTestWorld.h"
+#include "update/AutoUpdateLayout.h"
 #include "update/AutoUpdateTimer.h"
 #include "update/AutoUpdateWindow.h"
 
@@ -209,6 +212,40 @@ TEST_F(AutoUpdateTimerTest, AnErrorInTheTickIsReportedUnderTheMainWindowsTag) {
     ASSERT_EQ(errors.reports.size(), 1u);
     EXPECT_EQ(errors.reports[0].tag, "frmMain,timeAutoUpdate_Timer");
     EXPECT_FALSE(timAutoUpdate.Enabled());
+}
+
+}  // namespace
+}  // namespace cw::update
+
+namespace cw::update {
+namespace {
+
+TEST(AutoUpdateLayoutTest, EveryControlHasAPlaceInsideTheWindowAndAnIdOfItsOwn) {
+    testing::UpdateWorld world;
+    AutoUpdateWindow window{world.updater, world.connection, world.settings, nullptr};
+    std::set<std::string> names{window.Label1.Name(),     window.ListView1.Name(),
+                                window.cmdProceed.Name(), window.cmdCancel.Name(),
+                                window.StatusBar1.Name(), window.imgCatchUp.Name()};
+    std::set<std::string> placed;
+    std::set<int> ids;
+    for (const ControlPlacement& p : kAutoUpdateLayout) {
+        placed.insert(std::string(p.name));
+        ids.insert(p.id);
+        EXPECT_GE(p.x, 0) << p.name;
+        EXPECT_LE(p.x + p.width, kAutoUpdateClientWidth) << p.name;
+        EXPECT_LE(p.y + p.height, kAutoUpdateClientHeight) << p.name;
+    }
+    EXPECT_EQ(placed, names);
+    EXPECT_EQ(ids.size(), kAutoUpdateLayout.size());
+    // No two controls overlap.
+    for (const ControlPlacement& a : kAutoUpdateLayout) {
+        for (const ControlPlacement& b : kAutoUpdateLayout) {
+            if (a.id >= b.id) continue;
+            bool apart = a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y ||
+                         b.y + b.height <= a.y;
+            EXPECT_TRUE(apart) << a.name << " and " << b.name;
+        }
+    }
 }
 
 }  // namespace
