@@ -35,9 +35,10 @@ inline constexpr const char kLineAvailable[] = "New Update available.";
 inline constexpr const char kLineDownloading[] = "Dowanloading New Version...Please wait.";
 inline constexpr const char kLineMayTakeTime[] = "This may take some time...";
 inline constexpr const char kLineDependsOnSpeed[] = "Depending on your Internet connection speed";
-// Shown when no download could be saved and started; the program keeps running.
+// Shown when no download was accepted, or the new version did not start; the program keeps
+// running.
 inline constexpr const char kLineDownloadFailed[] =
-    "The new version could not be downloaded. Please try again later.";
+    "The update could not be completed. Please try again later.";
 
 class AutoUpdateWindow {
   public:
