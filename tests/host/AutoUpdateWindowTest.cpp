@@ -67,71 +67,24 @@ TEST_F(AutoUpdateWindowTest, ProceedReportsNoConnectionAndNoUpdateAndStartsFromA
     EXPECT_TRUE(errors.reports.empty());
 }
 
-TEST_F(AutoUpdateWindowTest, ProceedSeedsTheInstalledReleaseAndDownloadsAndHandsOver) {
-    registry.DeleteValue(settings::kUpdateRoot, settings::kUpdateKey, "ver");
-    internet.Serve(kVersionUrl, "6\r\n", 1);
-    ServeExe(Executable(1001), 1001);
-    window.Show();
-    window.cmdProceed.Click();
-    EXPECT_EQ(Shown(), Downloading());
-    EXPECT_EQ(Update("Up"), "b");
-    EXPECT_EQ(Update("ver"), "6");
-    EXPECT_EQ(programEnds, 1);
-    EXPECT_EQ(shell.processes.size(), 1u);
-}
-
-TEST_F(AutoUpdateWindowTest, SixFailedDownloadsAddAFailureLineAndTheProgramKeepsRunning) {
-    internet.Serve(kVersionUrl, "6", 1);
-    ServeExe(std::string(1001, 'x'), 1001);  // not an executable
-    window.Show();
-    window.cmdProceed.Click();
-    Lines expected = Downloading();
-    expected.emplace_back(kLineDownloadFailed, 2);
-    EXPECT_EQ(Shown(), expected);
-    EXPECT_EQ(RequestsOf(kExeUrl), 12);
-    EXPECT_EQ(programEnds, 0);
-    EXPECT_TRUE(window.IsOpen());
-    EXPECT_EQ(Update("Up"), "(missing)");
-}
-
-TEST_F(AutoUpdateWindowTest, CancelDuringTheDownloadAbortsItAndClosesTheWindow) {
-    internet.Serve(kVersionUrl, "6", 1);
-    ServeExe(Executable(1001), 1001, 400);
-    window.Show();
-    int polls = 0;
-    dialogs.onDoEvents = [&] {
-        EXPECT_FALSE(window.cmdProceed.Enabled());  // no second Proceed inside the first
-        if (++polls == 600) window.cmdCancel.Click();
-    };
-    window.cmdProceed.Click();
-    EXPECT_FALSE(window.IsOpen());
-    EXPECT_EQ(unloads, 1);
-    EXPECT_EQ(Shown(), Downloading());  // no failure line for a cancelled download
-    EXPECT_EQ(RequestsOf(kExeUrl), 2);
-    EXPECT_FALSE(transfer->StillExecuting());
-    EXPECT_FALSE(fs.Exists(kDownloadPath));
-    EXPECT_EQ(programEnds, 0);
-    EXPECT_TRUE(shell.processes.empty());
-
-    // Reopened, the window starts afresh.
-    window.Show();
-    EXPECT_TRUE(window.IsOpen());
-    EXPECT_TRUE(window.ListView1.Items().empty());
-    EXPECT_TRUE(window.cmdProceed.Enabled());
-}
-
 TEST_F(AutoUpdateWindowTest, ClosingTheWindowDuringTheCheckAbortsItToo) {
     internet.Serve(kVersionUrl, "6", 50);
     window.Show();
     int polls = 0;
     dialogs.onDoEvents = [&] {
+        EXPECT_FALSE(window.cmdProceed.Enabled());  // no second Proceed inside the first
         if (++polls == 10) window.Form_Unload();
     };
     window.cmdProceed.Click();
     EXPECT_FALSE(window.IsOpen());
+    EXPECT_EQ(unloads, 1);
     EXPECT_EQ(Shown(), (Lines{{"Checking for updates...", 1}}));
     EXPECT_EQ(RequestsOf(kVersionUrl), 1);
     EXPECT_EQ(programEnds, 0);
+
+    window.Show();  // reopened, it starts afresh
+    EXPECT_TRUE(window.ListView1.Items().empty());
+    EXPECT_TRUE(window.cmdProceed.Enabled());
 }
 
 TEST_F(AutoUpdateWindowTest, AnErrorInProceedIsReportedUnderItsTagAndProceedGoesOn) {
@@ -154,41 +107,6 @@ class AutoUpdateTimerTest : public AutoUpdateWindowTest {
         registry.SetString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck", value);
     }
 };
-
-TEST_F(AutoUpdateTimerTest, WithoutAutoCheckTrueTheFirstTickOnlyDisablesTheTimer) {
-    internet.Serve(kVersionUrl, "6", 1);
-    for (const char* value : {"", "False", "true", "True "}) {
-        if (*value) SetAutoCheck(value);
-        timAutoUpdate.SetEnabled(true);
-        timAutoUpdate.Tick();
-        EXPECT_FALSE(timAutoUpdate.Enabled()) << value;
-    }
-    EXPECT_TRUE(internet.probes.empty());
-    EXPECT_TRUE(internet.requests.empty());
-    EXPECT_TRUE(dialogs.shown.empty());
-    timAutoUpdate.Tick();  // a disabled timer does not tick
-    EXPECT_TRUE(internet.requests.empty());
-}
-
-TEST_F(AutoUpdateTimerTest, TheTickAsksWhenThereIsAnUpdateAndNoKeepsTheWindowClosed) {
-    SetAutoCheck("True");
-    internet.Serve(kVersionUrl, "5", 1);
-    timAutoUpdate.Tick();
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_FALSE(timAutoUpdate.Enabled());
-
-    internet.Serve(kVersionUrl, "6", 1);
-    timAutoUpdate.SetEnabled(true);
-    dialogs.answers.push_back(ui::vbNo);
-    timAutoUpdate.Tick();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].prompt,
-              "A new update is available. Would you like to download it ?");
-    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbYesNo);
-    EXPECT_EQ(dialogs.shown[0].title, "Update Available");
-    EXPECT_FALSE(window.IsOpen());
-    EXPECT_FALSE(timAutoUpdate.Enabled());
-}
 
 TEST_F(AutoUpdateTimerTest, YesOpensTheWindowAndRunsProceedAsAClickWould) {
     SetAutoCheck("True");

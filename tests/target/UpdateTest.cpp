@@ -147,6 +147,12 @@ TEST_F(UpdateUnderWine, APublishedHashIsCheckedAndAnEarlierDownloadReplaced) {
     EXPECT_FALSE(updater.DownloadUpdate());
     EXPECT_EQ(Download(), "an earlier download");
 
+    // A hash that cannot be read checks nothing: the download is refused.
+    TestServer::Route("/cwl.txt", "body=6%20sha256%3D" + right.substr(1));
+    TestServer::Route("/cwl.txt", "body=6%20sha256%3D" + right.substr(1));
+    ASSERT_TRUE(updater.CheckForUpdate("5"));
+    EXPECT_FALSE(updater.DownloadUpdate());
+
     TestServer::Route("/cwl.txt", "body=6%0D%0Asha256%3D" + right + "%0D%0A");
     TestServer::Route("/cwl.txt", "body=6%0D%0Asha256%3D" + right + "%0D%0A");
     ASSERT_TRUE(updater.CheckForUpdate("5"));
@@ -226,7 +232,7 @@ TEST_F(UpdateUnderWine, WithoutAutoCheckTrueTheFirstTickOnlyDisablesTheTimer) {
     ui::Timer timAutoUpdate{"timAutoUpdate", 60000, true};
     AutoUpdateTimer timer{timAutoUpdate, updater, window, connection, settings, dialogs, &errors};
     TestServer::Route("/cwl.txt", "body=6");
-    for (const char* value : {"(missing)", "False"}) {
+    for (const char* value : {"(missing)", "False", "true"}) {
         if (std::string(value) != "(missing)") {
             settings.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck",
                                       value);
@@ -245,7 +251,12 @@ TEST_F(UpdateUnderWine, WithoutAutoCheckTrueTheFirstTickOnlyDisablesTheTimer) {
     timAutoUpdate.SetEnabled(true);
     timAutoUpdate.Tick();
     ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].prompt,
+              "A new update is available. Would you like to download it ?");
+    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbYesNo);
     EXPECT_EQ(dialogs.shown[0].title, "Update Available");
+    EXPECT_FALSE(window.IsOpen());  // No: nothing more
+    EXPECT_FALSE(timAutoUpdate.Enabled());
 }
 
 }  // namespace
