@@ -61,6 +61,11 @@ void FileShredder::ShredFile(const std::string& path) {
     if (!files_.guard().MayDelete(path)) Refuse();
     std::uint32_t attributes = files_.fs().GetAttributes(path);
     if (attributes != kInvalidAttributes && (attributes & kAttrReparsePoint)) Refuse();
+    // Windows refuses to open a read-only file for writing. Wine running as root would open
+    // it and fail only at the deletion, leaving an overwritten file behind; both fail alike.
+    if (attributes != kInvalidAttributes && (attributes & kAttrReadOnly)) {
+        ThrowIfFailed(kErrorAccessDenied);
+    }
     overwriter_.Overwrite(path, RepetitionCount(c_.cmbOver.ListIndex()));
     ThrowIfFailed(files_.fs().Delete(path));
 }

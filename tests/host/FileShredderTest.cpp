@@ -38,7 +38,8 @@ struct FileShredderTest : ::testing::Test {
     void Drop(const std::string& path) { shredder.obj.Dropped(path); }
     std::size_t BytesWrittenTo(const std::string& path) {
         std::size_t n = 0;
-        for (const auto& w : fs.Writes()) n += w.first == path ? w.second : 0;
+        for (const auto& w : fs.Writes())
+            n += w.first == path ? w.second : 0;
         return n;
     }
 };
@@ -47,7 +48,7 @@ TEST_F(FileShredderTest, LoadWaitsWithLevel50Selected) {
     EXPECT_EQ(c.lStat.Caption(), "Waiting...");
     EXPECT_EQ(c.lFC.Caption(), "");
     EXPECT_FALSE(c.cmdShredDelete.Enabled());
-    std::vector<std::string> levels{"10", "20", "30", "40", "50", "60",
+    std::vector<std::string> levels{"10", "20", "30", "40",  "50", "60",
                                     "70", "80", "90", "100", "110"};
     EXPECT_EQ(c.cmbOver.Items(), levels);
     EXPECT_EQ(c.cmbOver.ListIndex(), 4);
@@ -62,8 +63,7 @@ TEST_F(FileShredderTest, OpenDialogResultsBecomeFullPathsInDialogOrder) {
               std::vector<std::string>{"C:\\dir\\sub\\f.txt"});
     EXPECT_EQ(PathsFromOpenDialog("C:\\dir\0x\0y"s),
               (std::vector<std::string>{"C:\\dir\\x", "C:\\dir\\y"}));
-    EXPECT_EQ(PathsFromOpenDialog("C:\\\0x\0y"s),
-              (std::vector<std::string>{"C:\\x", "C:\\y"}));
+    EXPECT_EQ(PathsFromOpenDialog("C:\\\0x\0y"s), (std::vector<std::string>{"C:\\x", "C:\\y"}));
     EXPECT_TRUE(PathsFromOpenDialog("").empty());
     // An empty name would make the folder itself an entry.
     EXPECT_EQ(PathsFromOpenDialog("C:\\dir\0\0y"s), std::vector<std::string>{"C:\\dir\\y"});
@@ -81,7 +81,7 @@ TEST_F(FileShredderTest, FilesAddedByTheDialogAndByDropsAreListedTogether) {
     EXPECT_EQ(c.lFC.Caption(), "There are 3 files ready for deleting!");
 
     Drop("  C:\\dropped\\one.txt  ");
-    Drop("   ");  // nothing dropped
+    Drop("   ");        // nothing dropped
     Drop("C:\\a.txt");  // duplicates are listed twice
     std::vector<std::string> expected{"C:\\a.txt", "C:\\dir\\x", "C:\\dir\\y",
                                       "C:\\dropped\\one.txt", "C:\\a.txt"};
@@ -103,9 +103,9 @@ TEST_F(FileShredderTest, ShredRunDestroysEachEntryReportsFailuresAndEmptiesTheLi
     fs.Lock("C:\\work\\locked.txt");
     fs.AddFile("C:\\work\\readonly.txt", "read only", kAttrReadOnly);
     fs.AddFile("C:\\work\\last.txt", std::string(100000, 'l'));
-    for (const char* entry : {"C:\\work\\a.txt", "C:\\work\\box", "C:\\work\\a.txt",
-                              "C:\\work\\vanished.txt", "C:\\work\\locked.txt",
-                              "C:\\work\\readonly.txt", "C:\\work\\last.txt"}) {
+    for (const char* entry :
+         {"C:\\work\\a.txt", "C:\\work\\box", "C:\\work\\a.txt", "C:\\work\\vanished.txt",
+          "C:\\work\\locked.txt", "C:\\work\\readonly.txt", "C:\\work\\last.txt"}) {
         Drop(entry);
     }
     ProgressRecorder progress;
@@ -129,7 +129,8 @@ TEST_F(FileShredderTest, ShredRunDestroysEachEntryReportsFailuresAndEmptiesTheLi
     EXPECT_EQ(fs.Content("C:\\work\\locked.txt"), "locked");
     EXPECT_EQ(fs.Content("C:\\work\\readonly.txt"), "read only");
     ASSERT_EQ(errors.reports.size(), 2u);
-    for (const auto& report : errors.reports) EXPECT_EQ(report.tag, "frmMain,cmdShredDelete");
+    for (const auto& report : errors.reports)
+        EXPECT_EQ(report.tag, "frmMain,cmdShredDelete");
     EXPECT_EQ(errors.reports[0].number, 70);  // in use
     EXPECT_EQ(errors.reports[1].number, 75);  // read-only
 
@@ -169,18 +170,25 @@ TEST_F(FileShredderTest, RefusedPathsAndLinksAreSkippedAndReported) {
     fs.AddLink("C:\\work\\link", "C:\\outside");
     fs.AddFile("C:\\work\\box\\in.txt", "in");
     fs.AddLink("C:\\work\\box\\inner", "C:\\outside2");
-    const std::vector<std::string> refused{
-        "C:\\",     "C:",  "top.txt", "\\top.txt", "C:\\WINDOWS", "C:\\Documents and Settings",
-        "C:\\Documents and Settings\\bob\\My Documents\\", "C:\\Program Files",
-        "C:\\work\\link"};
-    for (const auto& entry : refused) Drop(entry);
+    const std::vector<std::string> refused{"C:\\",
+                                           "C:",
+                                           "top.txt",
+                                           "\\top.txt",
+                                           "C:\\WINDOWS",
+                                           "C:\\Documents and Settings",
+                                           "C:\\Documents and Settings\\bob\\My Documents\\",
+                                           "C:\\Program Files",
+                                           "C:\\work\\link"};
+    for (const auto& entry : refused)
+        Drop(entry);
     Drop("C:\\work\\box");
     std::vector<std::string> before = fs.Snapshot();
 
     c.cmdShredDelete.Click();
 
     EXPECT_EQ(errors.reports.size(), refused.size() + 1);
-    for (const auto& report : errors.reports) EXPECT_EQ(report.tag, "frmMain,cmdShredDelete");
+    for (const auto& report : errors.reports)
+        EXPECT_EQ(report.tag, "frmMain,cmdShredDelete");
     EXPECT_EQ(fs.Content("C:\\outside\\keep.txt"), "keep");
     EXPECT_EQ(fs.Content("C:\\outside2\\keep.txt"), "keep");
     // The folder holding a link was emptied around the link, which stays, so it stays too.

@@ -11,7 +11,8 @@ namespace {
 
 std::string Repeated(const std::string& image, std::size_t length) {
     std::string out;
-    while (out.size() < length) out += image;
+    while (out.size() < length)
+        out += image;
     out.resize(length);
     return out;
 }
@@ -41,7 +42,8 @@ struct FileOverwriterTest : ::testing::Test {
 
     std::size_t WritesTo(const std::string& path) {
         std::size_t n = 0;
-        for (const auto& w : fs.Writes()) n += w.first == path;
+        for (const auto& w : fs.Writes())
+            n += w.first == path;
         return n;
     }
 };
@@ -73,7 +75,8 @@ TEST_F(FileOverwriterTest, LargeFilesAreWrittenInFewLargeBlocksWithoutSeams) {
     overwriter.Overwrite("C:\\d\\big.bin", 1000);
     EXPECT_TRUE(fs.Content("C:\\d\\big.bin") == Repeated(BuildOverwriteImage(1000), length));
     EXPECT_LE(WritesTo("C:\\d\\big.bin"), 5u);
-    for (const auto& w : fs.Writes()) EXPECT_LE(w.second, FileOverwriter::kTargetBlockBytes);
+    for (const auto& w : fs.Writes())
+        EXPECT_LE(w.second, FileOverwriter::kTargetBlockBytes);
 
     // The image of the default level goes out in one write.
     fs.AddFile("C:\\d\\small.txt", "abc");

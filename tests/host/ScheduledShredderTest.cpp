@@ -87,7 +87,8 @@ TEST_F(ScheduledShredderTest, ZeroFrequencyNeverShredsAndTheCounterSaturates) {
     Set(kFolder, "0", "0");
     EXPECT_TRUE(c.timShredFolder.Enabled());
     EXPECT_TRUE(ShredTicks(200).empty());
-    for (int t = 0; t < 40000; ++t) c.timShredFolder.Tick();
+    for (int t = 0; t < 40000; ++t)
+        c.timShredFolder.Tick();
     EXPECT_EQ(shredder.MinutesCounted(), INT16_MAX);
     EXPECT_TRUE(fs.Exists(std::string(kFolder) + "\\f.txt"));
     // A frequency set now is long overdue: the next tick shreds and starts counting anew.
@@ -99,7 +100,8 @@ TEST_F(ScheduledShredderTest, ZeroFrequencyNeverShredsAndTheCounterSaturates) {
 
 TEST_F(ScheduledShredderTest, MissingFolderIsTriedAgainAtEveryTick) {
     Set(kFolder, "0", "10");
-    for (int t = 1; t <= 12; ++t) c.timShredFolder.Tick();
+    for (int t = 1; t <= 12; ++t)
+        c.timShredFolder.Tick();
     EXPECT_EQ(shredder.MinutesCounted(), 12);
     fs.AddFile(std::string(kFolder) + "\\late.txt", "x");
     c.timShredFolder.Tick();
@@ -140,7 +142,8 @@ TEST_F(ScheduledShredderTest, DueTickEmptiesTheFolderAndCreatesItAgain) {
     fs.AddFile("C:\\outside\\keep.txt", "keep");
     fs.AddLink(f + "\\link", "C:\\outside");
     Set(f + "\\", "0", "5");
-    for (int t = 0; t < 5; ++t) c.timShredFolder.Tick();
+    for (int t = 0; t < 5; ++t)
+        c.timShredFolder.Tick();
     EXPECT_TRUE(fs.IsDirectory(f));
     std::vector<std::string> inside;
     for (const std::string& line : fs.Snapshot()) {
@@ -158,11 +161,12 @@ TEST_F(ScheduledShredderTest, RefusedFoldersAreNeverTouched) {
     fs.AddFile("C:\\outside\\keep.txt", "keep");
     fs.AddLink("C:\\work\\link", "C:\\outside");
     const std::vector<std::string> before = fs.Snapshot();
-    for (const char* folder : {"C:\\", "C:\\WINDOWS", "C:\\Documents and Settings",
-                               "C:\\Documents and Settings\\bob\\Favorites\\", "work",
-                               "C:\\work\\link"}) {
+    for (const char* folder :
+         {"C:\\", "C:\\WINDOWS", "C:\\Documents and Settings",
+          "C:\\Documents and Settings\\bob\\Favorites\\", "work", "C:\\work\\link"}) {
         Set(folder, "0", "10");
-        for (int t = 0; t < 10; ++t) c.timShredFolder.Tick();
+        for (int t = 0; t < 10; ++t)
+            c.timShredFolder.Tick();
         EXPECT_EQ(fs.Snapshot(), before) << folder;
     }
 }

@@ -6,8 +6,9 @@
 // on to the window's own procedure. Stop_SubClass (also run on destruction, or when the
 // window goes away first) puts things back.
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include "shred/ClsDrag.h"
 

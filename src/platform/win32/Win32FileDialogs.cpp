@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/win32/Handles.h"
@@ -26,8 +27,31 @@ struct ItemList {
     }
 };
 
-// Ordinal 162 of shell32 takes a Unicode path on Windows NT and an ANSI one on Windows 9x.
-ItemList ItemListFromPath(const std::string& path) {
+std::wstring Wide(const std::string& text) {
+    int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    if (n <= 0) return {};
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
+    return wide;
+}
+
+// The full item list of a path, as the desktop folder parses it.
+ItemList ParsedItemList(const std::string& path) {
+    IShellFolder* desktop = nullptr;
+    if (FAILED(SHGetDesktopFolder(&desktop)) || !desktop) return {};
+    std::wstring wide = Wide(path);
+    LPITEMIDLIST pidl = nullptr;
+    ULONG eaten = 0;
+    HRESULT hr = wide.empty() ? E_FAIL
+                              : desktop->ParseDisplayName(nullptr, nullptr, wide.data(), &eaten,
+                                                          &pidl, nullptr);
+    desktop->Release();
+    return SUCCEEDED(hr) ? ItemList(pidl) : ItemList();
+}
+
+// The simple item list shell32 builds by ordinal 162 (SHSimpleIDListFromPath), also for a
+// path that does not exist. It takes a Unicode path on Windows NT, an ANSI one on 9x.
+ItemList SimpleItemList(const std::string& path) {
     using Fn = LPITEMIDLIST(WINAPI*)(LPCVOID);
     HMODULE shell = GetModuleHandleA("shell32.dll");
     if (!shell) shell = LoadLibraryA("shell32.dll");
@@ -35,13 +59,16 @@ ItemList ItemListFromPath(const std::string& path) {
     auto fromPath =
         reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(shell, MAKEINTRESOURCEA(162))));
     if (!fromPath) return {};
-    const bool unicode = (GetVersion() & 0x80000000u) == 0;
-    if (!unicode) return ItemList(fromPath(path.c_str()));
-    int n = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    if (n <= 0) return {};
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), n);
-    return ItemList(fromPath(wide.c_str()));
+    if (GetVersion() & 0x80000000u) return ItemList(fromPath(path.c_str()));
+    std::wstring wide = Wide(path);
+    return wide.empty() ? ItemList() : ItemList(fromPath(wide.c_str()));
+}
+
+// A full item list where the path can be parsed: Wine's folder browser ignores a simple one
+// as its root and as its selection. The simple one remains for what cannot be parsed.
+ItemList ItemListFromPath(const std::string& path) {
+    ItemList parsed = ParsedItemList(path);
+    return parsed.pidl ? std::move(parsed) : SimpleItemList(path);
 }
 
 ItemList Resolve(HWND owner, const ui::FolderRef& ref) {

@@ -22,9 +22,10 @@ std::string ShowOpenFilesDialog(HWND owner, std::size_t bufferChars);
 std::string OpenFilesResultFromBuffer(const char* buffer, std::size_t size);
 
 // SHBrowseForFolderA rooted at root (none is the desktop; a number is a special folder; a
-// path becomes an item list through the shell's SHSimpleIDListFromPath, exported by ordinal
-// 162 only) with initialSelection selected when it opens (none selects the root). Returns
-// the chosen folder's path, or empty when cancelled or when the item has no path.
+// path is parsed by the desktop folder, or, when that fails, turned into a simple item list
+// by the shell's SHSimpleIDListFromPath, exported by ordinal 162 only) with
+// initialSelection selected when it opens (none selects the root). Returns the chosen
+// folder's path, or empty when cancelled or when the item has no path.
 std::string ShowFolderBrowser(HWND owner, const std::string& title, const ui::FolderRef& root,
                               const ui::FolderRef& initialSelection);
 
