@@ -1,12 +1,13 @@
 // The Open dialog and the folder browser under Wine, answered by a second thread as a user
 // would: the result texts, the multiple selection and the browser's initial selection.
 
+#include <gtest/gtest.h>
+#include <windows.h>
+// The shell and dialog headers need windows.h first.
 #include <commctrl.h>
 #include <commdlg.h>
 #include <dlgs.h>
-#include <gtest/gtest.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <atomic>
 #include <functional>

@@ -4,9 +4,10 @@
 // list box.
 
 #include <gtest/gtest.h>
+#include <windows.h>
+// The shell and dialog headers need windows.h first.
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <cstring>
 #include <string>
