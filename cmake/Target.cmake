@@ -40,3 +40,13 @@ foreach(src ${CW_GUI_PROGRAMS})
     target_compile_options(${name} PRIVATE ${CW_WARNINGS})
     target_link_options(${name} PRIVATE ${CW_STATIC})
 endforeach()
+
+# Benchmarks (make bench, not tests): Windows programs scripts/run-bench.sh runs under Wine.
+file(GLOB CW_BENCH_PROGRAMS CONFIGURE_DEPENDS bench/*.cpp)
+foreach(src ${CW_BENCH_PROGRAMS})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE clearwell_win32)
+    target_compile_options(${name} PRIVATE ${CW_WARNINGS})
+    target_link_options(${name} PRIVATE ${CW_STATIC})
+endforeach()
