@@ -1,5 +1,7 @@
 #include "shred/FileShredder.h"
 
+#include <algorithm>
+
 #include "errors/ErrorTrap.h"
 #include "files/Paths.h"
 #include "shred/OpenDialogResult.h"

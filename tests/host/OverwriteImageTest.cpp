@@ -65,6 +65,9 @@ TEST_F(FileOverwriterTest, ShortFilesGrowToTheImageLongOnesAreCoveredWhole) {
     ASSERT_EQ(content.size(), 100000u);
     EXPECT_EQ(testing::MismatchAgainstTable(content.substr(0, 21240), 400), "");
     EXPECT_TRUE(content == Repeated(BuildOverwriteImage(400), 100000));  // no megabyte diffs
+    // Each overwrite reaches the disk before the file is handed back for deletion.
+    EXPECT_EQ(fs.Flushes(),
+              (std::vector<std::string>{"C:\\d\\short.txt", "C:\\d\\k.txt", "C:\\d\\long.txt"}));
 }
 
 TEST_F(FileOverwriterTest, LargeFilesAreWrittenInFewLargeBlocksWithoutSeams) {
