@@ -98,20 +98,5 @@ TEST_F(ScheduledShredderTest, LinkInsideTheFolderLeavesItsTargetIntact) {
     EXPECT_TRUE(PathExists(dir));
 }
 
-TEST_F(ScheduledShredderTest, StoredValuesComeBackAtLoad) {
-    const std::string dir = MakeScratchFolder("sched-load");
-    c.txtShredFolder.SetText(dir);
-    c.cmbHour.SetText("1");
-    c.cmbMinute.SetText("20");
-    c.cmdSet.Click();
-    ScheduledShredderControls again;
-    ScheduledShredder loaded{again, settings, files, dialogs};
-    loaded.Load();
-    EXPECT_EQ(again.txtShredFolder.Text(), dir);
-    EXPECT_EQ(again.cmbHour.Text(), "1");
-    EXPECT_EQ(again.cmbMinute.Text(), "20");
-    c.cmdShredBlank.Click();
-}
-
 }  // namespace
 }  // namespace cw::testing
