@@ -21,7 +21,7 @@ namespace {
 
 // Nothing is asked while the benchmark runs.
 class SilentDialogs : public cw::ui::Dialogs {
-public:
+  public:
     int MsgBox(const std::string&, int, const std::string&) override { return cw::ui::vbOK; }
     std::string OpenFiles(std::size_t) override { return ""; }
     std::string BrowseForFolder(const std::string&, const cw::ui::FolderRef&,
@@ -33,7 +33,7 @@ public:
 };
 
 class CountingSink : public cw::ErrorSink {
-public:
+  public:
     void ReportError(const std::string& tag, const cw::RuntimeError& error) noexcept override {
         ++count;
         std::fprintf(stderr, "%s: error %d %s\n", tag.c_str(), error.number,
@@ -45,7 +45,8 @@ public:
 double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
 }  // namespace

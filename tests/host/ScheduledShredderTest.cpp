@@ -197,7 +197,7 @@ TEST_F(ScheduledShredderTest, ClearSubfoldersEmptiesOneLevelAndLeavesTheFolderIt
     EXPECT_TRUE(fs.Exists(f + "\\top.txt"));
     EXPECT_FALSE(fs.Exists(f + "\\a"));
     EXPECT_TRUE(fs.Exists(f + "\\b\\c\\3.jpg"));  // not recursive: b holds a folder and stays
-    EXPECT_EQ(dialogs.doEventsCalls, 5);  // once per entry: ".", "..", top.txt, a, b
+    EXPECT_EQ(dialogs.doEventsCalls, 5);          // once per entry: ".", "..", top.txt, a, b
 }
 
 }  // namespace
