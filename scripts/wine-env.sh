@@ -52,3 +52,13 @@ cw_wine_prefix() {
 
 # The folder on the C: drive of the prefix, as a Unix path.
 cw_drive_c() { echo "$WINEPREFIX/drive_c"; }
+
+# For displays without a window manager (Xvfb): Wine draws the windows' own title bars and
+# frames, and hiding a window does not wait two seconds for a window manager that never
+# answers. Written into the prefix's user registry before Wine starts.
+cw_wine_unmanaged() {
+    local reg=$WINEPREFIX/user.reg
+    if ! grep -q '^\[Software\\\\Wine\\\\X11 Driver\]' "$reg" 2>/dev/null; then
+        printf '\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n' >> "$reg"
+    fi
+}

@@ -6,8 +6,12 @@ namespace cw::win32 {
 
 namespace {
 
-HWND H(WindowHandle w) { return reinterpret_cast<HWND>(w); }
-WindowHandle W(HWND h) { return reinterpret_cast<WindowHandle>(h); }
+HWND H(WindowHandle w) {
+    return reinterpret_cast<HWND>(w);
+}
+WindowHandle W(HWND h) {
+    return reinterpret_cast<WindowHandle>(h);
+}
 
 BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
     reinterpret_cast<std::vector<WindowHandle>*>(lParam)->push_back(W(hwnd));
@@ -46,19 +50,24 @@ WindowHandle Win32Desktop::FindByClassAndTitle(const std::string& className,
     return W(FindWindowA(className.empty() ? nullptr : className.c_str(), title.c_str()));
 }
 
-bool Win32Desktop::IsWindow(WindowHandle window) { return ::IsWindow(H(window)) != FALSE; }
+bool Win32Desktop::IsWindow(WindowHandle window) {
+    return ::IsWindow(H(window)) != FALSE;
+}
+
+bool Win32Desktop::IsVisible(WindowHandle window) {
+    return IsWindowVisible(H(window)) != FALSE;
+}
 
 bool Win32Desktop::Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                         std::intptr_t lParam) {
     return PostMessageA(H(window), message, wParam, lParam) != FALSE;
 }
 
-std::intptr_t Win32Desktop::Send(WindowHandle window, std::uint32_t message,
-                                 std::uintptr_t wParam, std::intptr_t lParam) {
+std::intptr_t Win32Desktop::Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                 std::intptr_t lParam) {
     DWORD_PTR result = 0;
     // A window that does not answer within five seconds does not hold the program.
-    if (!SendMessageTimeoutA(H(window), message, wParam, lParam, SMTO_ABORTIFHUNG, 5000,
-                             &result)) {
+    if (!SendMessageTimeoutA(H(window), message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) {
         return 0;
     }
     return static_cast<std::intptr_t>(result);
@@ -106,7 +115,9 @@ bool Win32Desktop::Show(WindowHandle window, int command) {
     return ShowWindow(H(window), command) != FALSE;
 }
 
-bool Win32Desktop::Restore(WindowHandle window) { return OpenIcon(H(window)) != FALSE; }
+bool Win32Desktop::Restore(WindowHandle window) {
+    return OpenIcon(H(window)) != FALSE;
+}
 
 WindowHandle Win32Desktop::PreviousWindow(WindowHandle window) {
     return W(GetWindow(H(window), GW_HWNDPREV));
