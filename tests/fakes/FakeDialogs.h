@@ -17,7 +17,7 @@ struct ShownMessage {
 };
 
 class FakeDialogs : public ui::Dialogs {
-public:
+  public:
     int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
     std::string OpenFiles(std::size_t bufferChars) override;
     std::string BrowseForFolder(const std::string& title, const ui::FolderRef& root,
@@ -35,6 +35,9 @@ public:
     int doEventsCalls = 0;
     // Runs inside DoEvents, as a timer tick or a click would.
     std::function<void()> onDoEvents;
+    // Runs while a message box is open (before it is answered), as a message the box's own
+    // message loop dispatches would.
+    std::function<void()> onMsgBox;
 };
 
 }  // namespace cw::fakes
