@@ -134,8 +134,11 @@ def main():
     add(run_host())
     add(run_import_gate())
     xvfb = start_background(["Xvfb", DISPLAY, "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
+    # The server also takes the GUI tests' screenshots of the Xvfb display.
     server = start_background([sys.executable, os.path.join(ROOT, "tests", "http", "server.py"),
-                               "--port", str(HTTP_PORT)])
+                               "--port", str(HTTP_PORT),
+                               "--screenshots", os.path.join(BUILD, "screenshots")],
+                              env={**os.environ, "DISPLAY": DISPLAY})
     time.sleep(1)
     try:
         exes = sorted(f for f in os.listdir(os.path.join(BUILD, "target"))

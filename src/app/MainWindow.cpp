@@ -46,7 +46,7 @@ void MainWindow::tlbMain_ButtonClick(int index) {
 
 void MainWindow::Form_Resize() {
     // Minimised, the window leaves the screen and the task bar: only the tray icon remains.
-    if (view_->State() == WindowState::Minimized) view_->Hide();
+    if (view_ && view_->State() == WindowState::Minimized) view_->Hide();
 }
 
 void MainWindow::TrayIcon_Event(int mouseMessage) {

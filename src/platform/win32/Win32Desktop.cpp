@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/Handles.h"
+
 namespace cw::win32 {
 
 namespace {
@@ -92,14 +94,32 @@ bool Win32Desktop::GetPlacement(WindowHandle window, WindowPlacement& placement)
 }
 
 bool Win32Desktop::SetPlacement(WindowHandle window, const WindowPlacement& placement) {
-    WINDOWPLACEMENT wp = {};
-    wp.length = sizeof wp;
-    wp.flags = placement.flags;
-    wp.showCmd = placement.showCmd;
-    wp.ptMinPosition = {placement.minX, placement.minY};
-    wp.ptMaxPosition = {placement.maxX, placement.maxY};
-    wp.rcNormalPosition = {placement.left, placement.top, placement.right, placement.bottom};
-    return SetWindowPlacement(H(window), &wp) != FALSE;
+    HWND hwnd = H(window);
+    using IsHungFn = BOOL(WINAPI*)(HWND);
+    static IsHungFn isHung = LookupProc<IsHungFn>("user32.dll", "IsHungAppWindow");
+    // A window whose program does not answer would hold this call: it gets the placement
+    // without waiting (below).
+    bool hung = isHung && isHung(hwnd);
+    if (!hung) {
+        WINDOWPLACEMENT wp = {};
+        wp.length = sizeof wp;
+        wp.flags = placement.flags;
+        wp.showCmd = placement.showCmd;
+        wp.ptMinPosition = {placement.minX, placement.minY};
+        wp.ptMaxPosition = {placement.maxX, placement.maxY};
+        wp.rcNormalPosition = {placement.left, placement.top, placement.right, placement.bottom};
+        if (SetWindowPlacement(hwnd, &wp)) return true;
+    }
+    if (!::IsWindow(hwnd)) return false;
+    // Wine refuses the placement of another program's window: its show state and, in the
+    // normal state, its position are applied one by one, without waiting for that program.
+    ShowWindowAsync(hwnd, static_cast<int>(placement.showCmd));
+    if (placement.showCmd == SW_SHOWNORMAL || placement.showCmd == SW_RESTORE) {
+        SetWindowPos(hwnd, nullptr, placement.left, placement.top, placement.right - placement.left,
+                     placement.bottom - placement.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+    }
+    return true;
 }
 
 bool Win32Desktop::RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers,
