@@ -3,8 +3,9 @@
 // step. One function per kind of control; every window of the program builds its controls
 // with them.
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <functional>
 #include <string>

@@ -3,8 +3,9 @@
 // control through the observer call; what the user does in the control reaches the model
 // through its ...FromUser methods, which raise the model's events.
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <optional>
 #include <string>

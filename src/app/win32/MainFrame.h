@@ -2,8 +2,9 @@
 // The main window on screen: the real window of frmMain, its menus, toolbar, pages and
 // status bar bound to the model's controls, and the window's events passed to the model.
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <memory>
 
