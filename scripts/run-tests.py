@@ -45,7 +45,7 @@ def wine_env(name):
     """The environment of scripts/wine-env.sh for a fresh prefix called name."""
     wine_dir = os.path.join(BUILD, "wine", name)
     shutil.rmtree(wine_dir, ignore_errors=True)
-    script = (f'. "{ROOT}/scripts/wine-env.sh" "{name}" && cw_wine_prefix && cw_wine_unmanaged'
+    script = (f'. "{ROOT}/scripts/wine-env.sh" "{name}" && cw_wine_prefix && cw_wine_window_manager N'
               ' && env -0')
     out = subprocess.run(["bash", "-c", script], check=True, capture_output=True).stdout
     env = dict(item.split("=", 1) for item in out.decode().split("\0") if "=" in item)
