@@ -1,6 +1,6 @@
 #pragma once
 // The program's hotkeys: two system-wide ones that hide and restore the browser windows,
-// and the main window's own activation key Shift+Q.
+// and the main window's own activation key.
 
 #include <cstdint>
 
@@ -14,8 +14,10 @@ inline constexpr int kRestoreHotKeyId = 111;
 inline constexpr std::uint32_t kModShift = 0x04;
 inline constexpr std::uint32_t kModWin = 0x08;
 inline constexpr std::uint32_t kHotKeyZ = 0x5A;
-// Shift+Q for WM_SETHOTKEY: the virtual key in the low byte, HOTKEYF_SHIFT in the high one.
-inline constexpr std::uintptr_t kWindowHotKey = 0x0151;
+// The main window's activation key for WM_SETHOTKEY: the virtual key in the low byte, the
+// modifiers in the high one. Ctrl+Shift+Q (0x0351), not Shift+Q (0x0151): a window hotkey
+// holds for the whole system, and Shift+Q would take every capital Q typed in any program.
+inline constexpr std::uintptr_t kWindowHotKey = 0x0351;
 inline constexpr std::uint32_t kWmSetHotKey = 0x0032;
 
 // Gives the window its activation hotkey. When the system refuses the key (it is invalid,

@@ -87,10 +87,11 @@ TEST_F(MainWindowFixture, FirstStartWithAnEmptyStore) {
     EXPECT_EQ(icon.icon, view.Icon());
     EXPECT_EQ(icon.tip, "Clearwell v2.10" + std::string(64 - 15, ' '));
 
-    // Shift+Q for the window, then Windows+Z and Windows+Shift+Z.
+    // Ctrl+Shift+Q for the window (not Shift+Q, which would take every capital Q typed
+    // anywhere), then Windows+Z and Windows+Shift+Z.
     ASSERT_EQ(f.desktop.sent.size(), 1u);
     EXPECT_EQ(f.desktop.sent[0].message, 0x0032u);
-    EXPECT_EQ(f.desktop.sent[0].wParam, 0x0151u);
+    EXPECT_EQ(f.desktop.sent[0].wParam, 0x0351u);
     ASSERT_EQ(f.desktop.hotkeys.size(), 2u);
     EXPECT_EQ(f.desktop.hotkeys[0].id, 95);
     EXPECT_EQ(f.desktop.hotkeys[0].modifiers, 8u);
@@ -130,7 +131,7 @@ TEST_F(MainWindowFixture, StoredSettingsLoadAndBadValuesLeaveOnlyTheirOwnBox) {
 }
 
 TEST_F(MainWindowFixture, ARefusedWindowHotKeyIsToldAndTheLoadGoesOn) {
-    f.desktop.sendResult = 2;  // another window holds Shift+Q
+    f.desktop.sendResult = 2;  // another window holds the key
     window.Form_Load();
     ASSERT_EQ(f.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.dialogs.shown[0].prompt, "You need another hotkey");
