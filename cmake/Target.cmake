@@ -60,3 +60,12 @@ foreach(src ${CW_GUI_PROGRAMS})
     target_compile_options(${name} PRIVATE ${CW_WARNINGS})
     target_link_options(${name} PRIVATE ${CW_STATIC})
 endforeach()
+
+# The picture of the browser toolbar button ("icon.ico") ships beside Clearwell.exe. It is
+# the program's own artwork, drawn by scripts/make-icon.py.
+set(CW_BUTTON_ICON ${CMAKE_SOURCE_DIR}/resources/icon.ico)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/icon.ico
+                   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CW_BUTTON_ICON}
+                           ${CMAKE_BINARY_DIR}/icon.ico
+                   DEPENDS ${CW_BUTTON_ICON})
+add_custom_target(button_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/icon.ico)

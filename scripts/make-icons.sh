@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Draws the program's icons with ImageMagick into resources/*.ico (16, 24, 32 and 48
-# pixels). The icons are kept in the repository; run this only to change them.
+# Draws the pictures of the main window's toolbar and pages with ImageMagick into
+# resources/*.ico (16, 24, 32 and 48 pixels). The program's own icon is resources/icon.ico
+# (scripts/make-icon.py). The icons are kept in the repository; run this only to change them.
 set -euo pipefail
 cd "$(dirname "$0")/../resources"
 tmp=$(mktemp -d)
@@ -12,13 +13,6 @@ icon() {
     convert -size 96x96 xc:none "$@" "$tmp/$name.png"
     convert "$tmp/$name.png" -define icon:auto-resize=48,32,24,16 "$name.ico"
 }
-
-# The program: a clear water drop.
-icon clearwell \
-    -fill '#2f86d6' -stroke '#123f70' -strokewidth 4 \
-    -draw "path 'M 48,6 C 44,16 16,44 16,62 A 32,32 0 0,0 80,62 C 80,44 52,16 48,6 Z'" \
-    -stroke none -fill '#ffffffb0' -draw "ellipse 36,60 7,14 0,360" \
-    -fill '#ffffff60' -draw "ellipse 60,76 10,5 0,360"
 
 # Main: a house.
 icon main \

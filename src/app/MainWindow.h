@@ -51,10 +51,11 @@ class MainWindow : public PanicHost {
     TrayIcon& Tray() { return tray_; }
 
     // What the panic run needs.
-    void SetUnattendedExit(bool value) override { unattendedExit_ = value; }
+    void SetUnattendedExit() override { unattendedExit_ = true; }
     void HideMainWindow() override;
     void RemoveTrayIcon() override;
     void UnloadMainWindow() override;
+    WindowHandle MainWindowHandle() override { return view_ ? view_->Handle() : 0; }
 
   private:
     void ConnectEvents();

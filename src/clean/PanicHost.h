@@ -1,18 +1,22 @@
 #pragma once
-// What the panic run needs from the main window: it sets UnattendedExit, hides the window
-// and removes its tray icon before it cleans, and closes the window when it is done. The
-// main window implements it.
+// What the panic run needs from the main window.
+
+#include "platform/WindowHandle.h"
 
 namespace cw {
 
 class PanicHost {
-  public:
+public:
     virtual ~PanicHost() = default;
-    virtual void SetUnattendedExit(bool value) = 0;
+    // Sets the program-wide UnattendedExit flag, so that the close asks nothing and saves
+    // the selection.
+    virtual void SetUnattendedExit() = 0;
     virtual void HideMainWindow() = 0;
     virtual void RemoveTrayIcon() = 0;
-    // Runs the close of the main window (no question while UnattendedExit is set).
+    // Closes (unloads) the main window through its closing logic.
     virtual void UnloadMainWindow() = 0;
+    // The main window's handle, owner of the shell's dialogs.
+    virtual WindowHandle MainWindowHandle() = 0;
 };
 
 }  // namespace cw

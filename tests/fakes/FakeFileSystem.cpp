@@ -60,7 +60,8 @@ std::vector<std::string> SplitPath(const std::string& path) {
     std::string part;
     auto flush = [&] {
         if (part != "." && part != "..") {
-            while (!part.empty() && (part.back() == ' ' || part.back() == '.')) part.pop_back();
+            while (!part.empty() && (part.back() == ' ' || part.back() == '.'))
+                part.pop_back();
         }
         if (part == "..") {
             if (parts.size() > 1) parts.pop_back();
@@ -80,7 +81,9 @@ std::vector<std::string> SplitPath(const std::string& path) {
     return parts;
 }
 
-bool HasWildcards(const std::string& s) { return s.find_first_of("*?") != std::string::npos; }
+bool HasWildcards(const std::string& s) {
+    return s.find_first_of("*?") != std::string::npos;
+}
 
 bool GlobMatch(const std::string& name, const std::string& mask) {
     std::size_t n = 0, m = 0, starM = std::string::npos, starN = 0;
@@ -98,14 +101,16 @@ bool GlobMatch(const std::string& name, const std::string& mask) {
             return false;
         }
     }
-    while (m < mask.size() && (mask[m] == '*' || mask[m] == '.')) ++m;
+    while (m < mask.size() && (mask[m] == '*' || mask[m] == '.'))
+        ++m;
     return m == mask.size();
 }
 
 bool IsValid83(const std::string& name) {
     std::size_t dot = name.find('.');
     if (dot != name.rfind('.')) return false;
-    std::string base = name.substr(0, dot), ext = dot == std::string::npos ? "" : name.substr(dot + 1);
+    std::string base = name.substr(0, dot),
+                ext = dot == std::string::npos ? "" : name.substr(dot + 1);
     if (base.empty() || base.size() > 8 || ext.size() > 3) return false;
     return name.find_first_of(" +,;=[]") == std::string::npos;
 }
@@ -139,11 +144,15 @@ bool MatchesFindMask(const std::string& name, const std::string& mask) {
 }
 
 class FakeFile : public File {
-public:
+  public:
     FakeFile(FakeFileSystem& fs, FakeFileSystem::Node* node, std::string path, bool canRead,
              bool canWrite, std::uint64_t position)
-        : fs_(fs), node_(node), path_(std::move(path)), canRead_(canRead),
-          canWrite_(canWrite), position_(position) {
+        : fs_(fs),
+          node_(node),
+          path_(std::move(path)),
+          canRead_(canRead),
+          canWrite_(canWrite),
+          position_(position) {
         ++node_->openCount;
     }
     ~FakeFile() override { --node_->openCount; }
@@ -177,7 +186,7 @@ public:
         return kErrorSuccess;
     }
 
-private:
+  private:
     FakeFileSystem& fs_;
     FakeFileSystem::Node* node_;
     std::string path_;
@@ -185,7 +194,9 @@ private:
     std::uint64_t position_;
 };
 
-FakeFileSystem::FakeFileSystem() : root_(std::make_unique<Node>()) { AddDirectory("C:\\"); }
+FakeFileSystem::FakeFileSystem() : root_(std::make_unique<Node>()) {
+    AddDirectory("C:\\");
+}
 FakeFileSystem::~FakeFileSystem() = default;
 
 FakeFileSystem::Node* FakeFileSystem::Resolve(const std::vector<std::string>& parts,
@@ -227,7 +238,8 @@ FakeFileSystem::Node* FakeFileSystem::MakeDirs(const std::string& path) {
     }
     for (std::size_t i = 1; i < parts.size(); ++i) {
         Node* child = node->Child(parts[i]);
-        while (child && child->IsLink()) child = Resolve(SplitPath(child->linkTarget), false);
+        while (child && child->IsLink())
+            child = Resolve(SplitPath(child->linkTarget), false);
         if (!child) {
             auto dir = std::make_unique<Node>();
             dir->name = parts[i];
@@ -241,7 +253,8 @@ FakeFileSystem::Node* FakeFileSystem::MakeDirs(const std::string& path) {
 
 long FakeFileSystem::Find(const std::string& pattern,
                           const std::function<bool(const FindData&)>& visit) {
-    if (pattern.empty() || pattern.back() == '\\' || pattern.back() == '/') return kErrorFileNotFound;
+    if (pattern.empty() || pattern.back() == '\\' || pattern.back() == '/')
+        return kErrorFileNotFound;
     std::size_t sep = pattern.find_last_of("\\/");
     if (sep == std::string::npos) return kErrorFileNotFound;
     std::string mask = pattern.substr(sep + 1);
@@ -361,8 +374,7 @@ long FakeFileSystem::RemoveFolder(const std::string& path) {
     return kErrorSuccess;
 }
 
-long FakeFileSystem::Move(const std::string& from, const std::string& to,
-                              std::uint32_t flags) {
+long FakeFileSystem::Move(const std::string& from, const std::string& to, std::uint32_t flags) {
     if (flags & kMoveDelayUntilReboot) {
         pendingDeletes_.push_back(to.empty() ? from : from + " -> " + to);
         return kErrorSuccess;
@@ -411,7 +423,8 @@ void FakeFileSystem::AddFile(const std::string& path, const std::string& content
     if (parts.size() < 2) return;
     std::string leaf = parts.back();
     std::string dirPath;
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i) dirPath += parts[i] + "\\";
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
+        dirPath += parts[i] + "\\";
     Node* dir = MakeDirs(dirPath);
     Node* node = dir->Child(leaf);
     if (!node) {
@@ -428,7 +441,8 @@ void FakeFileSystem::AddFile(const std::string& path, const std::string& content
 void FakeFileSystem::AddLink(const std::string& linkPath, const std::string& target) {
     std::vector<std::string> parts = SplitPath(linkPath);
     std::string dirPath;
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i) dirPath += parts[i] + "\\";
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
+        dirPath += parts[i] + "\\";
     Node* dir = MakeDirs(dirPath);
     auto link = std::make_unique<Node>();
     link->name = parts.back();
@@ -440,7 +454,9 @@ void FakeFileSystem::Lock(const std::string& path, bool locked) {
     if (Node* node = Resolve(path, true)) node->locked = locked;
 }
 
-bool FakeFileSystem::Exists(const std::string& path) { return Resolve(path, false) != nullptr; }
+bool FakeFileSystem::Exists(const std::string& path) {
+    return Resolve(path, false) != nullptr;
+}
 
 bool FakeFileSystem::IsDirectory(const std::string& path) {
     Node* node = Resolve(path, true);

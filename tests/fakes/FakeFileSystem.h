@@ -16,7 +16,7 @@
 namespace cw::fakes {
 
 class FakeFileSystem : public FileSystem {
-public:
+  public:
     FakeFileSystem();
     ~FakeFileSystem() override;
 
@@ -57,14 +57,16 @@ public:
 
     struct Node;
 
-private:
+  private:
     Node* Resolve(const std::vector<std::string>& parts, bool followLast);
     Node* Resolve(const std::string& path, bool followLast = true);
     Node* Parent(const std::string& path, std::string& leaf);
     Node* MakeDirs(const std::string& path);
     void SnapshotNode(const Node& node, const std::string& path,
                       std::vector<std::string>& out) const;
-    void RecordWrite(const std::string& path, std::size_t bytes) { writes_.emplace_back(path, bytes); }
+    void RecordWrite(const std::string& path, std::size_t bytes) {
+        writes_.emplace_back(path, bytes);
+    }
 
     std::unique_ptr<Node> root_;  // children are drives ("C:")
     std::string tempPath_ = "C:\\Temp\\";

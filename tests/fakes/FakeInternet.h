@@ -18,7 +18,7 @@ struct FakeResponse {
 };
 
 class FakeInternet : public Internet {
-public:
+  public:
     bool GetConnectedState(std::uint32_t& flags) override {
         flags = flags_;
         return connected_;
@@ -40,7 +40,7 @@ public:
     std::vector<std::string> requests;  // URLs whose transfer was started, in order
     int cancels = 0;
 
-private:
+  private:
     friend class FakeTransfer;
     bool connected_ = true;
     std::uint32_t flags_ = kConnectionLan;
@@ -50,7 +50,7 @@ private:
 
 // The transfer control of a FakeInternet.
 class FakeTransfer : public Transfer {
-public:
+  public:
     explicit FakeTransfer(FakeInternet& internet) : internet_(internet) {}
     void Cancel() override;
     void Start(const std::string& url) override;
@@ -58,7 +58,7 @@ public:
     std::string Headers() override { return busy_ ? "" : current_.headers; }
     std::string Body() override { return busy_ ? "" : current_.body; }
 
-private:
+  private:
     FakeInternet& internet_;
     FakeResponse current_;
     bool busy_ = false;

@@ -122,7 +122,8 @@ long FakeRegistry::DeleteKey(RootKey root, const std::string& subkey) {
     std::vector<std::string> parts = SplitKey(subkey);
     if (parts.empty()) return kErrorInvalidParameter;
     std::string parentPath;
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i) parentPath += parts[i] + "\\";
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
+        parentPath += parts[i] + "\\";
     Key* parent = Find(root, parentPath);
     if (!parent) return kErrorFileNotFound;
     auto& children = parent->subkeys;
@@ -149,7 +150,8 @@ long FakeRegistry::EnumValueNames(RootKey root, const std::string& subkey,
     names.clear();
     Key* key = Find(root, subkey);
     if (!key) return kErrorFileNotFound;
-    for (auto& v : key->values) names.push_back(v.first);
+    for (auto& v : key->values)
+        names.push_back(v.first);
     return kErrorSuccess;
 }
 
@@ -158,14 +160,16 @@ long FakeRegistry::EnumSubkeys(RootKey root, const std::string& subkey,
     names.clear();
     Key* key = Find(root, subkey);
     if (!key) return kErrorFileNotFound;
-    for (auto& k : key->subkeys) names.push_back(k->name);
+    for (auto& k : key->subkeys)
+        names.push_back(k->name);
     return kErrorSuccess;
 }
 
 void FakeRegistry::SetDword(RootKey root, const std::string& subkey, const std::string& name,
                             std::uint32_t n) {
     std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((n >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<char>((n >> (8 * i)) & 0xFF);
     SetValue(root, subkey, name, RegValue{kRegDword, bytes});
 }
 
@@ -190,7 +194,8 @@ void FakeRegistry::DumpKey(const Key& key, const std::string& path, std::vector<
         }
         out.push_back(line.str());
     }
-    for (const auto& child : key.subkeys) DumpKey(*child, path + "\\" + child->name, out);
+    for (const auto& child : key.subkeys)
+        DumpKey(*child, path + "\\" + child->name, out);
 }
 
 std::vector<std::string> FakeRegistry::Dump() const {

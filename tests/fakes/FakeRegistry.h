@@ -15,7 +15,7 @@
 namespace cw::fakes {
 
 class FakeRegistry : public Registry {
-public:
+  public:
     FakeRegistry();
 
     long QueryValue(RootKey root, const std::string& subkey, const std::string& name,
@@ -45,7 +45,7 @@ public:
     // snapshot to compare before and after an operation.
     std::vector<std::string> Dump() const;
 
-private:
+  private:
     struct Key {
         std::string name;
         std::vector<std::pair<std::string, RegValue>> values;

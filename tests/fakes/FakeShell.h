@@ -21,7 +21,7 @@ struct StartedProcess {
 
 // Records what the program asked the shell to open or start.
 class FakeShell : public Shell {
-public:
+  public:
     bool Execute(WindowHandle, const std::string& verb, const std::string& file,
                  const std::string& parameters, const std::string&, int showCommand) override {
         executions.push_back({verb, file, parameters, showCommand});

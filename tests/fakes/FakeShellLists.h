@@ -10,7 +10,7 @@
 namespace cw::fakes {
 
 class FakeRecycleBin : public RecycleBin {
-public:
+  public:
     long Empty(WindowHandle owner, const std::string& root, std::uint32_t flags) override {
         emptyCalls.push_back({owner, root, flags});
         bool wasEmpty = items.empty();
@@ -31,7 +31,7 @@ public:
 };
 
 class FakeRecentDocuments : public RecentDocuments {
-public:
+  public:
     void Add(const std::string& path) override { items.push_back(path); }
     void Clear() override {
         items.clear();

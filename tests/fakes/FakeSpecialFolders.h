@@ -10,13 +10,13 @@ namespace cw::fakes {
 // Special folders of a user "bob" on drive C, as Windows XP lays them out; each can be
 // changed or removed by the test.
 class FakeSpecialFolders : public SpecialFolders {
-public:
+  public:
     FakeSpecialFolders();
     bool GetFolderPath(int csidl, std::string& path) override;
     void Set(int csidl, const std::string& path) { folders_[csidl] = path; }
     void Remove(int csidl) { folders_.erase(csidl); }
 
-private:
+  private:
     std::map<int, std::string> folders_;
 };
 

@@ -15,7 +15,7 @@ struct ReportedError {
 
 // Keeps every reported error for the test to inspect.
 class RecordingErrorSink : public ErrorSink {
-public:
+  public:
     void ReportError(const std::string& tag, const RuntimeError& error) noexcept override {
         reports.push_back({tag, error.number, error.description});
     }

@@ -1,31 +1,77 @@
-// The contract tests of the host build run against the fakes.
+// The host build runs the contract tests against the fakes.
 
-#include "contract/DesktopWorld.h"
-#include "fakes/FakeDesktop.h"
-#include "fakes/FakeNotifyIcon.h"
+#include <map>
+
+#include "contract/ContractWorld.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeSpecialFolders.h"
 
 namespace cw::contract {
 
 namespace {
 
-class FakeDesktopWorld : public DesktopWorld {
+class FakeFileSystemWorld : public FileSystemWorld {
   public:
-    Desktop& desktop() override { return desktop_; }
-    NotifyIcon& notifyIcon() override { return tray_; }
-    WindowHandle Open(const std::string& className, const std::string& title) override {
-        return desktop_.Add(className, title);
+    FileSystem& fs() override { return fs_; }
+    SpecialFolders& folders() override { return folders_; }
+    std::string Root(const std::string& name) override {
+        std::string root = "C:\\scratch\\" + name;
+        fs_.AddDirectory(root);
+        return root;
     }
-    void Pump() override {}
+    void HoldOpen(const std::string& path) override {
+        fs_.Lock(path);
+        held_.push_back(path);
+    }
+    void ReleaseAll() override {
+        for (const auto& p : held_)
+            fs_.Lock(p, false);
+        held_.clear();
+    }
+    void MakeOutsideLink(const std::string& linkPath, const std::string& outside,
+                         const std::vector<std::string>& files) override {
+        std::string target = "D:\\outside\\" + outside;
+        fs_.AddDirectory(target);
+        for (const auto& f : files)
+            fs_.AddFile(target + "\\" + f, "kept");
+        fs_.AddLink(linkPath, target);
+    }
+    std::vector<std::string> OutsideNames(const std::string& outside) override {
+        std::vector<std::string> names;
+        fs_.Find("D:\\outside\\" + outside + "\\*", [&](const FindData& d) {
+            if (d.name != "." && d.name != "..") names.push_back(d.name);
+            return true;
+        });
+        return names;
+    }
 
   private:
-    fakes::FakeDesktop desktop_;
-    fakes::FakeNotifyIcon tray_;
+    fakes::FakeFileSystem fs_;
+    fakes::FakeSpecialFolders folders_;
+    std::vector<std::string> held_;
+};
+
+class FakeRegistryWorld : public RegistryWorld {
+  public:
+    Registry& registry() override { return registry_; }
+    std::string Key(const std::string& name) override {
+        std::string key = "Software\\ClearwellTest\\" + name;
+        registry_.CreateKey(kHkeyCurrentUser, key);
+        return key;
+    }
+
+  private:
+    fakes::FakeRegistry registry_;
 };
 
 }  // namespace
 
-std::unique_ptr<DesktopWorld> MakeDesktopWorld() {
-    return std::make_unique<FakeDesktopWorld>();
+std::unique_ptr<FileSystemWorld> MakeFileSystemWorld() {
+    return std::make_unique<FakeFileSystemWorld>();
+}
+std::unique_ptr<RegistryWorld> MakeRegistryWorld() {
+    return std::make_unique<FakeRegistryWorld>();
 }
 
 }  // namespace cw::contract

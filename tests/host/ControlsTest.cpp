@@ -52,7 +52,8 @@ TEST(ControlsTest, ListSelectionRaisesClickAndOutOfRangeItemsRaise) {
 
 TEST(ControlsTest, ComboTextSelectsTheMatchingItem) {
     ComboBox combo("cmbHour");
-    for (const char* item : {"0", "1", "2"}) combo.AddItem(item);
+    for (const char* item : {"0", "1", "2"})
+        combo.AddItem(item);
     combo.SetText("2");
     EXPECT_EQ(combo.ListIndex(), 2);
     combo.SetText("7");  // a typed value outside the list

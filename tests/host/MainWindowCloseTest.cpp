@@ -31,7 +31,7 @@ struct CloseFixture : ::testing::Test {
     }
     // What the panic run does around its cleaning.
     bool PanicClose() {
-        window.SetUnattendedExit(true);
+        window.SetUnattendedExit();
         window.HideMainWindow();
         window.RemoveTrayIcon();
         return window.Unload(UnloadMode::FormCode);
@@ -136,7 +136,7 @@ TEST_F(CloseFixture, RunOnExitUnderTheSettingsKeyComesBeforeTheApplicationArea) 
     otherView.onResize = [&] { other.Form_Resize(); };
     other.Form_Load();
     g.registry.SetString(kHkeyCurrentUser, area, "RunOnExit", "True");
-    other.SetUnattendedExit(true);
+    other.SetUnattendedExit();
     EXPECT_FALSE(other.Unload(UnloadMode::FormCode));
     EXPECT_FALSE(other.Unloaded());
     EXPECT_FALSE(otherView.Visible());
@@ -149,7 +149,7 @@ TEST_F(CloseFixture, WindowsShuttingDownAsksTheUserOrEndsAnUnattendedProgram) {
     EXPECT_FALSE(window.Unloaded());
 
     f.registry.SetString(kSettingsRoot, kSettingsKey, "RunOnExit", "True");
-    window.SetUnattendedExit(true);
+    window.SetUnattendedExit();
     c.privacy.chkTemp.SetValue(1);
     EXPECT_TRUE(window.QueryEndSession());  // with RunOnExit the session still ends
     EXPECT_EQ(f.dialogs.shown.size(), 1u);

@@ -15,6 +15,7 @@ that tests running under Wine can drive it with the program's own Internet layer
         trickle=MS      send the body in 16-byte pieces, MS milliseconds apart
      Several routes for one path are served in turn; the last one is repeated.
   GET /__control/log                      the request lines recorded so far, one a line
+                                          ("ABORTED <line>" when the client went away)
   GET /__control/symlink?link=L&target=T  makes the Unix symbolic link L pointing to T
   GET /__control/mkdir?path=P             makes the Unix folder P (and its parents)
   GET /__control/write?path=P&body=TEXT   writes a Unix file
@@ -98,7 +99,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             else:
                 self.wfile.write(body)
         except (BrokenPipeError, ConnectionResetError):
-            pass
+            with LOCK:
+                LOG.append("ABORTED " + self.requestline)
         self.close_connection = True
 
     def control(self, url):

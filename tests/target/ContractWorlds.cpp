@@ -1,71 +1,66 @@
-// The contract tests of the target build run against the Win32 implementations, with real
-// windows of this process.
+// The target build runs the contract tests against the Win32 implementations, in the
+// isolated Wine prefix of the test run.
 
 #include <windows.h>
 
-#include <set>
 #include <vector>
 
-#include "contract/DesktopWorld.h"
-#include "platform/win32/Win32Desktop.h"
-#include "platform/win32/Win32NotifyIcon.h"
+#include "contract/ContractWorld.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32SpecialFolders.h"
+#include "support/TestWorld.h"
 
 namespace cw::contract {
 
 namespace {
 
-class Win32DesktopWorld : public DesktopWorld {
+class Win32FileSystemWorld : public FileSystemWorld {
   public:
-    ~Win32DesktopWorld() override {
-        for (HWND w : windows_) {
-            if (IsWindow(w)) DestroyWindow(w);
-        }
-        Pump();
+    FileSystem& fs() override { return fs_; }
+    SpecialFolders& folders() override { return folders_; }
+    std::string Root(const std::string& name) override { return testing::MakeScratchFolder(name); }
+    void HoldOpen(const std::string& path) override {
+        held_.emplace_back(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     }
-    Desktop& desktop() override { return desktop_; }
-    NotifyIcon& notifyIcon() override { return tray_; }
-
-    WindowHandle Open(const std::string& className, const std::string& title) override {
-        HINSTANCE instance = GetModuleHandleA(nullptr);
-        if (registered_.insert(className).second) {
-            WNDCLASSA wc = {};
-            wc.lpfnWndProc = DefWindowProcA;
-            wc.hInstance = instance;
-            wc.lpszClassName = className.c_str();
-            RegisterClassA(&wc);  // fails harmlessly when an earlier world registered it
-        }
-        int offset = static_cast<int>(windows_.size()) * 20;
-        HWND w = CreateWindowExA(0, className.c_str(), title.c_str(),
-                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100 + offset, 100 + offset, 300,
-                                 200, nullptr, nullptr, instance, nullptr);
-        windows_.push_back(w);
-        Pump();
-        return reinterpret_cast<WindowHandle>(w);
+    void ReleaseAll() override { held_.clear(); }
+    void MakeOutsideLink(const std::string& linkPath, const std::string& outside,
+                         const std::vector<std::string>& files) override {
+        std::string target = testing::OutsideFolder(outside);
+        for (const auto& f : files)
+            testing::TestServer::WriteUnixFile(target + "/" + f, "kept");
+        std::string parent = linkPath.substr(0, linkPath.rfind('\\'));
+        testing::TestServer::Symlink(
+            testing::UnixPath(parent) + "/" + linkPath.substr(linkPath.rfind('\\') + 1), target);
     }
-
-    void Pump() override {
-        DWORD start = GetTickCount();
-        MSG msg;
-        do {
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            Sleep(10);
-        } while (GetTickCount() - start < 100);
+    std::vector<std::string> OutsideNames(const std::string& outside) override {
+        return testing::TestServer::ListUnixFolder(testing::OutsideFolder(outside));
     }
 
   private:
-    win32::Win32Desktop desktop_;
-    win32::Win32NotifyIcon tray_;
-    std::vector<HWND> windows_;
-    static inline std::set<std::string> registered_;
+    win32::Win32FileSystem fs_;
+    win32::Win32SpecialFolders folders_;
+    std::vector<win32::FileHandle> held_;
+};
+
+class Win32RegistryWorld : public RegistryWorld {
+  public:
+    Registry& registry() override { return registry_; }
+    std::string Key(const std::string& name) override { return testing::ScratchRegistryKey(name); }
+
+  private:
+    win32::Win32Registry registry_;
 };
 
 }  // namespace
 
-std::unique_ptr<DesktopWorld> MakeDesktopWorld() {
-    return std::make_unique<Win32DesktopWorld>();
+std::unique_ptr<FileSystemWorld> MakeFileSystemWorld() {
+    return std::make_unique<Win32FileSystemWorld>();
+}
+std::unique_ptr<RegistryWorld> MakeRegistryWorld() {
+    return std::make_unique<Win32RegistryWorld>();
 }
 
 }  // namespace cw::contract

@@ -2,8 +2,8 @@
 // Desktop or the Recycle Bin must not reach the developer's own files.
 
 #include <gtest/gtest.h>
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <string>

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-TEST(SmokeTest, RunsUnderWindows) { EXPECT_NE(GetTickCount(), 0u); }
+TEST(SmokeTest, RunsUnderWindows) {
+    EXPECT_NE(GetTickCount(), 0u);
+}

@@ -51,8 +51,8 @@ std::string RawHeaders(HINTERNET url) {
 
 void RunRequest(const std::shared_ptr<Win32Transfer::Request>& request, const std::string& url,
                 const std::string& agent) {
-    HINTERNET session = InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr,
-                                      nullptr, 0);
+    HINTERNET session =
+        InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
     {
         std::lock_guard<std::mutex> lock(request->mutex);
         if (request->cancelled || !session) {
@@ -68,9 +68,15 @@ void RunRequest(const std::shared_ptr<Win32Transfer::Request>& request, const st
     std::string headers, body;
     if (handle) {
         headers = RawHeaders(handle);
+        // InternetReadFile waits until its whole buffer is filled, and closing the handle
+        // from another thread does not wake it; so read only what has arrived, and look at
+        // the cancel flag between pieces.
         char buffer[16384];
-        DWORD read = 0;
-        while (InternetReadFile(handle, buffer, sizeof buffer, &read) && read > 0) {
+        for (;;) {
+            DWORD available = 0, read = 0;
+            if (!InternetQueryDataAvailable(handle, &available, 0, 0) || available == 0) break;
+            DWORD want = available < sizeof buffer ? available : sizeof buffer;
+            if (!InternetReadFile(handle, buffer, want, &read) || read == 0) break;
             body.append(buffer, read);
             std::lock_guard<std::mutex> lock(request->mutex);
             if (request->cancelled) break;

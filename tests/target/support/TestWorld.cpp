@@ -21,10 +21,10 @@ std::string TestServer::Get(const std::string& pathAndQuery) {
     win32::InternetHandle session(
         InternetOpenA("ClearwellTest", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
     if (!session) return "";
-    const DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
-                        INTERNET_FLAG_PRAGMA_NOCACHE;
-    win32::InternetHandle url(InternetOpenUrlA(session.get(), (BaseUrl() + pathAndQuery).c_str(),
-                                               nullptr, 0, flags, 0));
+    const DWORD flags =
+        INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
+    win32::InternetHandle url(
+        InternetOpenUrlA(session.get(), (BaseUrl() + pathAndQuery).c_str(), nullptr, 0, flags, 0));
     if (!url) return "";
     std::string body;
     char buffer[8192];
@@ -35,7 +35,9 @@ std::string TestServer::Get(const std::string& pathAndQuery) {
     return body;
 }
 
-void TestServer::Reset() { Get("/__control/reset"); }
+void TestServer::Reset() {
+    Get("/__control/reset");
+}
 
 void TestServer::Route(const std::string& path, const std::string& params) {
     Get("/__control/route?path=" + Encode(path) + (params.empty() ? "" : "&" + params));
@@ -44,7 +46,8 @@ void TestServer::Route(const std::string& path, const std::string& params) {
 std::vector<std::string> TestServer::Log() {
     std::vector<std::string> lines;
     std::istringstream in(Get("/__control/log"));
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 
@@ -63,11 +66,14 @@ void TestServer::WriteUnixFile(const std::string& unixPath, const std::string& b
 std::vector<std::string> TestServer::ListUnixFolder(const std::string& unixPath) {
     std::vector<std::string> names;
     std::istringstream in(Get("/__control/list?path=" + Encode(unixPath)));
-    for (std::string line; std::getline(in, line);) names.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        names.push_back(line);
     return names;
 }
 
-std::string Encode(const std::string& text) { return text::PercentEncode(text); }
+std::string Encode(const std::string& text) {
+    return text::PercentEncode(text);
+}
 
 std::string UnixPath(const std::string& windowsPath) {
     using Fn = char*(CDECL*)(LPCWSTR);

@@ -1,0 +1,54 @@
+#pragma once
+// The tick of the main window's timScheduler: starts the scheduled cleaning run when the
+// clock reaches a stored schedule. Hourly, weekly and daily checks, in that order; each
+// that holds calls ClearData with its kind.
+//
+// Every tick compares the clock with the stored values again, so a schedule changed in the
+// settings window takes effect on the next tick. Each kind starts at most one run per
+// minute, although several ticks fall inside it, and a tick that comes while a scheduled
+// run lets window messages through starts nothing.
+
+#include <array>
+#include <cstdint>
+
+#include "platform/Clock.h"
+#include "schedule/ScheduleKind.h"
+#include "ui/Controls.h"
+
+namespace cw {
+
+class SettingsStore;
+
+class ScheduleTimer {
+  public:
+    // Connects itself to the timer's ticks and sets its interval (10 s; shorter in test
+    // builds).
+    ScheduleTimer(ui::Timer& timScheduler, SettingsStore& store, Clock& clock,
+                  ClearDataCall clearData);
+    ScheduleTimer(const ScheduleTimer&) = delete;
+    ScheduleTimer& operator=(const ScheduleTimer&) = delete;
+
+    void timScheduler_Timer();
+    // Whether a scheduled run started by a tick is still under way.
+    bool RunUnderWay() const { return runUnderWay_; }
+
+  private:
+    bool HourlyDue(const LocalTime& now);
+    bool WeeklyDue(const LocalTime& now);
+    bool DailyDue(const LocalTime& now);
+    // Calls ClearData(kind) unless that kind already started a run in this minute.
+    void StartOnce(std::int16_t kind, const LocalTime& now);
+
+    SettingsStore& store_;
+    Clock& clock_;
+    ClearDataCall clearData_;
+    bool runUnderWay_ = false;
+    // The minute (see MinuteStamp) each kind last started a run in, by kind code - 1.
+    std::array<std::int64_t, 3> lastStart_{-1, -1, -1};
+};
+
+// A number that is the same for every moment of one calendar minute and differs between
+// minutes.
+std::int64_t MinuteStamp(const LocalTime& t);
+
+}  // namespace cw

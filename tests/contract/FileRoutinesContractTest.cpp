@@ -1,0 +1,186 @@
+// The file and folder routines on the fake file system and on real files under Wine.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "contract/ContractWorld.h"
+#include "files/FileRoutines.h"
+#include "files/Paths.h"
+
+namespace cw::contract {
+namespace {
+
+class FileRoutinesContractTest : public ::testing::Test {
+  protected:
+    void Write(const std::string& path, const std::string& content = "x") {
+        std::unique_ptr<File> file;
+        ASSERT_EQ(fs_.Open(path, OpenMode::CreateAlways, file), 0) << path;
+        file->Write(content.data(), static_cast<std::uint32_t>(content.size()));
+    }
+    void MakeFolders(const std::string& path) {
+        for (std::size_t i = 3; i <= path.size(); ++i) {
+            if (i == path.size() || path[i] == '\\') fs_.CreateFolder(path.substr(0, i));
+        }
+    }
+    bool Exists(const std::string& path) { return fs_.GetAttributes(path) != kInvalidAttributes; }
+    std::vector<std::string> Listing(const std::string& folder) {
+        std::vector<std::string> names;
+        fs_.Find(folder + "\\*", [&](const FindData& d) {
+            if (d.name != "." && d.name != "..") names.push_back(d.name);
+            return true;
+        });
+        return names;
+    }
+
+    std::unique_ptr<FileSystemWorld> world_ = MakeFileSystemWorld();
+    FileSystem& fs_ = world_->fs();
+    PathGuard guard_{world_->folders(), fs_};
+    FileRoutines files_{fs_, guard_};
+};
+
+TEST_F(FileRoutinesContractTest, PurgeFolderDeletesProtectedAttributesButNotThePageFile) {
+    std::string root = world_->Root("purge-attributes");
+    std::string target = root + "\\t";
+    MakeFolders(target + "\\sub\\deeper");
+    Write(target + "\\ro.txt");
+    Write(target + "\\hidden.txt");
+    Write(target + "\\sub\\deeper\\f.txt");
+    fs_.SetAttributes(target + "\\ro.txt", kAttrReadOnly);
+    fs_.SetAttributes(target + "\\hidden.txt", kAttrHidden | kAttrSystem);
+    EXPECT_EQ(files_.PurgeFolder(target + "\\"), 0) << "a trailing backslash is accepted";
+    EXPECT_FALSE(Exists(target));
+
+    MakeFolders(target);
+    Write(target + "\\pagefile.sys");
+    Write(target + "\\other");
+    EXPECT_NE(files_.PurgeFolder(target), 0) << "the folder cannot go while the page file stays";
+    EXPECT_EQ(Listing(target), std::vector<std::string>{"pagefile.sys"});
+}
+
+TEST_F(FileRoutinesContractTest, AFileInUseStopsThePurgeWithItsErrorNumber) {
+    std::string target = world_->Root("purge-locked") + "\\t";
+    MakeFolders(target + "\\sub");
+    for (const char* name : {"a", "b", "c", "d", "e"})
+        Write(target + "\\" + name);
+    Write(target + "\\sub\\s");
+    world_->HoldOpen(target + "\\c");
+    // The platform's listing order decides what went before the locked file.
+    std::vector<std::string> order = Listing(target);
+    EXPECT_EQ(files_.PurgeFolder(target), 70) << "permission denied";
+    world_->ReleaseAll();
+    auto locked = std::find(order.begin(), order.end(), "c");
+    ASSERT_NE(locked, order.end());
+    for (auto it = order.begin(); it != order.end(); ++it) {
+        bool before = it < locked;
+        bool isFolder = *it == "sub";
+        EXPECT_EQ(Exists(target + "\\" + *it), !before || isFolder) << *it;
+    }
+    EXPECT_TRUE(Exists(target + "\\sub\\s")) << "subfolders come after the folder's own files";
+}
+
+TEST_F(FileRoutinesContractTest, DeleteMatchingFilesFiltersOnlyTheFoldersOwnFiles) {
+    std::string target = world_->Root("matching") + "\\t";
+    MakeFolders(target + "\\s\\deep");
+    Write(target + "\\a.txt");
+    Write(target + "\\b.dat");
+    Write(target + "\\s\\c.dat");
+    Write(target + "\\s\\deep\\d.bin");
+    files_.DeleteMatchingFiles(target, "*.txt");
+    EXPECT_EQ(Listing(target), std::vector<std::string>{"b.dat"});
+
+    Write(target + "\\x.gif");
+    Write(target + "\\y.htm");
+    Write(target + "\\z.css");
+    files_.DeleteMatchingFiles(target + "\\", "*.gif;*.htm");
+    std::vector<std::string> left = Listing(target);
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"b.dat", "z.css"}));
+}
+
+TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
+    std::string root = world_->Root("refused");
+    Write(root + "\\keep.txt");
+    for (const std::string& path :
+         {std::string(""), std::string("\\"), std::string("C:"), std::string("C:\\"),
+          std::string("refused"), std::string("scratch\\refused"), root.substr(2),
+          std::string("   ")}) {
+        EXPECT_EQ(files_.PurgeFolder(path), -1) << "'" << path << "'";
+        files_.DeleteMatchingFiles(path, "*.*");
+        files_.PurgeSubfolders(path);
+        EXPECT_FALSE(files_.DeleteFolderTree(path)) << "'" << path << "'";
+    }
+    EXPECT_TRUE(Exists(root + "\\keep.txt"));
+    std::set<std::string> protectedFolders;
+    for (int csidl :
+         {kCsidlWindows, kCsidlSystem, kCsidlProgramFiles, kCsidlProfile, kCsidlDesktopDirectory,
+          kCsidlPersonal, kCsidlAppData, kCsidlLocalAppData, kCsidlFavorites, kCsidlStartMenu}) {
+        std::string folder;
+        if (world_->folders().GetFolderPath(csidl, folder)) protectedFolders.insert(folder);
+    }
+    ASSERT_GE(protectedFolders.size(), 8u);
+    for (const std::string& folder : protectedFolders) {
+        MakeFolders(folder);
+        Write(folder + "\\cw-marker.txt");
+        for (const std::string& path : {folder, folder + "\\", FolderPart(folder)}) {
+            EXPECT_EQ(files_.PurgeFolder(path), -1) << path;
+            files_.DeleteMatchingFiles(path, "cw-marker.txt");
+            EXPECT_FALSE(files_.DeleteFolderTree(path)) << path;
+        }
+        EXPECT_TRUE(Exists(folder + "\\cw-marker.txt")) << folder;
+        fs_.Delete(folder + "\\cw-marker.txt");
+    }
+}
+
+TEST_F(FileRoutinesContractTest, CheckFolderAcceptsATrailingBackslash) {
+    std::string root = world_->Root("check");
+    MakeFolders(root + "\\dir");
+    Write(root + "\\file.txt");
+    EXPECT_TRUE(files_.CheckFolder(root + "\\dir\\", false));
+    EXPECT_TRUE(files_.CheckFolder(root + "\\dir", false));
+    EXPECT_TRUE(files_.CheckFolder(root + "\\file.txt", false)) << "files are found as well";
+    EXPECT_FALSE(files_.CheckFolder(root + "\\none\\", false));
+    EXPECT_FALSE(files_.CheckFolder(root + "\\new\\level\\", true));
+    EXPECT_TRUE(files_.CheckFolder(root + "\\new\\level", false)) << "created level by level";
+    EXPECT_TRUE(files_.FileExists(root + "\\*.txt"));
+    EXPECT_FALSE(files_.FileExists(root + "\\*.doc"));
+    EXPECT_TRUE(files_.CanOpenFile(root + "\\file.txt"));
+    EXPECT_FALSE(files_.CanOpenFile(root + "\\dir"));
+}
+
+TEST_F(FileRoutinesContractTest, DeleteFolderTreeTakesReadOnlyContent) {
+    std::string target = world_->Root("tree") + "\\t";
+    MakeFolders(target + "\\a\\b");
+    Write(target + "\\a\\b\\ro");
+    fs_.SetAttributes(target + "\\a\\b\\ro", kAttrReadOnly);
+    Write(target + "\\top");
+    EXPECT_TRUE(files_.DeleteFolderTree(target + "\\"));
+    EXPECT_FALSE(Exists(target));
+    EXPECT_FALSE(files_.DeleteFolderTree(target)) << "a missing folder reports false";
+}
+
+TEST_F(FileRoutinesContractTest, LinksOutOfTheTargetAreNeverFollowed) {
+    std::string root = world_->Root("links");
+    std::string target = root + "\\t";
+    MakeFolders(target + "\\sub");
+    Write(target + "\\f.txt");
+    Write(target + "\\sub\\g.txt");
+    world_->MakeOutsideLink(target + "\\link", "routines-link", {"one.txt", "two.dat"});
+    world_->MakeOutsideLink(target + "\\sub\\deep", "routines-link", {"one.txt", "two.dat"});
+    std::vector<std::string> outside = {"one.txt", "two.dat"};
+
+    files_.DeleteMatchingFiles(target, "*.*");
+    EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
+    EXPECT_NE(files_.PurgeFolder(target), 0) << "the link stays, so the folder stays";
+    EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
+    EXPECT_FALSE(files_.DeleteFolderTree(target));
+    EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
+    EXPECT_EQ(files_.PurgeFolder(target + "\\link"), -1) << "a link is no folder to purge";
+    EXPECT_FALSE(files_.DeleteFolderTree(target + "\\link"));
+    EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
+    EXPECT_FALSE(Exists(target + "\\f.txt"));
+}
+
+}  // namespace
+}  // namespace cw::contract

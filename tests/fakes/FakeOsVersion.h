@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/OsVersion.h"
+
+namespace cw::fakes {
+
+// Reports the version the test sets (Windows XP Professional by default).
+class FakeOsVersion : public OsVersion {
+  public:
+    FakeOsVersion() {
+        info.major = 5;
+        info.minor = 1;
+        info.build = 2600;
+        info.platformId = kPlatformNT;
+        info.productType = 1;
+    }
+    int Query(OsVersionInfo& out, bool extended) override {
+        if (!succeeds) return 0;
+        out = info;
+        if (!extended) {
+            out.suiteMask = 0;
+            out.productType = 0;
+        }
+        return result;
+    }
+    void SetWindows98() { info = {4, 10, 67766446, kPlatformWindows, " A ", 0, 0}; }
+    void SetWindows2000() { info = {5, 0, 2195, kPlatformNT, "", 0, 1}; }
+    void SetWindowsXP() { info = {5, 1, 2600, kPlatformNT, "", 0, 1}; }
+
+    OsVersionInfo info;
+    bool succeeds = true;
+    int result = 1;
+};
+
+}  // namespace cw::fakes

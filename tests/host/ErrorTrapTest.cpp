@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "errors/ErrorTrap.h"
+#include "fakes/RecordingErrorSink.h"
+#include "platform/Status.h"
+
+namespace cw {
+namespace {
+
+std::vector<int> RunThree(ErrorTrap& trap) {
+    std::vector<int> ran;
+    trap([&] {
+        ran.push_back(1);
+        throw RuntimeError(76);
+    });
+    trap([&] {
+        ran.push_back(2);
+        throw RuntimeError(err::kTypeMismatch);
+    });
+    trap([&] { ran.push_back(3); });
+    return ran;
+}
+
+TEST(ErrorTrapTest, EachKindHandlesAFailingStatementAsTheProgramDoes) {
+    fakes::RecordingErrorSink sink;
+    ErrorTrap report(TrapKind::ReportAndContinue, &sink, "frmMain,Form_Unload");
+    EXPECT_EQ(RunThree(report), (std::vector<int>{1, 2, 3}));
+    ASSERT_EQ(sink.reports.size(), 2u);
+    EXPECT_EQ(sink.reports[0].tag, "frmMain,Form_Unload");
+    EXPECT_EQ(sink.reports[0].number, 76);
+    EXPECT_EQ(sink.reports[0].description, "Path not found");
+
+    sink.reports.clear();
+    ErrorTrap load(TrapKind::SkipTypeMismatchThenReport, &sink, "frmMain,Form_Load");
+    EXPECT_EQ(RunThree(load), (std::vector<int>{1, 2, 3}));
+    ASSERT_EQ(sink.reports.size(), 1u) << "error 13 is skipped silently";
+    EXPECT_EQ(sink.reports[0].number, 76);
+
+    sink.reports.clear();
+    ErrorTrap skip(TrapKind::Skip, &sink, "x");
+    EXPECT_EQ(RunThree(skip), (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(sink.reports.empty());
+    EXPECT_EQ(skip.LastError(), 13);
+
+    ErrorTrap end(TrapKind::EndSilently, &sink, "x");
+    EXPECT_EQ(RunThree(end), std::vector<int>{1});
+    EXPECT_TRUE(end.Ended());
+    EXPECT_TRUE(sink.reports.empty());
+}
+
+TEST(ErrorTrapTest, StandardExceptionsBecomeRunTimeErrors) {
+    fakes::RecordingErrorSink sink;
+    ErrorTrap trap(TrapKind::ReportAndContinue, &sink, "Module,x");
+    trap([] { throw std::out_of_range("index"); });
+    trap([] { throw std::bad_alloc(); });
+    trap([] { throw std::runtime_error("other"); });
+    ASSERT_EQ(sink.reports.size(), 3u);
+    EXPECT_EQ(sink.reports[0].number, 9);
+    EXPECT_EQ(sink.reports[1].number, 7);
+    EXPECT_EQ(sink.reports[2].number, 5);
+    EXPECT_EQ(ErrorNumberFromStatus(kErrorSharingViolation), 70);
+    EXPECT_EQ(ErrorNumberFromStatus(kErrorAccessDenied), 75);
+    EXPECT_EQ(ErrorNumberFromStatus(kErrorPathNotFound), 76);
+    EXPECT_EQ(ErrorNumberFromStatus(kErrorDiskFull), 61);
+}
+
+}  // namespace
+}  // namespace cw

@@ -1,0 +1,98 @@
+// Random trees, random targets: the deleting routines never change anything outside the
+// folder they are given, whatever the tree holds (links included).
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeSpecialFolders.h"
+#include "files/FileRoutines.h"
+#include "text/Ansi.h"
+
+namespace cw {
+namespace {
+
+struct RandomTree {
+    std::vector<std::string> folders{"C:\\r"};
+    std::vector<std::string> files;
+};
+
+RandomTree Build(fakes::FakeFileSystem& fs, std::mt19937& rng) {
+    RandomTree tree;
+    fs.AddDirectory("C:\\r");
+    std::uniform_int_distribution<int> pick(0, 99);
+    const char* names[] = {"a", "b.txt", "c.dat", "pagefile.sys", "Pagefile.sys", "d e.htm", "x"};
+    for (int i = 0; i < 40; ++i) {
+        const std::string& parent = tree.folders[pick(rng) % tree.folders.size()];
+        std::string name = std::string(names[pick(rng) % 7]) + std::to_string(i % 3);
+        int kind = pick(rng);
+        if (kind < 30) {
+            tree.folders.push_back(parent + "\\" + name);
+            fs.AddDirectory(tree.folders.back(),
+                            pick(rng) < 10 ? kAttrDirectory | kAttrHidden : kAttrDirectory);
+        } else if (kind < 40 && tree.folders.size() > 1) {
+            // A link to some other folder of the tree.
+            fs.AddLink(parent + "\\link" + std::to_string(i),
+                       tree.folders[pick(rng) % tree.folders.size()]);
+        } else {
+            std::uint32_t attributes = kAttrArchive;
+            int a = pick(rng);
+            if (a < 15) attributes |= kAttrReadOnly;
+            if (a >= 15 && a < 30) attributes |= kAttrHidden;
+            if (a >= 30 && a < 40) attributes |= kAttrSystem;
+            tree.files.push_back(parent + "\\" + name);
+            fs.AddFile(tree.files.back(), "data" + std::to_string(i), attributes);
+            if (pick(rng) < 8) fs.Lock(tree.files.back());
+        }
+    }
+    return tree;
+}
+
+// Entries outside the target folder (the target's own entry and everything below it left
+// out), as a snapshot.
+std::vector<std::string> Outside(const std::vector<std::string>& snapshot,
+                                 const std::string& target) {
+    // Names compare without regard to case, as the file system does.
+    std::string upperTarget = text::UpperAnsi(target);
+    std::string below = upperTarget + "\\";
+    std::vector<std::string> out;
+    for (const std::string& line : snapshot) {
+        std::string path = text::UpperAnsi(line.substr(0, line.find('|')));
+        bool inside = path == upperTarget || path.rfind(below, 0) == 0;
+        if (!inside) out.push_back(line);
+    }
+    return out;
+}
+
+TEST(FileRoutinesPropertyTest, NothingOutsideTheTargetChanges) {
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        std::mt19937 rng(seed);
+        fakes::FakeFileSystem fs;
+        fakes::FakeSpecialFolders folders;
+        PathGuard guard(folders, fs);
+        FileRoutines files(fs, guard);
+        RandomTree tree = Build(fs, rng);
+        std::string target = tree.folders[rng() % tree.folders.size()];
+        std::vector<std::string> before = Outside(fs.Snapshot(), target);
+        switch (seed % 4) {
+            case 0:
+                files.PurgeFolder(target);
+                break;
+            case 1:
+                files.DeleteMatchingFiles(target, "*.txt;*.htm");
+                break;
+            case 2:
+                files.DeleteMatchingFiles(target, "*.*");
+                break;
+            case 3:
+                files.DeleteFolderTree(target);
+                break;
+        }
+        ASSERT_EQ(Outside(fs.Snapshot(), target), before)
+            << "seed " << seed << " target " << target;
+    }
+}
+
+}  // namespace
+}  // namespace cw

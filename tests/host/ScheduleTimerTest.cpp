@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "BuildConfig.h"
+#include "errors/RuntimeError.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeRegistry.h"
+#include "schedule/ScheduleTimer.h"
+#include "settings/SettingNames.h"
+#include "settings/SettingsStore.h"
+
+namespace cw {
+namespace {
+
+using namespace settings;
+
+struct StartedRun {
+    int kind;
+    std::string when;  // "yyyy-mm-dd HH:mm"
+    bool operator==(const StartedRun&) const = default;
+};
+
+std::string When(const LocalTime& t) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour,
+                  t.minute);
+    return buf;
+}
+
+class ScheduleTimerTest : public ::testing::Test {
+  protected:
+    void SetLong(const char* name, std::uint32_t n) {
+        registry.SetDword(kSettingsRoot, kSettingsKey, name, n);
+    }
+    void SetText(const char* name, const std::string& s) {
+        registry.SetString(kSettingsRoot, kSettingsKey, name, s);
+    }
+    void TickAt(int y, int mo, int d, int h, int mi, int s) {
+        clock.Set(y, mo, d, h, mi, s);
+        timScheduler.Tick();
+    }
+    // Three ticks in every minute of the given days (1 January 2024 was a Monday).
+    void TickThroughDays(int firstDay, int lastDay) {
+        for (int d = firstDay; d <= lastDay; ++d) {
+            for (int h = 0; h < 24; ++h) {
+                for (int mi = 0; mi < 60; ++mi) {
+                    for (int s : {0, 20, 50})
+                        TickAt(2024, 1, d, h, mi, s);
+                }
+            }
+        }
+    }
+
+    fakes::FakeRegistry registry;
+    SettingsStore store{registry};
+    fakes::FakeClock clock;
+    ui::Timer timScheduler{"timScheduler", 10000, true};
+    std::vector<StartedRun> runs;
+    std::function<void(std::int16_t)> onRun;
+    ScheduleTimer timer{timScheduler, store, clock, [this](std::int16_t kind) {
+                            runs.push_back({kind, When(clock.Now())});
+                            if (onRun) onRun(kind);
+                        }};
+};
+
+TEST_F(ScheduleTimerTest, HourlyRunsOnceAtTheFoldedHoursOfItsFrequency) {
+    EXPECT_EQ(timScheduler.Interval(), static_cast<int>(build::kSchedulerIntervalMs));
+    SetLong(kHourlyFrequency, 3);
+    TickThroughDays(1, 1);
+    std::vector<StartedRun> expected;
+    for (int h = 0; h < 24; h += 3) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "2024-01-01 %02d:00", h);
+        expected.push_back({kHourlyScheduleKind, buf});
+    }
+    EXPECT_EQ(runs, expected);
+
+    runs.clear();
+    SetLong(kHourlyFrequency, 2);
+    TickAt(2024, 1, 2, 13, 0, 0);  // 13 folds to 1
+    EXPECT_TRUE(runs.empty());
+    TickAt(2024, 1, 2, 14, 0, 0);
+    TickAt(2024, 1, 2, 14, 0, 50);
+    TickAt(2024, 1, 2, 14, 1, 0);
+    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-01-02 14:00"}}));
+
+    for (std::uint32_t frequency : {0u, 5u, 6u, 8u, 12u, 0xFFFFFFFFu}) {
+        runs.clear();
+        SetLong(kHourlyFrequency, frequency);
+        TickThroughDays(3, 3);
+        EXPECT_TRUE(runs.empty()) << frequency;
+    }
+}
+
+TEST_F(ScheduleTimerTest, WeeklyRunsOnItsDayAndMinuteOnly) {
+    SetLong(kWeeklyScheduleDay, 4);  // Wednesday
+    SetText(kWeeklyScheduleTime, "21:05:00");
+    TickThroughDays(1, 7);
+    EXPECT_EQ(runs, (std::vector<StartedRun>{{kWeeklyScheduleKind, "2024-01-03 21:05"}}));
+    // The same minute a week later is a new run.
+    TickAt(2024, 1, 10, 21, 5, 30);
+    EXPECT_EQ(runs.size(), 2u);
+}
+
+TEST_F(ScheduleTimerTest, DailyRunsEveryDayAtItsMinute) {
+    SetText(kDailyScheduleTime, "07:30:42");
+    TickThroughDays(1, 2);
+    EXPECT_EQ(runs, (std::vector<StartedRun>{{kDailyScheduleKind, "2024-01-01 07:30"},
+                                             {kDailyScheduleKind, "2024-01-02 07:30"}}));
+}
+
+// A schedule that was never set or was disabled must not clean at midnight.
+TEST_F(ScheduleTimerTest, MissingEmptyOrMalformedSchedulesNeverRun) {
+    TickThroughDays(7, 7);  // a Sunday, with nothing stored
+    SetText(kDailyScheduleTime, "");
+    SetLong(kWeeklyScheduleDay, 0);
+    SetText(kWeeklyScheduleTime, "");
+    SetLong(kHourlyFrequency, 0);
+    TickThroughDays(7, 7);
+    SetText(kDailyScheduleTime, "abc");
+    SetLong(kWeeklyScheduleDay, 1);  // Sunday, but a time of day that is not one
+    SetText(kWeeklyScheduleTime, "25:00");
+    TickThroughDays(7, 7);
+    registry.SetString(kSettingsRoot, kSettingsKey, kWeeklyScheduleDay, "1");  // not a number
+    SetText(kWeeklyScheduleTime, "00:00");
+    TickThroughDays(7, 7);
+    SetLong(kWeeklyScheduleDay, 8);
+    TickThroughDays(6, 7);
+    EXPECT_TRUE(runs.empty());
+}
+
+TEST_F(ScheduleTimerTest, SchedulesDueInOneMinuteEachRunOnceHourlyWeeklyDaily) {
+    SetLong(kHourlyFrequency, 1);
+    SetLong(kWeeklyScheduleDay, 4);
+    SetText(kWeeklyScheduleTime, "21:00:00");
+    SetText(kDailyScheduleTime, "21:00:59");
+    for (int s = 0; s < 60; s += 10)
+        TickAt(2024, 1, 3, 21, 0, s);
+    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-01-03 21:00"},
+                                             {kWeeklyScheduleKind, "2024-01-03 21:00"},
+                                             {kDailyScheduleKind, "2024-01-03 21:00"}}));
+}
+
+// A run lets window messages through, so ticks arrive inside it. They start nothing; the
+// clock read at the start of the tick still serves the checks after a long run.
+TEST_F(ScheduleTimerTest, TicksDuringARunStartNothing) {
+    SetLong(kHourlyFrequency, 1);
+    SetText(kDailyScheduleTime, "10:00:00");
+    onRun = [this](std::int16_t kind) {
+        EXPECT_TRUE(timer.RunUnderWay());
+        if (kind == kHourlyScheduleKind) {
+            TickAt(2024, 1, 1, 10, 0, 20);
+            TickAt(2024, 1, 1, 11, 0, 0);  // the run took an hour
+        }
+    };
+    TickAt(2024, 1, 1, 10, 0, 0);
+    EXPECT_FALSE(timer.RunUnderWay());
+    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-01-01 10:00"},
+                                             {kDailyScheduleKind, "2024-01-01 11:00"}}));
+    TickAt(2024, 1, 1, 11, 0, 10);
+    EXPECT_EQ(runs.size(), 3u);
+}
+
+TEST_F(ScheduleTimerTest, AFailingRunEndsOnlyItsOwnCheck) {
+    SetLong(kHourlyFrequency, 4);
+    SetText(kDailyScheduleTime, "08:00");
+    onRun = [](std::int16_t kind) {
+        if (kind == kHourlyScheduleKind) throw RuntimeError(err::kPermissionDenied);
+    };
+    TickAt(2024, 1, 1, 8, 0, 0);
+    EXPECT_FALSE(timer.RunUnderWay());
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[1].kind, kDailyScheduleKind);
+    TickAt(2024, 1, 1, 8, 0, 10);  // not retried within the minute
+    EXPECT_EQ(runs.size(), 2u);
+}
+
+}  // namespace
+}  // namespace cw

@@ -1,0 +1,312 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "fakes/FakeOsVersion.h"
+#include "fakes/FakeSystemInfo.h"
+#include "fakes/RecordingErrorSink.h"
+#include "sysinfo/SystemInfoPage.h"
+
+namespace cw {
+namespace {
+
+constexpr std::uint64_t kGB = 1024ull * 1024 * 1024;
+
+// Records which labels changed, in order.
+struct Recorder : ui::ControlObserver {
+    std::vector<std::string> names;
+    void ControlChanged(ui::Control& c, ui::Property) override { names.push_back(c.Name()); }
+};
+
+struct Page {
+    SystemInfoControls c;
+    fakes::FakeSystemInfo system;
+    fakes::FakeOsVersion os;
+    fakes::RecordingErrorSink errors;
+    SystemInfoPage page{c, system, os, errors};
+
+    std::string Value(ui::LabelPair& pair) { return pair.Value().Caption(); }
+    std::string Edition(OsVersionInfo v) {
+        os.info = v;
+        return page.GetOSVer();
+    }
+};
+
+TEST(SystemInfoPageTest, ButtonFillsTheSeventeenFiguresInTableOrder) {
+    Page p;
+    Recorder view;
+    ui::LabelPair* pairs[] = {&p.c.lblVirtualAlloc,  &p.c.lblLowLoadAddr,  &p.c.lblHighLoadAddr,
+                              &p.c.lblNumProcessors, &p.c.lblBlockAddress, &p.c.lblPhysical,
+                              &p.c.lblFreePhysical,  &p.c.lblUsedPhysical, &p.c.lblVirtual,
+                              &p.c.lblFreeVirtual,   &p.c.lblUsedVirtual,  &p.c.lblSwapFile,
+                              &p.c.lblFreeSwap,      &p.c.lblUsedSwap,     &p.c.lblWin,
+                              &p.c.lblWinVer,        &p.c.lblWinAdditional};
+    std::vector<std::string> expectedOrder;
+    for (auto* pair : pairs) {
+        pair->Value().SetObserver(&view);
+        pair->Caption().SetObserver(&view);
+        expectedOrder.push_back(pair->Value().Name());
+    }
+    p.c.cmdGetSystemInfo.Click();
+    EXPECT_EQ(view.names, expectedOrder);
+
+    std::vector<std::string> values;
+    for (auto* pair : pairs)
+        values.push_back(p.Value(*pair));
+    EXPECT_EQ(values, (std::vector<std::string>{
+                          "4096", "10000", "7FFEFFFF", "1", "65536", "262144 kByte", "98304 kByte",
+                          "163840 kByte",                                   // physical
+                          "2097024 kByte", "2050781 kByte", "46243 kByte",  // virtual
+                          "616448 kByte", "390625 kByte", "225823 kByte",   // page file
+                          "Windows NT", "5.01.2600", "Not Available"}));
+    EXPECT_EQ(p.c.lblPhysical.Caption().Caption(), "Physical memory :");
+    EXPECT_TRUE(p.errors.reports.empty());
+}
+
+TEST(SystemInfoPageTest, ProcessorFiguresAndAddressesInUpperCaseHex) {
+    Page p;
+    p.system.system = {8192, 0x10000, 0xBFFEFFFF, 8, 65536};
+    p.page.cmdGetSystemInfo_Click();
+    EXPECT_EQ(p.Value(p.c.lblVirtualAlloc), "8192");
+    EXPECT_EQ(p.Value(p.c.lblLowLoadAddr), "10000");
+    EXPECT_EQ(p.Value(p.c.lblHighLoadAddr), "BFFEFFFF");
+    EXPECT_EQ(p.Value(p.c.lblNumProcessors), "8");
+    p.system.system.minimumApplicationAddress = 0xabc;
+    p.system.system.maximumApplicationAddress = 0x7FFFFFFEFFFF;  // a 64-bit address space
+    p.page.cmdGetSystemInfo_Click();
+    EXPECT_EQ(p.Value(p.c.lblLowLoadAddr), "ABC");
+    EXPECT_EQ(p.Value(p.c.lblHighLoadAddr), "7FFFFFFEFFFF");
+}
+
+TEST(SystemInfoPageTest, MemoryIsRoundedToKiloBytesWithHalvesToEvenBeforeSubtracting) {
+    Page p;
+    p.system.memory.totalPhys = 262144000;
+    p.system.memory.availPhys = 0;
+    p.system.memory.totalVirtual = 2560;  // 2.5 kB rounds down to 2
+    p.system.memory.availVirtual = 1536;  // 1.5 kB rounds up to 2
+    p.system.memory.totalPageFile = 1535;
+    p.system.memory.availPageFile = 513;
+    p.page.cmdGetSystemInfo_Click();
+    EXPECT_EQ(p.Value(p.c.lblPhysical), "256000 kByte");
+    EXPECT_EQ(p.Value(p.c.lblFreePhysical), "0 kByte");
+    EXPECT_EQ(p.Value(p.c.lblUsedPhysical), "256000 kByte");
+    EXPECT_EQ(p.Value(p.c.lblVirtual), "2 kByte");
+    EXPECT_EQ(p.Value(p.c.lblFreeVirtual), "2 kByte");
+    // 1024 bytes are used, but the figure is the difference of the rounded figures.
+    EXPECT_EQ(p.Value(p.c.lblUsedVirtual), "0 kByte");
+    EXPECT_EQ(p.Value(p.c.lblSwapFile), "1 kByte");
+    EXPECT_EQ(p.Value(p.c.lblFreeSwap), "1 kByte");
+    EXPECT_EQ(p.Value(p.c.lblUsedSwap), "0 kByte");
+}
+
+TEST(SystemInfoPageTest, MachinesWithMoreThanFourGigabytesAreShownInFull) {
+    Page p;
+    p.system.memory = {6 * kGB, 5 * kGB, 8 * kGB, 3 * kGB + 512, 4 * kGB - 128 * 1024, 3 * kGB};
+    p.page.cmdGetSystemInfo_Click();
+    EXPECT_EQ(p.Value(p.c.lblPhysical), "6291456 kByte");
+    EXPECT_EQ(p.Value(p.c.lblFreePhysical), "5242880 kByte");
+    EXPECT_EQ(p.Value(p.c.lblUsedPhysical), "1048576 kByte");
+    EXPECT_EQ(p.Value(p.c.lblVirtual), "4194176 kByte");
+    EXPECT_EQ(p.Value(p.c.lblUsedVirtual), "1048448 kByte");
+    EXPECT_EQ(p.Value(p.c.lblSwapFile), "8388608 kByte");
+    EXPECT_EQ(p.Value(p.c.lblFreeSwap), "3145728 kByte");  // the half goes to the even one
+    EXPECT_EQ(p.Value(p.c.lblUsedSwap), "5242880 kByte");
+}
+
+TEST(SystemInfoPageTest, FiguresAreReadAgainOnEveryClick) {
+    Page p;
+    p.page.cmdGetSystemInfo_Click();
+    EXPECT_EQ(p.Value(p.c.lblFreePhysical), "98304 kByte");
+    p.system.memory.availPhys = 1024 * 1024;
+    p.os.SetWindows2000();
+    p.page.cmdGetSystemInfo_Click();
+    EXPECT_EQ(p.Value(p.c.lblFreePhysical), "1024 kByte");
+    EXPECT_EQ(p.Value(p.c.lblWinVer), "5.00.2195");
+}
+
+TEST(SystemInfoPageTest, WindowsGroupNamesThePlatformAndWritesTheVersion) {
+    Page p;
+    struct Case {
+        OsVersionInfo v;
+        const char* name;
+        const char* version;
+        const char* additional;
+    } cases[] = {
+        // Windows 98 keeps 4.10 in the high word of the build number.
+        {{4, 10, 67766222, kPlatformWindows, " A ", 0, 0}, "Windows 95/98/ME", "4.10.1998", " A "},
+        {{5, 1, 2600, kPlatformNT, "", 0, 0}, "Windows NT", "5.01.2600", "Not Available"},
+        {{4, 0, 1381, kPlatformNT, "Service Pack 6", 0, 0},
+         "Windows NT",
+         "4.00.1381",
+         "Service Pack 6"},
+        {{4, 90, 73010104, kPlatformWindows, "", 0, 0},
+         "Windows 95/98/ME",
+         "4.90.3000",
+         "Not Available"},
+        // On Windows NT the whole build number counts.
+        {{6, 2, 0x10005, kPlatformNT, "", 0, 0}, "Windows NT", "6.02.65541", "Not Available"},
+        {{3, 11, 0x10005, kPlatformWin32s, "", 0, 0}, "Windows 3.1", "3.11.5", "Not Available"},
+        {{5, 0, 1, 3, "", 0, 0}, "", "5.00.1", "Not Available"},
+    };
+    for (const Case& k : cases) {
+        p.os.info = k.v;
+        p.page.cmdGetSystemInfo_Click();
+        EXPECT_EQ(p.Value(p.c.lblWin), k.name) << k.version;
+        EXPECT_EQ(p.Value(p.c.lblWinVer), k.version);
+        EXPECT_EQ(p.Value(p.c.lblWinAdditional), k.additional) << k.version;
+    }
+    // A failed version call empties the three labels.
+    p.os.succeeds = false;
+    p.page.cmdGetSystemInfo_Click();
+    EXPECT_EQ(p.Value(p.c.lblWin), "");
+    EXPECT_EQ(p.Value(p.c.lblWinVer), "");
+    EXPECT_EQ(p.Value(p.c.lblWinAdditional), "");
+    EXPECT_EQ(p.Value(p.c.lblPhysical), "262144 kByte");
+}
+
+TEST(SystemInfoPageTest, GetOSVerNamesEveryKnownEdition) {
+    Page p;
+    constexpr auto k9x = kPlatformWindows;
+    constexpr auto kNt = kPlatformNT;
+    struct Case {
+        OsVersionInfo v;
+        const char* edition;
+    } cases[] = {
+        {{3, 10, 0, kPlatformWin32s, "", 0, 0}, "Windows 3.x"},
+        {{4, 0, 950, k9x, "", 0, 0}, "Windows 95"},
+        {{4, 0, 1111, k9x, " B", 0, 0}, "Windows 95"},
+        {{4, 0, 1212, k9x, " c", 0, 0}, "Windows 95 OSR2"},
+        {{4, 10, 1998, k9x, "", 0, 0}, "Windows 98"},
+        {{4, 10, 2222, k9x, " a ", 0, 0}, "Windows 98 SE"},
+        {{4, 90, 3000, k9x, "", 0, 0}, "Windows Me"},
+        {{9, 10, 0, k9x, "", 0, 0}, "Windows 98"},  // any major
+        {{3, 0, 0, kNt, "", 0, 0}, "Windows NT 3"},
+        {{3, 1, 0, kNt, "", 0, 0}, "Windows NT 3.1"},
+        {{3, 5, 0, kNt, "", 0, 0}, "Windows NT 3.5"},
+        {{3, 51, 0, kNt, "", 0, 0}, "Windows NT 3.51"},
+        {{4, 0, 1381, kNt, "", 0, 1}, "Windows NT 4"},
+        {{4, 7, 0, kNt, "", 0, 2}, "Windows NT 4"},
+        {{5, 0, 2195, kNt, "", 0, 1}, "Windows 2000 Professional"},
+        {{5, 0, 2195, kNt, "", 0x0002, 3}, "Windows 2000 Advanced Server"},
+        {{5, 0, 2195, kNt, "", 0x0080, 3}, "Windows 2000 DataCenter Server"},
+        {{5, 0, 2195, kNt, "", 0x0000, 3}, "Windows 2000 Server"},
+        // Suite masks are compared whole: DataCenter with a second bit is a plain server.
+        {{5, 0, 2195, kNt, "", 0x0082, 3}, "Windows 2000 Server"},
+        {{5, 1, 2600, kNt, "", 0x0200, 1}, "Windows XP Home Edition"},
+        {{5, 1, 2600, kNt, "", 0x0000, 1}, "Windows XP Professional"},
+        {{5, 1, 2600, kNt, "", 0x0300, 1}, "Windows XP Professional"},
+        {{5, 1, 2600, kNt, "", 0x0002, 3}, "Windows .NET Enterprise Server"},
+        {{5, 1, 2600, kNt, "", 0x0002, 2}, "Windows .NET Enterprise Server"},
+        {{5, 1, 2600, kNt, "", 0x0000, 3}, "Windows .NET Server"},
+        {{5, 1, 2600, kNt, "", 0x0012, 3}, "Windows .NET Server"},
+        // Neighbours that name no edition.
+        {{5, 0, 2195, kNt, "", 0x0000, 2}, ""},  // a Windows 2000 domain controller
+        {{5, 0, 2195, kNt, "", 0x0002, 2}, ""},
+        {{5, 2, 3790, kNt, "", 0x0000, 1}, ""},
+        {{5, 2, 3790, kNt, "", 0x0002, 3}, ""},
+        {{6, 0, 6002, kNt, "", 0x0100, 1}, ""},
+        {{6, 1, 7601, kNt, "Service Pack 1", 0x0100, 1}, ""},
+        {{10, 0, 19045, kNt, "", 0x0100, 1}, ""},
+        {{3, 2, 0, kNt, "", 0, 0}, ""},
+        {{3, 50, 0, kNt, "", 0, 0}, ""},
+        {{4, 1, 0, k9x, "", 0, 0}, ""},
+        {{4, 11, 0, k9x, "A", 0, 0}, ""},
+        {{5, 1, 2600, 3, "", 0, 1}, ""},  // Windows CE
+    };
+    for (const Case& k : cases) {
+        EXPECT_EQ(p.Edition(k.v), k.edition)
+            << k.v.platformId << " " << k.v.major << "." << k.v.minor << " type "
+            << int(k.v.productType) << " suite " << k.v.suiteMask;
+    }
+    EXPECT_TRUE(p.errors.reports.empty());
+}
+
+TEST(SystemInfoPageTest, GetOSVerIsEmptyUnlessTheCallReturnsExactlyOne) {
+    Page p;
+    p.os.SetWindowsXP();
+    EXPECT_EQ(p.page.GetOSVer(), "Windows XP Professional");
+    p.os.result = 2;
+    EXPECT_EQ(p.page.GetOSVer(), "");
+    p.os.result = -1;
+    EXPECT_EQ(p.page.GetOSVer(), "");
+    p.os.result = 1;
+    p.os.succeeds = false;
+    EXPECT_EQ(p.page.GetOSVer(), "");
+}
+
+TEST(SystemInfoPageTest, IeVersionIsTheShellUtilityLibrarysVersion) {
+    Page p;
+    EXPECT_EQ(p.page.GetIeVer(), "6.0");
+    p.system.SetDllVersion("SHLWAPI.DLL", {5, 50, 4134, 1});
+    EXPECT_EQ(p.page.GetIeVer(), "5.50");
+    p.system.SetDllVersion("shlwapi.dll", {4, 71, 1712, 1});
+    p.os.SetWindows98();
+    p.page.ShowVersions();
+    EXPECT_EQ(p.c.lblIEVer.Caption(), "4.71");
+    EXPECT_EQ(p.c.lblOSVer.Caption(), "Windows 98 SE");
+    p.system.RemoveDll("Shlwapi.dll");
+    EXPECT_EQ(p.page.GetIeVer(), "0.0");
+    EXPECT_TRUE(p.errors.reports.empty());
+}
+
+// A platform layer that fails unexpectedly, to see the traps report and carry on.
+struct FailingSystemInfo : fakes::FakeSystemInfo {
+    bool failSystem = false, failMemory = false, failDll = false;
+    void QuerySystem(SystemRecord& r) override {
+        if (failSystem) throw RuntimeError(err::kInvalidProcedureCall);
+        FakeSystemInfo::QuerySystem(r);
+    }
+    void QueryMemory(MemoryRecord& r) override {
+        if (failMemory) throw RuntimeError(err::kOverflow);
+        FakeSystemInfo::QueryMemory(r);
+    }
+    bool QueryDllVersion(const std::string& dll, DllVersionRecord& r) override {
+        if (failDll) throw RuntimeError(err::kFileNotFound);
+        return FakeSystemInfo::QueryDllVersion(dll, r);
+    }
+};
+
+struct FailingOsVersion : fakes::FakeOsVersion {
+    int Query(OsVersionInfo&, bool) override { throw RuntimeError(err::kOutOfMemory); }
+};
+
+TEST(SystemInfoPageTest, FailuresAreReportedWithTheirTagsAndTheRoutinesGoOn) {
+    SystemInfoControls c;
+    FailingSystemInfo system;
+    FailingOsVersion os;
+    fakes::RecordingErrorSink errors;
+    SystemInfoPage page(c, system, os, errors);
+
+    system.failSystem = true;
+    page.cmdGetSystemInfo_Click();
+    ASSERT_EQ(errors.reports.size(), 2u);
+    EXPECT_EQ(errors.reports[0].tag, "frmMain,cmdGetSysyemInfo");
+    EXPECT_EQ(errors.reports[0].number, 5);
+    EXPECT_EQ(errors.reports[1].tag, "frmMain,cmdGetSysyemInfo");
+    EXPECT_EQ(errors.reports[1].number, 7);
+    // The statements after the failing ones still ran.
+    EXPECT_EQ(c.lblVirtualAlloc.Value().Caption(), "0");
+    EXPECT_EQ(c.lblPhysical.Value().Caption(), "262144 kByte");
+    EXPECT_EQ(c.lblWin.Value().Caption(), "");
+
+    errors.reports.clear();
+    system.failSystem = false;
+    system.failMemory = true;
+    page.cmdGetSystemInfo_Click();
+    EXPECT_EQ(errors.reports.size(), 2u);
+    EXPECT_EQ(c.lblVirtualAlloc.Value().Caption(), "4096");
+    EXPECT_EQ(c.lblPhysical.Value().Caption(), "0 kByte");
+
+    errors.reports.clear();
+    system.failDll = true;
+    page.ShowVersions();
+    EXPECT_EQ(c.lblOSVer.Caption(), "");
+    EXPECT_EQ(c.lblIEVer.Caption(), "0.0");
+    ASSERT_EQ(errors.reports.size(), 2u);
+    EXPECT_EQ(errors.reports[0].tag, "frmMain,GetOsVer");
+    EXPECT_EQ(errors.reports[1].tag, "frmMain,Get_IeVer");
+    EXPECT_EQ(errors.reports[1].number, 53);
+}
+
+}  // namespace
+}  // namespace cw
