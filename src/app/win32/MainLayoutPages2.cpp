@@ -15,8 +15,8 @@ Place At(int id, HWND page, int x, int y, int w, int h) {
 
 // A figure: its caption on the left, its value on the right, one row every 11 units.
 void Pair(ControlHost& host, HWND page, ui::LabelPair& pair, int id, int x, int y) {
-    BindLabel(host, pair.Caption(), At(ids::Element(id, 0), page, x, y, 104, 9));
-    BindLabel(host, pair.Value(), At(ids::Element(id, 1), page, x + 106, y, 58, 9));
+    BindLabel(host, pair.Caption(), At(ids::Element(id, 0), page, x, y, 94, 9));
+    BindLabel(host, pair.Value(), At(ids::Element(id, 1), page, x + 96, y, 68, 9));
 }
 
 }  // namespace
