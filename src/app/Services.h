@@ -4,16 +4,20 @@
 
 #include "errors/ConnectionTest.h"
 #include "errors/ErrorSink.h"
+#include "platform/ChangeWatch.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/FileSystem.h"
 #include "platform/Internet.h"
 #include "platform/NotifyIcon.h"
+#include "platform/OsVersion.h"
 #include "platform/RecentDocuments.h"
 #include "platform/RecycleBin.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/SpecialFolders.h"
+#include "platform/SystemInfo.h"
+#include "platform/UrlCache.h"
 #include "settings/SettingsStore.h"
 #include "ui/Dialogs.h"
 
@@ -35,6 +39,10 @@ struct Services {
     Desktop& desktop;
     Shell& shell;
     NotifyIcon& notifyIcon;
+    ChangeWatch& changeWatch;
+    UrlCache& urlCache;
+    SystemInfo& systemInfo;
+    OsVersion& osVersion;
     ui::Dialogs& dialogs;
     ErrorSink& errors;
 };

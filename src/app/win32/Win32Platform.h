@@ -7,15 +7,19 @@
 #include "app/Services.h"
 #include "app/win32/Win32Dialogs.h"
 #include "errors/ErrorReport.h"
+#include "platform/win32/Win32ChangeWatch.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Internet.h"
 #include "platform/win32/Win32NotifyIcon.h"
+#include "platform/win32/Win32OsVersion.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32ShellExecute.h"
 #include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32SystemInfo.h"
+#include "platform/win32/Win32UrlCache.h"
 
 namespace cw::win32 {
 
@@ -41,6 +45,10 @@ class Win32Platform {
     Win32Desktop desktop_;
     Win32ShellExecute shell_;
     Win32NotifyIcon notifyIcon_;
+    Win32ChangeWatch changeWatch_;
+    Win32UrlCache urlCache_;
+    Win32SystemInfo systemInfo_;
+    Win32OsVersion osVersion_;
     Win32Dialogs dialogs_;
     ErrorReport errors_;
     SettingsStore settings_;
