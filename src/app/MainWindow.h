@@ -39,7 +39,7 @@ class MainWindow : public PanicHost {
     void EndSession(bool ending);
     // A mouse message of the tray icon (its callback message's lParam).
     void TrayIcon_Event(int mouseMessage);
-    // Every message of the window, once load step 9 installed it: the hotkeys.
+    // Every message of the window, once the load installed it: the hotkeys.
     void MainWindowProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
     std::string GetConnectionStatus();
@@ -82,18 +82,18 @@ class MainWindow : public PanicHost {
 
     // What the later parts of the program put in (MainWindowHooks.cpp); each does nothing
     // until its feature is there.
-    void ShowVersionLabels();   // load step 8: lblOSVer and lblIEVer
-    void LoadCookieDomains();   // load step 10: the cookie viewer
-    void LoadHomePage();        // load step 12: the home page and its lock
-    void AttachDropTarget();    // load step 16: files dropped on lstFiles
-    void Check();               // load step 17: the shredder's state from its list
-    void FillSecurityLevels();  // load step 18: cmbOver
-    void ClearData(int kind);   // the unattended cleaning at Windows shutdown
-    void StopFavoritesWatch();  // unload step 1
-    void UnloadOtherWindows();  // unload step 3: settings, about and update windows
-    void ShowSettingsWindow();  // menu Options, Settings
-    void ShowUpdateWindow();    // menu Options, Check for Upgrades
-    void ShowAboutWindow();     // menu Help, About Clearwell
+    void ShowVersionLabels();            // load: lblOSVer and lblIEVer
+    void LoadCookieDomains();            // load: the cookie viewer
+    void LoadHomePage(ErrorTrap& trap);  // load: the home page, its lock and the lock timer
+    void AttachDropTarget();             // load: files dropped on lstFiles
+    void Check();                        // load: the shredder's state from its list
+    void FillSecurityLevels();           // load: cmbOver
+    void ClearData(int kind);            // the unattended cleaning at Windows shutdown
+    void StopFavoritesWatch();           // unload: the Favorites guard
+    void UnloadOtherWindows();           // unload: settings, about and update windows
+    void ShowSettingsWindow();           // menu Options, Settings
+    void ShowUpdateWindow();             // menu Options, Check for Upgrades
+    void ShowAboutWindow();              // menu Help, About Clearwell
 
     Services& s_;
     MainControls c_;

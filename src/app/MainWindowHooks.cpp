@@ -4,25 +4,30 @@
 #include <string>
 
 #include "app/MainWindow.h"
+#include "errors/ErrorTrap.h"
 
 namespace cw {
 
-// Load step 8: lblOSVer = GetOSVer, lblIEVer = GetIeVer (system information).
+// The load: lblOSVer = GetOSVer, lblIEVer = GetIeVer (system information).
 void MainWindow::ShowVersionLabels() {}
 
-// Load step 10: the cookie viewer reads the Netscape cookie file (LoadCookieDomains).
+// The load: the cookie viewer reads the Netscape cookie file (LoadCookieDomains).
 void MainWindow::LoadCookieDomains() {}
 
-// Load step 12: txtHomePageURL = GetIEStartPage, chkLockIEHomepage = ReadHomePageLock.
-void MainWindow::LoadHomePage() {}
+// The load: txtHomePageURL = GetIEStartPage, chkLockIEHomepage = ReadHomePageLock, then the lock
+// timer (the home page's LoadHomePage, under the load's trap). Until the home page is read, the
+// lock timer stays off.
+void MainWindow::LoadHomePage(ErrorTrap& trap) {
+    trap([&] { c_.homePage.timIEURL.SetEnabled(false); });
+}
 
-// Load step 16: files dropped on lstFiles come to the shredder (ClsDrag).
+// The load: files dropped on lstFiles come to the shredder (ClsDrag).
 void MainWindow::AttachDropTarget() {}
 
-// Load step 17: lStat and cmdShredDelete follow the shred list (the shredder's Check).
+// The load: lStat and cmdShredDelete follow the shred list (the shredder's Check).
 void MainWindow::Check() {}
 
-// Load step 18: the shredder's security levels, "50" selected.
+// The load: the shredder's security levels, "50" selected.
 void MainWindow::FillSecurityLevels() {
     ui::ComboBox& levels = c_.shredder.cmbOver;
     for (int level = 10; level <= 110; level += 10)
@@ -33,10 +38,10 @@ void MainWindow::FillSecurityLevels() {
 // The unattended cleaning run of the given schedule kind (the cleaning run's ClearData).
 void MainWindow::ClearData(int) {}
 
-// Unload step 1: the Favorites guard stops watching (WatchDelete).
+// The unload: the Favorites guard stops watching (WatchDelete).
 void MainWindow::StopFavoritesWatch() {}
 
-// Unload step 3: the settings, about and update windows close, last opened first.
+// The unload: the settings, about and update windows close, last opened first.
 void MainWindow::UnloadOtherWindows() {}
 
 // Menu Options, "Settings": frmSettings, modeless.

@@ -45,8 +45,7 @@ void MainWindow::Form_Load() {
     InstallHotKeys(trap);
     trap([&] { LoadCookieDomains(); });
     trap([&] { c_.sysInfo.cmdGetSystemInfo.Click(); });
-    trap([&] { LoadHomePage(); });
-    trap([&] { c_.homePage.timIEURL.SetEnabled(false); });
+    LoadHomePage(trap);
     trap([&] { view_->Show(); });
     trap([&] { AddTrayIcon(); });
     trap([&] { AttachDropTarget(); });

@@ -71,7 +71,7 @@ TEST(BrowserWindowsTest, OnlyTheTwoHotKeysOfTheTableActOnceInstalled) {
     window.AttachView(view);
     WindowHandle ie = f.desktop.Add("IEFrame", "x");
 
-    window.MainWindowProc(kWmHotkey, 95, HotKeyParam(8, 0x5A));  // before load step 9
+    window.MainWindowProc(kWmHotkey, 95, HotKeyParam(8, 0x5A));  // before the load
     EXPECT_TRUE(f.desktop.IsVisible(ie));
     window.Form_Load();
     window.MainWindowProc(kWmHotkey, 95, HotKeyParam(12, 0x5A));  // id and chord disagree
