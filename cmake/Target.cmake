@@ -28,11 +28,20 @@ target_include_directories(Clearwell PRIVATE resources src)
 
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# Seeding and counting of the traces the demo shows, shared by the demo program and the
+# integration tests.
+file(GLOB CW_DEMO_SOURCES CONFIGURE_DEPENDS tests/demo/*.cpp)
+add_library(clearwell_demo STATIC ${CW_DEMO_SOURCES})
+target_include_directories(clearwell_demo PUBLIC tests)
+target_link_libraries(clearwell_demo PUBLIC clearwell_win32)
+target_compile_options(clearwell_demo PRIVATE ${CW_WARNINGS})
+
 file(GLOB_RECURSE CW_TARGET_TESTS CONFIGURE_DEPENDS tests/target/*.cpp tests/contract/*.cpp)
 add_executable(target_tests ${CW_TARGET_TESTS})
 target_compile_options(target_tests PRIVATE ${CW_WARNINGS})
 target_include_directories(target_tests PRIVATE tests/target)
-target_link_libraries(target_tests PRIVATE clearwell_win32 clearwell_fakes GTest::gtest_main)
+target_link_libraries(target_tests PRIVATE clearwell_demo clearwell_win32 clearwell_fakes
+                      GTest::gtest_main)
 target_link_options(target_tests PRIVATE ${CW_STATIC})
 add_test(NAME target_tests COMMAND target_tests)
 
@@ -42,7 +51,7 @@ add_test(NAME target_tests COMMAND target_tests)
 file(GLOB CW_GUI_DRIVER CONFIGURE_DEPENDS tests/gui/driver/*.cpp)
 add_library(gui_driver STATIC ${CW_GUI_DRIVER} tests/target/support/TestWorld.cpp)
 target_include_directories(gui_driver PUBLIC tests/gui tests/target)
-target_link_libraries(gui_driver PUBLIC clearwell_win32 GTest::gtest)
+target_link_libraries(gui_driver PUBLIC clearwell_win32)
 target_compile_options(gui_driver PRIVATE ${CW_WARNINGS})
 file(GLOB CW_GUI_TESTS CONFIGURE_DEPENDS tests/gui/*.cpp)
 add_executable(gui_tests ${CW_GUI_TESTS})

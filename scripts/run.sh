@@ -1,57 +1,76 @@
 #!/usr/bin/env bash
-# Starts Clearwell.exe under Wine in the project's own isolated prefix (build/wine/run).
-# With $DISPLAY set, the program opens there and the user drives it; the script ends with
-# the program. Headless, it runs on a private Xvfb display: once its main window is up, a
-# screenshot is saved to build/screenshots/run.png and the program is ended again.
+# The demo: Clearwell.exe under Wine in a fresh, isolated prefix (build/wine/run) seeded with
+# realistic traces of every cleaning item: typed addresses, history, Run list, search lists,
+# printer ports, form data, the recent-file lists of WinZip, Visual Basic, WordPad, Paint and
+# Media Player, temporary files and a full Recycle Bin (the Trash of the prefix's own home,
+# never the user's). A table of the traces per item is printed before and after.
+#
+# With $DISPLAY set the user drives Clearwell; the table after is printed when it exits.
+# Headless, it runs on a private Xvfb display and the cleaning is driven from outside
+# (cwdemo.exe, when the GUI driver is built: Privacy page, Select All, Wipe Selected Items,
+# both message boxes answered, screenshots before and after); screenshots go to
+# build/screenshots/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+target=$root/build/target
 real_display=${DISPLAY:-}
+
+# A fresh prefix every time, so that the traces are seeded anew.
+rm -rf "$root/build/wine/run"
 . "$root/scripts/wine-env.sh" run
 cw_wine_prefix
 
 app_dir=$(cw_drive_c)/Program\ Files/Clearwell
-mkdir -p "$app_dir"
-cp "$root/build/target/Clearwell.exe" "$app_dir/"
-exe='C:\Program Files\Clearwell\Clearwell.exe'
+tools_dir=$(cw_drive_c)/cwdemo
+mkdir -p "$app_dir" "$tools_dir"
+cp "$target/Clearwell.exe" "$app_dir/"
+for tool in cwtraces cwclean cwdemo; do
+    if [ -f "$target/$tool.exe" ]; then cp "$target/$tool.exe" "$tools_dir/"; fi
+done
+traces() { wine 'C:\cwdemo\cwtraces.exe' "$@" | tr -d '\r'; }
 
 if [ -n "$real_display" ]; then
     export DISPLAY=$real_display
     cw_wine_window_manager Y
-    wine "$exe"
-    wineserver -w
+    traces seed
+    traces table "Traces before cleaning"
+    echo "Starting Clearwell: tick items on the Privacy page and press \"Wipe Selected Items\"."
+    wine "C:\\Program Files\\Clearwell\\Clearwell.exe" || true
+    traces table "Traces after Clearwell ended"
     exit 0
 fi
 
-# A display of its own, ten above the test display of this checkout's slot.
-slot_display=${CW_TEST_DISPLAY:-:90}
-export DISPLAY=":$(( ${slot_display#:} + 10 ))"
-cw_wine_window_manager N
 mkdir -p "$root/build/screenshots"
+# A display of its own, apart from the test displays of every slot.
+test_display=${CW_TEST_DISPLAY:-:96}
+export DISPLAY=:$(( ${test_display#:} + 10 ))
+# No window manager on Xvfb: Wine draws the title bars and hides windows without waiting.
+cw_wine_window_manager N
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
 sleep 1
-wine "$exe" &
 
-# The main window is an X window named after its caption; wait for it (at most 60 s).
-geometry=""
-for _ in $(seq 1 120); do
-    id=$(xwininfo -root -tree 2>/dev/null | awk '/"Clearwell v2.10"/ {print $1; exit}')
-    if [ -n "$id" ] && xwininfo -id "$id" | grep -q "Map State: IsViewable"; then
-        info=$(xwininfo -id "$id")
-        x=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
-        y=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
-        w=$(awk '/Width:/ {print $NF}' <<<"$info")
-        h=$(awk '/Height:/ {print $NF}' <<<"$info")
-        geometry="${w}x${h}+${x}+${y}"
-        break
-    fi
-    sleep 0.5
-done
-if [ -z "$geometry" ]; then
-    echo "Clearwell's window did not appear within 60 s" >&2
-    exit 1
+screenshot() {
+    xwd -root -silent -display "$DISPLAY" > "$root/build/screenshots/$1.xwd"
+    convert "$root/build/screenshots/$1.xwd" "$root/build/screenshots/$1.png"
+    rm -f "$root/build/screenshots/$1.xwd"
+}
+
+traces seed
+traces table "Traces before cleaning"
+if [ -f "$tools_dir/cwdemo.exe" ]; then
+    # Starts Clearwell, shows the Privacy page, saves privacy-before.png, clicks Select All
+    # and Wipe Selected Items, answers Yes and then OK, saves privacy-after.png.
+    wine 'C:\cwdemo\cwdemo.exe' | tr -d '\r'
+else
+    wine "C:\\Program Files\\Clearwell\\Clearwell.exe" &
+    sleep 6
+    screenshot run
+    echo "Clearwell ran under Wine; screenshot: build/screenshots/run.png"
+    echo
+    echo "(No GUI driver in this build: every item is cleaned by the same cleaning run"
+    echo " outside the window, as \"Wipe Selected Items\" after \"Select All\" does.)"
+    wine 'C:\cwdemo\cwclean.exe' --all | tr -d '\r'
 fi
-sleep 2  # the load finishes and the window is painted
-xwd -root -silent | convert xwd:- -crop "$geometry" +repage "$root/build/screenshots/run.png"
-echo "Clearwell ran under Wine on $DISPLAY; screenshot: build/screenshots/run.png"
+traces table "Traces after cleaning"

@@ -7,7 +7,7 @@
 namespace cw {
 
 MainWindow::MainWindow(Services& services)
-    : s_(services), tray_(services.notifyIcon), browserWindows_(services.desktop) {
+    : s_(services), tray_(services.notifyIcon), browserHider_(services.desktop) {
     ConnectEvents();
     // As the window was designed: the "Main" page lies on top of the others.
     ShowPage(0);
@@ -76,9 +76,9 @@ void MainWindow::MainWindowProc(std::uint32_t message, std::uintptr_t wParam,
     auto key = static_cast<std::uint32_t>((lParam >> 16) & 0xFFFF);
     auto mods = static_cast<std::uint32_t>(lParam & 0xFFFF);
     if (key == kHotKeyZ && mods == kModWin && wParam == kHideHotKeyId) {
-        browserWindows_.HideBrowserWindows();
+        browserHider_.HideBrowserWindows();
     } else if (key == kHotKeyZ && mods == (kModWin | kModShift) && wParam == kRestoreHotKeyId) {
-        browserWindows_.RestoreBrowserWindows();
+        browserHider_.RestoreBrowserWindows();
     }
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/BrowserWindows.h"
+#include "app/BrowserWindowHider.h"
 #include "app/MainControls.h"
 #include "app/MainView.h"
 #include "app/Services.h"
@@ -47,7 +47,7 @@ class MainWindow : public PanicHost {
     bool UnattendedExit() const { return unattendedExit_; }
     bool Unloaded() const { return unloaded_; }
     int CurrentPage() const { return currentPage_; }
-    BrowserWindows& Browsers() { return browserWindows_; }
+    BrowserWindowHider& BrowserHider() { return browserHider_; }
     TrayIcon& Tray() { return tray_; }
 
     // What the panic run needs.
@@ -99,7 +99,7 @@ class MainWindow : public PanicHost {
     MainControls c_;
     MainView* view_ = nullptr;
     TrayIcon tray_;
-    BrowserWindows browserWindows_;
+    BrowserWindowHider browserHider_;
     std::string exePath_;
     int currentPage_ = 0;
     bool unattendedExit_ = false;

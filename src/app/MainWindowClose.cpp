@@ -46,7 +46,7 @@ bool MainWindow::Form_QueryUnload(UnloadMode mode) {
         });
         return cancel;
     }
-    trap([&] { browserWindows_.RestoreBrowserWindows(); });
+    trap([&] { browserHider_.RestoreBrowserWindows(); });
     std::string runOnExit = "False";
     trap([&] { runOnExit = ReadRunOnExit(); });
     SaveCleaningBoxes(trap);

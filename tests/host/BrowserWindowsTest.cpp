@@ -1,108 +1,106 @@
+#include "clean/BrowserWindows.h"
+
 #include <gtest/gtest.h>
 
-#include "app/BrowserWindows.h"
-#include "app/MainWindow.h"
-#include "app/Startup.h"
-#include "fakes/FakeMainView.h"
-#include "fakes/FakeServices.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeDesktop.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/FakeMessageWait.h"
 
 namespace cw {
 namespace {
 
-std::intptr_t HotKeyParam(std::uint32_t mods, std::uint32_t key) {
-    return static_cast<std::intptr_t>((key << 16) | mods);
-}
-
-TEST(BrowserWindowsTest, HidesBothBrowserClassesAndRestoresTheirPlacements) {
+class BrowserWindowsTest : public ::testing::Test {
+  protected:
     fakes::FakeDesktop desktop;
-    BrowserWindows browsers(desktop);
-    browsers.RestoreBrowserWindows();  // before any hide: nothing to do, nothing fails
+    fakes::FakeDialogs dialogs;
+    fakes::FakeClock clock;
+    fakes::FakeMessageWait wait{clock};
+    BrowserWindows browsers{desktop, dialogs, clock, wait};
+};
 
-    WindowHandle ie = desktop.Add("IEFrame", "Home - Internet Explorer");
-    WindowHandle folder = desktop.Add("CabinetWClass", "My Documents");
-    WindowHandle other = desktop.Add("Notepad", "Untitled - Notepad");
-    WindowHandle lookalike = desktop.Add("ieframe", "lower case class");
-    desktop.Window(folder).placement = {44, 0, kSwShowMinimized, 1, 2, 3, 4, 50, 60, 450, 360};
-
-    browsers.HideBrowserWindows();
-    EXPECT_FALSE(desktop.IsVisible(ie));
-    EXPECT_FALSE(desktop.IsVisible(folder));
-    EXPECT_TRUE(desktop.IsVisible(other));
-    EXPECT_TRUE(desktop.IsVisible(lookalike));
-    const auto& hidden = browsers.HiddenBrowserWindows();
-    ASSERT_EQ(hidden.size(), 3u);
-    EXPECT_EQ(hidden.back().window, 0u);
-
-    browsers.RestoreBrowserWindows();
-    EXPECT_TRUE(desktop.IsVisible(ie));
-    EXPECT_TRUE(desktop.IsVisible(folder));
-    WindowPlacement p;
-    desktop.GetPlacement(folder, p);
-    EXPECT_EQ(p.showCmd, static_cast<std::uint32_t>(kSwShowMinimized));
-    EXPECT_EQ(p.left, 50);
-    EXPECT_EQ(p.bottom, 360);
-    EXPECT_EQ(browsers.HiddenBrowserWindows().size(), 3u);  // kept for another restore
+TEST_F(BrowserWindowsTest, CloseIEWindowsClosesEveryFrameWindowAndNothingElse) {
+    WindowHandle other = desktop.Add("Notepad", "Internet Explorer notes");
+    WindowHandle a = desktop.Add("IEFrame", "");
+    WindowHandle b = desktop.Add("IEFrame", "Google - Microsoft Internet Explorer");
+    EXPECT_EQ(browsers.CloseIEWindows(), 2);
+    EXPECT_FALSE(desktop.IsWindow(a));
+    EXPECT_FALSE(desktop.IsWindow(b));
+    EXPECT_TRUE(desktop.IsWindow(other));
+    ASSERT_EQ(desktop.posted.size(), 2u);
+    for (const auto& p : desktop.posted) {
+        EXPECT_EQ(p.message, kWmClose);
+        EXPECT_EQ(p.wParam, 1u);
+        EXPECT_EQ(p.lParam, 1);
+    }
+    EXPECT_GE(dialogs.doEventsCalls, 3) << "messages let through first and after each request";
+    EXPECT_EQ(browsers.CloseIEWindows(), 0);
 }
 
-TEST(BrowserWindowsTest, ASecondHideStartsAfreshAndAClosedWindowDoesNotStopTheRestore) {
-    fakes::FakeDesktop desktop;
-    BrowserWindows browsers(desktop);
-    browsers.HideBrowserWindows();
-    EXPECT_EQ(browsers.HiddenBrowserWindows().size(), 1u);  // only the empty record
-
-    WindowHandle a = desktop.Add("IEFrame", "a");
-    WindowHandle b = desktop.Add("IEFrame", "b");
-    desktop.Window(a).placement.showCmd = kSwShowMaximized;
-    browsers.HideBrowserWindows();
-    browsers.HideBrowserWindows();  // records the hidden windows again, in the state they have
-    ASSERT_EQ(browsers.HiddenBrowserWindows().size(), 3u);
-    desktop.Remove(b);
-    browsers.RestoreBrowserWindows();
-    EXPECT_TRUE(desktop.IsVisible(a));
-    WindowPlacement p;
-    desktop.GetPlacement(a, p);
-    EXPECT_EQ(p.showCmd, static_cast<std::uint32_t>(kSwShowMaximized));
+TEST_F(BrowserWindowsTest, AWindowThatTakesAMomentToCloseIsAskedOnce) {
+    WindowHandle slow = desktop.Add("IEFrame", "", false);
+    int polls = 0;
+    // The browser gets round to the request after three polls.
+    wait.onWait = [&] {
+        if (++polls == 3) {
+            desktop.Window(slow).closesOnRequest = true;
+            desktop.Post(slow, kWmClose, 0, 0);
+        }
+    };
+    EXPECT_EQ(browsers.CloseIEWindows(), 1);
+    EXPECT_FALSE(desktop.IsWindow(slow));
 }
 
-TEST(BrowserWindowsTest, OnlyTheTwoHotKeysOfTheTableActOnceInstalled) {
-    fakes::FakeServices f;
-    fakes::FakeMainView view{f.desktop};
-    MainWindow window{f.services};
-    window.AttachView(view);
-    WindowHandle ie = f.desktop.Add("IEFrame", "x");
-
-    window.MainWindowProc(kWmHotkey, 95, HotKeyParam(8, 0x5A));  // before the load
-    EXPECT_TRUE(f.desktop.IsVisible(ie));
-    window.Form_Load();
-    window.MainWindowProc(kWmHotkey, 95, HotKeyParam(12, 0x5A));  // id and chord disagree
-    window.MainWindowProc(kWmHotkey, 111, HotKeyParam(8, 0x5A));
-    window.MainWindowProc(0x0111, 95, HotKeyParam(8, 0x5A));  // not a hotkey message
-    EXPECT_TRUE(f.desktop.IsVisible(ie));
-    window.MainWindowProc(kWmHotkey, 95, HotKeyParam(8, 0x5A));
-    EXPECT_FALSE(f.desktop.IsVisible(ie));
-    window.MainWindowProc(kWmHotkey, 111, HotKeyParam(12, 0x5A));
-    EXPECT_TRUE(f.desktop.IsVisible(ie));
+TEST_F(BrowserWindowsTest, AWindowThatRefusesToCloseHoldsTheRunNoLongerThanTheBound) {
+    WindowHandle stubborn = desktop.Add("IEFrame", "", false);
+    std::uint32_t start = clock.TickCount();
+    int requests = browsers.CloseIEWindows();
+    EXPECT_TRUE(desktop.IsWindow(stubborn));
+    EXPECT_LE(requests, 50);
+    EXPECT_GE(requests, 40) << "asked again after each grace time";
+    EXPECT_LE(clock.TickCount() - start, 10000u + kCloseRequestPollMs);
 }
 
-TEST(StartupTest, ASecondCopyBringsTheFirstCopysWindowToTheFrontRestored) {
-    fakes::FakeDesktop desktop;
-    fakes::RecordingErrorSink errors;
-    EXPECT_FALSE(ShowPrevInstance(desktop, errors));
-    EXPECT_TRUE(desktop.shows.empty());
+TEST_F(BrowserWindowsTest, ABrowserThatKeepsOpeningWindowsGetsAtMostFiftyRequests) {
+    desktop.Add("IEFrame", "");
+    // Every window closes at once and a new one takes its place: no time passes.
+    dialogs.onDoEvents = [&] {
+        if (desktop.FindByClass("IEFrame") == 0) desktop.Add("IEFrame", "");
+    };
+    EXPECT_EQ(browsers.CloseIEWindows(), 50);
+    EXPECT_EQ(desktop.posted.size(), 50u);
+}
 
-    WindowHandle first = desktop.Add(kMainWindowClass, "Clearwell v2.10");
-    desktop.Window(first).placement.showCmd = kSwShowMinimized;
-    desktop.Window(first).visible = false;  // minimised into the tray
-    WindowHandle other = desktop.Add("Notepad", "Untitled");
-    desktop.foreground = other;
+TEST_F(BrowserWindowsTest, CloseWindowByTitleClosesOnlyTheFirstMatchInAnyLetterCase) {
+    WindowHandle later = desktop.Add("X", "NETSCAPE Communicator");
+    WindowHandle first = desktop.Add("Y", "Bookmarks - Netscape");  // enumerated first
+    WindowHandle ie = desktop.Add("Z", "Start - Microsoft Internet Explorer");
+    EXPECT_TRUE(browsers.CloseWindowByTitle("Internet Explorer"));
+    EXPECT_FALSE(desktop.IsWindow(ie));
+    EXPECT_TRUE(browsers.CloseWindowByTitle("Netscape"));
+    EXPECT_FALSE(desktop.IsWindow(first));
+    EXPECT_TRUE(desktop.IsWindow(later));
+    EXPECT_EQ(desktop.posted.back().wParam, 0u);
+    EXPECT_EQ(desktop.posted.back().lParam, 0);
+    EXPECT_TRUE(browsers.CloseWindowByTitle("Netscape"));
+    EXPECT_FALSE(desktop.IsWindow(later));
 
-    EXPECT_TRUE(ShowPrevInstance(desktop, errors));
-    EXPECT_TRUE(desktop.IsVisible(first));
-    WindowPlacement p;
-    desktop.GetPlacement(first, p);
-    EXPECT_EQ(p.showCmd, static_cast<std::uint32_t>(kSwShowNormal));
-    EXPECT_EQ(desktop.foreground, first);
-    EXPECT_TRUE(errors.reports.empty());
+    desktop.posted.clear();
+    desktop.Add("A", "Netscap e");
+    EXPECT_FALSE(browsers.CloseWindowByTitle("Netscape"));
+    EXPECT_FALSE(browsers.CloseWindowByTitle("Internet Explorer"));
+    EXPECT_TRUE(desktop.posted.empty());
+}
+
+TEST_F(BrowserWindowsTest, MinimizeAllAsksTheTaskbarAndPostsNothingWithoutOne) {
+    browsers.MinimizeAllWindows();
+    EXPECT_TRUE(desktop.posted.empty());
+    WindowHandle taskbar = desktop.Add("Shell_TrayWnd", "");
+    browsers.MinimizeAllWindows();
+    ASSERT_EQ(desktop.posted.size(), 1u);
+    EXPECT_EQ(desktop.posted[0].window, taskbar);
+    EXPECT_EQ(desktop.posted[0].message, 273u);
+    EXPECT_EQ(desktop.posted[0].wParam, 419u);
 }
 
 }  // namespace

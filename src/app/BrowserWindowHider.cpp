@@ -1,15 +1,15 @@
-#include "app/BrowserWindows.h"
+#include "app/BrowserWindowHider.h"
 
 namespace cw {
 
-void BrowserWindows::HideBrowserWindows() {
+void BrowserWindowHider::HideBrowserWindows() {
     hidden_.assign(1, HiddenWindow{});
     for (WindowHandle window : desktop_.TopLevelWindows()) {
         if (!EnumBrowserWindow(window)) break;
     }
 }
 
-bool BrowserWindows::EnumBrowserWindow(WindowHandle window) {
+bool BrowserWindowHider::EnumBrowserWindow(WindowHandle window) {
     std::string className = GetWindowClass(window);
     if (className != "CabinetWClass" && className != "IEFrame") return true;
     WindowPlacement placement;
@@ -24,14 +24,14 @@ bool BrowserWindows::EnumBrowserWindow(WindowHandle window) {
     return true;
 }
 
-void BrowserWindows::RestoreBrowserWindows() {
+void BrowserWindowHider::RestoreBrowserWindows() {
     // A window closed since it was hidden refuses its placement; the others still come back.
     for (auto it = hidden_.rbegin(); it != hidden_.rend(); ++it) {
         if (it->window != 0) desktop_.SetPlacement(it->window, it->placement);
     }
 }
 
-std::string BrowserWindows::GetWindowClass(WindowHandle window) {
+std::string BrowserWindowHider::GetWindowClass(WindowHandle window) {
     return desktop_.ClassName(window);
 }
 

@@ -14,9 +14,9 @@ struct HiddenWindow {
     WindowPlacement placement;
 };
 
-class BrowserWindows {
+class BrowserWindowHider {
   public:
-    explicit BrowserWindows(Desktop& desktop) : desktop_(desktop) {}
+    explicit BrowserWindowHider(Desktop& desktop) : desktop_(desktop) {}
 
     // Starts the list afresh (windows hidden earlier and not restored are forgotten), then
     // hides every top-level window of class "IEFrame" or "CabinetWClass", hidden ones
