@@ -1,6 +1,8 @@
 # Target build: the 32-bit Windows program, its Win32 platform layer and the tests that run
 # under Wine.
 
+enable_language(RC)
+
 set(CW_STATIC -static -static-libgcc -static-libstdc++)
 # Old systems load only executables whose header asks for subsystem version 4.0.
 set(CW_PE_VERSION -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
@@ -8,18 +10,21 @@ set(CW_PE_VERSION -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,
 set(CW_WIN32_LIBS wininet comctl32 comdlg32 shfolder shell32 shlwapi ole32 oleaut32 uuid user32 gdi32
                   advapi32 kernel32)
 
-# The Win32 platform layer and the views; WinMain.cpp alone makes the executable.
+# The Win32 platform layer and the views; WinMain.cpp and TickCount64.cpp make the executable.
 file(GLOB_RECURSE CW_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp src/app/win32/*.cpp)
-list(FILTER CW_WIN32_SOURCES EXCLUDE REGEX "/WinMain\\.cpp$")
+list(FILTER CW_WIN32_SOURCES EXCLUDE REGEX "/(WinMain|TickCount64)\\.cpp$")
 add_library(clearwell_win32 STATIC ${CW_WIN32_SOURCES})
 target_link_libraries(clearwell_win32 PUBLIC clearwell_core ${CW_WIN32_LIBS})
 target_compile_options(clearwell_win32 PRIVATE ${CW_WARNINGS})
 
 file(GLOB CW_RESOURCES CONFIGURE_DEPENDS resources/*.rc)
-add_executable(Clearwell WIN32 src/app/win32/WinMain.cpp ${CW_RESOURCES})
+add_executable(Clearwell WIN32 src/app/win32/WinMain.cpp src/app/win32/TickCount64.cpp
+                             ${CW_RESOURCES})
 target_link_libraries(Clearwell PRIVATE clearwell_win32)
 target_compile_options(Clearwell PRIVATE ${CW_WARNINGS})
 target_link_options(Clearwell PRIVATE ${CW_STATIC} ${CW_PE_VERSION})
+# The resource script finds its icons and the resource IDs of the views.
+target_include_directories(Clearwell PRIVATE resources src)
 
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
@@ -39,6 +44,21 @@ target_link_libraries(target_tests PRIVATE clearwell_demo clearwell_win32 clearw
                       GTest::gtest_main)
 target_link_options(target_tests PRIVATE ${CW_STATIC})
 add_test(NAME target_tests COMMAND target_tests)
+
+# The GUI tests: the driver (tests/gui/driver) and the test program gui_tests.exe, which
+# starts Clearwell.exe under Wine and drives it from outside. It reaches the local test
+# server through the target tests' support code.
+file(GLOB CW_GUI_DRIVER CONFIGURE_DEPENDS tests/gui/driver/*.cpp)
+add_library(gui_driver STATIC ${CW_GUI_DRIVER} tests/target/support/TestWorld.cpp)
+target_include_directories(gui_driver PUBLIC tests/gui tests/target)
+target_link_libraries(gui_driver PUBLIC clearwell_win32)
+target_compile_options(gui_driver PRIVATE ${CW_WARNINGS})
+file(GLOB CW_GUI_TESTS CONFIGURE_DEPENDS tests/gui/*.cpp)
+add_executable(gui_tests ${CW_GUI_TESTS})
+target_link_libraries(gui_tests PRIVATE gui_driver GTest::gtest_main)
+target_compile_options(gui_tests PRIVATE ${CW_WARNINGS})
+target_link_options(gui_tests PRIVATE ${CW_STATIC})
+add_dependencies(gui_tests Clearwell)
 
 # Small Windows programs the tests start: the GUI driver and helpers.
 file(GLOB CW_GUI_PROGRAMS CONFIGURE_DEPENDS tests/gui/programs/*.cpp)

@@ -45,7 +45,8 @@ def wine_env(name):
     """The environment of scripts/wine-env.sh for a fresh prefix called name."""
     wine_dir = os.path.join(BUILD, "wine", name)
     shutil.rmtree(wine_dir, ignore_errors=True)
-    script = f'. "{ROOT}/scripts/wine-env.sh" "{name}" && cw_wine_prefix && env -0'
+    script = (f'. "{ROOT}/scripts/wine-env.sh" "{name}" && cw_wine_prefix && cw_wine_window_manager N'
+              ' && env -0')
     out = subprocess.run(["bash", "-c", script], check=True, capture_output=True).stdout
     env = dict(item.split("=", 1) for item in out.decode().split("\0") if "=" in item)
     env["DISPLAY"] = DISPLAY
@@ -133,8 +134,11 @@ def main():
     add(run_host())
     add(run_import_gate())
     xvfb = start_background(["Xvfb", DISPLAY, "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
+    # The server also takes the GUI tests' screenshots of the Xvfb display.
     server = start_background([sys.executable, os.path.join(ROOT, "tests", "http", "server.py"),
-                               "--port", str(HTTP_PORT)])
+                               "--port", str(HTTP_PORT),
+                               "--screenshots", os.path.join(BUILD, "screenshots")],
+                              env={**os.environ, "DISPLAY": DISPLAY})
     time.sleep(1)
     try:
         exes = sorted(f for f in os.listdir(os.path.join(BUILD, "target"))

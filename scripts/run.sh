@@ -31,6 +31,7 @@ traces() { wine 'C:\cwdemo\cwtraces.exe' "$@" | tr -d '\r'; }
 
 if [ -n "$real_display" ]; then
     export DISPLAY=$real_display
+    cw_wine_window_manager Y
     traces seed
     traces table "Traces before cleaning"
     echo "Starting Clearwell: tick items on the Privacy page and press \"Wipe Selected Items\"."
@@ -43,6 +44,8 @@ mkdir -p "$root/build/screenshots"
 # A display of its own, apart from the test displays of every slot.
 test_display=${CW_TEST_DISPLAY:-:96}
 export DISPLAY=:$(( ${test_display#:} + 10 ))
+# No window manager on Xvfb: Wine draws the title bars and hides windows without waiting.
+cw_wine_window_manager N
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT

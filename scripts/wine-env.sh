@@ -52,3 +52,29 @@ cw_wine_prefix() {
 
 # The folder on the C: drive of the prefix, as a Unix path.
 cw_drive_c() { echo "$WINEPREFIX/drive_c"; }
+
+# Whether a window manager places and decorates Wine's windows: Y with one (a desktop),
+# N on a display without one (Xvfb), where Wine then draws the windows' own title bars and
+# frames and hiding a window does not wait two seconds for a window manager that never
+# answers. Written into the prefix's user registry while Wine is not running.
+cw_wine_window_manager() {
+    python3 - "$WINEPREFIX/user.reg" "$1" <<'PY'
+import sys
+path, managed = sys.argv[1], sys.argv[2]
+header = "[Software\\\\Wine\\\\X11 Driver]"
+value = f'"Managed"="{managed}"'
+with open(path, encoding="utf-8", errors="surrogateescape") as f:
+    lines = f.read().split("\n")
+at = next((i for i, l in enumerate(lines) if l.startswith(header)), None)
+if at is None:
+    lines += ["", header + " 1700000000", value]
+else:
+    end = at + 1
+    while end < len(lines) and lines[end].strip() and not lines[end].startswith("["):
+        end += 1
+    body = [l for l in lines[at + 1:end] if not l.startswith('"Managed"=')]
+    lines[at + 1:end] = body + [value]
+with open(path, "w", encoding="utf-8", errors="surrogateescape") as f:
+    f.write("\n".join(lines))
+PY
+}

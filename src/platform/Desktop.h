@@ -33,7 +33,7 @@ inline constexpr std::uint32_t kWmCommand = 0x0111;
 inline constexpr std::uint32_t kWmHotkey = 0x0312;
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
     // Every top-level window, in EnumWindows order (hidden ones included).
     virtual std::vector<WindowHandle> TopLevelWindows() = 0;
@@ -47,17 +47,23 @@ public:
     virtual WindowHandle FindByClassAndTitle(const std::string& className,
                                              const std::string& title) = 0;
     virtual bool IsWindow(WindowHandle window) = 0;
+    // IsWindowVisible: the window has the visible style (its parents too).
+    virtual bool IsVisible(WindowHandle window) = 0;
     virtual bool Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) = 0;
     virtual std::intptr_t Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) = 0;
+    // The show command reported is 1 (normal), 2 (minimised) or 3 (maximised), also for a
+    // hidden window; a placement applied with show command 0 hides the window and keeps
+    // its state.
     virtual bool GetPlacement(WindowHandle window, WindowPlacement& placement) = 0;
     virtual bool SetPlacement(WindowHandle window, const WindowPlacement& placement) = 0;
     virtual bool RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers,
                                 std::uint32_t key) = 0;
     virtual bool SetForeground(WindowHandle window) = 0;
+    // ShowWindow; answers whether the window was visible before.
     virtual bool Show(WindowHandle window, int command) = 0;
-    // OpenIcon: restores a minimised window.
+    // OpenIcon: restores a minimised window; false when it was not minimised.
     virtual bool Restore(WindowHandle window) = 0;
     // GetWindow(window, GW_HWNDPREV): the window directly above in the Z-order.
     virtual WindowHandle PreviousWindow(WindowHandle window) = 0;

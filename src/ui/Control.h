@@ -15,7 +15,8 @@ enum class Property {
     Caption,
     Text,
     Value,
-    Items,
+    Items,      // the items changed as a whole (cleared, replaced, one removed)
+    ItemAdded,  // one item was appended: a view adds just that one
     ListIndex,
     TopIndex,
     Range,
@@ -26,7 +27,7 @@ enum class Property {
 class Control;
 
 class ControlObserver {
-public:
+  public:
     virtual ~ControlObserver() = default;
     virtual void ControlChanged(Control& control, Property property) = 0;
 };
@@ -34,7 +35,7 @@ public:
 using Event = std::function<void()>;
 
 class Control {
-public:
+  public:
     explicit Control(std::string name) : name_(std::move(name)) {}
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -49,7 +50,7 @@ public:
 
     void SetObserver(ControlObserver* observer) { observer_ = observer; }
 
-protected:
+  protected:
     void Notify(Property property) {
         if (observer_) observer_->ControlChanged(*this, property);
     }
@@ -64,7 +65,7 @@ protected:
         if (event) event();
     }
 
-private:
+  private:
     std::string name_;
     bool enabled_ = true;
     bool visible_ = true;

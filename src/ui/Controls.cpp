@@ -39,7 +39,7 @@ const std::string& ListBox::List(int index) const {
 
 void ListBox::AddItem(const std::string& item) {
     items_.push_back(item);
-    Notify(Property::Items);
+    Notify(Property::ItemAdded);
 }
 
 void ListBox::RemoveItem(int index) {
@@ -101,7 +101,7 @@ const std::string& ComboBox::List(int index) const {
 
 void ComboBox::AddItem(const std::string& item) {
     items_.push_back(item);
-    Notify(Property::Items);
+    Notify(Property::ItemAdded);
 }
 
 void ComboBox::Clear() {
@@ -167,7 +167,7 @@ void ProgressBar::SetValue(int value) {
 
 void ListView::Add(const std::string& text, int image) {
     items_.push_back({text, image});
-    Notify(Property::Items);
+    Notify(Property::ItemAdded);
 }
 
 void ListView::Clear() {

@@ -41,11 +41,47 @@ bool FakeDesktop::Post(WindowHandle window, std::uint32_t message, std::uintptr_
     posted.push_back({window, message, wParam, lParam});
     auto it = windows_.find(window);
     if (it == windows_.end()) return false;
-    if (message == kWmClose && it->second.closesOnRequest) {
-        windows_.erase(it);
-        zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), window), zOrder_.end());
-    }
+    if (message == kWmClose && it->second.closesOnRequest) Remove(window);
     return true;
+}
+
+void FakeDesktop::Remove(WindowHandle window) {
+    windows_.erase(window);
+    zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), window), zOrder_.end());
+}
+
+bool FakeDesktop::IsVisible(WindowHandle window) {
+    auto it = windows_.find(window);
+    return it != windows_.end() && it->second.visible;
+}
+
+void FakeDesktop::ApplyShowCommand(FakeWindow& window, int command) {
+    switch (command) {
+        case kSwHide:
+            window.visible = false;
+            return;
+        case kSwShowNormal:
+        case 4:  // SW_SHOWNOACTIVATE
+        case kSwRestore:
+        case 10:  // SW_SHOWDEFAULT
+            window.placement.showCmd = kSwShowNormal;
+            break;
+        case kSwShowMinimized:
+        case kSwMinimize:
+        case 7:   // SW_SHOWMINNOACTIVE
+        case 11:  // SW_FORCEMINIMIZE
+            window.placement.showCmd = kSwShowMinimized;
+            break;
+        case kSwShowMaximized:
+            window.placement.showCmd = kSwShowMaximized;
+            break;
+        default:  // SW_SHOW, SW_SHOWNA: visible in the state it has
+            break;
+    }
+    if (window.placement.showCmd < kSwShowNormal || window.placement.showCmd > kSwShowMaximized) {
+        window.placement.showCmd = kSwShowNormal;
+    }
+    window.visible = true;
 }
 
 std::intptr_t FakeDesktop::Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -64,12 +100,19 @@ bool FakeDesktop::GetPlacement(WindowHandle window, WindowPlacement& placement) 
 bool FakeDesktop::SetPlacement(WindowHandle window, const WindowPlacement& placement) {
     auto it = windows_.find(window);
     if (it == windows_.end()) return false;
+    std::uint32_t state = it->second.placement.showCmd;
     it->second.placement = placement;
+    it->second.placement.showCmd = state;
+    ApplyShowCommand(it->second, static_cast<int>(placement.showCmd));
     return true;
 }
 
 bool FakeDesktop::RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers,
                                  std::uint32_t key) {
+    if (hotkeysTaken) return false;
+    for (const HotKey& h : hotkeys) {
+        if (h.modifiers == modifiers && h.key == key) return false;  // one owner per chord
+    }
     hotkeys.push_back({window, id, modifiers, key});
     return true;
 }
@@ -81,12 +124,20 @@ bool FakeDesktop::SetForeground(WindowHandle window) {
 
 bool FakeDesktop::Show(WindowHandle window, int command) {
     shows.emplace_back(window, command);
-    return windows_.count(window) != 0;
+    auto it = windows_.find(window);
+    if (it == windows_.end()) return false;
+    bool wasVisible = it->second.visible;
+    ApplyShowCommand(it->second, command);
+    return wasVisible;  // ShowWindow answers whether the window was visible before
 }
 
 bool FakeDesktop::Restore(WindowHandle window) {
     shows.emplace_back(window, kSwRestore);
-    return windows_.count(window) != 0;
+    auto it = windows_.find(window);
+    if (it == windows_.end()) return false;
+    if (it->second.placement.showCmd != kSwShowMinimized) return false;  // as OpenIcon answers
+    ApplyShowCommand(it->second, kSwRestore);
+    return true;
 }
 
 WindowHandle FakeDesktop::PreviousWindow(WindowHandle window) {

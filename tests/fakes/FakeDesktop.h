@@ -1,6 +1,8 @@
 #pragma once
 // A desktop of scripted top-level windows. Posted messages are recorded; a window can be
-// made to close when it receives WM_CLOSE, or to refuse.
+// made to close when it receives WM_CLOSE, or to refuse. Show commands act as on Windows:
+// the placement's show command holds the window's state (1 normal, 2 minimised,
+// 3 maximised) and hiding changes only its visibility.
 
 #include <map>
 #include <string>
@@ -15,6 +17,7 @@ struct FakeWindow {
     std::string title;
     WindowPlacement placement;
     bool closesOnRequest = true;
+    bool visible = true;
 };
 
 struct PostedMessage {
@@ -40,6 +43,7 @@ class FakeDesktop : public Desktop {
     WindowHandle FindByClassAndTitle(const std::string& className,
                                      const std::string& title) override;
     bool IsWindow(WindowHandle window) override { return windows_.count(window) != 0; }
+    bool IsVisible(WindowHandle window) override;
     bool Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
               std::intptr_t lParam) override;
     std::intptr_t Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -56,6 +60,8 @@ class FakeDesktop : public Desktop {
     // Adds a window on top of the Z-order (enumerated first); returns its handle.
     WindowHandle Add(const std::string& className, const std::string& title,
                      bool closesOnRequest = true);
+    // Closes a window as its owner would.
+    void Remove(WindowHandle window);
     FakeWindow& Window(WindowHandle window) { return windows_.at(window); }
 
     std::vector<PostedMessage> posted;
@@ -64,8 +70,11 @@ class FakeDesktop : public Desktop {
     std::vector<std::pair<WindowHandle, int>> shows;
     WindowHandle foreground = 0;
     std::intptr_t sendResult = 1;
+    bool hotkeysTaken = false;  // RegisterHotKey refuses every combination
 
   private:
+    void ApplyShowCommand(FakeWindow& window, int command);
+
     std::map<WindowHandle, FakeWindow> windows_;
     std::vector<WindowHandle> zOrder_;  // top first
     WindowHandle next_ = 0x1000;

@@ -1,9 +1,15 @@
 #include "fakes/FakeDialogs.h"
 
+#include <utility>
+
 namespace cw::fakes {
 
 int FakeDialogs::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
     shown.push_back({prompt, buttons, title});
+    if (onMsgBox) {
+        auto hook = std::exchange(onMsgBox, nullptr);  // once: a nested box runs no hook
+        hook();
+    }
     if (!answers.empty()) {
         int answer = answers.front();
         answers.pop_front();

@@ -35,6 +35,9 @@ class FakeDialogs : public ui::Dialogs {
     int doEventsCalls = 0;
     // Runs inside DoEvents, as a timer tick or a click would.
     std::function<void()> onDoEvents;
+    // Runs while a message box is open (before it is answered), as a message the box's own
+    // message loop dispatches would.
+    std::function<void()> onMsgBox;
 };
 
 }  // namespace cw::fakes

@@ -22,12 +22,17 @@ that tests running under Wine can drive it with the program's own Internet layer
   GET /__control/list?path=P              the names in Unix folder P, one a line ("" if none)
      These let tests under Wine build links to folders outside the prefix, which a Windows
      program cannot make itself, and look at those folders without going through the link.
+  GET /__control/screenshot?name=N[&x=X&y=Y&w=W&h=H]
+     saves the X display ($DISPLAY) as N.png in the --screenshots folder, cut to the
+     rectangle when one is given; answers "ok" or what went wrong.
 
 Unknown paths answer 404.
 """
 import argparse
 import http.server
 import os
+import re
+import subprocess
 import socketserver
 import threading
 import time
@@ -36,6 +41,28 @@ import urllib.parse
 LOCK = threading.Lock()
 ROUTES = {}
 LOG = []
+SCREENSHOTS = None
+
+
+def screenshot(name, crop):
+    """Saves the display as SCREENSHOTS/name.png; returns None or an error text."""
+    if not SCREENSHOTS or not os.environ.get("DISPLAY"):
+        return "no screenshot folder or no DISPLAY"
+    if not re.fullmatch(r"[A-Za-z0-9_.-]+", name):
+        return "bad name"
+    os.makedirs(SCREENSHOTS, exist_ok=True)
+    xwd = subprocess.run(["xwd", "-root", "-silent", "-display", os.environ["DISPLAY"]],
+                         capture_output=True, timeout=30)
+    if xwd.returncode != 0:
+        return "xwd failed: " + xwd.stderr.decode(errors="replace")
+    args = ["convert", "xwd:-"]
+    if crop:
+        args += ["-crop", crop, "+repage"]
+    args.append(os.path.join(SCREENSHOTS, name + ".png"))
+    conv = subprocess.run(args, input=xwd.stdout, capture_output=True, timeout=30)
+    if conv.returncode != 0:
+        return "convert failed: " + conv.stderr.decode(errors="replace")
+    return None
 
 
 def pe_bytes(size):
@@ -121,6 +148,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
             path = arg("path")
             names = sorted(os.listdir(path)) if os.path.isdir(path) else []
             return self.send_body(200, "".join(n + "\n" for n in names).encode("latin-1"))
+        if url.path == "/__control/screenshot":
+            crop = None
+            if arg("w") and arg("h"):
+                x, y = max(0, int(arg("x", "0"))), max(0, int(arg("y", "0")))
+                crop = f"{int(arg('w'))}x{int(arg('h'))}+{x}+{y}"
+            error = screenshot(arg("name", ""), crop)
+            return self.send_body(200 if error is None else 500, (error or "ok").encode())
         return self.send_body(404, b"unknown control")
 
     def do_GET(self):
@@ -148,7 +182,10 @@ def main():
     parser.add_argument("--port", type=int, default=18321)
     parser.add_argument("--seconds", type=float, default=3600,
                         help="stop by itself after this many seconds")
+    parser.add_argument("--screenshots", help="folder of the screenshots")
     args = parser.parse_args()
+    global SCREENSHOTS
+    SCREENSHOTS = args.screenshots
     server = Server(("127.0.0.1", args.port), Handler)
     threading.Timer(args.seconds, server.shutdown).start()
     print(f"listening on 127.0.0.1:{args.port}", flush=True)

@@ -1,35 +1,49 @@
-// Entry point of Clearwell.exe.
+// Entry point of Clearwell.exe: the platform, the single-instance check, the update relay,
+// then the main window and its message loop.
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "app/win32/MainFrame.h"
+#include "app/win32/SingleInstance.h"
+#include "app/win32/Win32Platform.h"
+
 namespace {
 
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+int RunClearwell() {
+    using namespace cw;
+    win32::Win32Platform platform;
+    Services& services = platform.services();
+    win32::SingleInstance instance;
+    if (!instance.Acquire(services.desktop, services.errors)) return 0;
+    ProcessUpdateState(services);
+
+    MainWindow window(services);
+    win32::MainFrame frame(window, platform.dialogs(), services.errors);
+    window.AttachView(frame);
+    platform.dialogs().SetOwner(frame.hwnd());
+    window.Form_Load();
+    if (!window.Unloaded()) frame.Show();
+    return frame.Run();
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "ClearwellMain";
-    RegisterClassA(&wc);
-    HWND hwnd = CreateWindowA("ClearwellMain", "Clearwell v2.10", WS_OVERLAPPEDWINDOW,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance,
-                              nullptr);
-    ShowWindow(hwnd, show);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The folder browser and the shell's item lists need COM on this thread.
+    CoInitialize(nullptr);
+    int code = 1;
+    try {
+        code = RunClearwell();
+    } catch (...) {
+        // Nothing is left to report to: the program ends as it would have.
     }
-    return 0;
+    CoUninitialize();
+    return code;
 }

@@ -2,12 +2,18 @@
 
 #include <windows.h>
 
+#include "platform/win32/Handles.h"
+
 namespace cw::win32 {
 
 namespace {
 
-HWND H(WindowHandle w) { return reinterpret_cast<HWND>(w); }
-WindowHandle W(HWND h) { return reinterpret_cast<WindowHandle>(h); }
+HWND H(WindowHandle w) {
+    return reinterpret_cast<HWND>(w);
+}
+WindowHandle W(HWND h) {
+    return reinterpret_cast<WindowHandle>(h);
+}
 
 BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
     reinterpret_cast<std::vector<WindowHandle>*>(lParam)->push_back(W(hwnd));
@@ -46,19 +52,24 @@ WindowHandle Win32Desktop::FindByClassAndTitle(const std::string& className,
     return W(FindWindowA(className.empty() ? nullptr : className.c_str(), title.c_str()));
 }
 
-bool Win32Desktop::IsWindow(WindowHandle window) { return ::IsWindow(H(window)) != FALSE; }
+bool Win32Desktop::IsWindow(WindowHandle window) {
+    return ::IsWindow(H(window)) != FALSE;
+}
+
+bool Win32Desktop::IsVisible(WindowHandle window) {
+    return IsWindowVisible(H(window)) != FALSE;
+}
 
 bool Win32Desktop::Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                         std::intptr_t lParam) {
     return PostMessageA(H(window), message, wParam, lParam) != FALSE;
 }
 
-std::intptr_t Win32Desktop::Send(WindowHandle window, std::uint32_t message,
-                                 std::uintptr_t wParam, std::intptr_t lParam) {
+std::intptr_t Win32Desktop::Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                 std::intptr_t lParam) {
     DWORD_PTR result = 0;
     // A window that does not answer within five seconds does not hold the program.
-    if (!SendMessageTimeoutA(H(window), message, wParam, lParam, SMTO_ABORTIFHUNG, 5000,
-                             &result)) {
+    if (!SendMessageTimeoutA(H(window), message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) {
         return 0;
     }
     return static_cast<std::intptr_t>(result);
@@ -83,14 +94,32 @@ bool Win32Desktop::GetPlacement(WindowHandle window, WindowPlacement& placement)
 }
 
 bool Win32Desktop::SetPlacement(WindowHandle window, const WindowPlacement& placement) {
-    WINDOWPLACEMENT wp = {};
-    wp.length = sizeof wp;
-    wp.flags = placement.flags;
-    wp.showCmd = placement.showCmd;
-    wp.ptMinPosition = {placement.minX, placement.minY};
-    wp.ptMaxPosition = {placement.maxX, placement.maxY};
-    wp.rcNormalPosition = {placement.left, placement.top, placement.right, placement.bottom};
-    return SetWindowPlacement(H(window), &wp) != FALSE;
+    HWND hwnd = H(window);
+    using IsHungFn = BOOL(WINAPI*)(HWND);
+    static IsHungFn isHung = LookupProc<IsHungFn>("user32.dll", "IsHungAppWindow");
+    // A window whose program does not answer would hold this call: it gets the placement
+    // without waiting (below).
+    bool hung = isHung && isHung(hwnd);
+    if (!hung) {
+        WINDOWPLACEMENT wp = {};
+        wp.length = sizeof wp;
+        wp.flags = placement.flags;
+        wp.showCmd = placement.showCmd;
+        wp.ptMinPosition = {placement.minX, placement.minY};
+        wp.ptMaxPosition = {placement.maxX, placement.maxY};
+        wp.rcNormalPosition = {placement.left, placement.top, placement.right, placement.bottom};
+        if (SetWindowPlacement(hwnd, &wp)) return true;
+    }
+    if (!::IsWindow(hwnd)) return false;
+    // Wine refuses the placement of another program's window: its show state and, in the
+    // normal state, its position are applied one by one, without waiting for that program.
+    ShowWindowAsync(hwnd, static_cast<int>(placement.showCmd));
+    if (placement.showCmd == SW_SHOWNORMAL || placement.showCmd == SW_RESTORE) {
+        SetWindowPos(hwnd, nullptr, placement.left, placement.top, placement.right - placement.left,
+                     placement.bottom - placement.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+    }
+    return true;
 }
 
 bool Win32Desktop::RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers,
@@ -106,7 +135,9 @@ bool Win32Desktop::Show(WindowHandle window, int command) {
     return ShowWindow(H(window), command) != FALSE;
 }
 
-bool Win32Desktop::Restore(WindowHandle window) { return OpenIcon(H(window)) != FALSE; }
+bool Win32Desktop::Restore(WindowHandle window) {
+    return OpenIcon(H(window)) != FALSE;
+}
 
 WindowHandle Win32Desktop::PreviousWindow(WindowHandle window) {
     return W(GetWindow(H(window), GW_HWNDPREV));

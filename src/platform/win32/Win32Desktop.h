@@ -5,7 +5,7 @@
 namespace cw::win32 {
 
 class Win32Desktop : public Desktop {
-public:
+  public:
     std::vector<WindowHandle> TopLevelWindows() override;
     std::string ClassName(WindowHandle window) override;
     std::string Title(WindowHandle window) override;
@@ -13,6 +13,7 @@ public:
     WindowHandle FindByClassAndTitle(const std::string& className,
                                      const std::string& title) override;
     bool IsWindow(WindowHandle window) override;
+    bool IsVisible(WindowHandle window) override;
     bool Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
               std::intptr_t lParam) override;
     std::intptr_t Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,

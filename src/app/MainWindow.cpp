@@ -1,0 +1,132 @@
+#include "app/MainWindow.h"
+
+#include "BuildConfig.h"
+#include "app/HotKeys.h"
+#include "errors/ErrorTrap.h"
+
+namespace cw {
+
+MainWindow::MainWindow(Services& services)
+    : s_(services), tray_(services.notifyIcon), browserHider_(services.desktop) {
+    ConnectEvents();
+    // As the window was designed: the "Main" page lies on top of the others.
+    ShowPage(0);
+}
+
+void MainWindow::ConnectEvents() {
+    c_.tlbMain.onButtonClick = [this](int index) { tlbMain_ButtonClick(index); };
+    c_.mExit.onClick = [this] { Unload(UnloadMode::FormCode); };
+    c_.mPopExit.onClick = [this] { Unload(UnloadMode::FormCode); };
+    c_.mSettings.onClick = [this] { mSettings_Click(); };
+    c_.mCheckUpgrades.onClick = [this] { ShowUpdateWindow(); };
+    c_.mHelpArticles.onClick = [this] { mHelpArticles_Click(); };
+    c_.mAboutClearwell.onClick = [this] { mAboutClearwell_Click(); };
+    c_.mPopPanic.onClick = [this] { c_.panic.cmdPanic.Click(); };
+    c_.mPopRestore.onClick = [this] { RestoreFromTray(); };
+}
+
+void MainWindow::ShowPage(int page) {
+    for (int i = 0; i < kPageCount; ++i)
+        c_.fraMain[static_cast<std::size_t>(i)].SetVisible(i == page);
+    currentPage_ = page;
+}
+
+void MainWindow::tlbMain_ButtonClick(int index) {
+    for (int i = 1; i <= c_.tlbMain.ButtonCount(); ++i)
+        c_.tlbMain.SetPressed(i, false);
+    if (index == 7) {
+        // "Panic Key": everything is ticked, then the panic run cleans and closes.
+        c_.privacy.cmdSelectAll.Click();
+        c_.panic.cmdPanic.Click();
+        return;
+    }
+    c_.tlbMain.SetPressed(index, true);
+    ShowPage(index - 1);
+}
+
+void MainWindow::Form_Resize() {
+    // Minimised, the window leaves the screen and the task bar: only the tray icon remains.
+    if (view_ && view_->State() == WindowState::Minimized) view_->Hide();
+}
+
+void MainWindow::TrayIcon_Event(int mouseMessage) {
+    switch (mouseMessage) {
+        case kTrayLeftButtonUp:
+        case kTrayLeftDoubleClick:
+            RestoreFromTray();
+            break;
+        case kTrayRightButtonUp:
+            s_.desktop.SetForeground(view_->Handle());
+            view_->ShowPopupMenu(c_.mPopupSys);
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::RestoreFromTray() {
+    view_->SetState(WindowState::Normal);
+    s_.desktop.SetForeground(view_->Handle());
+    view_->Show();
+}
+
+void MainWindow::MainWindowProc(std::uint32_t message, std::uintptr_t wParam,
+                                std::intptr_t lParam) {
+    if (!windowProcInstalled_ || message != kWmHotkey) return;
+    auto key = static_cast<std::uint32_t>((lParam >> 16) & 0xFFFF);
+    auto mods = static_cast<std::uint32_t>(lParam & 0xFFFF);
+    if (key == kHotKeyZ && mods == kModWin && wParam == kHideHotKeyId) {
+        browserHider_.HideBrowserWindows();
+    } else if (key == kHotKeyZ && mods == (kModWin | kModShift) && wParam == kRestoreHotKeyId) {
+        browserHider_.RestoreBrowserWindows();
+    }
+}
+
+std::string MainWindow::GetConnectionStatus() {
+    std::uint32_t flags = 0;
+    if (!s_.internet.GetConnectedState(flags)) {
+        return "You are currently not connected to the internet.";
+    }
+    std::string s;
+    if (flags & kConnectionLan) s += "Internet connection via a LAN\r\n";
+    s += (flags & kConnectionProxy) ? ", and connection is through a proxy server." : ".";
+    if (flags & kConnectionModem) s = "Internet connection via a Modem\r\n";
+    if (flags & kConnectionOffline) s = "Internet connection is currently offline.";
+    if (flags & kConnectionModemBusy) s += "Modem is busy with a non-Internet connection.";
+    return s;
+}
+
+void MainWindow::AddTrayIcon() {
+    tray_.Add(view_->Handle(), view_->Icon(), kMainCaption);
+}
+
+void MainWindow::HideMainWindow() {
+    view_->Hide();
+}
+
+void MainWindow::RemoveTrayIcon() {
+    tray_.Remove();
+}
+
+void MainWindow::UnloadMainWindow() {
+    Unload(UnloadMode::FormCode);
+}
+
+void MainWindow::mHelpArticles_Click() {
+    std::string base = build::kServerUrl;
+    while (!base.empty() && base.back() == '/')
+        base.pop_back();
+    s_.shell.Execute(0, "open", base + "/help/", "", "", kSwShowNormal);
+}
+
+void MainWindow::mSettings_Click() {
+    ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,mSettings_Click");
+    trap([&] { ShowSettingsWindow(); });
+}
+
+void MainWindow::mAboutClearwell_Click() {
+    ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,mAboutClearwell_Click");
+    trap([&] { ShowAboutWindow(); });
+}
+
+}  // namespace cw

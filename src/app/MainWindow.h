@@ -1,0 +1,112 @@
+#pragma once
+// The main window frmMain: its controls, start-up, page switching, tray and hotkeys, and
+// the two ways it closes. Plain C++: the Win32 view (app/win32) shows it and forwards the
+// window's events; tests drive it with fakes.
+
+#include <cstdint>
+#include <string>
+
+#include "app/BrowserWindowHider.h"
+#include "app/MainControls.h"
+#include "app/MainView.h"
+#include "app/Services.h"
+#include "app/TrayIcon.h"
+#include "clean/PanicHost.h"
+
+namespace cw {
+
+class ErrorTrap;
+
+class MainWindow : public PanicHost {
+  public:
+    explicit MainWindow(Services& services);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    MainControls& Controls() { return c_; }
+    // The real window; set before Form_Load.
+    void AttachView(MainView& view) { view_ = &view; }
+
+    // Window events, forwarded by the view.
+    void Form_Load();
+    void Form_Resize();
+    // A close request: runs the close-request handler and, unless it cancels, the unload
+    // and closes the window. False when the close was cancelled.
+    bool Unload(UnloadMode mode);
+    // Windows asks whether the session may end: the close-request handler with mode
+    // AppWindows. True when it may; the unload then runs in EndSession.
+    bool QueryEndSession();
+    void EndSession(bool ending);
+    // A mouse message of the tray icon (its callback message's lParam).
+    void TrayIcon_Event(int mouseMessage);
+    // Every message of the window, once the load installed it: the hotkeys.
+    void MainWindowProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+
+    std::string GetConnectionStatus();
+    const std::string& ExePath() const { return exePath_; }
+    bool UnattendedExit() const { return unattendedExit_; }
+    bool Unloaded() const { return unloaded_; }
+    int CurrentPage() const { return currentPage_; }
+    BrowserWindowHider& BrowserHider() { return browserHider_; }
+    TrayIcon& Tray() { return tray_; }
+
+    // What the panic run needs.
+    void SetUnattendedExit() override { unattendedExit_ = true; }
+    void HideMainWindow() override;
+    void RemoveTrayIcon() override;
+    void UnloadMainWindow() override;
+    WindowHandle MainWindowHandle() override { return view_ ? view_->Handle() : 0; }
+
+  private:
+    void ConnectEvents();
+    void tlbMain_ButtonClick(int index);
+    void ShowPage(int page);
+    void RestoreFromTray();
+    void AddTrayIcon();
+
+    // Load steps (MainWindowLoad.cpp).
+    void LoadScheduledShredder(ErrorTrap& trap);
+    void InstallHotKeys(ErrorTrap& trap);
+    void LoadCleaningBoxes(ErrorTrap& trap);
+
+    // Closing (MainWindowClose.cpp). Form_QueryUnload answers true to cancel.
+    bool Form_QueryUnload(UnloadMode mode);
+    void Form_Unload();
+    std::string ReadRunOnExit();
+    void SaveCleaningBoxes(ErrorTrap& trap);
+
+    // Menu items.
+    void mHelpArticles_Click();
+    void mSettings_Click();
+    void mAboutClearwell_Click();
+
+    // What the later parts of the program put in (MainWindowHooks.cpp); each does nothing
+    // until its feature is there.
+    void ShowVersionLabels();            // load: lblOSVer and lblIEVer
+    void LoadCookieDomains();            // load: the cookie viewer
+    void LoadHomePage(ErrorTrap& trap);  // load: the home page, its lock and the lock timer
+    void AttachDropTarget();             // load: files dropped on lstFiles
+    void Check();                        // load: the shredder's state from its list
+    void FillSecurityLevels();           // load: cmbOver
+    void ClearData(int kind);            // the unattended cleaning at Windows shutdown
+    void StopFavoritesWatch();           // unload: the Favorites guard
+    void UnloadOtherWindows();           // unload: settings, about and update windows
+    void ShowSettingsWindow();           // menu Options, Settings
+    void ShowUpdateWindow();             // menu Options, Check for Upgrades
+    void ShowAboutWindow();              // menu Help, About Clearwell
+
+    Services& s_;
+    MainControls c_;
+    MainView* view_ = nullptr;
+    TrayIcon tray_;
+    BrowserWindowHider browserHider_;
+    std::string exePath_;
+    int currentPage_ = 0;
+    bool unattendedExit_ = false;
+    bool windowProcInstalled_ = false;
+    bool closeRequestRunning_ = false;
+    bool sessionMayEnd_ = false;
+    bool unloaded_ = false;
+};
+
+}  // namespace cw

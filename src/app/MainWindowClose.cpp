@@ -1,0 +1,98 @@
+// The two ways the main window closes: the user's close, which asks and saves nothing, and
+// the program's own close after a panic run (UnattendedExit), which asks nothing, brings
+// hidden browser windows back and saves the cleaning selection.
+
+#include "app/MainWindow.h"
+#include "errors/ErrorTrap.h"
+#include "settings/SettingNames.h"
+#include "text/Convert.h"
+
+namespace cw {
+
+bool MainWindow::Unload(UnloadMode mode) {
+    // A second close request while the first one still asks (the tray's Exit behind the
+    // open question) is turned down; the first one decides.
+    if (unloaded_ || closeRequestRunning_) return false;
+    closeRequestRunning_ = true;
+    bool cancel = Form_QueryUnload(mode);
+    closeRequestRunning_ = false;
+    if (cancel) return false;
+    Form_Unload();
+    return true;
+}
+
+bool MainWindow::QueryEndSession() {
+    if (unloaded_) return true;
+    if (closeRequestRunning_) return false;
+    closeRequestRunning_ = true;
+    bool cancel = Form_QueryUnload(UnloadMode::AppWindows);
+    closeRequestRunning_ = false;
+    sessionMayEnd_ = !cancel;
+    return !cancel;
+}
+
+void MainWindow::EndSession(bool ending) {
+    if (ending && sessionMayEnd_ && !unloaded_) Form_Unload();
+    sessionMayEnd_ = false;
+}
+
+bool MainWindow::Form_QueryUnload(UnloadMode mode) {
+    ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,QueryUnload");
+    bool cancel = false;
+    if (!unattendedExit_) {
+        trap([&] {
+            cancel = s_.dialogs.MsgBox("Are you sure you want to exit this program?",
+                                       ui::vbYesNo + ui::vbQuestion, ui::kAppTitle) == ui::vbNo;
+        });
+        return cancel;
+    }
+    trap([&] { browserHider_.RestoreBrowserWindows(); });
+    std::string runOnExit = "False";
+    trap([&] { runOnExit = ReadRunOnExit(); });
+    SaveCleaningBoxes(trap);
+    if (mode == UnloadMode::AppWindows) {
+        if (runOnExit == "True") trap([&] { ClearData(1); });
+        return false;
+    }
+    if (runOnExit != "True") return false;
+    // The program stays in the tray (minimising hides the window). The panic run removed
+    // the tray icon, so it comes back, or nothing would lead to the program; and the
+    // user's next Exit is an ordinary one that asks first.
+    trap([&] { view_->SetState(WindowState::Minimized); });
+    trap([&] { AddTrayIcon(); });
+    unattendedExit_ = false;
+    return true;
+}
+
+std::string MainWindow::ReadRunOnExit() {
+    // The settings window writes "RunOnExit" under the settings key; the per-user
+    // application-settings area is asked only when that value is absent.
+    RegValue value;
+    if (s_.registry.QueryValue(settings::kSettingsRoot, settings::kSettingsKey,
+                               settings::kRunOnExit, value) == 0) {
+        return s_.settings.GetSettingString(settings::kSettingsRoot, settings::kSettingsKey,
+                                            settings::kRunOnExit, "False");
+    }
+    return s_.settings.GetAppSetting(settings::kAppName, settings::kInstallSection,
+                                     settings::kRunOnExit, "False");
+}
+
+void MainWindow::SaveCleaningBoxes(ErrorTrap& trap) {
+    for (const char* name : settings::kCleaningBoxes) {
+        trap([&] {
+            s_.settings.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, name,
+                                         text::ToText(c_.privacy.ByName(name)->Value()));
+        });
+    }
+}
+
+void MainWindow::Form_Unload() {
+    ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,Form_Unload");
+    trap([&] { StopFavoritesWatch(); });
+    trap([&] { tray_.Remove(); });
+    trap([&] { UnloadOtherWindows(); });
+    unloaded_ = true;
+    trap([&] { view_->Close(); });
+}
+
+}  // namespace cw

@@ -1,0 +1,50 @@
+#pragma once
+// The platform services of the program, built once at start (the Win32 implementations in
+// the program, fakes in the tests) and handed to the windows and features by reference.
+
+#include "errors/ConnectionTest.h"
+#include "errors/ErrorSink.h"
+#include "platform/ChangeWatch.h"
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
+#include "platform/FileSystem.h"
+#include "platform/Internet.h"
+#include "platform/NotifyIcon.h"
+#include "platform/OsVersion.h"
+#include "platform/RecentDocuments.h"
+#include "platform/RecycleBin.h"
+#include "platform/Registry.h"
+#include "platform/Shell.h"
+#include "platform/SpecialFolders.h"
+#include "platform/SystemInfo.h"
+#include "platform/UrlCache.h"
+#include "settings/SettingsStore.h"
+#include "ui/Dialogs.h"
+
+namespace cw {
+
+struct Services {
+    Registry& registry;
+    SettingsStore& settings;
+    FileSystem& fileSystem;
+    Clock& clock;
+    Internet& internet;
+    // The main window's internet-transfer control, shared by the error report and the
+    // update check.
+    Transfer& transfer;
+    ConnectionTest& connection;
+    SpecialFolders& specialFolders;
+    RecycleBin& recycleBin;
+    RecentDocuments& recentDocuments;
+    Desktop& desktop;
+    Shell& shell;
+    NotifyIcon& notifyIcon;
+    ChangeWatch& changeWatch;
+    UrlCache& urlCache;
+    SystemInfo& systemInfo;
+    OsVersion& osVersion;
+    ui::Dialogs& dialogs;
+    ErrorSink& errors;
+};
+
+}  // namespace cw

@@ -1,0 +1,70 @@
+#include "app/win32/BoundControl.h"
+
+#include <string>
+
+namespace cw::win32 {
+
+BoundControl::BoundControl(ui::Control& model, HWND hwnd) : model_(model), hwnd_(hwnd) {
+    model_.SetObserver(this);
+}
+
+BoundControl::~BoundControl() {
+    model_.SetObserver(nullptr);
+}
+
+void BoundControl::ControlChanged(ui::Control&, ui::Property property) {
+    ++applying_;
+    try {
+        Apply(property);
+    } catch (...) {
+        --applying_;
+        throw;
+    }
+    --applying_;
+}
+
+void BoundControl::ApplyAll() {
+    ++applying_;
+    ApplyContent();
+    Apply(ui::Property::Enabled);
+    Apply(ui::Property::Visible);
+    --applying_;
+}
+
+void BoundControl::Apply(ui::Property property) {
+    switch (property) {
+        case ui::Property::Enabled:
+            EnableWindow(hwnd_, model_.Enabled());
+            break;
+        case ui::Property::Visible:
+            ShowWindow(hwnd_, model_.Visible() ? SW_SHOWNA : SW_HIDE);
+            break;
+        default:
+            ApplyContent();
+            break;
+    }
+}
+
+bool BoundControl::Command(int, int) {
+    return false;
+}
+std::optional<LRESULT> BoundControl::Notify(const NMHDR&) {
+    return std::nullopt;
+}
+bool BoundControl::Tick() {
+    return false;
+}
+bool BoundControl::DrawItem(const DRAWITEMSTRUCT&) {
+    return false;
+}
+
+std::string WindowText(HWND hwnd) {
+    int length = GetWindowTextLengthA(hwnd);
+    if (length <= 0) return "";
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    int n = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return text;
+}
+
+}  // namespace cw::win32

@@ -1,0 +1,12 @@
+#pragma once
+// Resource IDs of the program's icons (resources/Clearwell.rc).
+
+#define IDI_CLEARWELL 100
+#define IDI_TOOLBAR_MAIN 101
+#define IDI_TOOLBAR_PRIVACY 102
+#define IDI_TOOLBAR_CACHE 103
+#define IDI_TOOLBAR_NETSCAPE 104
+#define IDI_TOOLBAR_SYSINFO 105
+#define IDI_TOOLBAR_SHREDDER 106
+#define IDI_TOOLBAR_PANIC 107
+#define IDI_DROP_FILES 110

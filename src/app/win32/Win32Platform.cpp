@@ -1,0 +1,18 @@
+#include "app/win32/Win32Platform.h"
+
+#include "BuildConfig.h"
+
+namespace cw::win32 {
+
+Win32Platform::Win32Platform()
+    : transfer_(internet_.CreateTransfer(build::kAgent)),
+      connection_(internet_,
+                  {build::kConnectionTestUrl, build::kAgent, build::kConnectionTimeoutMs}),
+      errors_(connection_, *transfer_, dialogs_, build::kServerUrl),
+      settings_(registry_, &errors_),
+      services_{registry_,   settings_,   fileSystem_,     clock_,       internet_,
+                *transfer_,  connection_, specialFolders_, recycleBin_,  recentDocuments_,
+                desktop_,    shell_,      notifyIcon_,     changeWatch_, urlCache_,
+                systemInfo_, osVersion_,  dialogs_,        errors_} {}
+
+}  // namespace cw::win32

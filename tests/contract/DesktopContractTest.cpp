@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "contract/DesktopWorld.h"
+
+namespace cw::contract {
+namespace {
+
+bool Contains(const std::vector<WindowHandle>& windows, WindowHandle w) {
+    return std::find(windows.begin(), windows.end(), w) != windows.end();
+}
+
+TEST(DesktopContract, FindsTopLevelWindowsByClassAndTitle) {
+    auto world = MakeDesktopWorld();
+    Desktop& desktop = world->desktop();
+    WindowHandle a = world->Open("CwContractA", "First window");
+    WindowHandle b = world->Open("CwContractB", "Second window");
+    ASSERT_NE(a, 0u);
+    ASSERT_NE(b, 0u);
+
+    auto windows = desktop.TopLevelWindows();
+    EXPECT_TRUE(Contains(windows, a));
+    EXPECT_TRUE(Contains(windows, b));
+    EXPECT_EQ(desktop.ClassName(a), "CwContractA");
+    EXPECT_EQ(desktop.Title(b), "Second window");
+    EXPECT_EQ(desktop.FindByClass("CwContractB"), b);
+    EXPECT_EQ(desktop.FindByClassAndTitle("CwContractA", "First window"), a);
+    EXPECT_EQ(desktop.FindByClassAndTitle("CwContractA", "Second window"), 0u);
+    EXPECT_EQ(desktop.FindByClass("CwContractNoSuchClass"), 0u);
+    EXPECT_TRUE(desktop.IsWindow(a));
+    EXPECT_TRUE(desktop.IsVisible(a));
+    // The window opened later lies directly above the earlier one.
+    EXPECT_EQ(desktop.PreviousWindow(a), b);
+}
+
+TEST(DesktopContract, PostedCloseEndsTheWindow) {
+    auto world = MakeDesktopWorld();
+    Desktop& desktop = world->desktop();
+    WindowHandle a = world->Open("CwContractA", "Closing window");
+    EXPECT_TRUE(desktop.Post(a, kWmClose, 0, 0));
+    world->Pump();
+    EXPECT_FALSE(desktop.IsWindow(a));
+    EXPECT_FALSE(desktop.Post(a, kWmClose, 0, 0));
+}
+
+TEST(DesktopContract, HidingByPlacementKeepsTheStateAndRestoringShowsItAgain) {
+    auto world = MakeDesktopWorld();
+    Desktop& desktop = world->desktop();
+    WindowHandle w = world->Open("CwContractA", "Placed window");
+
+    WindowPlacement normal;
+    ASSERT_TRUE(desktop.GetPlacement(w, normal));
+    EXPECT_EQ(normal.showCmd, static_cast<std::uint32_t>(kSwShowNormal));
+    EXPECT_GT(normal.right, normal.left);
+
+    WindowPlacement hidden = normal;
+    hidden.showCmd = kSwHide;
+    ASSERT_TRUE(desktop.SetPlacement(w, hidden));
+    EXPECT_FALSE(desktop.IsVisible(w));
+    WindowPlacement whileHidden;
+    ASSERT_TRUE(desktop.GetPlacement(w, whileHidden));
+    EXPECT_EQ(whileHidden.showCmd, static_cast<std::uint32_t>(kSwShowNormal));
+    EXPECT_EQ(whileHidden.left, normal.left);
+    EXPECT_EQ(whileHidden.bottom, normal.bottom);
+
+    WindowPlacement moved = normal;
+    moved.left += 10;
+    moved.right += 10;
+    ASSERT_TRUE(desktop.SetPlacement(w, moved));
+    EXPECT_TRUE(desktop.IsVisible(w));
+    WindowPlacement now;
+    ASSERT_TRUE(desktop.GetPlacement(w, now));
+    EXPECT_EQ(now.left, normal.left + 10);
+    EXPECT_EQ(now.right, normal.right + 10);
+
+    // A minimised window stays minimised while hidden, and OpenIcon restores it.
+    EXPECT_FALSE(desktop.Restore(w));
+    desktop.Show(w, kSwMinimize);
+    ASSERT_TRUE(desktop.GetPlacement(w, now));
+    EXPECT_EQ(now.showCmd, static_cast<std::uint32_t>(kSwShowMinimized));
+    WindowPlacement minimisedHidden = now;
+    minimisedHidden.showCmd = kSwHide;
+    ASSERT_TRUE(desktop.SetPlacement(w, minimisedHidden));
+    EXPECT_FALSE(desktop.IsVisible(w));
+    ASSERT_TRUE(desktop.GetPlacement(w, now));
+    EXPECT_EQ(now.showCmd, static_cast<std::uint32_t>(kSwShowMinimized));
+    EXPECT_TRUE(desktop.Restore(w));
+    ASSERT_TRUE(desktop.GetPlacement(w, now));
+    EXPECT_EQ(now.showCmd, static_cast<std::uint32_t>(kSwShowNormal));
+    EXPECT_TRUE(desktop.IsVisible(w));
+
+    EXPECT_TRUE(desktop.Show(w, kSwHide));  // it was visible
+    EXPECT_FALSE(desktop.IsVisible(w));
+    EXPECT_FALSE(desktop.Show(w, kSwShow));  // it was hidden
+    EXPECT_TRUE(desktop.IsVisible(w));
+}
+
+TEST(DesktopContract, AHotkeyChordHasOneOwner) {
+    auto world = MakeDesktopWorld();
+    Desktop& desktop = world->desktop();
+    WindowHandle a = world->Open("CwContractA", "Hotkey owner");
+    WindowHandle b = world->Open("CwContractB", "Hotkey rival");
+    const std::uint32_t ctrlAltShift = 0x0002 | 0x0001 | 0x0004;
+    const std::uint32_t f11 = 0x7A;
+    EXPECT_TRUE(desktop.RegisterHotKey(a, 201, ctrlAltShift, f11));
+    EXPECT_FALSE(desktop.RegisterHotKey(b, 202, ctrlAltShift, f11));
+    EXPECT_TRUE(desktop.RegisterHotKey(b, 203, ctrlAltShift, f11 + 1));
+}
+
+TEST(NotifyIconContract, OneIconPerWindowAndId) {
+    auto world = MakeDesktopWorld();
+    WindowHandle w = world->Open("CwContractA", "Tray owner");
+    NotifyIcon& tray = world->notifyIcon();
+    NotifyIconData icon;
+    icon.window = w;
+    icon.id = 1;
+    icon.flags = kNifMessage | kNifTip;
+    icon.callbackMessage = 0x8001;
+    icon.tip = std::string(70, 'x');  // longer than the record holds: cut, not refused
+
+    EXPECT_TRUE(tray.Add(icon));
+    EXPECT_FALSE(tray.Add(icon));
+    NotifyIconData second = icon;
+    second.id = 2;
+    EXPECT_TRUE(tray.Add(second));
+    EXPECT_TRUE(tray.Delete(icon));
+    EXPECT_FALSE(tray.Delete(icon));
+    EXPECT_TRUE(tray.Delete(second));
+    EXPECT_TRUE(tray.Add(icon));  // a removed icon can come back
+    EXPECT_TRUE(tray.Delete(icon));
+}
+
+}  // namespace
+}  // namespace cw::contract

@@ -1,0 +1,61 @@
+#pragma once
+// The main window as a window model sees it, without a screen: a window of the fake desktop
+// whose visibility and state the model changes. Minimising raises onResize, as the real
+// window's resize event.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/MainView.h"
+#include "fakes/FakeDesktop.h"
+
+namespace cw::fakes {
+
+class FakeMainView : public MainView {
+  public:
+    explicit FakeMainView(FakeDesktop& desktop)
+        : desktop_(desktop), handle_(desktop.Add(kMainWindowClass, "Clearwell v2.10")) {
+        desktop_.Window(handle_).visible = false;
+    }
+
+    WindowHandle Handle() const override { return handle_; }
+    std::uintptr_t Icon() const override { return 0x7700; }
+    void Show() override { desktop_.Show(handle_, kSwShow); }
+    void Hide() override { desktop_.Show(handle_, kSwHide); }
+    WindowState State() const override {
+        switch (desktop_.Window(handle_).placement.showCmd) {
+            case kSwShowMinimized:
+                return WindowState::Minimized;
+            case kSwShowMaximized:
+                return WindowState::Maximized;
+            default:
+                return WindowState::Normal;
+        }
+    }
+    void SetState(WindowState state) override {
+        int command = state == WindowState::Minimized   ? kSwMinimize
+                      : state == WindowState::Maximized ? kSwShowMaximized
+                                                        : kSwRestore;
+        desktop_.Show(handle_, command);
+        if (onResize) onResize();
+    }
+    void ShowPopupMenu(ui::MenuItem& menu) override {
+        popups.push_back(menu.Name());
+        if (onPopup) onPopup();
+    }
+    void Close() override { closed = true; }
+
+    bool Visible() const { return desktop_.IsVisible(handle_); }
+
+    std::function<void()> onResize;
+    std::function<void()> onPopup;  // the user's choice in the pop-up menu
+    std::vector<std::string> popups;
+    bool closed = false;
+
+  private:
+    FakeDesktop& desktop_;
+    WindowHandle handle_;
+};
+
+}  // namespace cw::fakes

@@ -1,0 +1,115 @@
+#pragma once
+// Drives the program's windows from outside its process, as a user and Windows would:
+// starts Clearwell.exe, finds its windows by class and caption and its controls by ID,
+// clicks, ticks, selects, types, reads, answers message boxes and takes screenshots. Every
+// wait is bounded: a wait that runs out throws DriverError saying what did not happen.
+
+#include <windows.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace cw::gui {
+
+struct DriverError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr DWORD kDefaultWaitMs = 10000;
+
+// Polls the condition until it holds; throws DriverError naming what was awaited.
+void WaitUntil(const std::function<bool()>& condition, const std::string& what,
+               DWORD timeoutMs = kDefaultWaitMs);
+// Lets time pass while checking that something stays true; throws when it does not.
+void KeepsTrue(const std::function<bool()>& condition, const std::string& what, DWORD forMs);
+
+// A started program.
+class Process {
+  public:
+    // Starts the program (a path in C:\cwtest by default) with its folder as working folder.
+    static Process Start(const std::string& exe, const std::string& arguments = "");
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&&) = delete;
+    ~Process();  // a program still running is ended
+
+    DWORD Id() const { return id_; }
+    HANDLE Handle() const { return process_; }
+    bool Running() const;
+    // Waits for the end; false when it still runs after the time.
+    bool WaitForExit(DWORD timeoutMs);
+    DWORD ExitCode() const;
+    void Kill();
+
+    // The first visible or hidden top-level window of the class that this process owns.
+    HWND FindWindowOfClass(const std::string& className) const;
+    HWND WaitForWindow(const std::string& className, const std::string& title,
+                       DWORD timeoutMs = 30000) const;
+
+  private:
+    Process(HANDLE process, DWORD id) : process_(process), id_(id) {}
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+};
+
+// A window of the program under test and its controls, found by their IDs.
+class Window {
+  public:
+    Window(HWND hwnd, const Process& owner) : hwnd_(hwnd), owner_(&owner) {}
+    HWND hwnd() const { return hwnd_; }
+
+    std::string Title() const;
+    bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+    bool Minimized() const { return IsIconic(hwnd_) != FALSE; }
+    bool InFront() const { return GetForegroundWindow() == hwnd_; }
+    void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // A message answered by the window within five seconds.
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // The menu or accelerator command with that ID, as a menu click sends it.
+    void Command(int id) const;
+
+    // The control with that ID anywhere below the window.
+    HWND Control(int id) const;
+    std::string Text(int id) const;
+    bool ControlVisible(int id) const;
+    bool ControlEnabled(int id) const;
+    void Click(int id) const;
+    bool Checked(int id) const;
+    void SetChecked(int id, bool checked) const;
+    // Types a text into an edit control or an editable combo box.
+    void Type(int id, const std::string& text) const;
+    std::vector<std::string> Items(int id) const;  // list box or combo box
+    int Selected(int id) const;
+    void Select(int id, int index) const;  // as a click on the item
+    std::string StatusText(int id) const;
+
+    // Toolbar buttons, numbered from 1.
+    void ClickToolbarButton(int toolbarId, int index) const;
+    bool ToolbarButtonPressed(int toolbarId, int index) const;
+    int ToolbarButtonCount(int toolbarId) const;
+
+    // Saves a PNG of the window as build/screenshots/<name>.png (through the test server).
+    void Screenshot(const std::string& name) const;
+
+  private:
+    int ToolbarCommand(HWND toolbar, int index) const;
+    HWND hwnd_;
+    const Process* owner_;
+};
+
+// A message box of the process whose text contains the given text.
+HWND WaitForMessageBox(const Process& process, const std::string& text,
+                       DWORD timeoutMs = kDefaultWaitMs);
+std::string MessageBoxText(HWND box);
+// Presses the box's button with that ID (IDOK, IDYES, IDNO, ...).
+void Answer(HWND box, int buttonId);
+
+// Sends a key chord (virtual keys, pressed in order and released in reverse) as keyboard
+// input of the desktop.
+void PressKeys(const std::vector<WORD>& keys);
+
+std::string ClassOf(HWND hwnd);
+std::string TextOf(HWND hwnd);
+
+}  // namespace cw::gui

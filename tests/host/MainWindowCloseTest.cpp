@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "app/MainWindow.h"
+#include "fakes/FakeMainView.h"
+#include "fakes/FakeServices.h"
+#include "settings/SettingNames.h"
+
+namespace cw {
+namespace {
+
+using settings::kSettingsKey;
+using settings::kSettingsRoot;
+
+constexpr std::intptr_t kWinZ = (0x5A << 16) | 8;
+
+struct CloseFixture : ::testing::Test {
+    fakes::FakeServices f;
+    fakes::FakeMainView view{f.desktop};
+    MainWindow window{f.services};
+    MainControls& c = window.Controls();
+    WindowHandle ie = 0, folder = 0;
+
+    CloseFixture() {
+        window.AttachView(view);
+        view.onResize = [this] { window.Form_Resize(); };
+        window.Form_Load();
+        ie = f.desktop.Add("IEFrame", "Start - Internet Explorer");
+        folder = f.desktop.Add("CabinetWClass", "C:\\");
+        f.desktop.Window(folder).placement.showCmd = kSwShowMaximized;
+        window.MainWindowProc(kWmHotkey, 95, kWinZ);
+    }
+    // What the panic run does around its cleaning.
+    bool PanicClose() {
+        window.SetUnattendedExit();
+        window.HideMainWindow();
+        window.RemoveTrayIcon();
+        return window.Unload(UnloadMode::FormCode);
+    }
+    std::vector<std::string> StoredNames() {
+        std::vector<std::string> names;
+        f.registry.EnumValueNames(kSettingsRoot, kSettingsKey, names);
+        return names;
+    }
+    std::string Stored(const std::string& name) {
+        return f.settings.GetSettingString(kSettingsRoot, kSettingsKey, name, "<none>");
+    }
+};
+
+TEST_F(CloseFixture, TheExitQuestionsNoKeepsEverythingAndYesSavesNothing) {
+    c.privacy.chkCookies.SetValue(1);
+    auto before = f.registry.Dump();
+    f.dialogs.answers = {ui::vbNo};
+    EXPECT_FALSE(window.Unload(UnloadMode::FormControlMenu));
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.dialogs.shown[0].prompt, "Are you sure you want to exit this program?");
+    EXPECT_EQ(f.dialogs.shown[0].title, "Clearwell");
+    EXPECT_EQ(f.dialogs.shown[0].buttons, ui::vbYesNo + ui::vbQuestion);
+    EXPECT_FALSE(window.Unloaded());
+    EXPECT_FALSE(view.closed);
+    EXPECT_TRUE(view.Visible());
+    EXPECT_EQ(f.notifyIcon.icons.size(), 1u);
+    EXPECT_EQ(f.registry.Dump(), before);
+
+    f.dialogs.answers = {ui::vbYes};
+    c.mExit.Click();
+    EXPECT_TRUE(window.Unloaded());
+    EXPECT_TRUE(view.closed);
+    EXPECT_TRUE(f.notifyIcon.icons.empty());
+    EXPECT_EQ(f.registry.Dump(), before);
+    // The user's close leaves hidden browser windows hidden.
+    EXPECT_FALSE(f.desktop.IsVisible(ie));
+    // A window that is gone takes no more close requests.
+    EXPECT_FALSE(window.Unload(UnloadMode::FormCode));
+    EXPECT_EQ(f.dialogs.shown.size(), 2u);
+}
+
+TEST_F(CloseFixture, TheUnattendedCloseSavesTheBoxesInOrderAndRestoresHiddenWindows) {
+    c.privacy.chkCookies.SetValue(1);
+    c.privacy.netscape3.SetValue(1);
+    c.privacy.chkAutoComplete.SetValue(1);
+    EXPECT_TRUE(PanicClose());
+
+    EXPECT_TRUE(f.dialogs.shown.empty());
+    std::vector<std::string> expected(settings::kCleaningBoxes.begin(),
+                                      settings::kCleaningBoxes.end());
+    EXPECT_EQ(StoredNames(), expected);
+    for (const char* name : settings::kCleaningBoxes) {
+        bool ticked = std::string(name) == "chkCookies" || std::string(name) == "netscape3" ||
+                      std::string(name) == "chkAutoComplete";
+        EXPECT_EQ(Stored(name), ticked ? "1" : "0") << name;
+    }
+    EXPECT_TRUE(f.desktop.IsVisible(ie));
+    EXPECT_TRUE(f.desktop.IsVisible(folder));
+    WindowPlacement p;
+    f.desktop.GetPlacement(folder, p);
+    EXPECT_EQ(p.showCmd, static_cast<std::uint32_t>(kSwShowMaximized));
+    EXPECT_TRUE(window.Unloaded());
+    EXPECT_TRUE(view.closed);
+    EXPECT_TRUE(f.notifyIcon.icons.empty());
+    EXPECT_TRUE(f.errors.reports.empty());
+}
+
+TEST_F(CloseFixture, RunOnExitKeepsTheProgramInTheTrayWhereTheUserCanReachAndCloseIt) {
+    f.registry.SetString(kSettingsRoot, kSettingsKey, "RunOnExit", "True");
+    EXPECT_FALSE(PanicClose());
+
+    EXPECT_FALSE(window.Unloaded());
+    EXPECT_FALSE(view.Visible());
+    EXPECT_EQ(view.State(), WindowState::Minimized);
+    EXPECT_EQ(Stored("chkCookies"), "0");
+    EXPECT_TRUE(f.desktop.IsVisible(ie));
+    // The tray icon is back, so the program can be reached...
+    ASSERT_EQ(f.notifyIcon.icons.size(), 1u);
+    window.TrayIcon_Event(kTrayLeftButtonUp);
+    EXPECT_TRUE(view.Visible());
+    // ...and the next Exit is the user's own: it asks.
+    EXPECT_FALSE(window.UnattendedExit());
+    f.dialogs.answers = {ui::vbYes};
+    c.mPopExit.Click();
+    EXPECT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(window.Unloaded());
+}
+
+TEST_F(CloseFixture, RunOnExitUnderTheSettingsKeyComesBeforeTheApplicationArea) {
+    const std::string area = "Software\\VB and VBA Program Settings\\Clearwell\\Install";
+    f.registry.SetString(kHkeyCurrentUser, area, "RunOnExit", "True");
+    f.registry.SetString(kSettingsRoot, kSettingsKey, "RunOnExit", "False");
+    EXPECT_TRUE(PanicClose());  // the settings key says no: the program ends
+    EXPECT_TRUE(window.Unloaded());
+
+    // Without the value under the settings key, the application area is asked.
+    fakes::FakeServices g;
+    fakes::FakeMainView otherView{g.desktop};
+    MainWindow other{g.services};
+    other.AttachView(otherView);
+    otherView.onResize = [&] { other.Form_Resize(); };
+    other.Form_Load();
+    g.registry.SetString(kHkeyCurrentUser, area, "RunOnExit", "True");
+    other.SetUnattendedExit();
+    EXPECT_FALSE(other.Unload(UnloadMode::FormCode));
+    EXPECT_FALSE(other.Unloaded());
+    EXPECT_FALSE(otherView.Visible());
+}
+
+TEST_F(CloseFixture, WindowsShuttingDownAsksTheUserOrEndsAnUnattendedProgram) {
+    f.dialogs.answers = {ui::vbNo};
+    EXPECT_FALSE(window.QueryEndSession());
+    window.EndSession(false);
+    EXPECT_FALSE(window.Unloaded());
+
+    f.registry.SetString(kSettingsRoot, kSettingsKey, "RunOnExit", "True");
+    window.SetUnattendedExit();
+    c.privacy.chkTemp.SetValue(1);
+    EXPECT_TRUE(window.QueryEndSession());  // with RunOnExit the session still ends
+    EXPECT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(Stored("chkTemp"), "1");
+    EXPECT_FALSE(window.Unloaded());
+    window.EndSession(true);
+    EXPECT_TRUE(window.Unloaded());
+    EXPECT_TRUE(f.notifyIcon.icons.empty());
+}
+
+TEST_F(CloseFixture, ACloseRequestWhileTheQuestionIsOpenIsTurnedDown) {
+    // The question box lets messages through: the tray's Exit arrives behind it.
+    bool nestedClosed = true;
+    f.dialogs.onMsgBox = [&] { nestedClosed = window.Unload(UnloadMode::FormCode); };
+    f.dialogs.answers = {ui::vbYes};
+    EXPECT_TRUE(window.Unload(UnloadMode::FormControlMenu));
+    EXPECT_FALSE(nestedClosed);
+    EXPECT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(window.Unloaded());
+}
+
+}  // namespace
+}  // namespace cw

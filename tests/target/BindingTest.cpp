@@ -1,0 +1,207 @@
+// The binding layer with real controls: what the model does shows in the control, what the
+// user does in the control reaches the model once, and a failure in a handler is reported
+// at the window procedure's edge instead of ending the program.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "app/win32/Bindings.h"
+#include "app/win32/Menus.h"
+#include "app/win32/WindowBase.h"
+#include "errors/RuntimeError.h"
+#include "fakes/RecordingErrorSink.h"
+
+namespace cw::win32 {
+namespace {
+
+// A window that hosts bound controls, as every window of the program does.
+class HostWindow : public WindowBase {
+  public:
+    explicit HostWindow(ErrorSink& errors) {
+        SetErrorSink(&errors, "frmTest,WindowProc");
+        Create("ClearwellBindingTest", nullptr, 0, "Binding test", WS_OVERLAPPEDWINDOW, 50, 50, 500,
+               400, nullptr, nullptr);
+        host = std::make_unique<ControlHost>(hwnd(), font);
+    }
+    ~HostWindow() override { host.reset(); }
+
+    void Pump(DWORD ms = 50) {
+        DWORD start = GetTickCount();
+        do {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            Sleep(5);
+        } while (GetTickCount() - start < ms);
+    }
+    // What a control tells its parent when the user acts on it.
+    void Notify(int id, int code) {
+        SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(id, code),
+                     reinterpret_cast<LPARAM>(host->Control(id)));
+    }
+
+    DialogFont font;
+    std::unique_ptr<ControlHost> host;
+
+  protected:
+    bool OnCommand(int id, int code, HWND) override { return host->Command(id, code); }
+    std::optional<LRESULT> OnNotify(const NMHDR& header) override { return host->Notify(header); }
+    bool OnTimer(UINT_PTR id) override { return host->Timer(id); }
+};
+
+std::string Text(HWND hwnd) {
+    char buffer[256] = {};
+    GetWindowTextA(hwnd, buffer, sizeof buffer);
+    return buffer;
+}
+
+Place At(int id) {
+    return Place{id, nullptr, {10, 10, 100, 12}};
+}
+
+TEST(BindingTest, CheckBoxAndTextBoxFollowTheModelAndTellItWhatTheUserDid) {
+    fakes::RecordingErrorSink errors;
+    HostWindow w(errors);
+    ui::CheckBox box("chkCookies", "Cookies");
+    ui::TextBox text("txtPath", "start");
+    int clicks = 0, changes = 0;
+    box.onClick = [&] { ++clicks; };
+    text.onChange = [&] { ++changes; };
+    BindCheckBox(*w.host, box, At(101));
+    BindTextBox(*w.host, text, At(102));
+    HWND boxWindow = w.host->Control(101), textWindow = w.host->Control(102);
+    EXPECT_EQ(Text(boxWindow), "Cookies");
+    EXPECT_EQ(Text(textWindow), "start");
+
+    box.SetValue(ui::kChecked);
+    EXPECT_EQ(SendMessageA(boxWindow, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(clicks, 1);  // the model's own event, and no echo from the control
+    SendMessageA(boxWindow, BM_CLICK, 0, 0);
+    EXPECT_EQ(box.Value(), ui::kUnchecked);
+    EXPECT_EQ(clicks, 2);
+
+    text.SetText("C:\\Shred");
+    EXPECT_EQ(Text(textWindow), "C:\\Shred");
+    EXPECT_EQ(changes, 1);
+    SendMessageA(textWindow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));
+    EXPECT_EQ(text.Text(), "typed");
+    EXPECT_EQ(changes, 2);
+
+    box.SetEnabled(false);
+    text.SetVisible(false);
+    EXPECT_FALSE(IsWindowEnabled(boxWindow));
+    EXPECT_EQ(GetWindowLongA(textWindow, GWL_STYLE) & WS_VISIBLE, 0);
+}
+
+TEST(BindingTest, ListsAddRemoveAndSelectBothWays) {
+    fakes::RecordingErrorSink errors;
+    HostWindow w(errors);
+    ui::ListBox list("lstFiles");
+    ui::ComboBox combo("cmbHour");
+    int listClicks = 0, comboClicks = 0;
+    list.onClick = [&] { ++listClicks; };
+    combo.onClick = [&] { ++comboClicks; };
+    BindListBox(*w.host, list, At(201));
+    BindComboBox(*w.host, combo, At(202));
+    HWND listWindow = w.host->Control(201), comboWindow = w.host->Control(202);
+
+    for (const char* item : {"a", "b", "c"})
+        list.AddItem(item);
+    EXPECT_EQ(SendMessageA(listWindow, LB_GETCOUNT, 0, 0), 3);
+    list.SetListIndex(1);
+    EXPECT_EQ(SendMessageA(listWindow, LB_GETCURSEL, 0, 0), 1);
+    SendMessageA(listWindow, LB_SETCURSEL, 2, 0);
+    w.Notify(201, LBN_SELCHANGE);
+    EXPECT_EQ(list.ListIndex(), 2);
+    EXPECT_EQ(list.Text(), "c");
+    EXPECT_EQ(listClicks, 2);
+    list.RemoveItem(0);
+    char first[8] = {};
+    SendMessageA(listWindow, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_STREQ(first, "b");
+    list.Clear();
+    EXPECT_EQ(SendMessageA(listWindow, LB_GETCOUNT, 0, 0), 0);
+
+    for (const char* item : {"0", "1", "2"})
+        combo.AddItem(item);
+    combo.SetText("7");  // a text that is no item, as a stored setting may be
+    EXPECT_EQ(Text(comboWindow), "7");
+    SendMessageA(comboWindow, CB_SETCURSEL, 2, 0);
+    w.Notify(202, CBN_SELCHANGE);
+    EXPECT_EQ(combo.ListIndex(), 2);
+    EXPECT_EQ(combo.Text(), "2");
+    EXPECT_EQ(comboClicks, 1);
+}
+
+TEST(BindingTest, ToolbarMenuStatusBarAndTimerReachTheirModels) {
+    fakes::RecordingErrorSink errors;
+    HostWindow w(errors);
+    ui::Toolbar toolbar("tlbMain", {{"One", "", false}, {"Two", "tip", false}});
+    std::vector<int> buttonClicks;
+    toolbar.onButtonClick = [&](int index) {
+        buttonClicks.push_back(index);
+        toolbar.SetPressed(1, false);
+    };
+    HWND tb = BindToolbar(*w.host, toolbar, 300, 301, nullptr);
+    toolbar.SetPressed(1, true);
+    EXPECT_NE(SendMessageA(tb, TB_ISBUTTONCHECKED, 301, 0), 0);
+    SendMessageA(w.hwnd(), WM_COMMAND, MAKEWPARAM(302, 0), reinterpret_cast<LPARAM>(tb));
+    EXPECT_EQ(buttonClicks, std::vector<int>{2});
+    EXPECT_EQ(SendMessageA(tb, TB_ISBUTTONCHECKED, 301, 0), 0);  // as the model says
+    EXPECT_EQ(SendMessageA(tb, TB_ISBUTTONCHECKED, 302, 0), 0);
+
+    ui::MenuItem file("mnuFile", "&File"), exit("mExit", "E&xit");
+    int exits = 0;
+    exit.onClick = [&] { ++exits; };
+    HMENU bar = BindMenuBar(*w.host, {{&file, 400, {{&exit, 401, {}}}}});
+    SetMenu(w.hwnd(), bar);
+    SendMessageA(w.hwnd(), WM_COMMAND, MAKEWPARAM(401, 0), 0);
+    EXPECT_EQ(exits, 1);
+    exit.SetEnabled(false);
+    EXPECT_NE(GetMenuState(bar, 401, MF_BYCOMMAND) & MF_GRAYED, 0u);
+
+    ui::StatusBar status("stbMain");
+    HWND sb = BindStatusBar(*w.host, status, 500);
+    status.SetText("Internet connection via a LAN\r\n.");
+    EXPECT_EQ(Text(sb), "Internet connection via a LAN.");
+    status.SetText("Internet connection via a Modem\r\nModem is busy");
+    EXPECT_EQ(Text(sb), "Internet connection via a Modem Modem is busy");
+
+    ui::Timer timer("timScheduler", 20, false);
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    BindTimer(*w.host, timer, 600);
+    w.Pump(150);
+    EXPECT_EQ(ticks, 0);
+    timer.SetEnabled(true);
+    w.Pump(300);
+    EXPECT_GT(ticks, 0);
+    timer.SetEnabled(false);
+    w.Pump(30);
+    int stopped = ticks;
+    w.Pump(150);
+    EXPECT_EQ(ticks, stopped);
+}
+
+TEST(BindingTest, AFailureInAHandlerIsReportedAndTheWindowGoesOn) {
+    fakes::RecordingErrorSink errors;
+    HostWindow w(errors);
+    ui::Button button("cmdGetCache", "Get Cache");
+    button.onClick = [] { throw RuntimeError(err::kPathNotFound); };
+    BindButton(*w.host, button, At(701));
+    SendMessageA(w.host->Control(701), BM_CLICK, 0, 0);
+    ASSERT_EQ(errors.reports.size(), 1u);
+    EXPECT_EQ(errors.reports[0].tag, "frmTest,WindowProc");
+    EXPECT_EQ(errors.reports[0].number, 76);
+    EXPECT_TRUE(IsWindow(w.hwnd()));
+}
+
+}  // namespace
+}  // namespace cw::win32
