@@ -240,7 +240,7 @@ TEST(InstallerTest, InstallRunUseAndUninstallLeaveTheRegistryAsItWas) {
     ExpectInstalledAt(m, folder);
 
     {
-        StartedProgram clearwell(ShortcutTarget(Shortcut()));
+        StartedProgram clearwell("\"" + ShortcutTarget(Shortcut()) + "\"");
         ASSERT_NE(clearwell.WaitForWindow(kMainCaption, 30000), nullptr)
             << "no window captioned " << kMainCaption;
         SimulateProgramUse(m, folder);
@@ -326,6 +326,38 @@ TEST(InstallerTest, UninstallTakesOnlyTheProgramsOwnFilesAndKeys) {
     EXPECT_EQ(ReadFile(folder + "\\notes.txt"), "the user's own file");
     neighbours.ExpectIntact();
     ExpectRegistryAsBefore(before, TakeRegistrySnapshot());
+}
+
+// The uninstaller knows a running Clearwell by its main window's caption alone: a stand-in
+// window of that caption, with the executable not in use, is enough for it to refuse. Run by
+// a user, it says why and offers to try again.
+TEST(InstallerTest, UninstallerRefusesWhileAWindowCaptionedLikeClearwellsIsOpen) {
+    Machine m;
+    const std::string folder = DefaultFolder();
+    ASSERT_EQ(RunAndWait("\"" + kSetup + "\" /S"), 0);
+    SimulateProgramUse(m, folder);
+    HWND standIn = CreateWindowExA(0, "STATIC", kMainCaption, WS_POPUP | WS_VISIBLE, 0, 0, 100, 20,
+                                   nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(standIn, nullptr);
+
+    EXPECT_EQ(UninstallFromACopy(folder), kRefused);
+    ExpectNothingRemoved(m, folder);
+    EXPECT_EQ(RunAndWait("\"" + kSetup + "\" /S"), kRefused);
+
+    {
+        StartedProgram uninstaller("\"" + folder + "\\Uninstall.exe\" _?=" + folder);
+        HWND box = uninstaller.WaitForDialog(30000);
+        ASSERT_NE(box, nullptr) << "the uninstaller did not ask";
+        EXPECT_TRUE(text::ContainsNoCase(DialogText(box), "Clearwell is running"))
+            << DialogText(box);
+        SendMessageA(GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0);
+        EXPECT_EQ(uninstaller.WaitForExit(30000), kRefused);
+    }
+    ExpectNothingRemoved(m, folder);
+
+    DestroyWindow(standIn);
+    EXPECT_EQ(UninstallFromACopy(folder), 0);
+    ExpectProgramGone(m, folder);
 }
 
 }  // namespace

@@ -23,10 +23,11 @@ std::set<DWORD> RunningProcessIds();
 bool WaitForProcessesIn(const std::set<DWORD>& before, const std::string& pathPart,
                         DWORD timeoutMs);
 
-// A program a test starts; it is ended at the latest when the object goes.
+// A program a test starts (a command line: the program's path, quoted, and its arguments);
+// it is ended at the latest when the object goes.
 class StartedProgram {
   public:
-    explicit StartedProgram(const std::string& path);
+    explicit StartedProgram(const std::string& commandLine);
     ~StartedProgram() { End(); }
     StartedProgram(const StartedProgram&) = delete;
     StartedProgram& operator=(const StartedProgram&) = delete;
@@ -35,6 +36,10 @@ class StartedProgram {
     // A visible top-level window of this program with the caption, waiting up to timeoutMs
     // for it to appear; null when none did.
     HWND WaitForWindow(const std::string& caption, DWORD timeoutMs) const;
+    // A visible dialog box (a message box, for one) of this program, waiting up to timeoutMs.
+    HWND WaitForDialog(DWORD timeoutMs) const;
+    // Its exit code once it has ended, waiting up to timeoutMs; -1 while it still runs.
+    long WaitForExit(DWORD timeoutMs) const;
     // Ends the program at once, whatever its windows would ask first.
     void End();
 
@@ -42,6 +47,9 @@ class StartedProgram {
     win32::KernelHandle process_;
     DWORD id_ = 0;
 };
+
+// The texts of a dialog's static controls, one after another.
+std::string DialogText(HWND dialog);
 
 // The file a shell link (.lnk) points to; empty when it cannot be read.
 std::string ShortcutTarget(const std::string& linkPath);
