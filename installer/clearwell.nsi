@@ -67,22 +67,23 @@ UninstPage instfiles
 ; program finds itself: by its main window's caption (the window may be hidden in the
 ; notification area; FindWindow sees hidden windows too). The user may close it and retry;
 ; a silent run, or Cancel, ends with exit code 2 at once instead of waiting.
-!macro CW_REFUSE_WHILE_RUNNING PREFIX VERB
+!macro CW_REFUSE_WHILE_RUNNING PREFIX ACTION
 Function ${PREFIX}RefuseWhileRunning
   retry:
     FindWindow $0 "" "${CW_CAPTION}"
     StrCmp $0 0 done
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-      "Clearwell is running. Please close it (File, Exit or the notification-area icon), \
-then press Retry to ${VERB} it.$\r$\n$\r$\nPress Cancel to stop." \
+      "Clearwell is running. Please close it with File, Exit (or Exit on its \
+notification-area icon), then press Retry to ${ACTION}. A hidden Clearwell comes back \
+when you start it again.$\r$\n$\r$\nPress Cancel to stop." \
       /SD IDCANCEL IDRETRY retry
     SetErrorLevel 2
     Quit
   done:
 FunctionEnd
 !macroend
-!insertmacro CW_REFUSE_WHILE_RUNNING "" "update"
-!insertmacro CW_REFUSE_WHILE_RUNNING "un." "remove"
+!insertmacro CW_REFUSE_WHILE_RUNNING "" "continue"
+!insertmacro CW_REFUSE_WHILE_RUNNING "un." "remove it"
 
 Function .onInit
   Call RefuseWhileRunning
