@@ -8,19 +8,8 @@ set(CW_SETUP_NAME "Clearwell-${PROJECT_VERSION}-setup.exe")
 set(CW_SETUP ${CMAKE_BINARY_DIR}/${CW_SETUP_NAME})
 set(CW_PUBLISHER "Halvane" CACHE STRING "The maker's name, shown in Add/Remove Programs")
 
-# The picture is the program's own artwork, resources/icon.ico. A tree without it yet gets a
-# generated stand-in, so that the installer can still be built and tried.
-set(CW_SHIPPED_ICON ${CMAKE_SOURCE_DIR}/resources/icon.ico)
-if(NOT EXISTS ${CW_SHIPPED_ICON})
-    set(CW_SHIPPED_ICON ${CMAKE_BINARY_DIR}/installer/placeholder-icon.ico)
-    find_package(Python3 REQUIRED COMPONENTS Interpreter)
-    add_custom_command(OUTPUT ${CW_SHIPPED_ICON}
-                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/installer
-                       COMMAND ${Python3_EXECUTABLE}
-                               ${CMAKE_SOURCE_DIR}/installer/placeholder-icon.py ${CW_SHIPPED_ICON}
-                       DEPENDS ${CMAKE_SOURCE_DIR}/installer/placeholder-icon.py
-                       VERBATIM)
-endif()
+# The button's picture as the build ships it beside the executables (target button_icon).
+set(CW_SHIPPED_ICON ${CMAKE_BINARY_DIR}/icon.ico)
 
 add_custom_command(OUTPUT ${CW_SETUP}
                    COMMAND ${CW_MAKENSIS} -V2 -WX
@@ -32,7 +21,8 @@ add_custom_command(OUTPUT ${CW_SETUP}
                            -DCW_URL=${CW_MAKER_WEB_ADDRESS}
                            -DCW_OUTFILE=${CW_SETUP}
                            ${CMAKE_SOURCE_DIR}/installer/clearwell.nsi
-                   DEPENDS Clearwell ${CMAKE_SOURCE_DIR}/installer/clearwell.nsi ${CW_SHIPPED_ICON}
+                   DEPENDS Clearwell button_icon ${CMAKE_SOURCE_DIR}/installer/clearwell.nsi
+                           ${CW_SHIPPED_ICON}
                    COMMENT "Packaging ${CW_SETUP_NAME}"
                    VERBATIM)
 add_custom_target(installer ALL DEPENDS ${CW_SETUP})

@@ -23,11 +23,20 @@ target_link_options(Clearwell PRIVATE ${CW_STATIC} ${CW_PE_VERSION})
 
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# Seeding and counting of the traces the demo shows, shared by the demo program and the
+# integration tests.
+file(GLOB CW_DEMO_SOURCES CONFIGURE_DEPENDS tests/demo/*.cpp)
+add_library(clearwell_demo STATIC ${CW_DEMO_SOURCES})
+target_include_directories(clearwell_demo PUBLIC tests)
+target_link_libraries(clearwell_demo PUBLIC clearwell_win32)
+target_compile_options(clearwell_demo PRIVATE ${CW_WARNINGS})
+
 file(GLOB_RECURSE CW_TARGET_TESTS CONFIGURE_DEPENDS tests/target/*.cpp tests/contract/*.cpp)
 add_executable(target_tests ${CW_TARGET_TESTS})
 target_compile_options(target_tests PRIVATE ${CW_WARNINGS})
 target_include_directories(target_tests PRIVATE tests/target)
-target_link_libraries(target_tests PRIVATE clearwell_win32 clearwell_fakes GTest::gtest_main)
+target_link_libraries(target_tests PRIVATE clearwell_demo clearwell_win32 clearwell_fakes
+                      GTest::gtest_main)
 target_link_options(target_tests PRIVATE ${CW_STATIC})
 add_test(NAME target_tests COMMAND target_tests)
 
@@ -40,4 +49,14 @@ foreach(src ${CW_GUI_PROGRAMS})
     target_compile_options(${name} PRIVATE ${CW_WARNINGS})
     target_link_options(${name} PRIVATE ${CW_STATIC})
 endforeach()
+
+# The picture of the browser toolbar button ("icon.ico") ships beside Clearwell.exe. It is
+# the program's own artwork, drawn by scripts/make-icon.py.
+set(CW_BUTTON_ICON ${CMAKE_SOURCE_DIR}/resources/icon.ico)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/icon.ico
+                   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CW_BUTTON_ICON}
+                           ${CMAKE_BINARY_DIR}/icon.ico
+                   DEPENDS ${CW_BUTTON_ICON})
+add_custom_target(button_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/icon.ico)
+
 include(cmake/Installer.cmake)

@@ -1,63 +1,86 @@
 #!/usr/bin/env bash
-# Runs Clearwell under Wine in the project's own isolated prefix (build/wine/run).
+# The demo: Clearwell under Wine in a fresh, isolated prefix (build/wine/run), installed there
+# by its Windows installer (build/target/Clearwell-<version>-setup.exe, silently), seeded with
+# realistic traces of every cleaning item: typed addresses, history, Run list, search lists,
+# printer ports, form data, the recent-file lists of WinZip, Visual Basic, WordPad, Paint and
+# Media Player, temporary files and a full Recycle Bin (the Trash of the prefix's own home,
+# never the user's). A table of the traces per item is printed before and after.
 #
-#   scripts/run.sh            installs the build with its Windows installer, silently, and
-#                             starts the installed Clearwell (what `make run` does)
-#   scripts/run.sh setup      starts the installer with its pages, as a Windows user sees it
-#   scripts/run.sh uninstall  starts the installed uninstaller with its pages
-#
-# With $DISPLAY set the user drives the window; headless, it runs on a private Xvfb display,
-# a screenshot is saved to build/screenshots/ and everything is closed again.
+# With $DISPLAY set the user drives Clearwell; the table after is printed when it exits.
+# Headless, it runs on a private Xvfb display and the cleaning is driven from outside
+# (cwdemo.exe, when the GUI driver is built: Privacy page, Select All, Wipe Selected Items,
+# both message boxes answered, screenshots before and after); screenshots go to
+# build/screenshots/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-mode=${1:-run}
+target=$root/build/target
 real_display=${DISPLAY:-}
+
+# A fresh prefix every time, so that the traces are seeded anew.
+rm -rf "$root/build/wine/run"
 . "$root/scripts/wine-env.sh" run
 cw_wine_prefix
 
-setup_name=$(cd "$root/build/target" && ls Clearwell-*-setup.exe | head -n 1)
-# The prefix has no drive for the host's files: the installer is copied in, like a download.
+tools_dir=$(cw_drive_c)/cwdemo
+mkdir -p "$tools_dir"
+# Installed as a Windows user would, from a download: the prefix has no drive for the host's
+# files, so the installer is copied in first.
+setup_name=$(cd "$target" && ls Clearwell-*-setup.exe | head -n 1)
 mkdir -p "$(cw_drive_c)/users/Public/Downloads"
-cp "$root/build/target/$setup_name" "$(cw_drive_c)/users/Public/Downloads/"
-setup="C:\\users\\Public\\Downloads\\$setup_name"
-app="C:\\Program Files\\Clearwell"
-
-case $mode in
-    run)
-        if ! wine "$setup" /S; then
-            echo "The installer refused: Clearwell is still running in build/wine/run." >&2
-            echo "Close it (or: . scripts/wine-env.sh run && wineserver -k) and try again." >&2
-            exit 1
-        fi
-        program="$app\\Clearwell.exe"
-        shot=run ;;
-    setup) program=$setup; shot=setup ;;
-    uninstall) program="$app\\Uninstall.exe"; shot=uninstall ;;
-    *) echo "usage: scripts/run.sh [setup|uninstall]" >&2; exit 2 ;;
-esac
-
-say_where() {
-    echo "The Windows installer is build/target/$setup_name; 'make run' installs it silently"
-    echo "(/S) into the isolated prefix build/wine/run and starts the installed program."
-    echo "To go through its pages there: scripts/run.sh setup; to remove it: scripts/run.sh uninstall."
+cp "$target/$setup_name" "$(cw_drive_c)/users/Public/Downloads/"
+wine "C:\\users\\Public\\Downloads\\$setup_name" /S
+about_installer() {
+    echo "Clearwell was installed into this prefix by its Windows installer, build/target/$setup_name"
+    echo "(silently, /S). To go through the installer's or the uninstaller's pages in the same"
+    echo "isolated prefix: scripts/try-installer.sh setup, or scripts/try-installer.sh uninstall."
 }
+for tool in cwtraces cwclean cwdemo; do
+    if [ -f "$target/$tool.exe" ]; then cp "$target/$tool.exe" "$tools_dir/"; fi
+done
+traces() { wine 'C:\cwdemo\cwtraces.exe' "$@" | tr -d '\r'; }
 
 if [ -n "$real_display" ]; then
     export DISPLAY=$real_display
-    say_where
-    exec wine "$program"
+    traces seed
+    traces table "Traces before cleaning"
+    about_installer
+    echo "Starting Clearwell: tick items on the Privacy page and press \"Wipe Selected Items\"."
+    wine "C:\\Program Files\\Clearwell\\Clearwell.exe" || true
+    traces table "Traces after Clearwell ended"
+    exit 0
 fi
 
 mkdir -p "$root/build/screenshots"
-export DISPLAY=:96
+# A display of its own, apart from the test displays of every slot.
+test_display=${CW_TEST_DISPLAY:-:96}
+export DISPLAY=:$(( ${test_display#:} + 10 ))
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
 sleep 1
-wine "$program" &
-sleep 6
-xwd -root -silent -display "$DISPLAY" > "$root/build/screenshots/$shot.xwd"
-convert "$root/build/screenshots/$shot.xwd" "$root/build/screenshots/$shot.png"
-rm -f "$root/build/screenshots/$shot.xwd"
-echo "Ran under Wine: $program; screenshot: build/screenshots/$shot.png"
-say_where
+
+screenshot() {
+    xwd -root -silent -display "$DISPLAY" > "$root/build/screenshots/$1.xwd"
+    convert "$root/build/screenshots/$1.xwd" "$root/build/screenshots/$1.png"
+    rm -f "$root/build/screenshots/$1.xwd"
+}
+
+traces seed
+traces table "Traces before cleaning"
+if [ -f "$tools_dir/cwdemo.exe" ]; then
+    # Starts Clearwell, shows the Privacy page, saves privacy-before.png, clicks Select All
+    # and Wipe Selected Items, answers Yes and then OK, saves privacy-after.png.
+    wine 'C:\cwdemo\cwdemo.exe' | tr -d '\r'
+else
+    wine "C:\\Program Files\\Clearwell\\Clearwell.exe" &
+    sleep 6
+    screenshot run
+    echo "Clearwell ran under Wine; screenshot: build/screenshots/run.png"
+    echo
+    echo "(No GUI driver in this build: every item is cleaned by the same cleaning run"
+    echo " outside the window, as \"Wipe Selected Items\" after \"Select All\" does.)"
+    wine 'C:\cwdemo\cwclean.exe' --all | tr -d '\r'
+fi
+traces table "Traces after cleaning"
+echo
+about_installer

@@ -27,6 +27,9 @@ struct FavoritesGuardControls {
                                    "Block unwanted addtitions to Favorites folder"};
     ui::Button cmdEnableAutoBookMark{"cmdEnableAutoBookMark", "Enable"};
     ui::Button cmdDisableAutoBookMark{"cmdDisableAutoBookMark", "Disable"};
+    // Polls the Favorites folder's change notification while the guard is on, so the guard
+    // never blocks the window (runs only while guarding).
+    ui::Timer timFavoritesWatch{"timFavoritesWatch", 100, false};
 
     FavoritesGuardControls() { cmdDisableAutoBookMark.SetEnabled(false); }
 };

@@ -1,6 +1,7 @@
 #pragma once
 // The Netscape Navigator profile folder: the install folder with every "Communicator"
-// removed, then "Users\" and the current user name. Empty when no user name is stored.
+// removed, then "Users\" and the current user name, without a trailing backslash. Empty when
+// no user name or no install folder is stored, so that no path is built from nothing.
 
 #include <string>
 

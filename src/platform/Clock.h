@@ -1,5 +1,5 @@
 #pragma once
-// Local date and time and the millisecond tick count.
+// Local date and time, the millisecond tick count, and the local time of a file time.
 
 #include <cstdint>
 
@@ -17,10 +17,14 @@ struct LocalTime {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalTime Now() = 0;
     virtual std::uint32_t TickCount() = 0;
+    // The local date and time of a file time (100-nanosecond intervals since 1601-01-01
+    // UTC, as the file system reports it), converted with the time zone rules Now() uses,
+    // so that the two compare.
+    virtual LocalTime FileTimeToLocal(std::uint64_t utc) = 0;
 };
 
 }  // namespace cw

@@ -13,6 +13,11 @@ inline constexpr std::uint32_t kStickyCacheEntry = 0x00000004;
 inline constexpr std::uint32_t kCookieCacheEntry = 0x00100000;
 inline constexpr std::uint32_t kUrlHistoryCacheEntry = 0x00200000;
 
+// Search patterns of the cookie and history containers. Wine compares them with letter case
+// ("cookie:" finds nothing there); Windows accepts this spelling too.
+inline constexpr const char kCookieContainer[] = "Cookie:";
+inline constexpr const char kHistoryContainer[] = "Visited:";
+
 struct UrlCacheEntry {
     std::string sourceUrl;
     std::string localFile;
@@ -20,11 +25,13 @@ struct UrlCacheEntry {
 };
 
 class UrlCache {
-public:
+  public:
     virtual ~UrlCache() = default;
-    // Enumerates the entries matching the search pattern (empty: the whole content index;
-    // "cookie:" or "visited:" for those containers), calling visit for each until it
-    // returns false. Returns the number of entries visited.
+    // Enumerates the entries of the index, calling visit for each until it returns false;
+    // returns the number of entries visited. With an empty pattern the library lists what it
+    // lists without one: every container under Wine and Internet Explorer 4, the content
+    // entries only from Internet Explorer 5 on. kCookieContainer or kHistoryContainer list
+    // that container alone.
     virtual std::size_t Enumerate(const std::string& pattern,
                                   const std::function<bool(const UrlCacheEntry&)>& visit) = 0;
     // DeleteUrlCacheEntryA; true when the entry was deleted.

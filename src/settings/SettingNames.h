@@ -72,4 +72,53 @@ inline constexpr const char kAppSettingsArea[] = "Software\\VB and VBA Program S
 inline constexpr const char kAppName[] = "Clearwell";
 inline constexpr const char kInstallSection[] = "Install";
 
+// Traces the cleaners remove (all under HKEY_CURRENT_USER).
+inline constexpr const char kTypedUrlsKey[] = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
+inline constexpr const char kUrlHistoryKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Url History";
+inline constexpr const char kDaysToKeep[] = "DaysToKeep";
+inline constexpr const char kIntelliFormsKey[] =
+    "Software\\Microsoft\\Internet Explorer\\IntelliForms\\SPW";
+inline constexpr const char kUseFormSuggest[] = "Use FormSuggest";
+inline constexpr const char kExplorerAutoCompleteKey[] =
+    "Software\\Microsoft\\Explorer\\AutoComplete";
+inline constexpr const char kUseAutoComplete[] = "Use AutoComplete";
+inline constexpr const char kRunMruKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+inline constexpr const char kMruList[] = "MRUList";
+// The file and computer searches keep their lists in a different place on each system.
+inline constexpr const char kFindFilesMru2000Key[] =
+    "Software\\Microsoft\\Internet Explorer\\Explorer Bars\\"
+    "{C4EE31F3-4768-11D2-BE5C-00A0C9A83DA1}\\FilesNamedMRU";
+inline constexpr const char kFindFilesMruXPKey[] =
+    "Software\\Microsoft\\Search Assistant\\ACMru\\5603";
+inline constexpr const char kFindFilesMruKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Doc Find Spec MRU";
+inline constexpr const char kFindComputerMruKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FindComputerMRU";
+inline constexpr const char kFindComputersMru2000Key[] =
+    "Software\\Microsoft\\Internet Explorer\\Explorer Bars\\"
+    "{C4EE31F3-4768-11D2-BE5C-00A0C9A83DA1}\\ComputerNameMRU";
+inline constexpr const char kFindComputersMruXPKey[] =
+    "Software\\Microsoft\\Search Assistant\\ACMru\\5647";
+inline constexpr const char kPrnPortsMruKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\PrnPortsMRU";
+inline constexpr const char kWinZipFileMenuKey[] = "Software\\Nico Mak Computing\\WinZip\\filemenu";
+inline constexpr const char kWinZipFileMenuPrefix[] = "filemenu";
+inline constexpr const char kWinZipExtractKey[] = "Software\\Nico Mak Computing\\WinZip\\extract";
+inline constexpr const char kWinZipExtractPrefix[] = "extract";
+inline constexpr const char kVbRecentFilesKey[] =
+    "Software\\Microsoft\\Visual Basic\\6.0\\RecentFiles";
+inline constexpr const char kWordPadRecentKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Wordpad\\Recent File List";
+inline constexpr const char kPaintRecentKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Paint\\Recent File List";
+inline constexpr const char kMediaPlayerUrlsKey[] =
+    "Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList";
+inline constexpr const char kMediaPlayerFilesKey[] =
+    "Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList";
+// Media Player's folder, at a fixed place: the Administrator's profile on Windows 2000/XP.
+inline constexpr const char kMediaPlayerFolder[] =
+    "C:\\Documents and Settings\\Administrator\\Application Data\\Microsoft\\Media Player";
+
 }  // namespace cw::settings

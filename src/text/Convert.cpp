@@ -179,9 +179,6 @@ std::string FormatTextHHmm(std::string_view s) {
     return FormatHHmmss(h, m, 0).substr(0, 5);
 }
 
-namespace {
-
-// Days since 1970-01-01 to a civil date (proleptic Gregorian calendar).
 void CivilFromDays(long long z, int& y, int& m, int& d) {
     z += 719468;
     const long long era = (z >= 0 ? z : z - 146096) / 146097;
@@ -194,7 +191,14 @@ void CivilFromDays(long long z, int& y, int& m, int& d) {
     y = static_cast<int>(yoe + era * 400 + (m <= 2));
 }
 
-}  // namespace
+long long DaysFromCivil(int y, int m, int d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153LL * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
 
 std::string FormatEpochSeconds(double seconds) {
     static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",

@@ -47,6 +47,10 @@ bool ParseTimeOfDay(std::string_view s, int& hour, int& minute, int& second);
 // a leading zero).
 std::string FormatEpochSeconds(double seconds);
 
+// Days since 1970-01-01 of a civil date (proleptic Gregorian calendar), and back.
+long long DaysFromCivil(int year, int month, int day);
+void CivilFromDays(long long days, int& year, int& month, int& day);
+
 // Percent-encodes every byte except the RFC 3986 unreserved characters and those in keep.
 std::string PercentEncode(std::string_view s, std::string_view keep = "");
 

@@ -4,11 +4,19 @@
 
 namespace cw::fakes {
 
-// A clock that stands still until the test moves it. The tick count advances with it.
+// A clock that stands still until the test moves it. The tick count advances with it. Its
+// time zone is a fixed bias (UTC = local time + bias minutes, as Windows counts it).
 class FakeClock : public Clock {
   public:
     LocalTime Now() override { return now_; }
     std::uint32_t TickCount() override { return ticks_; }
+    LocalTime FileTimeToLocal(std::uint64_t utc) override;
+
+    void SetBiasMinutes(int bias) { biasMinutes_ = bias; }
+    // The file time (UTC) of a local date and time of this clock's time zone.
+    std::uint64_t LocalToFileTime(const LocalTime& local) const;
+    std::uint64_t LocalToFileTime(int year, int month, int day, int hour, int minute,
+                                  int second = 0) const;
 
     void Set(const LocalTime& t) { now_ = t; }
     void Set(int year, int month, int day, int hour, int minute, int second = 0);
@@ -18,6 +26,7 @@ class FakeClock : public Clock {
     LocalTime now_;
     std::uint32_t ticks_ = 1000;
     std::uint32_t msInSecond_ = 0;
+    int biasMinutes_ = -60;  // UTC+1
 };
 
 }  // namespace cw::fakes

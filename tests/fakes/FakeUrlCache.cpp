@@ -2,27 +2,30 @@
 
 #include <algorithm>
 
-#include "text/Ansi.h"
-
 namespace cw::fakes {
 
 namespace {
 
-bool InContainer(const UrlCacheEntry& e, const std::string& pattern) {
-    if (pattern.empty()) {
-        return !text::StartsWithNoCase(e.sourceUrl, "Cookie:") &&
-               !text::StartsWithNoCase(e.sourceUrl, "Visited:");
-    }
-    return text::StartsWithNoCase(e.sourceUrl, pattern);
+bool StartsWith(const std::string& s, const std::string& prefix) {
+    return s.compare(0, prefix.size(), prefix) == 0;
 }
 
 }  // namespace
 
 std::size_t FakeUrlCache::Enumerate(const std::string& pattern,
                                     const std::function<bool(const UrlCacheEntry&)>& visit) {
+    ++enumerations;
+    auto selected = [&](const UrlCacheEntry& e) {
+        if (!pattern.empty()) return StartsWith(e.sourceUrl, pattern);
+        if (!contentOnlyWithoutPattern) return true;
+        return !StartsWith(e.sourceUrl, kCookieContainer) &&
+               !StartsWith(e.sourceUrl, kHistoryContainer);
+    };
+    // The visitor may delete entries; it walks a copy, as the library's enumeration goes on
+    // over an index that changes under it.
     std::vector<UrlCacheEntry> snapshot;
     for (const auto& e : entries) {
-        if (InContainer(e, pattern)) snapshot.push_back(e);
+        if (selected(e)) snapshot.push_back(e);
     }
     std::size_t count = 0;
     for (const auto& e : snapshot) {

@@ -7,9 +7,11 @@
 
 namespace cw::fakes {
 
-// A cache index in memory, enumerated in insertion order. Patterns select entries whose URL
-// begins with them ("Cookie:", "Visited:"); the empty pattern selects the content entries
-// (neither cookie nor history entries), as the library does.
+// A cache index in memory, enumerated in insertion order. A pattern selects the entries
+// whose URL begins with it, letter case counting, as under Wine. The empty pattern lists
+// every entry, as Wine and Internet Explorer 4 do; with contentOnlyWithoutPattern it lists
+// only the content entries (neither "Cookie:" nor "Visited:"), as Internet Explorer 5 and
+// later do.
 class FakeUrlCache : public UrlCache {
   public:
     std::size_t Enumerate(const std::string& pattern,
@@ -19,10 +21,13 @@ class FakeUrlCache : public UrlCache {
     void Add(const std::string& url, std::uint32_t type = kNormalCacheEntry) {
         entries.push_back({url, "", type});
     }
+    bool contentOnlyWithoutPattern = false;
     // Entries that refuse deletion, as an entry in use does.
     std::vector<std::string> locked;
     std::vector<UrlCacheEntry> entries;
     std::vector<std::string> deleted;
+    // How many enumerations were started.
+    int enumerations = 0;
 };
 
 }  // namespace cw::fakes

@@ -5,9 +5,10 @@
 namespace cw::win32 {
 
 class Win32Clock : public Clock {
-public:
+  public:
     LocalTime Now() override;
     std::uint32_t TickCount() override;
+    LocalTime FileTimeToLocal(std::uint64_t utc) override;
 };
 
 }  // namespace cw::win32

@@ -11,7 +11,7 @@ FileTime ToFileTime(const FILETIME& t) {
 }
 
 class Win32File : public File {
-public:
+  public:
     explicit Win32File(FileHandle handle) : handle_(std::move(handle)) {}
 
     long Read(void* buffer, std::uint32_t size, std::uint32_t& read) override {
@@ -49,11 +49,13 @@ public:
         return ERROR_SUCCESS;
     }
 
-private:
+  private:
     FileHandle handle_;
 };
 
-long LastError(BOOL ok) { return ok ? ERROR_SUCCESS : static_cast<long>(GetLastError()); }
+long LastError(BOOL ok) {
+    return ok ? ERROR_SUCCESS : static_cast<long>(GetLastError());
+}
 
 }  // namespace
 
@@ -86,10 +88,15 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
     DWORD access = GENERIC_READ, share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     DWORD disposition = OPEN_EXISTING;
     switch (mode) {
-        case OpenMode::Read: break;
-        case OpenMode::ReadWrite: access = GENERIC_READ | GENERIC_WRITE; break;
+        case OpenMode::Read:
+            break;
+        case OpenMode::ReadWrite:
+            access = GENERIC_READ | GENERIC_WRITE;
+            break;
         case OpenMode::Write:
-        case OpenMode::Append: access = GENERIC_WRITE; break;
+        case OpenMode::Append:
+            access = GENERIC_WRITE;
+            break;
         case OpenMode::CreateAlways:
             access = GENERIC_WRITE;
             disposition = CREATE_ALWAYS;
@@ -123,13 +130,34 @@ long Win32FileSystem::RemoveFolder(const std::string& path) {
     return LastError(RemoveDirectoryA(path.c_str()));
 }
 
-long Win32FileSystem::Move(const std::string& from, const std::string& to,
-                               std::uint32_t flags) {
-    return LastError(MoveFileExA(from.c_str(), to.empty() ? nullptr : to.c_str(), flags));
+long MoveFileWith(MoveFileExFn moveEx, const std::string& from, const std::string& to,
+                  std::uint32_t flags) {
+    if (moveEx(from.c_str(), to.empty() ? nullptr : to.c_str(), flags)) return ERROR_SUCCESS;
+    long status = static_cast<long>(GetLastError());
+    if (status != ERROR_CALL_NOT_IMPLEMENTED || (flags & MOVEFILE_DELAY_UNTIL_REBOOT) ||
+        to.empty()) {
+        return status;
+    }
+    if (flags & MOVEFILE_REPLACE_EXISTING) {
+        DWORD attributes = GetFileAttributesA(to.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            GetFileAttributesA(from.c_str()) != INVALID_FILE_ATTRIBUTES &&
+            !DeleteFileA(to.c_str())) {
+            return static_cast<long>(GetLastError());
+        }
+    }
+    if (MoveFileA(from.c_str(), to.c_str())) return ERROR_SUCCESS;
+    status = static_cast<long>(GetLastError());
+    if (!(flags & MOVEFILE_COPY_ALLOWED) || status != ERROR_NOT_SAME_DEVICE) return status;
+    if (!CopyFileA(from.c_str(), to.c_str(), TRUE)) return static_cast<long>(GetLastError());
+    return LastError(DeleteFileA(from.c_str()));
 }
 
-long Win32FileSystem::Copy(const std::string& from, const std::string& to,
-                               bool failIfExists) {
+long Win32FileSystem::Move(const std::string& from, const std::string& to, std::uint32_t flags) {
+    return MoveFileWith(&MoveFileExA, from, to, flags);
+}
+
+long Win32FileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {
     return LastError(CopyFileA(from.c_str(), to.c_str(), failIfExists));
 }
 

@@ -1,11 +1,23 @@
 #pragma once
 
+#include <windows.h>
+
 #include "platform/FileSystem.h"
 
 namespace cw::win32 {
 
+using MoveFileExFn = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+
+// MoveFileExA through the given function. Windows 95 and 98 export MoveFileExA as a stub
+// that fails with ERROR_CALL_NOT_IMPLEMENTED; a plain move (or a replacement of an existing
+// file) is then done with DeleteFileA and MoveFileA, and a copy where a move is refused and
+// copying is allowed. A deletion at restart has no such fallback there and reports the
+// error.
+long MoveFileWith(MoveFileExFn moveEx, const std::string& from, const std::string& to,
+                  std::uint32_t flags);
+
 class Win32FileSystem : public FileSystem {
-public:
+  public:
     long Find(const std::string& pattern,
               const std::function<bool(const FindData&)>& visit) override;
     std::uint32_t GetAttributes(const std::string& path) override;

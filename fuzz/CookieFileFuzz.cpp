@@ -1,0 +1,82 @@
+// Any "cookies.txt" through the cookie viewer: the parser's counts and its stepping agree,
+// and the viewer shows, steps and reloads without failing.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "browser/CookieFile.h"
+#include "browser/CookieViewer.h"
+#include "clean/ShellFolders.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeSpecialFolders.h"
+#include "fakes/RecordingErrorSink.h"
+#include "settings/SettingNames.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+void CheckParser(const std::string& file) {
+    const auto lines = cw::cookies::SplitLines(file);
+    const auto table = cw::cookies::CountDomains(file);
+    Require(table.size() <= cw::cookies::kMaxDomains);
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < table.size() && i < 8; ++i) {
+        // Stepping through a domain visits exactly the lines it was counted for.
+        int visited = 0;
+        for (int line = cw::cookies::FindCookieLine(lines, table[i].domain, 0); line != 0;
+             line = cw::cookies::FindCookieLine(lines, table[i].domain, line)) {
+            Require(line > cw::cookies::kHeaderLines && line <= static_cast<int>(lines.size()));
+            Require(cw::cookies::CookieDomain(lines[line - 1]) == table[i].domain);
+            cw::cookies::SplitCookieLine(lines[line - 1]);
+            ++visited;
+        }
+        Require(visited == table[i].count);
+    }
+    for (const auto& entry : table)
+        total += static_cast<std::size_t>(entry.count);
+    Require(total <= lines.size());
+}
+
+void DriveViewer(const std::string& file) {
+    cw::fakes::FakeRegistry registry;
+    cw::fakes::RecordingErrorSink errors;
+    cw::SettingsStore settings(registry, &errors);
+    cw::fakes::FakeSpecialFolders folders;
+    cw::fakes::FakeFileSystem fs;
+    cw::PathGuard guard(folders, fs);
+    cw::FileRoutines files(fs, guard);
+    registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeBiffKey, "CurrentUser", "bob");
+    registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeMainKey, "Install Directory",
+                       "C:\\Netscape\\Communicator");
+    fs.AddFile("C:\\Netscape\\Users\\bob\\cookies.txt", file);
+
+    cw::CookieViewerControls c;
+    cw::CookieViewer viewer(c, settings, files, errors);
+    viewer.LoadCookieDomains();
+    Require(c.List1.ListCount() == c.List2.ListCount());
+    for (int row = 0; row < c.List1.ListCount() && row < 4; ++row) {
+        c.List1.SetListIndexFromUser(row);
+        Require(c.List2.ListIndex() == row);
+        for (int i = 0; i < 3; ++i)
+            c.Command2.Click();
+        for (int i = 0; i < 4; ++i)
+            c.Command3.Click();
+    }
+    viewer.LoadCookieDomains();
+    Require(errors.reports.empty());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string file(reinterpret_cast<const char*>(data), size);
+    CheckParser(file);
+    DriveViewer(file);
+    return 0;
+}

@@ -1,0 +1,65 @@
+// Any preference file through the history-line removal and the Navigator history cleaner:
+// at most 30 removals, nothing added, and the file replaced only by its edited text.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "clean/NetscapeCleaner.h"
+#include "clean/PrefsHistory.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeSpecialFolders.h"
+#include "settings/SettingNames.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+// Whether edited is the original with some pieces taken out.
+bool IsSubsequence(const std::string& edited, const std::string& original) {
+    std::size_t j = 0;
+    for (char c : original) {
+        if (j < edited.size() && edited[j] == c) ++j;
+    }
+    return j == edited.size();
+}
+
+std::string CheckRemoval(const std::string& original) {
+    std::string text = original;
+    int removed = cw::RemoveHistoryLines(text);
+    Require(removed >= 0 && removed <= cw::kMaxHistoryLinesPerRun);
+    Require(removed > 0 ? text.size() < original.size() : text == original);
+    Require(IsSubsequence(text, original));
+    return text;
+}
+
+void RunCleaner(const std::string& original, const std::string& expected) {
+    cw::fakes::FakeRegistry registry;
+    cw::SettingsStore settings(registry);
+    cw::fakes::FakeSpecialFolders folders;
+    cw::fakes::FakeFileSystem fs;
+    cw::PathGuard guard(folders, fs);
+    cw::FileRoutines files(fs, guard);
+    cw::fakes::FakeClock clock;
+    registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeBiffKey, "CurrentUser", "bob");
+    registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeMainKey, "Install Directory",
+                       "C:\\Netscape");
+    const std::string prefs = "C:\\Netscape\\Users\\bob\\prefs.js";
+    fs.AddFile(prefs, original);
+    cw::NetscapeCleaner(settings, files, clock).ClearNetscapeHistory();
+    Require(fs.Content(prefs) == expected);
+    Require(!fs.Exists(prefs + ".cwtmp"));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string original(reinterpret_cast<const char*>(data), size);
+    RunCleaner(original, CheckRemoval(original));
+    return 0;
+}

@@ -1,0 +1,32 @@
+#include "clean/CleaningSelection.h"
+
+#include "errors/ErrorTrap.h"
+#include "settings/SettingNames.h"
+#include "text/Convert.h"
+
+namespace cw {
+
+namespace s = settings;
+
+void LoadCleaningSelection(PrivacyControls& privacy, SettingsStore& settings) {
+    ErrorTrap trap(TrapKind::Skip, nullptr, "frmMain,Form_Load");
+    for (const char* name : s::kCleaningBoxes) {
+        trap([&] {
+            std::string stored =
+                settings.GetSettingString(s::kSettingsRoot, s::kSettingsKey, name, "0");
+            privacy.ByName(name)->SetValue(text::ToInteger(stored));
+        });
+    }
+}
+
+void SaveCleaningSelection(PrivacyControls& privacy, SettingsStore& settings) {
+    ErrorTrap trap(TrapKind::Skip, nullptr, "frmMain,QueryUnload");
+    for (const char* name : s::kCleaningBoxes) {
+        trap([&] {
+            settings.SetSettingString(s::kSettingsRoot, s::kSettingsKey, name,
+                                      text::ToText(privacy.ByName(name)->Value()));
+        });
+    }
+}
+
+}  // namespace cw

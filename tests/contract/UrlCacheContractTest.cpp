@@ -1,0 +1,95 @@
+// The URL cache as the cache manager relies on it, against the fake (host) and WinINet
+// (target, under Wine).
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "contract/UrlCacheContract.h"
+
+namespace cw::contract {
+namespace {
+
+std::vector<UrlCacheEntry> List(UrlCache& cache, const std::string& pattern) {
+    std::vector<UrlCacheEntry> out;
+    cache.Enumerate(pattern, [&](const UrlCacheEntry& e) {
+        out.push_back(e);
+        return true;
+    });
+    return out;
+}
+
+const UrlCacheEntry* Find(const std::vector<UrlCacheEntry>& entries, const std::string& url) {
+    auto it = std::find_if(entries.begin(), entries.end(),
+                           [&](const UrlCacheEntry& e) { return e.sourceUrl == url; });
+    return it == entries.end() ? nullptr : &*it;
+}
+
+TEST(UrlCacheContract, EmptyIndexListsNothing) {
+    auto world = MakeUrlCacheWorld();
+    EXPECT_EQ(world->Cache().Enumerate("", [](const UrlCacheEntry&) { return true; }), 0u);
+    EXPECT_EQ(world->Cache().Enumerate(kCookieContainer, [](const UrlCacheEntry&) { return true; }),
+              0u);
+    EXPECT_FALSE(world->Cache().DeleteEntry("http://nothing.example/"));
+}
+
+TEST(UrlCacheContract, EnumeratesEntriesWithTheirTypesWhateverTheirSize) {
+    auto world = MakeUrlCacheWorld();
+    // An address of 2,000 characters needs a record far larger than the fixed part.
+    const std::string longUrl = "http://long.example/" + std::string(2000, 'x');
+    world->Seed("http://a.example/index.html", kNormalCacheEntry);
+    world->Seed(longUrl, kNormalCacheEntry);
+    world->Seed("Cookie:bob@a.example/", kNormalCacheEntry | kCookieCacheEntry);
+    world->Seed("Cookie:bob@b.example/", kNormalCacheEntry | kCookieCacheEntry);
+
+    auto all = List(world->Cache(), "");
+    ASSERT_NE(Find(all, "http://a.example/index.html"), nullptr);
+    ASSERT_NE(Find(all, longUrl), nullptr);
+    EXPECT_EQ(Find(all, longUrl)->type & kNormalCacheEntry, kNormalCacheEntry);
+
+    auto cookies = List(world->Cache(), kCookieContainer);
+    ASSERT_EQ(cookies.size(), 2u);
+    for (const auto& c : cookies) {
+        EXPECT_EQ(c.sourceUrl.rfind("Cookie:bob@", 0), 0u) << c.sourceUrl;
+        EXPECT_EQ(c.type & (kNormalCacheEntry | kCookieCacheEntry),
+                  kNormalCacheEntry | kCookieCacheEntry);
+    }
+    // The visitor ends the enumeration.
+    EXPECT_EQ(world->Cache().Enumerate("", [](const UrlCacheEntry&) { return false; }), 1u);
+}
+
+TEST(UrlCacheContract, DeletesOneEntryAtATime) {
+    auto world = MakeUrlCacheWorld();
+    world->Seed("http://a.example/1.html", kNormalCacheEntry);
+    world->Seed("http://a.example/2.html", kNormalCacheEntry);
+    world->Seed("Cookie:bob@a.example/", kNormalCacheEntry | kCookieCacheEntry);
+
+    EXPECT_TRUE(world->Cache().DeleteEntry("http://a.example/1.html"));
+    EXPECT_FALSE(world->Cache().DeleteEntry("http://a.example/1.html"));
+    EXPECT_TRUE(world->Cache().DeleteEntry("Cookie:bob@a.example/"));
+    auto all = List(world->Cache(), "");
+    EXPECT_EQ(Find(all, "http://a.example/1.html"), nullptr);
+    EXPECT_NE(Find(all, "http://a.example/2.html"), nullptr);
+    EXPECT_TRUE(List(world->Cache(), kCookieContainer).empty());
+}
+
+TEST(RebootDeleteContract, RegistersPathsInOrderWithoutTouchingThem) {
+    auto world = MakeRebootWorld();
+    const std::string file = world->Folder() + "\\index.dat";
+    const std::string folder = world->Folder() + "\\History.IE5";
+    world->MakeFile(file, "index");
+    world->MakeFile(folder + "\\index.dat", "history");
+    EXPECT_EQ(world->Fs().Move(file, "", kMoveDelayUntilReboot), kErrorSuccess);
+    EXPECT_EQ(world->Fs().Move(folder, "", kMoveDelayUntilReboot), kErrorSuccess);
+    EXPECT_EQ(world->Content(file), "index");
+    EXPECT_EQ(world->Content(folder + "\\index.dat"), "history");
+    auto pending = world->PendingDeletes();
+    auto fileAt = std::find(pending.begin(), pending.end(), file);
+    auto folderAt = std::find(pending.begin(), pending.end(), folder);
+    ASSERT_NE(fileAt, pending.end());
+    ASSERT_NE(folderAt, pending.end());
+    EXPECT_LT(fileAt, folderAt);
+}
+
+}  // namespace
+}  // namespace cw::contract

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+
+#include "fakes/FakeClock.h"
+#include "platform/MessageWait.h"
+
+namespace cw::fakes {
+
+// Waiting moves the fake clock on by the whole wait, unless a message is pending, which
+// ends the wait at once.
+class FakeMessageWait : public MessageWait {
+  public:
+    explicit FakeMessageWait(FakeClock& clock) : clock_(clock) {}
+    void WaitForMessages(std::uint32_t ms) override {
+        ++waits;
+        if (messagePending) return;
+        waitedMs += ms;
+        clock_.AdvanceMs(ms);
+        if (onWait) onWait();
+    }
+
+    bool messagePending = false;
+    int waits = 0;
+    std::uint64_t waitedMs = 0;
+    // Runs after each wait, as another program would while we wait.
+    std::function<void()> onWait;
+
+  private:
+    FakeClock& clock_;
+};
+
+}  // namespace cw::fakes

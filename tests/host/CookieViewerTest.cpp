@@ -1,0 +1,160 @@
+#include "browser/CookieViewer.h"
+
+#include <gtest/gtest.h>
+
+#include "BrowserWorld.h"
+#include "browser/CookieFile.h"
+#include "clean/BrowserCleaner.h"
+#include "clean/CacheManager.h"
+#include "clean/NetscapeCleaner.h"
+
+namespace cw::testing {
+namespace {
+
+const std::string kHeader =
+    "# Netscape HTTP Cookie File\r\n# http://www.netscape.com/newsref/std/cookie_spec.html\r\n"
+    "# This is a generated file!  Do not edit.\r\n\r\n\r\n\r\n";
+
+std::string Cookie(const std::string& domain, const std::string& name, const std::string& value,
+                   const std::string& expiry = "1893456000") {
+    return domain + "\tTRUE\t/\tFALSE\t" + expiry + "\t" + name + "\t" + value + "\r\n";
+}
+
+struct CookieViewerTest : ::testing::Test {
+    BrowserWorld w;
+    CookieViewerControls c;
+    CookieViewer viewer{c, w.settings, w.files, w.errors};
+    const std::string file = std::string(BrowserWorld::kNavigator) + "\\cookies.txt";
+
+    void Load(const std::string& body) {
+        w.SetNavigatorUser();
+        w.fs.AddFile(file, kHeader + body);
+        viewer.LoadCookieDomains();
+    }
+    void Pick(int row) { c.List1.SetListIndexFromUser(row); }
+};
+
+TEST_F(CookieViewerTest, ListsEachDomainOnceWithItsCount) {
+    Load(Cookie("a", "n1", "v") + Cookie("b", "n2", "v") + "   \r\n" + "no tab here\r\n" +
+         Cookie("a", "n3", "v") + Cookie("c", "n4", "v") + Cookie(" a ", "n5", "v"));
+    EXPECT_EQ(c.List1.Items(), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(c.List2.Items(), (std::vector<std::string>{"3", "1", "1"}));
+    viewer.LoadCookieDomains();  // again, as after a cleaning run that found nothing
+    EXPECT_EQ(c.List1.Items(), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(c.List2.Items(), (std::vector<std::string>{"3", "1", "1"}));
+}
+
+TEST_F(CookieViewerTest, ShowsEveryFieldOfTheFirstCookie) {
+    Load(Cookie("one.example", "SID", "a value with  blanks\tand a tab", "0") +
+         "two.example\tFALSE\t/p\tTRUE\tsoon\tNAME\r\n");
+    Pick(0);
+    EXPECT_EQ(c.List2.ListIndex(), 0);
+    EXPECT_EQ(c.Label7.Caption(), "Cookie 1/1");
+    EXPECT_FALSE(c.Command2.Enabled());
+    EXPECT_FALSE(c.Command3.Enabled());
+    EXPECT_EQ(c.txtExp.Text(), "Jan 01, 1970   00:00:0");
+    EXPECT_EQ(c.txtValue.Text(), "a value with  blanks\tand a tab");
+    EXPECT_EQ(c.Label11.Caption(), "Name:   SID");
+    EXPECT_EQ(c.txtPath.Text(), "/");
+    EXPECT_EQ(c.chkFlag.Value(), ui::kChecked);
+    EXPECT_EQ(c.chkSecure.Value(), ui::kUnchecked);
+
+    // A line with unreadable or missing fields changes only the controls it can fill.
+    c.List2.SetListIndexFromUser(1);
+    EXPECT_EQ(c.List1.ListIndex(), 1);
+    EXPECT_EQ(c.chkFlag.Value(), ui::kUnchecked);
+    EXPECT_EQ(c.chkSecure.Value(), ui::kChecked);
+    EXPECT_EQ(c.txtPath.Text(), "/p");
+    EXPECT_EQ(c.txtExp.Text(), "Jan 01, 1970   00:00:0");
+    EXPECT_EQ(c.Label11.Caption(), "Name:   NAME");
+    EXPECT_EQ(c.txtValue.Text(), "a value with  blanks\tand a tab");
+}
+
+TEST_F(CookieViewerTest, StepsThroughTheCookiesOfOneDomain) {
+    Load(Cookie("x.example", "first", "1") + Cookie("abc.com", "A1", "1") +
+         Cookie("abc.com.au", "AU", "au") + Cookie("abc.com", "A2", "2") +
+         Cookie("abc.com", "A3", "3"));
+    Pick(1);
+    ASSERT_EQ(c.List1.Text(), "abc.com");
+    EXPECT_TRUE(c.Command2.Enabled());
+    EXPECT_TRUE(c.Command3.Enabled());
+    EXPECT_EQ(c.Label11.Caption(), "Name:   A1");
+    c.Command2.Click();
+    EXPECT_EQ(c.Label11.Caption(), "Name:   A2");  // the longer domain's cookie is not its own
+    c.Command2.Click();
+    EXPECT_EQ(c.Label11.Caption(), "Name:   A3");
+    EXPECT_EQ(c.Label7.Caption(), "Cookie 3/3");
+    c.Command2.Click();
+    EXPECT_EQ(c.Label11.Caption(), "Name:   A3");
+    EXPECT_EQ(c.Label7.Caption(), "Cookie 3/3");
+    c.Command3.Click();
+    EXPECT_EQ(c.Label11.Caption(), "Name:   A2");
+    EXPECT_EQ(c.Label7.Caption(), "Cookie 2/3");
+    c.Command3.Click();
+    EXPECT_EQ(c.Label11.Caption(), "Name:   A1");
+    EXPECT_EQ(c.Label7.Caption(), "Cookie 1/3");
+    c.Command3.Click();
+    EXPECT_EQ(c.Label11.Caption(), "Name:   A1");
+    EXPECT_EQ(c.Label7.Caption(), "Cookie 1/3");
+    EXPECT_TRUE(w.errors.reports.empty());
+}
+
+TEST_F(CookieViewerTest, NextWithoutADomainIsReportedWithItsTag) {
+    Load(Cookie("a", "n", "v"));
+    c.Command2.Click();  // no row selected: the count cannot be read
+    ASSERT_EQ(w.errors.reports.size(), 1u);
+    EXPECT_EQ(w.errors.reports[0].tag, "frmMain,command2_click");
+    EXPECT_EQ(w.errors.reports[0].number, err::kTypeMismatch);
+    c.Command3.Click();  // "<" never reports
+    EXPECT_EQ(w.errors.reports.size(), 1u);
+}
+
+TEST_F(CookieViewerTest, StepsBackAcrossMoreThanFiftyCookies) {
+    std::string body;
+    for (int i = 1; i <= 60; ++i)
+        body += Cookie("many.example", "n" + std::to_string(i), "v");
+    Load(body);
+    Pick(0);
+    for (int i = 0; i < 59; ++i)
+        c.Command2.Click();
+    EXPECT_EQ(c.Label11.Caption(), "Name:   n60");
+    c.Command3.Click();
+    EXPECT_EQ(c.Label11.Caption(), "Name:   n59");
+    EXPECT_EQ(c.Label7.Caption(), "Cookie 59/60");
+}
+
+TEST_F(CookieViewerTest, ListsScrollTogether) {
+    std::string body;
+    for (int i = 0; i < 30; ++i)
+        body += Cookie("d" + std::to_string(i) + ".example", "n", "v");
+    Load(body);
+    c.List1.SetTopIndexFromUser(12);
+    EXPECT_EQ(c.List2.TopIndex(), 12);
+    c.List2.SetTopIndexFromUser(3);
+    EXPECT_EQ(c.List1.TopIndex(), 3);
+}
+
+TEST_F(CookieViewerTest, WithoutAProfileOrFileTheListsStayEmpty) {
+    w.fs.AddFile("C:\\cookies.txt", kHeader + Cookie("root.example", "n", "v"));
+    viewer.LoadCookieDomains();  // no user directory: nothing read from the drive's root
+    EXPECT_EQ(c.List1.ListCount(), 0);
+    w.SetNavigatorUser();
+    viewer.LoadCookieDomains();
+    EXPECT_EQ(c.List1.ListCount(), 0);
+}
+
+TEST_F(CookieViewerTest, TheCleaningStepReloadsTheViewer) {
+    Load(Cookie("a", "n", "v"));
+    ASSERT_EQ(c.List1.ListCount(), 1);
+    CacheControls cacheControls;
+    CacheManager cache{cacheControls, w.cache, w.files, w.shellFolders, w.errors};
+    NetscapeCleaner netscape{w.settings, w.files, w.clock};
+    BrowserCleaner steps{cache, netscape, [&] { viewer.LoadCookieDomains(); }};
+    static_cast<BrowserCleaningSteps&>(steps).ClearNetscapeCookies();
+    EXPECT_FALSE(w.fs.Exists(file));
+    EXPECT_EQ(c.List1.ListCount(), 0);
+    EXPECT_EQ(c.List2.ListCount(), 0);
+}
+
+}  // namespace
+}  // namespace cw::testing

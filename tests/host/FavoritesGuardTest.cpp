@@ -1,0 +1,255 @@
+// The Favorites guard against an in-memory folder: the clock-minute rule, files directly in
+// Favorites only, links left alone, failures reported without stopping the guard, and a
+// guard that is driven by its timer and ends the moment it is switched off.
+
+#include "browser/FavoritesGuard.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakeChangeWatch.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeSpecialFolders.h"
+#include "fakes/RecordingErrorSink.h"
+
+namespace cw {
+namespace {
+
+const std::string kFavorites = "C:\\Documents and Settings\\bob\\Favorites";
+
+TEST(MinutesBetweenTest, CountsClockMinuteBoundaries) {
+    auto at = [](int y, int mo, int d, int h, int mi, int s) {
+        return LocalTime{y, mo, d, 0, h, mi, s, 0};
+    };
+    EXPECT_EQ(MinutesBetween(at(2024, 3, 5, 10, 0, 59), at(2024, 3, 5, 10, 1, 5)), 1);
+    EXPECT_EQ(MinutesBetween(at(2024, 3, 5, 10, 1, 0), at(2024, 3, 5, 10, 1, 59)), 0);
+    EXPECT_EQ(MinutesBetween(at(2024, 3, 5, 10, 1, 30), at(2024, 3, 5, 10, 1, 5)), 0);
+    EXPECT_EQ(MinutesBetween(at(2024, 3, 5, 10, 2, 0), at(2024, 3, 5, 10, 1, 5)), -1);
+    EXPECT_EQ(MinutesBetween(at(2023, 12, 31, 23, 59, 59), at(2024, 1, 1, 0, 0, 0)), 1);
+    EXPECT_EQ(MinutesBetween(at(2024, 2, 28, 12, 0, 0), at(2024, 3, 1, 12, 0, 0)), 2 * 1440);
+}
+
+class FavoritesGuardTest : public ::testing::Test {
+  protected:
+    FavoritesGuardTest() {
+        clock.Set(2024, 3, 5, 10, 1, 5);
+        fs.AddDirectory(kFavorites);
+    }
+    // A file made at the given local time today.
+    void AddFileAt(const std::string& name, int hour, int minute, int second,
+                   std::uint32_t attributes = kAttrArchive) {
+        fs.SetNow(clock.LocalToFileTime(2024, 3, 5, hour, minute, second));
+        fs.AddFile(kFavorites + "\\" + name, "[InternetShortcut]", attributes);
+    }
+    // A file made now, as a browser saves a favorite.
+    void SaveFavorite(const std::string& relative) {
+        fs.SetNow(clock.LocalToFileTime(clock.Now()));
+        fs.AddFile(kFavorites + "\\" + relative, "[InternetShortcut]\r\nURL=http://x/\r\n");
+    }
+    bool Has(const std::string& relative) { return fs.Exists(kFavorites + "\\" + relative); }
+    void Ticks(int n) {
+        for (int i = 0; i < n; ++i) {
+            clock.AdvanceMs(100);
+            c.timFavoritesWatch.Tick();
+        }
+    }
+
+    fakes::FakeClock clock;
+    fakes::FakeFileSystem fs;
+    fakes::FakeSpecialFolders special;
+    ShellFolders folders{special};
+    PathGuard guard{special, fs};
+    FileRoutines files{fs, guard};
+    fakes::FakeChangeWatch changes{fs};
+    fakes::RecordingErrorSink errors;
+    FavoritesGuardControls c;
+    FavoritesGuard favorites{c, folders, files, changes, clock, &errors};
+};
+
+TEST_F(FavoritesGuardTest, EnableDeletesFilesOfTheStartMinuteAndKeepsEarlierOnes) {
+    AddFileAt("old.url", 9, 30, 0);
+    AddFileAt("seconds before.url", 10, 0, 59);
+    AddFileAt("same minute.url", 10, 1, 0);
+    AddFileAt("later.url", 10, 1, 4);
+    fs.AddDirectory(kFavorites + "\\Links");
+
+    c.cmdEnableAutoBookMark.Click();
+    EXPECT_TRUE(Has("old.url"));
+    EXPECT_TRUE(Has("seconds before.url")) << "an earlier clock minute, if only by seconds";
+    EXPECT_FALSE(Has("same minute.url"));
+    EXPECT_FALSE(Has("later.url"));
+    EXPECT_TRUE(Has("Links"));
+    EXPECT_TRUE(errors.reports.empty());
+}
+
+TEST_F(FavoritesGuardTest, EachChangeRemovesNewFilesDirectlyInFavoritesOnly) {
+    AddFileAt("old.url", 8, 0, 0);
+    fs.AddDirectory(kFavorites + "\\Links");
+    EXPECT_FALSE(c.timFavoritesWatch.Enabled());
+    EXPECT_TRUE(c.cmdEnableAutoBookMark.Enabled());
+    EXPECT_FALSE(c.cmdDisableAutoBookMark.Enabled());
+
+    c.cmdEnableAutoBookMark.Click();
+    EXPECT_FALSE(c.cmdEnableAutoBookMark.Enabled());
+    EXPECT_TRUE(c.cmdDisableAutoBookMark.Enabled());
+    ASSERT_TRUE(c.timFavoritesWatch.Enabled());
+    EXPECT_EQ(c.timFavoritesWatch.Interval(), 100);
+
+    clock.AdvanceMs(5000);
+    SaveFavorite("Unwanted.url");
+    Ticks(1);
+    EXPECT_FALSE(Has("Unwanted.url")) << "the very first change is acted on";
+
+    clock.AdvanceMs(3 * 60 * 1000);  // the start time stays the reference
+    SaveFavorite("Later.url");
+    SaveFavorite("Links\\Inside.url");
+    fs.AddDirectory(kFavorites + "\\New Folder");
+    Ticks(1);
+    EXPECT_FALSE(Has("Later.url"));
+    EXPECT_TRUE(Has("Links\\Inside.url")) << "subfolders are not examined";
+    EXPECT_TRUE(Has("New Folder"));
+
+    for (int i = 0; i < 5; ++i) {
+        SaveFavorite("again.url");
+        Ticks(2);
+    }
+    EXPECT_FALSE(Has("again.url"));
+    EXPECT_TRUE(Has("old.url")) << "kept however often the folder changes";
+    EXPECT_TRUE(errors.reports.empty());
+    EXPECT_EQ(changes.OpenWatches(), 1);
+}
+
+TEST_F(FavoritesGuardTest, DisableEndsTheGuardAtOnceAndEnableTakesANewStartTime) {
+    c.cmdEnableAutoBookMark.Click();
+    c.cmdDisableAutoBookMark.Click();
+    EXPECT_TRUE(c.cmdEnableAutoBookMark.Enabled());
+    EXPECT_FALSE(c.cmdDisableAutoBookMark.Enabled());
+    EXPECT_FALSE(c.timFavoritesWatch.Enabled());
+    EXPECT_EQ(changes.OpenWatches(), 0);
+    EXPECT_FALSE(favorites.Guarding());
+
+    SaveFavorite("kept.url");
+    Ticks(5);
+    EXPECT_TRUE(Has("kept.url"));
+
+    clock.AdvanceMs(2 * 60 * 1000);
+    c.cmdEnableAutoBookMark.Click();
+    EXPECT_EQ(favorites.StartTime().minute, 3);
+    EXPECT_TRUE(Has("kept.url")) << "made before the new start minute";
+    EXPECT_EQ(changes.OpenWatches(), 1);
+
+    favorites.WatchDelete();  // the main window's unload
+    EXPECT_EQ(changes.OpenWatches(), 0);
+    EXPECT_FALSE(c.timFavoritesWatch.Enabled());
+    EXPECT_TRUE(errors.reports.empty());
+}
+
+TEST_F(FavoritesGuardTest, ReadOnlyNewFileIsReportedAndTheGuardKeepsRunning) {
+    c.cmdEnableAutoBookMark.Click();
+    clock.AdvanceMs(1000);
+    SaveFavorite("a.url");
+    AddFileAt("b readonly.url", 10, 1, 6, kAttrReadOnly);
+    SaveFavorite("c.url");
+    Ticks(1);
+    EXPECT_FALSE(Has("a.url"));
+    EXPECT_TRUE(Has("b readonly.url"));
+    EXPECT_FALSE(Has("c.url")) << "the next file is still examined";
+    ASSERT_EQ(errors.reports.size(), 1u);
+    EXPECT_EQ(errors.reports[0].tag, "frmMain,delnewFiles");
+    EXPECT_EQ(errors.reports[0].number, err::kPathFileAccessError);
+
+    // The pass's own deletions are a change: one more pass reports the file again, and then
+    // the folder is quiet and so is the guard.
+    Ticks(10);
+    EXPECT_EQ(errors.reports.size(), 2u);
+    Ticks(10);
+    EXPECT_EQ(errors.reports.size(), 2u) << "no change, no new pass, no new report";
+    SaveFavorite("d.url");
+    Ticks(1);
+    EXPECT_FALSE(Has("d.url"));
+    EXPECT_TRUE(c.timFavoritesWatch.Enabled());
+}
+
+TEST_F(FavoritesGuardTest, LinksAreNeverDeletedThrough) {
+    fs.AddDirectory("C:\\Elsewhere");
+    fs.AddLink(kFavorites + "\\Linked", "C:\\Elsewhere");
+    c.cmdEnableAutoBookMark.Click();
+    SaveFavorite("Linked\\target.url");
+    fs.SetNow(clock.LocalToFileTime(clock.Now()));
+    fs.AddFile("C:\\Elsewhere\\direct.url");
+    Ticks(2);
+    EXPECT_TRUE(fs.Exists("C:\\Elsewhere\\direct.url"));
+    EXPECT_TRUE(fs.Exists("C:\\Elsewhere\\target.url"));
+    EXPECT_TRUE(Has("Linked"));
+    c.cmdDisableAutoBookMark.Click();
+
+    // Favorites itself a link: the guard runs but deletes nothing through it.
+    special.Set(kCsidlFavorites, "C:\\Documents and Settings\\bob\\Fav Link");
+    fs.AddLink("C:\\Documents and Settings\\bob\\Fav Link", "C:\\Elsewhere");
+    c.cmdEnableAutoBookMark.Click();
+    fs.AddFile("C:\\Elsewhere\\new.url");
+    Ticks(2);
+    EXPECT_TRUE(fs.Exists("C:\\Elsewhere\\new.url"));
+    EXPECT_TRUE(errors.reports.empty());
+}
+
+TEST_F(FavoritesGuardTest, NoFavoritesFolderGuardsNothingUntilSwitchedOff) {
+    special.Remove(kCsidlFavorites);
+    c.cmdEnableAutoBookMark.Click();
+    EXPECT_TRUE(favorites.Guarding());
+    EXPECT_FALSE(favorites.Watching());
+    EXPECT_TRUE(c.cmdDisableAutoBookMark.Enabled());
+    Ticks(3);
+    c.cmdDisableAutoBookMark.Click();
+    EXPECT_FALSE(favorites.Guarding());
+    EXPECT_TRUE(errors.reports.empty());
+}
+
+TEST_F(FavoritesGuardTest, FailingWatchIsReportedOnceAndDropped) {
+    c.cmdEnableAutoBookMark.Click();
+    changes.FailResume(kErrorInvalidHandle);
+    SaveFavorite("x.url");
+    Ticks(1);
+    EXPECT_FALSE(Has("x.url")) << "the change that was seen is still acted on";
+    ASSERT_EQ(errors.reports.size(), 1u);
+    EXPECT_EQ(errors.reports[0].tag, "frmMain,WatchResume");
+    EXPECT_FALSE(favorites.Watching());
+    EXPECT_TRUE(favorites.Guarding());
+
+    changes.FailResume(kErrorSuccess);
+    c.cmdDisableAutoBookMark.Click();
+    c.cmdEnableAutoBookMark.Click();
+    changes.Break();
+    Ticks(20);
+    ASSERT_EQ(errors.reports.size(), 2u);
+    EXPECT_EQ(errors.reports[1].tag, "frmMain,WatchDirectory");
+    EXPECT_FALSE(c.timFavoritesWatch.Enabled());
+}
+
+// A report may let messages through; Disable clicked then ends the pass and the watch
+// without anything used after it was closed.
+TEST_F(FavoritesGuardTest, DisableDuringAReportStopsThePass) {
+    struct DisablingSink : ErrorSink {
+        FavoritesGuardControls* controls = nullptr;
+        int reports = 0;
+        void ReportError(const std::string&, const RuntimeError&) noexcept override {
+            ++reports;
+            controls->cmdDisableAutoBookMark.Click();
+        }
+    } sink;
+    sink.controls = &c;
+    FavoritesGuard nested{c, folders, files, changes, clock, &sink};
+
+    c.cmdEnableAutoBookMark.Click();
+    clock.AdvanceMs(1000);
+    AddFileAt("a readonly.url", 10, 1, 6, kAttrReadOnly);
+    SaveFavorite("b.url");
+    Ticks(3);
+    EXPECT_EQ(sink.reports, 1);
+    EXPECT_TRUE(Has("b.url")) << "the pass ended when the guard was switched off";
+    EXPECT_FALSE(nested.Guarding());
+    EXPECT_EQ(changes.OpenWatches(), 0);
+}
+
+}  // namespace
+}  // namespace cw

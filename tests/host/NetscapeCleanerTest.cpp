@@ -1,0 +1,218 @@
+#include "clean/NetscapeCleaner.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "BrowserWorld.h"
+#include "clean/MozillaProfiles.h"
+#include "clean/NetscapeUserDir.h"
+#include "clean/PrefsHistory.h"
+#include "files/WholeFile.h"
+
+namespace cw::testing {
+namespace {
+
+std::string HistoryLine(int n, const std::string& url, const std::string& eol = "\r\n") {
+    return std::string(kHistoryLinePrefix) + "_" + std::to_string(n) + "\", \"" + url + "\");" +
+           eol;
+}
+
+TEST(PrefsHistoryTest, RemovesHistoryLinesWithTheirOwnLineBreaksOnly) {
+    const std::string head =
+        "// Netscape User Preferences\r\n\r\nuser_pref(\"browser.startup.homepage\", "
+        "\"http://h/\");\r\n";
+    const std::string middle = "user_pref(\"mail.check_time\", 10);\r\n";
+    const std::string tail = "user_pref(\"network.proxy.type\", 0);\r\n";
+    std::string text = head + HistoryLine(0, "http://a.example/") + middle +
+                       HistoryLine(1, "http://b.example/q?x=1;y=2") + HistoryLine(2, "http://c/") +
+                       tail;
+    EXPECT_EQ(RemoveHistoryLines(text), 3);
+    EXPECT_EQ(text, head + middle + tail);
+
+    // Bare line feeds: the next line keeps its first character.
+    std::string lf = "a;\n" + HistoryLine(0, "http://x;y/", "\n") + "user_pref(\"z\", 1);\n";
+    EXPECT_EQ(RemoveHistoryLines(lf), 1);
+    EXPECT_EQ(lf, "a;\nuser_pref(\"z\", 1);\n");
+
+    // Any letter case of the prefix; a last line without a break; identical lines together.
+    std::string mixed = "USER_PREF(\"Browser.URL_History.URL_0\", \"u\");\r\nkeep\r\n" +
+                        HistoryLine(5, "d") + HistoryLine(5, "d") + HistoryLine(6, "e", "");
+    EXPECT_EQ(RemoveHistoryLines(mixed), 3);
+    EXPECT_EQ(mixed, "keep\r\n");
+}
+
+TEST(PrefsHistoryTest, RemovesAtMostThirtyLinesPerRun) {
+    std::string text = "first\r\n";
+    for (int i = 0; i < 40; ++i)
+        text += HistoryLine(i, "http://site" + std::to_string(i) + "/");
+    text += "last\r\n";
+    EXPECT_EQ(RemoveHistoryLines(text), 30);
+    EXPECT_EQ(text.find(HistoryLine(29, "http://site29/")), std::string::npos);
+    EXPECT_NE(text.find(HistoryLine(30, "http://site30/")), std::string::npos);
+    EXPECT_EQ(RemoveHistoryLines(text), 10);
+    EXPECT_EQ(text, "first\r\nlast\r\n");
+    EXPECT_EQ(RemoveHistoryLines(text), 0);
+}
+
+TEST(NetscapeUserDirTest, BuildsTheProfileFolderOnlyFromBothValues) {
+    BrowserWorld w;
+    w.SetNavigatorUser("bob", "C:\\Program Files\\Netscape\\Communicator");
+    EXPECT_EQ(GetNetscapeUserDir(w.settings), "C:\\Program Files\\Netscape\\Users\\bob");
+    w.SetNavigatorUser("bob", "C:\\Apps\\CommCommunicatorunicator\\");
+    EXPECT_EQ(GetNetscapeUserDir(w.settings), "C:\\Apps\\Communicator\\Users\\bob");
+    w.SetNavigatorUser("", "C:\\Program Files\\Netscape\\Communicator");
+    EXPECT_EQ(GetNetscapeUserDir(w.settings), "");
+    w.SetNavigatorUser("bob", "Communicator");
+    EXPECT_EQ(GetNetscapeUserDir(w.settings), "");
+}
+
+TEST(MozillaProfilesTest, TakesTheFirstTwoUsablePathsInAnyLetterCase) {
+    const std::string moz = "C:\\Documents and Settings\\bob\\Application Data\\Mozilla\\";
+    const std::string upper = "C:\\DOCUMENTS AND SETTINGS\\BOB\\APPLICATION DATA\\MOZILLA\\";
+    std::string dat = std::string("\x76\x9b\x12\x34\0\0", 6) + upper +
+                      "Profiles\\default\\ab12.slt" + std::string("\0\x01\x02", 3) + moz +
+                      "Profiles\\work\\cd34.SLT" + '\0' + moz + "Profiles\\third\\ef56.slt";
+    auto profiles = ParseMozillaProfiles(dat, moz);
+    EXPECT_EQ(profiles, (std::vector<std::string>{upper + "Profiles\\default\\ab12.slt",
+                                                  moz + "Profiles\\work\\cd34.SLT"}));
+
+    // A path cut off before its ".slt" does not swallow the next one; unusable paths are
+    // passed over.
+    std::string broken = moz + "Profiles\\lost" + std::string("\0\0", 2) + moz +
+                         "Profiles\\..\\..\\evil.slt" + '\0' + moz + "Profiles\\a*\\x.slt" + '\0' +
+                         moz + "Profiles\\good\\gh78.slt";
+    EXPECT_EQ(ParseMozillaProfiles(broken, moz),
+              std::vector<std::string>{moz + "Profiles\\good\\gh78.slt"});
+    EXPECT_TRUE(ParseMozillaProfiles(moz + "Profiles\\nothing", moz).empty());
+    EXPECT_TRUE(ParseMozillaProfiles(dat, "").empty());
+}
+
+struct NetscapeCleanerTest : ::testing::Test {
+    BrowserWorld w;
+    NetscapeCleaner cleaner{w.settings, w.files, w.clock};
+    const std::string nav = BrowserWorld::kNavigator;
+
+    std::string Profile(int i) {
+        return BrowserWorld::Mozilla() + "\\Profiles\\p" + std::to_string(i) + "\\x" +
+               std::to_string(i) + ".slt";
+    }
+    void SeedMozilla(int profiles) {
+        w.SetAppData();
+        std::string dat = std::string("\x01\x02\0\0", 4);
+        for (int i = 0; i < profiles; ++i) {
+            dat += Profile(i) + std::string("\0\x07", 2);
+            for (const char* f : {"history.dat", "history.mab", "localstore.rdf", "cookies.txt"}) {
+                w.fs.AddFile(Profile(i) + "\\" + f, f);
+            }
+            w.fs.AddFile(Profile(i) + "\\prefs.js", "prefs");
+            w.fs.AddFile(Profile(i) + "\\cache\\_CACHE_001_", "c");
+            w.fs.AddFile(Profile(i) + "\\cache\\sub\\deep", "d");
+        }
+        w.fs.AddFile(BrowserWorld::Mozilla() + "\\registry.dat", dat);
+    }
+};
+
+TEST_F(NetscapeCleanerTest, HistoryEditsPreferencesInPlaceAndDeletesHistoryFiles) {
+    w.SetNavigatorUser();
+    const std::string other = "user_pref(\"a\", 1);\r\n";
+    w.fs.AddFile(nav + "\\prefs.js", other + HistoryLine(0, "http://a/") + other);
+    w.fs.AddFile(nav + "\\liprefs.js", other);
+    w.fs.AddFile(nav + "\\netscape.hst", "h");
+    SeedMozilla(3);
+
+    cleaner.ClearNetscapeHistory();
+    EXPECT_EQ(w.fs.Content(nav + "\\prefs.js"), other + other);
+    EXPECT_FALSE(w.fs.Exists(ReplacementTempPath(nav + "\\prefs.js")));
+    EXPECT_FALSE(w.fs.Exists(nav + "\\netscape.hst"));
+    for (const auto& [path, bytes] : w.fs.Writes()) {
+        EXPECT_EQ(path.find("liprefs"), std::string::npos)
+            << "a file without history is left alone";
+    }
+    for (int i = 0; i < 3; ++i) {
+        for (const char* f : {"history.dat", "history.mab", "localstore.rdf"}) {
+            EXPECT_EQ(w.fs.Exists(Profile(i) + "\\" + f), i == 2) << i << f;
+        }
+        EXPECT_TRUE(w.fs.Exists(Profile(i) + "\\cookies.txt"));
+    }
+}
+
+TEST_F(NetscapeCleanerTest, AFailedReplacementKeepsTheOriginalPreferences) {
+    w.SetNavigatorUser();
+    const std::string original = HistoryLine(0, "http://a/") + "user_pref(\"b\", 2);\r\n";
+    w.fs.AddFile(nav + "\\prefs.js", original, kAttrReadOnly);
+    cleaner.ClearNetscapeHistory();
+    EXPECT_EQ(w.fs.Content(nav + "\\prefs.js"), original);
+    EXPECT_FALSE(w.fs.Exists(ReplacementTempPath(nav + "\\prefs.js")));
+}
+
+TEST_F(NetscapeCleanerTest, CacheEmptiesNavigatorsTreeAndMozillasFiles) {
+    w.SetNavigatorUser();
+    w.fs.AddFile(nav + "\\cache\\M0001.htm", "1");
+    w.fs.AddFile(nav + "\\cache\\sub\\M0002.gif", "2");
+    w.fs.AddFile(nav + "\\prefs.js", "p");
+    SeedMozilla(3);
+    cleaner.ClearNetscapeCache();
+    EXPECT_TRUE(w.fs.IsDirectory(nav + "\\cache"));
+    EXPECT_FALSE(w.fs.Exists(nav + "\\cache\\M0001.htm"));
+    EXPECT_FALSE(w.fs.Exists(nav + "\\cache\\sub"));
+    EXPECT_TRUE(w.fs.Exists(nav + "\\prefs.js"));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(w.fs.Exists(Profile(i) + "\\cache\\_CACHE_001_"), i == 2);
+        EXPECT_TRUE(w.fs.Exists(Profile(i) + "\\cache\\sub\\deep"));  // subfolders stay
+    }
+}
+
+// Keeps what a file held when it was deleted.
+struct RecordingFileSystem : fakes::FakeFileSystem {
+    std::map<std::string, std::string> lastContent;
+    long Delete(const std::string& path) override {
+        lastContent[path] = Content(path);
+        return FakeFileSystem::Delete(path);
+    }
+};
+
+TEST_F(NetscapeCleanerTest, NavigatorCookiesAreOverwrittenBeforeDeletionMozillasOnlyDeleted) {
+    RecordingFileSystem fs;
+    PathGuard guard{w.folders, fs};
+    FileRoutines files{fs, guard};
+    NetscapeCleaner netscape{w.settings, files, w.clock};
+    w.SetNavigatorUser();
+    w.SetAppData();
+    const std::string cookies(5000, 'c');
+    fs.AddFile(nav + "\\cookies.txt", cookies);
+    fs.AddFile(Profile(0) + "\\cookies.txt", "moz");
+    fs.AddFile(BrowserWorld::Mozilla() + "\\registry.dat", Profile(0) + '\0');
+
+    netscape.ClearNetscapeCookies();
+    EXPECT_FALSE(fs.Exists(nav + "\\cookies.txt"));
+    EXPECT_FALSE(fs.Exists(Profile(0) + "\\cookies.txt"));
+    const std::string& scrambled = fs.lastContent[nav + "\\cookies.txt"];
+    ASSERT_EQ(scrambled.size(), cookies.size());
+    EXPECT_TRUE(std::all_of(scrambled.begin(), scrambled.end(),
+                            [](char ch) { return ch >= 2 && ch <= 61; }));
+    EXPECT_GT(std::set<char>(scrambled.begin(), scrambled.end()).size(), 30u);
+    EXPECT_EQ(fs.lastContent[Profile(0) + "\\cookies.txt"], "moz");
+}
+
+TEST_F(NetscapeCleanerTest, WithoutProfilesNothingOutsideAProfileIsTouched) {
+    // What the cleaners would reach from empty lookups: the root of the drive.
+    for (const char* f : {"C:\\prefs.js", "C:\\liprefs.js", "C:\\netscape.hst", "C:\\cookies.txt",
+                          "C:\\cache\\page.htm", "C:\\Mozilla\\Profiles\\p\\x.slt\\history.dat"}) {
+        w.fs.AddFile(f, HistoryLine(0, "http://a/"));
+    }
+    w.fs.AddFile("C:\\Mozilla\\registry.dat", "\\Mozilla\\Profiles\\p\\x.slt");
+    w.SetNavigatorUser("", "");
+    w.SetAppData("");
+    const auto before = w.fs.Snapshot();
+    cleaner.ClearNetscapeHistory();
+    cleaner.ClearNetscapeCache();
+    cleaner.ClearNetscapeCookies();
+    w.SetNavigatorUser("bob", "");  // a user name alone names no folder either
+    cleaner.ClearNetscapeHistory();
+    cleaner.ClearNetscapeCookies();
+    EXPECT_EQ(w.fs.Snapshot(), before);
+}
+
+}  // namespace
+}  // namespace cw::testing

@@ -1,0 +1,193 @@
+// Each browser item of the cleaning run on a seeded machine: the registry and drive C after
+// the step differ from before by exactly the item's traces and the writes the item makes,
+// and the demo's counts of the item go to zero (the index files: registered for restart).
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+
+#include "clean/PrefsHistory.h"
+#include "demo/BrowserTraces.h"
+#include "demo/UrlCacheSeeding.h"
+#include "support/BrowserServices.h"
+#include "support/Snapshot.h"
+#include "support/TestWorld.h"
+
+namespace cw::testing {
+namespace {
+
+using Paths = std::set<std::string>;
+
+struct World {
+    demo::BrowserTraceLayout layout = demo::GetBrowserTraceLayout();
+    FileSnapshot files;  // taken right after the seeding
+
+    // Paths below a folder: all of them, or only its own files.
+    Paths Below(const std::string& folder, bool recursive) const {
+        Paths out;
+        const std::string prefix = Upper(folder) + "\\";
+        for (const auto& [path, entry] : files) {
+            if (path.compare(0, prefix.size(), prefix) != 0) continue;
+            bool own = path.find('\\', prefix.size()) == std::string::npos;
+            if (recursive || (own && !entry.folder)) out.insert(path);
+        }
+        return out;
+    }
+    // The local files of the entries the cache page lists.
+    static Paths EntryFiles() {
+        Paths out;
+        for (const auto& e : demo::ListUrlCache("")) {
+            if (!e.localFile.empty()) out.insert(Upper(e.localFile));
+        }
+        return out;
+    }
+};
+
+Paths Join(std::initializer_list<Paths> sets) {
+    Paths out;
+    for (const Paths& s : sets)
+        out.insert(s.begin(), s.end());
+    return out;
+}
+
+// The preference file without its history lines, every other byte as it was.
+std::string WithoutHistoryLines(const std::string& text) {
+    std::string out;
+    for (std::size_t begin = 0; begin < text.size();) {
+        std::size_t end = text.find('\n', begin);
+        end = end == std::string::npos ? text.size() : end + 1;
+        std::string line = text.substr(begin, end - begin);
+        if (line.rfind(kHistoryLinePrefix, 0) != 0) out += line;
+        begin = end;
+    }
+    return out;
+}
+
+class BrowserItemTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(demo::SeedBrowserTraces());
+        world.files = SnapshotFiles();
+    }
+
+    // Runs one step between two snapshots and checks the differences.
+    void Check(void (BrowserCleaningSteps::*step)(), const Paths& removed, const Paths& changed,
+               const std::set<std::string>& registryChanges = {}) {
+        RegistrySnapshot registryBefore = SnapshotRegistry();
+        (static_cast<BrowserCleaningSteps&>(s.steps).*step)();
+        auto files = Compare(world.files, SnapshotFiles());
+        auto registry = Compare(registryBefore, SnapshotRegistry());
+        EXPECT_EQ(files.removed, removed);
+        EXPECT_EQ(files.changed, changed);
+        EXPECT_TRUE(files.added.empty()) << *files.added.begin();
+        Paths registryDiff = Join({registry.removed, registry.added, registry.changed});
+        EXPECT_EQ(registryDiff, registryChanges);
+        EXPECT_TRUE(s.errors.reports.empty());
+    }
+    // The demo's rows after the step: the item's own at zero, the others as given.
+    void ExpectCounts(const std::vector<demo::TraceCount>& before, const std::string& item,
+                      std::map<std::string, long> alsoChanged = {}) {
+        for (const demo::TraceCount& row : demo::CountBrowserTraces()) {
+            auto old = std::find_if(before.begin(), before.end(),
+                                    [&](const demo::TraceCount& r) { return r.item == row.item; });
+            ASSERT_NE(old, before.end());
+            EXPECT_GT(old->count, 0) << row.item << " was not seeded";
+            if (row.item == item) {
+                EXPECT_EQ(row.count, 0) << item;
+            } else if (alsoChanged.count(row.item)) {
+                EXPECT_EQ(row.count, alsoChanged[row.item]) << row.item;
+            } else {
+                EXPECT_EQ(row.count, old->count) << row.item;
+            }
+        }
+    }
+
+    World world;
+    BrowserServices s;
+};
+
+TEST_F(BrowserItemTest, NetscapeHistory) {
+    const auto counts = demo::CountBrowserTraces();
+    const std::string& nav = world.layout.navigatorDir;
+    const std::string prefs = ReadFile(nav + "\\prefs.js"),
+                      liprefs = ReadFile(nav + "\\liprefs.js");
+    Paths removed{Upper(nav + "\\netscape.hst")};
+    for (const std::string& p : world.layout.mozillaProfiles) {
+        for (const char* f : {"\\history.dat", "\\history.mab", "\\localstore.rdf"})
+            removed.insert(Upper(p + f));
+    }
+    Check(&BrowserCleaningSteps::ClearNetscapeHistory, removed,
+          {Upper(nav + "\\prefs.js"), Upper(nav + "\\liprefs.js")});
+    EXPECT_EQ(ReadFile(nav + "\\prefs.js"), WithoutHistoryLines(prefs));
+    EXPECT_EQ(ReadFile(nav + "\\liprefs.js"), WithoutHistoryLines(liprefs));
+    ExpectCounts(counts, "NetScape1");
+}
+
+TEST_F(BrowserItemTest, NetscapeCache) {
+    const auto counts = demo::CountBrowserTraces();
+    Paths removed = world.Below(world.layout.navigatorDir + "\\cache", true);
+    for (const std::string& p : world.layout.mozillaProfiles) {
+        removed = Join({removed, world.Below(p + "\\cache", false)});
+    }
+    Check(&BrowserCleaningSteps::ClearNetscapeCache, removed, {});
+    ExpectCounts(counts, "netscape2");
+}
+
+TEST_F(BrowserItemTest, NetscapeCookiesAndTheViewer) {
+    const auto counts = demo::CountBrowserTraces();
+    Paths removed{Upper(world.layout.navigatorDir + "\\cookies.txt")};
+    for (const std::string& p : world.layout.mozillaProfiles)
+        removed.insert(Upper(p + "\\cookies.txt"));
+    s.viewer.LoadCookieDomains();  // as the main window does at load
+    EXPECT_EQ(s.cookieControls.List1.Items(),
+              (std::vector<std::string>{".a.example", ".b.example", ".c.example"}));
+    EXPECT_EQ(s.cookieControls.List2.Items(), (std::vector<std::string>{"3", "1", "1"}));
+    Check(&BrowserCleaningSteps::ClearNetscapeCookies, removed, {});
+    ExpectCounts(counts, "netscape3");
+    EXPECT_EQ(s.cookieControls.List1.ListCount(), 0);  // the step reloaded the viewer
+    EXPECT_EQ(s.cookieControls.List2.ListCount(), 0);
+}
+
+TEST_F(BrowserItemTest, InternetExplorerCookies) {
+    const auto counts = demo::CountBrowserTraces();
+    Paths removed = Join({World::EntryFiles(), world.Below(world.layout.cookiesFolder, false)});
+    removed.erase(Upper(world.layout.cookiesFolder + "\\index.dat"));
+    Check(&BrowserCleaningSteps::ClearIECookies, removed, {});
+    // The step deletes every listed entry, the cached pages with the cookies; the files the
+    // index does not know stay for the cache step.
+    ExpectCounts(counts, "chkCookies", {{"chkIECache", 3}});
+}
+
+TEST_F(BrowserItemTest, InternetExplorerCache) {
+    const auto counts = demo::CountBrowserTraces();
+    Paths removed = Join({World::EntryFiles(), world.Below(world.layout.contentIE5, true)});
+    removed.erase(Upper(world.layout.contentIE5 + "\\index.dat"));
+    Check(&BrowserCleaningSteps::ClearIECache, removed, {});
+    demo::RestoreCacheFolders();
+    // "Delete All" takes the listed cookie entries too; the cookie file unknown to the
+    // index stays for the cookie step.
+    ExpectCounts(counts, "chkIECache", {{"chkCookies", 1}});
+}
+
+TEST_F(BrowserItemTest, IndexFilesAreRegisteredForRestart) {
+    const auto counts = demo::CountBrowserTraces();
+    Check(
+        &BrowserCleaningSteps::ScheduleIndexDatDeletion, {}, {},
+        {"HKLM\\SYSTEM\\CURRENTCONTROLSET\\CONTROL\\SESSION MANAGER|PendingFileRenameOperations"});
+    const std::vector<std::string> pending = demo::PendingRestartDeletes();
+    ASSERT_GE(pending.size(), 3u);
+    const std::string history = world.layout.historyFolder + "\\History.IE5";
+    EXPECT_EQ(
+        std::vector<std::string>(pending.end() - 3, pending.end()),
+        (std::vector<std::string>{world.layout.contentIE5, history + "\\index.dat", history}));
+    const demo::TraceCount row = demo::CountBrowserTraces().back();
+    EXPECT_EQ(row.item, "chkClearIndexDAT");
+    EXPECT_EQ(row.count, 3);
+    EXPECT_EQ(row.pendingAtRestart, 3);
+    EXPECT_EQ(demo::DescribeTraceCount(row), "3 (registered for deletion at restart)");
+    (void)counts;
+}
+
+}  // namespace
+}  // namespace cw::testing
