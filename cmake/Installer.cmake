@@ -35,6 +35,6 @@ add_executable(installer_tests ${CW_INSTALLER_TESTS} tests/target/support/TestWo
 target_include_directories(installer_tests PRIVATE tests/installer tests/target)
 target_compile_definitions(installer_tests PRIVATE CW_SETUP_NAME="${CW_SETUP_NAME}")
 target_compile_options(installer_tests PRIVATE ${CW_WARNINGS})
-target_link_libraries(installer_tests PRIVATE clearwell_win32 GTest::gtest_main)
+target_link_libraries(installer_tests PRIVATE clearwell_win32 clearwell_fakes GTest::gtest_main)
 target_link_options(installer_tests PRIVATE ${CW_STATIC})
 add_dependencies(installer_tests installer)

@@ -11,7 +11,12 @@
 #include <vector>
 
 #include "app/MainControls.h"
+#include "browser/BrowserButton.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/RecordingErrorSink.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellExecute.h"
+#include "schedule/SettingsWindow.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "support/Programs.h"
@@ -55,39 +60,58 @@ struct Machine {
     }
 };
 
-// What a user of the program leaves in the registry and the program's folder. The features
-// that write it ("Add to Internet Explorer", "Launch Clearwell at startup", the settings
-// window, the updater, the home-page lock) do not yet drive the real window, so the values
-// are written here exactly as those features write them, through the program's own store.
-void SimulateProgramUse(Machine& m, const std::string& folder) {
-    const std::string caption = kMainCaption;
-    const std::pair<const char*, std::string> button[] = {
-        {"ButtonText", caption},
-        {"CLSID", "{1FBA04EE-3024-11D2-8F1F-0000F87ABD16}"},
-        {"Default Visible", "Yes"},
-        {"Exec", folder + "\\Clearwell"},
-        {"HotIcon", folder + "\\icon.ico"},
-        {"Icon", folder + "\\icon.ico"},
-        {"MenuStatusBar", caption},
-        {"MenuText", caption},
-    };
-    for (const auto& [name, data] : button)
-        m.store.SetSettingString(kHkeyLocalMachine, settings::kBrowserButtonKey, name, data);
-    m.store.SetSettingString(kHkeyCurrentUser, settings::kRunKey, settings::kRunValue,
-                             folder + "\\Clearwell.exe");
-    m.store.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, "chkCookies", "1");
-    m.store.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, settings::kAutoCheck,
-                             "True");
-    m.store.SetSettingLong(settings::kSettingsRoot, settings::kSettingsKey,
-                           settings::kHourlyFrequency, 2);
-    // The updater's marker, seeded at every start, and a downloaded release that waits for
-    // the next start to put itself in place.
+// The Win32 shell, but with the module path of the installed program: the features below
+// take the program's folder and name from it, as they do in the running program.
+struct InstalledProgramShell : win32::Win32ShellExecute {
+    explicit InstalledProgramShell(std::string exe) : exe(std::move(exe)) {}
+    std::string ModulePath() override { return exe; }
+    std::string exe;
+};
+
+struct ClosingHost : SettingsHost {
+    void UnloadSettingsWindow() override {}
+};
+
+// What a user of the program leaves in the registry and the program's folder. The main
+// window does not yet host the features, so their models are driven here in-process, as the
+// installed program: "Add to Internet Explorer", and in the settings window "Launch Clearwell
+// at startup", "Shred files when shutting down", a daily schedule and the update check. What
+// no model writes yet is written value by value exactly as the program does: the updater's
+// marker (seeded at every start) and a downloaded release waiting to be put in place, a
+// cleaning selection saved at an unattended close, the home-page lock, and the per-user
+// application-settings area.
+void UseTheProgram(Machine& m, const std::string& folder) {
+    InstalledProgramShell shell(folder + "\\Clearwell.exe");
+    fakes::RecordingErrorSink errors;
+    BrowserButtonControls buttons;
+    BrowserButton button(buttons, m.store, shell, kMainCaption);
+    buttons.mAddMSIE.Click();
+
+    fakes::FakeDialogs dialogs;
+    ClosingHost host;
+    SettingsWindow window(m.store, dialogs, shell, host, &errors);
+    window.Form_Load();
+    SettingsControls& c = window.Controls();
+    for (int i = 0; i < c.cmbScheduleType.ListCount(); ++i) {
+        if (c.cmbScheduleType.List(i) == "Daily") c.cmbScheduleType.SetListIndexFromUser(i);
+    }
+    c.cmdScheduleSet.Click();
+    c.cmdEnable.Click();
+    c.Check1.SetValueFromUser(ui::kChecked);
+    c.Check2.SetValueFromUser(ui::kChecked);
+    c.cmdOK.Click();
+    EXPECT_TRUE(errors.reports.empty());
+    ASSERT_TRUE(m.HasValue(kHkeyCurrentUser, settings::kRunKey, settings::kRunValue));
+    ASSERT_TRUE(
+        m.HasValue(settings::kSettingsRoot, settings::kSettingsKey, settings::kDailyScheduleTime));
+
     m.store.GetOrSeedSettingString(settings::kUpdateRoot, settings::kUpdateKey,
                                    settings::kUpdateVer, "5");
     m.store.SetSettingString(settings::kUpdateRoot, settings::kUpdateKey, settings::kUpdateUp, "b");
     m.store.SetSettingString(settings::kUpdateRoot, settings::kUpdateKey, settings::kUpdateDonReq,
                              "z");
     WriteFile(folder + "\\cwl.exe", "MZ the downloaded release");
+    m.store.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, "chkCookies", "1");
     m.store.SetSettingString(kHkeyCurrentUser, settings::kIEMainKey, settings::kLock, "1");
     m.store.SetSettingString(kHkeyCurrentUser,
                              std::string(settings::kAppSettingsArea) + "\\" + settings::kAppName +
@@ -228,10 +252,14 @@ void LetWineSetUpTheDisplay() {
     if (window) DestroyWindow(window);
 }
 
-TEST(InstallerTest, InstallRunUseAndUninstallLeaveTheRegistryAsItWas) {
+class InstallerTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { LetWineSetUpTheDisplay(); }
+};
+
+TEST_F(InstallerTest, InstallRunUseAndUninstallLeaveTheRegistryAsItWas) {
     Machine m;
     const std::string folder = DefaultFolder();
-    LetWineSetUpTheDisplay();
     RegistrySnapshot before = TakeRegistrySnapshot();
 
     ASSERT_EQ(RunAndWait("\"" + kSetup + "\" /S"), 0);
@@ -241,7 +269,7 @@ TEST(InstallerTest, InstallRunUseAndUninstallLeaveTheRegistryAsItWas) {
         StartedProgram clearwell("\"" + ShortcutTarget(Shortcut()) + "\"");
         ASSERT_NE(clearwell.WaitForWindow(kMainCaption, 30000), nullptr)
             << "no window captioned " << kMainCaption;
-        SimulateProgramUse(m, folder);
+        UseTheProgram(m, folder);
 
         // While the program runs nothing may be removed or replaced, and a silent run must
         // end with an error instead of waiting for someone to close it.
@@ -296,7 +324,7 @@ struct Neighbours {
     }
 };
 
-TEST(InstallerTest, UninstallTakesOnlyTheProgramsOwnFilesAndKeys) {
+TEST_F(InstallerTest, UninstallTakesOnlyTheProgramsOwnFilesAndKeys) {
     Machine m;
     Neighbours neighbours(m);
     // A folder of the user's choice, with a blank in its path and a file of the user's in it.
@@ -307,7 +335,7 @@ TEST(InstallerTest, UninstallTakesOnlyTheProgramsOwnFilesAndKeys) {
 
     ASSERT_EQ(RunAndWait("\"" + kSetup + "\" /S /D=" + folder), 0);  // /D= last, unquoted
     ExpectInstalledAt(m, folder);
-    SimulateProgramUse(m, folder);
+    UseTheProgram(m, folder);
 
     // An executable that cannot be deleted (here: held open without delete sharing) stops
     // the uninstaller before anything else goes, so that it can be run again.
@@ -329,11 +357,11 @@ TEST(InstallerTest, UninstallTakesOnlyTheProgramsOwnFilesAndKeys) {
 // The uninstaller knows a running Clearwell by its main window's caption alone: a stand-in
 // window of that caption, with the executable not in use, is enough for it to refuse. Run by
 // a user, it says why and offers to try again.
-TEST(InstallerTest, UninstallerRefusesWhileAWindowCaptionedLikeClearwellsIsOpen) {
+TEST_F(InstallerTest, UninstallerRefusesWhileAWindowCaptionedLikeClearwellsIsOpen) {
     Machine m;
     const std::string folder = DefaultFolder();
     ASSERT_EQ(RunAndWait("\"" + kSetup + "\" /S"), 0);
-    SimulateProgramUse(m, folder);
+    UseTheProgram(m, folder);
     HWND standIn = CreateWindowExA(0, "STATIC", kMainCaption, WS_POPUP | WS_VISIBLE, 0, 0, 100, 20,
                                    nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(standIn, nullptr);
