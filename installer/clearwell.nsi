@@ -9,8 +9,8 @@
 ;   CW_OUTFILE    the installer to write
 ;
 ; Silent use:  Clearwell-2.10-setup.exe /S [/D=folder]   and   Uninstall.exe /S
-; Exit codes:  0 done, 1 cancelled by the user, 2 refused (Clearwell is running, or its
-;              executable could not be replaced or removed).
+; Exit codes:  0 done, 1 cancelled by the user, 2 refused or failed (Clearwell is running,
+;              or its executable could not be written or removed).
 
 ; ANSI, not Unicode: NSIS's Unicode installers do not start on Windows 95, 98 and ME, where
 ; Clearwell itself runs.
@@ -19,6 +19,9 @@ SetCompressor /SOLID lzma
 ; Program Files and HKEY_LOCAL_MACHINE need an administrator on Windows Vista and later.
 RequestExecutionLevel admin
 XPStyle on
+; A file that cannot be written (Clearwell.exe in use, no access) offers Retry and Cancel, not
+; Ignore: a silent setup would otherwise skip it and still report success.
+AllowSkipFiles off
 
 !include "FileFunc.nsh"
 
@@ -63,10 +66,10 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
-; Clearwell cannot be replaced or removed while it runs. A running copy is found the way the
-; program finds itself: by its main window's caption (the window may be hidden in the
-; notification area; FindWindow sees hidden windows too). The user may close it and retry;
-; a silent run, or Cancel, ends with exit code 2 at once instead of waiting.
+; Clearwell cannot be replaced or removed while it runs. A running copy is found by its main
+; window's caption (the window may be hidden in the notification area; FindWindow sees hidden
+; windows too). The user may close it and retry; a silent run, or Cancel, ends with exit code
+; 2 at once instead of waiting.
 !macro CW_REFUSE_WHILE_RUNNING PREFIX ACTION
 Function ${PREFIX}RefuseWhileRunning
   retry:
@@ -126,7 +129,6 @@ Section "Uninstall"
   Call un.RefuseWhileRunning
   ; The executable first: if it cannot go (started again, or no access), stop before anything
   ; else is removed, so that the entry in Add/Remove Programs still leads back here.
-  ClearErrors
   Delete "$INSTDIR\Clearwell.exe"
   IfFileExists "$INSTDIR\Clearwell.exe" 0 removed
     MessageBox MB_OK|MB_ICONSTOP \

@@ -337,12 +337,14 @@ TEST_F(InstallerTest, UninstallTakesOnlyTheProgramsOwnFilesAndKeys) {
     ExpectInstalledAt(m, folder);
     UseTheProgram(m, folder);
 
-    // An executable that cannot be deleted (here: held open without delete sharing) stops
-    // the uninstaller before anything else goes, so that it can be run again.
+    // An executable that cannot be written or deleted (here: held open without write or
+    // delete sharing) makes a silent setup fail instead of reporting success, and stops the
+    // uninstaller before anything else goes, so that it can be run again.
     {
         win32::FileHandle held(CreateFileA((folder + "\\Clearwell.exe").c_str(), GENERIC_READ,
                                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(held);
+        EXPECT_EQ(RunAndWait("\"" + kSetup + "\" /S /D=" + folder), kRefused);
         EXPECT_EQ(UninstallFromACopy(folder), kRefused);
         ExpectNothingRemoved(m, folder);
     }
