@@ -1,5 +1,6 @@
 #pragma once
-// Local date and time, the millisecond tick count, and the local time of a file time.
+// Local date and time, the millisecond tick count, the local time of a file time, and short
+// pauses.
 
 #include <cstdint>
 
@@ -21,6 +22,9 @@ class Clock {
     virtual ~Clock() = default;
     virtual LocalTime Now() = 0;
     virtual std::uint32_t TickCount() = 0;
+    // Gives up the processor for about ms milliseconds, so that loops which poll and let
+    // window messages through do not spin.
+    virtual void Sleep(std::uint32_t ms) = 0;
     // The local date and time of a file time (100-nanosecond intervals since 1601-01-01
     // UTC, as the file system reports it), converted with the time zone rules Now() uses,
     // so that the two compare.

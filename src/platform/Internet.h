@@ -2,6 +2,7 @@
 // The Internet library: connection state, a bounded reachability probe, and the transfer
 // control through which the program makes its HTTP requests.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,22 +18,33 @@ inline constexpr std::uint32_t kConnectionOffline = 0x20;
 // One internet-transfer control: one whole-document GET at a time, run in the background.
 // The caller polls StillExecuting() and lets window messages through meanwhile.
 class Transfer {
-public:
+  public:
     virtual ~Transfer() = default;
-    // Aborts the request in progress, if any, and returns when it has stopped.
+    // Abandons the request in progress, if any, at once: StillExecuting() is false on
+    // return and nothing of that request is ever delivered. A finished request keeps its
+    // response.
     virtual void Cancel() = 0;
-    // Cancels any request in progress, then starts a GET of the url.
+    // Cancels any request in progress, forgets the last response, then starts a GET of the
+    // url.
     virtual void Start(const std::string& url) = 0;
     virtual bool StillExecuting() = 0;
     // Raw response headers of the last finished request: the status line and every header,
-    // each ended by CR LF. Empty when no response arrived.
+    // each ended by CR LF, then an empty line. Empty while a request runs, after Cancel of
+    // a running request, and when no response arrived.
     virtual std::string Headers() = 0;
-    // The whole body of the last finished request, as bytes.
+    // The whole body of the last finished request, as bytes; empty in the same cases, and
+    // when the body was larger than kMaxTransferBody.
     virtual std::string Body() = 0;
+    // The address of the last request started: Headers() and Body() answer it. Lets a
+    // caller see that another user of the control started a request in the meantime.
+    virtual std::string Url() = 0;
 };
 
+// The largest body a transfer keeps: a server that sends more cannot exhaust memory.
+inline constexpr std::size_t kMaxTransferBody = 64u * 1024u * 1024u;
+
 class Internet {
-public:
+  public:
     virtual ~Internet() = default;
     // InternetGetConnectedState: true when connected; flags receive the connection kind.
     virtual bool GetConnectedState(std::uint32_t& flags) = 0;

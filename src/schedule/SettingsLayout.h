@@ -4,15 +4,10 @@
 // controls), with a stable control ID each for the GUI driver.
 
 #include <array>
-#include <string_view>
+
+#include "ui/ControlPlacement.h"
 
 namespace cw {
-
-struct ControlPlacement {
-    std::string_view name;
-    int id;
-    int x, y, width, height;  // for a drop-down list, height is the closed height
-};
 
 inline constexpr int kSettingsClientWidth = 430;
 inline constexpr int kSettingsClientHeight = 380;

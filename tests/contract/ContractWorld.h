@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/Internet.h"
 #include "platform/Registry.h"
 #include "platform/SpecialFolders.h"
 
 namespace cw::contract {
 
 class FileSystemWorld {
-public:
+  public:
     virtual ~FileSystemWorld() = default;
     virtual FileSystem& fs() = 0;
     virtual SpecialFolders& folders() = 0;
@@ -31,14 +32,34 @@ public:
 };
 
 class RegistryWorld {
-public:
+  public:
     virtual ~RegistryWorld() = default;
     virtual Registry& registry() = 0;
     // A fresh, empty key under HKEY_CURRENT_USER for one test.
     virtual std::string Key(const std::string& name) = 0;
 };
 
+struct ScriptedResponse {
+    int status = 200;
+    std::string body;
+    int trickleMs = 0;  // the body comes in 16-byte pieces this far apart
+};
+
+class TransferWorld {
+  public:
+    virtual ~TransferWorld() = default;
+    // The response to the next request of path.
+    virtual void Serve(const std::string& path, const ScriptedResponse& response) = 0;
+    virtual std::string Url(const std::string& path) = 0;
+    // An address where nothing answers.
+    virtual std::string UnreachableUrl() = 0;
+    virtual Transfer& transfer() = 0;
+    // A short pause between two polls of the control.
+    virtual void Pause() = 0;
+};
+
 std::unique_ptr<FileSystemWorld> MakeFileSystemWorld();
 std::unique_ptr<RegistryWorld> MakeRegistryWorld();
+std::unique_ptr<TransferWorld> MakeTransferWorld();
 
 }  // namespace cw::contract

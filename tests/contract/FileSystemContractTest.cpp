@@ -159,6 +159,17 @@ TEST_F(FileSystemContractTest, MovingCopyingAndDeletingAtRestart) {
     EXPECT_EQ(Read(root + "\\c"), "new") << "nothing goes before the restart";
 }
 
+TEST_F(FileSystemContractTest, AFileHeldOpenIsNotReplacedByAMove) {
+    std::string root = world_->Root("held");
+    Write(root + "\\new", "new");
+    Write(root + "\\app.exe", "old");
+    world_->HoldOpen(root + "\\app.exe");
+    EXPECT_NE(fs_.Move(root + "\\new", root + "\\app.exe", kMoveReplaceExisting), 0);
+    world_->ReleaseAll();
+    EXPECT_EQ(Read(root + "\\app.exe"), "old");
+    EXPECT_EQ(Read(root + "\\new"), "new");
+}
+
 TEST_F(FileSystemContractTest, AFolderLinkShowsAsAReparsePointAndIsFollowedByPathsThroughIt) {
     std::string root = world_->Root("links");
     world_->MakeOutsideLink(root + "\\link", "contract-links", {"keep.txt"});

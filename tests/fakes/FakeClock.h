@@ -10,6 +10,11 @@ class FakeClock : public Clock {
   public:
     LocalTime Now() override { return now_; }
     std::uint32_t TickCount() override { return ticks_; }
+    // Time passes by the pause, at once.
+    void Sleep(std::uint32_t ms) override {
+        sleptMs += ms;
+        AdvanceMs(ms);
+    }
     LocalTime FileTimeToLocal(std::uint64_t utc) override;
 
     void SetBiasMinutes(int bias) { biasMinutes_ = bias; }
@@ -21,6 +26,8 @@ class FakeClock : public Clock {
     void Set(const LocalTime& t) { now_ = t; }
     void Set(int year, int month, int day, int hour, int minute, int second = 0);
     void AdvanceMs(std::uint32_t ms);
+
+    std::uint64_t sleptMs = 0;  // total of every Sleep
 
   private:
     LocalTime now_;

@@ -30,6 +30,7 @@ void FakeTransfer::Cancel() {
 void FakeTransfer::Start(const std::string& url) {
     Cancel();
     internet_.requests.push_back(url);
+    url_ = url;
     auto it = internet_.responses_.find(url);
     current_ = it != internet_.responses_.end() ? it->second : FakeResponse{};
     pollsLeft_ = current_.busyPolls;

@@ -57,10 +57,12 @@ class FakeTransfer : public Transfer {
     bool StillExecuting() override;
     std::string Headers() override { return busy_ ? "" : current_.headers; }
     std::string Body() override { return busy_ ? "" : current_.body; }
+    std::string Url() override { return url_; }
 
   private:
     FakeInternet& internet_;
     FakeResponse current_;
+    std::string url_;
     bool busy_ = false;
     int pollsLeft_ = 0;
 };

@@ -10,6 +10,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32Transfer.h"
 #include "support/TestWorld.h"
 
 namespace cw::contract {
@@ -54,6 +55,35 @@ class Win32RegistryWorld : public RegistryWorld {
     win32::Win32Registry registry_;
 };
 
+std::string Hex(const std::string& bytes) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += kDigits[c >> 4];
+        out += kDigits[c & 15];
+    }
+    return out;
+}
+
+class Win32TransferWorld : public TransferWorld {
+  public:
+    Win32TransferWorld() { testing::TestServer::Reset(); }
+    void Serve(const std::string& path, const ScriptedResponse& r) override {
+        std::string params = "status=" + std::to_string(r.status) + "&hex=" + Hex(r.body);
+        if (r.trickleMs) params += "&trickle=" + std::to_string(r.trickleMs);
+        testing::TestServer::Route(path, params);
+    }
+    std::string Url(const std::string& path) override {
+        return testing::TestServer::BaseUrl() + path;
+    }
+    std::string UnreachableUrl() override { return "http://127.0.0.1:1/"; }
+    Transfer& transfer() override { return transfer_; }
+    void Pause() override { Sleep(10); }
+
+  private:
+    win32::Win32Transfer transfer_{"ClearwellTest"};
+};
+
 }  // namespace
 
 std::unique_ptr<FileSystemWorld> MakeFileSystemWorld() {
@@ -61,6 +91,10 @@ std::unique_ptr<FileSystemWorld> MakeFileSystemWorld() {
 }
 std::unique_ptr<RegistryWorld> MakeRegistryWorld() {
     return std::make_unique<Win32RegistryWorld>();
+}
+
+std::unique_ptr<TransferWorld> MakeTransferWorld() {
+    return std::make_unique<Win32TransferWorld>();
 }
 
 }  // namespace cw::contract

@@ -31,6 +31,10 @@ std::uint32_t Win32Clock::TickCount() {
     return GetTickCount();
 }
 
+void Win32Clock::Sleep(std::uint32_t ms) {
+    ::Sleep(ms);
+}
+
 // FileTimeToLocalFileTime applies the time zone's current bias, as GetLocalTime does, so a
 // file made a moment ago reads as a moment before Now() even across a daylight-saving
 // change. (SystemTimeToTzSpecificLocalTime would apply the bias of the file's own date,

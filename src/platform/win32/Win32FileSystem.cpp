@@ -134,27 +134,47 @@ long MoveFileWith(MoveFileExFn moveEx, const std::string& from, const std::strin
                   std::uint32_t flags) {
     if (moveEx(from.c_str(), to.empty() ? nullptr : to.c_str(), flags)) return ERROR_SUCCESS;
     long status = static_cast<long>(GetLastError());
-    if (status != ERROR_CALL_NOT_IMPLEMENTED || (flags & MOVEFILE_DELAY_UNTIL_REBOOT) ||
-        to.empty()) {
-        return status;
-    }
-    if (flags & MOVEFILE_REPLACE_EXISTING) {
-        DWORD attributes = GetFileAttributesA(to.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            GetFileAttributesA(from.c_str()) != INVALID_FILE_ATTRIBUTES &&
-            !DeleteFileA(to.c_str())) {
-            return static_cast<long>(GetLastError());
-        }
-    }
-    if (MoveFileA(from.c_str(), to.c_str())) return ERROR_SUCCESS;
-    status = static_cast<long>(GetLastError());
-    if (!(flags & MOVEFILE_COPY_ALLOWED) || status != ERROR_NOT_SAME_DEVICE) return status;
-    if (!CopyFileA(from.c_str(), to.c_str(), TRUE)) return static_cast<long>(GetLastError());
-    return LastError(DeleteFileA(from.c_str()));
+    // Windows 95, 98 and Me export MoveFileExA only as a stub that fails this way.
+    if (status != ERROR_CALL_NOT_IMPLEMENTED) return status;
+    return Win32FileSystem::MoveWithoutMoveFileEx(from, to, flags);
 }
 
 long Win32FileSystem::Move(const std::string& from, const std::string& to, std::uint32_t flags) {
     return MoveFileWith(&MoveFileExA, from, to, flags);
+}
+
+long Win32FileSystem::MoveWithoutMoveFileEx(const std::string& from, const std::string& to,
+                                            std::uint32_t flags) {
+    // Those systems take moves at restart through WININIT.INI, which this program does not
+    // write; the caller sees the move as not done.
+    if ((flags & kMoveDelayUntilReboot) || to.empty()) return ERROR_CALL_NOT_IMPLEMENTED;
+    if (MoveFileA(from.c_str(), to.c_str())) return ERROR_SUCCESS;
+    long status = static_cast<long>(GetLastError());
+    if (status == ERROR_NOT_SAME_DEVICE && (flags & kMoveCopyAllowed)) {
+        if (!CopyFileA(from.c_str(), to.c_str(), !(flags & kMoveReplaceExisting))) {
+            return static_cast<long>(GetLastError());
+        }
+        return LastError(DeleteFileA(from.c_str()));
+    }
+    bool targetExists = status == ERROR_ALREADY_EXISTS || status == ERROR_FILE_EXISTS;
+    if (!(flags & kMoveReplaceExisting) || !targetExists) return status;
+    // Replace without losing the target when the move fails: the target steps aside under
+    // a free name first and comes back if the source cannot take its place.
+    std::string aside;
+    for (int i = 1; i < 100 && aside.empty(); ++i) {
+        std::string candidate = to + ".~" + std::to_string(i);
+        if (GetFileAttributesA(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) aside = candidate;
+    }
+    if (aside.empty()) return status;
+    if (!MoveFileA(to.c_str(), aside.c_str())) return static_cast<long>(GetLastError());
+    if (!MoveFileA(from.c_str(), to.c_str())) {
+        status = static_cast<long>(GetLastError());
+        MoveFileA(aside.c_str(), to.c_str());
+        return status;
+    }
+    DeleteFileA(aside.c_str());
+    return ERROR_SUCCESS;
+}
 }
 
 long Win32FileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {

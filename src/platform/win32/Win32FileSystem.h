@@ -30,6 +30,11 @@ class Win32FileSystem : public FileSystem {
     long Copy(const std::string& from, const std::string& to, bool failIfExists) override;
     std::string LongPath(const std::string& path) override;
     std::string TempPath() override;
+
+    // Move as it is done where MoveFileExA is missing (Windows 95, 98 and Me): MoveFileA,
+    // with a replaced target set aside first. Moves at restart are refused.
+    static long MoveWithoutMoveFileEx(const std::string& from, const std::string& to,
+                                      std::uint32_t flags);
 };
 
 }  // namespace cw::win32

@@ -13,18 +13,25 @@ constexpr DWORD kRequestFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WR
                                 INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_UI;
 }  // namespace
 
+// Shared by the control and its worker; whoever lets go last frees it.
 struct Win32Transfer::Request {
     std::mutex mutex;
     bool cancelled = false;
     bool done = false;
-    HINTERNET session = nullptr;  // owned by the worker; closed by whoever gets there first
     std::string headers;
     std::string body;
 
-    void CloseSession() {
+    bool Cancelled() {
         std::lock_guard<std::mutex> lock(mutex);
-        if (session) InternetCloseHandle(session);
-        session = nullptr;
+        return cancelled;
+    }
+    void Finish(std::string h, std::string b) {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!cancelled) {
+            headers = std::move(h);
+            body = std::move(b);
+        }
+        done = true;
     }
 };
 
@@ -49,57 +56,55 @@ std::string RawHeaders(HINTERNET url) {
     return headers;
 }
 
+// The body, read until the end or until the request is abandoned; a body larger than
+// kMaxTransferBody is dropped. InternetReadFile waits until its whole buffer is filled, so
+// only what has arrived is read, and the request is looked at between pieces.
+std::string ReadBody(Win32Transfer::Request& request, HINTERNET url) {
+    std::string body;
+    char buffer[16384];
+    while (!request.Cancelled()) {
+        DWORD available = 0, read = 0;
+        if (!InternetQueryDataAvailable(url, &available, 0, 0) || available == 0) break;
+        DWORD want = available < sizeof buffer ? available : sizeof buffer;
+        if (!InternetReadFile(url, buffer, want, &read) || read == 0) break;
+        if (body.size() + read > kMaxTransferBody) return "";
+        body.append(buffer, read);
+    }
+    return body;
+}
+
 void RunRequest(const std::shared_ptr<Win32Transfer::Request>& request, const std::string& url,
                 const std::string& agent) {
-    HINTERNET session =
-        InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
-    {
-        std::lock_guard<std::mutex> lock(request->mutex);
-        if (request->cancelled || !session) {
-            if (session) InternetCloseHandle(session);
-            request->done = true;
-            return;
-        }
-        request->session = session;
-    }
-    SetTimeouts(session);
-    // The URL handle belongs to the session: closing the session closes it too.
-    HINTERNET handle = InternetOpenUrlA(session, url.c_str(), nullptr, 0, kRequestFlags, 0);
     std::string headers, body;
-    if (handle) {
-        headers = RawHeaders(handle);
-        // InternetReadFile waits until its whole buffer is filled, and closing the handle
-        // from another thread does not wake it; so read only what has arrived, and look at
-        // the cancel flag between pieces.
-        char buffer[16384];
-        for (;;) {
-            DWORD available = 0, read = 0;
-            if (!InternetQueryDataAvailable(handle, &available, 0, 0) || available == 0) break;
-            DWORD want = available < sizeof buffer ? available : sizeof buffer;
-            if (!InternetReadFile(handle, buffer, want, &read) || read == 0) break;
-            body.append(buffer, read);
-            std::lock_guard<std::mutex> lock(request->mutex);
-            if (request->cancelled) break;
+    try {
+        InternetHandle session(
+            InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+        if (session && !request->Cancelled()) {
+            SetTimeouts(session.get());
+            InternetHandle handle(
+                InternetOpenUrlA(session.get(), url.c_str(), nullptr, 0, kRequestFlags, 0));
+            if (handle && !request->Cancelled()) {
+                headers = RawHeaders(handle.get());
+                body = ReadBody(*request, handle.get());
+            }
         }
+    } catch (...) {
+        // Out of memory on a worker thread must not end the program: no response.
+        headers.clear();
+        body.clear();
     }
-    request->CloseSession();
-    std::lock_guard<std::mutex> lock(request->mutex);
-    if (!request->cancelled) {
-        request->headers = std::move(headers);
-        request->body = std::move(body);
-    }
-    request->done = true;
+    request->Finish(std::move(headers), std::move(body));
 }
 
 }  // namespace
 
 void Win32Transfer::Cancel() {
+    CollectFinished();
     if (!current_) return;
     {
         std::lock_guard<std::mutex> lock(current_->mutex);
         current_->cancelled = true;
     }
-    current_->CloseSession();
     current_.reset();
 }
 
@@ -107,6 +112,7 @@ void Win32Transfer::Start(const std::string& url) {
     Cancel();
     headers_.clear();
     body_.clear();
+    url_ = url;
     auto request = std::make_shared<Request>();
     current_ = request;
     std::thread([request, url, agent = agent_] { RunRequest(request, url, agent); }).detach();
@@ -114,10 +120,12 @@ void Win32Transfer::Start(const std::string& url) {
 
 void Win32Transfer::CollectFinished() {
     if (!current_) return;
-    std::lock_guard<std::mutex> lock(current_->mutex);
-    if (!current_->done) return;
-    headers_ = std::move(current_->headers);
-    body_ = std::move(current_->body);
+    // Declared before the lock, so the request (and its mutex) outlives the lock.
+    std::shared_ptr<Request> request = current_;
+    std::lock_guard<std::mutex> lock(request->mutex);
+    if (!request->done) return;
+    headers_ = std::move(request->headers);
+    body_ = std::move(request->body);
     current_.reset();
 }
 
@@ -128,12 +136,12 @@ bool Win32Transfer::StillExecuting() {
 
 std::string Win32Transfer::Headers() {
     CollectFinished();
-    return headers_;
+    return current_ ? std::string() : headers_;
 }
 
 std::string Win32Transfer::Body() {
     CollectFinished();
-    return body_;
+    return current_ ? std::string() : body_;
 }
 
 }  // namespace cw::win32

@@ -1,7 +1,10 @@
 #pragma once
 // The transfer control: each GET runs on a worker thread of its own with its own WinINet
-// session; Cancel closes that session, which makes the blocked calls return, and forgets
-// the request at once, so nothing on the user-interface thread waits for the network.
+// session. Cancel only marks the request abandoned and forgets it, so the user-interface
+// thread never waits for the network; the worker notices after its current call returns
+// (one read, or the connect and receive timeouts at worst) and closes its own handles.
+// Handles are never closed from the user-interface thread: WinINet reuses handle values,
+// and a worker still calling with a value closed under it could read another request's data.
 
 #include <memory>
 #include <mutex>
@@ -12,7 +15,7 @@
 namespace cw::win32 {
 
 class Win32Transfer : public Transfer {
-public:
+  public:
     explicit Win32Transfer(std::string agent) : agent_(std::move(agent)) {}
     ~Win32Transfer() override { Cancel(); }
 
@@ -21,13 +24,15 @@ public:
     bool StillExecuting() override;
     std::string Headers() override;
     std::string Body() override;
+    std::string Url() override { return url_; }
 
     struct Request;
 
-private:
+  private:
     void CollectFinished();
 
     std::string agent_;
+    std::string url_;
     std::shared_ptr<Request> current_;
     std::string headers_;
     std::string body_;

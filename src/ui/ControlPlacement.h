@@ -1,0 +1,15 @@
+#pragma once
+// Where a window's view puts one control: client-area pixels for the 8-point dialog font at
+// 96 DPI, with the stable control ID the GUI driver finds it by.
+
+#include <string_view>
+
+namespace cw {
+
+struct ControlPlacement {
+    std::string_view name;
+    int id;
+    int x, y, width, height;  // for a drop-down list, height is the closed height
+};
+
+}  // namespace cw

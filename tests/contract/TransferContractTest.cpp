@@ -1,0 +1,121 @@
+// The transfer control's contract, run against the fake on the host and against WinINet and
+// the local test server under Wine.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "contract/ContractWorld.h"
+
+namespace cw::contract {
+namespace {
+
+using std::chrono::steady_clock;
+
+class TransferContract : public ::testing::Test {
+  protected:
+    std::unique_ptr<TransferWorld> world = MakeTransferWorld();
+    Transfer& transfer = world->transfer();
+
+    // Polls until the request ends; false when it still runs after about ten seconds.
+    bool WaitDone() {
+        auto deadline = steady_clock::now() + std::chrono::seconds(10);
+        while (transfer.StillExecuting()) {
+            if (steady_clock::now() > deadline) return false;
+            world->Pause();
+        }
+        return true;
+    }
+    std::string Get(const std::string& path) {
+        transfer.Start(world->Url(path));
+        EXPECT_TRUE(WaitDone());
+        return transfer.Body();
+    }
+};
+
+std::string FirstLine(const std::string& headers) {
+    return headers.substr(0, headers.find("\r\n"));
+}
+
+TEST_F(TransferContract, HeadersHoldTheStatusLineAndEveryHeaderEndedByCrLf) {
+    world->Serve("/hello.txt", {200, "hello"});
+    EXPECT_EQ(transfer.Url(), "");
+    EXPECT_EQ(Get("/hello.txt"), "hello");
+    EXPECT_EQ(transfer.Url(), world->Url("/hello.txt"));
+    std::string headers = transfer.Headers();
+    EXPECT_EQ(FirstLine(headers).substr(0, 12), "HTTP/1.1 200") << headers;
+    EXPECT_NE(headers.find("\r\nContent-Length: 5\r\n"), std::string::npos) << headers;
+    ASSERT_GE(headers.size(), 4u);
+    EXPECT_EQ(headers.substr(headers.size() - 4), "\r\n\r\n");
+
+    std::string big(1005, 'x');
+    world->Serve("/big.bin", {200, big});
+    EXPECT_EQ(Get("/big.bin"), big);
+    EXPECT_NE(transfer.Headers().find("Content-Length: 1005\r\n"), std::string::npos);
+}
+
+TEST_F(TransferContract, AMissingFileAnswersWithItsStatusAndBody) {
+    world->Serve("/gone.txt", {404, "not here"});
+    EXPECT_EQ(Get("/gone.txt"), "not here");
+    EXPECT_NE(FirstLine(transfer.Headers()).find(" 404"), std::string::npos) << transfer.Headers();
+}
+
+TEST_F(TransferContract, BodiesAreDeliveredAsBytesUnchanged) {
+    std::string bytes;
+    for (int round = 0; round < 3; ++round) {
+        for (int b = 0; b < 256; ++b)
+            bytes += static_cast<char>(b);
+    }
+    bytes += std::string("\r\n\0\r\n", 5);
+    world->Serve("/bytes.bin", {200, bytes});
+    EXPECT_EQ(Get("/bytes.bin"), bytes);
+}
+
+TEST_F(TransferContract, NoResponseLeavesHeadersAndBodyEmpty) {
+    world->Serve("/hello.txt", {200, "hello"});
+    Get("/hello.txt");
+    transfer.Start(world->UnreachableUrl());
+    ASSERT_TRUE(WaitDone());
+    EXPECT_EQ(transfer.Headers(), "");
+    EXPECT_EQ(transfer.Body(), "");
+}
+
+TEST_F(TransferContract, CancelDuringATrickledBodyStopsAtOnceAndDeliversNothing) {
+    world->Serve("/slow.bin", {200, std::string(4096, 's'), 100});  // about 25 seconds
+    world->Serve("/hello.txt", {200, "hello"});
+    transfer.Start(world->Url("/slow.bin"));
+    for (int i = 0; i < 30; ++i)
+        world->Pause();
+    EXPECT_TRUE(transfer.StillExecuting());
+    EXPECT_EQ(transfer.Body(), "");  // nothing while it runs
+
+    auto before = steady_clock::now();
+    transfer.Cancel();
+    EXPECT_LT(steady_clock::now() - before, std::chrono::milliseconds(500));
+    EXPECT_FALSE(transfer.StillExecuting());
+    EXPECT_EQ(transfer.Headers(), "");
+    EXPECT_EQ(transfer.Body(), "");
+
+    // The abandoned request never leaks into the next one.
+    EXPECT_EQ(Get("/hello.txt"), "hello");
+    for (int i = 0; i < 30; ++i)
+        world->Pause();
+    EXPECT_EQ(transfer.Body(), "hello");
+}
+
+TEST_F(TransferContract, CancelKeepsAFinishedResponseAndStartForgetsIt) {
+    world->Serve("/hello.txt", {200, "hello"});
+    Get("/hello.txt");
+    transfer.Cancel();
+    EXPECT_EQ(transfer.Body(), "hello");
+    EXPECT_NE(transfer.Headers(), "");
+
+    world->Serve("/slow.bin", {200, std::string(4096, 's'), 100});
+    transfer.Start(world->Url("/slow.bin"));
+    EXPECT_EQ(transfer.Headers(), "");
+    EXPECT_EQ(transfer.Body(), "");
+    transfer.Cancel();
+}
+
+}  // namespace
+}  // namespace cw::contract

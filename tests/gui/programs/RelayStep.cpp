@@ -1,0 +1,96 @@
+// RelayStep.exe: runs only the update relay's start-up step, as Clearwell.exe's start-up
+// does before its main window loads, so that tests can drive the relay's legs with real
+// files and processes. Copied under the names "Clearwell.exe" and "cwl.exe" into a folder,
+// it logs to relay.log beside itself what each start did:
+//   "<name> start Up=<value>", "message <text>", "open <verb> <file>", "<name> end|continue"
+// The post-upgrade page is logged, not opened: under Wine that would start a browser of
+// the machine the tests run on.
+
+#include <windows.h>
+
+#include <string>
+
+#include "BuildConfig.h"
+#include "files/PathGuard.h"
+#include "files/Paths.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellExecute.h"
+#include "platform/win32/Win32SpecialFolders.h"
+#include "settings/SettingNames.h"
+#include "settings/SettingsStore.h"
+#include "ui/Dialogs.h"
+#include "update/UpdateRelay.h"
+
+namespace {
+
+std::string ModulePath() {
+    return cw::win32::Win32ShellExecute().ModulePath();
+}
+
+void Log(const std::string& line) {
+    std::string path = cw::AddSlash(cw::FolderPart(ModulePath())) + "relay.log";
+    cw::win32::FileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return;
+    std::string text = line + "\r\n";
+    DWORD written = 0;
+    WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+class LoggingShell : public cw::win32::Win32ShellExecute {
+  public:
+    bool Execute(cw::WindowHandle, const std::string& verb, const std::string& file,
+                 const std::string&, const std::string&, int) override {
+        Log("open " + verb + " " + file);
+        return true;
+    }
+};
+
+// The message box and the message pump of a program that has no window yet.
+class StartupDialogs : public cw::ui::Dialogs {
+  public:
+    int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
+        Log("message " + prompt);
+        return MessageBoxA(nullptr, prompt.c_str(), title.c_str(),
+                           static_cast<UINT>(buttons) | MB_SETFOREGROUND);
+    }
+    std::string OpenFiles(std::size_t) override { return ""; }
+    std::string BrowseForFolder(const std::string&, const cw::ui::FolderRef&,
+                                const cw::ui::FolderRef&) override {
+        return "";
+    }
+    void DoEvents() override {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    void SetWaitCursor(bool) override {}
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    cw::win32::Win32Registry registry;
+    cw::SettingsStore settings(registry);
+    cw::win32::Win32FileSystem fs;
+    cw::win32::Win32SpecialFolders folders;
+    cw::PathGuard guard(folders, fs);
+    LoggingShell shell;
+    cw::win32::Win32Clock clock;
+    StartupDialogs dialogs;
+    std::string name = cw::FileNamePart(ModulePath());
+    Log(name + " start Up=" +
+        settings.GetSettingString(cw::settings::kUpdateRoot, cw::settings::kUpdateKey,
+                                  cw::settings::kUpdateUp, "(missing)"));
+    cw::update::UpdateRelay relay(settings, fs, guard, shell, clock, dialogs,
+                                  {cw::build::kServerUrl, cw::build::kRelayMsPerSecond});
+    bool end = relay.ProcessUpdateState();
+    Log(name + (end ? " end" : " continue"));
+    return 0;
+}

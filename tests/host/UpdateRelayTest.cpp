@@ -1,0 +1,191 @@
+// The replacement relay's states and legs, with the installed program and the download as
+// files of a fake disk.
+
+#include <gtest/gtest.h>
+
+#include "host/UpdateTestWorld.h"
+#include "update/UpdateRelay.h"
+
+namespace cw::update {
+namespace {
+
+using namespace testing;
+
+class UpdateRelayTest : public ::testing::Test, public UpdateWorld {
+  protected:
+    UpdateRelay relay{settings, fs, guard, shell, clock, dialogs, {kServer, 1000}};
+    const std::string newRelease = Executable(3000, 'n');
+
+    UpdateRelayTest() { fs.AddFile(kDownloadPath, newRelease); }
+    void RunAs(const std::string& exe) { shell.modulePath = std::string(kFolder) + exe; }
+    bool NothingHappened(const std::vector<std::string>& registryBefore,
+                         const std::vector<std::string>& diskBefore) {
+        return registry.Dump() == registryBefore && fs.Snapshot() == diskBefore &&
+               shell.processes.empty() && shell.executions.empty() && dialogs.shown.empty() &&
+               clock.sleptMs == 0;
+    }
+};
+
+TEST_F(UpdateRelayTest, IdleAndUnknownStatesDoNothing) {
+    RunAs("Clearwell.exe");
+    for (const char* up : {"(missing)", "", "a", "A", "xa", "ab", "ac", "x", "d"}) {
+        if (std::string(up) != "(missing)") SetUpdate("Up", up);
+        SetUpdate("donreq", "z");
+        auto registryBefore = registry.Dump();
+        auto diskBefore = fs.Snapshot();
+        EXPECT_FALSE(relay.ProcessUpdateState()) << up;
+        EXPECT_TRUE(NothingHappened(registryBefore, diskBefore)) << up;
+    }
+}
+
+TEST_F(UpdateRelayTest, Leg1ReplacesTheInstalledProgramAndStartsIt) {
+    for (const char* up : {"b", "B", "bc"}) {  // "b" is tested before "c", case ignored
+        fs.AddFile(kInstalledPath, "installed program");
+        SetUpdate("Up", up);
+        SetUpdate("donreq", "z");
+        shell.processes.clear();
+        clock.sleptMs = 0;
+        RunAs("cwl.exe");
+        EXPECT_TRUE(relay.ProcessUpdateState()) << up;
+        EXPECT_EQ(fs.Content(kInstalledPath), newRelease);
+        EXPECT_EQ(fs.Content(kDownloadPath), newRelease);
+        EXPECT_FALSE(fs.Exists(std::string(kFolder) + "Clearwell.part"));
+        EXPECT_EQ(Update("Up"), "c");
+        EXPECT_EQ(Update("donreq"), "z");
+        ASSERT_EQ(shell.processes.size(), 1u);
+        EXPECT_EQ(shell.processes[0].commandLine,
+                  "\"C:\\Program Files\\Clearwell\\Clearwell.exe\"");
+        EXPECT_EQ(shell.processes[0].showCommand, 2);
+        EXPECT_EQ(clock.sleptMs, 18000u);  // 10, 4 and 4 seconds
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+    // No installed program at all: it is created.
+    fs.Delete(kInstalledPath);
+    SetUpdate("Up", "b");
+    EXPECT_TRUE(relay.ProcessUpdateState());
+    EXPECT_EQ(fs.Content(kInstalledPath), newRelease);
+}
+
+TEST_F(UpdateRelayTest, AFailedReplacementKeepsTheInstalledProgramAndGoesOn) {
+    RunAs("cwl.exe");
+    SetUpdate("Up", "b");
+    SetUpdate("donreq", "z");
+    fs.Lock(kInstalledPath);  // held open by another program
+    EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_EQ(fs.Content(kInstalledPath), "installed program");
+    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "Clearwell.part"));
+    EXPECT_EQ(Update("Up"), "b");
+    EXPECT_TRUE(shell.processes.empty());
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    // A folder where nothing can be copied.
+    fs.Lock(kInstalledPath, false);
+    fs.Lock(kDownloadPath);
+    EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_EQ(fs.Content(kInstalledPath), "installed program");
+    EXPECT_EQ(Update("Up"), "b");
+
+    // The new program does not start: this copy goes on as the program.
+    fs.Lock(kDownloadPath, false);
+    shell.startResult = false;
+    EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_EQ(fs.Content(kInstalledPath), newRelease);
+    EXPECT_EQ(Update("Up"), "c");
+}
+
+TEST_F(UpdateRelayTest, TheInstalledProgramHandsLeg1ToTheDownloadOrEndsTheRelay) {
+    SetUpdate("Up", "b");
+    RunAs("CLEARWELL.EXE");
+    EXPECT_TRUE(relay.ProcessUpdateState());
+    ASSERT_EQ(shell.processes.size(), 1u);
+    EXPECT_EQ(shell.processes[0].commandLine, "\"C:\\Program Files\\Clearwell\\cwl.exe\"");
+    EXPECT_EQ(shell.processes[0].showCommand, 2);
+    EXPECT_EQ(fs.Content(kInstalledPath), "installed program");
+    EXPECT_EQ(Update("Up"), "b");
+    EXPECT_EQ(clock.sleptMs, 0u);
+
+    fs.Delete(kDownloadPath);
+    shell.processes.clear();
+    EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_EQ(Update("Up"), "a");
+    EXPECT_TRUE(shell.processes.empty());
+
+    // Another name with nothing left to install ends the relay the same way.
+    SetUpdate("Up", "b");
+    RunAs("Renamed.exe");
+    EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_EQ(Update("Up"), "a");
+    EXPECT_EQ(clock.sleptMs, 0u);
+}
+
+TEST_F(UpdateRelayTest, Leg2RemovesTheDownloadAndThanksTheUserOnce) {
+    RunAs("Clearwell.exe");
+    SetUpdate("Up", "C");
+    SetUpdate("donreq", "z");
+    EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_EQ(clock.sleptMs, 5000u);
+    EXPECT_FALSE(fs.Exists(kDownloadPath));
+    EXPECT_EQ(Update("Up"), "a");
+    EXPECT_EQ(Update("donreq"), "(missing)");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].prompt, "Clearwell Upgraded. Thank you");
+    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbOKOnly);
+    EXPECT_EQ(dialogs.shown[0].title, "Clearwell");
+    ASSERT_EQ(shell.executions.size(), 1u);
+    EXPECT_EQ(shell.executions[0].verb, "Open");
+    EXPECT_EQ(shell.executions[0].file, "http://server.test/upgrade.php");
+    EXPECT_EQ(shell.executions[0].showCommand, 1);
+    EXPECT_TRUE(shell.processes.empty());
+
+    EXPECT_FALSE(relay.ProcessUpdateState());  // the next start
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(shell.executions.size(), 1u);
+}
+
+TEST_F(UpdateRelayTest, Leg2ThanksOnlyWhenDonreqHoldsZ) {
+    RunAs("Clearwell.exe");
+    SetUpdate("Up", "c");
+    EXPECT_FALSE(relay.ProcessUpdateState());  // "donreq" missing
+    EXPECT_EQ(Update("Up"), "a");
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    SetUpdate("Up", "c");
+    SetUpdate("donreq", "");
+    EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_EQ(Update("donreq"), "(missing)");
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    SetUpdate("Up", "c");
+    SetUpdate("donreq", "y");
+    EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_EQ(Update("donreq"), "y");
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    SetUpdate("Up", "c");
+    SetUpdate("donreq", "yZ");
+    EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_EQ(Update("donreq"), "(missing)");
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(shell.executions.size() == 1u);
+}
+
+TEST_F(UpdateRelayTest, WaitsLetMessagesThroughAndScaleWithTheBuild) {
+    UpdateRelay quick{settings, fs, guard, shell, clock, dialogs, {kServer, 100}};
+    std::uint32_t before = clock.TickCount();
+    quick.Wait(10);
+    EXPECT_GE(clock.TickCount() - before, 1000u);
+    EXPECT_LT(clock.TickCount() - before, 1100u);
+    EXPECT_GT(dialogs.doEventsCalls, 10);
+}
+
+TEST_F(UpdateRelayTest, AProgramWithoutAPathTouchesNoFile) {
+    shell.modulePath = "";
+    SetUpdate("Up", "b");
+    auto diskBefore = fs.Snapshot();
+    EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_EQ(fs.Snapshot(), diskBefore);
+    EXPECT_TRUE(shell.processes.empty());
+}
+
+}  // namespace
+}  // namespace cw::update

@@ -1,0 +1,101 @@
+#pragma once
+// The update's services as fakes: a server at http://server.test with the program installed
+// in C:\Program Files\Clearwell.
+
+#include <string>
+#include <vector>
+
+#include "errors/ConnectionTest.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeInternet.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeShell.h"
+#include "fakes/FakeSpecialFolders.h"
+#include "fakes/RecordingErrorSink.h"
+#include "files/PathGuard.h"
+#include "settings/SettingNames.h"
+#include "settings/SettingsStore.h"
+#include "update/Updater.h"
+
+namespace cw::update::testing {
+
+inline constexpr const char kServer[] = "http://server.test";
+inline constexpr const char kVersionUrl[] = "http://server.test/cwl.txt";
+inline constexpr const char kExeUrl[] = "http://server.test/cwlupdate.exe";
+inline constexpr const char kProbeUrl[] = "http://probe.test/";
+inline constexpr const char kFolder[] = "C:\\Program Files\\Clearwell\\";
+inline const std::string kInstalledPath = std::string(kFolder) + "Clearwell.exe";
+inline const std::string kDownloadPath = std::string(kFolder) + "cwl.exe";
+
+// A registry that also remembers the names of the values written, in order.
+class RecordingRegistry : public fakes::FakeRegistry {
+  public:
+    long SetValue(RootKey root, const std::string& subkey, const std::string& name,
+                  const RegValue& value) override {
+        written.push_back(name);
+        return FakeRegistry::SetValue(root, subkey, name, value);
+    }
+    std::vector<std::string> written;
+};
+
+// n bytes that start like a Windows executable.
+inline std::string Executable(std::size_t n, char fill = 'x') {
+    std::string s(n, fill);
+    s.replace(0, 2, "MZ");
+    s.replace(0x3C, 4, std::string("\x40\0\0\0", 4));
+    s.replace(0x40, 4, std::string("PE\0\0", 4));
+    return s;
+}
+
+struct UpdateWorld {
+    fakes::FakeInternet internet;
+    std::unique_ptr<Transfer> transfer = internet.CreateTransfer("test");
+    RecordingRegistry registry;
+    SettingsStore settings{registry};
+    fakes::FakeFileSystem fs;
+    fakes::FakeSpecialFolders folders;
+    PathGuard guard{folders, fs};
+    fakes::FakeShell shell;
+    fakes::FakeClock clock;
+    fakes::FakeDialogs dialogs;
+    fakes::RecordingErrorSink errors;
+    ConnectionTest connection{internet, {kProbeUrl, "Clearwell", 5000}};
+    int programEnds = 0;
+    Updater updater{connection, *transfer, settings, fs,        guard,
+                    shell,      clock,     dialogs,  {kServer}, [this] { ++programEnds; }};
+
+    UpdateWorld() {
+        internet.SetReachable(kProbeUrl, true);
+        fs.AddFile(kInstalledPath, "installed program");
+    }
+
+    std::string Update(const char* name) {
+        return settings.GetSettingString(settings::kUpdateRoot, settings::kUpdateKey, name,
+                                         "(missing)");
+    }
+    void SetUpdate(const char* name, const std::string& value) {
+        registry.SetString(settings::kUpdateRoot, settings::kUpdateKey, name, value);
+    }
+    // The executable on the server: the body, with the size its headers announce.
+    void ServeExe(const std::string& body, std::size_t announced, int busyPolls = 1) {
+        fakes::FakeResponse r;
+        r.headers = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(announced) + "\r\n\r\n";
+        r.body = body;
+        r.busyPolls = busyPolls;
+        internet.ServeRaw(kExeUrl, r);
+    }
+    void ServeNotFound(const std::string& url) {
+        internet.ServeRaw(url,
+                          {"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\n", "not found", 1});
+    }
+    int RequestsOf(const std::string& url) const {
+        int n = 0;
+        for (const auto& r : internet.requests)
+            n += r == url;
+        return n;
+    }
+};
+
+}  // namespace cw::update::testing
