@@ -139,8 +139,11 @@ Section "Uninstall"
   ; Only the program's own files: the folder goes only when nothing else is left in it (no
   ; recursive removal, which would take the user's files, or a whole folder the user picked).
   Delete "$INSTDIR\icon.ico"
-  ; A release the updater downloaded but had not yet put in place.
+  ; The updater's files: a release downloaded but not yet put in place, and the partial
+  ; files of a download or replacement that was interrupted (src/update/UpdateFiles.h).
   Delete "$INSTDIR\cwl.exe"
+  Delete "$INSTDIR\cwl.part"
+  Delete "$INSTDIR\Clearwell.part"
   Delete "$INSTDIR\${CW_UNINSTALLER}"
   RMDir "$INSTDIR"
 

@@ -23,6 +23,7 @@
 #include "support/RegistrySnapshot.h"
 #include "support/TestWorld.h"
 #include "text/Ansi.h"
+#include "update/UpdateFiles.h"
 
 namespace cw::testing {
 namespace {
@@ -75,10 +76,11 @@ struct ClosingHost : SettingsHost {
 // What a user of the program leaves in the registry and the program's folder. The main
 // window does not yet host the features, so their models are driven here in-process, as the
 // installed program: "Add to Internet Explorer", and in the settings window "Launch Clearwell
-// at startup", "Shred files when shutting down", a daily schedule and the update check. What
-// no model writes yet is written value by value exactly as the program does: the updater's
-// marker (seeded at every start) and a downloaded release waiting to be put in place, a
-// cleaning selection saved at an unattended close, the home-page lock, and the per-user
+// at startup", "Shred files when shutting down", a daily schedule and the update check. The
+// rest is written value by value and file by file as the program writes it: the updater's
+// marker (seeded at every start), an update handed over to the relay with its downloaded
+// release, the partial files of an interrupted download and replacement, a cleaning
+// selection saved at an unattended close, the home-page lock, and the per-user
 // application-settings area.
 void UseTheProgram(Machine& m, const std::string& folder) {
     InstalledProgramShell shell(folder + "\\Clearwell.exe");
@@ -110,7 +112,9 @@ void UseTheProgram(Machine& m, const std::string& folder) {
     m.store.SetSettingString(settings::kUpdateRoot, settings::kUpdateKey, settings::kUpdateUp, "b");
     m.store.SetSettingString(settings::kUpdateRoot, settings::kUpdateKey, settings::kUpdateDonReq,
                              "z");
-    WriteFile(folder + "\\cwl.exe", "MZ the downloaded release");
+    WriteFile(folder + "\\" + update::kDownloadName, "MZ the downloaded release");
+    WriteFile(folder + "\\" + update::kDownloadPartName, "MZ half a download");
+    WriteFile(folder + "\\" + update::kInstallPartName, "MZ half a replacement");
     m.store.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, "chkCookies", "1");
     m.store.SetSettingString(kHkeyCurrentUser, settings::kIEMainKey, settings::kLock, "1");
     m.store.SetSettingString(kHkeyCurrentUser,
@@ -145,7 +149,8 @@ void ExpectInstalledAt(Machine& m, const std::string& folder) {
 
 // True when the program's files, shortcut, entry and registry state are all gone.
 void ExpectProgramGone(Machine& m, const std::string& folder) {
-    for (const char* file : {"Clearwell.exe", "icon.ico", "cwl.exe", "Uninstall.exe"})
+    for (const char* file : {"Clearwell.exe", "icon.ico", "Uninstall.exe", update::kDownloadName,
+                             update::kDownloadPartName, update::kInstallPartName})
         EXPECT_FALSE(PathExists(folder + "\\" + file)) << file;
     EXPECT_FALSE(PathExists(Shortcut()));
     EXPECT_FALSE(m.registry.KeyExists(kHkeyLocalMachine, kUninstallKey));
