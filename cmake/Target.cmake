@@ -59,4 +59,14 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/icon.ico
                    DEPENDS ${CW_BUTTON_ICON})
 add_custom_target(button_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/icon.ico)
 
+# Benchmarks (make bench, not tests): Windows programs scripts/run-bench.sh runs under Wine.
+file(GLOB CW_BENCH_PROGRAMS CONFIGURE_DEPENDS bench/*.cpp)
+foreach(src ${CW_BENCH_PROGRAMS})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE clearwell_win32)
+    target_compile_options(${name} PRIVATE ${CW_WARNINGS})
+    target_link_options(${name} PRIVATE ${CW_STATIC})
+endforeach()
+
 include(cmake/Installer.cmake)

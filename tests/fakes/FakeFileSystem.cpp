@@ -176,7 +176,10 @@ class FakeFile : public File {
         fs_.RecordWrite(path_, size);
         return kErrorSuccess;
     }
-    long Flush() override { return kErrorSuccess; }
+    long Flush() override {
+        fs_.flushes_.push_back(path_);
+        return kErrorSuccess;
+    }
     long Size(std::uint64_t& size) override {
         size = node_->data.size();
         return kErrorSuccess;

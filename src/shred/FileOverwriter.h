@@ -1,0 +1,39 @@
+#pragma once
+// Overwrites a file in place with the shredder's image. The image covers the file from its
+// first byte; a file longer than the image is covered over its whole length by repeating
+// the image (the first bytes are exactly the image), a shorter one grows to the image's
+// length. The data is written in large blocks from one buffer built once per level, and
+// flushed to the disk before the file is closed, so that a deletion that follows cannot
+// leave the old content behind in a cache.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace cw {
+
+class FileOverwriter {
+  public:
+    explicit FileOverwriter(FileSystem& fs) : fs_(fs) {}
+
+    // Overwrites and flushes the file, then closes it. Raises the run-time error of the
+    // first failure; the file is closed by then, whatever was written so far stays.
+    void Overwrite(const std::string& path, std::int16_t n);
+
+    // The largest single write.
+    static constexpr std::size_t kTargetBlockBytes = 1 << 20;
+
+  private:
+    // The image of level n repeated a whole number of times, about kTargetBlockBytes long,
+    // so that consecutive blocks continue the repeated image without a seam.
+    const std::string& Block(std::int16_t n);
+
+    FileSystem& fs_;
+    bool haveBlock_ = false;
+    std::int16_t blockLevel_ = 0;
+    std::size_t imageSize_ = 0;
+    std::string block_;
+};
+
+}  // namespace cw

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "contract/OverwriteImageTable.h"
+#include "errors/RuntimeError.h"
+#include "fakes/FakeFileSystem.h"
+#include "shred/FileOverwriter.h"
+#include "shred/OverwriteImage.h"
+
+namespace cw {
+namespace {
+
+std::string Repeated(const std::string& image, std::size_t length) {
+    std::string out;
+    while (out.size() < length)
+        out += image;
+    out.resize(length);
+    return out;
+}
+
+TEST(OverwriteImageTest, EveryLevelGivesTheTablesRunsAndLength) {
+    EXPECT_EQ(RepetitionCount(-1), -100);
+    EXPECT_EQ(RepetitionCount(0), 0);
+    EXPECT_EQ(RepetitionCount(4), 400);
+    EXPECT_EQ(RepetitionCount(10), 1000);
+    EXPECT_THROW(RepetitionCount(400), RuntimeError);  // past 16 bits: overflow, not a wrap
+    for (int position = -1; position <= 10; ++position) {
+        std::int16_t n = RepetitionCount(position);
+        std::string image = BuildOverwriteImage(n);
+        EXPECT_EQ(image.size(), OverwriteImageSize(n)) << position;
+        EXPECT_EQ(testing::MismatchAgainstTable(image, n), "") << "position " << position;
+    }
+    EXPECT_EQ(OverwriteImageSize(-100), 440u);
+    EXPECT_EQ(OverwriteImageSize(0), 440u);
+    EXPECT_EQ(OverwriteImageSize(400), 21240u);
+    EXPECT_EQ(OverwriteImageSize(1000), 52440u);
+    EXPECT_EQ(BuildOverwriteImage(0), Repeated(std::string("\x0A\0\0\0", 4), 440));
+}
+
+struct FileOverwriterTest : ::testing::Test {
+    fakes::FakeFileSystem fs;
+    FileOverwriter overwriter{fs};
+
+    std::size_t WritesTo(const std::string& path) {
+        std::size_t n = 0;
+        for (const auto& w : fs.Writes())
+            n += w.first == path;
+        return n;
+    }
+};
+
+TEST_F(FileOverwriterTest, ShortFilesGrowToTheImageLongOnesAreCoveredWhole) {
+    fs.AddFile("C:\\d\\short.txt", std::string(300, 'x'));
+    overwriter.Overwrite("C:\\d\\short.txt", 0);
+    EXPECT_TRUE(fs.Content("C:\\d\\short.txt") == BuildOverwriteImage(0));
+
+    fs.AddFile("C:\\d\\k.txt", std::string(1000, 'x'));
+    overwriter.Overwrite("C:\\d\\k.txt", 400);
+    EXPECT_EQ(testing::MismatchAgainstTable(fs.Content("C:\\d\\k.txt"), 400), "");
+
+    // Longer than the image: every original byte is covered, the file keeps its length,
+    // the first 21,240 bytes are the image and the rest repeats it.
+    fs.AddFile("C:\\d\\long.txt", std::string(100000, 'x'));
+    overwriter.Overwrite("C:\\d\\long.txt", 400);
+    std::string content = fs.Content("C:\\d\\long.txt");
+    ASSERT_EQ(content.size(), 100000u);
+    EXPECT_EQ(testing::MismatchAgainstTable(content.substr(0, 21240), 400), "");
+    EXPECT_TRUE(content == Repeated(BuildOverwriteImage(400), 100000));  // no megabyte diffs
+    // Each overwrite reaches the disk before the file is handed back for deletion.
+    EXPECT_EQ(fs.Flushes(),
+              (std::vector<std::string>{"C:\\d\\short.txt", "C:\\d\\k.txt", "C:\\d\\long.txt"}));
+}
+
+TEST_F(FileOverwriterTest, LargeFilesAreWrittenInFewLargeBlocksWithoutSeams) {
+    // Three and a half blocks of the largest image: the repetition must run on across the
+    // block boundaries, and each write is large.
+    const std::size_t length = 3 * FileOverwriter::kTargetBlockBytes + 123457;
+    fs.AddFile("C:\\d\\big.bin", std::string(length, 'x'));
+    overwriter.Overwrite("C:\\d\\big.bin", 1000);
+    EXPECT_TRUE(fs.Content("C:\\d\\big.bin") == Repeated(BuildOverwriteImage(1000), length));
+    EXPECT_LE(WritesTo("C:\\d\\big.bin"), 5u);
+    for (const auto& w : fs.Writes())
+        EXPECT_LE(w.second, FileOverwriter::kTargetBlockBytes);
+
+    // The image of the default level goes out in one write.
+    fs.AddFile("C:\\d\\small.txt", "abc");
+    overwriter.Overwrite("C:\\d\\small.txt", 400);
+    EXPECT_EQ(WritesTo("C:\\d\\small.txt"), 1u);
+}
+
+TEST_F(FileOverwriterTest, FilesThatCannotBeWrittenRaiseAndStayAsTheyWere) {
+    fs.AddFile("C:\\d\\ro.txt", "keep", kAttrReadOnly);
+    fs.AddFile("C:\\d\\busy.txt", "keep");
+    fs.Lock("C:\\d\\busy.txt");
+    for (const char* path : {"C:\\d\\ro.txt", "C:\\d\\busy.txt", "C:\\d\\gone.txt"}) {
+        EXPECT_THROW(overwriter.Overwrite(path, 400), RuntimeError) << path;
+    }
+    EXPECT_EQ(fs.Content("C:\\d\\ro.txt"), "keep");
+    fs.Lock("C:\\d\\busy.txt", false);
+    EXPECT_EQ(fs.Content("C:\\d\\busy.txt"), "keep");
+    EXPECT_FALSE(fs.Exists("C:\\d\\gone.txt"));
+}
+
+}  // namespace
+}  // namespace cw

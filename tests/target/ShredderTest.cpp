@@ -1,0 +1,239 @@
+// The file shredder on real files under Wine: the bytes that reach the disk (read back
+// through a hard link made beforehand, which keeps the data after the shredded name is
+// deleted), the entries the run destroys, reports or refuses, and the drop target on a real
+// list box.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+// The shell and dialog headers need windows.h first.
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/win32/DropTarget.h"
+#include "contract/OverwriteImageTable.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/RecordingErrorSink.h"
+#include "files/FileRoutines.h"
+#include "files/PathGuard.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32SpecialFolders.h"
+#include "shred/FileShredder.h"
+#include "shred/OverwriteImage.h"
+#include "support/TestWorld.h"
+
+namespace cw::testing {
+namespace {
+
+struct ShredderTest : ::testing::Test {
+    win32::Win32FileSystem fs;
+    win32::Win32SpecialFolders folders;
+    PathGuard guard{folders, fs};
+    FileRoutines files{fs, guard};
+    fakes::FakeDialogs dialogs;
+    fakes::RecordingErrorSink errors;
+    ShredderControls c;
+    FileShredder shredder{c, files, dialogs, errors};
+
+    void SetUp() override { shredder.Load(); }
+
+    // Shreds the file through the page (dropped on the list, then "Delete") and returns
+    // what was on the disk just before the deletion.
+    std::string ShredAndReadBack(const std::string& path) {
+        const std::string link = path + ".link";
+        DeleteFileA(link.c_str());
+        EXPECT_TRUE(CreateHardLinkA(link.c_str(), path.c_str(), nullptr)) << GetLastError();
+        shredder.obj.Dropped(path);
+        c.cmdShredDelete.Click();
+        EXPECT_FALSE(PathExists(path)) << path;
+        std::string content = ReadFile(link);
+        DeleteFileA(link.c_str());
+        return content;
+    }
+};
+
+std::string Repeated(const std::string& image, std::size_t length) {
+    std::string out;
+    while (out.size() < length)
+        out += image;
+    out.resize(length);
+    return out;
+}
+
+TEST_F(ShredderTest, BytesOnDiskBeforeTheDeletionAreTheImage) {
+    const std::string dir = MakeScratchFolder("shred-image");
+    WriteFile(dir + "\\ten.txt", std::string(300, 'x'));
+    c.cmbOver.SetListIndex(0);  // "10"
+    std::string ten = ShredAndReadBack(dir + "\\ten.txt");
+    EXPECT_EQ(ten.size(), 440u);
+    EXPECT_EQ(MismatchAgainstTable(ten, 0), "");
+
+    WriteFile(dir + "\\none.txt", std::string(300, 'x'));
+    c.cmbOver.SetListIndex(-1);  // no selection: N = -100
+    EXPECT_TRUE(ShredAndReadBack(dir + "\\none.txt") == ten);
+
+    WriteFile(dir + "\\fifty.txt", std::string(1000, 'x'));
+    c.cmbOver.SetListIndex(4);  // "50"
+    std::string fifty = ShredAndReadBack(dir + "\\fifty.txt");
+    EXPECT_EQ(fifty.size(), 21240u);
+    EXPECT_EQ(MismatchAgainstTable(fifty, 400), "");
+
+    WriteFile(dir + "\\long.txt", std::string(100000, 'x'));
+    std::string longer = ShredAndReadBack(dir + "\\long.txt");
+    ASSERT_EQ(longer.size(), 100000u);
+    EXPECT_EQ(MismatchAgainstTable(longer.substr(0, 21240), 400), "");
+    EXPECT_EQ(longer.find('x'), std::string::npos) << "original bytes left";
+    EXPECT_TRUE(longer == Repeated(fifty, 100000));
+    EXPECT_TRUE(errors.reports.empty());
+}
+
+std::string SpecialFolder(int csidl) {
+    char buffer[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, csidl, nullptr, 0, buffer);
+    return buffer;
+}
+
+TEST_F(ShredderTest, RunDestroysListedEntriesAndSkipsOrReportsTheRest) {
+    const std::string dir = MakeScratchFolder("shred-run");
+    // Added through the Open dialog: one file in the root of C:, two in a folder.
+    const std::string rootFile = "C:\\cwshred-root.txt";
+    WriteFile(rootFile, "root");
+    CreateDirectoryA((dir + "\\picked").c_str(), nullptr);
+    WriteFile(dir + "\\picked\\x.txt", "x");
+    WriteFile(dir + "\\picked\\y.txt", "y");
+    dialogs.openFilesResults = {rootFile, dir + "\\picked" + '\0' + "x.txt" + '\0' + "y.txt"};
+    c.cmdFileBrowse.Click();
+    c.cmdFileBrowse.Click();
+    // A folder with a read-only file and nested folders; a read-only file; a duplicate; a
+    // path that vanishes before the run.
+    CreateDirectoryA((dir + "\\box").c_str(), nullptr);
+    CreateDirectoryA((dir + "\\box\\a").c_str(), nullptr);
+    CreateDirectoryA((dir + "\\box\\a\\b").c_str(), nullptr);
+    WriteFile(dir + "\\box\\a\\b\\deep.txt", "deep");
+    WriteFile(dir + "\\box\\ro.txt", "ro");
+    SetFileAttributesA((dir + "\\box\\ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    WriteFile(dir + "\\readonly.txt", "read only");
+    SetFileAttributesA((dir + "\\readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    WriteFile(dir + "\\vanishing.txt", "v");
+    for (const std::string& entry : {dir + "\\box", dir + "\\readonly.txt", dir + "\\picked\\x.txt",
+                                     dir + "\\vanishing.txt"}) {
+        shredder.obj.Dropped(entry);
+    }
+    DeleteFileA((dir + "\\vanishing.txt").c_str());
+    // Refused: drive root, Windows folder, the profile and Desktop, a relative name.
+    WriteFile("C:\\windows\\cwshred-marker.txt", "m");
+    const std::string profile = SpecialFolder(CSIDL_PROFILE);
+    const std::string desktop = SpecialFolder(CSIDL_DESKTOPDIRECTORY);
+    WriteFile(desktop + "\\cwshred-marker.txt", "m");
+    for (const std::string& entry : {std::string("C:\\"), std::string("C:\\windows"), profile,
+                                     desktop, std::string("cwshred-root.txt")}) {
+        shredder.obj.Dropped(entry);
+    }
+    ASSERT_EQ(shredder.colFiles().size(), 12u);
+    EXPECT_EQ(shredder.colFiles()[0], rootFile);
+    EXPECT_EQ(shredder.colFiles()[1], dir + "\\picked\\x.txt");
+    EXPECT_EQ(shredder.colFiles()[2], dir + "\\picked\\y.txt");
+
+    c.cmdShredDelete.Click();
+
+    EXPECT_FALSE(PathExists(rootFile));
+    EXPECT_FALSE(PathExists(dir + "\\picked\\x.txt"));
+    EXPECT_FALSE(PathExists(dir + "\\picked\\y.txt"));
+    EXPECT_TRUE(PathExists(dir + "\\box"));
+    EXPECT_FALSE(PathExists(dir + "\\box\\a"));
+    EXPECT_FALSE(PathExists(dir + "\\box\\ro.txt"));
+    EXPECT_EQ(ReadFile(dir + "\\readonly.txt"), "read only");
+    EXPECT_EQ(ReadFile("C:\\windows\\cwshred-marker.txt"), "m");
+    EXPECT_EQ(ReadFile(desktop + "\\cwshred-marker.txt"), "m");
+    EXPECT_TRUE(PathExists("C:\\cwtest\\target_tests.exe"));
+    // One report for the read-only file, one for each refused entry.
+    ASSERT_EQ(errors.reports.size(), 6u);
+    for (const auto& r : errors.reports)
+        EXPECT_EQ(r.tag, "frmMain,cmdShredDelete");
+    EXPECT_TRUE(shredder.colFiles().empty());
+    EXPECT_EQ(c.lstFiles.ListCount(), 0);
+    EXPECT_EQ(c.pb1.Value(), 12);
+    EXPECT_EQ(c.lStat.Caption(), "Waiting...");
+    SetFileAttributesA((dir + "\\readonly.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA("C:\\windows\\cwshred-marker.txt");
+    DeleteFileA((desktop + "\\cwshred-marker.txt").c_str());
+}
+
+TEST_F(ShredderTest, LinksToFoldersOutsideAreNeverFollowed) {
+    const std::string dir = MakeScratchFolder("shred-links");
+    const std::string outside = OutsideFolder("shred-links");
+    TestServer::WriteUnixFile(outside + "/keep.txt", "keep");
+    CreateDirectoryA((dir + "\\box").c_str(), nullptr);
+    WriteFile(dir + "\\box\\mine.txt", "mine");
+    TestServer::Symlink(UnixPath(dir) + "/box/inner", outside);
+    TestServer::Symlink(UnixPath(dir) + "/link", outside);
+    ASSERT_NE(GetFileAttributesA((dir + "\\link").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
+
+    shredder.obj.Dropped(dir + "\\link");
+    shredder.obj.Dropped(dir + "\\box");
+    c.cmdShredDelete.Click();
+
+    EXPECT_EQ(TestServer::ListUnixFolder(outside), std::vector<std::string>{"keep.txt"});
+    EXPECT_FALSE(PathExists(dir + "\\box\\mine.txt"));
+    EXPECT_TRUE(PathExists(dir + "\\box\\inner"));  // the link stays, and with it its folder
+    EXPECT_EQ(errors.reports.size(), 2u);
+}
+
+// A WM_DROPFILES handle as the shell makes it: ANSI paths, each ended by a NUL, and one more.
+HGLOBAL MakeDrop(const std::vector<std::string>& paths) {
+    std::string list;
+    for (const std::string& p : paths)
+        list += p + '\0';
+    list += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = FALSE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
+    GlobalUnlock(memory);
+    return memory;
+}
+
+TEST_F(ShredderTest, DropTargetHandsOnTheFirstDroppedItemOnly) {
+    HWND list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(list, nullptr);
+    auto original = GetWindowLongPtrA(list, GWLP_WNDPROC);
+    {
+        win32::DropTarget obj(shredder.obj);
+        obj.Start_SubClass(list);
+        EXPECT_NE(GetWindowLongA(list, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+
+        SendMessageA(list, WM_DROPFILES,
+                     reinterpret_cast<WPARAM>(
+                         MakeDrop({"C:\\d\\one.txt", "C:\\d\\two.txt", "C:\\d\\three.txt"})),
+                     0);
+        const std::string longPath = "C:\\d\\" + std::string(280, 'n') + ".txt";
+        SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({" " + longPath + " "})),
+                     0);
+        EXPECT_EQ(shredder.colFiles(), (std::vector<std::string>{"C:\\d\\one.txt", longPath}));
+        EXPECT_EQ(c.lstFiles.Items(), shredder.colFiles());
+        EXPECT_EQ(c.lFC.Caption(), "There are 2 files ready for deleting!");
+        EXPECT_EQ(c.lStat.Caption(), "Ready...");
+        // Other messages still reach the list box's own procedure.
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
+        EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
+    }
+    EXPECT_EQ(GetWindowLongPtrA(list, GWLP_WNDPROC), original);
+    EXPECT_EQ(GetWindowLongA(list, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+    DestroyWindow(list);
+
+    // A window that goes away first takes the subclass with it.
+    HWND second = CreateWindowExA(0, "LISTBOX", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    win32::DropTarget obj(shredder.obj);
+    obj.Start_SubClass(second);
+    DestroyWindow(second);
+    EXPECT_EQ(obj.Window(), nullptr);
+}
+
+}  // namespace
+}  // namespace cw::testing
