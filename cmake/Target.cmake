@@ -93,3 +93,5 @@ foreach(src ${CW_BENCH_PROGRAMS})
     target_compile_options(${name} PRIVATE ${CW_WARNINGS})
     target_link_options(${name} PRIVATE ${CW_STATIC})
 endforeach()
+
+include(cmake/Installer.cmake)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The demo: Clearwell.exe under Wine in a fresh, isolated prefix (build/wine/run) seeded with
+# The demo: Clearwell under Wine in a fresh, isolated prefix (build/wine/run), installed there
+# by its Windows installer (build/target/Clearwell-<version>-setup.exe, silently), seeded with
 # realistic traces of all 22 cleaning items: typed addresses, history, Run list, search
 # lists, printer ports, form data, the recent-file lists of WinZip, Visual Basic, WordPad,
 # Paint and Media Player, temporary files, a full Recycle Bin (the Trash of the prefix's own
@@ -22,10 +23,19 @@ rm -rf "$root/build/wine/run"
 . "$root/scripts/wine-env.sh" run
 cw_wine_prefix
 
-app_dir=$(cw_drive_c)/Program\ Files/Clearwell
 tools_dir=$(cw_drive_c)/cwdemo
-mkdir -p "$app_dir" "$tools_dir"
-cp "$target/Clearwell.exe" "$app_dir/"
+mkdir -p "$tools_dir"
+# Installed as a Windows user would, from a download: the prefix has no drive for the host's
+# files, so the installer is copied in first.
+setup_name=$(cd "$target" && ls Clearwell-*-setup.exe | head -n 1)
+mkdir -p "$(cw_drive_c)/users/Public/Downloads"
+cp "$target/$setup_name" "$(cw_drive_c)/users/Public/Downloads/"
+wine "C:\\users\\Public\\Downloads\\$setup_name" /S
+about_installer() {
+    echo "Clearwell was installed into this prefix by its Windows installer, build/target/$setup_name"
+    echo "(silently, /S). To go through the installer's or the uninstaller's pages in the same"
+    echo "isolated prefix: scripts/try-installer.sh setup, or scripts/try-installer.sh uninstall."
+}
 cp "$target/cwtraces.exe" "$target/cwdemo.exe" "$tools_dir/"
 traces() { wine 'C:\cwdemo\cwtraces.exe' "$@" | tr -d '\r'; }
 
@@ -34,6 +44,7 @@ if [ -n "$real_display" ]; then
     cw_wine_window_manager Y
     traces seed
     traces table "Traces before cleaning"
+    about_installer
     echo "Starting Clearwell: tick items on the Privacy page and press \"Wipe Selected Items\"."
     wine "C:\\Program Files\\Clearwell\\Clearwell.exe" || true
     traces table "Traces after Clearwell ended"
@@ -62,3 +73,4 @@ wine 'C:\cwdemo\cwdemo.exe' | tr -d '\r'
 traces table "Traces after cleaning"
 echo
 echo "Screenshots: build/screenshots/privacy-before.png, build/screenshots/privacy-after.png"
+about_installer
