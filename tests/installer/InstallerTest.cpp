@@ -256,12 +256,8 @@ void ExpectRegistryAsBefore(const RegistrySnapshot& before, const RegistrySnapsh
 
 // Wine sets its display up (adapter, monitor and video-mode keys) the first time a program
 // of the session shows a window; on Windows that has happened at start-up. A window of the
-// test's own, shown and closed before the first snapshot, does it here. Likewise the first
-// read of a mouse setting in a session (the double-click time, which every window with
-// controls reads) makes Wine's session-only key "Temporary System Parameters\Control
-// Panel\Mouse"; it is read here too.
+// test's own, shown and closed before the first snapshot, does it here.
 void LetWineSetUpTheDisplay() {
-    GetDoubleClickTime();
     HWND window = CreateWindowExA(0, "STATIC", "warm-up", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
                                   nullptr, nullptr, nullptr, nullptr);
     MSG msg;
