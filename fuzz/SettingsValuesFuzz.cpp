@@ -11,6 +11,7 @@
 #include "clean/CleaningSelection.h"
 #include "errors/RuntimeError.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/RecordingErrorSink.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "text/Convert.h"
@@ -60,8 +61,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Convert(text);
     Convert(seeded);
 
+    // Under the main window's load trap: a value that is no number leaves its box, any other
+    // failure is reported, and the next box is loaded.
     cw::PrivacyControls privacy;
-    cw::LoadCleaningSelection(privacy, store);
+    cw::fakes::RecordingErrorSink errors;
+    cw::ErrorTrap trap(cw::TrapKind::SkipTypeMismatchThenReport, &errors, "frmMain,Form_Load");
+    cw::LoadCleaningSelection(privacy, store, trap);
     for (cw::ui::CheckBox* box : privacy.InRunOrder()) {
         Require(box->Value() >= 0 && box->Value() <= 2);
     }

@@ -7,7 +7,10 @@
 namespace cw {
 
 MainWindow::MainWindow(Services& services)
-    : s_(services), tray_(services.notifyIcon), browserHider_(services.desktop) {
+    : s_(services),
+      features_(c_, services, *this),
+      tray_(services.notifyIcon),
+      browserHider_(services.desktop) {
     ConnectEvents();
     // As the window was designed: the "Main" page lies on top of the others.
     ShowPage(0);
@@ -94,6 +97,10 @@ std::string MainWindow::GetConnectionStatus() {
     if (flags & kConnectionOffline) s = "Internet connection is currently offline.";
     if (flags & kConnectionModemBusy) s += "Modem is busy with a non-Internet connection.";
     return s;
+}
+
+bool MainWindow::ClearData(std::int16_t kind) {
+    return features_.cleaning.ClearData(kind);
 }
 
 void MainWindow::AddTrayIcon() {

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "driver/RemoteBuffer.h"
 #include "support/TestWorld.h"
 
 namespace cw::gui {
@@ -11,32 +12,6 @@ namespace cw::gui {
 namespace {
 
 constexpr DWORD kSendTimeoutMs = 5000;
-
-// Memory inside the program under test, for the control messages whose pointers Windows
-// does not carry across processes (toolbar and status bar messages).
-class RemoteBuffer {
-  public:
-    RemoteBuffer(HANDLE process, std::size_t size) : process_(process), size_(size) {
-        address_ = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-        if (!address_) throw DriverError("cannot allocate memory in the program under test");
-    }
-    ~RemoteBuffer() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    LPARAM Param() const { return reinterpret_cast<LPARAM>(address_); }
-    void Read(void* into, std::size_t size) const {
-        SIZE_T done = 0;
-        if (!ReadProcessMemory(process_, address_, into, size < size_ ? size : size_, &done)) {
-            throw DriverError("cannot read memory of the program under test");
-        }
-    }
-
-  private:
-    HANDLE process_;
-    void* address_ = nullptr;
-    std::size_t size_;
-};
 
 struct ChildSearch {
     int id;
