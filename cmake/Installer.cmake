@@ -31,7 +31,8 @@ add_custom_target(installer ALL DEPENDS ${CW_SETUP})
 # *_tests.exe a fresh one): they install, run and remove the program and compare the whole
 # registry before and after.
 file(GLOB_RECURSE CW_INSTALLER_TESTS CONFIGURE_DEPENDS tests/installer/*.cpp)
-add_executable(installer_tests ${CW_INSTALLER_TESTS} tests/target/support/TestWorld.cpp)
+add_executable(installer_tests ${CW_INSTALLER_TESTS} tests/target/support/TestWorld.cpp
+                               tests/target/support/Snapshot.cpp tests/target/support/Process.cpp)
 target_include_directories(installer_tests PRIVATE tests/installer tests/target)
 target_compile_definitions(installer_tests PRIVATE CW_SETUP_NAME="${CW_SETUP_NAME}")
 target_compile_options(installer_tests PRIVATE ${CW_WARNINGS})

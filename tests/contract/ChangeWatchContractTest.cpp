@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "contract/ChangeWatchWorld.h"
+#include "contract/ContractWorld.h"
 
 namespace cw::contract {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 constexpr std::uint32_t kGuardFilter = kNotifyFileName | kNotifyAttributes | kNotifyLastWrite;
 
 // Polls without blocking until the watch is signalled or the time is up.
-bool SignalledWithin(ChangeWatchWorld& world, FolderWatch& watch, int ms) {
+bool SignalledWithin(FileSystemWorld& world, FolderWatch& watch, int ms) {
     for (int waited = 0;; waited += 20) {
         if (watch.Poll() == kWaitSignalled) return true;
         if (waited >= ms) return false;
@@ -21,7 +21,7 @@ bool SignalledWithin(ChangeWatchWorld& world, FolderWatch& watch, int ms) {
 }
 
 // Resumes until no further change is pending (one action can be several changes).
-bool Drain(ChangeWatchWorld& world, FolderWatch& watch) {
+bool Drain(FileSystemWorld& world, FolderWatch& watch) {
     for (int i = 0; i < 20; ++i) {
         if (watch.Resume() != kErrorSuccess) return false;
         world.Settle(150);
@@ -38,8 +38,8 @@ void Create(FileSystem& fs, const std::string& path, const std::string& content)
 }
 
 TEST(ChangeWatchContract, NewFileSignalsUntilResumedAndLaterChangesSignalAgain) {
-    auto world = MakeChangeWatchWorld();
-    std::string folder = world->MakeFolder("signal");
+    auto world = MakeFileSystemWorld();
+    std::string folder = world->Root("signal");
     Create(world->fs(), folder + "\\before.txt", "old");
 
     std::unique_ptr<FolderWatch> watch;
@@ -69,8 +69,8 @@ TEST(ChangeWatchContract, NewFileSignalsUntilResumedAndLaterChangesSignalAgain) 
 // still unhandled. (Changes made between a signal and Resume are lost under Wine, so a caller
 // resumes first and then looks at the folder.)
 TEST(ChangeWatchContract, ChangeAfterResumeSignals) {
-    auto world = MakeChangeWatchWorld();
-    std::string folder = world->MakeFolder("after");
+    auto world = MakeFileSystemWorld();
+    std::string folder = world->Root("after");
     std::unique_ptr<FolderWatch> watch;
     ASSERT_EQ(world->watch().Watch(folder, kNotifyFileName, watch), kErrorSuccess);
 
@@ -82,8 +82,8 @@ TEST(ChangeWatchContract, ChangeAfterResumeSignals) {
 }
 
 TEST(ChangeWatchContract, FilesInsideSubfoldersAreNotWatched) {
-    auto world = MakeChangeWatchWorld();
-    std::string folder = world->MakeFolder("subtree");
+    auto world = MakeFileSystemWorld();
+    std::string folder = world->Root("subtree");
     ASSERT_EQ(world->fs().CreateFolder(folder + "\\Links"), kErrorSuccess);
     std::unique_ptr<FolderWatch> watch;
     ASSERT_EQ(world->watch().Watch(folder, kNotifyFileName, watch), kErrorSuccess);
@@ -94,8 +94,8 @@ TEST(ChangeWatchContract, FilesInsideSubfoldersAreNotWatched) {
 }
 
 TEST(ChangeWatchContract, MissingFolderCannotBeWatched) {
-    auto world = MakeChangeWatchWorld();
-    std::string folder = world->MakeFolder("missing");
+    auto world = MakeFileSystemWorld();
+    std::string folder = world->Root("missing");
     std::unique_ptr<FolderWatch> watch;
     long status = world->watch().Watch(folder + "\\absent", kGuardFilter, watch);
     EXPECT_TRUE(status == kErrorFileNotFound || status == kErrorPathNotFound) << status;

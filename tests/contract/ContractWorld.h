@@ -1,16 +1,25 @@
 #pragma once
 // What a contract test needs from the build it runs in: the implementation under test (the
 // fake on the host, the Win32 implementation under Wine) and a scratch area in it. Each
-// build defines the factories.
+// build defines the factories (tests/host/ContractWorlds.cpp, tests/target/ContractWorlds.cpp).
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/ChangeWatch.h"
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
 #include "platform/FileSystem.h"
 #include "platform/Internet.h"
+#include "platform/MessageWait.h"
+#include "platform/NotifyIcon.h"
+#include "platform/OsVersion.h"
 #include "platform/Registry.h"
 #include "platform/SpecialFolders.h"
+#include "platform/SystemInfo.h"
+#include "platform/UrlCache.h"
 
 namespace cw::contract {
 
@@ -19,6 +28,8 @@ class FileSystemWorld {
     virtual ~FileSystemWorld() = default;
     virtual FileSystem& fs() = 0;
     virtual SpecialFolders& folders() = 0;
+    // Change notifications of the same file system.
+    virtual ChangeWatch& watch() = 0;
     // A fresh, empty folder for one test (drive-qualified, no trailing backslash).
     virtual std::string Root(const std::string& name) = 0;
     // Keeps the file open without sharing, as another program would, until ReleaseAll.
@@ -29,6 +40,10 @@ class FileSystemWorld {
     virtual void MakeOutsideLink(const std::string& linkPath, const std::string& outside,
                                  const std::vector<std::string>& files) = 0;
     virtual std::vector<std::string> OutsideNames(const std::string& outside) = 0;
+    // The paths registered for deletion at the next restart, in order.
+    virtual std::vector<std::string> PendingDeletes() = 0;
+    // Waits a little while for the platform to take in what was just done.
+    virtual void Settle(int ms) = 0;
 };
 
 class RegistryWorld {
@@ -58,8 +73,50 @@ class TransferWorld {
     virtual void Pause() = 0;
 };
 
+class UrlCacheWorld {
+  public:
+    virtual ~UrlCacheWorld() = default;
+    // An index that starts empty.
+    virtual UrlCache& Cache() = 0;
+    // An entry of the index, as the browser records a page (type kNormalCacheEntry, with its
+    // copy on disk where the platform keeps one) or a visit (kUrlHistoryCacheEntry, with a
+    // "Visited:" URL).
+    virtual void Seed(const std::string& url, std::uint32_t type) = 0;
+};
+
+class DesktopWorld {
+  public:
+    virtual ~DesktopWorld() = default;
+    virtual Desktop& desktop() = 0;
+    virtual NotifyIcon& notifyIcon() = 0;
+    // A new top-level window of that class and title, shown in its normal state and placed
+    // on top of the others.
+    virtual WindowHandle Open(const std::string& className, const std::string& title) = 0;
+    // Lets the windows handle what was posted to them.
+    virtual void Pump() = 0;
+};
+
+// The services of the system itself: time, this thread's messages, the version, the special
+// folders and the machine's figures.
+class SystemWorld {
+  public:
+    virtual ~SystemWorld() = default;
+    virtual Clock& clock() = 0;
+    virtual MessageWait& wait() = 0;
+    virtual OsVersion& os() = 0;
+    virtual SpecialFolders& folders() = 0;
+    virtual SystemInfo& info() = 0;
+    // A message for this thread arrives (a posted thread message).
+    virtual void PostMessageToSelf() = 0;
+    // Takes every pending message of this thread off the queue.
+    virtual void DrainMessages() = 0;
+};
+
 std::unique_ptr<FileSystemWorld> MakeFileSystemWorld();
 std::unique_ptr<RegistryWorld> MakeRegistryWorld();
 std::unique_ptr<TransferWorld> MakeTransferWorld();
+std::unique_ptr<UrlCacheWorld> MakeUrlCacheWorld();
+std::unique_ptr<DesktopWorld> MakeDesktopWorld();
+std::unique_ptr<SystemWorld> MakeSystemWorld();
 
 }  // namespace cw::contract

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "contract/DesktopWorld.h"
+#include "contract/ContractWorld.h"
 
 namespace cw::contract {
 namespace {

@@ -155,8 +155,20 @@ TEST_F(FileSystemContractTest, MovingCopyingAndDeletingAtRestart) {
     EXPECT_EQ(fs_.Copy(root + "\\b", root + "\\c", true), 0);
     EXPECT_NE(fs_.Copy(root + "\\b", root + "\\c", true), 0);
     EXPECT_EQ(Read(root + "\\c"), "new");
+
+    // Deletions at restart are registered in order, files and folders, and touch nothing now.
+    fs_.CreateFolder(root + "\\History.IE5");
+    Write(root + "\\History.IE5\\index.dat", "history");
     EXPECT_EQ(fs_.Move(root + "\\c", "", kMoveDelayUntilReboot), 0);
-    EXPECT_EQ(Read(root + "\\c"), "new") << "nothing goes before the restart";
+    EXPECT_EQ(fs_.Move(root + "\\History.IE5", "", kMoveDelayUntilReboot), 0);
+    EXPECT_EQ(Read(root + "\\c"), "new");
+    EXPECT_EQ(Read(root + "\\History.IE5\\index.dat"), "history");
+    auto pending = world_->PendingDeletes();
+    auto fileAt = std::find(pending.begin(), pending.end(), root + "\\c");
+    auto folderAt = std::find(pending.begin(), pending.end(), root + "\\History.IE5");
+    ASSERT_NE(fileAt, pending.end());
+    ASSERT_NE(folderAt, pending.end());
+    EXPECT_LT(fileAt, folderAt);
 }
 
 TEST_F(FileSystemContractTest, AFileHeldOpenIsNotReplacedByAMove) {

@@ -1,12 +1,18 @@
 // The host build runs the contract tests against the fakes.
 
-#include <map>
-
 #include "contract/ContractWorld.h"
+#include "fakes/FakeChangeWatch.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeDesktop.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeInternet.h"
+#include "fakes/FakeMessageWait.h"
+#include "fakes/FakeNotifyIcon.h"
+#include "fakes/FakeOsVersion.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeSpecialFolders.h"
+#include "fakes/FakeSystemInfo.h"
+#include "fakes/FakeUrlCache.h"
 
 namespace cw::contract {
 
@@ -16,6 +22,7 @@ class FakeFileSystemWorld : public FileSystemWorld {
   public:
     FileSystem& fs() override { return fs_; }
     SpecialFolders& folders() override { return folders_; }
+    ChangeWatch& watch() override { return watch_; }
     std::string Root(const std::string& name) override {
         std::string root = "C:\\scratch\\" + name;
         fs_.AddDirectory(root);
@@ -46,10 +53,13 @@ class FakeFileSystemWorld : public FileSystemWorld {
         });
         return names;
     }
+    std::vector<std::string> PendingDeletes() override { return fs_.PendingDeletes(); }
+    void Settle(int) override {}
 
   private:
     fakes::FakeFileSystem fs_;
     fakes::FakeSpecialFolders folders_;
+    fakes::FakeChangeWatch watch_{fs_};
     std::vector<std::string> held_;
 };
 
@@ -88,6 +98,47 @@ class FakeTransferWorld : public TransferWorld {
     std::unique_ptr<Transfer> transfer_ = internet_.CreateTransfer("test");
 };
 
+class FakeUrlCacheWorld : public UrlCacheWorld {
+  public:
+    UrlCache& Cache() override { return cache_; }
+    void Seed(const std::string& url, std::uint32_t type) override { cache_.Add(url, type); }
+
+  private:
+    fakes::FakeUrlCache cache_;
+};
+
+class FakeDesktopWorld : public DesktopWorld {
+  public:
+    Desktop& desktop() override { return desktop_; }
+    NotifyIcon& notifyIcon() override { return tray_; }
+    WindowHandle Open(const std::string& className, const std::string& title) override {
+        return desktop_.Add(className, title);
+    }
+    void Pump() override {}
+
+  private:
+    fakes::FakeDesktop desktop_;
+    fakes::FakeNotifyIcon tray_;
+};
+
+class FakeSystemWorld : public SystemWorld {
+  public:
+    Clock& clock() override { return clock_; }
+    MessageWait& wait() override { return wait_; }
+    OsVersion& os() override { return os_; }
+    SpecialFolders& folders() override { return folders_; }
+    SystemInfo& info() override { return info_; }
+    void PostMessageToSelf() override { wait_.messagePending = true; }
+    void DrainMessages() override { wait_.messagePending = false; }
+
+  private:
+    fakes::FakeClock clock_;
+    fakes::FakeMessageWait wait_{clock_};
+    fakes::FakeOsVersion os_;
+    fakes::FakeSpecialFolders folders_;
+    fakes::FakeSystemInfo info_;
+};
+
 }  // namespace
 
 std::unique_ptr<FileSystemWorld> MakeFileSystemWorld() {
@@ -96,9 +147,17 @@ std::unique_ptr<FileSystemWorld> MakeFileSystemWorld() {
 std::unique_ptr<RegistryWorld> MakeRegistryWorld() {
     return std::make_unique<FakeRegistryWorld>();
 }
-
 std::unique_ptr<TransferWorld> MakeTransferWorld() {
     return std::make_unique<FakeTransferWorld>();
+}
+std::unique_ptr<UrlCacheWorld> MakeUrlCacheWorld() {
+    return std::make_unique<FakeUrlCacheWorld>();
+}
+std::unique_ptr<DesktopWorld> MakeDesktopWorld() {
+    return std::make_unique<FakeDesktopWorld>();
+}
+std::unique_ptr<SystemWorld> MakeSystemWorld() {
+    return std::make_unique<FakeSystemWorld>();
 }
 
 }  // namespace cw::contract

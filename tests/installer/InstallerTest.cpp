@@ -3,9 +3,9 @@
 // state and nothing else, and refuses while Clearwell runs. installer_tests.exe runs in a
 // prefix of its own, so the registry before the installation is Wine's own.
 
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -20,7 +20,7 @@
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "support/Programs.h"
-#include "support/RegistrySnapshot.h"
+#include "support/Snapshot.h"
 #include "support/TestWorld.h"
 #include "text/Ansi.h"
 #include "update/UpdateFiles.h"
@@ -205,10 +205,9 @@ void UninstallAsAddRemoveDoes(Machine& m) {
 // (pairs of names; an empty second name means delete). Windows empties the list at start-up;
 // Wine never restarts, so the entries stay. Accepted only while every entry deletes something
 // in such a folder.
-bool OnlyUninstallerCopiesPendingDeletion(const RegistryChange& change) {
+bool OnlyUninstallerCopiesPendingDeletion(const Difference& change) {
     const std::string key = "HKLM\\System\\CurrentControlSet\\Control\\Session Manager";
-    if (change.path != key + " : PendingFileRenameOperations" || !change.before.empty())
-        return false;
+    if (change.identity != key + "|PendingFileRenameOperations" || change.kind != '+') return false;
     win32::Win32Registry registry;
     RegValue list;
     if (registry.QueryValue(kHkeyLocalMachine, key.substr(5), "PendingFileRenameOperations",
@@ -236,15 +235,17 @@ bool OnlyUninstallerCopiesPendingDeletion(const RegistryChange& change) {
 // Wine keeps the system parameters that a program changes for the session only (mouse,
 // keyboard, screen settings set without saving them) under this key; Windows keeps them in
 // memory. Which of them a session touches depends on Wine and the display, not on Clearwell.
-bool WinesSessionParameters(const RegistryChange& change) {
-    return text::StartsWithNoCase(change.path,
+bool WinesSessionParameters(const Difference& change) {
+    return text::StartsWithNoCase(change.identity,
                                   "HKCU\\Software\\Wine\\Temporary System Parameters");
 }
 
-void ExpectRegistryAsBefore(const RegistrySnapshot& before, const RegistrySnapshot& after) {
+void ExpectRegistryAsBefore(const Snapshot& before, const Snapshot& after) {
+    auto side = [](const std::string& s) { return s.empty() ? std::string("(absent)") : s; };
     std::string unexpected;
-    for (const RegistryChange& change : CompareSnapshots(before, after)) {
-        std::string line = Describe(change);
+    for (const Difference& change : Differences(before, after)) {
+        std::string line =
+            change.identity + ": " + side(change.before) + " -> " + side(change.after);
         bool ours =
             text::ContainsNoCase(line, "Clearwell") || text::ContainsNoCase(line, "Halvane") ||
             text::ContainsNoCase(line, "ClearMem") || text::ContainsNoCase(line, "ECC5777A");
@@ -274,7 +275,7 @@ class InstallerTest : public ::testing::Test {
 TEST_F(InstallerTest, InstallRunUseAndUninstallLeaveTheRegistryAsItWas) {
     Machine m;
     const std::string folder = DefaultFolder();
-    RegistrySnapshot before = TakeRegistrySnapshot();
+    Snapshot before = RegistrySnapshot();
 
     ASSERT_EQ(RunAndWait("\"" + kSetup + "\" /S"), 0);
     ExpectInstalledAt(m, folder);
@@ -299,7 +300,7 @@ TEST_F(InstallerTest, InstallRunUseAndUninstallLeaveTheRegistryAsItWas) {
     UninstallAsAddRemoveDoes(m);
     ExpectProgramGone(m, folder);
     EXPECT_FALSE(PathExists(folder));
-    ExpectRegistryAsBefore(before, TakeRegistrySnapshot());
+    ExpectRegistryAsBefore(before, RegistrySnapshot());
 }
 
 // Other programs' values beside the program's own, in the same keys and parents.
@@ -345,7 +346,7 @@ TEST_F(InstallerTest, UninstallTakesOnlyTheProgramsOwnFilesAndKeys) {
     const std::string folder = MakeScratchFolder("My Tools") + "\\Clearwell";
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     WriteFile(folder + "\\notes.txt", "the user's own file");
-    RegistrySnapshot before = TakeRegistrySnapshot();
+    Snapshot before = RegistrySnapshot();
 
     ASSERT_EQ(RunAndWait("\"" + kSetup + "\" /S /D=" + folder), 0);  // /D= last, unquoted
     ExpectInstalledAt(m, folder);
@@ -367,7 +368,7 @@ TEST_F(InstallerTest, UninstallTakesOnlyTheProgramsOwnFilesAndKeys) {
     ExpectProgramGone(m, folder);
     EXPECT_EQ(ReadFile(folder + "\\notes.txt"), "the user's own file");
     neighbours.ExpectIntact();
-    ExpectRegistryAsBefore(before, TakeRegistrySnapshot());
+    ExpectRegistryAsBefore(before, RegistrySnapshot());
 }
 
 // The uninstaller knows a running Clearwell by its main window's caption alone: a stand-in

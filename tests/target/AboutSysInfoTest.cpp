@@ -1,8 +1,8 @@
 // The About window's System Info button with the real registry, file system and process
 // start: where Windows records the System Information program decides what starts.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -15,30 +15,6 @@
 
 namespace cw::testing {
 namespace {
-
-// Saves a registry value and puts it back (or removes it again) at the end of the test.
-class SavedValue {
-  public:
-    SavedValue(std::string key, std::string name) : key_(std::move(key)), name_(std::move(name)) {
-        had_ = registry_.QueryValue(kHkeyLocalMachine, key_, name_, old_) == 0;
-        registry_.DeleteValue(kHkeyLocalMachine, key_, name_);
-    }
-    ~SavedValue() {
-        if (had_)
-            registry_.SetValue(kHkeyLocalMachine, key_, name_, old_);
-        else
-            registry_.DeleteValue(kHkeyLocalMachine, key_, name_);
-    }
-    void Set(const std::string& text) {
-        ASSERT_EQ(registry_.SetValue(kHkeyLocalMachine, key_, name_, {kRegSz, text}), 0);
-    }
-
-  private:
-    win32::Win32Registry registry_;
-    std::string key_, name_;
-    RegValue old_;
-    bool had_ = false;
-};
 
 // The real process start, counted.
 struct CountingShell : win32::Win32ShellExecute {
@@ -73,8 +49,12 @@ bool AppearsWithin20s(const std::string& path) {
 }
 
 struct AboutWorld {
-    SavedValue path{kSysInfoKey, kSysInfoValue};
-    SavedValue location{kSysInfoLocationKey, kSysInfoLocationValue};
+    AboutWorld() {
+        path.Remove();
+        location.Remove();
+    }
+    ScopedRegistryValue path{kHkeyLocalMachine, kSysInfoKey, kSysInfoValue};
+    ScopedRegistryValue location{kHkeyLocalMachine, kSysInfoLocationKey, kSysInfoLocationValue};
     win32::Win32Registry registry;
     win32::Win32FileSystem fs;
     CountingShell shell;

@@ -1,8 +1,8 @@
 // Closing the browsers, on windows another process made: frame windows of Internet Explorer,
 // windows titled like Internet Explorer's and Netscape's, and one that refuses to close.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -54,13 +54,13 @@ class BrowserClosingTest : public ::testing::Test {
 };
 
 TEST_F(BrowserClosingTest, FramesAllCloseAndOnlyTheFirstTitleMatchOfEachBrowser) {
-    BackgroundHelper helper(
-        "cwwindows",
+    StartedProgram helper(
+        "C:\\cwtest\\cwwindows.exe "
         "\"IEFrame:Home - Microsoft Internet Explorer\" \"IEFrame:\" \"IEFrame:Blank page\" "
         "\"CwTitled:Report - Microsoft Internet Explorer\" "
         "\"CwTitled:Invoice - Microsoft Internet Explorer\" \"CwTitled:NETSCAPE Navigator\" "
         "\"CwTitled:Inbox - Netscape Mail\" \"CwTitled:Notes about browsers\"");
-    ASSERT_TRUE(helper.Started());
+    ASSERT_TRUE(helper.Running());
     ASSERT_NE(WaitForWindow("CwWindowsControl", "cwwindows control"), nullptr);
     ASSERT_EQ(WindowsTitled("Microsoft Internet Explorer").size(), 3u);
     std::vector<HWND> ieTitles;
@@ -94,9 +94,10 @@ TEST_F(BrowserClosingTest, FramesAllCloseAndOnlyTheFirstTitleMatchOfEachBrowser)
 }
 
 TEST_F(BrowserClosingTest, AFrameThatRefusesToCloseDoesNotHoldTheRunPastTheBound) {
-    BackgroundHelper helper("cwwindows",
-                            "\"refuse:IEFrame:Stubborn - Microsoft Internet Explorer\"");
-    ASSERT_TRUE(helper.Started());
+    StartedProgram helper(
+        "C:\\cwtest\\cwwindows.exe "
+        "\"refuse:IEFrame:Stubborn - Microsoft Internet Explorer\"");
+    ASSERT_TRUE(helper.Running());
     ASSERT_NE(WaitForWindow("CwWindowsControl", "cwwindows control"), nullptr);
     HWND stubborn = FindWindowA("IEFrame", nullptr);
     ASSERT_NE(stubborn, nullptr);
@@ -118,7 +119,7 @@ TEST_F(BrowserClosingTest, AFrameThatRefusesToCloseDoesNotHoldTheRunPastTheBound
     RecordProperty("close_requests", requests);
     RecordProperty("elapsed_ms", static_cast<int>(elapsed));
     EXPECT_GE(requests, 2);
-    EXPECT_LE(requests, 50);
+    EXPECT_LE(requests, 51) << "at most 50 for the frame class, and one for its title";
     ASSERT_FALSE(world->dialogs.prompts.empty());
     EXPECT_EQ(world->dialogs.prompts.back(), "Your system has now been cleaned");
 }

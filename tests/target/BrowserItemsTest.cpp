@@ -2,8 +2,8 @@
 // the step differ from before by exactly the item's traces and the writes the item makes,
 // and the demo's counts of the item go to zero (the index files: registered for restart).
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -18,21 +18,36 @@ namespace cw::testing {
 namespace {
 
 using Paths = std::set<std::string>;
+using Lines = std::vector<std::string>;
+
+// Windows compares names without regard to case; so do these tests.
+std::string Upper(std::string text) {
+    CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
 
 struct World {
     demo::BrowserTraceLayout layout = demo::GetBrowserTraceLayout();
-    FileSnapshot files;  // taken right after the seeding
+    Snapshot drive;  // taken right after the seeding
 
     // Paths below a folder: all of them, or only its own files.
     Paths Below(const std::string& folder, bool recursive) const {
         Paths out;
         const std::string prefix = Upper(folder) + "\\";
-        for (const auto& [path, entry] : files) {
-            if (path.compare(0, prefix.size(), prefix) != 0) continue;
-            bool own = path.find('\\', prefix.size()) == std::string::npos;
-            if (recursive || (own && !entry.folder)) out.insert(path);
+        for (const auto& [path, details] : drive) {
+            const std::string upper = Upper(path);
+            if (upper.size() <= prefix.size() || upper.compare(0, prefix.size(), prefix) != 0)
+                continue;
+            bool own = upper.find('\\', prefix.size()) == std::string::npos;
+            if (recursive || own) out.insert(upper);
         }
         return out;
+    }
+    // The cache's three index files, which the library rewrites as entries go.
+    Paths IndexFiles() const {
+        return {Upper(layout.contentIE5 + "\\index.dat"),
+                Upper(layout.cookiesFolder + "\\index.dat"),
+                Upper(layout.historyFolder + "\\History.IE5\\index.dat")};
     }
     // The local files of the entries the cache page lists.
     static Paths EntryFiles() {
@@ -68,21 +83,30 @@ class BrowserItemTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(demo::SeedBrowserTraces());
-        world.files = SnapshotFiles();
+        world.drive = DriveSnapshot();
     }
 
-    // Runs one step between two snapshots and checks the differences.
+    // Runs one step between two snapshots and checks the differences: the paths removed
+    // and changed, and the registry values written, nothing else.
     void Check(void (BrowserCleaningSteps::*step)(), const Paths& removed, const Paths& changed,
-               const std::set<std::string>& registryChanges = {}) {
-        RegistrySnapshot registryBefore = SnapshotRegistry();
+               const Lines& registryValues = {}) {
+        Snapshot registry = RegistrySnapshot();
         (static_cast<BrowserCleaningSteps&>(s.steps).*step)();
-        auto files = Compare(world.files, SnapshotFiles());
-        auto registry = Compare(registryBefore, SnapshotRegistry());
-        EXPECT_EQ(files.removed, removed);
-        EXPECT_EQ(files.changed, changed);
-        EXPECT_TRUE(files.added.empty()) << *files.added.begin();
-        Paths registryDiff = Join({registry.removed, registry.added, registry.changed});
-        EXPECT_EQ(registryDiff, registryChanges);
+        Lines expected;
+        for (const std::string& value : registryValues)
+            expected.push_back((registry.count(value) ? "~ " : "+ ") + value);
+        for (const std::string& path : removed)
+            expected.push_back("- " + path);
+        for (const std::string& path : changed)
+            expected.push_back("~ " + path);
+        for (std::string& line : expected)
+            line = Upper(line);
+        std::sort(expected.begin(), expected.end());
+        Lines actual = ChangesSince(registry, world.drive);
+        for (std::string& line : actual)
+            line = Upper(line);
+        std::sort(actual.begin(), actual.end());
+        EXPECT_EQ(actual, expected);
         EXPECT_TRUE(s.errors.reports.empty());
     }
     // The demo's rows after the step: the item's own at zero, the others as given.
@@ -153,7 +177,7 @@ TEST_F(BrowserItemTest, InternetExplorerCookies) {
     const auto counts = demo::CountBrowserTraces();
     Paths removed = Join({World::EntryFiles(), world.Below(world.layout.cookiesFolder, false)});
     removed.erase(Upper(world.layout.cookiesFolder + "\\index.dat"));
-    Check(&BrowserCleaningSteps::ClearIECookies, removed, {});
+    Check(&BrowserCleaningSteps::ClearIECookies, removed, world.IndexFiles());
     // The step deletes every listed entry, the cached pages with the cookies; the files the
     // index does not know stay for the cache step.
     ExpectCounts(counts, "chkCookies", {{"chkIECache", 3}});
@@ -163,7 +187,7 @@ TEST_F(BrowserItemTest, InternetExplorerCache) {
     const auto counts = demo::CountBrowserTraces();
     Paths removed = Join({World::EntryFiles(), world.Below(world.layout.contentIE5, true)});
     removed.erase(Upper(world.layout.contentIE5 + "\\index.dat"));
-    Check(&BrowserCleaningSteps::ClearIECache, removed, {});
+    Check(&BrowserCleaningSteps::ClearIECache, removed, world.IndexFiles());
     demo::RestoreCacheFolders();
     // "Delete All" takes the listed cookie entries too; the cookie file unknown to the
     // index stays for the cookie step.
@@ -174,7 +198,7 @@ TEST_F(BrowserItemTest, IndexFilesAreRegisteredForRestart) {
     const auto counts = demo::CountBrowserTraces();
     Check(
         &BrowserCleaningSteps::ScheduleIndexDatDeletion, {}, {},
-        {"HKLM\\SYSTEM\\CURRENTCONTROLSET\\CONTROL\\SESSION MANAGER|PendingFileRenameOperations"});
+        {"HKLM\\System\\CurrentControlSet\\Control\\Session Manager|PendingFileRenameOperations"});
     const std::vector<std::string> pending = demo::PendingRestartDeletes();
     ASSERT_GE(pending.size(), 3u);
     const std::string history = world.layout.historyFolder + "\\History.IE5";

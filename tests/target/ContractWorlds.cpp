@@ -1,26 +1,51 @@
 // The target build runs the contract tests against the Win32 implementations, in the
-// isolated Wine prefix of the test run.
+// isolated Wine prefix of the test run: real files and folders, the registry, WinINet and
+// the local test server, real windows of this process and this thread's message queue.
 
 #include <windows.h>
 
+#include <set>
 #include <vector>
 
 #include "contract/ContractWorld.h"
+#include "demo/UrlCacheSeeding.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32ChangeWatch.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32MessageWait.h"
+#include "platform/win32/Win32NotifyIcon.h"
+#include "platform/win32/Win32OsVersion.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32Transfer.h"
+#include "platform/win32/Win32UrlCache.h"
 #include "support/TestWorld.h"
 
 namespace cw::contract {
 
 namespace {
 
+// Lets this thread's windows handle what was posted to them, for about a tenth of a second.
+void PumpMessages() {
+    DWORD start = GetTickCount();
+    MSG msg;
+    do {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < 100);
+}
+
 class Win32FileSystemWorld : public FileSystemWorld {
   public:
     FileSystem& fs() override { return fs_; }
     SpecialFolders& folders() override { return folders_; }
+    ChangeWatch& watch() override { return watch_; }
     std::string Root(const std::string& name) override { return testing::MakeScratchFolder(name); }
     void HoldOpen(const std::string& path) override {
         held_.emplace_back(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
@@ -39,10 +64,13 @@ class Win32FileSystemWorld : public FileSystemWorld {
     std::vector<std::string> OutsideNames(const std::string& outside) override {
         return testing::TestServer::ListUnixFolder(testing::OutsideFolder(outside));
     }
+    std::vector<std::string> PendingDeletes() override { return demo::PendingRestartDeletes(); }
+    void Settle(int ms) override { Sleep(static_cast<DWORD>(ms)); }
 
   private:
     win32::Win32FileSystem fs_;
     win32::Win32SpecialFolders folders_;
+    win32::Win32ChangeWatch watch_;
     std::vector<win32::FileHandle> held_;
 };
 
@@ -55,21 +83,16 @@ class Win32RegistryWorld : public RegistryWorld {
     win32::Win32Registry registry_;
 };
 
-std::string Hex(const std::string& bytes) {
-    static const char kDigits[] = "0123456789abcdef";
-    std::string out;
-    for (unsigned char c : bytes) {
-        out += kDigits[c >> 4];
-        out += kDigits[c & 15];
-    }
-    return out;
-}
-
 class Win32TransferWorld : public TransferWorld {
   public:
     Win32TransferWorld() { testing::TestServer::Reset(); }
     void Serve(const std::string& path, const ScriptedResponse& r) override {
-        std::string params = "status=" + std::to_string(r.status) + "&hex=" + Hex(r.body);
+        static const char kDigits[] = "0123456789abcdef";
+        std::string params = "status=" + std::to_string(r.status) + "&hex=";
+        for (unsigned char c : r.body) {
+            params += kDigits[c >> 4];
+            params += kDigits[c & 15];
+        }
         if (r.trickleMs) params += "&trickle=" + std::to_string(r.trickleMs);
         testing::TestServer::Route(path, params);
     }
@@ -84,6 +107,82 @@ class Win32TransferWorld : public TransferWorld {
     win32::Win32Transfer transfer_{"ClearwellTest"};
 };
 
+class Win32UrlCacheWorld : public UrlCacheWorld {
+  public:
+    Win32UrlCacheWorld() {
+        demo::RestoreCacheFolders();
+        demo::ClearUrlCache();
+    }
+    ~Win32UrlCacheWorld() override { demo::ClearUrlCache(); }
+    UrlCache& Cache() override { return cache_; }
+    void Seed(const std::string& url, std::uint32_t type) override {
+        // A page has its copy on disk; a visit is an entry of the index only.
+        bool page = !(type & kUrlHistoryCacheEntry);
+        demo::SeedUrlCacheEntry(url, type, page ? "seeded " + url.substr(0, 40) : "");
+    }
+
+  private:
+    win32::Win32UrlCache cache_;
+};
+
+class Win32DesktopWorld : public DesktopWorld {
+  public:
+    ~Win32DesktopWorld() override {
+        for (HWND w : windows_) {
+            if (IsWindow(w)) DestroyWindow(w);
+        }
+        PumpMessages();
+    }
+    Desktop& desktop() override { return desktop_; }
+    NotifyIcon& notifyIcon() override { return tray_; }
+    WindowHandle Open(const std::string& className, const std::string& title) override {
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        if (registered_.insert(className).second) {
+            WNDCLASSA wc = {};
+            wc.lpfnWndProc = DefWindowProcA;
+            wc.hInstance = instance;
+            wc.lpszClassName = className.c_str();
+            RegisterClassA(&wc);  // fails harmlessly when an earlier world registered it
+        }
+        int offset = static_cast<int>(windows_.size()) * 20;
+        HWND w = CreateWindowExA(0, className.c_str(), title.c_str(),
+                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100 + offset, 100 + offset, 300,
+                                 200, nullptr, nullptr, instance, nullptr);
+        windows_.push_back(w);
+        PumpMessages();
+        return reinterpret_cast<WindowHandle>(w);
+    }
+    void Pump() override { PumpMessages(); }
+
+  private:
+    win32::Win32Desktop desktop_;
+    win32::Win32NotifyIcon tray_;
+    std::vector<HWND> windows_;
+    static inline std::set<std::string> registered_;
+};
+
+class Win32SystemWorld : public SystemWorld {
+  public:
+    Clock& clock() override { return clock_; }
+    MessageWait& wait() override { return wait_; }
+    OsVersion& os() override { return os_; }
+    SpecialFolders& folders() override { return folders_; }
+    SystemInfo& info() override { return info_; }
+    void PostMessageToSelf() override { PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0); }
+    void DrainMessages() override {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+
+  private:
+    win32::Win32Clock clock_;
+    win32::Win32MessageWait wait_;
+    win32::Win32OsVersion os_;
+    win32::Win32SpecialFolders folders_;
+    win32::Win32SystemInfo info_;
+};
+
 }  // namespace
 
 std::unique_ptr<FileSystemWorld> MakeFileSystemWorld() {
@@ -92,9 +191,17 @@ std::unique_ptr<FileSystemWorld> MakeFileSystemWorld() {
 std::unique_ptr<RegistryWorld> MakeRegistryWorld() {
     return std::make_unique<Win32RegistryWorld>();
 }
-
 std::unique_ptr<TransferWorld> MakeTransferWorld() {
     return std::make_unique<Win32TransferWorld>();
+}
+std::unique_ptr<UrlCacheWorld> MakeUrlCacheWorld() {
+    return std::make_unique<Win32UrlCacheWorld>();
+}
+std::unique_ptr<DesktopWorld> MakeDesktopWorld() {
+    return std::make_unique<Win32DesktopWorld>();
+}
+std::unique_ptr<SystemWorld> MakeSystemWorld() {
+    return std::make_unique<Win32SystemWorld>();
 }
 
 }  // namespace cw::contract

@@ -1,8 +1,8 @@
 // The home page controls against the real registry and files: Set, Use Blank, the lock
 // holding the start page against another process in real time, and the Netscape line.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "browser/HomePage.h"
 #include "fakes/FakeDialogs.h"
@@ -12,6 +12,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SpecialFolders.h"
 #include "settings/SettingNames.h"
+#include "support/Process.h"
 #include "support/TestWorld.h"
 #include "support/TimerPump.h"
 
@@ -84,7 +85,7 @@ TEST_F(HomePageWineTest, LockRestoresTheStartPageAnotherProcessChanged) {
         c.timIEURL.Tick();  // the first 30 s, without the wait
     ASSERT_EQ(home.LockTicks(), 15);
 
-    ASSERT_EQ(RunProcess("reg.exe add \"HKCU\\Software\\Microsoft\\Internet Explorer\\Main\" "
+    ASSERT_EQ(RunAndWait("reg.exe add \"HKCU\\Software\\Microsoft\\Internet Explorer\\Main\" "
                          "/v \"Start Page\" /t REG_SZ /d http://hijack.example/ /f"),
               0);
     ASSERT_EQ(Value(settings::kStartPage), "http://hijack.example/");

@@ -2,15 +2,16 @@
 // schedule due this minute and two items ticked, cleans their traces by itself and leaves
 // an unticked item alone. The test build ticks timScheduler every second.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/win32/Handles.h"
+#include "gui/programs/Traces.h"
 #include "platform/win32/Win32Registry.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
+#include "support/Process.h"
 #include "support/TestWorld.h"
 #include "text/Convert.h"
 
@@ -18,16 +19,6 @@ namespace cw::testing {
 namespace {
 
 using namespace settings;
-
-constexpr char kRunMru[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
-constexpr char kPrinterPortsMru[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\PrnPortsMRU";
-
-std::string TempFolder() {
-    char buffer[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, buffer);
-    return buffer;
-}
 
 // Waits (bounded) until the condition holds; whether it did.
 template <class Condition>
@@ -40,30 +31,6 @@ bool WaitFor(Condition condition, DWORD timeoutMs) {
     return true;
 }
 
-class RunningProgram {
-  public:
-    explicit RunningProgram(const std::string& path) {
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info = {};
-        std::string line = "\"" + path + "\"";
-        if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                           &startup, &info)) {
-            process_.reset(info.hProcess);
-            win32::KernelHandle thread(info.hThread);
-        }
-    }
-    ~RunningProgram() {
-        if (!process_) return;
-        TerminateProcess(process_.get(), 0);
-        WaitForSingleObject(process_.get(), 5000);
-    }
-    bool Started() const { return static_cast<bool>(process_); }
-
-  private:
-    win32::KernelHandle process_;
-};
-
 TEST(ScheduledCleaningTest, DailyRunAtTheSetMinuteCleansTheTickedItems) {
     win32::Win32Registry registry;
     SettingsStore store(registry);
@@ -74,11 +41,11 @@ TEST(ScheduledCleaningTest, DailyRunAtTheSetMinuteCleansTheTickedItems) {
     store.SetSettingString(kSettingsRoot, kSettingsKey, "chkRunMenu", "1");
     store.SetSettingString(kSettingsRoot, kSettingsKey, "chkTemp", "1");
 
-    store.SetSettingString(kHkeyCurrentUser, kRunMru, "a", "notepad\\1");
-    store.SetSettingString(kHkeyCurrentUser, kRunMru, "b", "calc\\1");
-    store.SetSettingString(kHkeyCurrentUser, kRunMru, "MRUList", "ba");
-    store.SetSettingString(kHkeyCurrentUser, kPrinterPortsMru, "a", "LPT1:");
-    std::string trace = TempFolder() + "cw-scheduled-trace.tmp";
+    store.SetSettingString(kHkeyCurrentUser, kRunMruKey, "a", "notepad\\1");
+    store.SetSettingString(kHkeyCurrentUser, kRunMruKey, "b", "calc\\1");
+    store.SetSettingString(kHkeyCurrentUser, kRunMruKey, "MRUList", "ba");
+    store.SetSettingString(kHkeyCurrentUser, kPrnPortsMruKey, "a", "LPT1:");
+    std::string trace = traces::TempFolder() + "\\cw-scheduled-trace.tmp";
     WriteFile(trace, "trace");
     ASSERT_TRUE(PathExists(trace));
 
@@ -92,17 +59,17 @@ TEST(ScheduledCleaningTest, DailyRunAtTheSetMinuteCleansTheTickedItems) {
                            text::FormatHHmmss(now.wHour, now.wMinute, 0));
     store.SetSettingLong(kSettingsRoot, kSettingsKey, kDailyScheduleCloseBrowser, 0);
 
-    RunningProgram program("C:\\cwtest\\Clearwell.exe");
-    ASSERT_TRUE(program.Started());
+    StartedProgram program("\"C:\\cwtest\\Clearwell.exe\"");
+    ASSERT_TRUE(program.Running());
     auto cleaned = [&] {
-        return !PathExists(trace) &&
-               store.GetSettingString(kHkeyCurrentUser, kRunMru, "MRUList", "<none>") == "<none>";
+        return !PathExists(trace) && store.GetSettingString(kHkeyCurrentUser, kRunMruKey, "MRUList",
+                                                            "<none>") == "<none>";
     };
     EXPECT_TRUE(WaitFor(cleaned, 15000)) << "the scheduled run did not clean the ticked items";
-    EXPECT_EQ(store.GetSettingString(kHkeyCurrentUser, kRunMru, "a", "<none>"), "<none>");
-    EXPECT_EQ(store.GetSettingString(kHkeyCurrentUser, kRunMru, "b", "<none>"), "<none>");
-    EXPECT_TRUE(registry.KeyExists(kHkeyCurrentUser, kRunMru));
-    EXPECT_EQ(store.GetSettingString(kHkeyCurrentUser, kPrinterPortsMru, "a", "<none>"), "LPT1:");
+    EXPECT_EQ(store.GetSettingString(kHkeyCurrentUser, kRunMruKey, "a", "<none>"), "<none>");
+    EXPECT_EQ(store.GetSettingString(kHkeyCurrentUser, kRunMruKey, "b", "<none>"), "<none>");
+    EXPECT_TRUE(registry.KeyExists(kHkeyCurrentUser, kRunMruKey));
+    EXPECT_EQ(store.GetSettingString(kHkeyCurrentUser, kPrnPortsMruKey, "a", "<none>"), "LPT1:");
 }
 
 }  // namespace

@@ -1,14 +1,13 @@
 // The settings window's start-up entry under the real Run key.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingErrorSink.h"
-#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellExecute.h"
 #include "schedule/SettingsWindow.h"
@@ -20,27 +19,13 @@ namespace {
 
 using namespace settings;
 
-struct RawValue {
-    DWORD type = 0;
-    std::string data;
-};
-
-// A value as the registry holds it, read past the program's own wrapper.
-std::optional<RawValue> ReadRaw(const char* subkey, const char* name) {
-    win32::RegKey key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, KEY_READ, key.put()) != ERROR_SUCCESS) {
+// A value as the registry holds it: its type, and its text up to the first zero.
+std::optional<RegValue> ReadRaw(const char* subkey, const char* name) {
+    RegValue value;
+    if (win32::Win32Registry().QueryValue(kHkeyCurrentUser, subkey, name, value) != 0) {
         return std::nullopt;
     }
-    RawValue value;
-    DWORD size = 0;
-    if (RegQueryValueExA(key.get(), name, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    value.data.resize(size);
-    RegQueryValueExA(key.get(), name, nullptr, &value.type,
-                     reinterpret_cast<BYTE*>(value.data.data()), &size);
-    value.data.resize(size);
-    if (value.type == REG_SZ) value.data = value.data.substr(0, value.data.find('\0'));
+    value.data = TextUpToZero(value.data);
     return value;
 }
 
@@ -59,13 +44,9 @@ class SettingsWindowRegistryTest : public ::testing::Test {
   protected:
     void SetUp() override { Clean(); }
     void TearDown() override { Clean(); }
-    static void Clean() {
+    void Clean() {
         DeleteKeyTree(kSettingsRoot, kSettingsKey);
-        win32::RegKey run;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, run.put()) ==
-            ERROR_SUCCESS) {
-            RegDeleteValueA(run.get(), kRunValue);
-        }
+        registry.DeleteValue(kHkeyCurrentUser, kRunKey, kRunValue);
     }
     // A window as the menu opens it: a new model, filled from the registry.
     std::unique_ptr<SettingsWindow> Open() {
@@ -90,7 +71,7 @@ TEST_F(SettingsWindowRegistryTest, OkWritesAndRemovesTheStartupEntry) {
     window->Controls().cmdOK.Click();
     auto entry = ReadRaw(kRunKey, kRunValue);
     ASSERT_TRUE(entry.has_value());
-    EXPECT_EQ(entry->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(entry->type, kRegSz);
     EXPECT_EQ(entry->data, StartupCommand(ModuleFileName()));
     EXPECT_EQ(ReadRaw(kSettingsKey, kRunOnExit)->data, "True");
 

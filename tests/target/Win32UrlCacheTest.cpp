@@ -1,10 +1,11 @@
 // What the Win32 URL cache and file system implementations rely on, beyond the contract.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <wininet.h>
 
 #include "demo/UrlCacheSeeding.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "support/TestWorld.h"
 
@@ -31,21 +32,36 @@ BOOL WINAPI MoveFileExStub(LPCSTR, LPCSTR, DWORD) {
     return FALSE;
 }
 
+// Replacing a file where MoveFileExA is a stub: the target steps aside and comes back when
+// the source cannot take its place.
 TEST(Win32FileSystemTest, ReplacesFilesWhereMoveFileExIsAStub) {
     const std::string folder = MakeScratchFolder("movefallback");
     const std::string target = folder + "\\prefs.js", temp = folder + "\\prefs.js.cwtmp";
+    auto move = [](const std::string& from, const std::string& to, std::uint32_t flags) {
+        return win32::MoveFileWith(&MoveFileExStub, from, to, flags);
+    };
     WriteFile(target, "old");
     WriteFile(temp, "new");
-    EXPECT_EQ(win32::MoveFileWith(&MoveFileExStub, temp, target, 0), ERROR_ALREADY_EXISTS);
+    EXPECT_EQ(move(temp, target, 0), ERROR_ALREADY_EXISTS);
     EXPECT_EQ(ReadFile(target), "old");
-    EXPECT_EQ(win32::MoveFileWith(&MoveFileExStub, temp, target, kMoveReplaceExisting), 0);
+    EXPECT_EQ(move(temp, target, kMoveReplaceExisting), 0);
     EXPECT_EQ(ReadFile(target), "new");
     EXPECT_FALSE(PathExists(temp));
-    // A missing source leaves the target alone.
-    EXPECT_NE(win32::MoveFileWith(&MoveFileExStub, temp, target, kMoveReplaceExisting), 0);
+    EXPECT_NE(move(temp, target, kMoveReplaceExisting), 0) << "a missing source";
     EXPECT_EQ(ReadFile(target), "new");
-    EXPECT_EQ(win32::MoveFileWith(&MoveFileExStub, target, "", kMoveDelayUntilReboot),
-              ERROR_CALL_NOT_IMPLEMENTED);
+
+    // A source that cannot be moved (held open without sharing) leaves the target in place.
+    WriteFile(temp, "held");
+    {
+        win32::FileHandle held(
+            CreateFileA(temp.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        EXPECT_NE(move(temp, target, kMoveReplaceExisting), 0);
+    }
+    EXPECT_EQ(ReadFile(target), "new");
+    EXPECT_EQ(ReadFile(temp), "held");
+    EXPECT_FALSE(PathExists(target + ".~1"));
+    EXPECT_EQ(move(target, "", kMoveDelayUntilReboot), ERROR_CALL_NOT_IMPLEMENTED);
     EXPECT_TRUE(PathExists(target));
 }
 

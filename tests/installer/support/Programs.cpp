@@ -27,30 +27,6 @@ std::string ExecutablePath(DWORD processId) {
     return Module32First(modules.get(), &entry) ? entry.szExePath : "";
 }
 
-// A visible top-level window of one process with the given caption or, with none, of the
-// given class.
-struct WindowSearch {
-    DWORD processId;
-    const char* caption;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-    char text[256] = {};
-    if (search->caption)
-        GetWindowTextA(window, text, sizeof text);
-    else
-        GetClassNameA(window, text, sizeof text);
-    if (std::string(text) != (search->caption ? search->caption : search->className)) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 BOOL CALLBACK AppendStaticText(HWND control, LPARAM param) {
     char name[64] = {}, text[1024] = {};
     GetClassNameA(control, name, sizeof name);
@@ -60,25 +36,6 @@ BOOL CALLBACK AppendStaticText(HWND control, LPARAM param) {
 }
 
 }  // namespace
-
-long RunAndWait(const std::string& commandLine, DWORD timeoutMs) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    std::string line = commandLine;  // CreateProcessA may write to it
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
-        return -1;
-    win32::KernelHandle process(info.hProcess), thread(info.hThread);
-    if (WaitForSingleObject(process.get(), timeoutMs) != WAIT_OBJECT_0) {
-        TerminateProcess(process.get(), 1);
-        WaitForSingleObject(process.get(), 5000);
-        return -1;
-    }
-    DWORD code = 0;
-    GetExitCodeProcess(process.get(), &code);
-    return static_cast<long>(code);
-}
 
 std::set<DWORD> RunningProcessIds() {
     std::set<DWORD> ids;
@@ -110,62 +67,10 @@ bool WaitForProcessesIn(const std::set<DWORD>& before, const std::string& pathPa
     return true;
 }
 
-StartedProgram::StartedProgram(const std::string& commandLine) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    std::string line = commandLine;  // CreateProcessA may write to it
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
-        return;
-    process_.reset(info.hProcess);
-    CloseHandle(info.hThread);
-    id_ = info.dwProcessId;
-}
-
-bool StartedProgram::Running() const {
-    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
-}
-
-namespace {
-
-HWND WaitForMatch(const StartedProgram& program, WindowSearch search, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    do {
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Sleep(100);
-    } while (program.Running() && GetTickCount() - start < timeoutMs);
-    return nullptr;
-}
-
-}  // namespace
-
-HWND StartedProgram::WaitForWindow(const std::string& caption, DWORD timeoutMs) const {
-    return WaitForMatch(*this, {id_, caption.c_str(), nullptr, nullptr}, timeoutMs);
-}
-
-HWND StartedProgram::WaitForDialog(DWORD timeoutMs) const {
-    return WaitForMatch(*this, {id_, nullptr, "#32770", nullptr}, timeoutMs);
-}
-
-long StartedProgram::WaitForExit(DWORD timeoutMs) const {
-    if (!process_ || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) return -1;
-    DWORD code = 0;
-    GetExitCodeProcess(process_.get(), &code);
-    return static_cast<long>(code);
-}
-
 std::string DialogText(HWND dialog) {
     std::string text;
     EnumChildWindows(dialog, AppendStaticText, reinterpret_cast<LPARAM>(&text));
     return text;
-}
-
-void StartedProgram::End() {
-    if (!Running()) return;
-    TerminateProcess(process_.get(), 1);
-    WaitForSingleObject(process_.get(), 10000);
 }
 
 std::string ShortcutTarget(const std::string& linkPath) {

@@ -1,6 +1,6 @@
 #pragma once
-// Starting Windows programs from the installer tests and watching them: exit codes, the
-// processes they leave running, their windows, and the shortcuts that lead to them.
+// What the installer tests watch beyond the programs they start (support/Process.h): the
+// processes a program leaves running, dialog texts, and the shortcuts that lead to programs.
 
 #include <windows.h>
 
@@ -8,13 +8,9 @@
 #include <string>
 
 #include "platform/win32/Handles.h"
+#include "support/Process.h"
 
 namespace cw::testing {
-
-// Runs a command line (the program's path quoted where needed) and waits up to timeoutMs
-// for it to end: its exit code, or -1 when it did not start or did not end in time (it is
-// then ended).
-long RunAndWait(const std::string& commandLine, DWORD timeoutMs = 60000);
 
 std::set<DWORD> RunningProcessIds();
 
@@ -22,31 +18,6 @@ std::set<DWORD> RunningProcessIds();
 // `pathPart` (case-insensitive) has ended. False when one still runs after timeoutMs.
 bool WaitForProcessesIn(const std::set<DWORD>& before, const std::string& pathPart,
                         DWORD timeoutMs);
-
-// A program a test starts (a command line: the program's path, quoted, and its arguments);
-// it is ended at the latest when the object goes.
-class StartedProgram {
-  public:
-    explicit StartedProgram(const std::string& commandLine);
-    ~StartedProgram() { End(); }
-    StartedProgram(const StartedProgram&) = delete;
-    StartedProgram& operator=(const StartedProgram&) = delete;
-
-    bool Running() const;
-    // A visible top-level window of this program with the caption, waiting up to timeoutMs
-    // for it to appear; null when none did.
-    HWND WaitForWindow(const std::string& caption, DWORD timeoutMs) const;
-    // A visible dialog box (a message box, for one) of this program, waiting up to timeoutMs.
-    HWND WaitForDialog(DWORD timeoutMs) const;
-    // Its exit code once it has ended, waiting up to timeoutMs; -1 while it still runs.
-    long WaitForExit(DWORD timeoutMs) const;
-    // Ends the program at once, whatever its windows would ask first.
-    void End();
-
-  private:
-    win32::KernelHandle process_;
-    DWORD id_ = 0;
-};
 
 // The texts of a dialog's static controls, one after another.
 std::string DialogText(HWND dialog);

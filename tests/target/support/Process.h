@@ -1,5 +1,6 @@
 #pragma once
-// Starting the helper programs the target tests need (copied beside the tests, C:\cwtest).
+// Starting programs from the tests and watching them: the helper programs (copied beside the
+// tests, C:\cwtest), Clearwell itself, the installer.
 
 #include <string>
 
@@ -18,20 +19,34 @@ struct ProcessResult {
 ProcessResult RunHelper(const std::string& program, const std::string& arguments,
                         unsigned long timeoutMs = 60000);
 
-// A helper that keeps running while the test works; ended (if still running) when the
-// object goes away.
-class BackgroundHelper {
+// Runs a command line (the program's path quoted where needed) and waits up to timeoutMs
+// for it to end: its exit code, or -1 when it did not start or did not end in time (it is
+// then ended).
+long RunAndWait(const std::string& commandLine, DWORD timeoutMs = 60000);
+
+// A program a test starts (a command line: the program's path, quoted, and its arguments);
+// it is ended at the latest when the object goes.
+class StartedProgram {
   public:
-    BackgroundHelper(const std::string& program, const std::string& arguments);
-    ~BackgroundHelper();
-    BackgroundHelper(const BackgroundHelper&) = delete;
-    BackgroundHelper& operator=(const BackgroundHelper&) = delete;
-    bool Started() const { return static_cast<bool>(process_); }
-    // Waits up to timeoutMs for the process to end by itself.
-    bool WaitForExit(unsigned long timeoutMs);
+    explicit StartedProgram(const std::string& commandLine);
+    ~StartedProgram() { End(); }
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+
+    bool Running() const;
+    // A visible top-level window of this program with the caption, waiting up to timeoutMs
+    // for it to appear; null when none did.
+    HWND WaitForWindow(const std::string& caption, DWORD timeoutMs) const;
+    // A visible dialog box (a message box, for one) of this program, waiting up to timeoutMs.
+    HWND WaitForDialog(DWORD timeoutMs) const;
+    // Its exit code once it has ended, waiting up to timeoutMs; -1 while it still runs.
+    long WaitForExit(DWORD timeoutMs) const;
+    // Ends the program at once, whatever its windows would ask first.
+    void End();
 
   private:
     win32::KernelHandle process_;
+    DWORD id_ = 0;
 };
 
 }  // namespace cw::testing

@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include <vector>
+#include <algorithm>
+#include <cstdio>
 
 #include "platform/win32/Handles.h"
 
@@ -10,89 +11,144 @@ namespace cw::testing {
 
 namespace {
 
-std::string Hex(const std::vector<BYTE>& data, DWORD size) {
-    static const char kDigits[] = "0123456789abcdef";
-    std::string out;
-    for (DWORD i = 0; i < size; ++i) {
-        out += kDigits[data[i] >> 4];
-        out += kDigits[data[i] & 15];
+// Wine links HKLM\System\CurrentControlSet to a control set; a bound on the depth keeps a
+// link that points back up from sending the walk round in circles.
+constexpr int kMaxDepth = 40;
+
+std::string Describe(DWORD type, const BYTE* data, DWORD size) {
+    if (type == REG_SZ || type == REG_EXPAND_SZ) {
+        std::string text(reinterpret_cast<const char*>(data), size);
+        return (type == REG_SZ ? "REG_SZ \"" : "REG_EXPAND_SZ \"") +
+               text.substr(0, text.find('\0')) + "\"";
     }
-    return out;
+    char part[32];
+    if (type == REG_DWORD && size == 4) {
+        std::snprintf(part, sizeof part, "REG_DWORD 0x%lx",
+                      static_cast<unsigned long>(*reinterpret_cast<const DWORD*>(data)));
+        return part;
+    }
+    std::string text = "type " + std::to_string(type) + ", " + std::to_string(size) + " bytes:";
+    for (DWORD i = 0; i < size; ++i) {
+        std::snprintf(part, sizeof part, " %02x", data[i]);
+        text += part;
+    }
+    return text;
 }
 
-void DumpKey(HKEY root, const std::string& rootName, const std::string& path,
-             RegistrySnapshot& out) {
-    win32::RegKey key;
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return;
-    const std::string prefix = rootName + (path.empty() ? "" : "\\" + path);
-    out[Upper(prefix) + "|<key>"] = "";
-    std::vector<char> name(16384);
-    std::vector<BYTE> data(1 << 16);
-    for (DWORD i = 0;; ++i) {
-        DWORD nameSize = static_cast<DWORD>(name.size());
+void DumpKey(HKEY key, const std::string& path, int depth, Snapshot& out) {
+    out[path] = "(key)";
+    DWORD maxName = 0, maxData = 0;
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &maxName,
+                     &maxData, nullptr, nullptr);
+    std::string name(maxName + 2, '\0');
+    std::vector<BYTE> data(maxData + 2);
+    for (DWORD i = 0;;) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
         DWORD dataSize = static_cast<DWORD>(data.size());
         DWORD type = 0;
-        LONG status = RegEnumValueA(key.get(), i, name.data(), &nameSize, nullptr, &type,
-                                    data.data(), &dataSize);
-        if (status == ERROR_MORE_DATA) {
-            data.resize(dataSize + 1);
-            --i;
+        LONG status =
+            RegEnumValueA(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &dataSize);
+        if (status == ERROR_MORE_DATA) {  // the value grew since the key was measured
+            name.resize(name.size() * 2 + 256);
+            data.resize(data.size() * 2 + 256);
             continue;
         }
         if (status != ERROR_SUCCESS) break;
-        out[Upper(prefix) + "|" + std::string(name.data(), nameSize)] =
-            std::to_string(type) + ":" + Hex(data, dataSize);
+        out[path + "|" + name.substr(0, nameLength)] = Describe(type, data.data(), dataSize);
+        ++i;
     }
-    std::vector<std::string> subkeys;
+    if (depth >= kMaxDepth) return;
     for (DWORD i = 0;; ++i) {
-        DWORD nameSize = static_cast<DWORD>(name.size());
-        if (RegEnumKeyExA(key.get(), i, name.data(), &nameSize, nullptr, nullptr, nullptr,
-                          nullptr) != ERROR_SUCCESS) {
+        char child[256];
+        DWORD length = sizeof child;
+        if (RegEnumKeyExA(key, i, child, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
             break;
         }
-        subkeys.emplace_back(name.data(), nameSize);
+        std::string childPath = path + "\\" + std::string(child, length);
+        win32::RegKey sub;
+        if (RegOpenKeyExA(key, child, 0, KEY_READ, sub.put()) != ERROR_SUCCESS) {
+            out[childPath] = "(unreadable)";
+            continue;
+        }
+        DumpKey(sub.get(), childPath, depth + 1, out);
     }
-    for (const std::string& sub : subkeys)
-        DumpKey(root, rootName, path.empty() ? sub : path + "\\" + sub, out);
 }
 
-void ListFolder(const std::string& folder, FileSnapshot& out) {
+void ListFolder(const std::string& folder, Snapshot& out) {
     WIN32_FIND_DATAA data;
     win32::FindHandle find(FindFirstFileA((folder + "\\*").c_str(), &data));
     if (!find) return;
+    std::vector<std::string> subfolders;
     do {
         std::string name = data.cFileName;
         if (name == "." || name == "..") continue;
         std::string path = folder + "\\" + name;
-        bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        FileEntry entry{isFolder, isFolder
-                                      ? 0
-                                      : (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) |
-                                            data.nFileSizeLow};
-        out[Upper(path)] = entry;
-        if (isFolder && !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-            ListFolder(path, out);
+        char details[96];
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            // A folder's own times change with its content; its attributes are its state.
+            std::snprintf(details, sizeof details, "%lx",
+                          static_cast<unsigned long>(data.dwFileAttributes));
+            out[path + "\\"] = details;
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) subfolders.push_back(path);
+        } else {
+            std::snprintf(details, sizeof details, "%lx|%lu|%08lx%08lx",
+                          static_cast<unsigned long>(data.dwFileAttributes),
+                          static_cast<unsigned long>(data.nFileSizeLow),
+                          static_cast<unsigned long>(data.ftLastWriteTime.dwHighDateTime),
+                          static_cast<unsigned long>(data.ftLastWriteTime.dwLowDateTime));
+            out[path] = details;
+        }
     } while (FindNextFileA(find.get(), &data));
+    for (const std::string& sub : subfolders)
+        ListFolder(sub, out);
 }
 
 }  // namespace
 
-std::string Upper(std::string text) {
-    CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
-    return text;
-}
-
-RegistrySnapshot SnapshotRegistry() {
-    RegistrySnapshot out;
-    DumpKey(HKEY_CURRENT_USER, "HKCU", "", out);
-    DumpKey(HKEY_LOCAL_MACHINE, "HKLM", "", out);
+Snapshot RegistrySnapshot() {
+    Snapshot out;
+    DumpKey(HKEY_CURRENT_USER, "HKCU", 0, out);
+    DumpKey(HKEY_LOCAL_MACHINE, "HKLM", 0, out);
     return out;
 }
 
-FileSnapshot SnapshotFiles(const std::string& root) {
-    FileSnapshot out;
-    ListFolder(root, out);
+Snapshot DriveSnapshot(const std::string& drive) {
+    Snapshot out;
+    ListFolder(drive, out);
     return out;
+}
+
+std::vector<Difference> Differences(const Snapshot& before, const Snapshot& after) {
+    std::vector<Difference> out;
+    for (const auto& [identity, details] : before) {
+        auto it = after.find(identity);
+        if (it == after.end()) {
+            out.push_back({'-', identity, details, ""});
+        } else if (it->second != details) {
+            out.push_back({'~', identity, details, it->second});
+        }
+    }
+    for (const auto& [identity, details] : after) {
+        if (!before.count(identity)) out.push_back({'+', identity, "", details});
+    }
+    return out;
+}
+
+std::vector<std::string> Changes(const Snapshot& before, const Snapshot& after) {
+    std::vector<std::string> lines;
+    for (const Difference& d : Differences(before, after))
+        lines.push_back(std::string(1, d.kind) + " " + d.identity);
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+std::vector<std::string> ChangesSince(const Snapshot& registry, const Snapshot& drive) {
+    std::vector<std::string> lines = Changes(registry, RegistrySnapshot());
+    for (const std::string& line : Changes(drive, DriveSnapshot()))
+        lines.push_back(line);
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 }  // namespace cw::testing

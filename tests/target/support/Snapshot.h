@@ -1,51 +1,33 @@
 #pragma once
-// Whole-machine snapshots for the integration tests: every registry value of the current
-// user and of the machine, and every file and folder of drive C, to show that a cleaner
-// changed exactly what it should and nothing else.
+// Whole-machine snapshots for the integration tests: every key and value of HKCU and HKLM,
+// and every file and folder of a drive, each as identity -> details, so that two snapshots
+// show exactly what an operation added, removed or changed.
 
-#include <cstdint>
 #include <map>
-#include <set>
 #include <string>
+#include <vector>
 
 namespace cw::testing {
 
-// "HKCU\key\...|value name" -> "type:hex data".
-using RegistrySnapshot = std::map<std::string, std::string>;
-RegistrySnapshot SnapshotRegistry();
+using Snapshot = std::map<std::string, std::string>;
 
-struct FileEntry {
-    bool folder = false;
-    std::uint64_t size = 0;
-    bool operator==(const FileEntry&) const = default;
-};
-// Upper-cased path -> entry, below the root (links are listed, never entered).
-using FileSnapshot = std::map<std::string, FileEntry>;
-FileSnapshot SnapshotFiles(const std::string& root = "C:");
+// Keys as "HKCU\path" (details "(key)") and values as "HKCU\path|name" (details: the type and
+// the data, as "REG_SZ \"text\"", "REG_DWORD 0x1" or "type 3, 2 bytes: 01 02").
+Snapshot RegistrySnapshot();
+// Folders as "C:\path\" (details: attributes) and files as "C:\path" (details: attributes,
+// size and last write time). Links are listed, never followed.
+Snapshot DriveSnapshot(const std::string& drive = "C:");
 
-template <class Map>
+// One identity that differs: '-' went, '+' came, '~' changed; an empty side was absent.
 struct Difference {
-    std::set<std::string> removed, added, changed;
+    char kind;
+    std::string identity, before, after;
 };
+std::vector<Difference> Differences(const Snapshot& before, const Snapshot& after);
 
-template <class Map>
-Difference<Map> Compare(const Map& before, const Map& after) {
-    Difference<Map> d;
-    for (const auto& [key, value] : before) {
-        auto it = after.find(key);
-        if (it == after.end()) {
-            d.removed.insert(key);
-        } else if (!(it->second == value)) {
-            d.changed.insert(key);
-        }
-    }
-    for (const auto& [key, value] : after) {
-        if (!before.count(key)) d.added.insert(key);
-    }
-    return d;
-}
-
-// Upper case, as the snapshots key paths.
-std::string Upper(std::string text);
+// "- identity", "+ identity" and "~ identity" lines, sorted.
+std::vector<std::string> Changes(const Snapshot& before, const Snapshot& after);
+// What changed in the registry and on drive C since the two snapshots were taken, sorted.
+std::vector<std::string> ChangesSince(const Snapshot& registry, const Snapshot& drive);
 
 }  // namespace cw::testing

@@ -11,7 +11,7 @@
 namespace cw::testing {
 
 class TestServer {
-public:
+  public:
     // "http://127.0.0.1:<port>", the port the test runner started the server on.
     static std::string BaseUrl();
     // A GET of the path (and query) on the server; the body, empty on failure.
@@ -43,5 +43,33 @@ std::string ScratchRegistryKey(const std::string& name);
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 bool PathExists(const std::string& path);
+
+// A registry value set (as text) for as long as the object lives; what was there before, or
+// nothing, is put back afterwards.
+class ScopedRegistryValue {
+  public:
+    ScopedRegistryValue(RootKey root, std::string key, std::string name);
+    ~ScopedRegistryValue();
+    ScopedRegistryValue(const ScopedRegistryValue&) = delete;
+    ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
+    void Set(const std::string& text);
+    void Remove();
+
+  private:
+    RootKey root_;
+    std::string key_, name_;
+    RegValue old_;
+    bool had_ = false;
+};
+
+// The Windows version ("win98", "win2k", "winxp") Wine reports to the processes started
+// while the object lives.
+class WineVersion : public ScopedRegistryValue {
+  public:
+    explicit WineVersion(const std::string& version)
+        : ScopedRegistryValue(kHkeyCurrentUser, "Software\\Wine", "Version") {
+        Set(version);
+    }
+};
 
 }  // namespace cw::testing

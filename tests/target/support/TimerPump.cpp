@@ -3,9 +3,6 @@
 #include <windows.h>
 
 #include <map>
-#include <string>
-
-#include "platform/win32/Handles.h"
 
 namespace cw::testing {
 
@@ -34,23 +31,6 @@ unsigned long PumpTimers(std::initializer_list<ui::Timer*> timers, unsigned long
     for (const auto& entry : byId)
         KillTimer(nullptr, entry.first);
     return elapsed();
-}
-
-long RunProcess(const std::string& commandLine) {
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &si, &pi)) {
-        return -1;
-    }
-    win32::KernelHandle process(pi.hProcess);
-    win32::KernelHandle thread(pi.hThread);
-    if (WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) return -1;
-    DWORD code = 0;
-    GetExitCodeProcess(process.get(), &code);
-    return static_cast<long>(code);
 }
 
 }  // namespace cw::testing

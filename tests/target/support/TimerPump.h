@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <initializer_list>
-#include <string>
 
 #include "ui/Controls.h"
 
@@ -16,8 +15,5 @@ namespace cw::testing {
 unsigned long PumpTimers(
     std::initializer_list<ui::Timer*> timers, unsigned long maxMs,
     const std::function<bool()>& done = [] { return false; });
-
-// Starts a program (a command line) and waits up to 10 s for it to end; its exit code, or -1.
-long RunProcess(const std::string& commandLine);
 
 }  // namespace cw::testing

@@ -1,17 +1,21 @@
-// The schedule timer on the real clock, the real registry and real WM_TIMER messages: the
-// weekday and time of GetLocalTime match what the settings window stores.
+// The real clock: the local time of a file time reads on the same clock as Now(), whatever the
+// machine's time zone, and the weekday and time of GetLocalTime match what the settings window
+// stores, so a schedule due now runs from real WM_TIMER messages.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <vector>
 
+#include "browser/FavoritesGuard.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
 #include "schedule/ScheduleTimer.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "support/TestWorld.h"
+#include "support/TimerPump.h"
 #include "text/Convert.h"
 
 namespace cw::testing {
@@ -19,21 +23,30 @@ namespace {
 
 using namespace settings;
 
-// Ticks the timer from WM_TIMER messages of a thread timer for the given time.
-void PumpTicks(ui::Timer& timer, DWORD forMs) {
-    UINT_PTR id = SetTimer(nullptr, 0, 100, nullptr);
-    DWORD start = GetTickCount();
-    MSG msg;
-    while (GetTickCount() - start < forMs) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_TIMER && msg.wParam == id) timer.Tick();
-        }
-        Sleep(20);
-    }
-    KillTimer(nullptr, id);
+long long SecondsOf(const LocalTime& t) {
+    return MinutesBetween(LocalTime{2000, 1, 1, 6, 0, 0, 0, 0}, t) * 60 + t.second;
 }
 
-TEST(ScheduleTimerClockTest, WeeklyAndDailyDueNowRunOnceEachInThatOrder) {
+TEST(Win32ClockTest, FileTimeOfANewFileReadsAsNow) {
+    win32::Win32Clock clock;
+    win32::Win32FileSystem fs;
+    std::string folder = MakeScratchFolder("clock");
+    LocalTime before = clock.Now();
+    WriteFile(folder + "\\new.txt", "x");
+    LocalTime after = clock.Now();
+    FileTime created = 0;
+    ASSERT_EQ(fs.Find(folder + "\\new.txt",
+                      [&](const FindData& e) {
+                          created = e.creationTime;
+                          return false;
+                      }),
+              0);
+    LocalTime local = clock.FileTimeToLocal(created);
+    EXPECT_GE(SecondsOf(local), SecondsOf(before) - 2);
+    EXPECT_LE(SecondsOf(local), SecondsOf(after) + 2);
+}
+
+TEST(Win32ClockTest, WeeklyAndDailyScheduleDueNowRunOnceEachInThatOrder) {
     DeleteKeyTree(kSettingsRoot, kSettingsKey);
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -53,7 +66,7 @@ TEST(ScheduleTimerClockTest, WeeklyAndDailyDueNowRunOnceEachInThatOrder) {
     std::vector<int> kinds;
     ScheduleTimer timer(timScheduler, store, clock,
                         [&](std::int16_t kind) { kinds.push_back(kind); });
-    PumpTicks(timScheduler, 2000);
+    PumpTimers({&timScheduler}, 2500);
     DeleteKeyTree(kSettingsRoot, kSettingsKey);
     EXPECT_EQ(kinds, (std::vector<int>{kWeeklyScheduleKind, kDailyScheduleKind}));
 }

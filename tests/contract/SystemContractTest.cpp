@@ -1,0 +1,105 @@
+// The services of the system itself, the same on the fakes and on the Win32 implementations:
+// a wait for messages, the version record, the special folders the cleaners use, and the
+// machine's figures.
+
+#include <gtest/gtest.h>
+
+#include "clean/WindowsVersion.h"
+#include "contract/ContractWorld.h"
+#include "files/PathGuard.h"
+
+namespace cw::contract {
+namespace {
+
+constexpr std::uint64_t kFourGB = 0x100000000ull;
+
+TEST(SystemContract, AWaitLastsItsTimeUnlessAMessageArrives) {
+    auto world = MakeSystemWorld();
+    world->DrainMessages();
+    std::uint32_t start = world->clock().TickCount();
+    world->wait().WaitForMessages(100);
+    std::uint32_t waited = world->clock().TickCount() - start;
+    EXPECT_GE(waited, 80u);
+    EXPECT_LE(waited, 1000u);
+
+    world->PostMessageToSelf();
+    start = world->clock().TickCount();
+    world->wait().WaitForMessages(5000);
+    EXPECT_LT(world->clock().TickCount() - start, 1000u) << "a message ends the wait";
+    world->DrainMessages();
+}
+
+TEST(SystemContract, VersionRecordAndVersionTestsAgree) {
+    auto world = MakeSystemWorld();
+    OsVersionInfo plain, extended;
+    ASSERT_NE(world->os().Query(plain, false), 0);
+    ASSERT_NE(world->os().Query(extended, true), 0);
+    EXPECT_TRUE(plain.platformId == kPlatformNT || plain.platformId == kPlatformWindows);
+    EXPECT_GE(plain.major, 4u);
+    EXPECT_EQ(plain.major, extended.major);
+    EXPECT_EQ(plain.minor, extended.minor);
+    EXPECT_EQ(plain.productType, 0) << "only the extended record has the product type";
+    bool nt5 = plain.platformId == kPlatformNT && plain.major == 5;
+    EXPECT_EQ(IsWindows2000(world->os()), nt5 && plain.minor == 0);
+    EXPECT_EQ(IsWindowsXP(world->os()), nt5 && plain.minor == 1);
+}
+
+TEST(SystemContract, SpecialFoldersOfTheCleanersAreFullPathsWithoutSlash) {
+    auto world = MakeSystemWorld();
+    for (int csidl :
+         {kCsidlHistory, kCsidlRecent, kCsidlCookies, kCsidlInternetCache, kCsidlProfile}) {
+        std::string path;
+        ASSERT_TRUE(world->folders().GetFolderPath(csidl, path)) << csidl;
+        EXPECT_TRUE(PathGuard::IsQualifiedNonRoot(path)) << path;
+        EXPECT_NE(path.back(), '\\') << path;
+    }
+    std::string none;
+    EXPECT_FALSE(world->folders().GetFolderPath(0x7F, none));
+}
+
+TEST(SystemContract, ProcessorMemoryAndAddressSpaceFiguresAreConsistent) {
+    auto world = MakeSystemWorld();
+    SystemRecord r;
+    world->info().QuerySystem(r);
+    EXPECT_EQ(r.pageSize & (r.pageSize - 1), 0u) << r.pageSize << " is a power of two";
+    EXPECT_GE(r.pageSize, 4096u);
+    ASSERT_GT(r.allocationGranularity, 0u);
+    EXPECT_EQ(r.allocationGranularity % r.pageSize, 0u);
+    EXPECT_GE(r.numberOfProcessors, 1u);
+    EXPECT_GT(r.minimumApplicationAddress, 0u);
+    EXPECT_EQ(r.minimumApplicationAddress % r.allocationGranularity, 0u);
+    EXPECT_LT(r.minimumApplicationAddress, r.maximumApplicationAddress);
+    EXPECT_LT(r.maximumApplicationAddress, kFourGB);  // a 32-bit program's address space
+
+    MemoryRecord m;
+    world->info().QueryMemory(m);
+    EXPECT_GT(m.availPhys, 0u);
+    EXPECT_LE(m.availPhys, m.totalPhys);
+    EXPECT_LE(m.availPageFile, m.totalPageFile);
+    EXPECT_GT(m.availVirtual, 0u);
+    EXPECT_LE(m.availVirtual, m.totalVirtual);
+    EXPECT_LE(m.totalVirtual, kFourGB);
+}
+
+TEST(SystemContract, ShellUtilityLibraryReportsItsVersionAndOthersReportNothing) {
+    auto world = MakeSystemWorld();
+    SystemInfo& info = world->info();
+    DllVersionRecord shlwapi;
+    ASSERT_TRUE(info.QueryDllVersion("Shlwapi.dll", shlwapi));
+    EXPECT_GE(shlwapi.major, 4u);  // the library came with Internet Explorer 4
+    DllVersionRecord upper;
+    ASSERT_TRUE(info.QueryDllVersion("SHLWAPI.DLL", upper));
+    EXPECT_EQ(upper.major, shlwapi.major);
+    EXPECT_EQ(upper.minor, shlwapi.minor);
+
+    // A library without the export, one that does not exist, and anything but a bare name.
+    for (const char* dll : {"kernel32.dll", "nosuchlibrary.dll", "C:\\Windows\\Shlwapi.dll", ""}) {
+        DllVersionRecord r{9, 9, 9, 9};
+        EXPECT_FALSE(info.QueryDllVersion(dll, r)) << dll;
+        EXPECT_EQ(r.major, 0u) << dll;
+        EXPECT_EQ(r.minor, 0u) << dll;
+    }
+}
+
+}  // namespace
+}  // namespace cw::contract
