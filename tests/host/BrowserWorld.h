@@ -1,36 +1,15 @@
 #pragma once
-// The fakes the browser cleaners and the cookie viewer run on in the host tests: user bob's
-// Windows XP profile on drive C, an empty cache index, and the settings store over an
-// in-memory registry.
+// The browser pages and cleaners on the fakes: user bob's Windows XP profile on drive C, an
+// empty cache index, Navigator's profile where its installer records it.
 
 #include <string>
 
-#include "clean/ShellFolders.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeSpecialFolders.h"
-#include "fakes/FakeUrlCache.h"
-#include "fakes/RecordingErrorSink.h"
-#include "files/FileRoutines.h"
-#include "files/PathGuard.h"
+#include "contract/Services.h"
 #include "settings/SettingNames.h"
-#include "settings/SettingsStore.h"
 
 namespace cw::testing {
 
-struct BrowserWorld {
-    fakes::FakeRegistry registry;
-    fakes::RecordingErrorSink errors;
-    SettingsStore settings{registry, &errors};
-    fakes::FakeSpecialFolders folders;
-    fakes::FakeFileSystem fs;
-    PathGuard guard{folders, fs};
-    FileRoutines files{fs, guard};
-    ShellFolders shellFolders{folders};
-    fakes::FakeUrlCache cache;
-    fakes::FakeClock clock;
-
+struct BrowserWorld : BrowserServices<FakePlatform> {
     static constexpr const char kProfile[] = "C:\\Documents and Settings\\bob";
     static constexpr const char kNavigator[] = "C:\\Program Files\\Netscape\\Users\\bob";
     static constexpr const char kAppData[] = "C:\\Documents and Settings\\bob\\Application Data";
@@ -49,10 +28,6 @@ struct BrowserWorld {
     }
     std::string CacheFolder() const {
         return std::string(kProfile) + "\\Local Settings\\Temporary Internet Files";
-    }
-    std::string CookiesFolder() const { return std::string(kProfile) + "\\Cookies"; }
-    std::string HistoryFolder() const {
-        return std::string(kProfile) + "\\Local Settings\\History";
     }
 };
 

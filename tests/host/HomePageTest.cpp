@@ -1,26 +1,20 @@
-// Home pages: what Set, Use Blank and the lock write to Internet Explorer's key, how the
-// lock timer enforces the text box, how a stored lock is taken up at load, and the Netscape
-// line appended to "prefs.js".
+// Home pages on the fakes: the lock timer driven by a fake clock, stored values the load
+// cannot show, and the Netscape line in the cases the real files under Wine (target
+// HomePageWineTest) do not set up.
 
 #include "browser/HomePage.h"
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakeClock.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeSpecialFolders.h"
-#include "fakes/RecordingErrorSink.h"
+#include "contract/Services.h"
 #include "settings/SettingNames.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
-constexpr char kProfile[] = "C:\\Program Files\\Netscape\\Users\\bob";
 constexpr char kPrefs[] = "C:\\Program Files\\Netscape\\Users\\bob\\prefs.js";
 
-class HomePageTest : public ::testing::Test {
+class HomePageTest : public ::testing::Test, public Services<FakePlatform> {
   protected:
     std::string Value(const char* name) {
         RegValue v;
@@ -50,15 +44,6 @@ class HomePageTest : public ::testing::Test {
                            "C:\\Program Files\\Netscape\\Communicator");
     }
 
-    fakes::FakeClock clock;
-    fakes::FakeRegistry registry;
-    SettingsStore settings{registry};
-    fakes::FakeFileSystem fs;
-    fakes::FakeSpecialFolders folders;
-    PathGuard guard{folders, fs};
-    FileRoutines files{fs, guard};
-    fakes::FakeDialogs dialogs;
-    fakes::RecordingErrorSink errors;
     HomePageControls c;
     HomePage home{c, settings, files, dialogs, &errors};
 };
@@ -102,17 +87,6 @@ TEST_F(HomePageTest, LockRewritesTheTextBoxEveryTickAfterFifteenTicksNeverCounte
     EXPECT_EQ(Value(settings::kLock), "0") << "the box alone does not write the flag";
 }
 
-TEST_F(HomePageTest, LoadTakesUpTheAddressAndEnforcesAStoredLockFromStartUp) {
-    ErrorTrap loadTrap(TrapKind::SkipTypeMismatchThenReport, &errors, "frmMain,Form_Load");
-    StoreValue(settings::kStartPage, "http://saved.example/");
-    StoreValue(settings::kLock, "1");
-    home.LoadHomePage(loadTrap);
-    EXPECT_EQ(c.txtHomePageURL.Text(), "http://saved.example/");
-    EXPECT_EQ(c.chkLockIEHomepage.Value(), ui::kChecked);
-    EXPECT_TRUE(c.timIEURL.Enabled()) << "a saved lock is enforced after a restart";
-    EXPECT_TRUE(errors.reports.empty());
-}
-
 TEST_F(HomePageTest, LoadWithoutLockOrWithTextLeavesTheBoxClearAndTheTimerOff) {
     for (const char* lock : {"<absent>", "0", "abc", ""}) {
         HomePageControls controls;
@@ -147,65 +121,32 @@ TEST(NetscapeHomepageLineTest, QuotesAndBackslashesCannotBreakTheString) {
               "user_pref(\"browser.startup.homepage\", \"a\\r\\nb\");");
 }
 
-TEST_F(HomePageTest, NetscapeSetAppendsLinesInOrderAfterALineBreak) {
-    KnowNetscapeProfile();
-    const std::string original = "user_pref(\"browser.cache.disk_cache_size\", 7680);";
-    fs.AddFile(kPrefs, original);  // no line break at the end
-
-    c.txtNetscapeHomepage.SetTextFromUser("http://first.example/");
-    c.cmdSetNetscapeHomepage.Click();
-    c.txtNetscapeHomepage.SetTextFromUser("http://second.example/");
-    c.cmdSetNetscapeHomepage.Click();
-
-    EXPECT_EQ(fs.Content(kPrefs), original + "\r\n" +
-                                      NetscapeHomepageLine("http://first.example/") + "\r\n" +
-                                      NetscapeHomepageLine("http://second.example/") + "\r\n");
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].prompt, "Setting Hompepage... Successful");
-    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbOKOnly);
-    EXPECT_EQ(dialogs.shown[0].title, "Clearwell");
-    EXPECT_TRUE(errors.reports.empty());
-
-    // A file that ends in a line feed, or is empty, gets no extra line break.
-    fs.AddFile(kPrefs, "a\n");
-    c.cmdSetNetscapeHomepage.Click();
-    EXPECT_EQ(fs.Content(kPrefs), "a\n" + NetscapeHomepageLine("http://second.example/") + "\r\n");
-    fs.AddFile(kPrefs, "");
-    c.cmdSetNetscapeHomepage.Click();
-    EXPECT_EQ(fs.Content(kPrefs), NetscapeHomepageLine("http://second.example/") + "\r\n");
-}
-
-TEST_F(HomePageTest, NetscapeSetWithoutProfileOrPrefsWritesAndShowsNothing) {
+TEST_F(HomePageTest, NetscapeSetAddsALineBreakOnlyWhereNeededAndReportsFailedWrites) {
+    // A user name without an install folder gives a path relative to the current drive:
+    // nothing is written there.
     fs.AddFile("C:\\Users\\bob\\prefs.js", "x");
-    fs.AddFile("C:\\Users\\prefs.js", "x");
-    auto before = fs.Snapshot();
-
-    c.cmdSetNetscapeHomepage.Click();  // no profile known
-    // A user name without an install folder gives a path relative to the current drive.
     registry.SetString(kHkeyCurrentUser, settings::kNetscapeBiffKey, "CurrentUser", "bob");
     c.cmdSetNetscapeHomepage.Click();
-    // A profile without "prefs.js".
-    KnowNetscapeProfile();
-    fs.AddDirectory(kProfile);
-    before = fs.Snapshot();
-    c.cmdSetNetscapeHomepage.Click();
-
-    EXPECT_EQ(fs.Snapshot(), before);
     EXPECT_TRUE(fs.Writes().empty());
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(errors.reports.empty());
-}
 
-TEST_F(HomePageTest, NetscapeFailedWriteIsReportedAndNotCalledSuccessful) {
     KnowNetscapeProfile();
+    c.txtNetscapeHomepage.SetTextFromUser("http://home.example/");
+    const std::string line = NetscapeHomepageLine("http://home.example/") + "\r\n";
+    for (const std::string& before : {std::string("a\n"), std::string("a\r\n"), std::string("")}) {
+        fs.AddFile(kPrefs, before);
+        c.cmdSetNetscapeHomepage.Click();
+        EXPECT_EQ(fs.Content(kPrefs), before + line);
+    }
+    EXPECT_EQ(dialogs.shown.size(), 3u);
+
+    // Read-only or held by another program: reported, not called successful.
     fs.AddFile(kPrefs, "keep\r\n", kAttrReadOnly);
     c.cmdSetNetscapeHomepage.Click();
     fs.SetAttributes(kPrefs, kAttrArchive);
     fs.Lock(kPrefs);
     c.cmdSetNetscapeHomepage.Click();
-
     EXPECT_EQ(fs.Content(kPrefs), "keep\r\n");
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.size(), 3u);
     ASSERT_EQ(errors.reports.size(), 2u);
     for (const auto& report : errors.reports) {
         EXPECT_EQ(report.tag, "frmMain,cmdSetNetscapHomepage_Click");
@@ -214,4 +155,4 @@ TEST_F(HomePageTest, NetscapeFailedWriteIsReportedAndNotCalledSuccessful) {
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "BrowserWorld.h"
 #include "clean/MozillaProfiles.h"
 #include "clean/NetscapeUserDir.h"
@@ -90,50 +88,49 @@ TEST(MozillaProfilesTest, TakesTheFirstTwoUsablePathsInAnyLetterCase) {
 
 struct NetscapeCleanerTest : ::testing::Test {
     BrowserWorld w;
-    NetscapeCleaner cleaner{w.settings, w.files, w.clock};
+    NetscapeCleaner& cleaner = w.netscape;
     const std::string nav = BrowserWorld::kNavigator;
 
     std::string Profile(int i) {
         return BrowserWorld::Mozilla() + "\\Profiles\\p" + std::to_string(i) + "\\x" +
                std::to_string(i) + ".slt";
     }
-    void SeedMozilla(int profiles) {
-        w.SetAppData();
-        std::string dat = std::string("\x01\x02\0\0", 4);
-        for (int i = 0; i < profiles; ++i) {
-            dat += Profile(i) + std::string("\0\x07", 2);
-            for (const char* f : {"history.dat", "history.mab", "localstore.rdf", "cookies.txt"}) {
-                w.fs.AddFile(Profile(i) + "\\" + f, f);
-            }
-            w.fs.AddFile(Profile(i) + "\\prefs.js", "prefs");
-            w.fs.AddFile(Profile(i) + "\\cache\\_CACHE_001_", "c");
-            w.fs.AddFile(Profile(i) + "\\cache\\sub\\deep", "d");
-        }
-        w.fs.AddFile(BrowserWorld::Mozilla() + "\\registry.dat", dat);
-    }
 };
 
-TEST_F(NetscapeCleanerTest, HistoryEditsPreferencesInPlaceAndDeletesHistoryFiles) {
+// Three Mozilla profiles listed: the first two are cleaned (the real folders' exact changes
+// are in the target BrowserItemsTest).
+TEST_F(NetscapeCleanerTest, HistoryAndCacheCleanNavigatorAndTheFirstTwoMozillaProfiles) {
     w.SetNavigatorUser();
+    w.SetAppData();
+    std::string dat = std::string("\x01\x02\0\0", 4);
+    for (int i = 0; i < 3; ++i) {
+        dat += Profile(i) + std::string("\0\x07", 2);
+        for (const char* f : {"history.dat", "history.mab", "localstore.rdf", "cookies.txt",
+                              "cache\\_CACHE_001_", "cache\\sub\\deep"}) {
+            w.fs.AddFile(Profile(i) + "\\" + f, f);
+        }
+    }
+    w.fs.AddFile(BrowserWorld::Mozilla() + "\\registry.dat", dat);
     const std::string other = "user_pref(\"a\", 1);\r\n";
     w.fs.AddFile(nav + "\\prefs.js", other + HistoryLine(0, "http://a/") + other);
     w.fs.AddFile(nav + "\\liprefs.js", other);
-    w.fs.AddFile(nav + "\\netscape.hst", "h");
-    SeedMozilla(3);
+    w.fs.AddFile(nav + "\\cache\\sub\\M0002.gif", "2");
 
     cleaner.ClearNetscapeHistory();
+    cleaner.ClearNetscapeCache();
     EXPECT_EQ(w.fs.Content(nav + "\\prefs.js"), other + other);
     EXPECT_FALSE(w.fs.Exists(ReplacementTempPath(nav + "\\prefs.js")));
-    EXPECT_FALSE(w.fs.Exists(nav + "\\netscape.hst"));
     for (const auto& [path, bytes] : w.fs.Writes()) {
         EXPECT_EQ(path.find("liprefs"), std::string::npos)
             << "a file without history is left alone";
     }
+    EXPECT_TRUE(w.fs.IsDirectory(nav + "\\cache"));
+    EXPECT_FALSE(w.fs.Exists(nav + "\\cache\\sub"));
     for (int i = 0; i < 3; ++i) {
-        for (const char* f : {"history.dat", "history.mab", "localstore.rdf"}) {
+        for (const char* f : {"history.dat", "history.mab", "localstore.rdf", "cache\\_CACHE_001_"})
             EXPECT_EQ(w.fs.Exists(Profile(i) + "\\" + f), i == 2) << i << f;
-        }
         EXPECT_TRUE(w.fs.Exists(Profile(i) + "\\cookies.txt"));
+        EXPECT_TRUE(w.fs.Exists(Profile(i) + "\\cache\\sub\\deep"));  // subfolders stay
     }
 }
 
@@ -144,55 +141,6 @@ TEST_F(NetscapeCleanerTest, AFailedReplacementKeepsTheOriginalPreferences) {
     cleaner.ClearNetscapeHistory();
     EXPECT_EQ(w.fs.Content(nav + "\\prefs.js"), original);
     EXPECT_FALSE(w.fs.Exists(ReplacementTempPath(nav + "\\prefs.js")));
-}
-
-TEST_F(NetscapeCleanerTest, CacheEmptiesNavigatorsTreeAndMozillasFiles) {
-    w.SetNavigatorUser();
-    w.fs.AddFile(nav + "\\cache\\M0001.htm", "1");
-    w.fs.AddFile(nav + "\\cache\\sub\\M0002.gif", "2");
-    w.fs.AddFile(nav + "\\prefs.js", "p");
-    SeedMozilla(3);
-    cleaner.ClearNetscapeCache();
-    EXPECT_TRUE(w.fs.IsDirectory(nav + "\\cache"));
-    EXPECT_FALSE(w.fs.Exists(nav + "\\cache\\M0001.htm"));
-    EXPECT_FALSE(w.fs.Exists(nav + "\\cache\\sub"));
-    EXPECT_TRUE(w.fs.Exists(nav + "\\prefs.js"));
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(w.fs.Exists(Profile(i) + "\\cache\\_CACHE_001_"), i == 2);
-        EXPECT_TRUE(w.fs.Exists(Profile(i) + "\\cache\\sub\\deep"));  // subfolders stay
-    }
-}
-
-// Keeps what a file held when it was deleted.
-struct RecordingFileSystem : fakes::FakeFileSystem {
-    std::map<std::string, std::string> lastContent;
-    long Delete(const std::string& path) override {
-        lastContent[path] = Content(path);
-        return FakeFileSystem::Delete(path);
-    }
-};
-
-TEST_F(NetscapeCleanerTest, NavigatorCookiesAreOverwrittenBeforeDeletionMozillasOnlyDeleted) {
-    RecordingFileSystem fs;
-    PathGuard guard{w.folders, fs};
-    FileRoutines files{fs, guard};
-    NetscapeCleaner netscape{w.settings, files, w.clock};
-    w.SetNavigatorUser();
-    w.SetAppData();
-    const std::string cookies(5000, 'c');
-    fs.AddFile(nav + "\\cookies.txt", cookies);
-    fs.AddFile(Profile(0) + "\\cookies.txt", "moz");
-    fs.AddFile(BrowserWorld::Mozilla() + "\\registry.dat", Profile(0) + '\0');
-
-    netscape.ClearNetscapeCookies();
-    EXPECT_FALSE(fs.Exists(nav + "\\cookies.txt"));
-    EXPECT_FALSE(fs.Exists(Profile(0) + "\\cookies.txt"));
-    const std::string& scrambled = fs.lastContent[nav + "\\cookies.txt"];
-    ASSERT_EQ(scrambled.size(), cookies.size());
-    EXPECT_TRUE(std::all_of(scrambled.begin(), scrambled.end(),
-                            [](char ch) { return ch >= 2 && ch <= 61; }));
-    EXPECT_GT(std::set<char>(scrambled.begin(), scrambled.end()).size(), 30u);
-    EXPECT_EQ(fs.lastContent[Profile(0) + "\\cookies.txt"], "moz");
 }
 
 TEST_F(NetscapeCleanerTest, WithoutProfilesNothingOutsideAProfileIsTouched) {

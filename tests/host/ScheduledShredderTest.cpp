@@ -1,28 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeSpecialFolders.h"
-#include "files/FileRoutines.h"
-#include "files/PathGuard.h"
+#include "contract/Services.h"
 #include "settings/SettingNames.h"
-#include "settings/SettingsStore.h"
 #include "shred/ScheduledShredder.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
 constexpr const char kFolder[] = "C:\\work\\drop";
 
-struct ScheduledShredderTest : ::testing::Test {
-    fakes::FakeFileSystem fs;
-    fakes::FakeSpecialFolders folders;
-    PathGuard guard{folders, fs};
-    FileRoutines files{fs, guard};
-    fakes::FakeRegistry registry;
-    SettingsStore settings{registry};
-    fakes::FakeDialogs dialogs;
+struct ScheduledShredderTest : ::testing::Test, Services<FakePlatform> {
     ScheduledShredderControls c;
     ScheduledShredder shredder{c, settings, files, dialogs};
 
@@ -201,4 +188,4 @@ TEST_F(ScheduledShredderTest, ClearSubfoldersEmptiesOneLevelAndLeavesTheFolderIt
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

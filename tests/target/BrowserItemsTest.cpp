@@ -10,9 +10,9 @@
 #include "clean/PrefsHistory.h"
 #include "demo/BrowserTraces.h"
 #include "demo/UrlCacheSeeding.h"
-#include "support/BrowserServices.h"
 #include "support/Snapshot.h"
 #include "support/TestWorld.h"
+#include "support/Win32Platform.h"
 
 namespace cw::testing {
 namespace {
@@ -128,7 +128,7 @@ class BrowserItemTest : public ::testing::Test {
     }
 
     World world;
-    BrowserServices s;
+    BrowserServices<Win32Platform> s;
 };
 
 TEST_F(BrowserItemTest, NetscapeHistory) {
@@ -171,6 +171,27 @@ TEST_F(BrowserItemTest, NetscapeCookiesAndTheViewer) {
     ExpectCounts(counts, "netscape3");
     EXPECT_EQ(s.cookieControls.List1.ListCount(), 0);  // the step reloaded the viewer
     EXPECT_EQ(s.cookieControls.List2.ListCount(), 0);
+}
+
+// The overwrite of Navigator's cookie file, seen through a hard link made beforehand: the
+// bytes are overwritten where they lie, not only unlinked.
+TEST_F(BrowserItemTest, NavigatorCookiesAreOverwrittenMozillasOnlyDeleted) {
+    const std::string links = MakeScratchFolder("cookielinks");
+    const std::string navigator = world.layout.navigatorDir + "\\cookies.txt";
+    const std::string mozilla = world.layout.mozillaProfiles[0] + "\\cookies.txt";
+    const std::string navigatorBefore = ReadFile(navigator), mozillaBefore = ReadFile(mozilla);
+    ASSERT_TRUE(CreateHardLinkA((links + "\\navigator.txt").c_str(), navigator.c_str(), nullptr));
+    ASSERT_TRUE(CreateHardLinkA((links + "\\mozilla.txt").c_str(), mozilla.c_str(), nullptr));
+
+    s.netscape.ClearNetscapeCookies();
+    EXPECT_FALSE(PathExists(navigator));
+    EXPECT_FALSE(PathExists(mozilla));
+    const std::string overwritten = ReadFile(links + "\\navigator.txt");
+    ASSERT_EQ(overwritten.size(), navigatorBefore.size());
+    EXPECT_NE(overwritten, navigatorBefore);
+    for (char c : overwritten)
+        ASSERT_TRUE(c >= 2 && c <= 61) << static_cast<int>(c);
+    EXPECT_EQ(ReadFile(links + "\\mozilla.txt"), mozillaBefore);
 }
 
 TEST_F(BrowserItemTest, InternetExplorerCookies) {

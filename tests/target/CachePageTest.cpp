@@ -1,7 +1,7 @@
 // The "IE Cache" page on WinINet's real cache index under Wine.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <psapi.h>
 
@@ -9,7 +9,7 @@
 
 #include "demo/UrlCacheSeeding.h"
 #include "platform/win32/Handles.h"
-#include "support/BrowserServices.h"
+#include "support/Win32Platform.h"
 
 namespace cw::testing {
 namespace {
@@ -38,7 +38,7 @@ class CachePageTest : public ::testing::Test {
         return demo::ListUrlCache(pattern).size();
     }
 
-    BrowserServices s;
+    BrowserServices<Win32Platform> s;
     CacheControls& c = s.cacheControls;
 };
 

@@ -3,28 +3,25 @@
 // second, earlier ones and those in subfolders stay, a read-only one is reported without
 // stopping the guard, and Disable ends it.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 
 #include "browser/FavoritesGuard.h"
-#include "fakes/RecordingErrorSink.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32ChangeWatch.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32SpecialFolders.h"
 #include "support/TestWorld.h"
 #include "support/TimerPump.h"
+#include "support/Win32Platform.h"
 
 namespace cw::testing {
 namespace {
 
-class FavoritesGuardWineTest : public ::testing::Test {
+class FavoritesGuardWineTest : public ::testing::Test, public Services<Win32Platform> {
   protected:
     void SetUp() override {
-        favoritesPath = folders.GetFavoritesFolder();
+        favoritesPath = shellFolders.GetFavoritesFolder();
         ASSERT_FALSE(favoritesPath.empty());
         CreateDirectoryA(favoritesPath.c_str(), nullptr);
     }
@@ -61,16 +58,9 @@ class FavoritesGuardWineTest : public ::testing::Test {
         return PumpTimers({&c.timFavoritesWatch}, maxMs, done);
     }
 
-    win32::Win32FileSystem fs;
-    win32::Win32SpecialFolders special;
     win32::Win32ChangeWatch changes;
-    win32::Win32Clock clock;
-    ShellFolders folders{special};
-    PathGuard guard{special, fs};
-    FileRoutines files{fs, guard};
-    fakes::RecordingErrorSink errors;
     FavoritesGuardControls c;
-    FavoritesGuard guardUnderTest{c, folders, files, changes, clock, &errors};
+    FavoritesGuard guardUnderTest{c, shellFolders, files, changes, clock, &errors};
     std::string favoritesPath;
     std::vector<std::string> made;
 };

@@ -5,21 +5,17 @@
 #include <gtest/gtest.h>
 
 #include "browser/HomePage.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/RecordingErrorSink.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32SpecialFolders.h"
 #include "settings/SettingNames.h"
 #include "support/Process.h"
 #include "support/TestWorld.h"
 #include "support/TimerPump.h"
+#include "support/Win32Platform.h"
 
 namespace cw::testing {
 namespace {
 
-class HomePageWineTest : public ::testing::Test {
+class HomePageWineTest : public ::testing::Test, public Services<Win32Platform> {
   protected:
     void SetUp() override {
         registry.DeleteValue(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage);
@@ -40,14 +36,6 @@ class HomePageWineTest : public ::testing::Test {
         return TextUpToZero(v.data);
     }
 
-    win32::Win32Registry registry;
-    SettingsStore settings{registry};
-    win32::Win32FileSystem fs;
-    win32::Win32SpecialFolders special;
-    PathGuard guard{special, fs};
-    FileRoutines files{fs, guard};
-    fakes::FakeDialogs dialogs;
-    fakes::RecordingErrorSink errors;
     HomePageControls c;
     HomePage home{c, settings, files, dialogs, &errors};
 };

@@ -1,33 +1,20 @@
 // The scheduled folder shredder on a real folder under Wine, with its settings in the
 // registry of the test prefix.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "fakes/FakeDialogs.h"
-#include "files/FileRoutines.h"
-#include "files/PathGuard.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32SpecialFolders.h"
-#include "settings/SettingsStore.h"
 #include "shred/ScheduledShredder.h"
 #include "support/TestWorld.h"
+#include "support/Win32Platform.h"
 
 namespace cw::testing {
 namespace {
 
-struct ScheduledShredderTest : ::testing::Test {
-    win32::Win32FileSystem fs;
-    win32::Win32SpecialFolders folders;
-    PathGuard guard{folders, fs};
-    FileRoutines files{fs, guard};
-    win32::Win32Registry registry;
-    SettingsStore settings{registry};
-    fakes::FakeDialogs dialogs;
+struct ScheduledShredderTest : ::testing::Test, Services<Win32Platform> {
     ScheduledShredderControls c;
     ScheduledShredder shredder{c, settings, files, dialogs};
 

@@ -3,8 +3,8 @@
 // deleted), the entries the run destroys, reports or refuses, and the drop target on a real
 // list box.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 // The shell and dialog headers need windows.h first.
 #include <shellapi.h>
 #include <shlobj.h>
@@ -15,26 +15,14 @@
 
 #include "app/win32/DropTarget.h"
 #include "contract/OverwriteImageTable.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/RecordingErrorSink.h"
-#include "files/FileRoutines.h"
-#include "files/PathGuard.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32SpecialFolders.h"
 #include "shred/FileShredder.h"
-#include "shred/OverwriteImage.h"
 #include "support/TestWorld.h"
+#include "support/Win32Platform.h"
 
 namespace cw::testing {
 namespace {
 
-struct ShredderTest : ::testing::Test {
-    win32::Win32FileSystem fs;
-    win32::Win32SpecialFolders folders;
-    PathGuard guard{folders, fs};
-    FileRoutines files{fs, guard};
-    fakes::FakeDialogs dialogs;
-    fakes::RecordingErrorSink errors;
+struct ShredderTest : ::testing::Test, Services<Win32Platform> {
     ShredderControls c;
     FileShredder shredder{c, files, dialogs, errors};
 
