@@ -19,22 +19,30 @@ class BrowserWindowsTest : public ::testing::Test {
     BrowserWindows browsers{desktop, dialogs, clock, wait};
 };
 
-TEST_F(BrowserWindowsTest, CloseIEWindowsClosesEveryFrameWindowAndNothingElse) {
+// Frames closed, the first title match only, and a frame that refuses past the bound: on
+// windows of another process under Wine, target BrowserClosingIntegrationTest.
+TEST_F(BrowserWindowsTest, CloseRequestsLetMessagesThroughAndCarryTheirParameters) {
     WindowHandle other = desktop.Add("Notepad", "Internet Explorer notes");
-    WindowHandle a = desktop.Add("IEFrame", "");
-    WindowHandle b = desktop.Add("IEFrame", "Google - Microsoft Internet Explorer");
+    desktop.Add("IEFrame", "");
+    desktop.Add("IEFrame", "Google - Microsoft Internet Explorer");
     EXPECT_EQ(browsers.CloseIEWindows(), 2);
-    EXPECT_FALSE(desktop.IsWindow(a));
-    EXPECT_FALSE(desktop.IsWindow(b));
     EXPECT_TRUE(desktop.IsWindow(other));
-    ASSERT_EQ(desktop.posted.size(), 2u);
     for (const auto& p : desktop.posted) {
         EXPECT_EQ(p.message, kWmClose);
         EXPECT_EQ(p.wParam, 1u);
         EXPECT_EQ(p.lParam, 1);
     }
     EXPECT_GE(dialogs.doEventsCalls, 3) << "messages let through first and after each request";
-    EXPECT_EQ(browsers.CloseIEWindows(), 0);
+
+    desktop.posted.clear();
+    WindowHandle titled = desktop.Add("Y", "Bookmarks - netscape");
+    desktop.Add("A", "Netscap e");
+    EXPECT_TRUE(browsers.CloseWindowByTitle("Netscape"));
+    EXPECT_FALSE(desktop.IsWindow(titled));
+    ASSERT_EQ(desktop.posted.size(), 1u);
+    EXPECT_EQ(desktop.posted[0].wParam, 0u);
+    EXPECT_EQ(desktop.posted[0].lParam, 0);
+    EXPECT_FALSE(browsers.CloseWindowByTitle("Netscape"));
 }
 
 TEST_F(BrowserWindowsTest, AWindowThatTakesAMomentToCloseIsAskedOnce) {
@@ -51,16 +59,6 @@ TEST_F(BrowserWindowsTest, AWindowThatTakesAMomentToCloseIsAskedOnce) {
     EXPECT_FALSE(desktop.IsWindow(slow));
 }
 
-TEST_F(BrowserWindowsTest, AWindowThatRefusesToCloseHoldsTheRunNoLongerThanTheBound) {
-    WindowHandle stubborn = desktop.Add("IEFrame", "", false);
-    std::uint32_t start = clock.TickCount();
-    int requests = browsers.CloseIEWindows();
-    EXPECT_TRUE(desktop.IsWindow(stubborn));
-    EXPECT_LE(requests, 50);
-    EXPECT_GE(requests, 40) << "asked again after each grace time";
-    EXPECT_LE(clock.TickCount() - start, 10000u + kCloseRequestPollMs);
-}
-
 TEST_F(BrowserWindowsTest, ABrowserThatKeepsOpeningWindowsGetsAtMostFiftyRequests) {
     desktop.Add("IEFrame", "");
     // Every window closes at once and a new one takes its place: no time passes.
@@ -69,27 +67,6 @@ TEST_F(BrowserWindowsTest, ABrowserThatKeepsOpeningWindowsGetsAtMostFiftyRequest
     };
     EXPECT_EQ(browsers.CloseIEWindows(), 50);
     EXPECT_EQ(desktop.posted.size(), 50u);
-}
-
-TEST_F(BrowserWindowsTest, CloseWindowByTitleClosesOnlyTheFirstMatchInAnyLetterCase) {
-    WindowHandle later = desktop.Add("X", "NETSCAPE Communicator");
-    WindowHandle first = desktop.Add("Y", "Bookmarks - Netscape");  // enumerated first
-    WindowHandle ie = desktop.Add("Z", "Start - Microsoft Internet Explorer");
-    EXPECT_TRUE(browsers.CloseWindowByTitle("Internet Explorer"));
-    EXPECT_FALSE(desktop.IsWindow(ie));
-    EXPECT_TRUE(browsers.CloseWindowByTitle("Netscape"));
-    EXPECT_FALSE(desktop.IsWindow(first));
-    EXPECT_TRUE(desktop.IsWindow(later));
-    EXPECT_EQ(desktop.posted.back().wParam, 0u);
-    EXPECT_EQ(desktop.posted.back().lParam, 0);
-    EXPECT_TRUE(browsers.CloseWindowByTitle("Netscape"));
-    EXPECT_FALSE(desktop.IsWindow(later));
-
-    desktop.posted.clear();
-    desktop.Add("A", "Netscap e");
-    EXPECT_FALSE(browsers.CloseWindowByTitle("Netscape"));
-    EXPECT_FALSE(browsers.CloseWindowByTitle("Internet Explorer"));
-    EXPECT_TRUE(desktop.posted.empty());
 }
 
 TEST_F(BrowserWindowsTest, MinimizeAllAsksTheTaskbarAndPostsNothingWithoutOne) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/MainControls.h"
 #include "errors/RuntimeError.h"
+#include "ui/Controls.h"
 
 namespace cw::ui {
 namespace {
@@ -62,20 +62,6 @@ TEST(ControlsTest, ComboTextSelectsTheMatchingItem) {
     ComboBox list("cmbOver", ComboStyle::DropDownList);
     list.AddItem("10");
     EXPECT_THROW(list.SetText("20"), RuntimeError);
-}
-
-TEST(ControlsTest, MainWindowHoldsItsControlsAsTheProgramNamesThem) {
-    MainControls main;
-    EXPECT_EQ(main.tlbMain.ButtonCount(), 7);
-    EXPECT_EQ(main.tlbMain.Button(6).toolTip, "About Tracebane");
-    EXPECT_EQ(main.privacy.InRunOrder()[21]->Name(), "chkClearIndexDAT");
-    EXPECT_EQ(main.privacy.ByName("netscape2"), &main.privacy.netscape2);
-    EXPECT_EQ(main.shredFolder.cmbHour.ListCount(), 25);
-    EXPECT_EQ(main.shredFolder.cmbMinute.List(5), "50");
-    EXPECT_FALSE(main.favorites.cmdDisableAutoBookMark.Enabled());
-    EXPECT_EQ(main.sysInfo.lblPhysical[0].Caption(), "Physical memory :");
-    EXPECT_TRUE(main.timScheduler.Enabled());
-    EXPECT_FALSE(main.Timer1.Enabled());
 }
 
 }  // namespace

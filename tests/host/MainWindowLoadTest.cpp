@@ -61,9 +61,6 @@ TEST_F(MainWindowFixture, FirstStartWithAnEmptyStore) {
     EXPECT_EQ(c.shredFolder.txtShredFolder.Text(), "");
     EXPECT_EQ(c.shredFolder.cmbHour.Text(), "");
     EXPECT_EQ(c.shredder.lStat.Caption(), "Waiting...");
-    EXPECT_EQ(c.lblIEHotkey.Caption(),
-              "\r\nWinStartKey + Z = Hide All IE Windows\r\n"
-              "WinStartKey + Shift + Z = Restore All IE Windows");
     EXPECT_EQ(c.stbMain.Text(), "Internet connection via a LAN\r\n.");
     EXPECT_EQ(window.ExePath(), "C:\\Program Files\\Clearwell\\CLEARWELL.exe");
     EXPECT_FALSE(c.homePage.timIEURL.Enabled());

@@ -10,7 +10,6 @@
 #include "fakes/FakeShell.h"
 #include "fakes/RecordingErrorSink.h"
 #include "schedule/ScheduleTimer.h"
-#include "schedule/SettingsLayout.h"
 #include "schedule/SettingsWindow.h"
 #include "settings/SettingNames.h"
 
@@ -73,24 +72,6 @@ class SettingsWindowTest : public ::testing::Test {
     SettingsWindow window{store, dialogs, shell, host, &errors};
     SettingsControls& c = window.Controls();
 };
-
-TEST_F(SettingsWindowTest, ControlsAreNamedAndCaptionedAsTheWindowShowsThem) {
-    EXPECT_STREQ(kSettingsCaption, "Settings -- Clearwell");
-    EXPECT_EQ(c.lblHour.Caption(), "Every" + std::string(17, ' ') + "hour");
-    EXPECT_EQ(c.dtStartTime.Format(), "HH:mm");
-    EXPECT_EQ(c.cmbScheduleType.Items(), (std::vector<std::string>{"Hourly", "Daily", "Weekly"}));
-    EXPECT_EQ(c.cmbWeekDays.List(6), "Saturday");
-    EXPECT_EQ(c.cmbScheduleType.ListIndex(), -1);
-    EXPECT_FALSE(c.cmdScheduleSet.Enabled());
-    EXPECT_FALSE(c.cmdDisableSchedule.Enabled());
-    EXPECT_FALSE(c.chkCloseBrowser.Enabled());
-    std::vector<std::string> names;
-    for (ui::Control* control : c.All())
-        names.push_back(control->Name());
-    EXPECT_EQ(names.size(), 22u);
-    EXPECT_EQ(names.front(), "Frame1");
-    EXPECT_EQ(names.back(), "cmdCancel");
-}
 
 TEST_F(SettingsWindowTest, EmptyStoreOpensOnWeeklySundayWithNothingTickedAndWritesNothing) {
     std::vector<std::string> before = registry.Dump();
