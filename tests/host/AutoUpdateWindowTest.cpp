@@ -40,16 +40,6 @@ class AutoUpdateWindowTest : public ::testing::Test, public UpdateWorld {
     }
 };
 
-TEST_F(AutoUpdateWindowTest, TheWindowHoldsItsControlsAsTheProgramNamesThem) {
-    EXPECT_EQ(std::string(kAutoUpdateCaption), "AutoUpdate");
-    EXPECT_EQ(window.cmdProceed.Caption(), "Proceed");
-    EXPECT_EQ(window.cmdCancel.Caption(), "Cancel");
-    EXPECT_EQ(window.Label1.Caption(),
-              "AutoUpdate checks the Internet for latest upgrade of Clearwell and it updates the "
-              "necessary files automatically if it finds any new update available. Please ensure "
-              "that you are connected to the Internet before proceeding.");
-}
-
 TEST_F(AutoUpdateWindowTest, ProceedReportsNoConnectionAndNoUpdateAndStartsFromAnEmptyList) {
     window.Show();
     internet.SetReachable(kProbeUrl, false);

@@ -3,8 +3,7 @@
 #include "app/BrowserWindowHider.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
-#include "fakes/FakeMainView.h"
-#include "fakes/FakeServices.h"
+#include "host/MainWindowWorld.h"
 
 namespace cw {
 namespace {
@@ -65,10 +64,9 @@ TEST(BrowserWindowHiderTest, ASecondHideStartsAfreshAndAClosedWindowDoesNotStopT
 }
 
 TEST(BrowserWindowHiderTest, OnlyTheTwoHotKeysOfTheTableActOnceInstalled) {
-    fakes::FakeServices f;
-    fakes::FakeMainView view{f.desktop};
-    MainWindow window{f.services};
-    window.AttachView(view);
+    testing::MainWindowWorld w;
+    fakes::FakeServices& f = w.f;
+    MainWindow& window = w.window;
     WindowHandle ie = f.desktop.Add("IEFrame", "x");
 
     window.MainWindowProc(kWmHotkey, 95, HotKeyParam(8, 0x5A));  // before the load

@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/MainWindow.h"
-#include "fakes/FakeMainView.h"
-#include "fakes/FakeServices.h"
-#include "settings/SettingNames.h"
+#include "host/MainWindowWorld.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
 using settings::kSettingsKey;
@@ -13,16 +10,10 @@ using settings::kSettingsRoot;
 
 constexpr std::intptr_t kWinZ = (0x5A << 16) | 8;
 
-struct CloseFixture : ::testing::Test {
-    fakes::FakeServices f;
-    fakes::FakeMainView view{f.desktop};
-    MainWindow window{f.services};
-    MainControls& c = window.Controls();
+struct CloseFixture : ::testing::Test, MainWindowWorld {
     WindowHandle ie = 0, folder = 0;
 
     CloseFixture() {
-        window.AttachView(view);
-        view.onResize = [this] { window.Form_Resize(); };
         window.Form_Load();
         ie = f.desktop.Add("IEFrame", "Start - Internet Explorer");
         folder = f.desktop.Add("CabinetWClass", "C:\\");
@@ -40,9 +31,6 @@ struct CloseFixture : ::testing::Test {
         std::vector<std::string> names;
         f.registry.EnumValueNames(kSettingsRoot, kSettingsKey, names);
         return names;
-    }
-    std::string Stored(const std::string& name) {
-        return f.settings.GetSettingString(kSettingsRoot, kSettingsKey, name, "<none>");
     }
 };
 
@@ -129,30 +117,22 @@ TEST_F(CloseFixture, RunOnExitUnderTheSettingsKeyComesBeforeTheApplicationArea) 
     EXPECT_TRUE(window.Unloaded());
 
     // Without the value under the settings key, the application area is asked.
-    fakes::FakeServices g;
-    fakes::FakeMainView otherView{g.desktop};
-    MainWindow other{g.services};
-    other.AttachView(otherView);
-    otherView.onResize = [&] { other.Form_Resize(); };
-    other.Form_Load();
-    g.registry.SetString(kHkeyCurrentUser, area, "RunOnExit", "True");
-    other.SetUnattendedExit();
-    EXPECT_FALSE(other.Unload(UnloadMode::FormCode));
-    EXPECT_FALSE(other.Unloaded());
-    EXPECT_FALSE(otherView.Visible());
+    MainWindowWorld other;
+    other.window.Form_Load();
+    other.f.registry.SetString(kHkeyCurrentUser, area, "RunOnExit", "True");
+    other.window.SetUnattendedExit();
+    EXPECT_FALSE(other.window.Unload(UnloadMode::FormCode));
+    EXPECT_FALSE(other.window.Unloaded());
+    EXPECT_FALSE(other.view.Visible());
 }
 
-TEST_F(CloseFixture, WindowsShuttingDownAsksTheUserOrEndsAnUnattendedProgram) {
-    f.dialogs.answers = {ui::vbNo};
-    EXPECT_FALSE(window.QueryEndSession());
-    window.EndSession(false);
-    EXPECT_FALSE(window.Unloaded());
-
+// (The user's close at Windows' shutdown: MainWindowWiringTest.)
+TEST_F(CloseFixture, WindowsShuttingDownEndsAnUnattendedProgramEvenWithRunOnExit) {
     f.registry.SetString(kSettingsRoot, kSettingsKey, "RunOnExit", "True");
     window.SetUnattendedExit();
     c.privacy.chkTemp.SetValue(1);
     EXPECT_TRUE(window.QueryEndSession());  // with RunOnExit the session still ends
-    EXPECT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(f.dialogs.shown.empty());
     EXPECT_EQ(Stored("chkTemp"), "1");
     EXPECT_FALSE(window.Unloaded());
     window.EndSession(true);
@@ -172,4 +152,4 @@ TEST_F(CloseFixture, ACloseRequestWhileTheQuestionIsOpenIsTurnedDown) {
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

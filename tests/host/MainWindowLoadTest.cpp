@@ -1,30 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "app/HotKeys.h"
-#include "app/MainWindow.h"
-#include "fakes/FakeMainView.h"
-#include "fakes/FakeServices.h"
-#include "settings/SettingNames.h"
+#include "host/MainWindowWorld.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
-using settings::kSettingsKey;
-using settings::kSettingsRoot;
-
-struct MainWindowFixture : ::testing::Test {
-    fakes::FakeServices f;
-    fakes::FakeMainView view{f.desktop};
-    MainWindow window{f.services};
-    MainControls& c = window.Controls();
-
-    MainWindowFixture() {
-        window.AttachView(view);
-        view.onResize = [this] { window.Form_Resize(); };
-    }
-    void Store(const std::string& name, const std::string& text) {
-        f.registry.SetString(kSettingsRoot, kSettingsKey, name, text);
-    }
+struct MainWindowFixture : ::testing::Test, MainWindowWorld {
     int PressedButton() {
         int pressed = 0;
         for (int i = 1; i <= c.tlbMain.ButtonCount(); ++i) {
@@ -138,13 +120,10 @@ TEST_F(MainWindowFixture, ARefusedWindowHotKeyIsToldAndTheLoadGoesOn) {
     EXPECT_EQ(c.shredder.cmbOver.Text(), "50");
 
     // A system without window hotkeys answers 0: nothing to tell the user.
-    fakes::FakeServices g;
-    fakes::FakeMainView otherView{g.desktop};
-    MainWindow other{g.services};
-    other.AttachView(otherView);
-    g.desktop.sendResult = 0;
-    other.Form_Load();
-    EXPECT_TRUE(g.dialogs.shown.empty());
+    MainWindowWorld other;
+    other.f.desktop.sendResult = 0;
+    other.window.Form_Load();
+    EXPECT_TRUE(other.f.dialogs.shown.empty());
 }
 
 TEST_F(MainWindowFixture, ConnectionStatusForEachFlagCombination) {
@@ -236,4 +215,4 @@ TEST_F(MainWindowFixture, HelpOpensTheMakersHelpPage) {
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

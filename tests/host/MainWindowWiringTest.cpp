@@ -6,39 +6,20 @@
 
 #include <memory>
 
-#include "app/MainWindow.h"
-#include "fakes/FakeMainView.h"
-#include "fakes/FakeServices.h"
-#include "settings/SettingNames.h"
+#include "host/MainWindowWorld.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
-
-using settings::kSettingsKey;
-using settings::kSettingsRoot;
 
 constexpr char kNavigator[] = "C:\\Program Files\\Netscape\\Users\\bob";
 
-struct World {
-    fakes::FakeServices f;
-    fakes::FakeMainView view{f.desktop};
-    MainWindow window{f.services};
-    MainControls& c = window.Controls();
-
+struct World : MainWindowWorld {
     World() {
-        window.AttachView(view);
-        view.onResize = [this] { window.Form_Resize(); };
         // Traces of the Run list (a ticked item) and of the printer ports (not ticked).
         f.registry.SetString(kHkeyCurrentUser, settings::kRunMruKey, "a", "notepad\\1");
         f.registry.SetString(kHkeyCurrentUser, settings::kRunMruKey, "MRUList", "a");
         f.registry.SetString(kHkeyCurrentUser, settings::kPrnPortsMruKey, "a", "LPT1:");
         Store("chkRunMenu", "1");
-    }
-    void Store(const std::string& name, const std::string& text) {
-        f.registry.SetString(kSettingsRoot, kSettingsKey, name, text);
-    }
-    std::string Stored(const std::string& name) {
-        return f.settings.GetSettingString(kSettingsRoot, kSettingsKey, name, "<none>");
     }
     bool RunListCleaned() {
         return f.settings.GetSettingString(kHkeyCurrentUser, settings::kRunMruKey, "a", "<none>") ==
@@ -89,35 +70,8 @@ TEST(MainWindowWiringTest, TheLoadFillsThePagesFromTheirFeatures) {
     EXPECT_TRUE(c.shredder.cmdShredDelete.Enabled());
 }
 
-TEST(MainWindowWiringTest, TheScheduleTimerRunsTheTickedItems) {
-    World w;
-    w.Store(settings::kDailyScheduleTime, "07:30:00");
-    w.f.clock.Set(2026, 3, 2, 7, 29, 50);
-    w.window.Form_Load();
-    w.c.timScheduler.Tick();
-    EXPECT_FALSE(w.RunListCleaned()) << "not yet the set minute";
-    w.f.clock.Set(2026, 3, 2, 7, 30, 0);
-    w.c.timScheduler.Tick();
-    EXPECT_TRUE(w.RunListCleaned());
-    EXPECT_TRUE(w.PrinterPortsKept());
-    EXPECT_TRUE(w.f.dialogs.shown.empty());
-    EXPECT_FALSE(w.window.Unloaded());
-}
-
-TEST(MainWindowWiringTest, PanicKeyAndTrayPanicCleanStoreEveryBoxAndEndTheProgram) {
-    World w;
-    w.window.Form_Load();
-    w.c.tlbMain.ButtonClick(7);
-    EXPECT_TRUE(w.window.Unloaded());
-    EXPECT_TRUE(w.view.closed);
-    EXPECT_TRUE(w.f.notifyIcon.icons.empty());
-    EXPECT_TRUE(w.f.dialogs.shown.empty());
-    for (const char* name : settings::kCleaningBoxes)
-        EXPECT_EQ(w.Stored(name), "1") << name;
-    EXPECT_TRUE(w.RunListCleaned());
-    EXPECT_FALSE(w.PrinterPortsKept());
-
-    // The tray's "Panic" cleans what is ticked, without ticking the rest.
+// (The Panic Key on the toolbar, through the real window: gui CleaningGuiTest.)
+TEST(MainWindowWiringTest, TheTraysPanicCleansWhatIsTickedWithoutTickingTheRest) {
     World tray;
     tray.window.Form_Load();
     tray.c.mPopPanic.Click();
@@ -172,16 +126,6 @@ TEST(MainWindowWiringTest, ShutdownCleansAfterTheUsersYesWhenRunOnExitIsTrue) {
         EXPECT_EQ(w.window.Unloaded(), k.mayEnd) << label;
     }
 
-    // Read as the close reads it: the application-settings area when the settings key has
-    // no value.
-    World area;
-    area.f.registry.SetString(kHkeyCurrentUser,
-                              "Software\\VB and VBA Program Settings\\Clearwell\\Install",
-                              "RunOnExit", "True");
-    area.window.Form_Load();
-    EXPECT_TRUE(area.window.QueryEndSession());
-    EXPECT_TRUE(area.RunListCleaned());
-
     // The close box and the menu's Exit never clean, whatever the setting.
     World box;
     box.Store(settings::kRunOnExit, "True");
@@ -214,4 +158,4 @@ TEST(MainWindowWiringTest, AfterAPanicLeftItInTheTrayTheShutdownStillCleans) {
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

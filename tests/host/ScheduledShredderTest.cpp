@@ -162,18 +162,6 @@ TEST_F(ScheduledShredderTest, SetStoresValidFrequenciesAndClearSwitchesOff) {
     EXPECT_EQ(c.cmbMinute.Text(), "30");
 }
 
-TEST_F(ScheduledShredderTest, LoadShowsTheStoredValues) {
-    c.cmbMinute.SetText("20");
-    registry.SetString(settings::kSettingsRoot, settings::kSettingsKey, settings::kShredFolder,
-                       "C:\\work\\drop");
-    registry.SetString(settings::kSettingsRoot, settings::kSettingsKey, settings::kShredFolderHour,
-                       "3");
-    shredder.Load();
-    EXPECT_EQ(c.txtShredFolder.Text(), "C:\\work\\drop");
-    EXPECT_EQ(c.cmbHour.Text(), "3");
-    EXPECT_EQ(c.cmbMinute.Text(), "20");  // nothing stored: it keeps what it shows
-}
-
 TEST_F(ScheduledShredderTest, ClearSubfoldersEmptiesOneLevelAndLeavesTheFolderItself) {
     const std::string f = kFolder;
     fs.AddFile(f + "\\top.txt", "t");
