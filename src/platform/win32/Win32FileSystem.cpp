@@ -175,7 +175,6 @@ long Win32FileSystem::MoveWithoutMoveFileEx(const std::string& from, const std::
     DeleteFileA(aside.c_str());
     return ERROR_SUCCESS;
 }
-}
 
 long Win32FileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {
     return LastError(CopyFileA(from.c_str(), to.c_str(), failIfExists));
