@@ -7,7 +7,10 @@
 namespace cw {
 
 MainWindow::MainWindow(Services& services)
-    : s_(services), tray_(services.notifyIcon), browserHider_(services.desktop) {
+    : s_(services),
+      tray_(services.notifyIcon),
+      browserHider_(services.desktop),
+      others_(services, c_.timAutoUpdate) {
     ConnectEvents();
     // As the window was designed: the "Main" page lies on top of the others.
     ShowPage(0);
