@@ -15,11 +15,18 @@ HFONT UnderlinedFont(HFONT base) {
     return CreateFontIndirectA(&lf);
 }
 
+int Luminance(COLORREF c) {
+    return (GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114) / 1000;
+}
+
 COLORREF LinkColour() {
-    // The system's colour of hot-tracked items and links; systems before Windows 98 and
-    // 2000 have none and answer black.
+    // The system's colour of links where it reads well on the window's face (systems
+    // before Windows 98 and 2000 have none and answer black; some themes make it a pale
+    // highlight), else the usual link blue.
     COLORREF colour = GetSysColor(COLOR_HOTLIGHT);
-    return colour != RGB(0, 0, 0) ? colour : RGB(0, 0, 255);
+    int contrast = Luminance(GetSysColor(COLOR_BTNFACE)) - Luminance(colour);
+    if (colour != RGB(0, 0, 0) && (contrast > 100 || contrast < -100)) return colour;
+    return RGB(0, 102, 204);
 }
 
 class BoundLink : public BoundControl {
@@ -65,16 +72,18 @@ class BoundLink : public BoundControl {
   private:
     // Only the text is the link: the control is made as wide as its caption.
     void FitToText() {
-        HDC dc = GetDC(hwnd());
+        HDC dc = GetDC(nullptr);
         HGDIOBJ old = SelectObject(dc, font_);
-        SIZE size = {};
-        const std::string& text = label_.Caption();
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        RECT text = {0, 0, maxWidth_, 0};
+        DrawTextA(dc, label_.Caption().c_str(), -1, &text,
+                  DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
         SelectObject(dc, old);
-        ReleaseDC(hwnd(), dc);
+        ReleaseDC(nullptr, dc);
+        // Half a line of room: glyphs may come out wider than the font measures them (Wine).
+        int wanted = (text.right - text.left) + (text.bottom - text.top) / 2;
         RECT r = {};
         GetClientRect(hwnd(), &r);
-        int width = size.cx + 2 < maxWidth_ ? size.cx + 2 : maxWidth_;
+        int width = wanted < maxWidth_ ? wanted : maxWidth_;
         SetWindowPos(hwnd(), nullptr, 0, 0, width, r.bottom, SWP_NOMOVE | SWP_NOZORDER);
     }
     static LRESULT CALLBACK WatchPointer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

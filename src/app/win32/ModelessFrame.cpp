@@ -172,6 +172,8 @@ std::optional<LRESULT> ModelessFrame::OnMessage(UINT message, WPARAM wParam, LPA
                 return 0;
             }
             return std::nullopt;
+        case WM_CTLCOLORSTATIC:
+            return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case kDestroyLater:
             DestroyWindow(hwnd());
             return 0;

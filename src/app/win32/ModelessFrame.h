@@ -59,6 +59,8 @@ class ModelessFrame : public WindowBase, public OtherWindowView {
     // What the window does on Esc and on its close box.
     virtual void OnEscape() = 0;
     virtual void OnCloseBox() = 0;
+    // The colours of a static control (WM_CTLCOLORSTATIC): a brush, or the default.
+    virtual std::optional<LRESULT> OnControlColour(HDC, HWND) { return std::nullopt; }
 
   private:
     class Busy;

@@ -73,8 +73,8 @@ void SettingsFrame::BuildControls() {
 }
 
 // cmbHour fills the gap of blanks in "Every                 hour", wherever the font puts
-// the words. It lies above the label, so that the label's background cannot paint over it;
-// the label is no tab stop, so the tab order stays.
+// the words. It lies above the label, so that clicks reach it (the label is no tab stop, so
+// the tab order stays), and the label paints only its letters (OnMessage), not over it.
 void SettingsFrame::FitHourList() {
     HWND label = host().Control(s::lblHour);
     HWND list = host().Control(s::cmbHour);
@@ -96,7 +96,12 @@ void SettingsFrame::FitHourList() {
     int dropped = font().DesignPixels({0, 0, 0, kSettingsDropHeight}).bottom;
     SetWindowPos(list, GetWindow(label, GW_HWNDPREV), left, listRect.top, right - left, dropped,
                  SWP_NOACTIVATE);
-    SetWindowLongA(label, GWL_STYLE, GetWindowLongA(label, GWL_STYLE) | WS_CLIPSIBLINGS);
+}
+
+std::optional<LRESULT> SettingsFrame::OnControlColour(HDC dc, HWND control) {
+    if (control != host().Control(s::lblHour)) return std::nullopt;
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
 void SettingsFrame::OnEscape() {

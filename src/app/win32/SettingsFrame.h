@@ -16,6 +16,7 @@ class SettingsFrame : public ModelessFrame {
   protected:
     void OnEscape() override;
     void OnCloseBox() override;
+    std::optional<LRESULT> OnControlColour(HDC dc, HWND control) override;
 
   private:
     void BuildControls();
