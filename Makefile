@@ -20,7 +20,7 @@ TARGET_FLAGS := -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i6
 FUZZ_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
 	-DCW_FUZZ=ON
 
-.PHONY: all deps host target test run fuzz bench format clean
+.PHONY: all deps host target test run fuzz fuzz-build bench format clean
 
 all: host target
 
@@ -35,15 +35,18 @@ target: deps
 	@cmake -S . -B $(BUILD)/target $(CMAKE_GEN) $(TARGET_FLAGS) >/dev/null
 	@cmake --build $(BUILD)/target
 
-test: host target
+test: host target fuzz-build
 	@python3 scripts/run-tests.py
 
 run: target
 	@scripts/run.sh
 
-fuzz: deps
+fuzz-build: deps
 	@cmake -S . -B $(BUILD)/fuzz $(CMAKE_GEN) $(FUZZ_FLAGS) >/dev/null
 	@cmake --build $(BUILD)/fuzz
+
+# Every fuzz target for FUZZ_SECONDS (default 60) each; make test runs them for 10 s.
+fuzz: fuzz-build
 	@scripts/run-fuzz.sh $(BUILD)/fuzz
 
 bench: target

@@ -112,6 +112,34 @@ def run_target(exe_name):
     return p, f, names
 
 
+def run_fuzz_smoke():
+    """Each fuzz target for a few seconds from its seed corpus: one test per target."""
+    passed, failed, names = 0, 0, []
+    fuzz_dir = os.path.join(BUILD, "fuzz")
+    seconds = os.environ.get("CW_FUZZ_SMOKE_SECONDS", "10")
+    for src in sorted(os.listdir(os.path.join(ROOT, "fuzz"))):
+        if not src.endswith(".cpp"):
+            continue
+        name = src[:-4]
+        exe = os.path.join(fuzz_dir, name)
+        log(f"== fuzz {name} ({seconds} s)")
+        work = os.path.join(fuzz_dir, "smoke", name)
+        os.makedirs(work, exist_ok=True)
+        seeds = os.path.join(ROOT, "fuzz", "corpus", name)
+        cmd = [exe, f"-max_total_time={seconds}", "-timeout=10", "-rss_limit_mb=2048",
+               "-max_len=16384", f"-artifact_prefix={work}/", work]
+        if os.path.isdir(seeds):
+            cmd.append(seeds)
+        ok = os.path.exists(exe) and subprocess.run(
+            cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+        if ok:
+            passed += 1
+        else:
+            failed += 1
+            names.append(f"fuzz {name} (see {work})")
+    return passed, failed, names
+
+
 def run_import_gate():
     log("== import gate")
     proc = subprocess.run([sys.executable, os.path.join(ROOT, "scripts", "check-imports.py"),
@@ -133,6 +161,7 @@ def main():
 
     add(run_host())
     add(run_import_gate())
+    add(run_fuzz_smoke())
     xvfb = start_background(["Xvfb", DISPLAY, "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
     # The server also takes the GUI tests' screenshots of the Xvfb display.
     server = start_background([sys.executable, os.path.join(ROOT, "tests", "http", "server.py"),

@@ -49,6 +49,7 @@ inline constexpr int timAutoUpdate = 1051;
 inline constexpr int Timer1 = 1052;
 inline constexpr int timIEURL = 1053;
 inline constexpr int timShredFolder = 1054;
+inline constexpr int timFavoritesWatch = 1055;
 
 // Page 0, "Main".
 inline constexpr int lblIEHotkey = 1100;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/WindowHandle.h"
+#include "shred/ClsDrag.h"
 #include "ui/Controls.h"
 
 namespace cw {
@@ -36,6 +37,9 @@ class MainView {
     // Shows a pop-up menu of the menu item's children at the mouse position and runs the
     // chosen item before it returns.
     virtual void ShowPopupMenu(ui::MenuItem& menu) = 0;
+    // Makes the shred list a target for files dropped from the shell; the first dropped
+    // item of each drop goes to the model.
+    virtual void AcceptDroppedFiles(ClsDrag& target) = 0;
     // Destroys the window after its unload ran; the program's message loop then ends.
     virtual void Close() = 0;
 };

@@ -8,6 +8,7 @@ namespace cw {
 
 MainWindow::MainWindow(Services& services)
     : s_(services),
+      features_(c_, services, *this),
       tray_(services.notifyIcon),
       browserHider_(services.desktop),
       others_(services, c_.timAutoUpdate) {
@@ -97,6 +98,10 @@ std::string MainWindow::GetConnectionStatus() {
     if (flags & kConnectionOffline) s = "Internet connection is currently offline.";
     if (flags & kConnectionModemBusy) s += "Modem is busy with a non-Internet connection.";
     return s;
+}
+
+bool MainWindow::ClearData(std::int16_t kind) {
+    return features_.cleaning.ClearData(kind);
 }
 
 void MainWindow::AddTrayIcon() {

@@ -8,6 +8,7 @@
 
 #include "app/BrowserWindowHider.h"
 #include "app/MainControls.h"
+#include "app/MainFeatures.h"
 #include "app/MainView.h"
 #include "app/OtherWindows.h"
 #include "app/Services.h"
@@ -25,6 +26,7 @@ class MainWindow : public PanicHost {
     MainWindow& operator=(const MainWindow&) = delete;
 
     MainControls& Controls() { return c_; }
+    MainFeatures& Features() { return features_; }
     // The real window; set before Form_Load.
     void AttachView(MainView& view) { view_ = &view; }
     // The real settings, About and update windows; set before Form_Load.
@@ -46,6 +48,9 @@ class MainWindow : public PanicHost {
     void MainWindowProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
     std::string GetConnectionStatus();
+    // The unattended cleaning run of a schedule kind (1 daily, 2 weekly, 3 hourly); false
+    // when it was refused because another run is under way.
+    bool ClearData(std::int16_t kind);
     const std::string& ExePath() const { return exePath_; }
     bool UnattendedExit() const { return unattendedExit_; }
     bool Unloaded() const { return unloaded_; }
@@ -69,38 +74,28 @@ class MainWindow : public PanicHost {
     void AddTrayIcon();
 
     // Load steps (MainWindowLoad.cpp).
-    void LoadScheduledShredder(ErrorTrap& trap);
     void InstallHotKeys(ErrorTrap& trap);
-    void LoadCleaningBoxes(ErrorTrap& trap);
 
     // Closing (MainWindowClose.cpp). Form_QueryUnload answers true to cancel.
     bool Form_QueryUnload(UnloadMode mode);
+    bool UnattendedQueryUnload(UnloadMode mode, ErrorTrap& trap);
     void Form_Unload();
     std::string ReadRunOnExit();
-    void SaveCleaningBoxes(ErrorTrap& trap);
 
     // Menu items.
     void mHelpArticles_Click();
     void mSettings_Click();
     void mAboutClearwell_Click();
 
-    // What the later parts of the program put in (MainWindowHooks.cpp); each does nothing
-    // until its feature is there.
-    void ShowVersionLabels();            // load: lblOSVer and lblIEVer
-    void LoadCookieDomains();            // load: the cookie viewer
-    void LoadHomePage(ErrorTrap& trap);  // load: the home page, its lock and the lock timer
-    void AttachDropTarget();             // load: files dropped on lstFiles
-    void Check();                        // load: the shredder's state from its list
-    void FillSecurityLevels();           // load: cmbOver
-    void ClearData(int kind);            // the unattended cleaning at Windows shutdown
-    void StopFavoritesWatch();           // unload: the Favorites guard
-    void UnloadOtherWindows();           // unload: settings, about and update windows
-    void ShowSettingsWindow();           // menu Options, Settings
-    void ShowUpdateWindow();             // menu Options, Check for Upgrades
-    void ShowAboutWindow();              // menu Help, About Clearwell
+    // The secondary windows (MainWindowHooks.cpp).
+    void UnloadOtherWindows();  // unload: settings, about and update windows
+    void ShowSettingsWindow();  // menu Options, Settings
+    void ShowUpdateWindow();    // menu Options, Check for Upgrades
+    void ShowAboutWindow();     // menu Help, About Clearwell
 
     Services& s_;
     MainControls c_;
+    MainFeatures features_;
     MainView* view_ = nullptr;
     TrayIcon tray_;
     BrowserWindowHider browserHider_;

@@ -3,9 +3,9 @@
 // hidden browser windows back and saves the cleaning selection.
 
 #include "app/MainWindow.h"
+#include "clean/CleaningSelection.h"
 #include "errors/ErrorTrap.h"
 #include "settings/SettingNames.h"
-#include "text/Convert.h"
 
 namespace cw {
 
@@ -38,20 +38,30 @@ void MainWindow::EndSession(bool ending) {
 
 bool MainWindow::Form_QueryUnload(UnloadMode mode) {
     ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,QueryUnload");
+    if (unattendedExit_) return UnattendedQueryUnload(mode, trap);
     bool cancel = false;
-    if (!unattendedExit_) {
-        trap([&] {
-            cancel = s_.dialogs.MsgBox("Are you sure you want to exit this program?",
-                                       ui::vbYesNo + ui::vbQuestion, ui::kAppTitle) == ui::vbNo;
-        });
-        return cancel;
-    }
+    trap([&] {
+        cancel = s_.dialogs.MsgBox("Are you sure you want to exit this program?",
+                                   ui::vbYesNo + ui::vbQuestion, ui::kAppTitle) == ui::vbNo;
+    });
+    if (cancel || mode != UnloadMode::AppWindows) return cancel;
+    // Windows is shutting down or the user logs off, and the user agreed to end the program:
+    // "Shred files when shutting down" cleans the ticked items first. (Only the panic run
+    // sets UnattendedExit, and a cancelled unattended close clears it again, so this is the
+    // way the setting takes effect.)
+    std::string runOnExit = "False";
+    trap([&] { runOnExit = ReadRunOnExit(); });
+    if (runOnExit == "True") trap([&] { ClearData(kScheduleDaily); });
+    return false;
+}
+
+bool MainWindow::UnattendedQueryUnload(UnloadMode mode, ErrorTrap& trap) {
     trap([&] { browserHider_.RestoreBrowserWindows(); });
     std::string runOnExit = "False";
     trap([&] { runOnExit = ReadRunOnExit(); });
-    SaveCleaningBoxes(trap);
+    SaveCleaningSelection(c_.privacy, s_.settings, trap);
     if (mode == UnloadMode::AppWindows) {
-        if (runOnExit == "True") trap([&] { ClearData(1); });
+        if (runOnExit == "True") trap([&] { ClearData(kScheduleDaily); });
         return false;
     }
     if (runOnExit != "True") return false;
@@ -77,18 +87,9 @@ std::string MainWindow::ReadRunOnExit() {
                                      settings::kRunOnExit, "False");
 }
 
-void MainWindow::SaveCleaningBoxes(ErrorTrap& trap) {
-    for (const char* name : settings::kCleaningBoxes) {
-        trap([&] {
-            s_.settings.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, name,
-                                         text::ToText(c_.privacy.ByName(name)->Value()));
-        });
-    }
-}
-
 void MainWindow::Form_Unload() {
     ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,Form_Unload");
-    trap([&] { StopFavoritesWatch(); });
+    trap([&] { features_.favorites.WatchDelete(); });
     trap([&] { tray_.Remove(); });
     trap([&] { UnloadOtherWindows(); });
     unloaded_ = true;

@@ -4,10 +4,10 @@
 
 #include "app/HotKeys.h"
 #include "app/MainWindow.h"
+#include "clean/CleaningSelection.h"
 #include "errors/ErrorTrap.h"
 #include "files/Paths.h"
 #include "settings/SettingNames.h"
-#include "text/Convert.h"
 
 namespace cw {
 
@@ -28,6 +28,7 @@ std::string BuildExePath(const std::string& modulePath) {
 
 void MainWindow::Form_Load() {
     ErrorTrap trap(TrapKind::SkipTypeMismatchThenReport, &s_.errors, "frmMain,Form_Load");
+    MainFeatures& f = features_;
     trap([&] {
         s_.settings.GetOrSeedSettingString(settings::kUpdateRoot, settings::kUpdateKey,
                                            settings::kUpdateVer, "5");
@@ -39,34 +40,20 @@ void MainWindow::Form_Load() {
     trap([&] { ShowPage(0); });
     trap([&] { c_.tlbMain.SetPressed(1, true); });
     trap([&] { c_.lblIEHotkey.SetCaption(kHotkeyHelp); });
-    LoadScheduledShredder(trap);
+    trap([&] { f.shredFolder.Load(); });
     trap([&] { c_.stbMain.SetText(GetConnectionStatus()); });
-    trap([&] { ShowVersionLabels(); });
+    trap([&] { f.systemInfo.ShowVersions(); });
     InstallHotKeys(trap);
-    trap([&] { LoadCookieDomains(); });
+    trap([&] { f.cookies.LoadCookieDomains(); });
     trap([&] { c_.sysInfo.cmdGetSystemInfo.Click(); });
-    LoadHomePage(trap);
+    // The address, the lock box and the lock timer: a stored lock is kept from start-up.
+    f.homePage.LoadHomePage(trap);
     trap([&] { view_->Show(); });
     trap([&] { AddTrayIcon(); });
-    trap([&] { AttachDropTarget(); });
-    trap([&] { c_.shredder.lStat.SetCaption("Waiting..."); });
-    trap([&] { c_.shredder.lFC.SetCaption(""); });
-    trap([&] { Check(); });
-    trap([&] { FillSecurityLevels(); });
-    LoadCleaningBoxes(trap);
-}
-
-void MainWindow::LoadScheduledShredder(ErrorTrap& trap) {
-    auto get = [&](const char* name, const std::string& def) {
-        return s_.settings.GetSettingString(settings::kSettingsRoot, settings::kSettingsKey, name,
-                                            def);
-    };
-    auto& shred = c_.shredFolder;
-    trap([&] { shred.txtShredFolder.SetText(get(settings::kShredFolder, "")); });
-    trap([&] { shred.cmbHour.SetText(get(settings::kShredFolderHour, "")); });
-    trap([&] {
-        shred.cmbMinute.SetText(get(settings::kShredFolderMinute, shred.cmbMinute.Text()));
-    });
+    trap([&] { view_->AcceptDroppedFiles(f.shredder.obj); });
+    // The status texts, Check, and the security levels with "50" selected.
+    trap([&] { f.shredder.Load(); });
+    LoadCleaningSelection(c_.privacy, s_.settings, trap);
 }
 
 void MainWindow::InstallHotKeys(ErrorTrap& trap) {
@@ -76,16 +63,6 @@ void MainWindow::InstallHotKeys(ErrorTrap& trap) {
         s_.desktop.RegisterHotKey(view_->Handle(), kRestoreHotKeyId, kModWin | kModShift, kHotKeyZ);
     });
     trap([&] { windowProcInstalled_ = true; });
-}
-
-void MainWindow::LoadCleaningBoxes(ErrorTrap& trap) {
-    for (const char* name : settings::kCleaningBoxes) {
-        trap([&] {
-            std::string stored = s_.settings.GetSettingString(settings::kSettingsRoot,
-                                                              settings::kSettingsKey, name, "0");
-            c_.privacy.ByName(name)->SetValue(text::ToInteger(stored));
-        });
-    }
 }
 
 }  // namespace cw

@@ -2,13 +2,17 @@
 // The platform services of the program, built once at start (the Win32 implementations in
 // the program, fakes in the tests) and handed to the windows and features by reference.
 
+#include "clean/ShellFolders.h"
 #include "errors/ConnectionTest.h"
 #include "errors/ErrorSink.h"
+#include "files/FileRoutines.h"
+#include "files/PathGuard.h"
 #include "platform/ChangeWatch.h"
 #include "platform/Clock.h"
 #include "platform/Desktop.h"
 #include "platform/FileSystem.h"
 #include "platform/Internet.h"
+#include "platform/MessageWait.h"
 #include "platform/NotifyIcon.h"
 #include "platform/OsVersion.h"
 #include "platform/RecentDocuments.h"
@@ -45,6 +49,13 @@ struct Services {
     OsVersion& osVersion;
     ui::Dialogs& dialogs;
     ErrorSink& errors;
+    // Short waits of the user-interface thread that end when a window message arrives.
+    MessageWait& messageWait;
+    // Built once on the services above: the deletion rules, the file routines that follow
+    // them, and the special-folder lookup.
+    PathGuard& pathGuard;
+    FileRoutines& files;
+    ShellFolders& shellFolders;
 };
 
 }  // namespace cw

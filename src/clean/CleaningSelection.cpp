@@ -1,6 +1,5 @@
 #include "clean/CleaningSelection.h"
 
-#include "errors/ErrorTrap.h"
 #include "settings/SettingNames.h"
 #include "text/Convert.h"
 
@@ -8,8 +7,7 @@ namespace cw {
 
 namespace s = settings;
 
-void LoadCleaningSelection(PrivacyControls& privacy, SettingsStore& settings) {
-    ErrorTrap trap(TrapKind::Skip, nullptr, "frmMain,Form_Load");
+void LoadCleaningSelection(PrivacyControls& privacy, SettingsStore& settings, ErrorTrap& trap) {
     for (const char* name : s::kCleaningBoxes) {
         trap([&] {
             std::string stored =
@@ -19,8 +17,7 @@ void LoadCleaningSelection(PrivacyControls& privacy, SettingsStore& settings) {
     }
 }
 
-void SaveCleaningSelection(PrivacyControls& privacy, SettingsStore& settings) {
-    ErrorTrap trap(TrapKind::Skip, nullptr, "frmMain,QueryUnload");
+void SaveCleaningSelection(PrivacyControls& privacy, SettingsStore& settings, ErrorTrap& trap) {
     for (const char* name : s::kCleaningBoxes) {
         trap([&] {
             settings.SetSettingString(s::kSettingsRoot, s::kSettingsKey, name,

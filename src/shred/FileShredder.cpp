@@ -34,6 +34,8 @@ FileShredder::FileShredder(ShredderControls& controls, FileRoutines& files, ui::
 }
 
 void FileShredder::Load() {
+    // The progress bar shows only while a list is shredded or cleared.
+    c_.pb1.SetVisible(false);
     c_.lStat.SetCaption("Waiting...");
     c_.lFC.SetCaption("");
     Check();

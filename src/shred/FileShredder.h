@@ -29,7 +29,8 @@ class FileShredder {
     // The drop target's model; the window side attaches it to lstFiles.
     ClsDrag obj;
 
-    // Window load: the status texts, Check, and the security levels with "50" selected.
+    // Window load: the progress bar hidden, the status texts, Check, and the security levels
+    // with "50" selected.
     void Load();
     // Ready with entries, Waiting without.
     void Check();

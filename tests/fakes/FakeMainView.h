@@ -44,6 +44,7 @@ class FakeMainView : public MainView {
         popups.push_back(menu.Name());
         if (onPopup) onPopup();
     }
+    void AcceptDroppedFiles(ClsDrag& target) override { dropTarget = &target; }
     void Close() override { closed = true; }
 
     bool Visible() const { return desktop_.IsVisible(handle_); }
@@ -52,6 +53,7 @@ class FakeMainView : public MainView {
     std::function<void()> onPopup;  // the user's choice in the pop-up menu
     std::vector<std::string> popups;
     bool closed = false;
+    ClsDrag* dropTarget = nullptr;
 
   private:
     FakeDesktop& desktop_;

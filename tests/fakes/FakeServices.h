@@ -8,6 +8,7 @@
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeInternet.h"
+#include "fakes/FakeMessageWait.h"
 #include "fakes/FakeNotifyIcon.h"
 #include "fakes/FakeOsVersion.h"
 #include "fakes/FakeRegistry.h"
@@ -40,11 +41,16 @@ struct FakeServices {
     FakeSystemInfo systemInfo;
     FakeOsVersion osVersion;
     FakeDialogs dialogs;
+    FakeMessageWait messageWait{clock};
+    PathGuard pathGuard{specialFolders, fileSystem};
+    FileRoutines files{fileSystem, pathGuard};
+    ShellFolders shellFolders{specialFolders};
 
     Services services{registry,   settings,   fileSystem,     clock,       internet,
                       transfer,   connection, specialFolders, recycleBin,  recentDocuments,
                       desktop,    shell,      notifyIcon,     changeWatch, urlCache,
-                      systemInfo, osVersion,  dialogs,        errors};
+                      systemInfo, osVersion,  dialogs,        errors,      messageWait,
+                      pathGuard,  files,      shellFolders};
 };
 
 }  // namespace cw::fakes

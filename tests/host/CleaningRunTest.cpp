@@ -231,7 +231,8 @@ TEST_F(CleaningRunTest, AFailingStepDoesNotStopTheRun) {
 }
 
 TEST_F(CleaningRunTest, SelectAllThenPanicStoresEveryItemAndTheNextStartShowsThemTicked) {
-    host.onUnload = [&] { SaveCleaningSelection(privacy, settings); };
+    ErrorTrap trap(TrapKind::Skip, nullptr, "test");
+    host.onUnload = [&] { SaveCleaningSelection(privacy, settings, trap); };
     desktop.Add("Shell_TrayWnd", "");
     WindowHandle ie = desktop.Add("IEFrame", "x");
     privacy.cmdSelectAll.Click();
@@ -247,7 +248,7 @@ TEST_F(CleaningRunTest, SelectAllThenPanicStoresEveryItemAndTheNextStartShowsThe
             << name;
     }
     PrivacyControls nextStart;
-    LoadCleaningSelection(nextStart, settings);
+    LoadCleaningSelection(nextStart, settings, trap);
     for (ui::CheckBox* box : nextStart.InRunOrder())
         EXPECT_TRUE(box->Checked()) << box->Name();
 }

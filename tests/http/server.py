@@ -13,6 +13,7 @@ that tests running under Wine can drive it with the program's own Internet layer
         size=N          body of N bytes (a minimal Windows executable header, then 'x')
         length=N        Content-Length header sent instead of the body's length
         trickle=MS      send the body in 16-byte pieces, MS milliseconds apart
+        delay=MS        wait MS milliseconds before answering at all
      Several routes for one path are served in turn; the last one is repeated.
   GET /__control/log                      the request lines recorded so far, one a line
                                           ("ABORTED <line>" when the client went away)
@@ -132,7 +133,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 body = (arg("body") or "").encode("latin-1")
             route = {"status": int(arg("status", "200")), "body": body,
                      "length": None if arg("length") is None else int(arg("length")),
-                     "trickle": int(arg("trickle", "0"))}
+                     "trickle": int(arg("trickle", "0")),
+                     "delay": int(arg("delay", "0"))}
             with LOCK:
                 ROUTES.setdefault(arg("path"), []).append(route)
             return self.send_body(200, b"ok")
@@ -175,6 +177,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             route = (queue.pop(0) if len(queue) > 1 else queue[0]) if queue else None
         if route is None:
             return self.send_body(404, b"<html>404 Not Found</html>")
+        if route["delay"]:
+            time.sleep(route["delay"] / 1000.0)
         self.send_body(route["status"], route["body"], route["length"], route["trickle"])
 
     do_HEAD = do_GET

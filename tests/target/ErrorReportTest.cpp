@@ -82,6 +82,15 @@ TEST_F(ErrorReportTest, OfflineNothingIsSentAndTheRoutineGoesOnQuickly) {
     EXPECT_EQ(CountRequests("/error-reporting/"), 0) << "the report server is up but unused";
 }
 
+TEST_F(ErrorReportTest, TheConnectionTestGivesUpOnASiteThatDoesNotAnswer) {
+    TestServer::Route("/silent", "delay=8000");
+    ConnectionTest silent(internet_, {TestServer::BaseUrl() + "/silent", "Clearwell", 1000});
+    DWORD start = GetTickCount();
+    EXPECT_FALSE(silent.TestConnection());
+    EXPECT_LT(GetTickCount() - start, 3000u);
+    EXPECT_TRUE(online_.TestConnection());
+}
+
 TEST_F(ErrorReportTest, ASecondReportCancelsTheFirstTransfer) {
     ErrorReport report = Reporter(online_);
     // The first report's answer trickles in; the second report must not wait for it.

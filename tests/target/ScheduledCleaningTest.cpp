@@ -1,9 +1,6 @@
 // A scheduled daily cleaning from end to end: the real Clearwell.exe, started with a daily
 // schedule due this minute and two items ticked, cleans their traces by itself and leaves
 // an unticked item alone. The test build ticks timScheduler every second.
-//
-// Disabled until the main window creates its ScheduleTimer on timScheduler with
-// ClearData as the run, and loads the stored selection.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -67,7 +64,7 @@ class RunningProgram {
     win32::KernelHandle process_;
 };
 
-TEST(ScheduledCleaningTest, DISABLED_DailyRunAtTheSetMinuteCleansTheTickedItems) {
+TEST(ScheduledCleaningTest, DailyRunAtTheSetMinuteCleansTheTickedItems) {
     win32::Win32Registry registry;
     SettingsStore store(registry);
     DeleteKeyTree(kSettingsRoot, kSettingsKey);

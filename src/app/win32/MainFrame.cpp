@@ -49,6 +49,8 @@ MainFrame::MainFrame(MainWindow& model, Win32Dialogs& dialogs, ErrorSink& errors
 }
 
 MainFrame::~MainFrame() {
+    // The drop target sits in front of the list's bound procedure: it goes first.
+    dropTarget_.reset();
     host_.reset();
     if (trayMenu_) DestroyMenu(trayMenu_);
     if (toolbarImages_) ImageList_Destroy(toolbarImages_);
@@ -110,6 +112,7 @@ void MainFrame::BuildControls() {
     BindTimer(*host_, c.Timer1, m::Timer1);
     BindTimer(*host_, c.homePage.timIEURL, m::timIEURL);
     BindTimer(*host_, c.shredFolder.timShredFolder, m::timShredFolder);
+    BindTimer(*host_, c.favorites.timFavoritesWatch, m::timFavoritesWatch);
 
     PlaceWindow(container.right, container.bottom + (sb.bottom - sb.top));
 }
@@ -172,6 +175,11 @@ void MainFrame::SetState(WindowState state) {
 
 void MainFrame::ShowPopupMenu(ui::MenuItem& menu) {
     if (&menu == &model_.Controls().mPopupSys) TrackPopup(*host_, trayMenu_);
+}
+
+void MainFrame::AcceptDroppedFiles(ClsDrag& target) {
+    dropTarget_ = std::make_unique<DropTarget>(target);
+    dropTarget_->Start_SubClass(host_->Control(m::lstFiles));
 }
 
 void MainFrame::Close() {

@@ -12,6 +12,7 @@
 #include "app/MainWindow.h"
 #include "app/win32/ControlHost.h"
 #include "app/win32/DialogUnits.h"
+#include "app/win32/DropTarget.h"
 #include "app/win32/Menus.h"
 #include "app/win32/Win32Dialogs.h"
 #include "app/win32/WindowBase.h"
@@ -34,6 +35,7 @@ class MainFrame : public WindowBase, public MainView {
     WindowState State() const override;
     void SetState(WindowState state) override;
     void ShowPopupMenu(ui::MenuItem& menu) override;
+    void AcceptDroppedFiles(ClsDrag& target) override;
     void Close() override;
 
   protected:
@@ -60,6 +62,7 @@ class MainFrame : public WindowBase, public MainView {
     HIMAGELIST toolbarImages_ = nullptr;
     HMENU trayMenu_ = nullptr;
     std::unique_ptr<ControlHost> host_;
+    std::unique_ptr<DropTarget> dropTarget_;
 };
 
 }  // namespace cw::win32

@@ -10,9 +10,13 @@ Win32Platform::Win32Platform()
                   {build::kConnectionTestUrl, build::kAgent, build::kConnectionTimeoutMs}),
       errors_(connection_, *transfer_, dialogs_, build::kServerUrl),
       settings_(registry_, &errors_),
+      pathGuard_(specialFolders_, fileSystem_),
+      files_(fileSystem_, pathGuard_),
+      shellFolders_(specialFolders_),
       services_{registry_,   settings_,   fileSystem_,     clock_,       internet_,
                 *transfer_,  connection_, specialFolders_, recycleBin_,  recentDocuments_,
                 desktop_,    shell_,      notifyIcon_,     changeWatch_, urlCache_,
-                systemInfo_, osVersion_,  dialogs_,        errors_} {}
+                systemInfo_, osVersion_,  dialogs_,        errors_,      messageWait_,
+                pathGuard_,  files_,      shellFolders_} {}
 
 }  // namespace cw::win32

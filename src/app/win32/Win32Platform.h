@@ -12,6 +12,7 @@
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Internet.h"
+#include "platform/win32/Win32MessageWait.h"
 #include "platform/win32/Win32NotifyIcon.h"
 #include "platform/win32/Win32OsVersion.h"
 #include "platform/win32/Win32Registry.h"
@@ -52,6 +53,10 @@ class Win32Platform {
     Win32Dialogs dialogs_;
     ErrorReport errors_;
     SettingsStore settings_;
+    Win32MessageWait messageWait_;
+    PathGuard pathGuard_;
+    FileRoutines files_;
+    ShellFolders shellFolders_;
     Services services_;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32FileSystem.h"
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/LinkCheck.h"
 
 namespace cw::win32 {
 
@@ -106,6 +107,8 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
             disposition = CREATE_NEW;
             break;
     }
+    // Writing through a link would change the file it points to.
+    if ((access & GENERIC_WRITE) && ReachesThroughLink(path)) return ERROR_ACCESS_DENIED;
     FileHandle handle(CreateFileA(path.c_str(), access, share, nullptr, disposition,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle) return static_cast<long>(GetLastError());
@@ -119,6 +122,7 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
 }
 
 long Win32FileSystem::Delete(const std::string& path) {
+    if (ReachesThroughLink(path)) return ERROR_ACCESS_DENIED;
     return LastError(DeleteFileA(path.c_str()));
 }
 

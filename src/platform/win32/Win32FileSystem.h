@@ -9,10 +9,8 @@ namespace cw::win32 {
 using MoveFileExFn = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
 
 // MoveFileExA through the given function. Windows 95 and 98 export MoveFileExA as a stub
-// that fails with ERROR_CALL_NOT_IMPLEMENTED; a plain move (or a replacement of an existing
-// file) is then done with DeleteFileA and MoveFileA, and a copy where a move is refused and
-// copying is allowed. A deletion at restart has no such fallback there and reports the
-// error.
+// that fails with ERROR_CALL_NOT_IMPLEMENTED; the move is then done as MoveWithoutMoveFileEx
+// does it. A deletion at restart has no such fallback there and reports the error.
 long MoveFileWith(MoveFileExFn moveEx, const std::string& from, const std::string& to,
                   std::uint32_t flags);
 
@@ -32,7 +30,8 @@ class Win32FileSystem : public FileSystem {
     std::string TempPath() override;
 
     // Move as it is done where MoveFileExA is missing (Windows 95, 98 and Me): MoveFileA,
-    // with a replaced target set aside first. Moves at restart are refused.
+    // with a replaced target set aside first (and back again if the move fails), or a copy
+    // across drives where copying is allowed. Moves at restart are refused.
     static long MoveWithoutMoveFileEx(const std::string& from, const std::string& to,
                                       std::uint32_t flags);
 };

@@ -112,6 +112,10 @@ class Window {
     bool ToolbarButtonPressed(int toolbarId, int index) const;
     int ToolbarButtonCount(int toolbarId) const;
 
+    // Drops the files on the control as the shell drops them from Explorer: a WM_DROPFILES
+    // whose drop handle lives in the program under test. Returns once it was handled.
+    void DropFiles(int id, const std::vector<std::string>& paths) const;
+
     // Saves a PNG of the window as build/screenshots/<name>.png (through the test server).
     void Screenshot(const std::string& name) const;
 
@@ -130,6 +134,13 @@ HWND FindMessageBox(const std::string& text, DWORD timeoutMs);
 std::string MessageBoxText(HWND box);
 // Presses the box's button with that ID (IDOK, IDYES, IDNO, ...).
 void Answer(HWND box, int buttonId);
+
+// A visible dialog box (class #32770) of the process with exactly that title.
+HWND WaitForDialog(const Process& process, const std::string& title,
+                   DWORD timeoutMs = kDefaultWaitMs);
+// Chooses a file in the common Open dialog by its full path: typed into the name field,
+// then "Open". Waits until the dialog is gone.
+void ChooseFile(HWND openDialog, const std::string& path);
 
 // Sends a key chord (virtual keys, pressed in order and released in reverse) as keyboard
 // input of the desktop.

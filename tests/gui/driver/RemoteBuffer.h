@@ -1,6 +1,7 @@
 #pragma once
 // Memory inside the program under test, for the control messages whose pointers Windows
-// does not carry across processes (toolbar, status bar, list view and time picker messages).
+// does not carry across processes (toolbar, status bar, list view and time picker messages,
+// dropped files).
 
 #include <windows.h>
 
@@ -31,7 +32,7 @@ class RemoteBuffer {
     }
     void Write(const void* from, std::size_t size) const {
         SIZE_T done = 0;
-        if (!WriteProcessMemory(process_, address_, from, size < size_ ? size : size_, &done)) {
+        if (size > size_ || !WriteProcessMemory(process_, address_, from, size, &done)) {
             throw DriverError("cannot write memory of the program under test");
         }
     }

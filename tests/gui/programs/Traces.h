@@ -11,7 +11,6 @@
 #include <shlobj.h>
 #include <wininet.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -469,7 +468,8 @@ struct Item {
     int (*count)();
 };
 
-// The items of this table, in the run's order.
+// The items whose traces this header seeds and counts, in the run's order (the browser
+// items are seeded and counted by demo/BrowserTraces.h).
 inline const std::vector<Item>& Items() {
     static const std::vector<Item> items = {
         {"chkDocuments", "Recent Documents List", SeedRecentDocuments, CountRecentDocuments},
@@ -490,25 +490,6 @@ inline const std::vector<Item>& Items() {
         {"chkMediaPlayer", "Media Player Recent File Menu", SeedMediaPlayer, CountMediaPlayer},
     };
     return items;
-}
-
-// The table of traces per item, as the demo prints it.
-inline void PrintTable(const char* heading) {
-    std::printf("\n%s\n", heading);
-    std::printf("  %-36s %s\n", "Item", "Traces");
-    int total = 0;
-    for (const Item& item : Items()) {
-        int count = item.count();
-        total += count > 0 ? count : 0;
-        std::printf("  %-36s %d\n", item.caption, count);
-    }
-    std::printf("  %-36s %d\n", "All items", total);
-    std::fflush(stdout);
-}
-
-inline void SeedAll() {
-    for (const Item& item : Items())
-        item.seed();
 }
 
 }  // namespace cw::traces

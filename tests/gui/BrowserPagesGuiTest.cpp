@@ -1,0 +1,162 @@
+// The browser pages through the real window: the "IE Cache" list of a seeded URL cache, the
+// cookie viewer on a seeded Navigator profile, the home page, the Favorites guard and the
+// browser toolbar button.
+
+#include <shlobj.h>
+
+#include "ClearwellGui.h"
+#include "demo/UrlCacheSeeding.h"
+
+namespace cw::gui {
+namespace {
+
+using testing::PathExists;
+using testing::WriteFile;
+
+constexpr char kNavigatorUser[] = "C:\\Program Files\\Netscape\\Users\\bob";
+
+std::string FavoritesFolder() {
+    char path[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_FAVORITES, nullptr, 0, path);
+    return path;
+}
+
+class BrowserPagesGui : public ClearwellGui {};
+
+TEST_F(BrowserPagesGui, TheCachePageListsTheSeededUrlCache) {
+    demo::RestoreCacheFolders();
+    demo::ClearUrlCache();
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(demo::SeedUrlCacheEntry(
+            "http://www.example.com/news/2004/story" + std::to_string(i) + ".html",
+            kNormalCacheEntry, "<html>story</html>"));
+    }
+    Start();
+    ShowPage(2);
+    W().Click(m::cmdGetCache);
+    WaitUntil([&] { return W().Items(m::lstCache).size() == 20; }, "20 cache entries listed");
+    EXPECT_EQ(W().Text(m::lblCacheFiles), "20 files listed.");
+    EXPECT_EQ(W().Items(m::lstCache).front().rfind("http://www.example.com/news/2004/story", 0),
+              0u);
+    W().Screenshot("cache-page-listed");
+
+    W().Click(m::cmdDeleteAllCache);
+    WaitUntil([&] { return W().Items(m::lstCache).empty(); }, "the list emptied");
+    EXPECT_TRUE(demo::ListUrlCache("").empty());
+}
+
+TEST_F(BrowserPagesGui, TheCookieViewerShowsTheProfilesDomainsAndStepsThroughThem) {
+    store_.SetSettingString(kHkeyCurrentUser, settings::kNetscapeBiffKey, "CurrentUser", "bob");
+    store_.SetSettingString(kHkeyCurrentUser, settings::kNetscapeMainKey, "Install Directory",
+                            "C:\\Program Files\\Netscape\\Communicator");
+    std::string cookies =
+        "# Netscape HTTP Cookie File\r\n# http://www.netscape.com/newsref/std/cookie_spec.html\r\n"
+        "# This is a generated file!  Do not edit.\r\n\r\n\r\n\r\n";
+    const char* rows[][3] = {{".shop.example", "cart", "3 items"},
+                             {".news.example", "edition", "uk"},
+                             {".shop.example", "session", "a1b2c3"},
+                             {".bank.example", "login", "bob"},
+                             {".shop.example", "seen", "yes"}};
+    for (const auto& row : rows) {
+        cookies += std::string(row[0]) + "\tTRUE\t/\tFALSE\t1893456000\t" + row[1] + "\t" + row[2] +
+                   "\r\n";
+    }
+    CreateDirectoryA("C:\\Program Files\\Netscape", nullptr);
+    CreateDirectoryA("C:\\Program Files\\Netscape\\Users", nullptr);
+    CreateDirectoryA(kNavigatorUser, nullptr);
+    WriteFile(std::string(kNavigatorUser) + "\\cookies.txt", cookies);
+
+    Start();
+    ShowPage(3);
+    EXPECT_EQ(W().Items(m::List1),
+              (std::vector<std::string>{".shop.example", ".news.example", ".bank.example"}));
+    EXPECT_EQ(W().Items(m::List2), (std::vector<std::string>{"3", "1", "1"}));
+    W().Select(m::List1, 0);
+    WaitUntil([&] { return W().Text(m::Label7) == "Cookie 1/3"; }, "the first cookie");
+    EXPECT_EQ(W().Text(m::txtValue), "3 items");
+    EXPECT_EQ(W().Selected(m::List2), 0) << "the counts follow the domains";
+    W().Click(m::Command2);  // ">"
+    WaitUntil([&] { return W().Text(m::Label7) == "Cookie 2/3"; }, "the second cookie");
+    EXPECT_EQ(W().Text(m::txtValue), "a1b2c3");
+    W().Click(m::Command2);
+    WaitUntil([&] { return W().Text(m::Label7) == "Cookie 3/3"; }, "the third cookie");
+    EXPECT_EQ(W().Text(m::txtValue), "yes");
+    W().Screenshot("netscape-cookies");
+    W().Click(m::Command3);  // "<"
+    WaitUntil([&] { return W().Text(m::Label7) == "Cookie 2/3"; }, "back to the second");
+}
+
+TEST_F(BrowserPagesGui, SetWritesTheStartPageAndTheLock) {
+    Start();
+    ShowPage(2);
+    W().Type(m::txtHomePageURL, "http://www.example.org/start.html");
+    W().SetChecked(m::chkLockIEHomepage, true);
+    W().Click(m::cmdSetHomePage);
+    WaitUntil(
+        [&] {
+            return Read(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage) ==
+                   "http://www.example.org/start.html";
+        },
+        "the start page written");
+    EXPECT_EQ(Read(kHkeyCurrentUser, settings::kIEMainKey, "Lock"), "1");
+    W().SetChecked(m::chkLockIEHomepage, false);
+    W().Click(m::cmdSetHomePage);
+    WaitUntil([&] { return Read(kHkeyCurrentUser, settings::kIEMainKey, "Lock") == "0"; },
+              "the lock taken off");
+}
+
+TEST_F(BrowserPagesGui, TheFavoritesGuardDeletesANewFileWhileTheWindowStaysResponsive) {
+    const std::string favorites = FavoritesFolder();
+    CreateDirectoryA((favorites + "\\Links").c_str(), nullptr);
+    Start();
+    W().Click(m::cmdEnableAutoBookMark);
+    WaitUntil([&] { return W().ControlEnabled(m::cmdDisableAutoBookMark); }, "the guard on");
+
+    // Guarding holds nothing up: the pages change at once.
+    ShowPage(1, 1000);
+    ShowPage(0, 1000);
+    const std::string added = favorites + "\\Cheap pills.url";
+    const std::string inFolder = favorites + "\\Links\\Kept.url";
+    WriteFile(inFolder, "[InternetShortcut]\r\nURL=http://kept.example/\r\n");
+    DWORD start = GetTickCount();
+    WriteFile(added, "[InternetShortcut]\r\nURL=http://spam.example/\r\n");
+    WaitUntil([&] { return !PathExists(added); }, "the new favorite deleted", 2000);
+    RecordProperty("FavoriteDeletedAfterMs", static_cast<int>(GetTickCount() - start));
+    EXPECT_TRUE(PathExists(inFolder)) << "files in subfolders stay";
+    ShowPage(5, 1000);
+
+    ShowPage(0);
+    W().Click(m::cmdDisableAutoBookMark);
+    WaitUntil([&] { return W().ControlEnabled(m::cmdEnableAutoBookMark); }, "the guard off");
+    WriteFile(added, "[InternetShortcut]\r\nURL=http://spam.example/\r\n");
+    KeepsTrue([&] { return PathExists(added); }, "a favorite added with the guard off", 1000);
+    DeleteFileA(added.c_str());
+    DeleteFileA(inFolder.c_str());
+}
+
+TEST_F(BrowserPagesGui, TheToolbarButtonWritesItsKeyAndRemovesIt) {
+    registry_.DeleteKey(kHkeyLocalMachine, settings::kBrowserButtonKey);
+    Start();
+    W().Click(m::mAddMSIE);
+    auto value = [&](const char* name) {
+        return Read(kHkeyLocalMachine, settings::kBrowserButtonKey, name);
+    };
+    WaitUntil([&] { return value("MenuText") == "Clearwell v2.10"; }, "the button's key");
+    EXPECT_EQ(value("ButtonText"), "Clearwell v2.10");
+    EXPECT_EQ(value("CLSID"), "{1FBA04EE-3024-11D2-8F1F-0000F87ABD16}");
+    EXPECT_EQ(value("Default Visible"), "Yes");
+    EXPECT_EQ(value("Exec"), "C:\\cwtest\\Clearwell");
+    EXPECT_EQ(value("Icon"), "C:\\cwtest\\icon.ico");
+    EXPECT_EQ(value("HotIcon"), "C:\\cwtest\\icon.ico");
+    EXPECT_TRUE(PathExists("C:\\cwtest\\icon.ico"));
+    EXPECT_FALSE(W().ControlEnabled(m::mAddMSIE));
+
+    W().Click(m::mDeleteMSIE);
+    WaitUntil([&] { return !registry_.KeyExists(kHkeyLocalMachine, settings::kBrowserButtonKey); },
+              "the button's key removed");
+    WaitUntil([&] { return W().ControlEnabled(m::mAddMSIE); }, "Add enabled again");
+    EXPECT_FALSE(W().ControlEnabled(m::mDeleteMSIE));
+}
+
+}  // namespace
+}  // namespace cw::gui

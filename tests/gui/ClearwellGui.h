@@ -1,0 +1,80 @@
+#pragma once
+// The fixture of the GUI tests: Clearwell.exe started from C:\cwtest with no settings of its
+// own, its main window, page switching, and the user's way out at the end of a test.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/ControlIds.h"
+#include "app/MainControls.h"
+#include "app/MainView.h"
+#include "driver/GuiDriver.h"
+#include "platform/win32/Win32Registry.h"
+#include "settings/SettingNames.h"
+#include "settings/SettingsStore.h"
+#include "support/TestWorld.h"
+
+namespace cw::gui {
+
+namespace m = ids::frmMain;
+
+inline constexpr char kExitQuestion[] = "Are you sure you want to exit this program?";
+
+class ClearwellGui : public ::testing::Test {
+  protected:
+    // Every test starts without stored settings; tests that store some do so before Start.
+    void SetUp() override {
+        testing::DeleteKeyTree(settings::kSettingsRoot, settings::kSettingsKey);
+    }
+    void TearDown() override { Close(); }
+
+    // The user's way out: the close box, then Yes.
+    void Close() {
+        if (!app_ || !app_->Running()) return;
+        PostMessageA(window_->hwnd(), WM_CLOSE, 0, 0);
+        try {
+            Answer(WaitForMessageBox(*app_, kExitQuestion, 5000), IDYES);
+            app_->WaitForExit(10000);
+        } catch (const DriverError&) {
+        }
+    }
+
+    void Start() {
+        app_ = std::make_unique<Process>(Process::Start("Clearwell.exe"));
+        window_ =
+            std::make_unique<Window>(app_->WaitForWindow(kMainWindowClass, kMainCaption), *app_);
+    }
+    Window& W() { return *window_; }
+    Process& App() { return *app_; }
+
+    // The page in front, or -1 for none and -2 for several.
+    int VisiblePage() {
+        int shown = -1;
+        for (int i = 0; i < kPageCount; ++i) {
+            if (window_->ControlVisible(m::fraMain(i))) shown = shown >= 0 ? -2 : i;
+        }
+        return shown;
+    }
+    // Clicks the page's toolbar button and waits until the page is in front.
+    void ShowPage(int page, DWORD timeoutMs = kDefaultWaitMs) {
+        window_->ClickToolbarButton(m::tlbMain, page + 1);
+        WaitUntil([&] { return VisiblePage() == page; },
+                  "page " + std::to_string(page) + " in front", timeoutMs);
+    }
+
+    void StoreSetting(const std::string& name, const std::string& value) {
+        store_.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, name, value);
+    }
+    std::string Read(RootKey root, const std::string& key, const std::string& name) {
+        return store_.GetSettingString(root, key, name, "<none>");
+    }
+
+    win32::Win32Registry registry_;
+    SettingsStore store_{registry_};
+    std::unique_ptr<Process> app_;
+    std::unique_ptr<Window> window_;
+};
+
+}  // namespace cw::gui
