@@ -117,8 +117,10 @@ TEST_F(BrowserClosingTest, AFrameThatRefusesToCloseDoesNotHoldTheRunPastTheBound
     int requests = std::stoi(text.substr(at + 2));
     RecordProperty("close_requests", requests);
     RecordProperty("elapsed_ms", static_cast<int>(elapsed));
+    // At most 50 requests from the IEFrame loop, and one more from the title search, since the
+    // window's title holds "Internet Explorer".
     EXPECT_GE(requests, 2);
-    EXPECT_LE(requests, 50);
+    EXPECT_LE(requests, 51);
     ASSERT_FALSE(world->dialogs.prompts.empty());
     EXPECT_EQ(world->dialogs.prompts.back(), "Your system has now been cleaned");
 }
