@@ -72,3 +72,21 @@ icon dropfiles \
     -fill '#d1d5db' -draw "polygon 60,6 60,24 78,24" \
     -fill '#16a34a' -stroke '#14532d' -strokewidth 3 \
     -draw "polygon 40,30 56,30 56,52 68,52 48,76 28,52 40,52"
+
+# Updates (the settings window's AutoCheck and the update window): a globe with a green
+# arrow coming down onto it.
+icon update \
+    -fill '#3d8fd8' -stroke '#12457a' -strokewidth 4 -draw "circle 44,52 44,14" \
+    -fill none -stroke '#cfe6fa' -strokewidth 3 -draw "ellipse 44,52 16,36 0,360" \
+    -draw "line 8,52 80,52" -draw "line 12,34 76,34" -draw "line 12,70 76,70" \
+    -fill '#22c55e' -stroke '#14532d' -strokewidth 3 \
+    -draw "polygon 62,4 80,4 80,40 92,40 71,64 50,40 62,40"
+
+# The update window's progress lines: a green tick (progress, good news) and a red cross
+# (bad news).
+icon line-positive \
+    -fill '#16a34a' -stroke '#14532d' -strokewidth 4 -draw "circle 48,48 48,6" \
+    -fill none -stroke '#ffffff' -strokewidth 14 -draw "polyline 24,50 42,68 72,30"
+icon line-negative \
+    -fill '#dc2626' -stroke '#7f1d1d' -strokewidth 4 -draw "circle 48,48 48,6" \
+    -fill none -stroke '#ffffff' -strokewidth 14 -draw "line 30,30 66,66" -draw "line 66,30 30,66"

@@ -25,16 +25,16 @@ cp "$root/build/target/shred_bench.exe" "$drive_c/bench/"
 : > "$results"
 
 largest=0
-for spec in $sizes; do
-    bytes=$(echo "$spec" | cut -d: -f2)
+for entry in $sizes; do
+    bytes=$(echo "$entry" | cut -d: -f2)
     [ "$bytes" -gt "$largest" ] && largest=$bytes
 done
 pool=$CW_WINE_DIR/pool.bin
 head -c "$largest" /dev/urandom > "$pool"
 
 make_files() {  # folder
-    for spec in $sizes; do
-        IFS=: read -r label bytes count <<< "$spec"
+    for entry in $sizes; do
+        IFS=: read -r label bytes count <<< "$entry"
         mkdir -p "$1/$label"
         for i in $(seq 1 "$count"); do head -c "$bytes" "$pool" > "$1/$label/f$i.bin"; done
     done
@@ -44,7 +44,7 @@ make_files() {  # folder
 run_clearwell() {
     make_files "$drive_c/bench"
     local folders=()
-    for spec in $sizes; do folders+=("C:\\bench\\${spec%%:*}"); done
+    for entry in $sizes; do folders+=("C:\\bench\\${entry%%:*}"); done
     (cd "$drive_c/bench" && wine 'C:\bench\shred_bench.exe' "${folders[@]}") | tr -d '\r' |
         while read -r folder files bytes seconds problems; do
             echo "clearwell ${folder##*\\} $bytes $seconds $problems" | tee -a "$results"
@@ -54,8 +54,8 @@ run_clearwell() {
 
 run_shred() {
     make_files "$native"
-    for spec in $sizes; do
-        IFS=: read -r label bytes count <<< "$spec"
+    for entry in $sizes; do
+        IFS=: read -r label bytes count <<< "$entry"
         local start end left
         start=$(date +%s.%N)
         shred -n 1 -u "$native/$label"/*
@@ -74,8 +74,8 @@ rm -f "$pool"
 
 echo
 printf "%-8s %6s %10s %14s %14s %8s\n" size files "MB total" "Clearwell" "shred" ratio
-for spec in $sizes; do
-    IFS=: read -r label bytes count <<< "$spec"
+for entry in $sizes; do
+    IFS=: read -r label bytes count <<< "$entry"
     awk -v l="$label" -v c="$count" '
         function median(a, n,   i, j, t) {
             for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) {

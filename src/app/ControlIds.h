@@ -189,7 +189,56 @@ inline constexpr int cmdSet = 1659;
 
 }  // namespace frmMain
 
-// frmSettings 2000-2099, frmAbout 2100-2199 and frmAutoUpdate 2200-2299 are given by the
-// issues that build those windows.
+// The settings window, "Settings -- Clearwell", in tab order.
+namespace frmSettings {
+
+inline constexpr int Frame1 = 2001;
+inline constexpr int Label2 = 2002;
+inline constexpr int cmbScheduleType = 2003;
+inline constexpr int lblHour = 2004;
+inline constexpr int cmbHour = 2005;
+inline constexpr int lblWeekDays = 2006;
+inline constexpr int cmbWeekDays = 2007;
+inline constexpr int lblStartTime = 2008;
+inline constexpr int dtStartTime = 2009;
+inline constexpr int chkCloseBrowser = 2010;
+inline constexpr int cmdScheduleSet = 2011;
+inline constexpr int cmdDisableSchedule = 2012;
+inline constexpr int fraGeneral = 2013;
+inline constexpr int Check1 = 2014;
+inline constexpr int Check2 = 2015;
+inline constexpr int fraAutoCheck = 2016;
+inline constexpr int Label1 = 2017;
+inline constexpr int cmdEnable = 2018;
+inline constexpr int cmdDisable = 2019;
+inline constexpr int Image1 = 2020;
+inline constexpr int cmdOK = 2021;
+inline constexpr int cmdCancel = 2022;
+
+}  // namespace frmSettings
+
+// The About window, "About Clearwell".
+namespace frmAbout {
+
+inline constexpr int Image1 = 2101;
+inline constexpr int Text1 = 2102;
+inline constexpr int Label5 = 2103;
+inline constexpr int linSeparator = 2104;
+inline constexpr int cmdOK = 2105;
+inline constexpr int cmdSysInfo = 2106;
+
+}  // namespace frmAbout
+
+// The update window, "AutoUpdate".
+namespace frmAutoUpdate {
+
+inline constexpr int imgCatchUp = 2201;
+inline constexpr int Label1 = 2202;
+inline constexpr int ListView1 = 2203;
+inline constexpr int cmdProceed = 2204;
+inline constexpr int cmdCancel = 2205;
+inline constexpr int StatusBar1 = 2206;
+
+}  // namespace frmAutoUpdate
 
 }  // namespace cw::ids

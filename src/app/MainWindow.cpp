@@ -10,7 +10,8 @@ MainWindow::MainWindow(Services& services)
     : s_(services),
       features_(c_, services, *this),
       tray_(services.notifyIcon),
-      browserHider_(services.desktop) {
+      browserHider_(services.desktop),
+      others_(services, c_.timAutoUpdate) {
     ConnectEvents();
     // As the window was designed: the "Main" page lies on top of the others.
     ShowPage(0);

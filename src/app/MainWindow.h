@@ -10,6 +10,7 @@
 #include "app/MainControls.h"
 #include "app/MainFeatures.h"
 #include "app/MainView.h"
+#include "app/OtherWindows.h"
 #include "app/Services.h"
 #include "app/TrayIcon.h"
 #include "clean/PanicHost.h"
@@ -28,6 +29,8 @@ class MainWindow : public PanicHost {
     MainFeatures& Features() { return features_; }
     // The real window; set before Form_Load.
     void AttachView(MainView& view) { view_ = &view; }
+    // The real settings, About and update windows; set before Form_Load.
+    void AttachOtherViews(OtherWindowViews& views) { others_.AttachViews(views); }
 
     // Window events, forwarded by the view.
     void Form_Load();
@@ -54,6 +57,7 @@ class MainWindow : public PanicHost {
     int CurrentPage() const { return currentPage_; }
     BrowserWindowHider& BrowserHider() { return browserHider_; }
     TrayIcon& Tray() { return tray_; }
+    OtherWindows& Others() { return others_; }
 
     // What the panic run needs.
     void SetUnattendedExit() override { unattendedExit_ = true; }
@@ -95,6 +99,7 @@ class MainWindow : public PanicHost {
     MainView* view_ = nullptr;
     TrayIcon tray_;
     BrowserWindowHider browserHider_;
+    OtherWindows others_;
     std::string exePath_;
     int currentPage_ = 0;
     bool unattendedExit_ = false;

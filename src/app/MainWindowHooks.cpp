@@ -9,15 +9,23 @@
 namespace cw {
 
 // The unload: the settings, about and update windows close, last opened first.
-void MainWindow::UnloadOtherWindows() {}
+void MainWindow::UnloadOtherWindows() {
+    others_.UnloadAll();
+}
 
 // Menu Options, "Settings": frmSettings, modeless.
-void MainWindow::ShowSettingsWindow() {}
+void MainWindow::ShowSettingsWindow() {
+    others_.ShowSettings();
+}
 
 // Menu Options, "Check for Upgrades": frmAutoUpdate, modeless.
-void MainWindow::ShowUpdateWindow() {}
+void MainWindow::ShowUpdateWindow() {
+    others_.ShowUpdate();
+}
 
 // Menu Help, "About Clearwell": frmAbout, modeless.
-void MainWindow::ShowAboutWindow() {}
+void MainWindow::ShowAboutWindow() {
+    others_.ShowAbout();
+}
 
 }  // namespace cw

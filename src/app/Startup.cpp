@@ -1,7 +1,10 @@
 #include "app/Startup.h"
 
+#include "BuildConfig.h"
 #include "app/MainView.h"
 #include "errors/ErrorTrap.h"
+#include "files/PathGuard.h"
+#include "update/UpdateRelay.h"
 
 namespace cw {
 
@@ -18,8 +21,31 @@ bool ShowPrevInstance(Desktop& desktop, ErrorSink& errors) {
     return true;
 }
 
-void ProcessUpdateState(Services&) {
-    // Wired by the update issue: the relay reads the update key's "Up" value here.
+namespace {
+
+// The relay as start-up runs it: with the program's services, before any window exists.
+struct StartupRelay {
+    explicit StartupRelay(Services& s)
+        : guard(s.specialFolders, s.fileSystem),
+          relay(s.settings, s.fileSystem, guard, s.shell, s.clock, s.dialogs,
+                {build::kServerUrl, build::kRelayMsPerSecond}) {}
+    PathGuard guard;
+    update::UpdateRelay relay;
+};
+
+}  // namespace
+
+bool UpdateRelayPending(Services& services) {
+    StartupRelay startup(services);
+    bool pending = false;
+    ErrorTrap trap(TrapKind::Skip, nullptr, "");
+    trap([&] { pending = startup.relay.LegPending(); });
+    return pending;
+}
+
+bool ProcessUpdateState(Services& services) {
+    StartupRelay startup(services);
+    return startup.relay.ProcessUpdateState();
 }
 
 }  // namespace cw

@@ -49,6 +49,7 @@ class Control {
     void SetVisible(bool visible) { Set(visible_, visible, Property::Visible); }
 
     void SetObserver(ControlObserver* observer) { observer_ = observer; }
+    ControlObserver* Observer() const { return observer_; }
 
   protected:
     void Notify(Property property) {

@@ -1,6 +1,6 @@
 #pragma once
 // Where a window's view puts one control: client-area pixels for the 8-point dialog font at
-// 96 DPI, with the stable control ID the GUI driver finds it by.
+// 96 DPI. The control's ID, by which the GUI driver finds it, is in app/ControlIds.h.
 
 #include <string_view>
 
@@ -8,7 +8,6 @@ namespace cw {
 
 struct ControlPlacement {
     std::string_view name;
-    int id;
     int x, y, width, height;  // for a drop-down list, height is the closed height
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // Where the view puts each control of the update window (frmAutoUpdate): the picture beside
 // the explanation, the progress list below, the two buttons under it, the status bar along
-// the bottom edge; each with a stable control ID for the GUI driver.
+// the bottom edge.
 
 #include <array>
 
@@ -15,12 +15,12 @@ inline constexpr int kAutoUpdateClientHeight = 286;
 inline constexpr int kAutoUpdateImageSize = 16;
 
 inline constexpr std::array<ControlPlacement, 6> kAutoUpdateLayout{{
-    {"imgCatchUp", 2101, 12, 12, 32, 32},
-    {"Label1", 2102, 56, 12, 332, 56},
-    {"ListView1", 2103, 12, 76, 376, 146},
-    {"cmdProceed", 2104, 220, 232, 80, 23},
-    {"cmdCancel", 2105, 308, 232, 80, 23},
-    {"StatusBar1", 2106, 0, 266, 400, 20},
+    {"imgCatchUp", 12, 12, 32, 32},
+    {"Label1", 56, 12, 332, 56},
+    {"ListView1", 12, 76, 376, 146},
+    {"cmdProceed", 220, 232, 80, 23},
+    {"cmdCancel", 308, 232, 80, 23},
+    {"StatusBar1", 0, 266, 400, 20},
 }};
 
 }  // namespace cw::update

@@ -39,6 +39,13 @@ bool UpdateRelay::ProcessUpdateState() {
     return endNow;
 }
 
+bool UpdateRelay::LegPending() {
+    std::string up = settings_.GetSettingString(settings::kUpdateRoot, settings::kUpdateKey,
+                                                settings::kUpdateUp, "a");
+    if (up.empty() || text::ContainsNoCase(up, "a")) return false;
+    return text::ContainsNoCase(up, "b") || text::ContainsNoCase(up, "c");
+}
+
 bool UpdateRelay::Run() {
     std::string up = settings_.GetSettingString(settings::kUpdateRoot, settings::kUpdateKey,
                                                 settings::kUpdateUp, "a");

@@ -44,6 +44,9 @@ class UpdateRelay {
     // Runs the next leg of the relay. True when this process must end now (it started the
     // next one); false when start-up goes on.
     bool ProcessUpdateState();
+    // Whether this start has a leg of the relay to run: "Up" names leg 1 or leg 2, so the
+    // program that started this one may still be ending.
+    bool LegPending();
 
     // Lets window messages through for the seconds (scaled by msPerSecond).
     void Wait(int seconds);

@@ -33,6 +33,7 @@ TEST_F(UpdateRelayTest, IdleAndUnknownStatesDoNothing) {
         SetUpdate("donreq", "z");
         auto registryBefore = registry.Dump();
         auto diskBefore = fs.Snapshot();
+        EXPECT_FALSE(relay.LegPending()) << up;
         EXPECT_FALSE(relay.ProcessUpdateState()) << up;
         EXPECT_TRUE(NothingHappened(registryBefore, diskBefore)) << up;
     }
@@ -46,6 +47,7 @@ TEST_F(UpdateRelayTest, Leg1ReplacesTheInstalledProgramAndStartsIt) {
         shell.processes.clear();
         clock.sleptMs = 0;
         RunAs("cwl.exe");
+        EXPECT_TRUE(relay.LegPending()) << up;
         EXPECT_TRUE(relay.ProcessUpdateState()) << up;
         EXPECT_EQ(fs.Content(kInstalledPath), newRelease);
         EXPECT_EQ(fs.Content(kDownloadPath), newRelease);
@@ -122,7 +124,9 @@ TEST_F(UpdateRelayTest, Leg2RemovesTheDownloadAndThanksTheUserOnce) {
     RunAs("Clearwell.exe");
     SetUpdate("Up", "C");
     SetUpdate("donreq", "z");
+    EXPECT_TRUE(relay.LegPending());
     EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_FALSE(relay.LegPending());
     EXPECT_EQ(clock.sleptMs, 5000u);
     EXPECT_FALSE(fs.Exists(kDownloadPath));
     EXPECT_EQ(Update("Up"), "a");

@@ -23,9 +23,12 @@ that tests running under Wine can drive it with the program's own Internet layer
   GET /__control/list?path=P              the names in Unix folder P, one a line ("" if none)
      These let tests under Wine build links to folders outside the prefix, which a Windows
      program cannot make itself, and look at those folders without going through the link.
-  GET /__control/screenshot?name=N[&x=X&y=Y&w=W&h=H]
+  GET /__control/screenshot?name=N[&x=X&y=Y&w=W&h=H][&window=XID]
      saves the X display ($DISPLAY) as N.png in the --screenshots folder, cut to the
-     rectangle when one is given; answers "ok" or what went wrong.
+     rectangle when one is given, or only the X window XID (decimal) when one is given;
+     answers "ok" or what went wrong. Wine without a window manager leaves a window it
+     raised later black in the picture of the whole display (the window itself holds its
+     pixels), so windows are best taken one by one.
 
 Unknown paths answer 404.
 """
@@ -45,14 +48,16 @@ LOG = []
 SCREENSHOTS = None
 
 
-def screenshot(name, crop):
-    """Saves the display as SCREENSHOTS/name.png; returns None or an error text."""
+def screenshot(name, crop, window=None):
+    """Saves the display (or one X window) as SCREENSHOTS/name.png; returns None or an error
+    text."""
     if not SCREENSHOTS or not os.environ.get("DISPLAY"):
         return "no screenshot folder or no DISPLAY"
     if not re.fullmatch(r"[A-Za-z0-9_.-]+", name):
         return "bad name"
     os.makedirs(SCREENSHOTS, exist_ok=True)
-    xwd = subprocess.run(["xwd", "-root", "-silent", "-display", os.environ["DISPLAY"]],
+    target = ["-id", str(window)] if window else ["-root"]
+    xwd = subprocess.run(["xwd", *target, "-silent", "-display", os.environ["DISPLAY"]],
                          capture_output=True, timeout=30)
     if xwd.returncode != 0:
         return "xwd failed: " + xwd.stderr.decode(errors="replace")
@@ -155,7 +160,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
             if arg("w") and arg("h"):
                 x, y = max(0, int(arg("x", "0"))), max(0, int(arg("y", "0")))
                 crop = f"{int(arg('w'))}x{int(arg('h'))}+{x}+{y}"
-            error = screenshot(arg("name", ""), crop)
+            window = arg("window")
+            if window is not None and not window.isdigit():
+                return self.send_body(400, b"bad window")
+            error = screenshot(arg("name", ""), None if window else crop, window)
             return self.send_body(200 if error is None else 500, (error or "ok").encode())
         return self.send_body(404, b"unknown control")
 

@@ -42,6 +42,9 @@ void BindImage(ControlHost& host, ui::Image& image, const Place& place, HICON ic
 // A picture drawn by the painter, with the image's tool tip.
 void BindPicture(ControlHost& host, ui::Image& image, const Place& place, Painter painter);
 void BindTimePicker(ControlHost& host, ui::TimePicker& picker, const Place& place);
+// A label that looks and acts like a web link: underlined in the link colour, the hand
+// pointer over its text, Click when the text is clicked.
+void BindLinkLabel(ControlHost& host, ui::Label& label, const Place& place);
 
 void BindListBox(ControlHost& host, ui::ListBox& list, const Place& place);
 // dropRows: how many items the open list shows.

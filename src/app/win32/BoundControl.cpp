@@ -9,7 +9,8 @@ BoundControl::BoundControl(ui::Control& model, HWND hwnd) : model_(model), hwnd_
 }
 
 BoundControl::~BoundControl() {
-    model_.SetObserver(nullptr);
+    // A model that outlives its window may be shown by a newer one by now.
+    if (model_.Observer() == this) model_.SetObserver(nullptr);
 }
 
 void BoundControl::ControlChanged(ui::Control&, ui::Property property) {
@@ -34,6 +35,7 @@ void BoundControl::ApplyAll() {
 void BoundControl::Apply(ui::Property property) {
     switch (property) {
         case ui::Property::Enabled:
+            if (!model_.Enabled()) MoveFocusOn();
             EnableWindow(hwnd_, model_.Enabled());
             break;
         case ui::Property::Visible:
@@ -43,6 +45,20 @@ void BoundControl::Apply(ui::Property property) {
             ApplyContent();
             break;
     }
+}
+
+// A disabled control loses the keyboard focus, and with it the window's keyboard: the
+// focus goes on to the next control that can take it, as the Tab key would move it.
+void BoundControl::MoveFocusOn() {
+    if (GetFocus() != hwnd_) return;
+    HWND top = hwnd_;
+    while (GetWindowLongA(top, GWL_STYLE) & WS_CHILD) {
+        HWND parent = GetParent(top);
+        if (!parent) break;
+        top = parent;
+    }
+    HWND next = GetNextDlgTabItem(top, hwnd_, FALSE);
+    if (next && next != hwnd_) SetFocus(next);
 }
 
 bool BoundControl::Command(int, int) {

@@ -44,6 +44,8 @@ class BoundControl : public ui::ControlObserver {
     bool Echo() const { return applying_ > 0; }
 
   private:
+    void MoveFocusOn();
+
     ui::Control& model_;
     HWND hwnd_;
     int applying_ = 0;

@@ -25,7 +25,12 @@ LRESULT CALLBACK PageProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-ControlHost::ControlHost(HWND window, const DialogFont& font) : window_(window), font_(font) {}
+ControlHost::ControlHost(HWND window, const DialogFont& font, PlaceUnits units)
+    : window_(window), font_(font), units_(units) {}
+
+RECT ControlHost::Pixels(const DluRect& rect) const {
+    return units_ == PlaceUnits::DesignPixels ? font_.DesignPixels(rect) : font_.Pixels(rect);
+}
 
 ControlHost::~ControlHost() {
     // The bindings go first: no model notifies a control after this.
@@ -46,7 +51,7 @@ HWND ControlHost::CreateChildAt(const char* className, const std::string& text, 
 HWND ControlHost::CreateChild(const char* className, const std::string& text, DWORD style,
                               DWORD exStyle, const Place& place) {
     return CreateChildAt(className, text, style, exStyle, place.id, place.parent,
-                         font_.Pixels(place.rect));
+                         Pixels(place.rect));
 }
 
 BoundControl* ControlHost::Find(int id) const {

@@ -16,23 +16,29 @@
 
 namespace cw::win32 {
 
-// Where a control goes: its ID, the window it lies on and its rectangle in dialog units.
+// Where a control goes: its ID, the window it lies on and its rectangle in the host's units.
 struct Place {
     int id = 0;
     HWND parent = nullptr;
     DluRect rect;
 };
 
+// How a window's places are measured: in dialog units of the dialog font, or in pixels of
+// a layout drawn for the dialog font at 96 DPI (scaled to the screen's DPI).
+enum class PlaceUnits { DialogUnits, DesignPixels };
+
 class ControlHost {
   public:
     // window receives the notifications of every control, directly or through a page.
-    ControlHost(HWND window, const DialogFont& font);
+    ControlHost(HWND window, const DialogFont& font, PlaceUnits units = PlaceUnits::DialogUnits);
     ControlHost(const ControlHost&) = delete;
     ControlHost& operator=(const ControlHost&) = delete;
     ~ControlHost();
 
     HWND window() const { return window_; }
     const DialogFont& font() const { return font_; }
+    // A place's rectangle in pixels of the window's client area.
+    RECT Pixels(const DluRect& rect) const;
 
     // Creates a child window with the dialog font. style gets WS_CHILD added.
     HWND CreateChild(const char* className, const std::string& text, DWORD style, DWORD exStyle,
@@ -66,6 +72,7 @@ class ControlHost {
   private:
     HWND window_;
     const DialogFont& font_;
+    PlaceUnits units_;
     HWND toolTip_ = nullptr;
     std::vector<std::unique_ptr<BoundControl>> bindings_;
     std::map<int, BoundControl*> byId_;

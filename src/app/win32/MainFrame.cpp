@@ -2,6 +2,7 @@
 
 #include "app/ControlIds.h"
 #include "app/TrayIcon.h"
+#include "app/win32/DialogKeys.h"
 #include "app/win32/MainLayout.h"
 #include "app/win32/ResourceIds.h"
 
@@ -135,8 +136,9 @@ void MainFrame::PlaceWindow(int clientWidth, int clientHeight) {
 int MainFrame::Run() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        // Tab and the arrow keys move between the controls as in a dialog.
-        if (hwnd() && IsDialogMessageA(hwnd(), &msg)) continue;
+        // Tab and the arrow keys move between the controls as in a dialog, in this window
+        // and in the others.
+        if (TranslateDialogKeys(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -11,8 +11,10 @@ class SingleInstance {
   public:
     // True when this copy may run (it then holds the mutex until it ends). False when
     // another copy runs: its main window was brought to the front, or it could not be
-    // reached within a few seconds; this copy then ends.
-    bool Acquire(Desktop& desktop, ErrorSink& errors);
+    // reached within a few seconds; this copy then ends. startedByEndingCopy: the copy that
+    // holds the mutex started this one and is ending (the update relay); its window may
+    // still be there, so this copy first waits for it to go.
+    bool Acquire(Desktop& desktop, ErrorSink& errors, bool startedByEndingCopy = false);
 
   private:
     KernelHandle mutex_;

@@ -1,11 +1,19 @@
 #include "app/win32/Win32Dialogs.h"
 
+#include "app/win32/DialogKeys.h"
 #include "platform/win32/Win32FileDialogs.h"
 
 namespace cw::win32 {
 
 int Win32Dialogs::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
-    return MessageBoxA(owner_, prompt.c_str(), title.c_str(), static_cast<UINT>(buttons));
+    // The box belongs to the window the user works in (a settings window's message to the
+    // settings window), else to the main window. With no window at all yet (the update
+    // relay at start-up), it comes to the front by itself.
+    HWND owner = GetActiveWindow();
+    if (!owner) owner = owner_;
+    UINT style = static_cast<UINT>(buttons);
+    if (!owner) style |= MB_SETFOREGROUND;
+    return MessageBoxA(owner, prompt.c_str(), title.c_str(), style);
 }
 
 std::string Win32Dialogs::OpenFiles(std::size_t bufferChars) {
@@ -26,7 +34,7 @@ void Win32Dialogs::DoEvents() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        if (owner_ && IsDialogMessageA(owner_, &msg)) continue;
+        if (TranslateDialogKeys(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "app/win32/MainFrame.h"
+#include "app/win32/OtherWindowFrames.h"
 #include "app/win32/SingleInstance.h"
 #include "app/win32/Win32Platform.h"
 
@@ -19,10 +20,15 @@ int RunClearwell() {
     win32::Win32Platform platform;
     Services& services = platform.services();
     win32::SingleInstance instance;
-    if (!instance.Acquire(services.desktop, services.errors)) return 0;
-    ProcessUpdateState(services);
+    if (!instance.Acquire(services.desktop, services.errors, UpdateRelayPending(services))) {
+        return 0;
+    }
+    if (ProcessUpdateState(services)) return 0;
 
+    // The other windows' views go after the main window's model, which owns them.
+    win32::OtherWindowFrames others(services.errors);
     MainWindow window(services);
+    window.AttachOtherViews(others);
     win32::MainFrame frame(window, platform.dialogs(), services.errors);
     window.AttachView(frame);
     platform.dialogs().SetOwner(frame.hwnd());

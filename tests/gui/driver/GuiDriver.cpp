@@ -27,6 +27,8 @@ BOOL CALLBACK FindChild(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
+}  // namespace
+
 LRESULT SendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
@@ -36,8 +38,6 @@ LRESULT SendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     return static_cast<LRESULT>(result);
 }
-
-}  // namespace
 
 void WaitUntil(const std::function<bool()>& condition, const std::string& what, DWORD timeoutMs) {
     DWORD start = GetTickCount();
@@ -93,6 +93,18 @@ Process Process::Start(const std::string& exe, const std::string& arguments) {
     return Process(info.hProcess, info.dwProcessId);
 }
 
+Process Process::Attach(DWORD id) {
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, id);
+    if (!process) throw DriverError("cannot open process " + std::to_string(id));
+    return Process(process, id);
+}
+
+Process Process::OfWindow(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    return Attach(id);
+}
+
 Process::Process(Process&& other) noexcept
     : process_(std::exchange(other.process_, nullptr)), id_(other.id_) {}
 
@@ -129,6 +141,17 @@ HWND Process::FindWindowOfClass(const std::string& className) const {
         if (owner == id_) return w;
     }
     return nullptr;
+}
+
+int Process::CountWindowsOfClass(const std::string& className) const {
+    int count = 0;
+    HWND w = nullptr;
+    while ((w = FindWindowExA(nullptr, w, className.c_str(), nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        count += owner == id_;
+    }
+    return count;
 }
 
 HWND Process::WaitForWindow(const std::string& className, const std::string& title,
@@ -309,10 +332,15 @@ void Window::Screenshot(const std::string& name) const {
     Sleep(400);  // the X server draws what Wine sent it
     RECT r = {};
     GetWindowRect(hwnd_, &r);
-    std::string answer = testing::TestServer::Get(
-        "/__control/screenshot?name=" + testing::Encode(name) + "&x=" + std::to_string(r.left) +
-        "&y=" + std::to_string(r.top) + "&w=" + std::to_string(r.right - r.left) +
-        "&h=" + std::to_string(r.bottom - r.top));
+    std::string where = "&x=" + std::to_string(r.left) + "&y=" + std::to_string(r.top) +
+                        "&w=" + std::to_string(r.right - r.left) +
+                        "&h=" + std::to_string(r.bottom - r.top);
+    // Wine names the X window that shows a top-level window; taken by itself, the picture
+    // does not depend on the stacking of the windows around it.
+    auto xid = reinterpret_cast<std::uintptr_t>(GetPropA(hwnd_, "__wine_x11_whole_window"));
+    if (xid) where = "&window=" + std::to_string(xid);
+    std::string answer =
+        testing::TestServer::Get("/__control/screenshot?name=" + testing::Encode(name) + where);
     if (answer != "ok") throw DriverError("screenshot " + name + " failed: " + answer);
 }
 

@@ -30,6 +30,10 @@ class Process {
   public:
     // Starts the program (a path in C:\cwtest by default) with its folder as working folder.
     static Process Start(const std::string& exe, const std::string& arguments = "");
+    // A program that runs already (started by another one), by its process ID.
+    static Process Attach(DWORD id);
+    // The program that owns the window.
+    static Process OfWindow(HWND window);
     Process(Process&& other) noexcept;
     Process& operator=(Process&&) = delete;
     ~Process();  // a program still running is ended
@@ -44,6 +48,8 @@ class Process {
 
     // The first visible or hidden top-level window of the class that this process owns.
     HWND FindWindowOfClass(const std::string& className) const;
+    // How many top-level windows of the class this process owns, visible or hidden.
+    int CountWindowsOfClass(const std::string& className) const;
     HWND WaitForWindow(const std::string& className, const std::string& title,
                        DWORD timeoutMs = 30000) const;
 
@@ -84,6 +90,23 @@ class Window {
     void Select(int id, int index) const;  // as a click on the item
     std::string StatusText(int id) const;
 
+    // The control that has the keyboard focus in the window's thread, null when none has.
+    HWND Focus() const;
+    // A key pressed in the control that has the focus (the window itself when none has), as
+    // the keyboard sends it: the program's message loop sees it.
+    void PressKey(WORD key) const;
+
+    // A list view's lines: the text and the image as the model numbers them (0 for none).
+    struct ListLine {
+        std::string text;
+        int image = 0;
+        bool operator==(const ListLine&) const = default;
+    };
+    std::vector<ListLine> ListViewLines(int id) const;
+    // A time picker's time; TypeTime types hours and minutes into it as the user does.
+    SYSTEMTIME PickerTime(int id) const;
+    void TypeTime(int id, int hour, int minute) const;
+
     // Toolbar buttons, numbered from 1.
     void ClickToolbarButton(int toolbarId, int index) const;
     bool ToolbarButtonPressed(int toolbarId, int index) const;
@@ -105,6 +128,9 @@ class Window {
 // A message box of the process whose text contains the given text.
 HWND WaitForMessageBox(const Process& process, const std::string& text,
                        DWORD timeoutMs = kDefaultWaitMs);
+// A message box of any process whose text contains the given text (a program that the
+// program under test started); null when none shows within the time.
+HWND FindMessageBox(const std::string& text, DWORD timeoutMs);
 std::string MessageBoxText(HWND box);
 // Presses the box's button with that ID (IDOK, IDYES, IDNO, ...).
 void Answer(HWND box, int buttonId);

@@ -16,7 +16,8 @@ BOOL CALLBACK FindBox(HWND hwnd, LPARAM lParam) {
     auto* search = reinterpret_cast<BoxSearch*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != search->process || ClassOf(hwnd) != "#32770" || !IsWindowVisible(hwnd))
+    if ((search->process && owner != search->process) || ClassOf(hwnd) != "#32770" ||
+        !IsWindowVisible(hwnd))
         return TRUE;
     if (MessageBoxText(hwnd).find(search->text) != std::string::npos) {
         search->found = hwnd;
@@ -40,6 +41,20 @@ HWND WaitForMessageBox(const Process& process, const std::string& text, DWORD ti
             return search.found != nullptr;
         },
         "a message box saying \"" + text + "\"", timeoutMs);
+    return search.found;
+}
+
+HWND FindMessageBox(const std::string& text, DWORD timeoutMs) {
+    BoxSearch search{0, text, nullptr};
+    try {
+        WaitUntil(
+            [&] {
+                EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+                return search.found != nullptr;
+            },
+            "a message box", timeoutMs);
+    } catch (const DriverError&) {
+    }
     return search.found;
 }
 

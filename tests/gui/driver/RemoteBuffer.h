@@ -1,6 +1,7 @@
 #pragma once
 // Memory inside the program under test, for the control messages whose pointers Windows
-// does not carry across processes (toolbar and status bar messages, dropped files).
+// does not carry across processes (toolbar, status bar, list view and time picker messages,
+// dropped files).
 
 #include <windows.h>
 
@@ -21,6 +22,8 @@ class RemoteBuffer {
     RemoteBuffer& operator=(const RemoteBuffer&) = delete;
 
     LPARAM Param() const { return reinterpret_cast<LPARAM>(address_); }
+    // The address of a byte of the buffer, as the program under test sees it.
+    char* At(std::size_t offset) const { return static_cast<char*>(address_) + offset; }
     void Read(void* into, std::size_t size) const {
         SIZE_T done = 0;
         if (!ReadProcessMemory(process_, address_, into, size < size_ ? size : size_, &done)) {
@@ -39,5 +42,8 @@ class RemoteBuffer {
     void* address_ = nullptr;
     std::size_t size_;
 };
+
+// A message answered by the window within five seconds; throws DriverError otherwise.
+LRESULT SendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace cw::gui
