@@ -28,11 +28,12 @@ target_include_directories(Clearwell PRIVATE resources src)
 
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-# Seeding and counting of the traces the demo shows, shared by the demo program and the
-# integration tests.
-file(GLOB CW_DEMO_SOURCES CONFIGURE_DEPENDS tests/demo/*.cpp)
+# Seeding and counting of the traces the demo shows (demo/), shared by the demo's programs
+# and the integration tests.
+file(GLOB CW_DEMO_SOURCES CONFIGURE_DEPENDS demo/*.cpp)
+list(FILTER CW_DEMO_SOURCES EXCLUDE REGEX "/cw[a-z]+\\.cpp$")
 add_library(clearwell_demo STATIC ${CW_DEMO_SOURCES})
-target_include_directories(clearwell_demo PUBLIC tests)
+target_include_directories(clearwell_demo PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(clearwell_demo PUBLIC clearwell_win32)
 target_compile_options(clearwell_demo PRIVATE ${CW_WARNINGS})
 
@@ -60,9 +61,9 @@ target_compile_options(gui_tests PRIVATE ${CW_WARNINGS})
 target_link_options(gui_tests PRIVATE ${CW_STATIC})
 add_dependencies(gui_tests Clearwell)
 
-# Small Windows programs the tests and the demo start: helpers, the demo's trace tool
-# (cwtraces) and its driver (cwdemo, which runs Clearwell through the GUI driver).
-file(GLOB CW_GUI_PROGRAMS CONFIGURE_DEPENDS tests/gui/programs/*.cpp)
+# Small Windows programs the tests and the demo start: the tests' helpers, the demo's trace
+# tool (cwtraces) and its driver (cwdemo, which runs Clearwell through the GUI driver).
+file(GLOB CW_GUI_PROGRAMS CONFIGURE_DEPENDS tests/gui/programs/*.cpp demo/cw*.cpp)
 foreach(src ${CW_GUI_PROGRAMS})
     get_filename_component(name ${src} NAME_WE)
     add_executable(${name} ${src})

@@ -2,7 +2,7 @@
 // boxes, the toolbar's "Panic Key", and the cleaning when Windows ends the session.
 
 #include "ClearwellGui.h"
-#include "programs/Traces.h"
+#include "demo/Traces.h"
 
 namespace cw::gui {
 namespace {

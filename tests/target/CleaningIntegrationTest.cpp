@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "gui/programs/CleaningWorld.h"
-#include "gui/programs/Traces.h"
+#include "demo/Traces.h"
 #include "platform/win32/Win32UrlCache.h"
 #include "support/Process.h"
 #include "support/Snapshot.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "gui/programs/Traces.h"
+#include "demo/Traces.h"
 #include "platform/win32/Win32Registry.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"

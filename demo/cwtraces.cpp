@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "Traces.h"
+#include "demo/Traces.h"
 #include "clean/PrivacyControls.h"
 #include "demo/BrowserTraces.h"
 
