@@ -14,7 +14,7 @@
 #include "files/FileRoutines.h"
 #include "files/PathGuard.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32SystemFolders.h"
 #include "shred/FileShredder.h"
 
 namespace {
@@ -53,7 +53,7 @@ double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
 
 int main(int argc, char** argv) {
     cw::win32::Win32FileSystem fs;
-    cw::win32::Win32SpecialFolders folders;
+    cw::win32::Win32SystemFolders folders;
     cw::PathGuard guard(folders, fs);
     cw::FileRoutines files(fs, guard);
     SilentDialogs dialogs;

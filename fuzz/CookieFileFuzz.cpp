@@ -11,7 +11,7 @@
 #include "clean/ShellFolders.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
-#include "fakes/FakeSpecialFolders.h"
+#include "fakes/FakeSystemFolders.h"
 #include "fakes/RecordingErrorSink.h"
 #include "settings/SettingNames.h"
 
@@ -47,7 +47,7 @@ void DriveViewer(const std::string& file) {
     cw::fakes::FakeRegistry registry;
     cw::fakes::RecordingErrorSink errors;
     cw::SettingsStore settings(registry, &errors);
-    cw::fakes::FakeSpecialFolders folders;
+    cw::fakes::FakeSystemFolders folders;
     cw::fakes::FakeFileSystem fs;
     cw::PathGuard guard(folders, fs);
     cw::FileRoutines files(fs, guard);

@@ -11,7 +11,7 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
-#include "fakes/FakeSpecialFolders.h"
+#include "fakes/FakeSystemFolders.h"
 #include "settings/SettingNames.h"
 #include "text/Ansi.h"
 
@@ -40,7 +40,7 @@ void CheckParser(const std::string& data) {
 void RunCleaners(const std::string& data) {
     cw::fakes::FakeRegistry registry;
     cw::SettingsStore settings(registry);
-    cw::fakes::FakeSpecialFolders folders;
+    cw::fakes::FakeSystemFolders folders;
     cw::fakes::FakeFileSystem fs;
     cw::PathGuard guard(folders, fs);
     cw::FileRoutines files(fs, guard);

@@ -11,7 +11,7 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
-#include "fakes/FakeSpecialFolders.h"
+#include "fakes/FakeSystemFolders.h"
 #include "settings/SettingNames.h"
 
 namespace {
@@ -41,7 +41,7 @@ std::string CheckRemoval(const std::string& original) {
 void RunCleaner(const std::string& original, const std::string& expected) {
     cw::fakes::FakeRegistry registry;
     cw::SettingsStore settings(registry);
-    cw::fakes::FakeSpecialFolders folders;
+    cw::fakes::FakeSystemFolders folders;
     cw::fakes::FakeFileSystem fs;
     cw::PathGuard guard(folders, fs);
     cw::FileRoutines files(fs, guard);

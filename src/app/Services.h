@@ -19,7 +19,7 @@
 #include "platform/RecycleBin.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
-#include "platform/SpecialFolders.h"
+#include "platform/SystemFolders.h"
 #include "platform/SystemInfo.h"
 #include "platform/UrlCache.h"
 #include "settings/SettingsStore.h"
@@ -37,7 +37,7 @@ struct Services {
     // update check.
     Transfer& transfer;
     ConnectionTest& connection;
-    SpecialFolders& specialFolders;
+    SystemFolders& systemFolders;
     RecycleBin& recycleBin;
     RecentDocuments& recentDocuments;
     Desktop& desktop;

@@ -26,7 +26,7 @@ namespace {
 // The relay as start-up runs it: with the program's services, before any window exists.
 struct StartupRelay {
     explicit StartupRelay(Services& s)
-        : guard(s.specialFolders, s.fileSystem),
+        : guard(s.systemFolders, s.fileSystem),
           relay(s.settings, s.fileSystem, guard, s.shell, s.clock, s.dialogs,
                 {build::kServerUrl, build::kRelayMsPerSecond}) {}
     PathGuard guard;

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "platform/SpecialFolders.h"
+#include "platform/SystemFolders.h"
 
 namespace cw {
 
 class ShellFolders {
 public:
-    explicit ShellFolders(SpecialFolders& folders) : folders_(folders) {}
+    explicit ShellFolders(SystemFolders& folders) : folders_(folders) {}
 
     std::string GetShellFolderPath(int csidl);
     std::string GetFavoritesFolder() { return GetShellFolderPath(kCsidlFavorites); }
@@ -19,7 +19,7 @@ public:
     std::string GetHistoryFolder() { return GetShellFolderPath(kCsidlHistory); }
 
 private:
-    SpecialFolders& folders_;
+    SystemFolders& folders_;
 };
 
 }  // namespace cw

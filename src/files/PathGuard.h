@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
-#include "platform/SpecialFolders.h"
+#include "platform/SystemFolders.h"
 
 namespace cw {
 
 class PathGuard {
 public:
-    PathGuard(SpecialFolders& folders, FileSystem& fs) : folders_(folders), fs_(fs) {}
+    PathGuard(SystemFolders& folders, FileSystem& fs) : folders_(folders), fs_(fs) {}
 
     // Whether a deleting routine may work on the path (a trailing backslash is allowed).
     bool MayDelete(const std::string& path);
@@ -29,7 +29,7 @@ public:
     const std::vector<std::string>& ProtectedFolders();
 
 private:
-    SpecialFolders& folders_;
+    SystemFolders& folders_;
     FileSystem& fs_;
     bool loaded_ = false;
     std::vector<std::string> protected_;  // normalized

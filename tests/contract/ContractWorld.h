@@ -17,7 +17,7 @@
 #include "platform/NotifyIcon.h"
 #include "platform/OsVersion.h"
 #include "platform/Registry.h"
-#include "platform/SpecialFolders.h"
+#include "platform/SystemFolders.h"
 #include "platform/SystemInfo.h"
 #include "platform/UrlCache.h"
 
@@ -27,7 +27,7 @@ class FileSystemWorld {
   public:
     virtual ~FileSystemWorld() = default;
     virtual FileSystem& fs() = 0;
-    virtual SpecialFolders& folders() = 0;
+    virtual SystemFolders& folders() = 0;
     // Change notifications of the same file system.
     virtual ChangeWatch& watch() = 0;
     // A fresh, empty folder for one test (drive-qualified, no trailing backslash).
@@ -104,7 +104,7 @@ class SystemWorld {
     virtual Clock& clock() = 0;
     virtual MessageWait& wait() = 0;
     virtual OsVersion& os() = 0;
-    virtual SpecialFolders& folders() = 0;
+    virtual SystemFolders& folders() = 0;
     virtual SystemInfo& info() = 0;
     // A message for this thread arrives (a posted thread message).
     virtual void PostMessageToSelf() = 0;

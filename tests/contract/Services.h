@@ -13,7 +13,7 @@
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
-#include "fakes/FakeSpecialFolders.h"
+#include "fakes/FakeSystemFolders.h"
 #include "fakes/FakeUrlCache.h"
 #include "fakes/RecordingErrorSink.h"
 #include "files/FileRoutines.h"
@@ -25,7 +25,7 @@ namespace cw::testing {
 struct FakePlatform {
     using Registry = fakes::FakeRegistry;
     using FileSystem = fakes::FakeFileSystem;
-    using SpecialFolders = fakes::FakeSpecialFolders;
+    using SystemFolders = fakes::FakeSystemFolders;
     using UrlCache = fakes::FakeUrlCache;
     using Clock = fakes::FakeClock;
 };
@@ -35,7 +35,7 @@ struct Services {
     typename Platform::Registry registry;
     fakes::RecordingErrorSink errors;
     SettingsStore settings{registry, &errors};
-    typename Platform::SpecialFolders folders;
+    typename Platform::SystemFolders folders;
     typename Platform::FileSystem fs;
     PathGuard guard{folders, fs};
     FileRoutines files{fs, guard};

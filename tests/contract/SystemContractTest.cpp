@@ -44,7 +44,7 @@ TEST(SystemContract, VersionRecordAndVersionTestsAgree) {
     EXPECT_EQ(IsWindowsXP(world->os()), nt5 && plain.minor == 1);
 }
 
-TEST(SystemContract, SpecialFoldersOfTheCleanersAreFullPathsWithoutSlash) {
+TEST(SystemContract, SystemFoldersOfTheCleanersAreFullPathsWithoutSlash) {
     auto world = MakeSystemWorld();
     for (int csidl :
          {kCsidlHistory, kCsidlRecent, kCsidlCookies, kCsidlInternetCache, kCsidlProfile}) {

@@ -14,7 +14,7 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeShellLists.h"
-#include "fakes/FakeSpecialFolders.h"
+#include "fakes/FakeSystemFolders.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeUrlCache.h"
 #include "fakes/RecordingErrorSink.h"
@@ -30,7 +30,7 @@ struct FakeServices {
     FakeInternet internet;
     FakeTransfer transfer{internet};
     ConnectionTest connection{internet, {"http://test.invalid/", "ClearwellTest", 1000}};
-    FakeSpecialFolders specialFolders;
+    FakeSystemFolders systemFolders;
     FakeRecycleBin recycleBin;
     FakeRecentDocuments recentDocuments;
     FakeDesktop desktop;
@@ -42,12 +42,12 @@ struct FakeServices {
     FakeOsVersion osVersion;
     FakeDialogs dialogs;
     FakeMessageWait messageWait{clock};
-    PathGuard pathGuard{specialFolders, fileSystem};
+    PathGuard pathGuard{systemFolders, fileSystem};
     FileRoutines files{fileSystem, pathGuard};
-    ShellFolders shellFolders{specialFolders};
+    ShellFolders shellFolders{systemFolders};
 
     Services services{registry,   settings,   fileSystem,     clock,       internet,
-                      transfer,   connection, specialFolders, recycleBin,  recentDocuments,
+                      transfer,   connection, systemFolders, recycleBin,  recentDocuments,
                       desktop,    shell,      notifyIcon,     changeWatch, urlCache,
                       systemInfo, osVersion,  dialogs,        errors,      messageWait,
                       pathGuard,  files,      shellFolders};

@@ -10,7 +10,7 @@
 #include "fakes/FakeNotifyIcon.h"
 #include "fakes/FakeOsVersion.h"
 #include "fakes/FakeRegistry.h"
-#include "fakes/FakeSpecialFolders.h"
+#include "fakes/FakeSystemFolders.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeUrlCache.h"
 
@@ -21,7 +21,7 @@ namespace {
 class FakeFileSystemWorld : public FileSystemWorld {
   public:
     FileSystem& fs() override { return fs_; }
-    SpecialFolders& folders() override { return folders_; }
+    SystemFolders& folders() override { return folders_; }
     ChangeWatch& watch() override { return watch_; }
     std::string Root(const std::string& name) override {
         std::string root = "C:\\scratch\\" + name;
@@ -58,7 +58,7 @@ class FakeFileSystemWorld : public FileSystemWorld {
 
   private:
     fakes::FakeFileSystem fs_;
-    fakes::FakeSpecialFolders folders_;
+    fakes::FakeSystemFolders folders_;
     fakes::FakeChangeWatch watch_{fs_};
     std::vector<std::string> held_;
 };
@@ -126,7 +126,7 @@ class FakeSystemWorld : public SystemWorld {
     Clock& clock() override { return clock_; }
     MessageWait& wait() override { return wait_; }
     OsVersion& os() override { return os_; }
-    SpecialFolders& folders() override { return folders_; }
+    SystemFolders& folders() override { return folders_; }
     SystemInfo& info() override { return info_; }
     void PostMessageToSelf() override { wait_.messagePending = true; }
     void DrainMessages() override { wait_.messagePending = false; }
@@ -135,7 +135,7 @@ class FakeSystemWorld : public SystemWorld {
     fakes::FakeClock clock_;
     fakes::FakeMessageWait wait_{clock_};
     fakes::FakeOsVersion os_;
-    fakes::FakeSpecialFolders folders_;
+    fakes::FakeSystemFolders folders_;
     fakes::FakeSystemInfo info_;
 };
 

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakeSpecialFolders.h"
+#include "fakes/FakeSystemFolders.h"
 #include "files/FileRoutines.h"
 #include "text/Ansi.h"
 
@@ -69,7 +69,7 @@ TEST(FileRoutinesPropertyTest, NothingOutsideTheTargetChanges) {
     for (unsigned seed = 1; seed <= 300; ++seed) {
         std::mt19937 rng(seed);
         fakes::FakeFileSystem fs;
-        fakes::FakeSpecialFolders folders;
+        fakes::FakeSystemFolders folders;
         PathGuard guard(folders, fs);
         FileRoutines files(fs, guard);
         RandomTree tree = Build(fs, rng);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakeSpecialFolders.h"
+#include "fakes/FakeSystemFolders.h"
 #include "files/PathGuard.h"
 #include "files/Paths.h"
 
@@ -10,7 +10,7 @@ namespace {
 
 TEST(PathGuardTest, OnlyFullyQualifiedNonRootPathsOutsideProtectedFoldersPass) {
     fakes::FakeFileSystem fs;
-    fakes::FakeSpecialFolders folders;
+    fakes::FakeSystemFolders folders;
     PathGuard guard(folders, fs);
     for (const char* ok : {"C:\\Temp", "C:\\Temp\\", "c:/temp/x", "\\\\server\\share\\dir",
                            "C:\\Documents and Settings\\bob\\Local Settings\\Temp",
@@ -51,7 +51,7 @@ TEST(PathGuardTest, OnlyFullyQualifiedNonRootPathsOutsideProtectedFoldersPass) {
 
 TEST(PathGuardTest, AFailedLookupProtectsNothingButStillRefusesRoots) {
     fakes::FakeFileSystem fs;
-    fakes::FakeSpecialFolders folders;
+    fakes::FakeSystemFolders folders;
     folders.Remove(kCsidlWindows);
     folders.Remove(kCsidlSystem);  // else C:\WINDOWS stays protected as its ancestor
     PathGuard guard(folders, fs);

@@ -12,7 +12,7 @@
 #include "fakes/FakeInternet.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
-#include "fakes/FakeSpecialFolders.h"
+#include "fakes/FakeSystemFolders.h"
 #include "fakes/RecordingErrorSink.h"
 #include "files/PathGuard.h"
 #include "settings/SettingNames.h"
@@ -55,7 +55,7 @@ struct UpdateWorld {
     RecordingRegistry registry;
     SettingsStore settings{registry};
     fakes::FakeFileSystem fs;
-    fakes::FakeSpecialFolders folders;
+    fakes::FakeSystemFolders folders;
     PathGuard guard{folders, fs};
     fakes::FakeShell shell;
     fakes::FakeClock clock;

@@ -18,7 +18,7 @@
 #include "platform/win32/Win32NotifyIcon.h"
 #include "platform/win32/Win32OsVersion.h"
 #include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32Transfer.h"
 #include "platform/win32/Win32UrlCache.h"
@@ -44,7 +44,7 @@ void PumpMessages() {
 class Win32FileSystemWorld : public FileSystemWorld {
   public:
     FileSystem& fs() override { return fs_; }
-    SpecialFolders& folders() override { return folders_; }
+    SystemFolders& folders() override { return folders_; }
     ChangeWatch& watch() override { return watch_; }
     std::string Root(const std::string& name) override { return testing::MakeScratchFolder(name); }
     void HoldOpen(const std::string& path) override {
@@ -69,7 +69,7 @@ class Win32FileSystemWorld : public FileSystemWorld {
 
   private:
     win32::Win32FileSystem fs_;
-    win32::Win32SpecialFolders folders_;
+    win32::Win32SystemFolders folders_;
     win32::Win32ChangeWatch watch_;
     std::vector<win32::FileHandle> held_;
 };
@@ -166,7 +166,7 @@ class Win32SystemWorld : public SystemWorld {
     Clock& clock() override { return clock_; }
     MessageWait& wait() override { return wait_; }
     OsVersion& os() override { return os_; }
-    SpecialFolders& folders() override { return folders_; }
+    SystemFolders& folders() override { return folders_; }
     SystemInfo& info() override { return info_; }
     void PostMessageToSelf() override { PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0); }
     void DrainMessages() override {
@@ -179,7 +179,7 @@ class Win32SystemWorld : public SystemWorld {
     win32::Win32Clock clock_;
     win32::Win32MessageWait wait_;
     win32::Win32OsVersion os_;
-    win32::Win32SpecialFolders folders_;
+    win32::Win32SystemFolders folders_;
     win32::Win32SystemInfo info_;
 };
 

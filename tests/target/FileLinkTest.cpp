@@ -5,7 +5,7 @@
 
 #include "files/FileRoutines.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32SystemFolders.h"
 #include "support/TestWorld.h"
 
 namespace cw::testing {
@@ -26,7 +26,7 @@ TEST(FileLinkTest, FilesBehindLinksAreNeitherDeletedNorOverwritten) {
     EXPECT_EQ(fs.Open(folder + "\\link.txt", OpenMode::Read, file), 0) << "reading is harmless";
     file.reset();
 
-    win32::Win32SpecialFolders folders;
+    win32::Win32SystemFolders folders;
     PathGuard guard(folders, fs);
     FileRoutines routines(fs, guard);
     routines.DeleteMatchingFiles(folder, "*.*");

@@ -78,7 +78,7 @@ TEST_F(ShredderTest, BytesOnDiskBeforeTheDeletionAreTheImage) {
     EXPECT_TRUE(errors.reports.empty());
 }
 
-std::string SpecialFolder(int csidl) {
+std::string SystemFolder(int csidl) {
     char buffer[MAX_PATH] = {};
     SHGetFolderPathA(nullptr, csidl, nullptr, 0, buffer);
     return buffer;
@@ -113,8 +113,8 @@ TEST_F(ShredderTest, RunDestroysListedEntriesAndSkipsOrReportsTheRest) {
     DeleteFileA((dir + "\\vanishing.txt").c_str());
     // Refused: drive root, Windows folder, the profile and Desktop, a relative name.
     WriteFile("C:\\windows\\cwshred-marker.txt", "m");
-    const std::string profile = SpecialFolder(CSIDL_PROFILE);
-    const std::string desktop = SpecialFolder(CSIDL_DESKTOPDIRECTORY);
+    const std::string profile = SystemFolder(CSIDL_PROFILE);
+    const std::string desktop = SystemFolder(CSIDL_DESKTOPDIRECTORY);
     WriteFile(desktop + "\\cwshred-marker.txt", "m");
     for (const std::string& entry : {std::string("C:\\"), std::string("C:\\windows"), profile,
                                      desktop, std::string("cwshred-root.txt")}) {

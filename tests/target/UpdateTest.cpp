@@ -16,7 +16,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Internet.h"
 #include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32Transfer.h"
 #include "settings/SettingNames.h"
 #include "support/TestWorld.h"
@@ -46,7 +46,7 @@ class UpdateUnderWine : public ::testing::Test {
     win32::Win32Registry registry;
     SettingsStore settings{registry};
     win32::Win32FileSystem fs;
-    win32::Win32SpecialFolders folders;
+    win32::Win32SystemFolders folders;
     PathGuard guard{folders, fs};
     fakes::FakeShell shell;
     win32::Win32Clock clock;

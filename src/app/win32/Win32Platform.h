@@ -18,7 +18,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32ShellExecute.h"
-#include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32UrlCache.h"
 
@@ -40,7 +40,7 @@ class Win32Platform {
     Win32Internet internet_;
     std::unique_ptr<Transfer> transfer_;
     ConnectionTest connection_;
-    Win32SpecialFolders specialFolders_;
+    Win32SystemFolders systemFolders_;
     Win32RecycleBin recycleBin_;
     Win32RecentDocuments recentDocuments_;
     Win32Desktop desktop_;

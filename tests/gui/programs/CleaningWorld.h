@@ -21,7 +21,7 @@
 #include "platform/win32/Win32OsVersion.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32UrlCache.h"
 
 namespace cw::world {
@@ -73,7 +73,7 @@ class NoMainWindow : public PanicHost {
 struct CleaningWorld {
     win32::Win32Registry registry;
     win32::Win32FileSystem fs;
-    win32::Win32SpecialFolders special;
+    win32::Win32SystemFolders special;
     win32::Win32OsVersion os;
     win32::Win32UrlCache urlCache;
     win32::Win32RecentDocuments recent;

@@ -18,7 +18,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellExecute.h"
-#include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32SystemFolders.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "ui/Dialogs.h"
@@ -79,7 +79,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     cw::win32::Win32Registry registry;
     cw::SettingsStore settings(registry);
     cw::win32::Win32FileSystem fs;
-    cw::win32::Win32SpecialFolders folders;
+    cw::win32::Win32SystemFolders folders;
     cw::PathGuard guard(folders, fs);
     LoggingShell shell;
     cw::win32::Win32Clock clock;

@@ -5,7 +5,7 @@
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32UrlCache.h"
 
 namespace cw::testing {
@@ -13,7 +13,7 @@ namespace cw::testing {
 struct Win32Platform {
     using Registry = win32::Win32Registry;
     using FileSystem = win32::Win32FileSystem;
-    using SpecialFolders = win32::Win32SpecialFolders;
+    using SystemFolders = win32::Win32SystemFolders;
     using UrlCache = win32::Win32UrlCache;
     using Clock = win32::Win32Clock;
 };

@@ -1,11 +1,11 @@
-#include "platform/win32/Win32SpecialFolders.h"
+#include "platform/win32/Win32SystemFolders.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
 namespace cw::win32 {
 
-bool Win32SpecialFolders::GetFolderPath(int csidl, std::string& path) {
+bool Win32SystemFolders::GetFolderPath(int csidl, std::string& path) {
     char buffer[MAX_PATH] = {};
     if (SHGetFolderPathA(nullptr, csidl, nullptr, 0, buffer) != S_OK) return false;
     path = buffer;

@@ -29,9 +29,9 @@ inline constexpr int kCsidlProfile = 0x28;
 inline constexpr int kCsidlProgramFilesCommon = 0x2B;
 inline constexpr int kCsidlCommonDocuments = 0x2E;
 
-class SpecialFolders {
+class SystemFolders {
 public:
-    virtual ~SpecialFolders() = default;
+    virtual ~SystemFolders() = default;
     // The folder's current path without a trailing backslash; false when the system has none.
     virtual bool GetFolderPath(int csidl, std::string& path) = 0;
 };

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/SpecialFolders.h"
+#include "platform/SystemFolders.h"
 
 namespace cw::win32 {
 
-class Win32SpecialFolders : public SpecialFolders {
+class Win32SystemFolders : public SystemFolders {
 public:
     bool GetFolderPath(int csidl, std::string& path) override;
 };

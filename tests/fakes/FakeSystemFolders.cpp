@@ -1,8 +1,8 @@
-#include "fakes/FakeSpecialFolders.h"
+#include "fakes/FakeSystemFolders.h"
 
 namespace cw::fakes {
 
-FakeSpecialFolders::FakeSpecialFolders() {
+FakeSystemFolders::FakeSystemFolders() {
     const std::string profile = "C:\\Documents and Settings\\bob";
     folders_ = {
         {kCsidlProfile, profile},
@@ -31,7 +31,7 @@ FakeSpecialFolders::FakeSpecialFolders() {
     };
 }
 
-bool FakeSpecialFolders::GetFolderPath(int csidl, std::string& path) {
+bool FakeSystemFolders::GetFolderPath(int csidl, std::string& path) {
     auto it = folders_.find(csidl);
     if (it == folders_.end()) return false;
     path = it->second;
