@@ -69,6 +69,8 @@ class TransferWorld {
     // An address where nothing answers.
     virtual std::string UnreachableUrl() = 0;
     virtual Transfer& transfer() = 0;
+    // The Internet library the control comes from.
+    virtual Internet& internet() = 0;
     // A short pause between two polls of the control.
     virtual void Pause() = 0;
 };

@@ -7,11 +7,24 @@
 #include "clean/WindowsVersion.h"
 #include "contract/ContractWorld.h"
 #include "files/PathGuard.h"
+#include "text/Convert.h"
 
 namespace cw::contract {
 namespace {
 
 constexpr std::uint64_t kFourGB = 0x100000000ull;
+constexpr std::uint64_t kFileTicksPerSecond = 10'000'000;
+
+// 0 = Sunday; 1970-01-01 was a Thursday.
+int WeekdayOf(const LocalTime& t) {
+    return static_cast<int>(((text::DaysFromCivil(t.year, t.month, t.day) % 7) + 11) % 7);
+}
+
+bool IsValidDate(const LocalTime& t) {
+    return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 && t.hour >= 0 &&
+           t.hour < 24 && t.minute >= 0 && t.minute < 60 && t.second >= 0 && t.second < 60 &&
+           t.millisecond >= 0 && t.millisecond < 1000 && t.dayOfWeek == WeekdayOf(t);
+}
 
 TEST(SystemContract, AWaitLastsItsTimeUnlessAMessageArrives) {
     auto world = MakeSystemWorld();
@@ -27,6 +40,35 @@ TEST(SystemContract, AWaitLastsItsTimeUnlessAMessageArrives) {
     world->wait().WaitForMessages(5000);
     EXPECT_LT(world->clock().TickCount() - start, 1000u) << "a message ends the wait";
     world->DrainMessages();
+}
+
+TEST(SystemContract, ClockGivesValidLocalDatesAndConvertsFileTimesInTheSameZone) {
+    auto world = MakeSystemWorld();
+    Clock& clock = world->clock();
+    EXPECT_TRUE(IsValidDate(clock.Now()));
+
+    // 2004-02-29 12:00:07.250 UTC and one day later. Every zone is a whole number of quarter
+    // hours off UTC and at most 14 hours, and none changes its offset between these days.
+    const std::uint64_t leapNoon = 127225296000000000ull + 7 * kFileTicksPerSecond + 2'500'000;
+    LocalTime a = clock.FileTimeToLocal(leapNoon);
+    LocalTime b = clock.FileTimeToLocal(leapNoon + 86400 * kFileTicksPerSecond);
+    EXPECT_TRUE(IsValidDate(a));
+    EXPECT_TRUE(IsValidDate(b));
+    EXPECT_EQ(a.year, 2004);
+    EXPECT_TRUE((a.month == 2 && a.day >= 28) || (a.month == 3 && a.day == 1))
+        << a.month << "-" << a.day;
+    EXPECT_EQ(a.minute % 15, 0);
+    EXPECT_EQ(a.second, 7);
+    EXPECT_EQ(a.millisecond, 250);
+    EXPECT_EQ(b.dayOfWeek, (a.dayOfWeek + 1) % 7);
+    EXPECT_EQ(b.hour, a.hour);
+    EXPECT_EQ(b.minute, a.minute);
+
+    const std::uint32_t start = clock.TickCount();
+    clock.Sleep(50);
+    const std::uint32_t slept = clock.TickCount() - start;
+    EXPECT_GE(slept, 40u);
+    EXPECT_LT(slept, 2000u);
 }
 
 TEST(SystemContract, VersionRecordAndVersionTestsAgree) {

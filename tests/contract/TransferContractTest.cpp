@@ -117,5 +117,21 @@ TEST_F(TransferContract, CancelKeepsAFinishedResponseAndStartForgetsIt) {
     transfer.Cancel();
 }
 
+TEST_F(TransferContract, TheProbeReachesAnyServerThatAnswersAndGivesUpWhereNoneDoes) {
+    Internet& internet = world->internet();
+    world->Serve("/probe", {404, "gone"});
+    EXPECT_TRUE(internet.ProbeUrl(world->Url("/probe"), "ClearwellTest", 5000))
+        << "a server that answers, even with an error status, is reachable";
+
+    auto start = steady_clock::now();
+    EXPECT_FALSE(internet.ProbeUrl(world->UnreachableUrl(), "ClearwellTest", 2000));
+    EXPECT_LT(steady_clock::now() - start, std::chrono::seconds(5));
+
+    std::uint32_t flags = 0;
+    if (internet.GetConnectedState(flags)) {
+        EXPECT_NE(flags & (kConnectionModem | kConnectionLan | kConnectionProxy), 0u) << flags;
+    }
+}
+
 }  // namespace
 }  // namespace cw::contract

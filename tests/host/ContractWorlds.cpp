@@ -87,10 +87,12 @@ class FakeTransferWorld : public TransferWorld {
         // A trickled body keeps the control busy for one poll per piece.
         response.busyPolls = r.trickleMs ? static_cast<int>(r.body.size() / 16) : 1;
         internet_.ServeRaw(Url(path), response);
+        internet_.SetReachable(Url(path), true);
     }
     std::string Url(const std::string& path) override { return "http://fake.test" + path; }
     std::string UnreachableUrl() override { return "http://unreachable.test/"; }
     Transfer& transfer() override { return *transfer_; }
+    Internet& internet() override { return internet_; }
     void Pause() override {}
 
   private:

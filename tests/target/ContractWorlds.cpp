@@ -20,6 +20,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32SystemInfo.h"
+#include "platform/win32/Win32Internet.h"
 #include "platform/win32/Win32Transfer.h"
 #include "platform/win32/Win32UrlCache.h"
 #include "support/TestWorld.h"
@@ -101,10 +102,12 @@ class Win32TransferWorld : public TransferWorld {
     }
     std::string UnreachableUrl() override { return "http://127.0.0.1:1/"; }
     Transfer& transfer() override { return transfer_; }
+    Internet& internet() override { return internet_; }
     void Pause() override { Sleep(10); }
 
   private:
     win32::Win32Transfer transfer_{"ClearwellTest"};
+    win32::Win32Internet internet_;
 };
 
 class Win32UrlCacheWorld : public UrlCacheWorld {
