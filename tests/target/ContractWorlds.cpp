@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <set>
 #include <vector>
 
 #include "contract/ContractWorld.h"
@@ -137,13 +136,11 @@ class Win32DesktopWorld : public DesktopWorld {
     NotifyIcon& notifyIcon() override { return tray_; }
     WindowHandle Open(const std::string& className, const std::string& title) override {
         HINSTANCE instance = GetModuleHandleA(nullptr);
-        if (registered_.insert(className).second) {
-            WNDCLASSA wc = {};
-            wc.lpfnWndProc = DefWindowProcA;
-            wc.hInstance = instance;
-            wc.lpszClassName = className.c_str();
-            RegisterClassA(&wc);  // fails harmlessly when an earlier world registered it
-        }
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = instance;
+        wc.lpszClassName = className.c_str();
+        RegisterClassA(&wc);  // fails harmlessly when an earlier window registered it
         int offset = static_cast<int>(windows_.size()) * 20;
         HWND w = CreateWindowExA(0, className.c_str(), title.c_str(),
                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100 + offset, 100 + offset, 300,
@@ -158,7 +155,6 @@ class Win32DesktopWorld : public DesktopWorld {
     win32::Win32Desktop desktop_;
     win32::Win32NotifyIcon tray_;
     std::vector<HWND> windows_;
-    static inline std::set<std::string> registered_;
 };
 
 class Win32SystemWorld : public SystemWorld {
