@@ -1,50 +1,48 @@
-// The System Info page's figures with the real Win32 services (the version texts under the
-// Windows versions Wine can pretend to be are read through the GUI driver, in gui_tests),
-// and the memory fallback of old systems.
+// The System Info page and the About window's System Info button with the real Win32
+// services.
 
 #include <windows.h>
 #include <gtest/gtest.h>
-
 #include <cstdio>
 #include <map>
 #include <sstream>
-#include <string>
 
-#include "platform/win32/Win32SystemInfo.h"
+#include "fakes/RecordingErrorSink.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellExecute.h"
 #include "support/Process.h"
 #include "support/TestWorld.h"
-#include "sysinfo/SystemInfoText.h"
+#include "sysinfo/AboutWindow.h"
 
 namespace cw::testing {
 namespace {
 
-// The texts the probe program shows, by label name.
-std::map<std::string, std::string> ProbeTexts(const std::string& name) {
-    std::string out = MakeScratchFolder("probe-" + name) + "\\texts.txt";
-    EXPECT_EQ(RunAndWait("C:\\cwtest\\sysinfo_probe.exe \"" + out + "\""), 0);
-    std::map<std::string, std::string> texts;
+// The System Info page's figures with the real Win32 services, read through a probe program
+// that loads the page (the version texts under the Windows versions Wine can pretend to be
+// are read through the GUI driver, in SystemInfoGui).
+
+std::string Hex(const void* address) {
+    char hex[32];
+    std::snprintf(hex, sizeof hex, "%lX",
+                  static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(address)));
+    return hex;
+}
+
+TEST(SystemInfoWineTest, FiguresAreTheSystemsOwn) {
+    std::string out = MakeScratchFolder("probe-figures") + "\\texts.txt";
+    ASSERT_EQ(RunAndWait("C:\\cwtest\\sysinfo_probe.exe \"" + out + "\""), 0);
+    std::map<std::string, std::string> texts;  // by label name
     std::istringstream in(ReadFile(out));
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         std::size_t eq = line.find('=');
         if (eq != std::string::npos) texts[line.substr(0, eq)] += line.substr(eq + 1);
     }
-    return texts;
-}
-
-TEST(SystemInfoWineTest, FiguresAreTheSystemsOwn) {
-    auto texts = ProbeTexts("figures");
     SYSTEM_INFO info = {};
     GetSystemInfo(&info);
-    char hex[32];
-    std::snprintf(hex, sizeof hex, "%lX",
-                  static_cast<unsigned long>(
-                      reinterpret_cast<std::uintptr_t>(info.lpMaximumApplicationAddress)));
-    EXPECT_EQ(texts["lblHighLoadAddr(1)"], hex);
-    std::snprintf(hex, sizeof hex, "%lX",
-                  static_cast<unsigned long>(
-                      reinterpret_cast<std::uintptr_t>(info.lpMinimumApplicationAddress)));
-    EXPECT_EQ(texts["lblLowLoadAddr(1)"], hex);
+    EXPECT_EQ(texts["lblHighLoadAddr(1)"], Hex(info.lpMaximumApplicationAddress));
+    EXPECT_EQ(texts["lblLowLoadAddr(1)"], Hex(info.lpMinimumApplicationAddress));
     EXPECT_EQ(texts["lblVirtualAlloc(1)"], std::to_string(info.dwPageSize));
     EXPECT_EQ(texts["lblNumProcessors(1)"], std::to_string(info.dwNumberOfProcessors));
     EXPECT_EQ(texts["lblBlockAddress(1)"], std::to_string(info.dwAllocationGranularity));
@@ -53,8 +51,7 @@ TEST(SystemInfoWineTest, FiguresAreTheSystemsOwn) {
     MEMORYSTATUSEX memory = {};
     memory.dwLength = sizeof memory;
     ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
-    EXPECT_EQ(texts["lblPhysical(1)"],
-              std::to_string(memory.ullTotalPhys / 1024) + " kByte");  // whole pages
+    EXPECT_EQ(texts["lblPhysical(1)"], std::to_string(memory.ullTotalPhys / 1024) + " kByte");
     EXPECT_EQ(texts["lblSwapFile(1)"].substr(texts["lblSwapFile(1)"].size() - 6), " kByte");
 
     // The browser version: the shell utility library's, at least Internet Explorer 4's.
@@ -63,20 +60,29 @@ TEST(SystemInfoWineTest, FiguresAreTheSystemsOwn) {
     EXPECT_GE(std::stoi(ie.substr(0, ie.find('.'))), 4) << ie;
 }
 
-TEST(SystemInfoWineTest, OldSystemsFallBackToTheThirtyTwoBitMemoryStatus) {
-    win32::Win32SystemInfo best, classic(false);
-    MemoryRecord full, limited;
-    best.QueryMemory(full);
-    classic.QueryMemory(limited);
-    for (auto [f, l] : {std::pair{full.totalPhys, limited.totalPhys},
-                        std::pair{full.totalPageFile, limited.totalPageFile},
-                        std::pair{full.totalVirtual, limited.totalVirtual}}) {
-        EXPECT_GT(l, 0u);
-        EXPECT_LE(l, 0xFFFFFFFFull);
-        EXPECT_LE(l, f);
-    }
-    EXPECT_LE(limited.availPhys, limited.totalPhys);
-    EXPECT_LE(limited.availVirtual, limited.totalVirtual);
+// The About window's System Info button with the real registry, file system and process
+// start: a recorded program whose path holds blanks reaches the process start whole. (What
+// starts for each way Windows records the program is shown through the real window, in
+// OtherWindowsGui.)
+
+TEST(AboutSysInfoTest, ARecordedPathWithBlanksStartsThatProgram) {
+    ScopedRegistryValue path{kHkeyLocalMachine, kSysInfoKey, kSysInfoValue};
+    ScopedRegistryValue location{kHkeyLocalMachine, kSysInfoLocationKey, kSysInfoLocationValue};
+    location.Remove();
+    win32::Win32Registry registry;
+    win32::Win32FileSystem fs;
+    win32::Win32ShellExecute shell;
+    fakes::RecordingErrorSink errors;
+    AboutWindow window{registry, fs, shell, errors};
+
+    std::string program = MakeScratchFolder("system info tools") + "\\msinfo stub.exe";
+    ASSERT_TRUE(CopyFileA("C:\\cwtest\\mark_started.exe", program.c_str(), FALSE));
+    path.Set(program);
+    window.Controls().cmdSysInfo.Click();
+    for (int i = 0; i < 200 && !PathExists(program + ".started"); ++i)
+        Sleep(100);
+    EXPECT_EQ(ReadFile(program + ".started"), "\"" + program + "\"");
+    EXPECT_TRUE(errors.reports.empty());
 }
 
 }  // namespace
