@@ -16,6 +16,7 @@
 #include "app/win32/WindowBase.h"
 #include "errors/RuntimeError.h"
 #include "fakes/RecordingErrorSink.h"
+#include "support/TimerPump.h"
 
 namespace cw::win32 {
 namespace {
@@ -31,17 +32,6 @@ class HostWindow : public WindowBase {
     }
     ~HostWindow() override { host.reset(); }
 
-    void Pump(DWORD ms = 50) {
-        DWORD start = GetTickCount();
-        do {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            Sleep(5);
-        } while (GetTickCount() - start < ms);
-    }
     // What a control tells its parent when the user acts on it.
     void Notify(int id, int code) {
         SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(id, code),
@@ -152,15 +142,15 @@ TEST(BindingTest, MenuStatusBarTimerAndAFailingHandler) {
     int ticks = 0;
     timer.onTimer = [&] { ++ticks; };
     BindTimer(*w.host, timer, 600);
-    w.Pump(150);
+    testing::PumpTimers({}, 150);
     EXPECT_EQ(ticks, 0);
     timer.SetEnabled(true);
-    w.Pump(300);
+    testing::PumpTimers({}, 300);
     EXPECT_GT(ticks, 0);
     timer.SetEnabled(false);
-    w.Pump(30);
+    testing::PumpTimers({}, 30);
     int stopped = ticks;
-    w.Pump(150);
+    testing::PumpTimers({}, 150);
     EXPECT_EQ(ticks, stopped);
 
     // A failure in a handler is reported and the window goes on.

@@ -22,6 +22,7 @@
 #include "platform/win32/Win32Transfer.h"
 #include "platform/win32/Win32UrlCache.h"
 #include "support/TestWorld.h"
+#include "support/TimerPump.h"
 
 namespace cw::contract {
 
@@ -29,15 +30,7 @@ namespace {
 
 // Lets this thread's windows handle what was posted to them, for about a tenth of a second.
 void PumpMessages() {
-    DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    } while (GetTickCount() - start < 100);
+    testing::PumpTimers({}, 100);
 }
 
 class Win32FileSystemWorld : public FileSystemWorld {
