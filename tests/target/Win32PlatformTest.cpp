@@ -300,9 +300,6 @@ TEST(FileDialogsTest, FolderBrowserOpensOnTheInitialSelection) {
     EXPECT_EQ(chosen, "");
 }
 
-// The System Info page and the About window's System Info button with the real Win32
-// services.
-
 // The System Info page's figures with the real Win32 services, read through a probe program
 // that loads the page (the version texts under the Windows versions Wine can pretend to be
 // are read through the GUI driver, in SystemInfoGui).
