@@ -5,8 +5,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "clean/PrefsHistory.h"
 #include "demo/BrowserTraces.h"
 #include "demo/UrlCacheSeeding.h"
@@ -19,6 +17,7 @@ namespace {
 
 using Paths = std::set<std::string>;
 using Lines = std::vector<std::string>;
+using Counts = std::map<std::string, long>;
 
 // Windows compares names without regard to case; so do these tests.
 std::string Upper(std::string text) {
@@ -26,9 +25,33 @@ std::string Upper(std::string text) {
     return text;
 }
 
-struct World {
-    demo::BrowserTraceLayout layout = demo::GetBrowserTraceLayout();
-    Snapshot drive;  // taken right after the seeding
+Counts CountItems() {
+    Counts out;
+    for (const demo::TraceCount& row : demo::CountBrowserTraces())
+        out[row.item] = row.count;
+    return out;
+}
+
+// The preference file without its history lines, every other byte as it was.
+std::string WithoutHistoryLines(const std::string& text) {
+    std::string out;
+    for (std::size_t begin = 0, end; begin < text.size(); begin = end) {
+        end = std::min(text.find('\n', begin), text.size() - 1) + 1;
+        if (text.compare(begin, kHistoryLinePrefix.size(), kHistoryLinePrefix) != 0)
+            out += text.substr(begin, end - begin);
+    }
+    return out;
+}
+
+class BrowserItemTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(demo::SeedBrowserTraces());
+        drive = DriveSnapshot();
+        counts = CountItems();
+        for (const auto& [item, count] : counts)
+            EXPECT_GT(count, 0) << item << " was not seeded";
+    }
 
     // Paths below a folder: all of them, or only its own files.
     Paths Below(const std::string& folder, bool recursive) const {
@@ -36,10 +59,9 @@ struct World {
         const std::string prefix = Upper(folder) + "\\";
         for (const auto& [path, details] : drive) {
             const std::string upper = Upper(path);
-            if (upper.size() <= prefix.size() || upper.compare(0, prefix.size(), prefix) != 0)
-                continue;
-            bool own = upper.find('\\', prefix.size()) == std::string::npos;
-            if (recursive || own) out.insert(upper);
+            if (upper.size() > prefix.size() && upper.compare(0, prefix.size(), prefix) == 0 &&
+                (recursive || upper.find('\\', prefix.size()) == std::string::npos))
+                out.insert(upper);
         }
         return out;
     }
@@ -52,38 +74,9 @@ struct World {
     // The local files of the entries the cache page lists.
     static Paths EntryFiles() {
         Paths out;
-        for (const auto& e : demo::ListUrlCache("")) {
+        for (const auto& e : demo::ListUrlCache(""))
             if (!e.localFile.empty()) out.insert(Upper(e.localFile));
-        }
         return out;
-    }
-};
-
-Paths Join(std::initializer_list<Paths> sets) {
-    Paths out;
-    for (const Paths& s : sets)
-        out.insert(s.begin(), s.end());
-    return out;
-}
-
-// The preference file without its history lines, every other byte as it was.
-std::string WithoutHistoryLines(const std::string& text) {
-    std::string out;
-    for (std::size_t begin = 0; begin < text.size();) {
-        std::size_t end = text.find('\n', begin);
-        end = end == std::string::npos ? text.size() : end + 1;
-        std::string line = text.substr(begin, end - begin);
-        if (line.rfind(kHistoryLinePrefix, 0) != 0) out += line;
-        begin = end;
-    }
-    return out;
-}
-
-class BrowserItemTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(demo::SeedBrowserTraces());
-        world.drive = DriveSnapshot();
     }
 
     // Runs one step between two snapshots and checks the differences: the paths removed
@@ -92,83 +85,71 @@ class BrowserItemTest : public ::testing::Test {
                const Lines& registryValues = {}) {
         Snapshot registry = RegistrySnapshot();
         (static_cast<BrowserCleaningSteps&>(s.steps).*step)();
-        Lines expected;
+        Lines expected, actual;
         for (const std::string& value : registryValues)
-            expected.push_back((registry.count(value) ? "~ " : "+ ") + value);
+            expected.push_back(Upper((registry.count(value) ? "~ " : "+ ") + value));
         for (const std::string& path : removed)
-            expected.push_back("- " + path);
+            expected.push_back("- " + Upper(path));
         for (const std::string& path : changed)
-            expected.push_back("~ " + path);
-        for (std::string& line : expected)
-            line = Upper(line);
+            expected.push_back("~ " + Upper(path));
+        for (const std::string& line : ChangesSince(registry, drive))
+            actual.push_back(Upper(line));
         std::sort(expected.begin(), expected.end());
-        Lines actual = ChangesSince(registry, world.drive);
-        for (std::string& line : actual)
-            line = Upper(line);
         std::sort(actual.begin(), actual.end());
         EXPECT_EQ(actual, expected);
         EXPECT_TRUE(s.errors.reports.empty());
     }
-    // The demo's rows after the step: the item's own at zero, the others as given.
-    void ExpectCounts(const std::vector<demo::TraceCount>& before, const std::string& item,
-                      std::map<std::string, long> alsoChanged = {}) {
-        for (const demo::TraceCount& row : demo::CountBrowserTraces()) {
-            auto old = std::find_if(before.begin(), before.end(),
-                                    [&](const demo::TraceCount& r) { return r.item == row.item; });
-            ASSERT_NE(old, before.end());
-            EXPECT_GT(old->count, 0) << row.item << " was not seeded";
-            if (row.item == item) {
-                EXPECT_EQ(row.count, 0) << item;
-            } else if (alsoChanged.count(row.item)) {
-                EXPECT_EQ(row.count, alsoChanged[row.item]) << row.item;
-            } else {
-                EXPECT_EQ(row.count, old->count) << row.item;
-            }
-        }
+    // The demo's rows after the step: the item's own at zero, the others as before unless
+    // given.
+    void ExpectCountsAfter(const std::string& item, const Counts& alsoChanged = {}) {
+        Counts expected = counts;
+        expected[item] = 0;
+        for (const auto& [other, count] : alsoChanged)
+            expected[other] = count;
+        EXPECT_EQ(CountItems(), expected);
     }
 
-    World world;
+    demo::BrowserTraceLayout layout = demo::GetBrowserTraceLayout();
+    Snapshot drive;  // taken right after the seeding
+    Counts counts;   // the demo's counts then
     BrowserServices<Win32Platform> s;
 };
 
 TEST_F(BrowserItemTest, NetscapeHistory) {
-    const auto counts = demo::CountBrowserTraces();
-    const std::string& nav = world.layout.navigatorDir;
+    const std::string& nav = layout.navigatorDir;
     const std::string prefs = ReadFile(nav + "\\prefs.js"),
                       liprefs = ReadFile(nav + "\\liprefs.js");
-    Paths removed{Upper(nav + "\\netscape.hst")};
-    for (const std::string& p : world.layout.mozillaProfiles) {
+    Paths removed{nav + "\\netscape.hst"};
+    for (const std::string& p : layout.mozillaProfiles) {
         for (const char* f : {"\\history.dat", "\\history.mab", "\\localstore.rdf"})
-            removed.insert(Upper(p + f));
+            removed.insert(p + f);
     }
     Check(&BrowserCleaningSteps::ClearNetscapeHistory, removed,
-          {Upper(nav + "\\prefs.js"), Upper(nav + "\\liprefs.js")});
+          {nav + "\\prefs.js", nav + "\\liprefs.js"});
     EXPECT_EQ(ReadFile(nav + "\\prefs.js"), WithoutHistoryLines(prefs));
     EXPECT_EQ(ReadFile(nav + "\\liprefs.js"), WithoutHistoryLines(liprefs));
-    ExpectCounts(counts, "NetScape1");
+    ExpectCountsAfter("NetScape1");
 }
 
 TEST_F(BrowserItemTest, NetscapeCache) {
-    const auto counts = demo::CountBrowserTraces();
-    Paths removed = world.Below(world.layout.navigatorDir + "\\cache", true);
-    for (const std::string& p : world.layout.mozillaProfiles) {
-        removed = Join({removed, world.Below(p + "\\cache", false)});
+    Paths removed = Below(layout.navigatorDir + "\\cache", true);
+    for (const std::string& p : layout.mozillaProfiles) {
+        Paths own = Below(p + "\\cache", false);
+        removed.insert(own.begin(), own.end());
     }
     Check(&BrowserCleaningSteps::ClearNetscapeCache, removed, {});
-    ExpectCounts(counts, "netscape2");
+    ExpectCountsAfter("netscape2");
 }
 
+// (The viewer's lists of a profile's cookies: BrowserPagesGui.)
 TEST_F(BrowserItemTest, NetscapeCookiesAndTheViewer) {
-    const auto counts = demo::CountBrowserTraces();
-    Paths removed{Upper(world.layout.navigatorDir + "\\cookies.txt")};
-    for (const std::string& p : world.layout.mozillaProfiles)
-        removed.insert(Upper(p + "\\cookies.txt"));
+    Paths removed{layout.navigatorDir + "\\cookies.txt"};
+    for (const std::string& p : layout.mozillaProfiles)
+        removed.insert(p + "\\cookies.txt");
     s.viewer.LoadCookieDomains();  // as the main window does at load
-    EXPECT_EQ(s.cookieControls.List1.Items(),
-              (std::vector<std::string>{".a.example", ".b.example", ".c.example"}));
-    EXPECT_EQ(s.cookieControls.List2.Items(), (std::vector<std::string>{"3", "1", "1"}));
+    ASSERT_EQ(s.cookieControls.List1.ListCount(), 3);
     Check(&BrowserCleaningSteps::ClearNetscapeCookies, removed, {});
-    ExpectCounts(counts, "netscape3");
+    ExpectCountsAfter("netscape3");
     EXPECT_EQ(s.cookieControls.List1.ListCount(), 0);  // the step reloaded the viewer
     EXPECT_EQ(s.cookieControls.List2.ListCount(), 0);
 }
@@ -177,8 +158,8 @@ TEST_F(BrowserItemTest, NetscapeCookiesAndTheViewer) {
 // bytes are overwritten where they lie, not only unlinked.
 TEST_F(BrowserItemTest, NavigatorCookiesAreOverwrittenMozillasOnlyDeleted) {
     const std::string links = MakeScratchFolder("cookielinks");
-    const std::string navigator = world.layout.navigatorDir + "\\cookies.txt";
-    const std::string mozilla = world.layout.mozillaProfiles[0] + "\\cookies.txt";
+    const std::string navigator = layout.navigatorDir + "\\cookies.txt";
+    const std::string mozilla = layout.mozillaProfiles[0] + "\\cookies.txt";
     const std::string navigatorBefore = ReadFile(navigator), mozillaBefore = ReadFile(mozilla);
     ASSERT_TRUE(CreateHardLinkA((links + "\\navigator.txt").c_str(), navigator.c_str(), nullptr));
     ASSERT_TRUE(CreateHardLinkA((links + "\\mozilla.txt").c_str(), mozilla.c_str(), nullptr));
@@ -195,43 +176,40 @@ TEST_F(BrowserItemTest, NavigatorCookiesAreOverwrittenMozillasOnlyDeleted) {
 }
 
 TEST_F(BrowserItemTest, InternetExplorerCookies) {
-    const auto counts = demo::CountBrowserTraces();
-    Paths removed = Join({World::EntryFiles(), world.Below(world.layout.cookiesFolder, false)});
-    removed.erase(Upper(world.layout.cookiesFolder + "\\index.dat"));
-    Check(&BrowserCleaningSteps::ClearIECookies, removed, world.IndexFiles());
+    Paths removed = EntryFiles(), own = Below(layout.cookiesFolder, false);
+    removed.insert(own.begin(), own.end());
+    removed.erase(Upper(layout.cookiesFolder + "\\index.dat"));
+    Check(&BrowserCleaningSteps::ClearIECookies, removed, IndexFiles());
     // The step deletes every listed entry, the cached pages with the cookies; the files the
     // index does not know stay for the cache step.
-    ExpectCounts(counts, "chkCookies", {{"chkIECache", 3}});
+    ExpectCountsAfter("chkCookies", {{"chkIECache", 3}});
 }
 
 TEST_F(BrowserItemTest, InternetExplorerCache) {
-    const auto counts = demo::CountBrowserTraces();
-    Paths removed = Join({World::EntryFiles(), world.Below(world.layout.contentIE5, true)});
-    removed.erase(Upper(world.layout.contentIE5 + "\\index.dat"));
-    Check(&BrowserCleaningSteps::ClearIECache, removed, world.IndexFiles());
+    Paths removed = EntryFiles(), all = Below(layout.contentIE5, true);
+    removed.insert(all.begin(), all.end());
+    removed.erase(Upper(layout.contentIE5 + "\\index.dat"));
+    Check(&BrowserCleaningSteps::ClearIECache, removed, IndexFiles());
     demo::RestoreCacheFolders();
     // "Delete All" takes the listed cookie entries too; the cookie file unknown to the
     // index stays for the cookie step.
-    ExpectCounts(counts, "chkIECache", {{"chkCookies", 1}});
+    ExpectCountsAfter("chkIECache", {{"chkCookies", 1}});
 }
 
 TEST_F(BrowserItemTest, IndexFilesAreRegisteredForRestart) {
-    const auto counts = demo::CountBrowserTraces();
     Check(
         &BrowserCleaningSteps::ScheduleIndexDatDeletion, {}, {},
         {"HKLM\\System\\CurrentControlSet\\Control\\Session Manager|PendingFileRenameOperations"});
     const std::vector<std::string> pending = demo::PendingRestartDeletes();
     ASSERT_GE(pending.size(), 3u);
-    const std::string history = world.layout.historyFolder + "\\History.IE5";
-    EXPECT_EQ(
-        std::vector<std::string>(pending.end() - 3, pending.end()),
-        (std::vector<std::string>{world.layout.contentIE5, history + "\\index.dat", history}));
+    const std::string history = layout.historyFolder + "\\History.IE5";
+    EXPECT_EQ(Lines(pending.end() - 3, pending.end()),
+              (Lines{layout.contentIE5, history + "\\index.dat", history}));
     const demo::TraceCount row = demo::CountBrowserTraces().back();
     EXPECT_EQ(row.item, "chkClearIndexDAT");
     EXPECT_EQ(row.count, 3);
     EXPECT_EQ(row.pendingAtRestart, 3);
     EXPECT_EQ(demo::DescribeTraceCount(row), "3 (registered for deletion at restart)");
-    (void)counts;
 }
 
 }  // namespace

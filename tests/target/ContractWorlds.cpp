@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <set>
 #include <vector>
 
 #include "contract/ContractWorld.h"
@@ -24,6 +23,7 @@
 #include "platform/win32/Win32Transfer.h"
 #include "platform/win32/Win32UrlCache.h"
 #include "support/TestWorld.h"
+#include "support/TimerPump.h"
 
 namespace cw::contract {
 
@@ -31,15 +31,7 @@ namespace {
 
 // Lets this thread's windows handle what was posted to them, for about a tenth of a second.
 void PumpMessages() {
-    DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    } while (GetTickCount() - start < 100);
+    testing::PumpTimers({}, 100);
 }
 
 class Win32FileSystemWorld : public FileSystemWorld {
@@ -140,13 +132,11 @@ class Win32DesktopWorld : public DesktopWorld {
     NotifyIcon& notifyIcon() override { return tray_; }
     WindowHandle Open(const std::string& className, const std::string& title) override {
         HINSTANCE instance = GetModuleHandleA(nullptr);
-        if (registered_.insert(className).second) {
-            WNDCLASSA wc = {};
-            wc.lpfnWndProc = DefWindowProcA;
-            wc.hInstance = instance;
-            wc.lpszClassName = className.c_str();
-            RegisterClassA(&wc);  // fails harmlessly when an earlier world registered it
-        }
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = instance;
+        wc.lpszClassName = className.c_str();
+        RegisterClassA(&wc);  // fails harmlessly when an earlier window registered it
         int offset = static_cast<int>(windows_.size()) * 20;
         HWND w = CreateWindowExA(0, className.c_str(), title.c_str(),
                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100 + offset, 100 + offset, 300,
@@ -161,7 +151,6 @@ class Win32DesktopWorld : public DesktopWorld {
     win32::Win32Desktop desktop_;
     win32::Win32NotifyIcon tray_;
     std::vector<HWND> windows_;
-    static inline std::set<std::string> registered_;
 };
 
 class Win32SystemWorld : public SystemWorld {

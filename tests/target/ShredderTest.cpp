@@ -1,26 +1,28 @@
-// The file shredder on real files under Wine: the bytes that reach the disk (read back
-// through a hard link made beforehand, which keeps the data after the shredded name is
-// deleted), the entries the run destroys, reports or refuses, and the drop target on a real
-// list box.
+// The file shredder and the scheduled folder shredder on real files under Wine.
 
 #include <windows.h>
 #include <gtest/gtest.h>
-// The shell and dialog headers need windows.h first.
 #include <shellapi.h>
 #include <shlobj.h>
-
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/win32/DropTarget.h"
 #include "contract/OverwriteImageTable.h"
+#include "demo/Traces.h"
 #include "shred/FileShredder.h"
+#include "shred/ScheduledShredder.h"
 #include "support/TestWorld.h"
 #include "support/Win32Platform.h"
 
 namespace cw::testing {
 namespace {
+
+// The file shredder on real files under Wine: the bytes that reach the disk (read back
+// through a hard link made beforehand, which keeps the data after the shredded name is
+// deleted), the entries the run destroys, reports or refuses, and the drop target on a real
+// list box.
 
 struct ShredderTest : ::testing::Test, Services<Win32Platform> {
     ShredderControls c;
@@ -78,34 +80,22 @@ TEST_F(ShredderTest, BytesOnDiskBeforeTheDeletionAreTheImage) {
     EXPECT_TRUE(errors.reports.empty());
 }
 
-std::string SystemFolder(int csidl) {
-    char buffer[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, csidl, nullptr, 0, buffer);
-    return buffer;
-}
-
 TEST_F(ShredderTest, RunDestroysListedEntriesAndSkipsOrReportsTheRest) {
     const std::string dir = MakeScratchFolder("shred-run");
     // Added through the Open dialog: one file in the root of C:, two in a folder.
     const std::string rootFile = "C:\\cwshred-root.txt";
-    WriteFile(rootFile, "root");
-    CreateDirectoryA((dir + "\\picked").c_str(), nullptr);
-    WriteFile(dir + "\\picked\\x.txt", "x");
-    WriteFile(dir + "\\picked\\y.txt", "y");
+    traces::PutFile(rootFile, "root");
+    traces::PutFile(dir + "\\picked\\x.txt", "x");
+    traces::PutFile(dir + "\\picked\\y.txt", "y");
     dialogs.openFilesResults = {rootFile, dir + "\\picked" + '\0' + "x.txt" + '\0' + "y.txt"};
     c.cmdFileBrowse.Click();
     c.cmdFileBrowse.Click();
     // A folder with a read-only file and nested folders; a read-only file; a duplicate; a
     // path that vanishes before the run.
-    CreateDirectoryA((dir + "\\box").c_str(), nullptr);
-    CreateDirectoryA((dir + "\\box\\a").c_str(), nullptr);
-    CreateDirectoryA((dir + "\\box\\a\\b").c_str(), nullptr);
-    WriteFile(dir + "\\box\\a\\b\\deep.txt", "deep");
-    WriteFile(dir + "\\box\\ro.txt", "ro");
-    SetFileAttributesA((dir + "\\box\\ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    WriteFile(dir + "\\readonly.txt", "read only");
-    SetFileAttributesA((dir + "\\readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    WriteFile(dir + "\\vanishing.txt", "v");
+    traces::PutFile(dir + "\\box\\a\\b\\deep.txt", "deep");
+    traces::PutFile(dir + "\\box\\ro.txt", "ro", FILE_ATTRIBUTE_READONLY);
+    traces::PutFile(dir + "\\readonly.txt", "read only", FILE_ATTRIBUTE_READONLY);
+    traces::PutFile(dir + "\\vanishing.txt", "v");
     for (const std::string& entry : {dir + "\\box", dir + "\\readonly.txt", dir + "\\picked\\x.txt",
                                      dir + "\\vanishing.txt"}) {
         shredder.obj.Dropped(entry);
@@ -113,8 +103,8 @@ TEST_F(ShredderTest, RunDestroysListedEntriesAndSkipsOrReportsTheRest) {
     DeleteFileA((dir + "\\vanishing.txt").c_str());
     // Refused: drive root, Windows folder, the profile and Desktop, a relative name.
     WriteFile("C:\\windows\\cwshred-marker.txt", "m");
-    const std::string profile = SystemFolder(CSIDL_PROFILE);
-    const std::string desktop = SystemFolder(CSIDL_DESKTOPDIRECTORY);
+    const std::string profile = traces::Folder(CSIDL_PROFILE);
+    const std::string desktop = traces::Folder(CSIDL_DESKTOPDIRECTORY);
     WriteFile(desktop + "\\cwshred-marker.txt", "m");
     for (const std::string& entry : {std::string("C:\\"), std::string("C:\\windows"), profile,
                                      desktop, std::string("cwshred-root.txt")}) {
@@ -185,7 +175,8 @@ HGLOBAL MakeDrop(const std::vector<std::string>& paths) {
     return memory;
 }
 
-TEST_F(ShredderTest, DropTargetHandsOnTheFirstDroppedItemOnly) {
+// (Several items dropped on the real window's list, the first taken: ShredderGui.)
+TEST_F(ShredderTest, DropTargetSubclassesTheListAndHandsOnALongPathTrimmed) {
     HWND list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(list, nullptr);
@@ -194,18 +185,12 @@ TEST_F(ShredderTest, DropTargetHandsOnTheFirstDroppedItemOnly) {
         win32::DropTarget obj(shredder.obj);
         obj.Start_SubClass(list);
         EXPECT_NE(GetWindowLongA(list, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
-
-        SendMessageA(list, WM_DROPFILES,
-                     reinterpret_cast<WPARAM>(
-                         MakeDrop({"C:\\d\\one.txt", "C:\\d\\two.txt", "C:\\d\\three.txt"})),
-                     0);
         const std::string longPath = "C:\\d\\" + std::string(280, 'n') + ".txt";
-        SendMessageA(list, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({" " + longPath + " "})),
+        SendMessageA(list, WM_DROPFILES,
+                     reinterpret_cast<WPARAM>(MakeDrop({" " + longPath + " ", "C:\\d\\two.txt"})),
                      0);
-        EXPECT_EQ(shredder.colFiles(), (std::vector<std::string>{"C:\\d\\one.txt", longPath}));
+        EXPECT_EQ(shredder.colFiles(), std::vector<std::string>{longPath});
         EXPECT_EQ(c.lstFiles.Items(), shredder.colFiles());
-        EXPECT_EQ(c.lFC.Caption(), "There are 2 files ready for deleting!");
-        EXPECT_EQ(c.lStat.Caption(), "Ready...");
         // Other messages still reach the list box's own procedure.
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
         EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
@@ -221,6 +206,61 @@ TEST_F(ShredderTest, DropTargetHandsOnTheFirstDroppedItemOnly) {
     obj.Start_SubClass(second);
     DestroyWindow(second);
     EXPECT_EQ(obj.Window(), nullptr);
+}
+
+// The scheduled folder shredder on a real folder under Wine, with its settings in the
+// registry of the test prefix: a due tick leaves the folder there and empty, read-only and
+// hidden files and nested folders included, and never follows a link out of it.
+
+struct ScheduledShredderTest : ::testing::Test, Services<Win32Platform> {
+    ScheduledShredderControls c;
+    ScheduledShredder shredder{c, settings, files, dialogs};
+
+    void SetAndRunUntilDue(const std::string& folder) {
+        c.txtShredFolder.SetText(folder);
+        c.cmbHour.SetText("0");
+        c.cmbMinute.SetText("10");
+        c.cmdSet.Click();
+        for (int t = 0; t < 10; ++t)
+            c.timShredFolder.Tick();
+    }
+};
+
+TEST_F(ScheduledShredderTest, DueTickLeavesTheFolderThereAndEmpty) {
+    const std::string dir = MakeScratchFolder("sched-empty");
+    for (const char* name : {"\\a.txt", "\\page.htm", "\\img\\x.jpg", "\\s\\t\\u\\deep.gif"})
+        traces::PutFile(dir + name, name);
+    traces::PutFile(dir + "\\ro.txt", "ro", FILE_ATTRIBUTE_READONLY);
+    traces::PutFile(dir + "\\img\\ro.dat", "ro", FILE_ATTRIBUTE_READONLY);
+    traces::PutFile(dir + "\\hidden.txt", "h", FILE_ATTRIBUTE_HIDDEN);
+    SetAndRunUntilDue(dir + "\\");
+    DWORD attributes = GetFileAttributesA(dir.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    int entries = 0;
+    fs.Find(dir + "\\*", [&](const FindData& e) {
+        entries += e.name != "." && e.name != "..";
+        return true;
+    });
+    EXPECT_EQ(entries, 0);
+    EXPECT_EQ(shredder.MinutesCounted(), 0);
+}
+
+TEST_F(ScheduledShredderTest, LinkInsideTheFolderLeavesItsTargetIntact) {
+    const std::string dir = MakeScratchFolder("sched-link");
+    const std::string outside = OutsideFolder("sched-link");
+    TestServer::WriteUnixFile(outside + "/keep.txt", "keep");
+    TestServer::MakeUnixFolder(outside + "/sub");
+    TestServer::WriteUnixFile(outside + "/sub/keep2.txt", "keep");
+    WriteFile(dir + "\\mine.txt", "mine");
+    CreateDirectoryA((dir + "\\s").c_str(), nullptr);
+    TestServer::Symlink(UnixPath(dir) + "/s/deeper", outside);
+    TestServer::Symlink(UnixPath(dir) + "/link", outside);
+    SetAndRunUntilDue(dir);
+    EXPECT_EQ(TestServer::ListUnixFolder(outside), (std::vector<std::string>{"keep.txt", "sub"}));
+    EXPECT_EQ(TestServer::ListUnixFolder(outside + "/sub"), std::vector<std::string>{"keep2.txt"});
+    EXPECT_FALSE(PathExists(dir + "\\mine.txt"));
+    EXPECT_TRUE(PathExists(dir));
 }
 
 }  // namespace

@@ -1,20 +1,6 @@
 #include "support/Process.h"
 
-#include <windows.h>
-
-#include "platform/win32/Handles.h"
-
 namespace cw::testing {
-
-namespace {
-
-std::string CommandLine(const std::string& program, const std::string& arguments) {
-    std::string line = "\"C:\\cwtest\\" + program + ".exe\"";
-    if (!arguments.empty()) line += " " + arguments;
-    return line;
-}
-
-}  // namespace
 
 ProcessResult RunHelper(const std::string& program, const std::string& arguments,
                         unsigned long timeoutMs) {
@@ -24,71 +10,30 @@ ProcessResult RunHelper(const std::string& program, const std::string& arguments
     if (!CreatePipe(&readRaw, &writeRaw, &inherit, 0)) return result;
     win32::KernelHandle readEnd(readRaw), writeEnd(writeRaw);
     SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
-
     STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd.get();
-    startup.hStdError = writeEnd.get();
+    startup.hStdOutput = startup.hStdError = writeEnd.get();
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION info = {};
-    std::string line = CommandLine(program, arguments);
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, "C:\\cwtest",
-                        &startup, &info)) {
-        return result;
-    }
-    result.started = true;
-    win32::KernelHandle process(info.hProcess), thread(info.hThread);
-    writeEnd.reset();  // the child holds the only write end now: reading ends when it exits
+    StartedProgram child("\"C:\\cwtest\\" + program + ".exe\" " + arguments, startup);
+    writeEnd.reset();  // the child holds the only write end now
+    if (!child.Started()) return result;
 
-    DWORD start = GetTickCount();
+    // Drains the pipe while the child runs, so that it never blocks on a full pipe.
+    const DWORD start = GetTickCount();
     char buffer[4096];
-    for (;;) {
-        DWORD available = 0;
-        if (PeekNamedPipe(readEnd.get(), nullptr, 0, nullptr, &available, nullptr) && available) {
-            DWORD read = 0;
-            if (ReadFile(readEnd.get(), buffer, sizeof buffer, &read, nullptr) && read) {
-                result.output.append(buffer, read);
-                continue;
-            }
-        }
-        if (WaitForSingleObject(process.get(), 20) == WAIT_OBJECT_0) {
-            DWORD read = 0;
-            while (PeekNamedPipe(readEnd.get(), nullptr, 0, nullptr, &available, nullptr) &&
-                   available && ReadFile(readEnd.get(), buffer, sizeof buffer, &read, nullptr) &&
-                   read) {
-                result.output.append(buffer, read);
-            }
-            result.finished = true;
-            break;
-        }
-        if (GetTickCount() - start > timeoutMs) {
-            TerminateProcess(process.get(), 1);
-            WaitForSingleObject(process.get(), 5000);
-            break;
-        }
+    for (bool ended = false; !ended && GetTickCount() - start <= timeoutMs;) {
+        ended = child.WaitForExit(20) != -1 || !child.Running();
+        DWORD available = 0, read = 0;
+        while (PeekNamedPipe(readEnd.get(), nullptr, 0, nullptr, &available, nullptr) &&
+               available && ReadFile(readEnd.get(), buffer, sizeof buffer, &read, nullptr) && read)
+            result.output.append(buffer, read);
+        result.finished = ended;
     }
-    GetExitCodeProcess(process.get(), &result.exitCode);
     return result;
 }
 
 long RunAndWait(const std::string& commandLine, DWORD timeoutMs) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    std::string line = commandLine;  // CreateProcessA may write to it
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
-        return -1;
-    win32::KernelHandle process(info.hProcess), thread(info.hThread);
-    if (WaitForSingleObject(process.get(), timeoutMs) != WAIT_OBJECT_0) {
-        TerminateProcess(process.get(), 1);
-        WaitForSingleObject(process.get(), 5000);
-        return -1;
-    }
-    DWORD code = 0;
-    GetExitCodeProcess(process.get(), &code);
-    return static_cast<long>(code);
+    return StartedProgram(commandLine).WaitForExit(timeoutMs);
 }
 
 namespace {
@@ -129,12 +74,12 @@ HWND WaitForMatch(const StartedProgram& program, WindowSearch search, DWORD time
 
 }  // namespace
 
-StartedProgram::StartedProgram(const std::string& commandLine) {
-    STARTUPINFOA startup = {};
+StartedProgram::StartedProgram(const std::string& commandLine, STARTUPINFOA startup) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     std::string line = commandLine;  // CreateProcessA may write to it
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    BOOL inherit = (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, inherit, 0, nullptr, nullptr,
                         &startup, &info))
         return;
     process_.reset(info.hProcess);

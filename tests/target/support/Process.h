@@ -9,10 +9,8 @@
 namespace cw::testing {
 
 struct ProcessResult {
-    bool started = false;
-    bool finished = false;  // false when the time ran out (the process was then ended)
-    unsigned long exitCode = 0;
-    std::string output;  // what it wrote to its standard output and error
+    bool finished = false;  // false when it did not start or the time ran out (it was ended)
+    std::string output;     // what it wrote to its standard output and error
 };
 
 // Runs "C:\cwtest\<program>.exe <arguments>" and waits up to timeoutMs for it to end.
@@ -25,14 +23,16 @@ ProcessResult RunHelper(const std::string& program, const std::string& arguments
 long RunAndWait(const std::string& commandLine, DWORD timeoutMs = 60000);
 
 // A program a test starts (a command line: the program's path, quoted, and its arguments);
-// it is ended at the latest when the object goes.
+// it is ended at the latest when the object goes. A startup record with standard handles
+// gives them to the program.
 class StartedProgram {
   public:
-    explicit StartedProgram(const std::string& commandLine);
+    explicit StartedProgram(const std::string& commandLine, STARTUPINFOA startup = {});
     ~StartedProgram() { End(); }
     StartedProgram(const StartedProgram&) = delete;
     StartedProgram& operator=(const StartedProgram&) = delete;
 
+    bool Started() const { return static_cast<bool>(process_); }
     bool Running() const;
     // A visible top-level window of this program with the caption, waiting up to timeoutMs
     // for it to appear; null when none did.

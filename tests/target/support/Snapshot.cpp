@@ -135,18 +135,13 @@ std::vector<Difference> Differences(const Snapshot& before, const Snapshot& afte
     return out;
 }
 
-std::vector<std::string> Changes(const Snapshot& before, const Snapshot& after) {
-    std::vector<std::string> lines;
-    for (const Difference& d : Differences(before, after))
-        lines.push_back(std::string(1, d.kind) + " " + d.identity);
-    std::sort(lines.begin(), lines.end());
-    return lines;
-}
-
 std::vector<std::string> ChangesSince(const Snapshot& registry, const Snapshot& drive) {
-    std::vector<std::string> lines = Changes(registry, RegistrySnapshot());
-    for (const std::string& line : Changes(drive, DriveSnapshot()))
-        lines.push_back(line);
+    std::vector<std::string> lines;
+    for (const auto& [before, after] :
+         {std::pair{&registry, RegistrySnapshot()}, std::pair{&drive, DriveSnapshot()}}) {
+        for (const Difference& d : Differences(*before, after))
+            lines.push_back(std::string(1, d.kind) + " " + d.identity);
+    }
     std::sort(lines.begin(), lines.end());
     return lines;
 }

@@ -25,9 +25,8 @@ struct Difference {
 };
 std::vector<Difference> Differences(const Snapshot& before, const Snapshot& after);
 
-// "- identity", "+ identity" and "~ identity" lines, sorted.
-std::vector<std::string> Changes(const Snapshot& before, const Snapshot& after);
-// What changed in the registry and on drive C since the two snapshots were taken, sorted.
+// What changed in the registry and on drive C since the two snapshots were taken: sorted
+// "- identity", "+ identity" and "~ identity" lines.
 std::vector<std::string> ChangesSince(const Snapshot& registry, const Snapshot& drive);
 
 }  // namespace cw::testing

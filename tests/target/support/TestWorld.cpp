@@ -1,6 +1,7 @@
 #include "support/TestWorld.h"
 
 #include <windows.h>
+#include <shlwapi.h>
 #include <wininet.h>
 
 #include <cstdlib>
@@ -12,6 +13,38 @@
 #include "text/Convert.h"
 
 namespace cw::testing {
+
+namespace {
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+void DeleteTree(const std::string& path) {
+    WIN32_FIND_DATAA data;
+    win32::FindHandle find(FindFirstFileA((path + "\\*").c_str(), &data));
+    if (find) {
+        do {
+            std::string name = data.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;  // never follow
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTree(child);
+            } else {
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(find.get(), &data));
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
 
 std::string TestServer::BaseUrl() {
     const char* port = std::getenv("CW_TEST_HTTP_PORT");
@@ -30,9 +63,8 @@ std::string TestServer::Get(const std::string& pathAndQuery) {
     std::string body;
     char buffer[8192];
     DWORD read = 0;
-    while (InternetReadFile(url.get(), buffer, sizeof buffer, &read) && read > 0) {
+    while (InternetReadFile(url.get(), buffer, sizeof buffer, &read) && read > 0)
         body.append(buffer, read);
-    }
     return body;
 }
 
@@ -45,11 +77,7 @@ void TestServer::Route(const std::string& path, const std::string& params) {
 }
 
 std::vector<std::string> TestServer::Log() {
-    std::vector<std::string> lines;
-    std::istringstream in(Get("/__control/log"));
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
+    return SplitLines(Get("/__control/log"));
 }
 
 void TestServer::Symlink(const std::string& unixLink, const std::string& unixTarget) {
@@ -65,11 +93,7 @@ void TestServer::WriteUnixFile(const std::string& unixPath, const std::string& b
 }
 
 std::vector<std::string> TestServer::ListUnixFolder(const std::string& unixPath) {
-    std::vector<std::string> names;
-    std::istringstream in(Get("/__control/list?path=" + Encode(unixPath)));
-    for (std::string line; std::getline(in, line);)
-        names.push_back(line);
-    return names;
+    return SplitLines(Get("/__control/list?path=" + Encode(unixPath)));
 }
 
 std::string Encode(const std::string& text) {
@@ -98,30 +122,6 @@ std::string OutsideFolder(const std::string& name) {
     return path;
 }
 
-namespace {
-
-void DeleteTree(const std::string& path) {
-    WIN32_FIND_DATAA data;
-    win32::FindHandle find(FindFirstFileA((path + "\\*").c_str(), &data));
-    if (find) {
-        do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;  // never follow
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                DeleteTree(child);
-            } else {
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(find.get(), &data));
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-}  // namespace
-
 std::string MakeScratchFolder(const std::string& name) {
     CreateDirectoryA("C:\\cwtest", nullptr);
     CreateDirectoryA("C:\\cwtest\\scratch", nullptr);
@@ -132,23 +132,7 @@ std::string MakeScratchFolder(const std::string& name) {
 }
 
 void DeleteKeyTree(RootKey root, const std::string& subkey) {
-    HKEY rootKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root));
-    {
-        win32::RegKey key;
-        if (RegOpenKeyExA(rootKey, subkey.c_str(), 0, KEY_ALL_ACCESS, key.put()) != ERROR_SUCCESS) {
-            return;
-        }
-        for (;;) {
-            char name[256];
-            DWORD length = sizeof name;
-            if (RegEnumKeyExA(key.get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-                ERROR_SUCCESS) {
-                break;
-            }
-            DeleteKeyTree(root, subkey + "\\" + name);
-        }
-    }
-    RegDeleteKeyA(rootKey, subkey.c_str());
+    SHDeleteKeyA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)), subkey.c_str());
 }
 
 std::string ScratchRegistryKey(const std::string& name) {

@@ -1,0 +1,371 @@
+// What the Win32 layer relies on beyond the contract tests: a throw-away prefix, file links
+// that are never reached through, MoveFileExA where it is a stub, the clock of file times,
+// the memory status of old systems, the Open dialog and folder browser, and the System Info
+// figures.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "browser/FavoritesGuard.h"
+#include "fakes/RecordingErrorSink.h"
+#include "files/FileRoutines.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileDialogs.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellExecute.h"
+#include "platform/win32/Win32SystemFolders.h"
+#include "platform/win32/Win32SystemInfo.h"
+#include "support/Process.h"
+#include "support/TestWorld.h"
+#include "sysinfo/AboutWindow.h"
+
+namespace cw::testing {
+namespace {
+
+// A cleaner that empties the Desktop or the Recycle Bin must not reach the developer's files.
+TEST(IsolationTest, PrefixHasNoWayOutToTheHostsFiles) {
+    EXPECT_EQ(GetLogicalDrives() & (1u << ('Z' - 'A')), 0u) << "drive Z: maps the host's root";
+    const char* prefix = std::getenv("WINEPREFIX");
+    const char* home = std::getenv("CW_UNIX_HOME");
+    const char* wineDir = std::getenv("CW_WINE_DIR");
+    ASSERT_TRUE(prefix && home && wineDir && *wineDir);
+    EXPECT_EQ(std::string(home).rfind(wineDir, 0), 0u) << "HOME is not a throw-away folder";
+    for (int csidl : {CSIDL_DESKTOPDIRECTORY, CSIDL_PERSONAL, CSIDL_MYMUSIC, CSIDL_MYPICTURES}) {
+        char folder[MAX_PATH] = {};
+        SHGetFolderPathA(nullptr, csidl, nullptr, 0, folder);
+        DWORD attributes = GetFileAttributesA(folder);
+        ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << folder;
+        EXPECT_EQ(attributes & FILE_ATTRIBUTE_REPARSE_POINT, 0u) << folder << " is a link";
+        EXPECT_EQ(UnixPath(folder).rfind(prefix, 0), 0u) << folder << ": " << UnixPath(folder);
+    }
+}
+
+// Under Wine a Unix symbolic link to a file looks like a plain file, and deleting it deletes
+// the file it points to.
+TEST(Win32FileSystemTest, FilesBehindLinksAreNeitherDeletedNorOverwritten) {
+    std::string folder = MakeScratchFolder("file-links");
+    std::string outside = OutsideFolder("file-links");
+    TestServer::WriteUnixFile(outside + "/secret.txt", "keep me");
+    TestServer::Symlink(UnixPath(folder) + "/link.txt", outside + "/secret.txt");
+    WriteFile(folder + "\\plain.txt", "plain");
+    ASSERT_EQ(ReadFile(folder + "\\link.txt"), "keep me") << "the link works";
+
+    win32::Win32FileSystem fs;
+    EXPECT_EQ(fs.Delete(folder + "\\link.txt"), kErrorAccessDenied);
+    std::unique_ptr<File> file;
+    EXPECT_EQ(fs.Open(folder + "\\link.txt", OpenMode::Write, file), kErrorAccessDenied);
+    EXPECT_EQ(fs.Open(folder + "\\link.txt", OpenMode::Read, file), 0) << "reading is harmless";
+    file.reset();
+
+    win32::Win32SystemFolders folders;
+    PathGuard guard(folders, fs);
+    FileRoutines routines(fs, guard);
+    routines.DeleteMatchingFiles(folder, "*.*");
+    EXPECT_FALSE(PathExists(folder + "\\plain.txt"));
+    EXPECT_EQ(routines.PurgeFolder(folder), 75);
+    EXPECT_EQ(TestServer::ListUnixFolder(outside), std::vector<std::string>{"secret.txt"});
+    EXPECT_EQ(ReadFile(folder + "\\link.txt"), "keep me");
+}
+
+// MoveFileExA as Windows 95 and 98 export it: a stub.
+BOOL WINAPI MoveFileExStub(LPCSTR, LPCSTR, DWORD) {
+    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+    return FALSE;
+}
+
+// The target steps aside and comes back when the source cannot take its place.
+TEST(Win32FileSystemTest, ReplacesFilesWhereMoveFileExIsAStub) {
+    const std::string folder = MakeScratchFolder("movefallback");
+    const std::string target = folder + "\\prefs.js", temp = folder + "\\prefs.js.cwtmp";
+    auto move = [](const std::string& from, const std::string& to, std::uint32_t flags) {
+        return win32::MoveFileWith(&MoveFileExStub, from, to, flags);
+    };
+    WriteFile(target, "old");
+    WriteFile(temp, "new");
+    EXPECT_EQ(move(temp, target, 0), ERROR_ALREADY_EXISTS);
+    EXPECT_EQ(ReadFile(target), "old");
+    EXPECT_EQ(move(temp, target, kMoveReplaceExisting), 0);
+    EXPECT_EQ(ReadFile(target), "new");
+    EXPECT_FALSE(PathExists(temp));
+    EXPECT_NE(move(temp, target, kMoveReplaceExisting), 0) << "a missing source";
+    EXPECT_EQ(ReadFile(target), "new");
+
+    // A source held open without sharing cannot move: the target stays in place.
+    WriteFile(temp, "held");
+    {
+        win32::FileHandle held(
+            CreateFileA(temp.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        EXPECT_NE(move(temp, target, kMoveReplaceExisting), 0);
+    }
+    EXPECT_EQ(ReadFile(target), "new");
+    EXPECT_EQ(ReadFile(temp), "held");
+    EXPECT_FALSE(PathExists(target + ".~1"));
+    EXPECT_EQ(move(target, "", kMoveDelayUntilReboot), ERROR_CALL_NOT_IMPLEMENTED);
+    EXPECT_TRUE(PathExists(target));
+}
+
+// The local time of a file time reads on the same clock as Now(), whatever the time zone.
+TEST(Win32ClockTest, FileTimeOfANewFileReadsAsNow) {
+    win32::Win32Clock clock;
+    win32::Win32FileSystem fs;
+    auto seconds = [](const LocalTime& t) {
+        return MinutesBetween(LocalTime{2000, 1, 1, 6, 0, 0, 0, 0}, t) * 60 + t.second;
+    };
+    std::string file = MakeScratchFolder("clock") + "\\new.txt";
+    LocalTime before = clock.Now();
+    WriteFile(file, "x");
+    LocalTime after = clock.Now();
+    FileTime created = 0;
+    ASSERT_EQ(fs.Find(file,
+                      [&](const FindData& e) {
+                          created = e.creationTime;
+                          return false;
+                      }),
+              0);
+    LocalTime local = clock.FileTimeToLocal(created);
+    EXPECT_GE(seconds(local), seconds(before) - 2);
+    EXPECT_LE(seconds(local), seconds(after) + 2);
+}
+
+TEST(Win32SystemInfoTest, OldSystemsFallBackToTheThirtyTwoBitMemoryStatus) {
+    win32::Win32SystemInfo best, classic(false);
+    MemoryRecord full, limited;
+    best.QueryMemory(full);
+    classic.QueryMemory(limited);
+    for (auto [f, l] : {std::pair{full.totalPhys, limited.totalPhys},
+                        std::pair{full.totalPageFile, limited.totalPageFile},
+                        std::pair{full.totalVirtual, limited.totalVirtual}}) {
+        EXPECT_GT(l, 0u);
+        EXPECT_LE(l, 0xFFFFFFFFull);
+        EXPECT_LE(l, f);
+    }
+    EXPECT_LE(limited.availPhys, limited.totalPhys);
+    EXPECT_LE(limited.availVirtual, limited.totalVirtual);
+}
+
+// The Open dialog and the folder browser under Wine, answered by a second thread as a user
+// would: the result texts, the multiple selection and the browser's initial selection.
+
+BOOL CALLBACK FindOwnDialog(HWND hwnd, LPARAM out) {
+    char cls[32] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (std::string(cls) == "#32770" && pid == GetCurrentProcessId() && IsWindowVisible(hwnd)) {
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The first visible dialog box of this process, waited for up to ten seconds.
+HWND WaitForDialog() {
+    for (int i = 0; i < 200; ++i) {
+        HWND found = nullptr;
+        EnumWindows(&FindOwnDialog, reinterpret_cast<LPARAM>(&found));
+        if (found) return found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// Runs answer on the dialog from another thread while show runs the dialog on this one.
+std::string Answered(const std::function<std::string()>& show,
+                     const std::function<void(HWND)>& answer) {
+    std::atomic<bool> found{false};
+    std::thread user([&] {
+        HWND dialog = WaitForDialog();
+        if (!dialog) return;
+        found = true;
+        Sleep(300);
+        answer(dialog);
+    });
+    std::string result = show();
+    user.join();
+    EXPECT_TRUE(found) << "no dialog appeared";
+    return result;
+}
+
+// Waits until the folder browser's tree has selected an item, as a user would look before
+// pressing OK.
+void WaitForTreeSelection(HWND dialog) {
+    HWND tree = FindWindowExA(dialog, nullptr, "SysTreeView32", nullptr);
+    for (int i = 0; tree && i < 100; ++i) {
+        if (SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != 0) break;
+        Sleep(50);
+    }
+    Sleep(200);
+}
+
+void Press(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void TypeFileName(HWND dialog, const std::string& text) {
+    // The name box is a combo box (cmb13) in newer dialogs, an edit (edt1) in older ones.
+    SendMessageA(dialog, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(dialog, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+TEST(FileDialogsTest, OpenDialogReturnsOneFileOrTheFolderAndNames) {
+    const std::string dir = MakeScratchFolder("dialog-open");
+    WriteFile(dir + "\\x.txt", "x");
+    WriteFile(dir + "\\y.txt", "y");
+    SetCurrentDirectoryA(dir.c_str());
+    std::string several = Answered([] { return win32::ShowOpenFilesDialog(nullptr, 2048); },
+                                   [](HWND dialog) {
+                                       TypeFileName(dialog, "\"x.txt\" \"y.txt\"");
+                                       Press(dialog, IDOK);
+                                   });
+    EXPECT_EQ(several, dir + '\0' + "x.txt" + '\0' + "y.txt");
+
+    WriteFile("C:\\cwdialog-root.txt", "r");
+    std::string single = Answered([] { return win32::ShowOpenFilesDialog(nullptr, 2048); },
+                                  [](HWND dialog) {
+                                      TypeFileName(dialog, "C:\\cwdialog-root.txt");
+                                      Press(dialog, IDOK);
+                                  });
+    EXPECT_EQ(single, "C:\\cwdialog-root.txt");
+    DeleteFileA("C:\\cwdialog-root.txt");
+
+    std::string cancelled = Answered([] { return win32::ShowOpenFilesDialog(nullptr, 2048); },
+                                     [](HWND dialog) { Press(dialog, IDCANCEL); });
+    EXPECT_EQ(cancelled, "");
+    SetCurrentDirectoryA("C:\\cwtest");
+}
+
+TEST(FileDialogsTest, FolderBrowserOpensOnTheInitialSelection) {
+    const std::string dir = MakeScratchFolder("dialog-browse");
+    CreateDirectoryA((dir + "\\inner").c_str(), nullptr);
+    // Wine's browser finds the selection under the root by comparing the two item lists
+    // item by item, byte for byte, and each item holds its folder's last access time. A
+    // folder written a moment ago has that time moved when it is first read (Linux updates
+    // it once after a change), which can fall between the two lists. Read them all first.
+    for (const std::string& folder :
+         {std::string("C:\\cwtest"), std::string("C:\\cwtest\\scratch"), dir, dir + "\\inner"}) {
+        WIN32_FIND_DATAA data;
+        win32::FindHandle find(FindFirstFileA((folder + "\\*").c_str(), &data));
+        while (find && FindNextFileA(find.get(), &data)) {
+        }
+    }
+    auto ok = [](HWND dialog) {
+        WaitForTreeSelection(dialog);
+        Press(dialog, IDOK);
+    };
+
+    // A path root and a path selection inside it.
+    std::string chosen = Answered(
+        [&] {
+            return win32::ShowFolderBrowser(nullptr, "Pick", ui::FolderRef::Path(dir),
+                                            ui::FolderRef::Path(dir + "\\inner"));
+        },
+        ok);
+    EXPECT_EQ(chosen, dir + "\\inner");
+
+    // No root (the desktop) and a special folder as the selection.
+    char windows[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_WINDOWS, nullptr, 0, windows);
+    chosen = Answered(
+        [&] {
+            return win32::ShowFolderBrowser(nullptr, "Pick", ui::FolderRef::None(),
+                                            ui::FolderRef::Csidl(CSIDL_WINDOWS));
+        },
+        ok);
+    EXPECT_EQ(chosen, windows);
+
+    // (Without a selection the root's item list is selected; Wine's browser lists a root's
+    // children without the root itself, so that cannot be seen here.)
+    chosen = Answered(
+        [&] {
+            return win32::ShowFolderBrowser(nullptr, "Pick", ui::FolderRef::None(),
+                                            ui::FolderRef::Path(dir));
+        },
+        [](HWND dialog) { Press(dialog, IDCANCEL); });
+    EXPECT_EQ(chosen, "");
+}
+
+// The System Info page's figures with the real Win32 services, read through a probe program
+// that loads the page (the version texts under the Windows versions Wine can pretend to be
+// are read through the GUI driver, in SystemInfoGui).
+
+std::string Hex(const void* address) {
+    char hex[32];
+    std::snprintf(hex, sizeof hex, "%lX",
+                  static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(address)));
+    return hex;
+}
+
+TEST(SystemInfoWineTest, FiguresAreTheSystemsOwn) {
+    std::string out = MakeScratchFolder("probe-figures") + "\\texts.txt";
+    ASSERT_EQ(RunAndWait("C:\\cwtest\\sysinfo_probe.exe \"" + out + "\""), 0);
+    std::map<std::string, std::string> texts;  // by label name
+    std::istringstream in(ReadFile(out));
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::size_t eq = line.find('=');
+        if (eq != std::string::npos) texts[line.substr(0, eq)] += line.substr(eq + 1);
+    }
+    SYSTEM_INFO info = {};
+    GetSystemInfo(&info);
+    EXPECT_EQ(texts["lblHighLoadAddr(1)"], Hex(info.lpMaximumApplicationAddress));
+    EXPECT_EQ(texts["lblLowLoadAddr(1)"], Hex(info.lpMinimumApplicationAddress));
+    EXPECT_EQ(texts["lblVirtualAlloc(1)"], std::to_string(info.dwPageSize));
+    EXPECT_EQ(texts["lblNumProcessors(1)"], std::to_string(info.dwNumberOfProcessors));
+    EXPECT_EQ(texts["lblBlockAddress(1)"], std::to_string(info.dwAllocationGranularity));
+
+    // The whole physical memory, even beyond the 2 GB that GlobalMemoryStatus stops at.
+    MEMORYSTATUSEX memory = {};
+    memory.dwLength = sizeof memory;
+    ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
+    EXPECT_EQ(texts["lblPhysical(1)"], std::to_string(memory.ullTotalPhys / 1024) + " kByte");
+    EXPECT_EQ(texts["lblSwapFile(1)"].substr(texts["lblSwapFile(1)"].size() - 6), " kByte");
+
+    // The browser version: the shell utility library's, at least Internet Explorer 4's.
+    const std::string ie = texts["lblIEVer"];
+    ASSERT_NE(ie.find('.'), std::string::npos) << ie;
+    EXPECT_GE(std::stoi(ie.substr(0, ie.find('.'))), 4) << ie;
+}
+
+// The About window's System Info button with the real registry, file system and process
+// start: a recorded program whose path holds blanks reaches the process start whole. (What
+// starts for each way Windows records the program is shown through the real window, in
+// OtherWindowsGui.)
+
+TEST(AboutSysInfoTest, ARecordedPathWithBlanksStartsThatProgram) {
+    ScopedRegistryValue path{kHkeyLocalMachine, kSysInfoKey, kSysInfoValue};
+    ScopedRegistryValue location{kHkeyLocalMachine, kSysInfoLocationKey, kSysInfoLocationValue};
+    location.Remove();
+    win32::Win32Registry registry;
+    win32::Win32FileSystem fs;
+    win32::Win32ShellExecute shell;
+    fakes::RecordingErrorSink errors;
+    AboutWindow window{registry, fs, shell, errors};
+
+    std::string program = MakeScratchFolder("system info tools") + "\\msinfo stub.exe";
+    ASSERT_TRUE(CopyFileA("C:\\cwtest\\mark_started.exe", program.c_str(), FALSE));
+    path.Set(program);
+    window.Controls().cmdSysInfo.Click();
+    for (int i = 0; i < 200 && !PathExists(program + ".started"); ++i)
+        Sleep(100);
+    EXPECT_EQ(ReadFile(program + ".started"), "\"" + program + "\"");
+    EXPECT_TRUE(errors.reports.empty());
+}
+
+}  // namespace
+}  // namespace cw::testing
