@@ -16,9 +16,11 @@ class CleaningGui : public ClearwellGui {
         traces::SeedRunList();
         traces::SeedPrinterPorts();
         printerPorts_ = traces::CountPrinterPorts();
-        ASSERT_GT(traces::CountTypedUrls(), 0);
-        ASSERT_GT(traces::CountRunList(), 0);
-        ASSERT_GT(printerPorts_, 0);
+        ASSERT_TRUE(traces::CountTypedUrls() > 0 && traces::CountRunList() > 0 &&
+                    printerPorts_ > 0);
+    }
+    std::string Marker() {
+        return Read(kHkeyLocalMachine, settings::kMarkerKey, settings::kMarkerValue);
     }
     int printerPorts_ = 0;
 };
@@ -43,10 +45,10 @@ TEST_F(CleaningGui, WipeSelectedItemsCleansTheTickedItemsAfterAskingAndSaysSo) {
     EXPECT_EQ(traces::CountRunList(), 0);
     EXPECT_EQ(traces::CountPrinterPorts(), printerPorts_) << "an item that was not ticked";
     // The interactive run marks that its cookie step ran.
-    EXPECT_EQ(Read(kHkeyLocalMachine, settings::kMarkerKey, settings::kMarkerValue), "tt");
+    EXPECT_EQ(Marker(), "tt");
     EXPECT_TRUE(W().ControlEnabled(m::cmdCleanSelectedItems));
-    // The user's close never stores the selection.
-    EXPECT_EQ(Read(settings::kSettingsRoot, settings::kSettingsKey, "chkUrls"), "<none>");
+    Close();  // the user's close never stores the selection
+    EXPECT_EQ(Setting("chkUrls"), "<none>");
 }
 
 TEST_F(CleaningGui, PanicKeyCleansEveryItemStoresEveryBoxAndEndsTheProgram) {
@@ -56,12 +58,11 @@ TEST_F(CleaningGui, PanicKeyCleansEveryItemStoresEveryBoxAndEndsTheProgram) {
     ASSERT_TRUE(App().WaitForExit(60000)) << "the panic run did not end the program";
     EXPECT_EQ(App().ExitCode(), 0u);
     for (const char* box : settings::kCleaningBoxes)
-        EXPECT_EQ(Read(settings::kSettingsRoot, settings::kSettingsKey, box), "1") << box;
+        EXPECT_EQ(Setting(box), "1") << box;
     EXPECT_EQ(traces::CountTypedUrls(), 0);
     EXPECT_EQ(traces::CountRunList(), 0);
     EXPECT_EQ(traces::CountPrinterPorts(), 0);
-    EXPECT_EQ(Read(kHkeyLocalMachine, settings::kMarkerKey, settings::kMarkerValue), "<none>")
-        << "only the interactive run writes the marker";
+    EXPECT_EQ(Marker(), "<none>") << "only the interactive run writes the marker";
 }
 
 // "Shred files when shutting down": Windows asks the program whether the session may end,

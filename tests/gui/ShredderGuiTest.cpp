@@ -6,9 +6,6 @@
 namespace cw::gui {
 namespace {
 
-using testing::PathExists;
-using testing::WriteFile;
-
 class ShredderGui : public ClearwellGui {
   protected:
     void ShredTheList(const std::string& gone) {
@@ -37,7 +34,7 @@ TEST_F(ShredderGui, AFileDroppedOnTheListIsShredded) {
     EXPECT_EQ(W().Text(m::lStat), "Ready...");
     EXPECT_EQ(W().Text(m::lFC), "There are 1 files ready for deleting!");
     W().Select(m::lstFiles, 0);
-    WaitUntil([&] { return W().Text(m::txtFileName) == first; }, "the selected file's name");
+    W().WaitForText(m::txtFileName, first);
     W().Screenshot("shredder-list");
 
     ShredTheList(first);
@@ -63,9 +60,10 @@ TEST_F(ShredderGui, TheScheduledShredderShowsTheStoredValues) {
     StoreSetting(settings::kShredFolderMinute, "30");
     Start();
     ShowPage(5);
-    EXPECT_EQ(W().Text(m::txtShredFolder), "C:\\cwtest\\scratch\\downloads");
-    EXPECT_EQ(W().Text(m::cmbHour), "2");
-    EXPECT_EQ(W().Text(m::cmbMinute), "30");
+    for (auto [id, text] : {std::pair{m::txtShredFolder, "C:\\cwtest\\scratch\\downloads"},
+                            {m::cmbHour, "2"},
+                            {m::cmbMinute, "30"}})
+        EXPECT_EQ(W().Text(id), text);
 }
 
 }  // namespace

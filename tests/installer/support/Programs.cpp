@@ -4,8 +4,6 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
-#include <vector>
-
 #include "text/Ansi.h"
 
 namespace cw::testing {
@@ -35,34 +33,24 @@ BOOL CALLBACK AppendStaticText(HWND control, LPARAM param) {
     return TRUE;
 }
 
-}  // namespace
-
-std::set<DWORD> RunningProcessIds() {
-    std::set<DWORD> ids;
+bool AnyProcessIn(const std::string& pathPart) {
     Toolhelp processes(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!processes) return ids;
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(processes.get(), &entry); more;
-         more = Process32Next(processes.get(), &entry))
-        ids.insert(entry.th32ProcessID);
-    return ids;
+    for (BOOL more = processes && Process32First(processes.get(), &entry); more;
+         more = Process32Next(processes.get(), &entry)) {
+        if (entry.th32ProcessID != GetCurrentProcessId() &&
+            text::ContainsNoCase(ExecutablePath(entry.th32ProcessID), pathPart))
+            return true;
+    }
+    return false;
 }
 
-bool WaitForProcessesIn(const std::set<DWORD>& before, const std::string& pathPart,
-                        DWORD timeoutMs) {
-    std::vector<win32::KernelHandle> waiting;
-    for (DWORD id : RunningProcessIds()) {
-        if (before.count(id) || id == GetCurrentProcessId()) continue;
-        if (!text::ContainsNoCase(ExecutablePath(id), pathPart)) continue;
-        win32::KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, id));
-        if (process) waiting.push_back(std::move(process));
-    }
-    DWORD deadline = GetTickCount() + timeoutMs;
-    for (const auto& process : waiting) {
-        DWORD now = GetTickCount();
-        DWORD left = static_cast<LONG>(deadline - now) > 0 ? deadline - now : 0;
-        if (WaitForSingleObject(process.get(), left) != WAIT_OBJECT_0) return false;
+}  // namespace
+
+bool WaitUntilNoProcessIn(const std::string& pathPart, DWORD timeoutMs) {
+    for (DWORD start = GetTickCount(); AnyProcessIn(pathPart); Sleep(100)) {
+        if (GetTickCount() - start >= timeoutMs) return false;
     }
     return true;
 }
