@@ -38,8 +38,8 @@ class ClearwellGui : public ::testing::Test {
         }
     }
 
-    void Start() {
-        app_ = std::make_unique<Process>(Process::Start("Clearwell.exe"));
+    void Start(const std::string& exe = "Clearwell.exe") {
+        app_ = std::make_unique<Process>(Process::Start(exe));
         window_ =
             std::make_unique<Window>(app_->WaitForWindow(kMainWindowClass, kMainCaption), *app_);
     }
@@ -72,6 +72,7 @@ class ClearwellGui : public ::testing::Test {
         W().Command(menuItem);
         return Window(App().WaitForWindow(className, caption, 10000), App());
     }
+    Window UpdateWindow() { return Open(m::mCheckUpgrades, "ClearwellAutoUpdate", "AutoUpdate"); }
 
     void StoreSetting(const std::string& name, const std::string& value) {
         store_.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, name, value);

@@ -25,7 +25,6 @@ class OtherWindowsGui : public ClearwellGui {
     }
     Window Settings() { return Open(m::mSettings, "ClearwellSettings", "Settings -- Clearwell"); }
     Window About() { return Open(m::mAboutClearwell, "ClearwellAbout", "About Clearwell"); }
-    Window Update() { return Open(m::mCheckUpgrades, "ClearwellAutoUpdate", "AutoUpdate"); }
     std::string RunEntry() {
         return Read(kHkeyCurrentUser, settings::kRunKey, settings::kRunValue);
     }
@@ -187,7 +186,7 @@ TEST_F(OtherWindowsGui, AboutShowsItsTextsAndStartsTheSystemInformationProgramWh
 }
 
 TEST_F(OtherWindowsGui, UpdateWindowReportsEachOutcomeAndTheProgramRunsOn) {
-    Window w = Update();
+    Window w = UpdateWindow();
     EXPECT_NE(w.Text(u::Label1).find("AutoUpdate checks the Internet"), std::string::npos);
     w.Screenshot("update-window");
 
@@ -220,7 +219,7 @@ TEST_F(OtherWindowsGui, CancelAbandonsADownloadUnderWay) {
     TestServer::Route("/cwl.txt", "body=6%0D%0A");
     // 100 kB in 16-byte pieces, 20 ms apart: over two minutes.
     TestServer::Route("/cwlupdate.exe", "size=100000&trickle=20");
-    Window w = Update();
+    Window w = UpdateWindow();
     w.Click(u::cmdProceed);
     WaitUntil([&] { return w.ListViewLines(u::ListView1).size() == 5; }, "the download", 20000);
     WaitUntil([&] { return ServerLines("GET /cwlupdate.exe") > 0; }, "the server to see it");
@@ -231,11 +230,11 @@ TEST_F(OtherWindowsGui, CancelAbandonsADownloadUnderWay) {
     KeepsTrue([&] { return App().Running(); }, "Clearwell runs on", 1500);
     ExpectNothingUpdated();
     // The window opens again, empty, and the main window answers.
-    EXPECT_TRUE(Update().ListViewLines(u::ListView1).empty());
+    EXPECT_TRUE(UpdateWindow().ListViewLines(u::ListView1).empty());
 }
 
 TEST_F(OtherWindowsGui, TheUnloadClosesEveryOtherWindowAndTheProgramEnds) {
-    Update();
+    UpdateWindow();
     Settings();
     About();
     Close(/*fromMenu=*/true);

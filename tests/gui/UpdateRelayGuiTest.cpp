@@ -17,7 +17,7 @@ class UpdateRelayGui : public ClearwellGui {
     // Bytes after the image change the file, not the program.
     std::string oldRelease = program + "old release";
     std::string newRelease = program + "new release";
-    std::vector<std::unique_ptr<Process>> running;
+    std::unique_ptr<Process> now_;
 
     void SetUp() override {
         ClearwellGui::SetUp();
@@ -36,7 +36,8 @@ class UpdateRelayGui : public ClearwellGui {
     }
     void TearDown() override {
         // Whatever copy of the program still runs goes (the process objects end them).
-        running.clear();
+        app_.reset();
+        now_.reset();
         if (HWND left = FindWindowA(kMainWindowClass, nullptr)) Process::OfWindow(left).Kill();
     }
     std::string Update(const char* name) {
@@ -46,14 +47,10 @@ class UpdateRelayGui : public ClearwellGui {
     // Starts the installed program, presses Proceed in its update window and waits until
     // the old program has handed over.
     void UpdateAndHandOver() {
-        running.push_back(std::make_unique<Process>(Process::Start(folder + "\\Clearwell.exe")));
-        Process& old = *running.back();
-        Window main(old.WaitForWindow(kMainWindowClass, kMainCaption), old);
-        main.Command(m::mCheckUpgrades);
-        Window(old.WaitForWindow("ClearwellAutoUpdate", "AutoUpdate", 10000), old)
-            .Click(ids::frmAutoUpdate::cmdProceed);
-        ASSERT_TRUE(old.WaitForExit(30000)) << "the old program did not hand over";
-        EXPECT_EQ(old.ExitCode(), 0u);
+        Start(folder + "\\Clearwell.exe");
+        UpdateWindow().Click(ids::frmAutoUpdate::cmdProceed);
+        ASSERT_TRUE(App().WaitForExit(30000)) << "the old program did not hand over";
+        EXPECT_EQ(App().ExitCode(), 0u);
     }
     // The program that runs now, its main window hidden or shown (the relay starts it
     // minimised, so it goes to the tray at once).
@@ -61,8 +58,8 @@ class UpdateRelayGui : public ClearwellGui {
         HWND main = nullptr;
         WaitUntil([&] { return (main = FindWindowA(kMainWindowClass, nullptr)) != nullptr; },
                   "a main window", 30000);
-        running.push_back(std::make_unique<Process>(Process::OfWindow(main)));
-        return *running.back();
+        now_ = std::make_unique<Process>(Process::OfWindow(main));
+        return *now_;
     }
 };
 

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <cstddef>
+#include <memory>
 
 #include "driver/GuiDriver.h"
 #include "support/TestWorld.h"
@@ -13,42 +14,29 @@ namespace cw::gui {
 
 namespace {
 
-// Memory inside the program under test, for the control messages whose pointers Windows
-// does not carry across processes (toolbar, list view and time picker messages, drops).
-class RemoteBuffer {
-  public:
-    RemoteBuffer(const Process& process, std::size_t size)
-        : process_(process.Handle()), size_(size) {
-        address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-        if (!address_) throw DriverError("cannot allocate memory in the program under test");
-    }
-    ~RemoteBuffer() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+// Windows carries no pointers of control messages across processes: `data` is copied into
+// memory inside the program under test, `send` gets its address there, and the memory is
+// copied back. `place` may first point fields of `data` into that memory.
+LRESULT SendThrough(const Process& process, void* data, std::size_t size,
+                    const std::function<LRESULT(LPARAM)>& send,
+                    const std::function<void(char*)>& place = nullptr) {
+    HANDLE h = process.Handle();
+    auto release = [h](void* p) { VirtualFreeEx(h, p, 0, MEM_RELEASE); };
+    std::unique_ptr<void, decltype(release)> remote(
+        VirtualAllocEx(h, nullptr, size, MEM_COMMIT, PAGE_READWRITE), release);
+    if (remote && place) place(static_cast<char*>(remote.get()));
+    if (!remote || !WriteProcessMemory(h, remote.get(), data, size, nullptr))
+        throw DriverError("cannot write into the program under test");
+    LRESULT result = send(reinterpret_cast<LPARAM>(remote.get()));
+    ReadProcessMemory(h, remote.get(), data, size, nullptr);
+    return result;
+}
 
-    LPARAM Param() const { return reinterpret_cast<LPARAM>(address_); }
-    // The address of a byte of the buffer, as the program under test sees it.
-    char* At(std::size_t offset) const { return static_cast<char*>(address_) + offset; }
-    void Read(void* into, std::size_t size) const {
-        if (!ReadProcessMemory(process_, address_, into, size < size_ ? size : size_, nullptr))
-            throw DriverError("cannot read memory of the program under test");
-    }
-    void Write(const void* from, std::size_t size) const {
-        if (size > size_ || !WriteProcessMemory(process_, address_, from, size, nullptr))
-            throw DriverError("cannot write memory of the program under test");
-    }
-    // Sends the message with the buffer as lParam; throws when the answer is 0.
-    LRESULT Send(HWND to, UINT message, WPARAM wParam, const std::string& failure) const {
-        LRESULT result = SendTo(to, message, wParam, Param());
-        if (!result) throw DriverError(failure);
-        return result;
-    }
-
-  private:
-    HANDLE process_;
-    void* address_ = nullptr;
-    std::size_t size_;
-};
+template <class T>
+LRESULT SendThrough(const Process& process, HWND to, UINT message, WPARAM wParam, T& data) {
+    return SendThrough(process, &data, sizeof data,
+                       [&](LPARAM at) { return SendTo(to, message, wParam, at); });
+}
 
 bool IsCombo(HWND control) {
     return ClassOf(control) == "ComboBox";
@@ -121,20 +109,12 @@ std::vector<std::string> Window::Items(int id) const {
     for (int i = 0; i < count; ++i) {
         // In UTF-16: Wine cuts item texts short when it carries them across processes in
         // the ANSI form.
-        DWORD_PTR length = 0, n = 0;
-        if (!SendMessageTimeoutW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0,
-                                 SMTO_ABORTIFHUNG, 5000, &length)) {
+        wchar_t wide[1024] = {};
+        char text[2048] = {};
+        if (!SendMessageTimeoutW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
+                                 reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG, 5000, nullptr))
             throw DriverError("the list " + std::to_string(id) + " did not answer");
-        }
-        std::wstring wide(length + 1, L'\0');
-        SendMessageTimeoutW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
-                            reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG, 5000, &n);
-        wide.resize(n < wide.size() ? n : 0);
-        std::string text(wide.size() * 2 + 1, '\0');
-        int bytes =
-            WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                                static_cast<int>(text.size()), nullptr, nullptr);
-        text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
         items.push_back(text);
     }
     return items;
@@ -177,18 +157,18 @@ std::vector<Window::ListLine> Window::ListViewLines(int id) const {
         LVITEMA item;
         char text[512];
     };
-    RemoteBuffer remote(*owner_, sizeof(Block));
     std::vector<ListLine> lines;
     auto count = SendTo(view, LVM_GETITEMCOUNT);
     for (int i = 0; i < count; ++i) {
         Block block = {};
         block.item.mask = LVIF_TEXT | LVIF_IMAGE;
         block.item.iItem = i;
-        block.item.pszText = remote.At(offsetof(Block, text));
         block.item.cchTextMax = sizeof block.text;
-        remote.Write(&block, sizeof block);
-        remote.Send(view, LVM_GETITEMA, 0, "the list view has no line " + std::to_string(i));
-        remote.Read(&block, sizeof block);
+        if (!SendThrough(
+                *owner_, &block, sizeof block,
+                [&](LPARAM at) { return SendTo(view, LVM_GETITEMA, 0, at); },
+                [&](char* at) { block.item.pszText = at + offsetof(Block, text); }))
+            throw DriverError("the list view has no line " + std::to_string(i));
         block.text[sizeof block.text - 1] = '\0';
         lines.push_back({block.text, block.item.iImage >= 0 ? block.item.iImage + 1 : 0});
     }
@@ -196,11 +176,9 @@ std::vector<Window::ListLine> Window::ListViewLines(int id) const {
 }
 
 SYSTEMTIME Window::PickerTime(int id) const {
-    RemoteBuffer remote(*owner_, sizeof(SYSTEMTIME));
-    if (SendTo(Control(id), DTM_GETSYSTEMTIME, 0, remote.Param()) != GDT_VALID)
-        throw DriverError("the time picker " + std::to_string(id) + " holds no time");
     SYSTEMTIME time = {};
-    remote.Read(&time, sizeof time);
+    if (SendThrough(*owner_, Control(id), DTM_GETSYSTEMTIME, 0, time) != GDT_VALID)
+        throw DriverError("the time picker " + std::to_string(id) + " holds no time");
     return time;
 }
 
@@ -236,10 +214,9 @@ int Window::ToolbarButtonCount(int toolbarId) const {
 
 void Window::ClickToolbarButton(int toolbarId, int index) const {
     HWND toolbar = Control(toolbarId);
-    RemoteBuffer remote(*owner_, sizeof(RECT));
-    remote.Send(toolbar, TB_GETITEMRECT, index - 1, "no toolbar button " + std::to_string(index));
     RECT r = {};
-    remote.Read(&r, sizeof r);
+    if (!SendThrough(*owner_, toolbar, TB_GETITEMRECT, index - 1, r))
+        throw DriverError("no toolbar button " + std::to_string(index));
     LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     // A mouse click on the button: the toolbar itself turns it into the button's command.
     PostMessageA(toolbar, WM_MOUSEMOVE, 0, at);
@@ -249,10 +226,9 @@ void Window::ClickToolbarButton(int toolbarId, int index) const {
 
 bool Window::ToolbarButtonPressed(int toolbarId, int index) const {
     HWND toolbar = Control(toolbarId);
-    RemoteBuffer remote(*owner_, sizeof(TBBUTTON));
-    remote.Send(toolbar, TB_GETBUTTON, index - 1, "no toolbar button " + std::to_string(index));
     TBBUTTON button = {};
-    remote.Read(&button, sizeof button);
+    if (!SendThrough(*owner_, toolbar, TB_GETBUTTON, index - 1, button))
+        throw DriverError("no toolbar button " + std::to_string(index));
     return SendTo(toolbar, TB_ISBUTTONCHECKED, static_cast<WPARAM>(button.idCommand)) != 0;
 }
 
@@ -265,10 +241,10 @@ void Window::DropFiles(int id, const std::vector<std::string>& paths) const {
     for (const std::string& path : paths)
         bytes += path + '\0';
     bytes += '\0';
-    RemoteBuffer drop(*owner_, bytes.size());
-    drop.Write(bytes.data(), bytes.size());
     // Sent, not posted: the memory must stay until the drop was read.
-    SendTo(Control(id), WM_DROPFILES, static_cast<WPARAM>(drop.Param()), 0);
+    SendThrough(*owner_, bytes.data(), bytes.size(), [&](LPARAM at) {
+        return SendTo(Control(id), WM_DROPFILES, static_cast<WPARAM>(at), 0);
+    });
 }
 
 void Window::Screenshot(const std::string& name) const {

@@ -8,13 +8,13 @@
 
 #include <windows.h>
 
+#include <fstream>
 #include <string>
 
 #include "BuildConfig.h"
 #include "app/win32/Win32Dialogs.h"
 #include "files/PathGuard.h"
 #include "files/Paths.h"
-#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
@@ -31,14 +31,9 @@ std::string ModulePath() {
 }
 
 void Log(const std::string& line) {
-    std::string path = cw::AddSlash(cw::FolderPart(ModulePath())) + "relay.log";
-    cw::win32::FileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA,
-                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return;
-    std::string text = line + "\r\n";
-    DWORD written = 0;
-    WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    std::ofstream(cw::AddSlash(cw::FolderPart(ModulePath())) + "relay.log",
+                  std::ios::app | std::ios::binary)
+        << line << "\r\n";
 }
 
 class LoggingShell : public cw::win32::Win32ShellExecute {
