@@ -80,13 +80,10 @@ struct ClosingHost : SettingsHost {
 const std::string kInstallArea = std::string(settings::kAppSettingsArea) + "\\" +
                                  settings::kAppName + "\\" + settings::kInstallSection;
 
-// What a user of the program leaves in the registry and the program's folder. The features'
-// models run here in-process, as the installed program: "Add to Internet Explorer", and in
-// the settings window "Launch Clearwell at startup", "Shred files when shutting down", a
-// daily schedule and the update check. The rest is written as the program writes it: the
-// updater's state with a downloaded release handed over to the relay, the partial files of
-// an interrupted download and replacement, a saved cleaning selection, the home-page lock
-// and the per-user application-settings area.
+// What a user of the program leaves behind: the toolbar button and the settings window's
+// choices through the features' models, as the installed program; the updater's state and
+// files, a saved selection, the home-page lock and the per-user area as the program writes
+// them.
 void UseTheProgram(Machine& m, const std::string& folder) {
     InstalledProgramShell shell(folder + "\\Clearwell.exe");
     BrowserButtonControls buttons;
@@ -149,8 +146,7 @@ void ExpectInstalledAt(Machine& m, const std::string& folder) {
     EXPECT_NEAR(kb, static_cast<long>(bytes / 1024), 3);
 }
 
-// With `present` false: the program's files, shortcut, entry and registry state are all
-// gone. With `present` true (after a refused uninstall): they are all still there.
+// The program's files, shortcut, entry and registry state: all there, or all gone.
 void ExpectProgramState(Machine& m, const std::string& folder, bool present) {
     for (const char* file : {"Clearwell.exe", "icon.ico", "Uninstall.exe", update::kDownloadName,
                              update::kDownloadPartName, update::kInstallPartName})

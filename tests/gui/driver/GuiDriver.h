@@ -22,6 +22,12 @@ void WaitUntil(const std::function<bool()>& condition, const std::string& what,
 // Lets time pass while checking that something stays true.
 void KeepsTrue(const std::function<bool()>& condition, const std::string& what, DWORD forMs);
 
+std::string ClassOf(HWND hwnd);
+std::string TextOf(HWND hwnd);
+// A message that must be answered within five seconds.
+LRESULT SendTo(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+HWND ChildWithId(HWND parent, int id);
+
 // A started program; one still running when the object goes is ended.
 class Process {
   public:
@@ -59,22 +65,24 @@ class Window {
     Window(HWND hwnd, const Process& owner) : hwnd_(hwnd), owner_(&owner) {}
     HWND hwnd() const { return hwnd_; }
 
-    std::string Title() const;
+    std::string Title() const { return TextOf(hwnd_); }
     bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
     bool Minimized() const { return IsIconic(hwnd_) != FALSE; }
     bool InFront() const { return GetForegroundWindow() == hwnd_; }
-    void WaitClosed(const std::string& what) const;
+    void WaitClosed(const std::string& what) const {
+        WaitUntil([&] { return !IsWindow(hwnd_); }, what + " to close");
+    }
     void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     // A menu or accelerator command, as a menu click sends it.
     void Command(int id) const { Post(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
     HWND Control(int id) const;  // anywhere below the window
-    std::string Text(int id) const;
+    std::string Text(int id) const { return TextOf(Control(id)); }
     void WaitForText(int id, const std::string& text, DWORD timeoutMs = kDefaultWaitMs) const;
     bool ControlVisible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
     bool ControlEnabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
     void Click(int id) const;
-    bool Checked(int id) const;
+    bool Checked(int id) const { return SendTo(Control(id), BM_GETCHECK) == BST_CHECKED; }
     void SetChecked(int id, bool checked) const;
     void Type(int id, const std::string& text) const;
     std::vector<std::string> Items(int id) const;  // list box or combo box
@@ -129,11 +137,5 @@ void ChooseFile(HWND openDialog, const std::string& path);
 
 // A key chord as keyboard input of the desktop: pressed in order, released in reverse.
 void PressKeys(const std::vector<WORD>& keys);
-
-std::string ClassOf(HWND hwnd);
-std::string TextOf(HWND hwnd);
-// A message that must be answered within five seconds.
-LRESULT SendTo(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-HWND ChildWithId(HWND parent, int id);
 
 }  // namespace cw::gui

@@ -44,14 +44,6 @@ bool IsCombo(HWND control) {
 
 }  // namespace
 
-std::string Window::Title() const {
-    return TextOf(hwnd_);
-}
-
-void Window::WaitClosed(const std::string& what) const {
-    WaitUntil([&] { return !IsWindow(hwnd_); }, what + " to close");
-}
-
 void Window::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
     if (!PostMessageA(hwnd_, message, wParam, lParam))
         throw DriverError("cannot post to the window");
@@ -61,10 +53,6 @@ HWND Window::Control(int id) const {
     HWND found = ChildWithId(hwnd_, id);
     if (!found) throw DriverError("no control with ID " + std::to_string(id));
     return found;
-}
-
-std::string Window::Text(int id) const {
-    return TextOf(Control(id));
 }
 
 void Window::WaitForText(int id, const std::string& text, DWORD timeoutMs) const {
@@ -78,10 +66,6 @@ void Window::Click(int id) const {
         throw DriverError("control " + std::to_string(id) + " is disabled");
     // Posted: a click that opens a message box must not hold the driver.
     PostMessageA(control, BM_CLICK, 0, 0);
-}
-
-bool Window::Checked(int id) const {
-    return SendTo(Control(id), BM_GETCHECK) == BST_CHECKED;
 }
 
 void Window::SetChecked(int id, bool checked) const {
