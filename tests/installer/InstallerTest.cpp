@@ -355,8 +355,9 @@ TEST_F(InstallerTest, UninstallerRefusesWhileAWindowCaptionedLikeClearwellsIsOpe
         StartedProgram uninstaller("\"" + folder + "\\Uninstall.exe\" _?=" + folder);
         HWND box = uninstaller.WaitForDialog(30000);
         ASSERT_NE(box, nullptr) << "the uninstaller did not ask";
-        EXPECT_TRUE(text::ContainsNoCase(DialogText(box), "Clearwell is running"))
-            << DialogText(box);
+        char text[512] = {};
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the message box's text
+        EXPECT_TRUE(text::ContainsNoCase(text, "Clearwell is running")) << text;
         SendMessageA(GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0);
         EXPECT_EQ(uninstaller.WaitForExit(30000), kRefused);
     }

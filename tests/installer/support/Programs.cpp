@@ -25,14 +25,6 @@ std::string ExecutablePath(DWORD processId) {
     return Module32First(modules.get(), &entry) ? entry.szExePath : "";
 }
 
-BOOL CALLBACK AppendStaticText(HWND control, LPARAM param) {
-    char name[64] = {}, text[1024] = {};
-    GetClassNameA(control, name, sizeof name);
-    if (lstrcmpiA(name, "Static") == 0 && GetWindowTextA(control, text, sizeof text) > 0)
-        *reinterpret_cast<std::string*>(param) += text;
-    return TRUE;
-}
-
 bool AnyProcessIn(const std::string& pathPart) {
     Toolhelp processes(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     PROCESSENTRY32 entry = {};
@@ -53,12 +45,6 @@ bool WaitUntilNoProcessIn(const std::string& pathPart, DWORD timeoutMs) {
         if (GetTickCount() - start >= timeoutMs) return false;
     }
     return true;
-}
-
-std::string DialogText(HWND dialog) {
-    std::string text;
-    EnumChildWindows(dialog, AppendStaticText, reinterpret_cast<LPARAM>(&text));
-    return text;
 }
 
 std::string ShortcutTarget(const std::string& linkPath) {

@@ -1,6 +1,6 @@
 #pragma once
 // What the installer tests watch beyond the programs they start (support/Process.h): the
-// processes a program leaves running, dialog texts, and the shortcuts that lead to programs.
+// processes a program leaves running and the shortcuts that lead to programs.
 
 #include <windows.h>
 
@@ -13,9 +13,6 @@ namespace cw::testing {
 // Waits until no other process's executable path contains `pathPart` (case-insensitive);
 // false when one still runs after timeoutMs.
 bool WaitUntilNoProcessIn(const std::string& pathPart, DWORD timeoutMs);
-
-// The texts of a dialog's static controls, one after another.
-std::string DialogText(HWND dialog);
 
 // The file a shell link (.lnk) points to; empty when it cannot be read.
 std::string ShortcutTarget(const std::string& linkPath);
