@@ -8,6 +8,7 @@
 #include <shlobj.h>
 
 #include <deque>
+#include <sstream>
 #include <string>
 
 #include "app/MainControls.h"
@@ -206,17 +207,15 @@ bool OnlyUninstallerCopiesPendingDeletion(const Difference& change) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::string prefix = std::string("\\??\\") + temp + "~nsu";
-    // Each entry: a name in such a folder, its NUL, and the empty name's NUL; then the
-    // list's closing NUL.
-    std::size_t at = 0, entries = 0;
-    for (; at < list.data.size() && list.data[at] != '\0'; ++entries) {
-        std::size_t end = list.data.find('\0', at);
-        if (end == std::string::npos || list.data.compare(end, 2, std::string(2, '\0')) != 0 ||
-            !text::StartsWithNoCase(list.data.substr(at, end - at), prefix))
+    // Pairs of a name in such a folder and an empty name, then the list's closing NUL.
+    std::istringstream names(list.data);
+    int entries = 0;
+    for (std::string name, empty; std::getline(names, name, '\0') && !name.empty(); ++entries) {
+        if (!text::StartsWithNoCase(name, prefix) || !std::getline(names, empty, '\0') ||
+            !empty.empty())
             return false;
-        at = end + 2;
     }
-    return entries > 0 && list.data.find_first_not_of('\0', at) == std::string::npos;
+    return entries > 0 && names.peek() == EOF;
 }
 
 // Wine keeps the system parameters that a program changes for the session only (mouse,
