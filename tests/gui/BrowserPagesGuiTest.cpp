@@ -4,14 +4,13 @@
 
 #include <shlobj.h>
 
+#include <tuple>
+
 #include "ClearwellGui.h"
 #include "demo/UrlCacheSeeding.h"
 
 namespace cw::gui {
 namespace {
-
-using testing::PathExists;
-using testing::WriteFile;
 
 constexpr char kNavigatorUser[] = "C:\\Program Files\\Netscape\\Users\\bob";
 
@@ -21,7 +20,12 @@ std::string FavoritesFolder() {
     return path;
 }
 
-class BrowserPagesGui : public ClearwellGui {};
+class BrowserPagesGui : public ClearwellGui {
+  protected:
+    std::string IEMain(const char* name) {
+        return Read(kHkeyCurrentUser, settings::kIEMainKey, name);
+    }
+};
 
 TEST_F(BrowserPagesGui, TheCachePageListsTheSeededUrlCache) {
     demo::RestoreCacheFolders();
@@ -57,13 +61,12 @@ TEST_F(BrowserPagesGui, TheCookieViewerShowsTheProfilesDomainsAndStepsThroughThe
                              {".shop.example", "session", "a1b2c3"},
                              {".bank.example", "login", "bob"},
                              {".shop.example", "seen", "yes"}};
-    for (const auto& row : rows) {
+    for (const auto& row : rows)
         cookies += std::string(row[0]) + "\tTRUE\t/\tFALSE\t1893456000\t" + row[1] + "\t" + row[2] +
                    "\r\n";
-    }
-    CreateDirectoryA("C:\\Program Files\\Netscape", nullptr);
-    CreateDirectoryA("C:\\Program Files\\Netscape\\Users", nullptr);
-    CreateDirectoryA(kNavigatorUser, nullptr);
+    for (const char* folder :
+         {"C:\\Program Files\\Netscape", "C:\\Program Files\\Netscape\\Users", kNavigatorUser})
+        CreateDirectoryA(folder, nullptr);
     WriteFile(std::string(kNavigatorUser) + "\\cookies.txt", cookies);
 
     Start();
@@ -72,18 +75,18 @@ TEST_F(BrowserPagesGui, TheCookieViewerShowsTheProfilesDomainsAndStepsThroughThe
               (std::vector<std::string>{".shop.example", ".news.example", ".bank.example"}));
     EXPECT_EQ(W().Items(m::List2), (std::vector<std::string>{"3", "1", "1"}));
     W().Select(m::List1, 0);
-    WaitUntil([&] { return W().Text(m::Label7) == "Cookie 1/3"; }, "the first cookie");
+    W().WaitForText(m::Label7, "Cookie 1/3");
     EXPECT_EQ(W().Text(m::txtValue), "3 items");
     EXPECT_EQ(W().Selected(m::List2), 0) << "the counts follow the domains";
-    W().Click(m::Command2);  // ">"
-    WaitUntil([&] { return W().Text(m::Label7) == "Cookie 2/3"; }, "the second cookie");
-    EXPECT_EQ(W().Text(m::txtValue), "a1b2c3");
-    W().Click(m::Command2);
-    WaitUntil([&] { return W().Text(m::Label7) == "Cookie 3/3"; }, "the third cookie");
-    EXPECT_EQ(W().Text(m::txtValue), "yes");
+    // ">" twice and "<" once.
+    for (auto [button, position, value] : {std::tuple{m::Command2, "2/3", "a1b2c3"},
+                                           {m::Command2, "3/3", "yes"},
+                                           {m::Command3, "2/3", "a1b2c3"}}) {
+        W().Click(button);
+        W().WaitForText(m::Label7, std::string("Cookie ") + position);
+        EXPECT_EQ(W().Text(m::txtValue), value);
+    }
     W().Screenshot("netscape-cookies");
-    W().Click(m::Command3);  // "<"
-    WaitUntil([&] { return W().Text(m::Label7) == "Cookie 2/3"; }, "back to the second");
 }
 
 TEST_F(BrowserPagesGui, SetWritesTheStartPageAndTheLock) {
@@ -92,17 +95,12 @@ TEST_F(BrowserPagesGui, SetWritesTheStartPageAndTheLock) {
     W().Type(m::txtHomePageURL, "http://www.example.org/start.html");
     W().SetChecked(m::chkLockIEHomepage, true);
     W().Click(m::cmdSetHomePage);
-    WaitUntil(
-        [&] {
-            return Read(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage) ==
-                   "http://www.example.org/start.html";
-        },
-        "the start page written");
-    EXPECT_EQ(Read(kHkeyCurrentUser, settings::kIEMainKey, "Lock"), "1");
+    WaitUntil([&] { return IEMain(settings::kStartPage) == "http://www.example.org/start.html"; },
+              "the start page written");
+    EXPECT_EQ(IEMain("Lock"), "1");
     W().SetChecked(m::chkLockIEHomepage, false);
     W().Click(m::cmdSetHomePage);
-    WaitUntil([&] { return Read(kHkeyCurrentUser, settings::kIEMainKey, "Lock") == "0"; },
-              "the lock taken off");
+    WaitUntil([&] { return IEMain("Lock") == "0"; }, "the lock taken off");
 }
 
 TEST_F(BrowserPagesGui, TheFavoritesGuardDeletesANewFileWhileTheWindowStaysResponsive) {
@@ -142,12 +140,13 @@ TEST_F(BrowserPagesGui, TheToolbarButtonWritesItsKeyAndRemovesIt) {
         return Read(kHkeyLocalMachine, settings::kBrowserButtonKey, name);
     };
     WaitUntil([&] { return value("MenuText") == "Clearwell v2.10"; }, "the button's key");
-    EXPECT_EQ(value("ButtonText"), "Clearwell v2.10");
-    EXPECT_EQ(value("CLSID"), "{1FBA04EE-3024-11D2-8F1F-0000F87ABD16}");
-    EXPECT_EQ(value("Default Visible"), "Yes");
-    EXPECT_EQ(value("Exec"), "C:\\cwtest\\Clearwell");
-    EXPECT_EQ(value("Icon"), "C:\\cwtest\\icon.ico");
-    EXPECT_EQ(value("HotIcon"), "C:\\cwtest\\icon.ico");
+    for (auto [name, expected] : {std::pair{"ButtonText", "Clearwell v2.10"},
+                                  {"CLSID", "{1FBA04EE-3024-11D2-8F1F-0000F87ABD16}"},
+                                  {"Default Visible", "Yes"},
+                                  {"Exec", "C:\\cwtest\\Clearwell"},
+                                  {"Icon", "C:\\cwtest\\icon.ico"},
+                                  {"HotIcon", "C:\\cwtest\\icon.ico"}})
+        EXPECT_EQ(value(name), expected) << name;
     EXPECT_TRUE(PathExists("C:\\cwtest\\icon.ico"));
     EXPECT_FALSE(W().ControlEnabled(m::mAddMSIE));
 

@@ -1,6 +1,6 @@
 #pragma once
 // The fixture of the GUI tests: Clearwell.exe started from C:\cwtest with no settings of its
-// own, its main window, page switching, and the user's way out at the end of a test.
+// own, its main window, its pages and other windows, and the user's way out.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +19,8 @@
 namespace cw::gui {
 
 namespace m = ids::frmMain;
+using testing::PathExists;
+using testing::WriteFile;
 
 inline constexpr char kExitQuestion[] = "Are you sure you want to exit this program?";
 
@@ -28,23 +30,25 @@ class ClearwellGui : public ::testing::Test {
     void SetUp() override {
         testing::DeleteKeyTree(settings::kSettingsRoot, settings::kSettingsKey);
     }
-    void TearDown() override { Close(); }
-
-    // The user's way out: the close box, then Yes.
-    void Close() {
+    void TearDown() override {
         if (!app_ || !app_->Running()) return;
-        PostMessageA(window_->hwnd(), WM_CLOSE, 0, 0);
         try {
-            Answer(WaitForMessageBox(*app_, kExitQuestion, 5000), IDYES);
-            app_->WaitForExit(10000);
+            Close();
         } catch (const DriverError&) {
         }
     }
 
-    void Start() {
-        app_ = std::make_unique<Process>(Process::Start("Clearwell.exe"));
+    void Start(const std::string& exe = "Clearwell.exe") {
+        app_ = std::make_unique<Process>(Process::Start(exe));
         window_ =
             std::make_unique<Window>(app_->WaitForWindow(kMainWindowClass, kMainCaption), *app_);
+    }
+    // The user's way out: the close box (or File > Exit), then Yes; the program ends.
+    void Close(bool fromMenu = false) {
+        fromMenu ? W().Command(m::mExit) : W().Post(WM_CLOSE);
+        Answer(WaitForMessageBox(App(), kExitQuestion), IDYES);
+        EXPECT_TRUE(App().WaitForExit(10000)) << "Clearwell did not end after Yes";
+        EXPECT_EQ(App().ExitCode(), 0u);
     }
     Window& W() { return *window_; }
     Process& App() { return *app_; }
@@ -53,22 +57,31 @@ class ClearwellGui : public ::testing::Test {
     int VisiblePage() {
         int shown = -1;
         for (int i = 0; i < kPageCount; ++i) {
-            if (window_->ControlVisible(m::fraMain(i))) shown = shown >= 0 ? -2 : i;
+            if (W().ControlVisible(m::fraMain(i))) shown = shown >= 0 ? -2 : i;
         }
         return shown;
     }
-    // Clicks the page's toolbar button and waits until the page is in front.
+    // Clicks the page's toolbar button and waits until the page alone is in front.
     void ShowPage(int page, DWORD timeoutMs = kDefaultWaitMs) {
-        window_->ClickToolbarButton(m::tlbMain, page + 1);
+        W().ClickToolbarButton(m::tlbMain, page + 1);
         WaitUntil([&] { return VisiblePage() == page; },
                   "page " + std::to_string(page) + " in front", timeoutMs);
     }
+    // Opens another window from a menu item of the main window.
+    Window Open(int menuItem, const char* className, const char* caption) {
+        W().Command(menuItem);
+        return Window(App().WaitForWindow(className, caption, 10000), App());
+    }
+    Window UpdateWindow() { return Open(m::mCheckUpgrades, "ClearwellAutoUpdate", "AutoUpdate"); }
 
     void StoreSetting(const std::string& name, const std::string& value) {
         store_.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, name, value);
     }
     std::string Read(RootKey root, const std::string& key, const std::string& name) {
         return store_.GetSettingString(root, key, name, "<none>");
+    }
+    std::string Setting(const std::string& name) {
+        return Read(settings::kSettingsRoot, settings::kSettingsKey, name);
     }
 
     win32::Win32Registry registry_;

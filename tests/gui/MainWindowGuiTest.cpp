@@ -22,123 +22,115 @@ class MainWindowGui : public ClearwellGui {
     int PressedButton() {
         int pressed = 0;
         for (int i = 1; i <= 7; ++i) {
-            if (window_->ToolbarButtonPressed(m::tlbMain, i)) pressed = pressed ? -1 : i;
+            if (W().ToolbarButtonPressed(m::tlbMain, i)) pressed = pressed ? -1 : i;
         }
         return pressed;
+    }
+    void MinimiseToTray() {
+        W().Post(WM_SYSCOMMAND, SC_MINIMIZE);
+        WaitUntil([&] { return !W().Visible(); }, "the minimised window to leave the screen");
+    }
+    void ExpectRestoredInFront() {
+        WaitUntil([&] { return W().Visible() && !W().Minimized() && W().InFront(); },
+                  "the window back in its normal state, in front");
+    }
+    // The chord as keyboard input; where the display cannot deliver it, as the hotkey
+    // message the system would send.
+    void PressHotkey(const std::vector<WORD>& keys, int id, UINT modifiers,
+                     const std::function<bool()>& done, const char* name) {
+        PressKeys(keys);
+        try {
+            WaitUntil(done, name, 2000);
+            RecordProperty(name, "keyboard");
+        } catch (const DriverError&) {
+            RecordProperty(name, "WM_HOTKEY");
+            W().Post(WM_HOTKEY, id, MAKELPARAM(modifiers, 'Z'));
+        }
     }
 };
 
 TEST_F(MainWindowGui, EachToolbarButtonBringsItsPageToTheFront) {
-    Window& w = *window_;
-    EXPECT_EQ(w.Title(), "Clearwell v2.10");
+    EXPECT_EQ(W().Title(), "Clearwell v2.10");
     EXPECT_EQ(VisiblePage(), 0);
     EXPECT_EQ(PressedButton(), 1);
-    EXPECT_EQ(w.ToolbarButtonCount(m::tlbMain), 7);
-    EXPECT_EQ(w.Text(m::cmbOver), "50");
-    EXPECT_EQ(w.Items(m::cmbOver).size(), 11u);
-    EXPECT_EQ(w.Text(m::lStat), "Waiting...");
-    EXPECT_NE(w.StatusText(m::stbMain).find("Internet connection"), std::string::npos);
+    EXPECT_EQ(W().ToolbarButtonCount(m::tlbMain), 7);
+    EXPECT_EQ(W().Text(m::cmbOver), "50");
+    EXPECT_EQ(W().Items(m::cmbOver).size(), 11u);
+    EXPECT_EQ(W().Text(m::lStat), "Waiting...");
+    EXPECT_NE(W().Text(m::stbMain).find("Internet connection"), std::string::npos);
 
-    const char* names[] = {"page0-main",     "page1-privacy",     "page2-ie-cache",
-                           "page3-netscape", "page4-system-info", "page5-shredder"};
-    for (int button = 1; button <= 6; ++button) {
-        w.ClickToolbarButton(m::tlbMain, button);
-        WaitUntil([&] { return VisiblePage() == button - 1; },
-                  "page " + std::to_string(button - 1) + " alone in front");
-        EXPECT_EQ(PressedButton(), button);
-        w.Screenshot(names[button - 1]);
+    const char* names[] = {"main", "privacy", "ie-cache", "netscape", "system-info", "shredder"};
+    for (int page = 0; page < 6; ++page) {
+        ShowPage(page);
+        EXPECT_EQ(PressedButton(), page + 1);
+        W().Screenshot("page" + std::to_string(page) + "-" + names[page]);
     }
 }
 
 TEST_F(MainWindowGui, ControlsTakeWhatTheUserDoes) {
-    Window& w = *window_;
-    w.ClickToolbarButton(m::tlbMain, 2);
-    w.SetChecked(m::chkCookies, true);
-    w.SetChecked(m::chkTemp, true);
-    w.SetChecked(m::chkTemp, false);
-    EXPECT_TRUE(w.Checked(m::chkCookies));
-    EXPECT_FALSE(w.Checked(m::chkTemp));
+    ShowPage(1);
+    W().SetChecked(m::chkCookies, true);
+    W().SetChecked(m::chkTemp, true);
+    W().SetChecked(m::chkTemp, false);
+    EXPECT_TRUE(W().Checked(m::chkCookies));
+    EXPECT_FALSE(W().Checked(m::chkTemp));
 
-    w.ClickToolbarButton(m::tlbMain, 6);
-    w.Select(m::cmbOver, 9);
-    WaitUntil([&] { return w.Text(m::cmbOver) == "100"; }, "the security level 100");
-    w.Type(m::txtShredFolder, "C:\\Shred");
-    EXPECT_EQ(w.Text(m::txtShredFolder), "C:\\Shred");
-    w.Select(m::cmbHour, 3);
-    EXPECT_EQ(w.Selected(m::cmbHour), 3);
-    EXPECT_EQ(w.Items(m::cmbMinute), (std::vector<std::string>{"0", "10", "20", "30", "40", "50"}));
+    ShowPage(5);
+    W().Select(m::cmbOver, 9);
+    W().WaitForText(m::cmbOver, "100");
+    W().Type(m::txtShredFolder, "C:\\Shred");
+    EXPECT_EQ(W().Text(m::txtShredFolder), "C:\\Shred");
+    W().Select(m::cmbHour, 3);
+    EXPECT_EQ(W().Selected(m::cmbHour), 3);
+    EXPECT_EQ(W().Items(m::cmbMinute),
+              (std::vector<std::string>{"0", "10", "20", "30", "40", "50"}));
 }
 
 TEST_F(MainWindowGui, ClosingAsksAndNoKeepsItRunning) {
-    window_->Post(WM_CLOSE);
-    HWND box = WaitForMessageBox(*app_, kExitQuestion);
+    W().Post(WM_CLOSE);
+    HWND box = WaitForMessageBox(App(), kExitQuestion);
     EXPECT_EQ(TextOf(box), "Clearwell");
     Answer(box, IDNO);
-    KeepsTrue([&] { return app_->Running() && window_->Visible(); }, "Clearwell runs on", 1500);
-
-    // Exit from the File menu asks too; Yes ends the program.
-    window_->Command(m::mExit);
-    Answer(WaitForMessageBox(*app_, kExitQuestion), IDYES);
-    EXPECT_TRUE(app_->WaitForExit(10000)) << "Clearwell did not end after Yes";
-    EXPECT_EQ(app_->ExitCode(), 0u);
+    KeepsTrue([&] { return App().Running() && W().Visible(); }, "Clearwell runs on", 1500);
+    Close(/*fromMenu=*/true);  // File > Exit asks too; Yes ends the program
 }
 
 TEST_F(MainWindowGui, MinimisingHidesTheWindowAndTheTrayIconBringsItBack) {
-    window_->Post(WM_SYSCOMMAND, SC_MINIMIZE);
-    WaitUntil([&] { return !window_->Visible(); }, "the minimised window to leave the screen");
-
+    MinimiseToTray();
     // The tray icon's left click, as the shell reports it to the window.
-    window_->Post(kTrayCallbackMessage, kTrayIconId, kTrayLeftButtonUp);
-    WaitUntil([&] { return window_->Visible() && !window_->Minimized(); },
-              "the window back in its normal state");
-    WaitUntil([&] { return window_->InFront(); }, "the window in front");
+    W().Post(kTrayCallbackMessage, kTrayIconId, kTrayLeftButtonUp);
+    ExpectRestoredInFront();
 }
 
 TEST_F(MainWindowGui, ASecondCopyEndsAndBringsTheFirstToTheFront) {
-    window_->Post(WM_SYSCOMMAND, SC_MINIMIZE);
-    WaitUntil([&] { return !window_->Visible(); }, "the first copy in the tray");
-
+    MinimiseToTray();
     Process second = Process::Start("Clearwell.exe");
     EXPECT_TRUE(second.WaitForExit(10000)) << "the second copy did not end";
     EXPECT_EQ(second.ExitCode(), 0u);
-    WaitUntil([&] { return window_->Visible() && !window_->Minimized(); },
-              "the first copy's window restored");
-    WaitUntil([&] { return window_->InFront(); }, "the first copy's window in front");
-    EXPECT_TRUE(app_->Running());
+    ExpectRestoredInFront();
+    EXPECT_TRUE(App().Running());
 }
 
 TEST_F(MainWindowGui, WindowsZHidesBrowserWindowsAndWindowsShiftZRestoresThem) {
-    Process browsers = Process::Start("BrowserWindows.exe");
+    Process browsers =
+        Process::Start("cwwindows.exe",
+                       "\"normal:IEFrame:Test Page - Internet Explorer\" "
+                       "minimised:CabinetWClass:Documents \"shown:Notepad:Untitled - Notepad\"");
     HWND ie = browsers.WaitForWindow("IEFrame", "Test Page - Internet Explorer");
-    HWND folder = nullptr;
-    WaitUntil([&] { return (folder = browsers.FindWindowOfClass("CabinetWClass")) != nullptr; },
-              "the folder window");
     HWND other = browsers.WaitForWindow("Notepad", "Untitled - Notepad");
+    HWND folder = browsers.WindowsOfClass("CabinetWClass").at(0);
     WINDOWPLACEMENT ieBefore = PlacementOf(ie), folderBefore = PlacementOf(folder);
     ASSERT_EQ(folderBefore.showCmd, static_cast<UINT>(SW_SHOWMINIMIZED));
 
-    // The chord as keyboard input; where the display cannot deliver it, as the hotkey
-    // message the system would send.
-    PressKeys({VK_LWIN, 'Z'});
-    try {
-        WaitUntil([&] { return !IsWindowVisible(ie); }, "Windows+Z", 2000);
-        RecordProperty("WindowsZ", "keyboard");
-    } catch (const DriverError&) {
-        RecordProperty("WindowsZ", "WM_HOTKEY");
-        window_->Post(WM_HOTKEY, 95, MAKELPARAM(MOD_WIN, 'Z'));
-    }
+    PressHotkey(
+        {VK_LWIN, 'Z'}, 95, MOD_WIN, [&] { return !IsWindowVisible(ie); }, "WindowsZ");
     WaitUntil([&] { return !IsWindowVisible(ie) && !IsWindowVisible(folder); },
               "the browser and folder windows hidden");
     EXPECT_TRUE(IsWindowVisible(other));
 
-    PressKeys({VK_LWIN, VK_SHIFT, 'Z'});
-    try {
-        WaitUntil([&] { return IsWindowVisible(ie); }, "Windows+Shift+Z", 2000);
-        RecordProperty("WindowsShiftZ", "keyboard");
-    } catch (const DriverError&) {
-        RecordProperty("WindowsShiftZ", "WM_HOTKEY");
-        window_->Post(WM_HOTKEY, 111, MAKELPARAM(MOD_WIN | MOD_SHIFT, 'Z'));
-    }
+    PressHotkey(
+        {VK_LWIN, VK_SHIFT, 'Z'}, 111, MOD_WIN | MOD_SHIFT,
+        [&] { return IsWindowVisible(ie) != FALSE; }, "WindowsShiftZ");
     WaitUntil([&] { return IsWindowVisible(ie) && IsWindowVisible(folder); },
               "the browser and folder windows back");
     WINDOWPLACEMENT ieAfter = PlacementOf(ie), folderAfter = PlacementOf(folder);

@@ -2,48 +2,32 @@
 // from the local test server through "Check for Upgrades" and Proceed, hands over to it, and
 // the new build takes "Clearwell.exe"'s place over the relay's two starts.
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-#include "app/ControlIds.h"
-#include "app/MainControls.h"
-#include "app/MainView.h"
-#include "driver/GuiDriver.h"
+#include "ClearwellGui.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Win32Registry.h"
-#include "settings/SettingNames.h"
-#include "settings/SettingsStore.h"
-#include "support/TestWorld.h"
 
 namespace cw::gui {
 namespace {
 
-namespace m = ids::frmMain;
-namespace u = ids::frmAutoUpdate;
-
 constexpr char kThanks[] = "Clearwell Upgraded. Thank you";
 
-class UpdateRelayGui : public ::testing::Test {
+class UpdateRelayGui : public ClearwellGui {
   protected:
-    win32::Win32Registry registry;
-    SettingsStore store{registry};
     std::string folder = testing::MakeScratchFolder("relay-e2e");
     std::string program = testing::ReadFile("C:\\cwtest\\Clearwell.exe");
     // Bytes after the image change the file, not the program.
     std::string oldRelease = program + "old release";
     std::string newRelease = program + "new release";
-    std::vector<std::unique_ptr<Process>> running;
+    std::unique_ptr<Process> now_;
 
     void SetUp() override {
-        testing::DeleteKeyTree(settings::kSettingsRoot, settings::kSettingsKey);
+        ClearwellGui::SetUp();
         testing::DeleteKeyTree(settings::kUpdateRoot, settings::kUpdateKey);
-        store.SetSettingString(settings::kUpdateRoot, settings::kUpdateKey, "ver", "5");
+        store_.SetSettingString(settings::kUpdateRoot, settings::kUpdateKey, "ver", "5");
         // The post-upgrade page would start a browser of the machine the tests run on.
-        store.SetSettingString(kHkeyCurrentUser, "Software\\Wine\\WineBrowser", "Browsers",
-                               "cw-no-browser");
-        testing::WriteFile(folder + "\\Clearwell.exe", oldRelease);
-        testing::WriteFile(folder + "\\new-release.bin", newRelease);
+        store_.SetSettingString(kHkeyCurrentUser, "Software\\Wine\\WineBrowser", "Browsers",
+                                "cw-no-browser");
+        WriteFile(folder + "\\Clearwell.exe", oldRelease);
+        WriteFile(folder + "\\new-release.bin", newRelease);
         testing::TestServer::Reset();
         testing::TestServer::Route("/cwl.txt", "body=6%0D%0A");
         testing::TestServer::Route(
@@ -52,38 +36,35 @@ class UpdateRelayGui : public ::testing::Test {
     }
     void TearDown() override {
         // Whatever copy of the program still runs goes (the process objects end them).
-        running.clear();
+        app_.reset();
+        now_.reset();
         if (HWND left = FindWindowA(kMainWindowClass, nullptr)) Process::OfWindow(left).Kill();
     }
     std::string Update(const char* name) {
-        return store.GetSettingString(settings::kUpdateRoot, settings::kUpdateKey, name,
-                                      "(missing)");
+        return Read(settings::kUpdateRoot, settings::kUpdateKey, name);
     }
-    // Starts the installed program and presses Proceed in its update window.
-    Process& StartUpdate() {
-        running.push_back(std::make_unique<Process>(Process::Start(folder + "\\Clearwell.exe")));
-        Process& old = *running.back();
-        Window main(old.WaitForWindow(kMainWindowClass, kMainCaption), old);
-        main.Command(m::mCheckUpgrades);
-        Window update(old.WaitForWindow("ClearwellAutoUpdate", "AutoUpdate", 10000), old);
-        update.Click(u::cmdProceed);
-        return old;
+    std::string Installed(const char* name) { return testing::ReadFile(folder + "\\" + name); }
+    // Starts the installed program, presses Proceed in its update window and waits until
+    // the old program has handed over.
+    void UpdateAndHandOver() {
+        Start(folder + "\\Clearwell.exe");
+        UpdateWindow().Click(ids::frmAutoUpdate::cmdProceed);
+        ASSERT_TRUE(App().WaitForExit(30000)) << "the old program did not hand over";
+        EXPECT_EQ(App().ExitCode(), 0u);
     }
-    // The main window of the program that runs now, hidden or shown (the relay starts it
+    // The program that runs now, its main window hidden or shown (the relay starts it
     // minimised, so it goes to the tray at once).
     Process& WaitForProgram() {
         HWND main = nullptr;
         WaitUntil([&] { return (main = FindWindowA(kMainWindowClass, nullptr)) != nullptr; },
                   "a main window", 30000);
-        running.push_back(std::make_unique<Process>(Process::OfWindow(main)));
-        return *running.back();
+        now_ = std::make_unique<Process>(Process::OfWindow(main));
+        return *now_;
     }
 };
 
 TEST_F(UpdateRelayGui, TheOldProgramDownloadsTheNewOneWhichReplacesItOverTwoStarts) {
-    Process& old = StartUpdate();
-    ASSERT_TRUE(old.WaitForExit(30000)) << "the old program did not hand over";
-    EXPECT_EQ(old.ExitCode(), 0u);
+    ASSERT_NO_FATAL_FAILURE(UpdateAndHandOver());
 
     // Leg 1 ("cwl.exe") replaced the program and started it; leg 2 thanks the user.
     HWND thanks = FindMessageBox(kThanks, 30000);
@@ -95,19 +76,17 @@ TEST_F(UpdateRelayGui, TheOldProgramDownloadsTheNewOneWhichReplacesItOverTwoStar
     EXPECT_EQ(now.Id(), upgraded.Id());  // start-up went on in the same program
     EXPECT_EQ(FindMessageBox(kThanks, 1500), nullptr) << "thanked twice";
 
-    EXPECT_TRUE(testing::ReadFile(folder + "\\Clearwell.exe") == newRelease);
-    EXPECT_FALSE(testing::PathExists(folder + "\\cwl.exe"));
-    EXPECT_FALSE(testing::PathExists(folder + "\\cwl.part"));
-    EXPECT_FALSE(testing::PathExists(folder + "\\Clearwell.part"));
+    EXPECT_TRUE(Installed("Clearwell.exe") == newRelease);
+    for (const char* left : {"cwl.exe", "cwl.part", "Clearwell.part"})
+        EXPECT_FALSE(PathExists(folder + "\\" + left)) << left;
     EXPECT_EQ(Update("Up"), "a");
-    EXPECT_EQ(Update("donreq"), "(missing)");
+    EXPECT_EQ(Update("donreq"), "<none>");
     EXPECT_EQ(Update("ver"), "6");
     EXPECT_TRUE(now.Running());
 }
 
 TEST_F(UpdateRelayGui, ALockedInstalledProgramIsKeptAndNothingIsAnnounced) {
-    Process& old = StartUpdate();
-    ASSERT_TRUE(old.WaitForExit(30000)) << "the old program did not hand over";
+    ASSERT_NO_FATAL_FAILURE(UpdateAndHandOver());
     // Leg 1 waits for the old program to end before it replaces anything: time enough to
     // hold the file open.
     win32::FileHandle held(CreateFileA((folder + "\\Clearwell.exe").c_str(), GENERIC_READ, 0,
@@ -117,9 +96,9 @@ TEST_F(UpdateRelayGui, ALockedInstalledProgramIsKeptAndNothingIsAnnounced) {
     Process& now = WaitForProgram();
     held.reset();
     EXPECT_EQ(FindMessageBox(kThanks, 1500), nullptr);
-    EXPECT_TRUE(testing::ReadFile(folder + "\\Clearwell.exe") == oldRelease);
-    EXPECT_TRUE(testing::ReadFile(folder + "\\cwl.exe") == newRelease);
-    EXPECT_FALSE(testing::PathExists(folder + "\\Clearwell.part"));
+    EXPECT_TRUE(Installed("Clearwell.exe") == oldRelease);
+    EXPECT_TRUE(Installed("cwl.exe") == newRelease);
+    EXPECT_FALSE(PathExists(folder + "\\Clearwell.part"));
     EXPECT_EQ(Update("Up"), "b");
     EXPECT_EQ(Update("donreq"), "z");
     EXPECT_TRUE(now.Running());

@@ -7,8 +7,9 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <deque>
+#include <sstream>
 #include <string>
-#include <vector>
 
 #include "app/MainControls.h"
 #include "browser/BrowserButton.h"
@@ -59,6 +60,10 @@ struct Machine {
         RegValue value;
         return registry.QueryValue(root, key, name, value) == 0;
     }
+    void Set(RootKey root, const std::string& key, const std::string& name,
+             const std::string& value) {
+        store.SetSettingString(root, key, name, value);
+    }
 };
 
 // The Win32 shell, but with the module path of the installed program: the features below
@@ -73,22 +78,20 @@ struct ClosingHost : SettingsHost {
     void UnloadSettingsWindow() override {}
 };
 
-// What a user of the program leaves in the registry and the program's folder. The main
-// window does not yet host the features, so their models are driven here in-process, as the
-// installed program: "Add to Internet Explorer", and in the settings window "Launch Clearwell
-// at startup", "Shred files when shutting down", a daily schedule and the update check. The
-// rest is written value by value and file by file as the program writes it: the updater's
-// marker (seeded at every start), an update handed over to the relay with its downloaded
-// release, the partial files of an interrupted download and replacement, a cleaning
-// selection saved at an unattended close, the home-page lock, and the per-user
-// application-settings area.
+const std::string kInstallArea = std::string(settings::kAppSettingsArea) + "\\" +
+                                 settings::kAppName + "\\" + settings::kInstallSection;
+
+// What a user of the program leaves behind: the toolbar button and the settings window's
+// choices through the features' models, as the installed program; the updater's state and
+// files, a saved selection, the home-page lock and the per-user area as the program writes
+// them.
 void UseTheProgram(Machine& m, const std::string& folder) {
     InstalledProgramShell shell(folder + "\\Clearwell.exe");
-    fakes::RecordingErrorSink errors;
     BrowserButtonControls buttons;
     BrowserButton button(buttons, m.store, shell, kMainCaption);
     buttons.mAddMSIE.Click();
 
+    fakes::RecordingErrorSink errors;
     fakes::FakeDialogs dialogs;
     ClosingHost host;
     SettingsWindow window(m.store, dialogs, shell, host, &errors);
@@ -109,18 +112,14 @@ void UseTheProgram(Machine& m, const std::string& folder) {
 
     m.store.GetOrSeedSettingString(settings::kUpdateRoot, settings::kUpdateKey,
                                    settings::kUpdateVer, "5");
-    m.store.SetSettingString(settings::kUpdateRoot, settings::kUpdateKey, settings::kUpdateUp, "b");
-    m.store.SetSettingString(settings::kUpdateRoot, settings::kUpdateKey, settings::kUpdateDonReq,
-                             "z");
-    WriteFile(folder + "\\" + update::kDownloadName, "MZ the downloaded release");
-    WriteFile(folder + "\\" + update::kDownloadPartName, "MZ half a download");
-    WriteFile(folder + "\\" + update::kInstallPartName, "MZ half a replacement");
-    m.store.SetSettingString(settings::kSettingsRoot, settings::kSettingsKey, "chkCookies", "1");
-    m.store.SetSettingString(kHkeyCurrentUser, settings::kIEMainKey, settings::kLock, "1");
-    m.store.SetSettingString(kHkeyCurrentUser,
-                             std::string(settings::kAppSettingsArea) + "\\" + settings::kAppName +
-                                 "\\" + settings::kInstallSection,
-                             settings::kRunOnExit, "False");
+    m.Set(settings::kUpdateRoot, settings::kUpdateKey, settings::kUpdateUp, "b");
+    m.Set(settings::kUpdateRoot, settings::kUpdateKey, settings::kUpdateDonReq, "z");
+    for (const char* file :
+         {update::kDownloadName, update::kDownloadPartName, update::kInstallPartName})
+        WriteFile(folder + "\\" + file, std::string("MZ ") + file);
+    m.Set(settings::kSettingsRoot, settings::kSettingsKey, "chkCookies", "1");
+    m.Set(kHkeyCurrentUser, settings::kIEMainKey, settings::kLock, "1");
+    m.Set(kHkeyCurrentUser, kInstallArea, settings::kRunOnExit, "False");
 }
 
 void ExpectInstalledAt(Machine& m, const std::string& folder) {
@@ -131,50 +130,43 @@ void ExpectInstalledAt(Machine& m, const std::string& folder) {
     EXPECT_TRUE(PathExists(folder + "\\Uninstall.exe"));
     EXPECT_TRUE(text::EqualsNoCase(ShortcutTarget(Shortcut()), exe)) << ShortcutTarget(Shortcut());
 
-    EXPECT_EQ(m.Text(kHkeyLocalMachine, kUninstallKey, "DisplayName"), "Clearwell");
-    EXPECT_EQ(m.Text(kHkeyLocalMachine, kUninstallKey, "DisplayVersion"), "2.10");
-    EXPECT_EQ(m.Text(kHkeyLocalMachine, kUninstallKey, "Publisher"), "Halvane");
-    EXPECT_EQ(m.Text(kHkeyLocalMachine, kUninstallKey, "InstallLocation"), folder);
-    EXPECT_EQ(m.Text(kHkeyLocalMachine, kUninstallKey, "UninstallString"),
-              "\"" + folder + "\\Uninstall.exe\"");
-    EXPECT_EQ(m.Text(kHkeyLocalMachine, kUninstallKey, "DisplayIcon"), exe + ",0");
+    for (auto [name, value] : {std::pair<const char*, std::string>{"DisplayName", "Clearwell"},
+                               {"DisplayVersion", "2.10"},
+                               {"Publisher", "Halvane"},
+                               {"InstallLocation", folder},
+                               {"UninstallString", "\"" + folder + "\\Uninstall.exe\""},
+                               {"DisplayIcon", exe + ",0"}})
+        EXPECT_EQ(m.Text(kHkeyLocalMachine, kUninstallKey, name), value) << name;
     for (const char* flag : {"NoModify", "NoRepair"})
         EXPECT_EQ(m.store.GetSettingLong(kHkeyLocalMachine, kUninstallKey, flag, 0), 1) << flag;
     // Add/Remove Programs shows the size in KB: the three files, rounded.
     long kb = m.store.GetSettingLong(kHkeyLocalMachine, kUninstallKey, "EstimatedSize", 0);
-    long bytes = static_cast<long>(ReadFile(exe).size() + ReadFile(folder + "\\icon.ico").size() +
-                                   ReadFile(folder + "\\Uninstall.exe").size());
-    EXPECT_NEAR(kb, bytes / 1024, 3);
+    std::size_t bytes = 0;
+    for (const char* file : {"\\Clearwell.exe", "\\icon.ico", "\\Uninstall.exe"})
+        bytes += ReadFile(folder + file).size();
+    EXPECT_NEAR(kb, static_cast<long>(bytes / 1024), 3);
 }
 
-// True when the program's files, shortcut, entry and registry state are all gone.
-void ExpectProgramGone(Machine& m, const std::string& folder) {
+// The program's files, shortcut, entry and registry state: all there, or all gone.
+void ExpectProgramState(Machine& m, const std::string& folder, bool present) {
     for (const char* file : {"Clearwell.exe", "icon.ico", "Uninstall.exe", update::kDownloadName,
                              update::kDownloadPartName, update::kInstallPartName})
-        EXPECT_FALSE(PathExists(folder + "\\" + file)) << file;
-    EXPECT_FALSE(PathExists(Shortcut()));
-    EXPECT_FALSE(m.registry.KeyExists(kHkeyLocalMachine, kUninstallKey));
-    EXPECT_FALSE(m.registry.KeyExists(settings::kSettingsRoot, settings::kSettingsKey));
-    EXPECT_FALSE(m.registry.KeyExists(kHkeyLocalMachine, settings::kBrowserButtonKey));
-    EXPECT_FALSE(m.registry.KeyExists(settings::kUpdateRoot, settings::kUpdateKey));
-    EXPECT_FALSE(m.registry.KeyExists(
-        kHkeyCurrentUser, std::string(settings::kAppSettingsArea) + "\\" + settings::kAppName));
-    EXPECT_FALSE(m.HasValue(kHkeyCurrentUser, settings::kRunKey, settings::kRunValue));
-    EXPECT_FALSE(m.HasValue(kHkeyCurrentUser, settings::kIEMainKey, settings::kLock));
-}
-
-// Everything is still there after a refused uninstall.
-void ExpectNothingRemoved(Machine& m, const std::string& folder) {
-    for (const char* file : {"Clearwell.exe", "icon.ico", "cwl.exe", "Uninstall.exe"})
-        EXPECT_TRUE(PathExists(folder + "\\" + file)) << file;
-    EXPECT_TRUE(PathExists(Shortcut()));
-    EXPECT_TRUE(m.registry.KeyExists(kHkeyLocalMachine, kUninstallKey));
+        EXPECT_EQ(PathExists(folder + "\\" + file), present) << file;
+    EXPECT_EQ(PathExists(Shortcut()), present);
+    for (auto [root, key] :
+         {std::pair{kHkeyLocalMachine, std::string(kUninstallKey)},
+          {settings::kSettingsRoot, settings::kSettingsKey},
+          {kHkeyLocalMachine, settings::kBrowserButtonKey},
+          {settings::kUpdateRoot, settings::kUpdateKey},
+          {kHkeyCurrentUser, std::string(settings::kAppSettingsArea) + "\\" + settings::kAppName}})
+        EXPECT_EQ(m.registry.KeyExists(root, key), present) << key;
+    EXPECT_EQ(m.HasValue(kHkeyCurrentUser, settings::kRunKey, settings::kRunValue), present);
+    EXPECT_EQ(m.HasValue(kHkeyCurrentUser, settings::kIEMainKey, settings::kLock), present);
+    if (!present) return;
     EXPECT_EQ(m.Text(settings::kSettingsRoot, settings::kSettingsKey, settings::kAutoCheck),
               "True");
     EXPECT_EQ(m.Text(kHkeyLocalMachine, settings::kBrowserButtonKey, "Default Visible"), "Yes");
     EXPECT_EQ(m.Text(settings::kUpdateRoot, settings::kUpdateKey, settings::kUpdateUp), "b");
-    EXPECT_TRUE(m.HasValue(kHkeyCurrentUser, settings::kRunKey, settings::kRunValue));
-    EXPECT_TRUE(m.HasValue(kHkeyCurrentUser, settings::kIEMainKey, settings::kLock));
 }
 
 // The way scripts get the uninstaller's exit code: NSIS's uninstaller normally copies itself
@@ -194,9 +186,8 @@ long UninstallFromACopy(const std::string& folder) {
 void UninstallAsAddRemoveDoes(Machine& m) {
     std::string command = m.Text(kHkeyLocalMachine, kUninstallKey, "QuietUninstallString");
     ASSERT_NE(command, "(missing)");
-    std::set<DWORD> before = RunningProcessIds();
     EXPECT_EQ(RunAndWait(command), 0);
-    EXPECT_TRUE(WaitForProcessesIn(before, "\\~nsu", 60000)) << "the uninstaller still runs";
+    EXPECT_TRUE(WaitUntilNoProcessIn("\\~nsu", 60000)) << "the uninstaller still runs";
 }
 
 // NSIS's uninstaller works from a copy of itself in a "~nsu*.tmp" folder of the temporary
@@ -206,30 +197,25 @@ void UninstallAsAddRemoveDoes(Machine& m) {
 // Wine never restarts, so the entries stay. Accepted only while every entry deletes something
 // in such a folder.
 bool OnlyUninstallerCopiesPendingDeletion(const Difference& change) {
-    const std::string key = "HKLM\\System\\CurrentControlSet\\Control\\Session Manager";
-    if (change.identity != key + "|PendingFileRenameOperations" || change.kind != '+') return false;
-    win32::Win32Registry registry;
+    const std::string key = "System\\CurrentControlSet\\Control\\Session Manager";
+    const char* value = "PendingFileRenameOperations";
     RegValue list;
-    if (registry.QueryValue(kHkeyLocalMachine, key.substr(5), "PendingFileRenameOperations",
-                            list) != 0 ||
+    if (change.identity != "HKLM\\" + key + "|" + value || change.kind != '+' ||
+        win32::Win32Registry().QueryValue(kHkeyLocalMachine, key, value, list) != 0 ||
         list.type != kRegMultiSz)
         return false;
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::string prefix = std::string("\\??\\") + temp + "~nsu";
-    std::vector<std::string> names;
-    for (std::size_t at = 0; at < list.data.size();) {
-        std::size_t end = list.data.find('\0', at);
-        if (end == std::string::npos) end = list.data.size();
-        names.push_back(list.data.substr(at, end - at));
-        at = end + 1;
+    // Pairs of a name in such a folder and an empty name, then the list's closing NUL.
+    std::istringstream names(list.data);
+    int entries = 0;
+    for (std::string name, empty; std::getline(names, name, '\0') && !name.empty(); ++entries) {
+        if (!text::StartsWithNoCase(name, prefix) || !std::getline(names, empty, '\0') ||
+            !empty.empty())
+            return false;
     }
-    if (!names.empty() && names.back().empty()) names.pop_back();  // the list's closing zero
-    if (names.empty() || names.size() % 2 != 0) return false;
-    for (std::size_t i = 0; i < names.size(); i += 2) {
-        if (!text::StartsWithNoCase(names[i], prefix) || !names[i + 1].empty()) return false;
-    }
-    return true;
+    return entries > 0 && names.peek() == EOF;
 }
 
 // Wine keeps the system parameters that a program changes for the session only (mouse,
@@ -246,40 +232,39 @@ void ExpectRegistryAsBefore(const Snapshot& before, const Snapshot& after) {
     for (const Difference& change : Differences(before, after)) {
         std::string line =
             change.identity + ": " + side(change.before) + " -> " + side(change.after);
-        bool ours =
-            text::ContainsNoCase(line, "Clearwell") || text::ContainsNoCase(line, "Halvane") ||
-            text::ContainsNoCase(line, "ClearMem") || text::ContainsNoCase(line, "ECC5777A");
+        bool ours = false;
+        for (const char* name : {"Clearwell", "Halvane", "ClearMem", "ECC5777A"})
+            ours = ours || text::ContainsNoCase(line, name);
         bool wines = OnlyUninstallerCopiesPendingDeletion(change) || WinesSessionParameters(change);
         if (ours || !wines) unexpected += "\n  " + line;
     }
     EXPECT_TRUE(unexpected.empty()) << "registry lines that differ:" << unexpected;
 }
 
-// Wine sets its display up (adapter, monitor and video-mode keys) the first time a program
-// of the session shows a window; on Windows that has happened at start-up. A window of the
-// test's own, shown and closed before the first snapshot, does it here.
-void LetWineSetUpTheDisplay() {
-    HWND window = CreateWindowExA(0, "STATIC", "warm-up", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
-                                  nullptr, nullptr, nullptr, nullptr);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-    if (window) DestroyWindow(window);
-}
-
 class InstallerTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { LetWineSetUpTheDisplay(); }
+    // Wine sets its display up (adapter, monitor and video-mode keys) the first time a
+    // program of the session shows a window; on Windows that has happened at start-up. A
+    // window of the test's own, shown and closed before the first snapshot, does it here.
+    static void SetUpTestSuite() {
+        HWND window = CreateWindowExA(0, "STATIC", "warm-up", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                      nullptr, nullptr, nullptr, nullptr);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        if (window) DestroyWindow(window);
+    }
+    long Setup(const std::string& arguments = "") {
+        return RunAndWait("\"" + kSetup + "\" /S" + arguments);
+    }
+    Machine m;
 };
 
 TEST_F(InstallerTest, InstallRunUseAndUninstallLeaveTheRegistryAsItWas) {
-    Machine m;
     const std::string folder = DefaultFolder();
     Snapshot before = RegistrySnapshot();
-
-    ASSERT_EQ(RunAndWait("\"" + kSetup + "\" /S"), 0);
+    ASSERT_EQ(Setup(), 0);
     ExpectInstalledAt(m, folder);
-
     {
         StartedProgram clearwell("\"" + ShortcutTarget(Shortcut()) + "\"");
         ASSERT_NE(clearwell.WaitForWindow(kMainCaption, 30000), nullptr)
@@ -289,66 +274,45 @@ TEST_F(InstallerTest, InstallRunUseAndUninstallLeaveTheRegistryAsItWas) {
         // While the program runs nothing may be removed or replaced, and a silent run must
         // end with an error instead of waiting for someone to close it.
         EXPECT_EQ(UninstallFromACopy(folder), kRefused);
-        ExpectNothingRemoved(m, folder);
+        ExpectProgramState(m, folder, true);
         UninstallAsAddRemoveDoes(m);
-        ExpectNothingRemoved(m, folder);
-        EXPECT_EQ(RunAndWait("\"" + kSetup + "\" /S"), kRefused);
-        ExpectNothingRemoved(m, folder);
+        ExpectProgramState(m, folder, true);
+        EXPECT_EQ(Setup(), kRefused);
+        ExpectProgramState(m, folder, true);
         EXPECT_TRUE(clearwell.Running());
     }
-
     UninstallAsAddRemoveDoes(m);
-    ExpectProgramGone(m, folder);
+    ExpectProgramState(m, folder, false);
     EXPECT_FALSE(PathExists(folder));
     ExpectRegistryAsBefore(before, RegistrySnapshot());
 }
 
-// Other programs' values beside the program's own, in the same keys and parents.
-struct Neighbours {
-    Machine& m;
-    const std::string makerSibling = "SOFTWARE\\Halvane\\Other Tool";
-    const std::string buttonSibling =
-        "Software\\Microsoft\\Internet "
-        "Explorer\\Extensions\\{0A1B2C3D-0000-1111-2222-333344445555}";
-    const std::string appSettingsSibling =
-        std::string(settings::kAppSettingsArea) + "\\Other Tool\\Options";
-
-    explicit Neighbours(Machine& machine) : m(machine) {
-        m.store.SetSettingString(kHkeyCurrentUser, makerSibling, "Mode", "1");
-        m.store.SetSettingString(kHkeyLocalMachine, buttonSibling, "ButtonText", "Other Tool");
-        m.store.SetSettingString(kHkeyCurrentUser, appSettingsSibling, "Size", "3");
-        m.store.SetSettingString(kHkeyCurrentUser, settings::kRunKey, "Other Tool",
-                                 "C:\\Tools\\other.exe");
-        m.store.SetSettingString(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage,
-                                 "http://example.org/");
-    }
-    ~Neighbours() {
-        DeleteKeyTree(kHkeyCurrentUser, "SOFTWARE\\Halvane");
-        DeleteKeyTree(kHkeyLocalMachine, buttonSibling);
-        DeleteKeyTree(kHkeyCurrentUser, std::string(settings::kAppSettingsArea) + "\\Other Tool");
-        m.store.DeleteSettingValue(kHkeyCurrentUser, settings::kRunKey, "Other Tool");
-    }
-    void ExpectIntact() {
-        EXPECT_EQ(m.Text(kHkeyCurrentUser, makerSibling, "Mode"), "1");
-        EXPECT_EQ(m.Text(kHkeyLocalMachine, buttonSibling, "ButtonText"), "Other Tool");
-        EXPECT_EQ(m.Text(kHkeyCurrentUser, appSettingsSibling, "Size"), "3");
-        EXPECT_EQ(m.Text(kHkeyCurrentUser, settings::kRunKey, "Other Tool"),
-                  "C:\\Tools\\other.exe");
-        EXPECT_EQ(m.Text(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage),
-                  "http://example.org/");
-    }
-};
-
 TEST_F(InstallerTest, UninstallTakesOnlyTheProgramsOwnFilesAndKeys) {
-    Machine m;
-    Neighbours neighbours(m);
+    // Other programs' values beside the program's own, in the same keys and parents.
+    const struct {
+        RootKey root;
+        std::string key, name, value;
+    } neighbours[] = {
+        {kHkeyCurrentUser, "SOFTWARE\\Halvane\\Other Tool", "Mode", "1"},
+        {kHkeyLocalMachine,
+         "Software\\Microsoft\\Internet "
+         "Explorer\\Extensions\\{0A1B2C3D-0000-1111-2222-333344445555}",
+         "ButtonText", "Other Tool"},
+        {kHkeyCurrentUser, std::string(settings::kAppSettingsArea) + "\\Other Tool\\Options",
+         "Size", "3"},
+        {kHkeyCurrentUser, settings::kRunKey, "Other Tool", "C:\\Tools\\other.exe"},
+        {kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage, "http://example.org/"},
+    };
+    std::deque<ScopedRegistryValue> kept;
+    for (const auto& n : neighbours)
+        kept.emplace_back(n.root, n.key, n.name).Set(n.value);
     // A folder of the user's choice, with a blank in its path and a file of the user's in it.
     const std::string folder = MakeScratchFolder("My Tools") + "\\Clearwell";
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     WriteFile(folder + "\\notes.txt", "the user's own file");
     Snapshot before = RegistrySnapshot();
 
-    ASSERT_EQ(RunAndWait("\"" + kSetup + "\" /S /D=" + folder), 0);  // /D= last, unquoted
+    ASSERT_EQ(Setup(" /D=" + folder), 0);  // /D= last, unquoted
     ExpectInstalledAt(m, folder);
     UseTheProgram(m, folder);
 
@@ -359,15 +323,16 @@ TEST_F(InstallerTest, UninstallTakesOnlyTheProgramsOwnFilesAndKeys) {
         win32::FileHandle held(CreateFileA((folder + "\\Clearwell.exe").c_str(), GENERIC_READ,
                                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(held);
-        EXPECT_EQ(RunAndWait("\"" + kSetup + "\" /S /D=" + folder), kRefused);
+        EXPECT_EQ(Setup(" /D=" + folder), kRefused);
         EXPECT_EQ(UninstallFromACopy(folder), kRefused);
-        ExpectNothingRemoved(m, folder);
+        ExpectProgramState(m, folder, true);
     }
 
     EXPECT_EQ(UninstallFromACopy(folder), 0);
-    ExpectProgramGone(m, folder);
+    ExpectProgramState(m, folder, false);
     EXPECT_EQ(ReadFile(folder + "\\notes.txt"), "the user's own file");
-    neighbours.ExpectIntact();
+    for (const auto& n : neighbours)
+        EXPECT_EQ(m.Text(n.root, n.key, n.name), n.value) << n.key;
     ExpectRegistryAsBefore(before, RegistrySnapshot());
 }
 
@@ -375,32 +340,31 @@ TEST_F(InstallerTest, UninstallTakesOnlyTheProgramsOwnFilesAndKeys) {
 // window of that caption, with the executable not in use, is enough for it to refuse. Run by
 // a user, it says why and offers to try again.
 TEST_F(InstallerTest, UninstallerRefusesWhileAWindowCaptionedLikeClearwellsIsOpen) {
-    Machine m;
     const std::string folder = DefaultFolder();
-    ASSERT_EQ(RunAndWait("\"" + kSetup + "\" /S"), 0);
+    ASSERT_EQ(Setup(), 0);
     UseTheProgram(m, folder);
     HWND standIn = CreateWindowExA(0, "STATIC", kMainCaption, WS_POPUP | WS_VISIBLE, 0, 0, 100, 20,
                                    nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(standIn, nullptr);
 
     EXPECT_EQ(UninstallFromACopy(folder), kRefused);
-    ExpectNothingRemoved(m, folder);
-    EXPECT_EQ(RunAndWait("\"" + kSetup + "\" /S"), kRefused);
-
+    ExpectProgramState(m, folder, true);
+    EXPECT_EQ(Setup(), kRefused);
     {
         StartedProgram uninstaller("\"" + folder + "\\Uninstall.exe\" _?=" + folder);
         HWND box = uninstaller.WaitForDialog(30000);
         ASSERT_NE(box, nullptr) << "the uninstaller did not ask";
-        EXPECT_TRUE(text::ContainsNoCase(DialogText(box), "Clearwell is running"))
-            << DialogText(box);
+        char text[512] = {};
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the message box's text
+        EXPECT_TRUE(text::ContainsNoCase(text, "Clearwell is running")) << text;
         SendMessageA(GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0);
         EXPECT_EQ(uninstaller.WaitForExit(30000), kRefused);
     }
-    ExpectNothingRemoved(m, folder);
+    ExpectProgramState(m, folder, true);
 
     DestroyWindow(standIn);
     EXPECT_EQ(UninstallFromACopy(folder), 0);
-    ExpectProgramGone(m, folder);
+    ExpectProgramState(m, folder, false);
 }
 
 }  // namespace

@@ -1,38 +1,57 @@
+// Waits, processes, and the top-level windows of the driver: message boxes and dialogs.
+
 #include "driver/GuiDriver.h"
 
-#include <commctrl.h>
-
 #include <utility>
-
-#include "driver/RemoteBuffer.h"
-#include "support/TestWorld.h"
 
 namespace cw::gui {
 
 namespace {
 
-constexpr DWORD kSendTimeoutMs = 5000;
+using WindowTest = std::function<bool(HWND)>;
 
-struct ChildSearch {
-    int id;
-    HWND found;
-};
+BOOL CALLBACK StopAtMatch(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<std::pair<const WindowTest*, HWND>*>(lParam);
+    if (!(*search->first)(hwnd)) return TRUE;
+    search->second = hwnd;
+    return FALSE;
+}
 
-BOOL CALLBACK FindChild(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<ChildSearch*>(lParam);
-    if (GetDlgCtrlID(hwnd) == search->id) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+// The first top-level window (or the first descendant of parent) that passes the test.
+HWND FindWindowWhere(const WindowTest& test, HWND parent = nullptr) {
+    std::pair<const WindowTest*, HWND> search{&test, nullptr};
+    auto param = reinterpret_cast<LPARAM>(&search);
+    parent ? EnumChildWindows(parent, StopAtMatch, param) : EnumWindows(StopAtMatch, param);
+    return search.second;
+}
+
+DWORD OwnerOf(HWND hwnd) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    return owner;
+}
+
+// A visible dialog-class window of the process (of any process for 0) that passes the test.
+HWND WaitForDialogWhere(DWORD process, const WindowTest& test, const std::string& what,
+                        DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            found = FindWindowWhere([&](HWND w) {
+                return (!process || OwnerOf(w) == process) && ClassOf(w) == "#32770" &&
+                       IsWindowVisible(w) && test(w);
+            });
+            return found != nullptr;
+        },
+        what, timeoutMs);
+    return found;
 }
 
 }  // namespace
 
 LRESULT SendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                             &result)) {
+    if (!SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) {
         throw DriverError("window " + ClassOf(hwnd) + " did not answer message " +
                           std::to_string(message) + " within 5 s");
     }
@@ -40,22 +59,17 @@ LRESULT SendTo(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void WaitUntil(const std::function<bool()>& condition, const std::string& what, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (condition()) return;
+    for (DWORD start = GetTickCount(); !condition(); Sleep(50)) {
         if (GetTickCount() - start >= timeoutMs) {
             throw DriverError("timed out after " + std::to_string(timeoutMs) + " ms waiting for " +
                               what);
         }
-        Sleep(50);
     }
 }
 
 void KeepsTrue(const std::function<bool()>& condition, const std::string& what, DWORD forMs) {
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < forMs) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < forMs; Sleep(50)) {
         if (!condition()) throw DriverError("no longer true: " + what);
-        Sleep(50);
     }
 }
 
@@ -66,13 +80,14 @@ std::string ClassOf(HWND hwnd) {
 }
 
 std::string TextOf(HWND hwnd) {
-    auto length = static_cast<int>(SendTo(hwnd, WM_GETTEXTLENGTH, 0, 0));
-    if (length <= 0) return "";
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    auto n = static_cast<int>(
-        SendTo(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    std::string text(static_cast<std::size_t>(SendTo(hwnd, WM_GETTEXTLENGTH)) + 1, '\0');
+    auto n = SendTo(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
     return text;
+}
+
+HWND ChildWithId(HWND parent, int id) {
+    return FindWindowWhere([id](HWND w) { return GetDlgCtrlID(w) == id; }, parent);
 }
 
 // --- Process ---------------------------------------------------------------------------
@@ -80,7 +95,7 @@ std::string TextOf(HWND hwnd) {
 Process Process::Start(const std::string& exe, const std::string& arguments) {
     std::string path = exe.find('\\') == std::string::npos ? "C:\\cwtest\\" + exe : exe;
     std::string folder = path.substr(0, path.rfind('\\'));
-    std::string line = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
+    std::string line = "\"" + path + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
@@ -93,16 +108,11 @@ Process Process::Start(const std::string& exe, const std::string& arguments) {
     return Process(info.hProcess, info.dwProcessId);
 }
 
-Process Process::Attach(DWORD id) {
+Process Process::OfWindow(HWND window) {
+    DWORD id = OwnerOf(window);
     HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, id);
     if (!process) throw DriverError("cannot open process " + std::to_string(id));
     return Process(process, id);
-}
-
-Process Process::OfWindow(HWND window) {
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    return Attach(id);
 }
 
 Process::Process(Process&& other) noexcept
@@ -112,14 +122,6 @@ Process::~Process() {
     if (!process_) return;
     if (Running()) Kill();
     CloseHandle(process_);
-}
-
-bool Process::Running() const {
-    return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
-}
-
-bool Process::WaitForExit(DWORD timeoutMs) {
-    return WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
 }
 
 DWORD Process::ExitCode() const {
@@ -133,25 +135,12 @@ void Process::Kill() {
     WaitForSingleObject(process_, 5000);
 }
 
-HWND Process::FindWindowOfClass(const std::string& className) const {
-    HWND w = nullptr;
-    while ((w = FindWindowExA(nullptr, w, className.c_str(), nullptr)) != nullptr) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == id_) return w;
+std::vector<HWND> Process::WindowsOfClass(const std::string& className) const {
+    std::vector<HWND> found;
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, className.c_str(), nullptr));) {
+        if (OwnerOf(w) == id_) found.push_back(w);
     }
-    return nullptr;
-}
-
-int Process::CountWindowsOfClass(const std::string& className) const {
-    int count = 0;
-    HWND w = nullptr;
-    while ((w = FindWindowExA(nullptr, w, className.c_str(), nullptr)) != nullptr) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        count += owner == id_;
-    }
-    return count;
+    return found;
 }
 
 HWND Process::WaitForWindow(const std::string& className, const std::string& title,
@@ -161,12 +150,12 @@ HWND Process::WaitForWindow(const std::string& className, const std::string& tit
         [&] {
             if (!Running())
                 throw DriverError("the program ended before its window " + title + " appeared");
-            found = FindWindowOfClass(className);
-            return found && IsWindowVisible(found) && TextOf(found) == title;
+            for (HWND w : WindowsOfClass(className))
+                if (IsWindowVisible(w) && TextOf(w) == title) found = w;
+            return found != nullptr;
         },
         "the window \"" + title + "\" of class " + className, timeoutMs);
     // The window shows early in its load; the load is over when the program waits for input.
-    // (A console program cannot be asked: the call fails at once.)
     if (WaitForInputIdle(process_, timeoutMs) == WAIT_TIMEOUT) {
         throw DriverError("the program did not become idle after its window " + title +
                           " appeared");
@@ -174,174 +163,60 @@ HWND Process::WaitForWindow(const std::string& className, const std::string& tit
     return found;
 }
 
-// --- Window ----------------------------------------------------------------------------
+// --- Message boxes, dialogs and keys ---------------------------------------------------
 
-std::string Window::Title() const {
-    return TextOf(hwnd_);
+std::string MessageBoxText(HWND box) {
+    HWND text = GetDlgItem(box, 0xFFFF);  // the message box's text control
+    return text ? TextOf(text) : "";
 }
 
-void Window::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
-    if (!PostMessageA(hwnd_, message, wParam, lParam))
-        throw DriverError("cannot post to the window");
+HWND WaitForMessageBox(const Process& process, const std::string& text, DWORD timeoutMs) {
+    return WaitForDialogWhere(
+        process.Id(), [&](HWND w) { return MessageBoxText(w).find(text) != std::string::npos; },
+        "a message box saying \"" + text + "\"", timeoutMs);
 }
 
-LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return SendTo(hwnd_, message, wParam, lParam);
-}
-
-void Window::Command(int id) const {
-    Post(WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
-
-HWND Window::Control(int id) const {
-    ChildSearch search{id, nullptr};
-    EnumChildWindows(hwnd_, FindChild, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) throw DriverError("no control with ID " + std::to_string(id));
-    return search.found;
-}
-
-std::string Window::Text(int id) const {
-    return TextOf(Control(id));
-}
-
-bool Window::ControlVisible(int id) const {
-    return IsWindowVisible(Control(id)) != FALSE;
-}
-
-bool Window::ControlEnabled(int id) const {
-    return IsWindowEnabled(Control(id)) != FALSE;
-}
-
-void Window::Click(int id) const {
-    HWND control = Control(id);
-    if (!IsWindowEnabled(control))
-        throw DriverError("control " + std::to_string(id) + " is disabled");
-    // Posted: a click that opens a message box must not hold the driver.
-    PostMessageA(control, BM_CLICK, 0, 0);
-}
-
-bool Window::Checked(int id) const {
-    return SendTo(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Window::SetChecked(int id, bool checked) const {
-    if (Checked(id) == checked) return;
-    Click(id);
-    WaitUntil([&] { return Checked(id) == checked; },
-              "check box " + std::to_string(id) + " to change");
-}
-
-void Window::Type(int id, const std::string& text) const {
-    HWND control = Control(id);
-    SendTo(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    // An edit control reports the change itself; a combo box's edit field does not.
-    if (ClassOf(control) == "ComboBox") {
-        PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE),
-                     reinterpret_cast<LPARAM>(control));
+HWND FindMessageBox(const std::string& text, DWORD timeoutMs) {
+    try {
+        return WaitForDialogWhere(
+            0, [&](HWND w) { return MessageBoxText(w).find(text) != std::string::npos; }, "",
+            timeoutMs);
+    } catch (const DriverError&) {
+        return nullptr;
     }
 }
 
-std::vector<std::string> Window::Items(int id) const {
-    HWND control = Control(id);
-    bool combo = ClassOf(control) == "ComboBox";
-    auto count = static_cast<int>(SendTo(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
-    std::vector<std::string> items;
-    for (int i = 0; i < count; ++i) {
-        // In UTF-16: Wine cuts item texts short when it carries them across processes in
-        // the ANSI form.
-        DWORD_PTR length = 0;
-        if (!SendMessageTimeoutW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0,
-                                 SMTO_ABORTIFHUNG, kSendTimeoutMs, &length)) {
-            throw DriverError("the list " + std::to_string(id) + " did not answer");
-        }
-        std::wstring wide(length + 1, L'\0');
-        DWORD_PTR n = 0;
-        SendMessageTimeoutW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
-                            reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                            &n);
-        wide.resize(n < wide.size() ? n : 0);
-        std::string text(wide.size() * 2 + 1, '\0');
-        int bytes =
-            WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                                static_cast<int>(text.size()), nullptr, nullptr);
-        text.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
-        items.push_back(text);
+void Answer(HWND box, int buttonId) {
+    HWND button = GetDlgItem(box, buttonId);
+    if (!button) throw DriverError("the message box has no button " + std::to_string(buttonId));
+    PostMessageA(button, BM_CLICK, 0, 0);
+    WaitUntil([&] { return !IsWindow(box); }, "the message box to close");
+}
+
+HWND WaitForDialog(const Process& process, const std::string& title) {
+    return WaitForDialogWhere(
+        process.Id(), [&](HWND w) { return TextOf(w) == title; },
+        "a dialog titled \"" + title + "\"", kDefaultWaitMs);
+}
+
+void ChooseFile(HWND openDialog, const std::string& path) {
+    HWND name = ChildWithId(openDialog, 0x47c);        // cmb13: newer dialogs' name field
+    if (!name) name = ChildWithId(openDialog, 0x480);  // edt1: older ones'
+    HWND open = GetDlgItem(openDialog, IDOK);
+    if (!name || !open) throw DriverError("the Open dialog has no file name field or button");
+    SendTo(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageA(open, BM_CLICK, 0, 0);
+    WaitUntil([&] { return !IsWindow(openDialog); }, "the Open dialog to close");
+}
+
+void PressKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs(keys.size() * 2);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        inputs[i].type = inputs[inputs.size() - 1 - i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = inputs[inputs.size() - 1 - i].ki.wVk = keys[i];
+        inputs[inputs.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
     }
-    return items;
-}
-
-int Window::Selected(int id) const {
-    HWND control = Control(id);
-    bool combo = ClassOf(control) == "ComboBox";
-    return static_cast<int>(SendTo(control, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
-}
-
-void Window::Select(int id, int index) const {
-    HWND control = Control(id);
-    bool combo = ClassOf(control) == "ComboBox";
-    SendTo(control, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    // Selecting from code is silent; the user's click also tells the window.
-    PostMessageA(GetParent(control), WM_COMMAND,
-                 MAKEWPARAM(id, combo ? CBN_SELCHANGE : LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(control));
-}
-
-std::string Window::StatusText(int id) const {
-    return TextOf(Control(id));
-}
-
-int Window::ToolbarButtonCount(int toolbarId) const {
-    return static_cast<int>(SendTo(Control(toolbarId), TB_BUTTONCOUNT, 0, 0));
-}
-
-int Window::ToolbarCommand(HWND toolbar, int index) const {
-    RemoteBuffer remote(owner_->Handle(), sizeof(TBBUTTON));
-    if (!SendTo(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index - 1), remote.Param())) {
-        throw DriverError("the toolbar has no button " + std::to_string(index));
-    }
-    TBBUTTON button = {};
-    remote.Read(&button, sizeof button);
-    return button.idCommand;
-}
-
-void Window::ClickToolbarButton(int toolbarId, int index) const {
-    HWND toolbar = Control(toolbarId);
-    RemoteBuffer remote(owner_->Handle(), sizeof(RECT));
-    if (!SendTo(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index - 1), remote.Param())) {
-        throw DriverError("the toolbar has no button " + std::to_string(index));
-    }
-    RECT r = {};
-    remote.Read(&r, sizeof r);
-    LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    // A mouse click on the button: the toolbar itself turns it into the button's command.
-    PostMessageA(toolbar, WM_MOUSEMOVE, 0, at);
-    PostMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(toolbar, WM_LBUTTONUP, 0, at);
-}
-
-bool Window::ToolbarButtonPressed(int toolbarId, int index) const {
-    HWND toolbar = Control(toolbarId);
-    return SendTo(toolbar, TB_ISBUTTONCHECKED, static_cast<WPARAM>(ToolbarCommand(toolbar, index)),
-                  0) != 0;
-}
-
-void Window::Screenshot(const std::string& name) const {
-    RedrawWindow(hwnd_, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Send(WM_NULL);
-    Sleep(400);  // the X server draws what Wine sent it
-    RECT r = {};
-    GetWindowRect(hwnd_, &r);
-    std::string where = "&x=" + std::to_string(r.left) + "&y=" + std::to_string(r.top) +
-                        "&w=" + std::to_string(r.right - r.left) +
-                        "&h=" + std::to_string(r.bottom - r.top);
-    // Wine names the X window that shows a top-level window; taken by itself, the picture
-    // does not depend on the stacking of the windows around it.
-    auto xid = reinterpret_cast<std::uintptr_t>(GetPropA(hwnd_, "__wine_x11_whole_window"));
-    if (xid) where = "&window=" + std::to_string(xid);
-    std::string answer =
-        testing::TestServer::Get("/__control/screenshot?name=" + testing::Encode(name) + where);
-    if (answer != "ok") throw DriverError("screenshot " + name + " failed: " + answer);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 }  // namespace cw::gui

@@ -1,8 +1,6 @@
 #pragma once
-// Drives the program's windows from outside its process, as a user and Windows would:
-// starts Clearwell.exe, finds its windows by class and caption and its controls by ID,
-// clicks, ticks, selects, types, reads, answers message boxes and takes screenshots. Every
-// wait is bounded: a wait that runs out throws DriverError saying what did not happen.
+// Drives the program's windows from outside its process, as a user and Windows would. Every
+// wait is bounded: one that runs out throws DriverError saying what did not happen.
 
 #include <windows.h>
 
@@ -19,37 +17,39 @@ struct DriverError : std::runtime_error {
 
 inline constexpr DWORD kDefaultWaitMs = 10000;
 
-// Polls the condition until it holds; throws DriverError naming what was awaited.
 void WaitUntil(const std::function<bool()>& condition, const std::string& what,
                DWORD timeoutMs = kDefaultWaitMs);
-// Lets time pass while checking that something stays true; throws when it does not.
+// Lets time pass while checking that something stays true.
 void KeepsTrue(const std::function<bool()>& condition, const std::string& what, DWORD forMs);
 
-// A started program.
+std::string ClassOf(HWND hwnd);
+std::string TextOf(HWND hwnd);
+// A message that must be answered within five seconds.
+LRESULT SendTo(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+HWND ChildWithId(HWND parent, int id);
+
+// A started program; one still running when the object goes is ended.
 class Process {
   public:
     // Starts the program (a path in C:\cwtest by default) with its folder as working folder.
     static Process Start(const std::string& exe, const std::string& arguments = "");
-    // A program that runs already (started by another one), by its process ID.
-    static Process Attach(DWORD id);
-    // The program that owns the window.
-    static Process OfWindow(HWND window);
+    static Process OfWindow(HWND window);  // the program that owns the window
     Process(Process&& other) noexcept;
     Process& operator=(Process&&) = delete;
-    ~Process();  // a program still running is ended
+    ~Process();
 
     DWORD Id() const { return id_; }
     HANDLE Handle() const { return process_; }
-    bool Running() const;
-    // Waits for the end; false when it still runs after the time.
-    bool WaitForExit(DWORD timeoutMs);
+    bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+    bool WaitForExit(DWORD timeoutMs) {
+        return WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+    }
     DWORD ExitCode() const;
     void Kill();
 
-    // The first visible or hidden top-level window of the class that this process owns.
-    HWND FindWindowOfClass(const std::string& className) const;
-    // How many top-level windows of the class this process owns, visible or hidden.
-    int CountWindowsOfClass(const std::string& className) const;
+    // Its top-level windows of the class, visible or hidden.
+    std::vector<HWND> WindowsOfClass(const std::string& className) const;
+    // A visible window of the class and title; returns once the program waits for input.
     HWND WaitForWindow(const std::string& className, const std::string& title,
                        DWORD timeoutMs = 30000) const;
 
@@ -65,35 +65,32 @@ class Window {
     Window(HWND hwnd, const Process& owner) : hwnd_(hwnd), owner_(&owner) {}
     HWND hwnd() const { return hwnd_; }
 
-    std::string Title() const;
+    std::string Title() const { return TextOf(hwnd_); }
     bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
     bool Minimized() const { return IsIconic(hwnd_) != FALSE; }
     bool InFront() const { return GetForegroundWindow() == hwnd_; }
+    void WaitClosed(const std::string& what) const {
+        WaitUntil([&] { return !IsWindow(hwnd_); }, what + " to close");
+    }
     void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    // A message answered by the window within five seconds.
-    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    // The menu or accelerator command with that ID, as a menu click sends it.
-    void Command(int id) const;
+    // A menu or accelerator command, as a menu click sends it.
+    void Command(int id) const { Post(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-    // The control with that ID anywhere below the window.
-    HWND Control(int id) const;
-    std::string Text(int id) const;
-    bool ControlVisible(int id) const;
-    bool ControlEnabled(int id) const;
+    HWND Control(int id) const;  // anywhere below the window
+    std::string Text(int id) const { return TextOf(Control(id)); }
+    void WaitForText(int id, const std::string& text, DWORD timeoutMs = kDefaultWaitMs) const;
+    bool ControlVisible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
+    bool ControlEnabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
     void Click(int id) const;
-    bool Checked(int id) const;
+    bool Checked(int id) const { return SendTo(Control(id), BM_GETCHECK) == BST_CHECKED; }
     void SetChecked(int id, bool checked) const;
-    // Types a text into an edit control or an editable combo box.
     void Type(int id, const std::string& text) const;
     std::vector<std::string> Items(int id) const;  // list box or combo box
     int Selected(int id) const;
     void Select(int id, int index) const;  // as a click on the item
-    std::string StatusText(int id) const;
 
-    // The control that has the keyboard focus in the window's thread, null when none has.
-    HWND Focus() const;
-    // A key pressed in the control that has the focus (the window itself when none has), as
-    // the keyboard sends it: the program's message loop sees it.
+    HWND Focus() const;  // in the window's thread; null when no control has it
+    // A key as the keyboard sends it to the control with the focus (else the window).
     void PressKey(WORD key) const;
 
     // A list view's lines: the text and the image as the model numbers them (0 for none).
@@ -103,7 +100,7 @@ class Window {
         bool operator==(const ListLine&) const = default;
     };
     std::vector<ListLine> ListViewLines(int id) const;
-    // A time picker's time; TypeTime types hours and minutes into it as the user does.
+    // TypeTime types hours and minutes into the time picker as the user does.
     SYSTEMTIME PickerTime(int id) const;
     void TypeTime(int id, int hour, int minute) const;
 
@@ -120,7 +117,6 @@ class Window {
     void Screenshot(const std::string& name) const;
 
   private:
-    int ToolbarCommand(HWND toolbar, int index) const;
     HWND hwnd_;
     const Process* owner_;
 };
@@ -128,25 +124,18 @@ class Window {
 // A message box of the process whose text contains the given text.
 HWND WaitForMessageBox(const Process& process, const std::string& text,
                        DWORD timeoutMs = kDefaultWaitMs);
-// A message box of any process whose text contains the given text (a program that the
-// program under test started); null when none shows within the time.
+// The same for any process; null when none shows within the time.
 HWND FindMessageBox(const std::string& text, DWORD timeoutMs);
 std::string MessageBoxText(HWND box);
-// Presses the box's button with that ID (IDOK, IDYES, IDNO, ...).
+// Presses the box's button (IDOK, IDYES, ...) and waits until the box is gone.
 void Answer(HWND box, int buttonId);
 
 // A visible dialog box (class #32770) of the process with exactly that title.
-HWND WaitForDialog(const Process& process, const std::string& title,
-                   DWORD timeoutMs = kDefaultWaitMs);
-// Chooses a file in the common Open dialog by its full path: typed into the name field,
-// then "Open". Waits until the dialog is gone.
+HWND WaitForDialog(const Process& process, const std::string& title);
+// Types the full path into the common Open dialog's name field and presses "Open".
 void ChooseFile(HWND openDialog, const std::string& path);
 
-// Sends a key chord (virtual keys, pressed in order and released in reverse) as keyboard
-// input of the desktop.
+// A key chord as keyboard input of the desktop: pressed in order, released in reverse.
 void PressKeys(const std::vector<WORD>& keys);
-
-std::string ClassOf(HWND hwnd);
-std::string TextOf(HWND hwnd);
 
 }  // namespace cw::gui

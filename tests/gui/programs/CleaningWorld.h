@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/win32/Win32Dialogs.h"
 #include "clean/BrowserCleaningSteps.h"
 #include "clean/BrowserWindows.h"
 #include "clean/CleaningRun.h"
@@ -26,27 +27,13 @@
 
 namespace cw::world {
 
-// Message boxes are answered without showing them; the last ones are kept.
-class AnsweringDialogs : public ui::Dialogs {
+// Message boxes are answered Yes (or OK) without showing them; their texts are kept.
+class AnsweringDialogs : public win32::Win32Dialogs {
   public:
     int MsgBox(const std::string& prompt, int buttons, const std::string&) override {
         prompts.push_back(prompt);
         return (buttons & 0xF) == ui::vbYesNo ? ui::vbYes : ui::vbOK;
     }
-    std::string OpenFiles(std::size_t) override { return ""; }
-    std::string BrowseForFolder(const std::string&, const ui::FolderRef&,
-                                const ui::FolderRef&) override {
-        return "";
-    }
-    void DoEvents() override {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    void SetWaitCursor(bool) override {}
-
     std::vector<std::string> prompts;
 };
 

@@ -8,12 +8,13 @@
 
 #include <windows.h>
 
+#include <fstream>
 #include <string>
 
 #include "BuildConfig.h"
+#include "app/win32/Win32Dialogs.h"
 #include "files/PathGuard.h"
 #include "files/Paths.h"
-#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
@@ -21,7 +22,6 @@
 #include "platform/win32/Win32SystemFolders.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
-#include "ui/Dialogs.h"
 #include "update/UpdateRelay.h"
 
 namespace {
@@ -31,14 +31,9 @@ std::string ModulePath() {
 }
 
 void Log(const std::string& line) {
-    std::string path = cw::AddSlash(cw::FolderPart(ModulePath())) + "relay.log";
-    cw::win32::FileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA,
-                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return;
-    std::string text = line + "\r\n";
-    DWORD written = 0;
-    WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    std::ofstream(cw::AddSlash(cw::FolderPart(ModulePath())) + "relay.log",
+                  std::ios::app | std::ios::binary)
+        << line << "\r\n";
 }
 
 class LoggingShell : public cw::win32::Win32ShellExecute {
@@ -50,27 +45,13 @@ class LoggingShell : public cw::win32::Win32ShellExecute {
     }
 };
 
-// The message box and the message pump of a program that has no window yet.
-class StartupDialogs : public cw::ui::Dialogs {
+// The program's own message boxes (with no window yet, they come to the front), logged.
+class LoggingDialogs : public cw::win32::Win32Dialogs {
   public:
     int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
         Log("message " + prompt);
-        return MessageBoxA(nullptr, prompt.c_str(), title.c_str(),
-                           static_cast<UINT>(buttons) | MB_SETFOREGROUND);
+        return Win32Dialogs::MsgBox(prompt, buttons, title);
     }
-    std::string OpenFiles(std::size_t) override { return ""; }
-    std::string BrowseForFolder(const std::string&, const cw::ui::FolderRef&,
-                                const cw::ui::FolderRef&) override {
-        return "";
-    }
-    void DoEvents() override {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    void SetWaitCursor(bool) override {}
 };
 
 }  // namespace
@@ -83,7 +64,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     cw::PathGuard guard(folders, fs);
     LoggingShell shell;
     cw::win32::Win32Clock clock;
-    StartupDialogs dialogs;
+    LoggingDialogs dialogs;
     std::string name = cw::FileNamePart(ModulePath());
     Log(name + " start Up=" +
         settings.GetSettingString(cw::settings::kUpdateRoot, cw::settings::kUpdateKey,

@@ -1,12 +1,16 @@
-// Top-level windows for the browser-closing tests. Each argument makes one window:
-//   class:title          closes when asked (WM_CLOSE)
+// Top-level windows for the browser-closing and browser-hiding tests. Each argument makes
+// one window, each one a little further down and right:
+//   class:title          hidden; closes when asked (WM_CLOSE)
 //   refuse:class:title   never closes; its title ends in the number of close requests
+//   normal:class:title, minimised:class:title, shown:class:title   shown as said (the
+//                        last two without taking the focus)
 // The window "cwwindows control" comes last, when all are made; closing it ends the program,
 // which also ends by itself after two minutes.
 
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -39,23 +43,34 @@ void Register(const std::string& className) {
     RegisterClassA(&wc);
 }
 
-HWND Make(const std::string& className, const std::string& title) {
+HWND Make(const std::string& className, const std::string& title, int at = 0) {
     Register(className);
-    return CreateWindowA(className.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+    return CreateWindowA(className.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, at, at, 200, 100,
                          nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::pair<std::string, int> kinds[] = {{"refuse:", SW_HIDE},
+                                                 {"normal:", SW_SHOWNORMAL},
+                                                 {"minimised:", SW_SHOWMINNOACTIVE},
+                                                 {"shown:", SW_SHOWNOACTIVATE}};
     for (int i = 1; i < argc; ++i) {
         std::string wanted = argv[i];
-        bool refuses = wanted.rfind("refuse:", 0) == 0;
-        if (refuses) wanted.erase(0, 7);
+        int show = SW_HIDE;
+        bool refuses = false;
+        for (const auto& [prefix, how] : kinds) {
+            if (wanted.rfind(prefix, 0) != 0) continue;
+            wanted.erase(0, prefix.size());
+            show = how;
+            refuses = prefix == "refuse:";
+        }
         std::size_t colon = wanted.find(':');
         if (colon == std::string::npos) return 2;
-        HWND window = Make(wanted.substr(0, colon), wanted.substr(colon + 1));
+        HWND window = Make(wanted.substr(0, colon), wanted.substr(colon + 1), 40 * i);
         if (refuses) SetPropA(window, kRefusingProp, reinterpret_cast<HANDLE>(1));
+        ShowWindow(window, show);
     }
     HWND control = Make("CwWindowsControl", "cwwindows control");
     SetPropA(control, "cwwindows.control", reinterpret_cast<HANDLE>(1));

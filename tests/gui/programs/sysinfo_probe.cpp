@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
+#include <fstream>
 #include <string>
 
-#include "platform/win32/Handles.h"
 #include "platform/win32/Win32OsVersion.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "sysinfo/SystemInfoPage.h"
@@ -45,10 +45,6 @@ int main(int argc, char** argv) {
     }
     out += errors.lines;
 
-    cw::win32::FileHandle file(CreateFileA(argv[1], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return 1;
-    DWORD written = 0;
-    BOOL ok = WriteFile(file.get(), out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
-    return ok && written == out.size() ? 0 : 1;
+    std::ofstream file(argv[1], std::ios::binary);
+    return file << out << std::flush ? 0 : 1;
 }

@@ -4,8 +4,6 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
-#include <vector>
-
 #include "text/Ansi.h"
 
 namespace cw::testing {
@@ -27,50 +25,26 @@ std::string ExecutablePath(DWORD processId) {
     return Module32First(modules.get(), &entry) ? entry.szExePath : "";
 }
 
-BOOL CALLBACK AppendStaticText(HWND control, LPARAM param) {
-    char name[64] = {}, text[1024] = {};
-    GetClassNameA(control, name, sizeof name);
-    if (lstrcmpiA(name, "Static") == 0 && GetWindowTextA(control, text, sizeof text) > 0)
-        *reinterpret_cast<std::string*>(param) += text;
-    return TRUE;
+bool AnyProcessIn(const std::string& pathPart) {
+    Toolhelp processes(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = processes && Process32First(processes.get(), &entry); more;
+         more = Process32Next(processes.get(), &entry)) {
+        if (entry.th32ProcessID != GetCurrentProcessId() &&
+            text::ContainsNoCase(ExecutablePath(entry.th32ProcessID), pathPart))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
 
-std::set<DWORD> RunningProcessIds() {
-    std::set<DWORD> ids;
-    Toolhelp processes(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!processes) return ids;
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(processes.get(), &entry); more;
-         more = Process32Next(processes.get(), &entry))
-        ids.insert(entry.th32ProcessID);
-    return ids;
-}
-
-bool WaitForProcessesIn(const std::set<DWORD>& before, const std::string& pathPart,
-                        DWORD timeoutMs) {
-    std::vector<win32::KernelHandle> waiting;
-    for (DWORD id : RunningProcessIds()) {
-        if (before.count(id) || id == GetCurrentProcessId()) continue;
-        if (!text::ContainsNoCase(ExecutablePath(id), pathPart)) continue;
-        win32::KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, id));
-        if (process) waiting.push_back(std::move(process));
-    }
-    DWORD deadline = GetTickCount() + timeoutMs;
-    for (const auto& process : waiting) {
-        DWORD now = GetTickCount();
-        DWORD left = static_cast<LONG>(deadline - now) > 0 ? deadline - now : 0;
-        if (WaitForSingleObject(process.get(), left) != WAIT_OBJECT_0) return false;
+bool WaitUntilNoProcessIn(const std::string& pathPart, DWORD timeoutMs) {
+    for (DWORD start = GetTickCount(); AnyProcessIn(pathPart); Sleep(100)) {
+        if (GetTickCount() - start >= timeoutMs) return false;
     }
     return true;
-}
-
-std::string DialogText(HWND dialog) {
-    std::string text;
-    EnumChildWindows(dialog, AppendStaticText, reinterpret_cast<LPARAM>(&text));
-    return text;
 }
 
 std::string ShortcutTarget(const std::string& linkPath) {

@@ -1,0 +1,175 @@
+// The pages that clean through the real window: "Wipe Selected Items" with its two message
+// boxes, the toolbar's "Panic Key" and the cleaning when Windows ends the session; the
+// "Shredder" page (dropped and chosen files, the stored schedule); and the "System Info"
+// page under the Windows versions Wine can pretend to be.
+
+#include "ClearwellGui.h"
+#include "demo/Traces.h"
+
+namespace cw::gui {
+namespace {
+
+class CleaningGui : public ClearwellGui {
+  protected:
+    void SetUp() override {
+        ClearwellGui::SetUp();
+        registry_.DeleteValue(kHkeyLocalMachine, settings::kMarkerKey, settings::kMarkerValue);
+        traces::SeedTypedUrls();
+        traces::SeedRunList();
+        traces::SeedPrinterPorts();
+        printerPorts_ = traces::CountPrinterPorts();
+        ASSERT_TRUE(traces::CountTypedUrls() > 0 && traces::CountRunList() > 0 &&
+                    printerPorts_ > 0);
+    }
+    std::string Marker() {
+        return Read(kHkeyLocalMachine, settings::kMarkerKey, settings::kMarkerValue);
+    }
+    int printerPorts_ = 0;
+};
+
+TEST_F(CleaningGui, WipeSelectedItemsCleansTheTickedItemsAfterAskingAndSaysSo) {
+    Start();
+    ShowPage(1);
+    W().SetChecked(m::chkUrls, true);
+    W().SetChecked(m::chkRunMenu, true);
+    W().SetChecked(m::chkCookies, true);
+    W().Screenshot("privacy-ticked");
+
+    W().Click(m::cmdCleanSelectedItems);
+    HWND question = WaitForMessageBox(App(), "Do you want to shred selected items now?");
+    EXPECT_EQ(TextOf(question), "Clearwell");
+    Answer(question, IDYES);
+    HWND done = WaitForMessageBox(App(), "Your system has now been cleaned", 30000);
+    EXPECT_EQ(TextOf(done), "Done....");
+    Answer(done, IDOK);
+
+    EXPECT_EQ(traces::CountTypedUrls(), 0);
+    EXPECT_EQ(traces::CountRunList(), 0);
+    EXPECT_EQ(traces::CountPrinterPorts(), printerPorts_) << "an item that was not ticked";
+    // The interactive run marks that its cookie step ran.
+    EXPECT_EQ(Marker(), "tt");
+    EXPECT_TRUE(W().ControlEnabled(m::cmdCleanSelectedItems));
+    Close();  // the user's close never stores the selection
+    EXPECT_EQ(Setting("chkUrls"), "<none>");
+}
+
+TEST_F(CleaningGui, PanicKeyCleansEveryItemStoresEveryBoxAndEndsTheProgram) {
+    Start();
+    ShowPage(2);
+    W().ClickToolbarButton(m::tlbMain, 7);
+    ASSERT_TRUE(App().WaitForExit(60000)) << "the panic run did not end the program";
+    EXPECT_EQ(App().ExitCode(), 0u);
+    for (const char* box : settings::kCleaningBoxes)
+        EXPECT_EQ(Setting(box), "1") << box;
+    EXPECT_EQ(traces::CountTypedUrls(), 0);
+    EXPECT_EQ(traces::CountRunList(), 0);
+    EXPECT_EQ(traces::CountPrinterPorts(), 0);
+    EXPECT_EQ(Marker(), "<none>") << "only the interactive run writes the marker";
+}
+
+// "Shred files when shutting down": Windows asks the program whether the session may end,
+// the user agrees to the exit question, and the ticked items are cleaned before it ends.
+TEST_F(CleaningGui, TheEndOfTheSessionCleansTheTickedItemsAfterTheUsersYes) {
+    StoreSetting("chkRunMenu", "1");
+    StoreSetting(settings::kRunOnExit, "True");
+    Start();
+    W().Post(WM_QUERYENDSESSION, 0, 0);
+    Answer(WaitForMessageBox(App(), kExitQuestion), IDYES);
+    WaitUntil([] { return traces::CountRunList() == 0; }, "the Run list cleaned");
+    W().Post(WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(App().WaitForExit(10000)) << "the program did not end with the session";
+    EXPECT_GT(traces::CountTypedUrls(), 0) << "an item that was not ticked";
+    EXPECT_EQ(traces::CountPrinterPorts(), printerPorts_);
+}
+
+class ShredderGui : public ClearwellGui {
+  protected:
+    void ShredTheList(const std::string& gone) {
+        W().Click(m::cmdShredDelete);
+        WaitUntil([&] { return !PathExists(gone); }, gone + " shredded");
+        WaitUntil([&] { return W().Items(m::lstFiles).empty(); }, "the list emptied");
+        EXPECT_EQ(W().Text(m::lStat), "Waiting...");
+        EXPECT_FALSE(W().ControlEnabled(m::cmdShredDelete));
+        EXPECT_FALSE(W().ControlVisible(m::pb1));
+    }
+};
+
+TEST_F(ShredderGui, AFileDroppedOnTheListIsShredded) {
+    const std::string dir = testing::MakeScratchFolder("gui-drop");
+    const std::string first = dir + "\\tax return 2004.doc", second = dir + "\\notes.txt";
+    WriteFile(first, std::string(3000, 'x'));
+    WriteFile(second, "notes");
+    Start();
+    ShowPage(5);
+    EXPECT_FALSE(W().ControlVisible(m::pb1));
+    EXPECT_EQ(W().Text(m::lStat), "Waiting...");
+    // Two items dropped: the list takes the first.
+    W().DropFiles(m::lstFiles, {first, second});
+    WaitUntil([&] { return W().Items(m::lstFiles) == std::vector<std::string>{first}; },
+              "the dropped file listed");
+    EXPECT_EQ(W().Text(m::lStat), "Ready...");
+    EXPECT_EQ(W().Text(m::lFC), "There are 1 files ready for deleting!");
+    W().Select(m::lstFiles, 0);
+    W().WaitForText(m::txtFileName, first);
+    W().Screenshot("shredder-list");
+
+    ShredTheList(first);
+    EXPECT_TRUE(PathExists(second)) << "only the first dropped item is taken";
+}
+
+TEST_F(ShredderGui, AFileChosenInTheOpenDialogIsShredded) {
+    const std::string file = testing::MakeScratchFolder("gui-open") + "\\old letter.txt";
+    WriteFile(file, "Dear bank");
+    Start();
+    ShowPage(5);
+    W().Click(m::cmdFileBrowse);
+    ChooseFile(WaitForDialog(App(), "Open"), file);
+    WaitUntil([&] { return W().Items(m::lstFiles) == std::vector<std::string>{file}; },
+              "the chosen file listed");
+    EXPECT_EQ(W().Text(m::lStat), "Ready...");
+    ShredTheList(file);
+}
+
+TEST_F(ShredderGui, TheScheduledShredderShowsTheStoredValues) {
+    StoreSetting(settings::kShredFolder, "C:\\cwtest\\scratch\\downloads");
+    StoreSetting(settings::kShredFolderHour, "2");
+    StoreSetting(settings::kShredFolderMinute, "30");
+    Start();
+    ShowPage(5);
+    for (auto [id, text] : {std::pair{m::txtShredFolder, "C:\\cwtest\\scratch\\downloads"},
+                            {m::cmbHour, "2"},
+                            {m::cmbMinute, "30"}})
+        EXPECT_EQ(W().Text(id), text);
+}
+
+class SystemInfoGui : public ClearwellGui {};
+
+TEST_F(SystemInfoGui, TheVersionTextsMatchTheWindowsWinePretendsToBe) {
+    struct Case {
+        const char* wineVersion;
+        const char* edition;
+        const char* platform;
+        const char* version;
+        const char* servicePack;
+    } cases[] = {
+        {"win98", "Windows 98 SE", "Windows 95/98/ME", "4.10.2222", " A "},
+        {"win2k", "Windows 2000 Professional", "Windows NT", "5.00.2195", "Service Pack 4"},
+        {"winxp", "Windows XP Professional", "Windows NT", "5.01.2600", "Service Pack 3"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.wineVersion);
+        testing::WineVersion version(k.wineVersion);
+        Start();
+        ShowPage(4);
+        EXPECT_EQ(W().Text(m::lblOSVer), k.edition);
+        EXPECT_EQ(W().Text(ids::Element(m::lblWin, 1)), k.platform);
+        EXPECT_EQ(W().Text(ids::Element(m::lblWinVer, 1)), k.version);
+        EXPECT_EQ(W().Text(ids::Element(m::lblWinAdditional, 1)), k.servicePack);
+        EXPECT_NE(W().Text(ids::Element(m::lblPhysical, 1)).find(" kByte"), std::string::npos);
+        W().Screenshot(std::string("system-info-") + k.wineVersion);
+        Close();
+    }
+}
+
+}  // namespace
+}  // namespace cw::gui
