@@ -281,6 +281,10 @@ TEST_F(InstallerTest, InstallRunUseAndUninstallLeaveTheRegistryAsItWas) {
         ExpectProgramState(m, folder, true);
         EXPECT_TRUE(clearwell.Running());
     }
+    // The ended program's windows may outlive its process for a moment under load, and the
+    // uninstaller refuses while it finds one.
+    for (int i = 0; i < 100 && FindWindowA(nullptr, kMainCaption); ++i)
+        Sleep(100);
     UninstallAsAddRemoveDoes(m);
     ExpectProgramState(m, folder, false);
     EXPECT_FALSE(PathExists(folder));
