@@ -1,10 +1,11 @@
 #include "platform/win32/Win32Internet.h"
 
 #include <condition_variable>
-#include <thread>
+#include <mutex>
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Transfer.h"
+#include "platform/win32/Worker.h"
 
 namespace cw::win32 {
 
@@ -19,10 +20,10 @@ struct Probe {
     HINTERNET session = nullptr;
 };
 
-void RunProbe(const std::shared_ptr<Probe>& probe, const std::string& url,
-              const std::string& agent, DWORD timeoutMs) {
-    HINTERNET session = InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr,
-                                      nullptr, 0);
+void RunProbe(const std::shared_ptr<Probe>& probe, const std::string& url, const std::string& agent,
+              DWORD timeoutMs) {
+    HINTERNET session =
+        InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
     {
         std::lock_guard<std::mutex> lock(probe->mutex);
         probe->session = session;
@@ -58,8 +59,9 @@ bool Win32Internet::GetConnectedState(std::uint32_t& flags) {
 bool Win32Internet::ProbeUrl(const std::string& url, const std::string& agent,
                              std::uint32_t timeoutMs) {
     auto probe = std::make_shared<Probe>();
-    std::thread([probe, url, agent, timeoutMs] { RunProbe(probe, url, agent, timeoutMs); })
-        .detach();
+    if (!StartWorker([probe, url, agent, timeoutMs] { RunProbe(probe, url, agent, timeoutMs); })) {
+        return false;
+    }
     std::unique_lock<std::mutex> lock(probe->mutex);
     // WinINet may not honour its timeout options everywhere; the wait here is the bound.
     if (probe->finished.wait_for(lock, std::chrono::milliseconds(timeoutMs + 250),

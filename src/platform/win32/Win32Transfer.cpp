@@ -1,8 +1,9 @@
 #include "platform/win32/Win32Transfer.h"
 
-#include <thread>
+#include <mutex>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/Worker.h"
 
 namespace cw::win32 {
 
@@ -115,7 +116,9 @@ void Win32Transfer::Start(const std::string& url) {
     url_ = url;
     auto request = std::make_shared<Request>();
     current_ = request;
-    std::thread([request, url, agent = agent_] { RunRequest(request, url, agent); }).detach();
+    if (!StartWorker([request, url, agent = agent_] { RunRequest(request, url, agent); })) {
+        request->Finish({}, {});  // no thread, no response
+    }
 }
 
 void Win32Transfer::CollectFinished() {
