@@ -1,7 +1,7 @@
 // The Favorites guard against an in-memory folder and a fake clock, for what the guard on the
 // real Favorites folder under Wine (target FavoritesGuardWineTest) cannot set up: the
-// clock-minute rule to the second, links, a missing folder, failing watches, and a Disable
-// that arrives while a failure is reported.
+// clock-minute rule to the second, links, failing watches, and a Disable that arrives while a
+// failure is reported.
 
 #include "browser/FavoritesGuard.h"
 

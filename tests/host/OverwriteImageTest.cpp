@@ -18,10 +18,6 @@ std::string Repeated(const std::string& image, std::size_t length) {
 }
 
 TEST(OverwriteImageTest, EveryLevelGivesTheTablesRunsAndLength) {
-    EXPECT_EQ(RepetitionCount(-1), -100);
-    EXPECT_EQ(RepetitionCount(0), 0);
-    EXPECT_EQ(RepetitionCount(4), 400);
-    EXPECT_EQ(RepetitionCount(10), 1000);
     EXPECT_THROW(RepetitionCount(400), RuntimeError);  // past 16 bits: overflow, not a wrap
     for (int position = -1; position <= 10; ++position) {
         std::int16_t n = RepetitionCount(position);

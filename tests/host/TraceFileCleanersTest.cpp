@@ -1,6 +1,6 @@
 // The cleaners that work on files, on the fakes, in the cases the seeded prefix under Wine
 // (target CleaningIntegrationTest) does not hold: links, missing and refused folders, files
-// in use, other users' profiles, and what the Recycle Bin is asked.
+// in use, and other users' profiles.
 
 #include <gtest/gtest.h>
 
