@@ -15,7 +15,6 @@ class FakeFolderWatch : public FolderWatch {
                     std::shared_ptr<FakeChangeWatch::Shared> shared)
         : fs_(fs), folder_(std::move(folder)), filter_(filter), shared_(std::move(shared)) {
         ++shared_->open;
-        ++shared_->made;
         baseline_ = State();
     }
     ~FakeFolderWatch() override { --shared_->open; }
@@ -94,9 +93,6 @@ long FakeChangeWatch::Watch(const std::string& folder, std::uint32_t filter,
 
 int FakeChangeWatch::OpenWatches() const {
     return shared_->open;
-}
-int FakeChangeWatch::WatchesMade() const {
-    return shared_->made;
 }
 void FakeChangeWatch::Break() {
     shared_->broken = true;

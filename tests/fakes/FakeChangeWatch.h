@@ -21,7 +21,6 @@ class FakeChangeWatch : public ChangeWatch {
 
     // Watches that are open now.
     int OpenWatches() const;
-    int WatchesMade() const;
     // Every open watch and every later one fails its polls (kWaitFailed).
     void Break();
     // Resume fails with this status from now on (0: it succeeds).
@@ -29,7 +28,6 @@ class FakeChangeWatch : public ChangeWatch {
 
     struct Shared {
         int open = 0;
-        int made = 0;
         bool broken = false;
         long resumeStatus = 0;
     };

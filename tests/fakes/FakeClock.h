@@ -17,7 +17,6 @@ class FakeClock : public Clock {
     }
     LocalTime FileTimeToLocal(std::uint64_t utc) override;
 
-    void SetBiasMinutes(int bias) { biasMinutes_ = bias; }
     // The file time (UTC) of a local date and time of this clock's time zone.
     std::uint64_t LocalToFileTime(const LocalTime& local) const;
     std::uint64_t LocalToFileTime(int year, int month, int day, int hour, int minute,

@@ -109,7 +109,6 @@ bool FakeDesktop::SetPlacement(WindowHandle window, const WindowPlacement& place
 
 bool FakeDesktop::RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers,
                                  std::uint32_t key) {
-    if (hotkeysTaken) return false;
     for (const HotKey& h : hotkeys) {
         if (h.modifiers == modifiers && h.key == key) return false;  // one owner per chord
     }
@@ -118,12 +117,11 @@ bool FakeDesktop::RegisterHotKey(WindowHandle window, int id, std::uint32_t modi
 }
 
 bool FakeDesktop::SetForeground(WindowHandle window) {
-    foreground = window;
+    (void)window;
     return true;
 }
 
 bool FakeDesktop::Show(WindowHandle window, int command) {
-    shows.emplace_back(window, command);
     auto it = windows_.find(window);
     if (it == windows_.end()) return false;
     bool wasVisible = it->second.visible;
@@ -132,7 +130,6 @@ bool FakeDesktop::Show(WindowHandle window, int command) {
 }
 
 bool FakeDesktop::Restore(WindowHandle window) {
-    shows.emplace_back(window, kSwRestore);
     auto it = windows_.find(window);
     if (it == windows_.end()) return false;
     if (it->second.placement.showCmd != kSwShowMinimized) return false;  // as OpenIcon answers

@@ -67,10 +67,7 @@ class FakeDesktop : public Desktop {
     std::vector<PostedMessage> posted;
     std::vector<PostedMessage> sent;
     std::vector<HotKey> hotkeys;
-    std::vector<std::pair<WindowHandle, int>> shows;
-    WindowHandle foreground = 0;
     std::intptr_t sendResult = 1;
-    bool hotkeysTaken = false;  // RegisterHotKey refuses every combination
 
   private:
     void ApplyShowCommand(FakeWindow& window, int command);

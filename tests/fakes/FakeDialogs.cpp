@@ -25,13 +25,10 @@ std::string FakeDialogs::OpenFiles(std::size_t) {
     return result;
 }
 
-std::string FakeDialogs::BrowseForFolder(const std::string& title, const ui::FolderRef&,
+// Every folder browser is cancelled.
+std::string FakeDialogs::BrowseForFolder(const std::string&, const ui::FolderRef&,
                                          const ui::FolderRef&) {
-    browseTitles.push_back(title);
-    if (browseResults.empty()) return "";
-    std::string result = browseResults.front();
-    browseResults.pop_front();
-    return result;
+    return "";
 }
 
 void FakeDialogs::DoEvents() {

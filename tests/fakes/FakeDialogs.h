@@ -29,8 +29,6 @@ class FakeDialogs : public ui::Dialogs {
     std::deque<int> answers;
     std::vector<ShownMessage> shown;
     std::deque<std::string> openFilesResults;
-    std::deque<std::string> browseResults;
-    std::vector<std::string> browseTitles;
     std::vector<bool> waitCursor;
     int doEventsCalls = 0;
     // Runs inside DoEvents, as a timer tick or a click would.

@@ -471,10 +471,6 @@ std::string FakeFileSystem::Content(const std::string& path) {
     return node ? node->data : std::string();
 }
 
-void FakeFileSystem::SetCreationTime(const std::string& path, FileTime time) {
-    if (Node* node = Resolve(path, true)) node->created = time;
-}
-
 void FakeFileSystem::SnapshotNode(const Node& node, const std::string& path,
                                   std::vector<std::string>& out) const {
     for (const auto& child : node.children) {

@@ -47,7 +47,6 @@ class FakeFileSystem : public FileSystem {
     void SetTempPath(const std::string& path) { tempPath_ = path; }
     // Creation time given to entries made from now on.
     void SetNow(FileTime now) { now_ = now; }
-    void SetCreationTime(const std::string& path, FileTime time);
     // Paths registered for deletion at restart, in order.
     const std::vector<std::string>& PendingDeletes() const { return pendingDeletes_; }
     // Every entry as "path|attributes|content", sorted; links are listed, not followed.

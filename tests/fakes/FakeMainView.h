@@ -4,8 +4,6 @@
 // window's resize event.
 
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "app/MainView.h"
 #include "fakes/FakeDesktop.h"
@@ -40,20 +38,14 @@ class FakeMainView : public MainView {
         desktop_.Show(handle_, command);
         if (onResize) onResize();
     }
-    void ShowPopupMenu(ui::MenuItem& menu) override {
-        popups.push_back(menu.Name());
-        if (onPopup) onPopup();
-    }
-    void AcceptDroppedFiles(ClsDrag& target) override { dropTarget = &target; }
+    void ShowPopupMenu(ui::MenuItem&) override {}
+    void AcceptDroppedFiles(ClsDrag&) override {}
     void Close() override { closed = true; }
 
     bool Visible() const { return desktop_.IsVisible(handle_); }
 
     std::function<void()> onResize;
-    std::function<void()> onPopup;  // the user's choice in the pop-up menu
-    std::vector<std::string> popups;
     bool closed = false;
-    ClsDrag* dropTarget = nullptr;
 
   private:
     FakeDesktop& desktop_;

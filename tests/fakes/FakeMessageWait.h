@@ -13,16 +13,12 @@ class FakeMessageWait : public MessageWait {
   public:
     explicit FakeMessageWait(FakeClock& clock) : clock_(clock) {}
     void WaitForMessages(std::uint32_t ms) override {
-        ++waits;
         if (messagePending) return;
-        waitedMs += ms;
         clock_.AdvanceMs(ms);
         if (onWait) onWait();
     }
 
     bool messagePending = false;
-    int waits = 0;
-    std::uint64_t waitedMs = 0;
     // Runs after each wait, as another program would while we wait.
     std::function<void()> onWait;
 

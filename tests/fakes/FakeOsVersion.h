@@ -21,15 +21,12 @@ class FakeOsVersion : public OsVersion {
             out.suiteMask = 0;
             out.productType = 0;
         }
-        return result;
+        return 1;
     }
     void SetWindows98() { info = {4, 10, 67766446, kPlatformWindows, " A ", 0, 0}; }
-    void SetWindows2000() { info = {5, 0, 2195, kPlatformNT, "", 0, 1}; }
-    void SetWindowsXP() { info = {5, 1, 2600, kPlatformNT, "", 0, 1}; }
 
     OsVersionInfo info;
     bool succeeds = true;
-    int result = 1;
 };
 
 }  // namespace cw::fakes

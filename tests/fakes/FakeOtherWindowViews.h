@@ -32,37 +32,28 @@ class FakeOtherWindowView : public OtherWindowView {
 
 class FakeOtherWindowViews : public OtherWindowViews {
   public:
-    std::unique_ptr<OtherWindowView> CreateSettings(SettingsWindow& model,
-                                                    SettingsHost& host) override {
+    std::unique_ptr<OtherWindowView> CreateSettings(SettingsWindow& model, SettingsHost&) override {
         settingsModel = &model;
-        settingsHost = &host;
-        return Make("settings", settings);
+        return Make("settings");
     }
-    std::unique_ptr<OtherWindowView> CreateAbout(AboutWindow& model) override {
-        aboutModel = &model;
-        return Make("about", about);
-    }
+    std::unique_ptr<OtherWindowView> CreateAbout(AboutWindow&) override { return Make("about"); }
     std::unique_ptr<OtherWindowView> CreateUpdate(update::AutoUpdateWindow&) override {
-        return Make("update", update);
+        return Make("update");
     }
     void EndProgram() override { log.push_back("program ended"); }
 
     std::vector<std::string> log;
-    // The last view made of each kind (dangling once it was destroyed: see the log).
+    // The last settings view made (dangling once it was destroyed: see the log).
     FakeOtherWindowView* settings = nullptr;
-    FakeOtherWindowView* about = nullptr;
-    FakeOtherWindowView* update = nullptr;
     SettingsWindow* settingsModel = nullptr;
-    SettingsHost* settingsHost = nullptr;
-    AboutWindow* aboutModel = nullptr;
     // A window that cannot be created (the system refuses), by kind.
     std::string failing;
 
   private:
-    std::unique_ptr<OtherWindowView> Make(const std::string& name, FakeOtherWindowView*& last) {
+    std::unique_ptr<OtherWindowView> Make(const std::string& name) {
         if (failing == name) throw RuntimeError(err::kOutOfMemory);
         auto view = std::make_unique<FakeOtherWindowView>(name, log);
-        last = view.get();
+        if (name == "settings") settings = view.get();
         return view;
     }
 };

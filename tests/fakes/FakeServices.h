@@ -46,11 +46,10 @@ struct FakeServices {
     FileRoutines files{fileSystem, pathGuard};
     ShellFolders shellFolders{systemFolders};
 
-    Services services{registry,   settings,   fileSystem,     clock,       internet,
-                      transfer,   connection, systemFolders, recycleBin,  recentDocuments,
-                      desktop,    shell,      notifyIcon,     changeWatch, urlCache,
-                      systemInfo, osVersion,  dialogs,        errors,      messageWait,
-                      pathGuard,  files,      shellFolders};
+    Services services{registry,   settings,      fileSystem, clock,           internet,    transfer,
+                      connection, systemFolders, recycleBin, recentDocuments, desktop,     shell,
+                      notifyIcon, changeWatch,   urlCache,   systemInfo,      osVersion,   dialogs,
+                      errors,     messageWait,   pathGuard,  files,           shellFolders};
 };
 
 }  // namespace cw::fakes

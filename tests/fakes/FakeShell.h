@@ -25,7 +25,7 @@ class FakeShell : public Shell {
     bool Execute(WindowHandle, const std::string& verb, const std::string& file,
                  const std::string& parameters, const std::string&, int showCommand) override {
         executions.push_back({verb, file, parameters, showCommand});
-        return executeResult;
+        return true;
     }
     bool StartProcess(const std::string& commandLine, int showCommand) override {
         processes.push_back({commandLine, showCommand});
@@ -36,7 +36,6 @@ class FakeShell : public Shell {
     std::string modulePath = "C:\\Program Files\\Clearwell\\Clearwell.exe";
     std::vector<ShellExecution> executions;
     std::vector<StartedProcess> processes;
-    bool executeResult = true;
     bool startResult = true;
 };
 

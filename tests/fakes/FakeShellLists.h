@@ -11,34 +11,22 @@ namespace cw::fakes {
 
 class FakeRecycleBin : public RecycleBin {
   public:
-    long Empty(WindowHandle owner, const std::string& root, std::uint32_t flags) override {
-        emptyCalls.push_back({owner, root, flags});
+    long Empty(WindowHandle, const std::string&, std::uint32_t) override {
         bool wasEmpty = items.empty();
         items.clear();
         // The shell answers a failure code for a bin that was already empty.
         return wasEmpty ? static_cast<long>(0x8000FFFFu) : 0;
     }
-    void UpdateIcon() override { ++iconUpdates; }
+    void UpdateIcon() override {}
 
-    struct Call {
-        WindowHandle owner;
-        std::string root;
-        std::uint32_t flags;
-    };
     std::vector<std::string> items;
-    std::vector<Call> emptyCalls;
-    int iconUpdates = 0;
 };
 
 class FakeRecentDocuments : public RecentDocuments {
   public:
     void Add(const std::string& path) override { items.push_back(path); }
-    void Clear() override {
-        items.clear();
-        ++clears;
-    }
+    void Clear() override { items.clear(); }
     std::vector<std::string> items;
-    int clears = 0;
 };
 
 }  // namespace cw::fakes

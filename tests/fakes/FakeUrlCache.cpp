@@ -36,7 +36,6 @@ std::size_t FakeUrlCache::Enumerate(const std::string& pattern,
 }
 
 bool FakeUrlCache::DeleteEntry(const std::string& url) {
-    if (std::find(locked.begin(), locked.end(), url) != locked.end()) return false;
     auto it = std::find_if(entries.begin(), entries.end(),
                            [&](const UrlCacheEntry& e) { return e.sourceUrl == url; });
     if (it == entries.end()) return false;

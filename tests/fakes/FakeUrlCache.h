@@ -23,7 +23,6 @@ class FakeUrlCache : public UrlCache {
     }
     bool contentOnlyWithoutPattern = false;
     // Entries that refuse deletion, as an entry in use does.
-    std::vector<std::string> locked;
     std::vector<UrlCacheEntry> entries;
     std::vector<std::string> deleted;
     // How many enumerations were started.

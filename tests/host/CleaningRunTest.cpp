@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "clean/CleaningSelection.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeDialogs.h"
@@ -41,13 +40,6 @@ class CleaningRunTest : public ::testing::Test {
   protected:
     bool Marker() {
         return registry.HasValue(kHkeyLocalMachine, settings::kMarkerKey, settings::kMarkerValue);
-    }
-    // The messages the run posted, in order.
-    std::vector<std::uint32_t> PostedMessages() {
-        std::vector<std::uint32_t> messages;
-        for (const auto& p : desktop.posted)
-            messages.push_back(p.message);
-        return messages;
     }
     void SetCloseBrowser(const char* name, int value) {
         registry.SetDword(kHkeyCurrentUser, settings::kSettingsKey, name, value);
@@ -95,68 +87,44 @@ TEST_F(CleaningRunTest, EveryVariantRunsTheTickedStepsInTableOrder) {
     EXPECT_EQ(log.calls, (Calls{"ClearRunMRU", "ClearVBRecentFiles"}));
 }
 
-TEST_F(CleaningRunTest, InteractiveRunAsksClosesBrowsersWithoutMinimisingAndReports) {
-    WindowHandle ie1 = desktop.Add("IEFrame", "Home - Microsoft Internet Explorer");
-    WindowHandle ie2 = desktop.Add("IEFrame", "Search - Microsoft Internet Explorer");
+// (The question, the report and the marker on the real window: gui CleaningGuiTest.)
+TEST_F(CleaningRunTest, InteractiveRunClosesBrowsersFirstWithoutMinimisingAndNoChangesNothing) {
+    WindowHandle ie = desktop.Add("IEFrame", "Home - Microsoft Internet Explorer");
     WindowHandle nav = desktop.Add("MozillaWindowClass", "Welcome - Netscape 7.1");
-    WindowHandle taskbar = desktop.Add("Shell_TrayWnd", "");
-    std::size_t postedBeforeFirstStep = 0;
-    log.actions["ClearRunMRU"] = [&] { postedBeforeFirstStep = desktop.posted.size(); };
+    desktop.Add("Shell_TrayWnd", "");
     privacy.chkRunMenu.SetValue(1);
-
-    privacy.cmdCleanSelectedItems.Click();
-
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].prompt, "Do you want to shred selected items now?");
-    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbYesNo);
-    EXPECT_EQ(dialogs.shown[0].title, "Clearwell");
-    EXPECT_EQ(dialogs.shown[1].prompt, "Your system has now been cleaned");
-    EXPECT_EQ(dialogs.shown[1].buttons, ui::vbInformation);
-    EXPECT_EQ(dialogs.shown[1].title, "Done....");
-    EXPECT_EQ(dialogs.waitCursor, (std::vector<bool>{true, false}));
-    EXPECT_FALSE(desktop.IsWindow(ie1) || desktop.IsWindow(ie2) || desktop.IsWindow(nav));
-    EXPECT_TRUE(desktop.IsWindow(taskbar));
-    EXPECT_EQ(postedBeforeFirstStep, 3u) << "the browsers are closed before the first step";
-    for (const auto& p : desktop.posted)
-        EXPECT_NE(p.message, kWmCommand) << "no minimise-all";
-    EXPECT_EQ(log.calls, (Calls{"ClearRunMRU"}));
-    EXPECT_FALSE(host.unattendedExit);
-}
-
-TEST_F(CleaningRunTest, AnsweringNoChangesNothingAndNothingTickedStillCleansAndReports) {
-    WindowHandle ie = desktop.Add("IEFrame", "Microsoft Internet Explorer");
-    privacy.cmdSelectAll.Click();
     dialogs.answers = {ui::vbNo};
     privacy.cmdCleanSelectedItems.Click();
     EXPECT_TRUE(desktop.IsWindow(ie));
-    EXPECT_TRUE(desktop.posted.empty());
-    EXPECT_TRUE(log.calls.empty());
-    EXPECT_TRUE(dialogs.waitCursor.empty());
+    EXPECT_TRUE(desktop.posted.empty() && log.calls.empty() && dialogs.waitCursor.empty());
     EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_FALSE(Marker());
     EXPECT_TRUE(privacy.cmdCleanSelectedItems.Enabled());
 
+    std::size_t postedBeforeFirstStep = 0;
+    log.actions["ClearRunMRU"] = [&] { postedBeforeFirstStep = desktop.posted.size(); };
+    privacy.cmdCleanSelectedItems.Click();
+    EXPECT_FALSE(desktop.IsWindow(ie) || desktop.IsWindow(nav));
+    EXPECT_EQ(postedBeforeFirstStep, 2u) << "the browsers are closed before the first step";
+    for (const auto& p : desktop.posted)
+        EXPECT_NE(p.message, kWmCommand) << "no minimise-all";
+    EXPECT_EQ(log.calls, (Calls{"ClearRunMRU"}));
+    EXPECT_EQ(dialogs.waitCursor, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(host.unattendedExit);
+
+    // Nothing ticked: still cleans nothing and reports.
     privacy.cmdDeselectAll.Click();
     dialogs.shown.clear();
     privacy.cmdCleanSelectedItems.Click();
-    EXPECT_FALSE(desktop.IsWindow(ie));
-    EXPECT_TRUE(log.calls.empty());
+    EXPECT_EQ(log.calls, (Calls{"ClearRunMRU"}));
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].prompt, "Your system has now been cleaned");
 }
 
 TEST_F(CleaningRunTest, OnlyTheInteractiveRunWritesTheMarkerAndOnlyAfterTheCookieStep) {
     privacy.chkCookies.SetValue(1);
-    run.ClearData(kScheduleDaily);
-    panic.cmdPanic.Click();
-    EXPECT_FALSE(Marker());
-
-    privacy.chkCookies.SetValue(0);
     privacy.chkPbrush.SetValue(1);
-    privacy.cmdCleanSelectedItems.Click();
+    run.ClearData(kScheduleDaily);
     EXPECT_FALSE(Marker());
-
-    privacy.chkCookies.SetValue(1);
     bool markerWhenCookiesRan = true;
     bool markerWhenPaintRan = false;
     log.actions["ClearIECookies"] = [&] { markerWhenCookiesRan = Marker(); };
@@ -195,9 +163,9 @@ TEST_F(CleaningRunTest, UnattendedRunClosesAndMinimisesOnlyWhenItsKindsSettingSa
     desktop.posted.clear();
     SetCloseBrowser(settings::kDailyScheduleCloseBrowser, -1);  // any non-zero number
     run.ClearData(kScheduleDaily);
-    EXPECT_EQ(PostedMessages(), (std::vector<std::uint32_t>{kWmCommand}));
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(dialogs.waitCursor.empty());
+    ASSERT_EQ(desktop.posted.size(), 1u);
+    EXPECT_EQ(desktop.posted[0].message, kWmCommand);
+    EXPECT_TRUE(dialogs.shown.empty() && dialogs.waitCursor.empty());
 }
 
 TEST_F(CleaningRunTest, EachBoxIsReadWhenItsStepComesUp) {
@@ -230,29 +198,8 @@ TEST_F(CleaningRunTest, AFailingStepDoesNotStopTheRun) {
     EXPECT_EQ(log.calls.size(), 22u + 4u);
 }
 
-TEST_F(CleaningRunTest, SelectAllThenPanicStoresEveryItemAndTheNextStartShowsThemTicked) {
-    ErrorTrap trap(TrapKind::Skip, nullptr, "test");
-    host.onUnload = [&] { SaveCleaningSelection(privacy, settings, trap); };
-    desktop.Add("Shell_TrayWnd", "");
-    WindowHandle ie = desktop.Add("IEFrame", "x");
-    privacy.cmdSelectAll.Click();
-    panic.cmdPanic.Click();
-
-    EXPECT_TRUE(host.unattendedExit);
-    EXPECT_FALSE(desktop.IsWindow(ie));
-    EXPECT_EQ(desktop.posted.back().message, kWmCommand) << "windows minimised";
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(dialogs.waitCursor.empty());
-    for (const char* name : settings::kCleaningBoxes) {
-        EXPECT_EQ(settings.GetSettingString(kHkeyCurrentUser, settings::kSettingsKey, name), "1")
-            << name;
-    }
-    PrivacyControls nextStart;
-    LoadCleaningSelection(nextStart, settings, trap);
-    for (ui::CheckBox* box : nextStart.InRunOrder())
-        EXPECT_TRUE(box->Checked()) << box->Name();
-}
-
+// (Select All and the panic run storing every box, through the real window: gui
+// CleaningGuiTest, PanicKeyCleansEveryItemStoresEveryBoxAndEndsTheProgram.)
 TEST_F(CleaningRunTest, ARunUnderWayRefusesAScheduledRunAndDisablesWipe) {
     privacy.chkRunMenu.SetValue(1);
     privacy.chkTemp.SetValue(1);
@@ -298,33 +245,6 @@ TEST_F(CleaningRunTest, APanicDuringARunProceedsAndTheInterruptedRunStopsQuietly
     EXPECT_EQ(log.calls, expected);
     EXPECT_EQ(dialogs.shown.size(), 1u) << "no report after the program closed";
     EXPECT_FALSE(run.RunUnderWay());
-
-    // The tray's "Panic" while the question is open: the answer Yes that follows closes no
-    // browser opened meanwhile and cleans nothing more.
-    log.calls.clear();
-    WindowHandle later = 0;
-    struct PanicWhileAsking : fakes::FakeDialogs {
-        std::function<void()> whileOpen;
-        int MsgBox(const std::string& p, int b, const std::string& t) override {
-            if (whileOpen) std::exchange(whileOpen, nullptr)();
-            return FakeDialogs::MsgBox(p, b, t);
-        }
-    } asking;
-    BrowserWindows quiet(desktop, asking, clock, wait);
-    PrivacyControls boxes;
-    PanicControls panicFrame;
-    CleaningRun second(boxes, panicFrame,
-                       CleaningRunServices{settings, asking, quiet, cleaners, browserSteps, host});
-    asking.whileOpen = [&] {
-        panicFrame.cmdPanic.Click();
-        later = desktop.Add("IEFrame", "opened after the panic");
-    };
-    boxes.chkVb.SetValue(1);
-    boxes.cmdCleanSelectedItems.Click();
-    EXPECT_EQ(log.calls, (Calls{"SetUnattendedExit", "HideMainWindow", "RemoveTrayIcon",
-                                "ClearVBRecentFiles", "UnloadMainWindow"}));
-    EXPECT_TRUE(desktop.IsWindow(later));
-    EXPECT_EQ(asking.shown.size(), 1u);
 }
 
 }  // namespace

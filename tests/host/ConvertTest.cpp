@@ -42,13 +42,8 @@ TEST(ConvertTest, NumericTestAndStrictConversions) {
     }
 }
 
-TEST(ConvertTest, HalvesRoundToEven) {
-    EXPECT_EQ(RoundHalfEven(1536.0 / 1024), 2);
-    EXPECT_EQ(RoundHalfEven(2560.0 / 1024), 2);
-    EXPECT_EQ(RoundHalfEven(0.5), 0);
-    EXPECT_EQ(RoundHalfEven(-1.5), -2);
-}
-
+// (Halves to even: SystemInfoPageTest's kilobytes. The error report's encoding, over real
+// HTTP: target ErrorReportTest.)
 TEST(ConvertTest, TimeTextsFormatAsHoursAndMinutes) {
     EXPECT_EQ(FormatTextHHmm("21:05:37"), "21:05");
     EXPECT_EQ(FormatTextHHmm("7:5"), "07:05");
@@ -66,7 +61,6 @@ TEST(ConvertTest, TimeTextsFormatAsHoursAndMinutes) {
 TEST(ConvertTest, EpochSecondsFormatLikeTheCookieViewer) {
     EXPECT_EQ(FormatEpochSeconds(0), "Jan 01, 1970   00:00:0");
     EXPECT_EQ(FormatEpochSeconds(1000000000), "Sep 09, 2001   01:46:40");
-    EXPECT_EQ(FormatEpochSeconds(2147483647), "Jan 19, 2038   03:14:7");
     EXPECT_EQ(FormatEpochSeconds(951782400), "Feb 29, 2000   00:00:0");
 }
 
@@ -75,13 +69,6 @@ TEST(ConvertTest, CaseIgnoringSearchCoversAnsiLetters) {
     EXPECT_TRUE(EqualsNoCase("\xE9t\xE9", "\xC9T\xC9"));  // été / ÉTÉ in Windows-1252
     EXPECT_EQ(UpperAnsi("hourly"), "HOURLY");
     EXPECT_EQ(Trim("  a b  "), "a b");
-}
-
-TEST(ConvertTest, PercentEncodingKeepsUnreservedCharactersAndChosenOnes) {
-    EXPECT_EQ(PercentEncode(",,,,frmMain,Form_Load76Path not found", ","),
-              ",,,,frmMain,Form_Load76Path%20not%20found");
-    EXPECT_EQ(PercentEncode("a&b=c?d#e/f%"), "a%26b%3Dc%3Fd%23e%2Ff%25");
-    EXPECT_EQ(PercentEncode("\xE9"), "%E9");
 }
 
 }  // namespace

@@ -39,20 +39,15 @@ TEST_F(CloseFixture, TheExitQuestionsNoKeepsEverythingAndYesSavesNothing) {
     auto before = f.registry.Dump();
     f.dialogs.answers = {ui::vbNo};
     EXPECT_FALSE(window.Unload(UnloadMode::FormControlMenu));
-    ASSERT_EQ(f.dialogs.shown.size(), 1u);
-    EXPECT_EQ(f.dialogs.shown[0].prompt, "Are you sure you want to exit this program?");
-    EXPECT_EQ(f.dialogs.shown[0].title, "Clearwell");
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);  // the question's text: gui MainWindowGuiTest
     EXPECT_EQ(f.dialogs.shown[0].buttons, ui::vbYesNo + ui::vbQuestion);
-    EXPECT_FALSE(window.Unloaded());
-    EXPECT_FALSE(view.closed);
-    EXPECT_TRUE(view.Visible());
+    EXPECT_FALSE(window.Unloaded() || view.closed);
     EXPECT_EQ(f.notifyIcon.icons.size(), 1u);
     EXPECT_EQ(f.registry.Dump(), before);
 
     f.dialogs.answers = {ui::vbYes};
     c.mExit.Click();
-    EXPECT_TRUE(window.Unloaded());
-    EXPECT_TRUE(view.closed);
+    EXPECT_TRUE(window.Unloaded() && view.closed);
     EXPECT_TRUE(f.notifyIcon.icons.empty());
     EXPECT_EQ(f.registry.Dump(), before);
     // The user's close leaves hidden browser windows hidden.
@@ -82,10 +77,8 @@ TEST_F(CloseFixture, TheUnattendedCloseSavesTheBoxesInOrderAndRestoresHiddenWind
     WindowPlacement p;
     f.desktop.GetPlacement(folder, p);
     EXPECT_EQ(p.showCmd, static_cast<std::uint32_t>(kSwShowMaximized));
-    EXPECT_TRUE(window.Unloaded());
-    EXPECT_TRUE(view.closed);
+    EXPECT_TRUE(window.Unloaded() && view.closed);
     EXPECT_TRUE(f.notifyIcon.icons.empty());
-    EXPECT_TRUE(f.errors.reports.empty());
 }
 
 TEST_F(CloseFixture, RunOnExitKeepsTheProgramInTheTrayWhereTheUserCanReachAndCloseIt) {
@@ -114,16 +107,12 @@ TEST_F(CloseFixture, RunOnExitUnderTheSettingsKeyComesBeforeTheApplicationArea) 
     f.registry.SetString(kHkeyCurrentUser, area, "RunOnExit", "True");
     f.registry.SetString(kSettingsRoot, kSettingsKey, "RunOnExit", "False");
     EXPECT_TRUE(PanicClose());  // the settings key says no: the program ends
-    EXPECT_TRUE(window.Unloaded());
-
-    // Without the value under the settings key, the application area is asked.
-    MainWindowWorld other;
+    MainWindowWorld other;      // without it, the application area is asked
     other.window.Form_Load();
     other.f.registry.SetString(kHkeyCurrentUser, area, "RunOnExit", "True");
     other.window.SetUnattendedExit();
     EXPECT_FALSE(other.window.Unload(UnloadMode::FormCode));
     EXPECT_FALSE(other.window.Unloaded());
-    EXPECT_FALSE(other.view.Visible());
 }
 
 // (The user's close at Windows' shutdown: MainWindowWiringTest.)

@@ -4,14 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "host/MainWindowWorld.h"
 
 namespace cw::testing {
 namespace {
-
-constexpr char kNavigator[] = "C:\\Program Files\\Netscape\\Users\\bob";
 
 struct World : MainWindowWorld {
     World() {
@@ -31,43 +27,18 @@ struct World : MainWindowWorld {
     }
 };
 
-TEST(MainWindowWiringTest, TheLoadFillsThePagesFromTheirFeatures) {
+// (The cookie lists, the version texts and a drop on the shred list, each filled or taken
+// by the real window: gui BrowserPagesGuiTest, SystemInfoGuiTest, ShredderGuiTest.)
+TEST(MainWindowWiringTest, AStoredLockKeepsTheHomePageTimerRunningFromStartUp) {
     World w;
-    w.f.registry.SetString(kHkeyCurrentUser, settings::kNetscapeBiffKey, "CurrentUser", "bob");
-    w.f.registry.SetString(kHkeyCurrentUser, settings::kNetscapeMainKey, "Install Directory",
-                           "C:\\Program Files\\Netscape\\Communicator");
-    w.f.fileSystem.AddFile(std::string(kNavigator) + "\\cookies.txt",
-                           "# Netscape HTTP Cookie File\r\n\r\n\r\n\r\n\r\n\r\n"
-                           ".a.example\tTRUE\t/\tFALSE\t0\tid\tv1\r\n"
-                           ".b.example\tTRUE\t/\tFALSE\t0\tid\tv2\r\n"
-                           ".a.example\tTRUE\t/\tFALSE\t0\tsid\tv3\r\n");
     w.f.registry.SetString(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage,
                            "http://home.example/");
     w.f.registry.SetString(kHkeyCurrentUser, settings::kIEMainKey, "Lock", "1");
-    w.Store(settings::kShredFolder, "C:\\Shred");
-    w.f.osVersion.SetWindows2000();
     w.window.Form_Load();
-    MainControls& c = w.c;
-
-    EXPECT_EQ(c.cookies.List1.Items(), (std::vector<std::string>{".a.example", ".b.example"}));
-    EXPECT_EQ(c.cookies.List2.Items(), (std::vector<std::string>{"2", "1"}));
-    EXPECT_EQ(c.sysInfo.lblOSVer.Caption(), "Windows 2000 Professional");
-    EXPECT_NE(c.sysInfo.lblWinVer.Value().Caption(), "");
-    EXPECT_EQ(c.homePage.txtHomePageURL.Text(), "http://home.example/");
-    EXPECT_TRUE(c.homePage.chkLockIEHomepage.Checked());
-    EXPECT_TRUE(c.homePage.timIEURL.Enabled()) << "a stored lock is kept from start-up";
-    EXPECT_EQ(c.shredFolder.txtShredFolder.Text(), "C:\\Shred");
-    EXPECT_EQ(c.privacy.chkRunMenu.Value(), 1);
-    EXPECT_FALSE(c.shredder.pb1.Visible());
-    EXPECT_FALSE(c.shredder.cmdShredDelete.Enabled());
+    EXPECT_EQ(w.c.homePage.txtHomePageURL.Text(), "http://home.example/");
+    EXPECT_TRUE(w.c.homePage.chkLockIEHomepage.Checked());
+    EXPECT_TRUE(w.c.homePage.timIEURL.Enabled());
     EXPECT_TRUE(w.f.errors.reports.empty());
-
-    // The shred list takes what is dropped on it.
-    ASSERT_EQ(w.view.dropTarget, &w.window.Features().shredder.obj);
-    w.view.dropTarget->Dropped("  C:\\Documents\\old.txt ");
-    EXPECT_EQ(c.shredder.lstFiles.Items(), (std::vector<std::string>{"C:\\Documents\\old.txt"}));
-    EXPECT_EQ(c.shredder.lStat.Caption(), "Ready...");
-    EXPECT_TRUE(c.shredder.cmdShredDelete.Enabled());
 }
 
 // (The Panic Key on the toolbar, through the real window: gui CleaningGuiTest.)

@@ -6,7 +6,6 @@
 
 #include "clean/ExplorerCleaners.h"
 #include "clean/RecentListCleaners.h"
-#include "clean/WindowsVersion.h"
 #include "fakes/FakeOsVersion.h"
 #include "fakes/FakeRegistry.h"
 #include "settings/SettingNames.h"
@@ -60,40 +59,13 @@ TEST_F(RegistryCleanersTest, WinZipWalksStopAfterTheFirstGapOrAHundredEntries) {
     EXPECT_EQ(ValueNames(extract), Names{"extract101"});
 }
 
-TEST_F(RegistryCleanersTest, NumberedListsTakeExactlyTheirOwnNumbers) {
-    // WordPad's list goes only when "File1" holds text.
-    const std::string wordpad = settings::kWordPadRecentKey;
-    Put(wordpad, "File2");
-    Put(wordpad, "File3");
-    lists.ClearWordPadRecentList();
-    Put(wordpad, "File1", "");
-    lists.ClearWordPadRecentList();
-    EXPECT_EQ(ValueNames(wordpad), (Names{"File2", "File3"}));
-
-    const std::string paint = settings::kPaintRecentKey;
-    for (const char* name : {"File1", "File7", "File100", "File101", "Settings"})
-        Put(paint, name);
-    lists.ClearPaintRecentList();
-    EXPECT_EQ(ValueNames(paint), (Names{"File101", "Settings"}));
-
+// (WordPad's and Paint's "File1" rule, and VB's 57 and 101: target CleaningIntegrationTest.)
+TEST_F(RegistryCleanersTest, VbTakesExactlyTheNumbersOneToAHundred) {
     const std::string vb = settings::kVbRecentFilesKey;
-    for (const char* name : {"1", "57", "100", "101", "0", "01"})
+    for (const char* name : {"1", "100", "101", "0", "01"})
         Put(vb, name);
     lists.ClearVBRecentFiles();
     EXPECT_EQ(ValueNames(vb), (Names{"101", "0", "01"}));
-}
-
-TEST_F(RegistryCleanersTest, VersionTestsNeedTheNtPlatformAndASuccessfulCall) {
-    os.SetWindows2000();
-    EXPECT_TRUE(IsWindows2000(os));
-    EXPECT_FALSE(IsWindowsXP(os));
-    os.SetWindowsXP();
-    EXPECT_TRUE(IsWindowsXP(os));
-    os.succeeds = false;
-    EXPECT_FALSE(IsWindowsXP(os));
-    os.succeeds = true;
-    os.info = {5, 1, 2600, kPlatformWindows, "", 0, 0};
-    EXPECT_FALSE(IsWindowsXP(os));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "fakes/FakeOsVersion.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/RecordingErrorSink.h"
@@ -11,12 +9,6 @@ namespace cw {
 namespace {
 
 constexpr std::uint64_t kGB = 1024ull * 1024 * 1024;
-
-// Records which labels changed, in order.
-struct Recorder : ui::ControlObserver {
-    std::vector<std::string> names;
-    void ControlChanged(ui::Control& c, ui::Property) override { names.push_back(c.Name()); }
-};
 
 struct Page {
     SystemInfoControls c;
@@ -32,55 +24,8 @@ struct Page {
     }
 };
 
-TEST(SystemInfoPageTest, ButtonFillsTheSeventeenFiguresInTableOrder) {
-    Page p;
-    Recorder view;
-    ui::LabelPair* pairs[] = {&p.c.lblVirtualAlloc,  &p.c.lblLowLoadAddr,  &p.c.lblHighLoadAddr,
-                              &p.c.lblNumProcessors, &p.c.lblBlockAddress, &p.c.lblPhysical,
-                              &p.c.lblFreePhysical,  &p.c.lblUsedPhysical, &p.c.lblVirtual,
-                              &p.c.lblFreeVirtual,   &p.c.lblUsedVirtual,  &p.c.lblSwapFile,
-                              &p.c.lblFreeSwap,      &p.c.lblUsedSwap,     &p.c.lblWin,
-                              &p.c.lblWinVer,        &p.c.lblWinAdditional};
-    std::vector<std::string> expectedOrder;
-    for (auto* pair : pairs) {
-        pair->Value().SetObserver(&view);
-        pair->Caption().SetObserver(&view);
-        expectedOrder.push_back(pair->Value().Name());
-    }
-    p.c.cmdGetSystemInfo.Click();
-    EXPECT_EQ(view.names, expectedOrder);
-
-    std::vector<std::string> values;
-    for (auto* pair : pairs)
-        values.push_back(p.Value(*pair));
-    EXPECT_EQ(values, (std::vector<std::string>{
-                          "4096", "10000", "7FFEFFFF", "1", "65536", "262144 kByte", "98304 kByte",
-                          "163840 kByte",                                   // physical
-                          "2097024 kByte", "2050781 kByte", "46243 kByte",  // virtual
-                          "616448 kByte", "390625 kByte", "225823 kByte",   // page file
-                          "Windows NT", "5.01.2600", "Not Available"}));
-    EXPECT_EQ(p.c.lblPhysical.Caption().Caption(), "Physical memory :");
-    EXPECT_TRUE(p.errors.reports.empty());
-}
-
-TEST(SystemInfoPageTest, FiguresAreReadAgainOnEveryClickAddressesInUpperCaseHex) {
-    Page p;
-    p.page.cmdGetSystemInfo_Click();
-    EXPECT_EQ(p.Value(p.c.lblFreePhysical), "98304 kByte");
-    p.system.system = {8192, 0x10000, 0xBFFEFFFF, 8, 65536};
-    p.system.system.minimumApplicationAddress = 0xabc;
-    p.system.system.maximumApplicationAddress = 0x7FFFFFFEFFFF;  // a 64-bit address space
-    p.system.memory.availPhys = 1024 * 1024;
-    p.os.SetWindows2000();
-    p.page.cmdGetSystemInfo_Click();
-    EXPECT_EQ(p.Value(p.c.lblVirtualAlloc), "8192");
-    EXPECT_EQ(p.Value(p.c.lblLowLoadAddr), "ABC");
-    EXPECT_EQ(p.Value(p.c.lblHighLoadAddr), "7FFFFFFEFFFF");
-    EXPECT_EQ(p.Value(p.c.lblNumProcessors), "8");
-    EXPECT_EQ(p.Value(p.c.lblFreePhysical), "1024 kByte");
-    EXPECT_EQ(p.Value(p.c.lblWinVer), "5.00.2195");
-}
-
+// (The figures of the system the program runs on, addresses in upper-case hex: target
+// SystemInfoWineTest.)
 TEST(SystemInfoPageTest, MemoryIsRoundedToKiloBytesWithHalvesToEvenBeforeSubtracting) {
     Page p;
     p.system.memory.totalPhys = 262144000;
@@ -127,14 +72,6 @@ TEST(SystemInfoPageTest, WindowsGroupNamesThePlatformAndWritesTheVersion) {
         // Windows 98 keeps 4.10 in the high word of the build number.
         {{4, 10, 67766222, kPlatformWindows, " A ", 0, 0}, "Windows 95/98/ME", "4.10.1998", " A "},
         {{5, 1, 2600, kPlatformNT, "", 0, 0}, "Windows NT", "5.01.2600", "Not Available"},
-        {{4, 0, 1381, kPlatformNT, "Service Pack 6", 0, 0},
-         "Windows NT",
-         "4.00.1381",
-         "Service Pack 6"},
-        {{4, 90, 73010104, kPlatformWindows, "", 0, 0},
-         "Windows 95/98/ME",
-         "4.90.3000",
-         "Not Available"},
         // On Windows NT the whole build number counts.
         {{6, 2, 0x10005, kPlatformNT, "", 0, 0}, "Windows NT", "6.02.65541", "Not Available"},
         {{3, 11, 0x10005, kPlatformWin32s, "", 0, 0}, "Windows 3.1", "3.11.5", "Not Available"},
@@ -213,19 +150,6 @@ TEST(SystemInfoPageTest, GetOSVerNamesEveryKnownEdition) {
     EXPECT_TRUE(p.errors.reports.empty());
 }
 
-TEST(SystemInfoPageTest, GetOSVerIsEmptyUnlessTheCallReturnsExactlyOne) {
-    Page p;
-    p.os.SetWindowsXP();
-    EXPECT_EQ(p.page.GetOSVer(), "Windows XP Professional");
-    p.os.result = 2;
-    EXPECT_EQ(p.page.GetOSVer(), "");
-    p.os.result = -1;
-    EXPECT_EQ(p.page.GetOSVer(), "");
-    p.os.result = 1;
-    p.os.succeeds = false;
-    EXPECT_EQ(p.page.GetOSVer(), "");
-}
-
 TEST(SystemInfoPageTest, IeVersionIsTheShellUtilityLibrarysVersion) {
     Page p;
     EXPECT_EQ(p.page.GetIeVer(), "6.0");
@@ -243,18 +167,9 @@ TEST(SystemInfoPageTest, IeVersionIsTheShellUtilityLibrarysVersion) {
 
 // A platform layer that fails unexpectedly, to see the traps report and carry on.
 struct FailingSystemInfo : fakes::FakeSystemInfo {
-    bool failSystem = false, failMemory = false, failDll = false;
-    void QuerySystem(SystemRecord& r) override {
-        if (failSystem) throw RuntimeError(err::kInvalidProcedureCall);
-        FakeSystemInfo::QuerySystem(r);
-    }
-    void QueryMemory(MemoryRecord& r) override {
-        if (failMemory) throw RuntimeError(err::kOverflow);
-        FakeSystemInfo::QueryMemory(r);
-    }
-    bool QueryDllVersion(const std::string& dll, DllVersionRecord& r) override {
-        if (failDll) throw RuntimeError(err::kFileNotFound);
-        return FakeSystemInfo::QueryDllVersion(dll, r);
+    void QuerySystem(SystemRecord&) override { throw RuntimeError(err::kInvalidProcedureCall); }
+    bool QueryDllVersion(const std::string&, DllVersionRecord&) override {
+        throw RuntimeError(err::kFileNotFound);
     }
 };
 
@@ -268,29 +183,14 @@ TEST(SystemInfoPageTest, FailuresAreReportedWithTheirTagsAndTheRoutinesGoOn) {
     FailingOsVersion os;
     fakes::RecordingErrorSink errors;
     SystemInfoPage page(c, system, os, errors);
-
-    system.failSystem = true;
     page.cmdGetSystemInfo_Click();
     ASSERT_EQ(errors.reports.size(), 2u);
     EXPECT_EQ(errors.reports[0].tag, "frmMain,cmdGetSysyemInfo");
     EXPECT_EQ(errors.reports[0].number, 5);
-    EXPECT_EQ(errors.reports[1].tag, "frmMain,cmdGetSysyemInfo");
     EXPECT_EQ(errors.reports[1].number, 7);
-    // The statements after the failing ones still ran.
-    EXPECT_EQ(c.lblVirtualAlloc.Value().Caption(), "0");
-    EXPECT_EQ(c.lblPhysical.Value().Caption(), "262144 kByte");
-    EXPECT_EQ(c.lblWin.Value().Caption(), "");
+    EXPECT_EQ(c.lblPhysical.Value().Caption(), "262144 kByte");  // the statements after ran
 
     errors.reports.clear();
-    system.failSystem = false;
-    system.failMemory = true;
-    page.cmdGetSystemInfo_Click();
-    EXPECT_EQ(errors.reports.size(), 2u);
-    EXPECT_EQ(c.lblVirtualAlloc.Value().Caption(), "4096");
-    EXPECT_EQ(c.lblPhysical.Value().Caption(), "0 kByte");
-
-    errors.reports.clear();
-    system.failDll = true;
     page.ShowVersions();
     EXPECT_EQ(c.lblOSVer.Caption(), "");
     EXPECT_EQ(c.lblIEVer.Caption(), "0.0");

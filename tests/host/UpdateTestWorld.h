@@ -86,10 +86,6 @@ struct UpdateWorld {
         r.busyPolls = busyPolls;
         internet.ServeRaw(kExeUrl, r);
     }
-    void ServeNotFound(const std::string& url) {
-        internet.ServeRaw(url,
-                          {"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\n", "not found", 1});
-    }
     int RequestsOf(const std::string& url) const {
         int n = 0;
         for (const auto& r : internet.requests)
