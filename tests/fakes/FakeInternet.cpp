@@ -3,6 +3,7 @@
 namespace cw::fakes {
 
 bool FakeInternet::ProbeUrl(const std::string& url, const std::string&, std::uint32_t) {
+    probes.push_back(url);
     auto it = reachable_.find(url);
     return it != reachable_.end() && it->second;
 }

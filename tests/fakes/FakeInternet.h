@@ -36,6 +36,7 @@ class FakeInternet : public Internet {
     void Serve(const std::string& url, const std::string& body, int busyPolls = 0);
     void ServeRaw(const std::string& url, FakeResponse response) { responses_[url] = response; }
 
+    std::vector<std::string> probes;    // URLs probed, in order
     std::vector<std::string> requests;  // URLs whose transfer was started, in order
     int cancels = 0;
 

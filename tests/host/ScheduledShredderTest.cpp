@@ -76,6 +76,19 @@ TEST_F(ScheduledShredderTest, ZeroFrequencyNeverShredsAndTheCounterSaturates) {
     EXPECT_EQ(shredder.MinutesCounted(), 0);
 }
 
+TEST_F(ScheduledShredderTest, TickWorksFromTheStoredValuesNotTheControls) {
+    fs.AddDirectory(kFolder);
+    fs.AddFile("C:\\work\\other\\keep.txt", "keep");
+    Set(kFolder, "0", "10");
+    // Shown but never saved: another folder, and a frequency half typed.
+    c.txtShredFolder.SetTextFromUser("C:\\work\\other");
+    c.cmbMinute.SetTextFromUser("");
+    c.cmbHour.SetTextFromUser("");
+    EXPECT_EQ(ShredTicks(10), (std::vector<int>{10}));
+    EXPECT_EQ(fs.Content("C:\\work\\other\\keep.txt"), "keep");
+    EXPECT_EQ(c.cmbMinute.Text(), "");  // the tick leaves the controls alone
+}
+
 TEST_F(ScheduledShredderTest, MissingFolderIsTriedAgainAtEveryTick) {
     Set(kFolder, "0", "10");
     for (int t = 1; t <= 12; ++t)

@@ -73,6 +73,14 @@ TEST(UpdateResponsesTest, TheRemoteSizeIsTheContentLengthUnlessTheFileIsMissing)
               1404);
 }
 
+TEST(UpdateResponsesTest, StatusCodeComesFromTheStatusLineOnly) {
+    EXPECT_EQ(StatusCode("HTTP/1.1 200 OK\r\n\r\n"), 200);
+    EXPECT_EQ(StatusCode("HTTP/1.0 404 Not Found\r\n"), 404);
+    EXPECT_EQ(StatusCode(""), 0);
+    EXPECT_EQ(StatusCode("garbage 200\r\n"), 0);
+    EXPECT_EQ(StatusCode("HTTP/1.1 2x0 OK\r\nX-Status: 404\r\n"), 0);
+}
+
 TEST(UpdateResponsesTest, TheVersionFileGivesItsLeadingNumberAndAnOptionalHash) {
     EXPECT_EQ(ParseVersionFile("6\r\n").release, 6);
     EXPECT_EQ(ParseVersionFile("  7 and more").release, 7);
