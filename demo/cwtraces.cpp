@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "demo/Traces.h"
 #include "clean/PrivacyControls.h"
 #include "demo/BrowserTraces.h"
+#include "demo/Traces.h"
 
 namespace {
 

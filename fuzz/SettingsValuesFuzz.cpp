@@ -39,8 +39,8 @@ void Convert(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const std::uint32_t types[] = {cw::kRegNone, cw::kRegSz, cw::kRegExpandSz, cw::kRegBinary,
-                                   cw::kRegDword, cw::kRegMultiSz, 11 /* QWORD */, 0xFFFF};
+    const std::uint32_t types[] = {cw::kRegNone,  cw::kRegSz,      cw::kRegExpandSz, cw::kRegBinary,
+                                   cw::kRegDword, cw::kRegMultiSz, 11 /* QWORD */,   0xFFFF};
     std::uint32_t type = types[data[0] % 8];
     std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 

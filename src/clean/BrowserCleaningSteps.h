@@ -5,7 +5,7 @@
 namespace cw {
 
 class BrowserCleaningSteps {
-public:
+  public:
     virtual ~BrowserCleaningSteps() = default;
     virtual void ClearNetscapeHistory() = 0;      // NetScape1
     virtual void ClearNetscapeCache() = 0;        // netscape2

@@ -6,7 +6,7 @@
 namespace cw {
 
 class PanicHost {
-public:
+  public:
     virtual ~PanicHost() = default;
     // Sets the program-wide UnattendedExit flag, so that the close asks nothing and saves
     // the selection.

@@ -48,11 +48,11 @@ struct PrivacyControls {
 
     // The boxes in the order the cleaning run takes their steps (and Select All sets them).
     std::array<ui::CheckBox*, 22> InRunOrder() {
-        return {&chkDocuments, &chkInternetHistory, &chkRunMenu,    &NetScape1,
-                &netscape2,    &netscape3,          &chkUrls,       &chkTemp,
+        return {&chkDocuments, &chkInternetHistory, &chkRunMenu,      &NetScape1,
+                &netscape2,    &netscape3,          &chkUrls,         &chkTemp,
                 &chkFindFiles, &chkFindComputers,   &chkPrinterPorts, &chkAutoComplete,
-                &chkRecBin,    &chkWzip1,           &chkWzip2,      &chkVb,
-                &chkWordPad,   &chkCookies,         &chkPbrush,     &chkMediaPlayer,
+                &chkRecBin,    &chkWzip1,           &chkWzip2,        &chkVb,
+                &chkWordPad,   &chkCookies,         &chkPbrush,       &chkMediaPlayer,
                 &chkIECache,   &chkClearIndexDAT};
     }
     // The box whose name is given (names are the settings' value names); null if none.

@@ -9,7 +9,7 @@
 namespace cw {
 
 class ShellFolders {
-public:
+  public:
     explicit ShellFolders(SystemFolders& folders) : folders_(folders) {}
 
     std::string GetShellFolderPath(int csidl);
@@ -18,7 +18,7 @@ public:
     std::string GetCookiesFolder() { return GetShellFolderPath(kCsidlCookies); }
     std::string GetHistoryFolder() { return GetShellFolderPath(kCsidlHistory); }
 
-private:
+  private:
     SystemFolders& folders_;
 };
 

@@ -15,13 +15,15 @@ struct ConnectionTestConfig {
 };
 
 class ConnectionTest {
-public:
+  public:
     ConnectionTest(Internet& internet, ConnectionTestConfig config)
         : internet_(internet), config_(std::move(config)) {}
     virtual ~ConnectionTest() = default;
-    virtual bool TestConnection() { return internet_.ProbeUrl(config_.url, config_.agent, config_.timeoutMs); }
+    virtual bool TestConnection() {
+        return internet_.ProbeUrl(config_.url, config_.agent, config_.timeoutMs);
+    }
 
-private:
+  private:
     Internet& internet_;
     ConnectionTestConfig config_;
 };

@@ -4,10 +4,11 @@
 
 namespace cw {
 
-std::string ErrorReport::BuildUrl(const std::string& serverUrl, const std::string& tag,
-                                  int number, const std::string& description) {
+std::string ErrorReport::BuildUrl(const std::string& serverUrl, const std::string& tag, int number,
+                                  const std::string& description) {
     std::string base = serverUrl;
-    while (!base.empty() && base.back() == '/') base.pop_back();
+    while (!base.empty() && base.back() == '/')
+        base.pop_back();
     std::string query = ",,,," + tag + text::ToText(number) + description;
     return base + "/error-reporting/error-msg.php?" + text::PercentEncode(query, ",");
 }

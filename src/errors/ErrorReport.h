@@ -13,7 +13,7 @@
 namespace cw {
 
 class ErrorReport : public ErrorSink {
-public:
+  public:
     // transfer is the main window's transfer control, shared with the update check.
     ErrorReport(ConnectionTest& connection, Transfer& transfer, ui::Dialogs& dialogs,
                 std::string serverUrl)
@@ -27,7 +27,7 @@ public:
     static std::string BuildUrl(const std::string& serverUrl, const std::string& tag, int number,
                                 const std::string& description);
 
-private:
+  private:
     ConnectionTest& connection_;
     Transfer& transfer_;
     ui::Dialogs& dialogs_;

@@ -8,7 +8,7 @@
 namespace cw {
 
 class ErrorSink {
-public:
+  public:
     virtual ~ErrorSink() = default;
     // tag is the owner name and the routine text, e.g. "frmMain,Form_Load". Never throws.
     virtual void ReportError(const std::string& tag, const RuntimeError& error) noexcept = 0;

@@ -14,14 +14,14 @@
 namespace cw {
 
 enum class TrapKind {
-    ReportAndContinue,  // report through the sink, go on with the next statement
-    Skip,               // go on with the next statement, report nothing
+    ReportAndContinue,           // report through the sink, go on with the next statement
+    Skip,                        // go on with the next statement, report nothing
     SkipTypeMismatchThenReport,  // error 13 is skipped silently, others reported
-    EndSilently,        // the first error ends the routine without a report
+    EndSilently,                 // the first error ends the routine without a report
 };
 
 class ErrorTrap {
-public:
+  public:
     ErrorTrap(TrapKind kind, ErrorSink* sink, std::string tag)
         : kind_(kind), sink_(sink), tag_(std::move(tag)) {}
 
@@ -49,7 +49,7 @@ public:
     int LastError() const { return lastError_; }
     const std::string& Tag() const { return tag_; }
 
-private:
+  private:
     void Handle(const RuntimeError& e);
 
     TrapKind kind_;

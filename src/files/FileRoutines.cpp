@@ -10,9 +10,12 @@ namespace cw {
 
 namespace {
 
-constexpr std::uint32_t kClearableAttributes = kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive;
+constexpr std::uint32_t kClearableAttributes =
+    kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive;
 
-bool IsDots(const std::string& name) { return name == "." || name == ".."; }
+bool IsDots(const std::string& name) {
+    return name == "." || name == "..";
+}
 
 std::vector<std::string> SplitPatterns(const std::string& patterns) {
     std::vector<std::string> out;
@@ -28,7 +31,9 @@ std::vector<std::string> SplitPatterns(const std::string& patterns) {
 
 }  // namespace
 
-std::string FileRoutines::GetTempFolder() { return fs_.TempPath(); }
+std::string FileRoutines::GetTempFolder() {
+    return fs_.TempPath();
+}
 
 bool FileRoutines::IsRealFolder(const std::string& path) {
     std::uint32_t attributes = fs_.GetAttributes(DropSlash(path));
@@ -80,7 +85,8 @@ void FileRoutines::DeleteMatchingFiles(const std::string& folder, const std::str
             if (!(entry.attributes & skip)) files.push_back(entry.name);
             return true;
         });
-        for (const std::string& name : files) fs_.Delete(base + name);
+        for (const std::string& name : files)
+            fs_.Delete(base + name);
     }
     PurgeSubfolders(base);
 }

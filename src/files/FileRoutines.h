@@ -13,7 +13,7 @@
 namespace cw {
 
 class FileRoutines {
-public:
+  public:
     FileRoutines(FileSystem& fs, PathGuard& guard) : fs_(fs), guard_(guard) {}
 
     // The system's temporary folder, with its trailing backslash.
@@ -42,7 +42,7 @@ public:
     FileSystem& fs() { return fs_; }
     PathGuard& guard() { return guard_; }
 
-private:
+  private:
     bool DeleteTreeContents(const std::string& folder, long& firstError);
 
     FileSystem& fs_;

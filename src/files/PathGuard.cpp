@@ -7,22 +7,37 @@ namespace cw {
 namespace {
 
 const int kProtectedCsidls[] = {
-    kCsidlWindows,         kCsidlSystem,         kCsidlProgramFiles,
-    kCsidlProfile,         kCsidlDesktop,        kCsidlDesktopDirectory,
-    kCsidlPersonal,        kCsidlAppData,        kCsidlLocalAppData,
-    kCsidlFavorites,       kCsidlStartMenu,      kCsidlPrograms,
-    kCsidlStartup,         kCsidlCommonAppData,  kCsidlCommonDesktopDirectory,
-    kCsidlCommonDocuments, kCsidlCommonStartMenu, kCsidlCommonPrograms,
+    kCsidlWindows,
+    kCsidlSystem,
+    kCsidlProgramFiles,
+    kCsidlProfile,
+    kCsidlDesktop,
+    kCsidlDesktopDirectory,
+    kCsidlPersonal,
+    kCsidlAppData,
+    kCsidlLocalAppData,
+    kCsidlFavorites,
+    kCsidlStartMenu,
+    kCsidlPrograms,
+    kCsidlStartup,
+    kCsidlCommonAppData,
+    kCsidlCommonDesktopDirectory,
+    kCsidlCommonDocuments,
+    kCsidlCommonStartMenu,
+    kCsidlCommonPrograms,
     kCsidlProgramFilesCommon,
 };
 
-bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDriveLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 }  // namespace
 
 std::string PathGuard::Normalize(const std::string& path) {
     std::string p;
-    for (char c : path) p += c == '/' ? '\\' : c;
+    for (char c : path)
+        p += c == '/' ? '\\' : c;
     std::string prefix;
     std::size_t i = 0;
     if (p.size() >= 3 && IsDriveLetter(p[0]) && p[1] == ':' && p[2] == '\\') {
@@ -47,7 +62,8 @@ std::string PathGuard::Normalize(const std::string& path) {
         if (part.empty()) continue;  // repeated or trailing separators
         // Windows drops trailing blanks and dots of a component ("Windows." is "Windows");
         // a component made only of them ("." or "..") is refused, not resolved.
-        while (!part.empty() && (part.back() == ' ' || part.back() == '.')) part.pop_back();
+        while (!part.empty() && (part.back() == ' ' || part.back() == '.'))
+            part.pop_back();
         if (part.empty()) return "";
         out += "\\" + text::UpperAnsi(part);
         ++count;
@@ -61,7 +77,8 @@ bool PathGuard::IsQualifiedNonRoot(const std::string& path) {
     std::string n = Normalize(path);
     if (n.empty()) return false;
     std::size_t components = 0;
-    for (char c : n) components += c == '\\';
+    for (char c : n)
+        components += c == '\\';
     // "C:\X" has one separator; "\\SERVER\SHARE\X" has three (after the leading one).
     return n[0] == '\\' ? components >= 4 : components >= 1;
 }
@@ -87,8 +104,8 @@ bool PathGuard::MayDelete(const std::string& path) {
         if (n.empty() || !IsQualifiedNonRoot(form)) return false;
         for (const std::string& p : ProtectedFolders()) {
             // Protected itself, or an ancestor of a protected folder.
-            if (p == n || (p.size() > n.size() && p.compare(0, n.size(), n) == 0 &&
-                           p[n.size()] == '\\')) {
+            if (p == n ||
+                (p.size() > n.size() && p.compare(0, n.size(), n) == 0 && p[n.size()] == '\\')) {
                 return false;
             }
         }

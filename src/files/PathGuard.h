@@ -15,7 +15,7 @@
 namespace cw {
 
 class PathGuard {
-public:
+  public:
     PathGuard(SystemFolders& folders, FileSystem& fs) : folders_(folders), fs_(fs) {}
 
     // Whether a deleting routine may work on the path (a trailing backslash is allowed).
@@ -28,7 +28,7 @@ public:
 
     const std::vector<std::string>& ProtectedFolders();
 
-private:
+  private:
     SystemFolders& folders_;
     FileSystem& fs_;
     bool loaded_ = false;

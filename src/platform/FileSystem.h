@@ -38,7 +38,7 @@ struct FindData {
 
 // An open file; closed when the object goes away.
 class File {
-public:
+  public:
     virtual ~File() = default;
     virtual long Read(void* buffer, std::uint32_t size, std::uint32_t& read) = 0;
     virtual long Write(const void* buffer, std::uint32_t size) = 0;
@@ -62,7 +62,7 @@ inline constexpr std::uint32_t kMoveDelayUntilReboot = 0x4;
 inline constexpr std::uint32_t kMoveWriteThrough = 0x8;
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Calls visit for each entry the pattern matches ("." and ".." included where the

@@ -22,7 +22,7 @@ struct OsVersionInfo {
 };
 
 class OsVersion {
-public:
+  public:
     virtual ~OsVersion() = default;
     // GetVersionExA with the 148-byte record (extended = false) or the 156-byte extended
     // record. Returns what the call returned (nonzero on success).

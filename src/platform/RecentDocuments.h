@@ -6,7 +6,7 @@
 namespace cw {
 
 class RecentDocuments {
-public:
+  public:
     virtual ~RecentDocuments() = default;
     // SHAddToRecentDocs with a path: adds a document to the list.
     virtual void Add(const std::string& path) = 0;

@@ -13,7 +13,7 @@ inline constexpr std::uint32_t kRecycleNoProgressUi = 0x2;
 inline constexpr std::uint32_t kRecycleNoSound = 0x4;
 
 class RecycleBin {
-public:
+  public:
     virtual ~RecycleBin() = default;
     // SHEmptyRecycleBinA: an empty root means every drive. Returns the HRESULT.
     virtual long Empty(WindowHandle owner, const std::string& root, std::uint32_t flags) = 0;

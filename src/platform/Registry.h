@@ -31,7 +31,7 @@ struct RegValue {
 };
 
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
 
     // Reads one value (opening the key for reading). Values of any type and size.
@@ -40,8 +40,7 @@ public:
     // Creates the key and its missing parents, then writes the value's bytes as given.
     virtual long SetValue(RootKey root, const std::string& subkey, const std::string& name,
                           const RegValue& value) = 0;
-    virtual long DeleteValue(RootKey root, const std::string& subkey,
-                             const std::string& name) = 0;
+    virtual long DeleteValue(RootKey root, const std::string& subkey, const std::string& name) = 0;
     // Deletes a key directly; a key that still has subkeys is refused, as on Windows NT.
     virtual long DeleteKey(RootKey root, const std::string& subkey) = 0;
     virtual long CreateKey(RootKey root, const std::string& subkey) = 0;

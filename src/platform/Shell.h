@@ -8,7 +8,7 @@
 namespace cw {
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // ShellExecuteA; an empty verb is the default verb. True when the shell accepted it.
     virtual bool Execute(WindowHandle owner, const std::string& verb, const std::string& file,

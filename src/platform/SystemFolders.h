@@ -30,7 +30,7 @@ inline constexpr int kCsidlProgramFilesCommon = 0x2B;
 inline constexpr int kCsidlCommonDocuments = 0x2E;
 
 class SystemFolders {
-public:
+  public:
     virtual ~SystemFolders() = default;
     // The folder's current path without a trailing backslash; false when the system has none.
     virtual bool GetFolderPath(int csidl, std::string& path) = 0;

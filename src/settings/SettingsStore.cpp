@@ -35,13 +35,14 @@ std::int32_t SettingsStore::GetSettingLong(RootKey root, const std::string& subk
     return static_cast<std::int32_t>(n);
 }
 
-void SettingsStore::SetSettingLong(RootKey root, const std::string& subkey,
-                                   const std::string& name, std::int32_t data) {
+void SettingsStore::SetSettingLong(RootKey root, const std::string& subkey, const std::string& name,
+                                   std::int32_t data) {
     ErrorTrap trap(TrapKind::ReportAndContinue, errors_, "Module,SaveSettingString");
     trap([&] {
         std::uint32_t n = static_cast<std::uint32_t>(data);
         std::string bytes(4, '\0');
-        for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((n >> (8 * i)) & 0xFF);
+        for (int i = 0; i < 4; ++i)
+            bytes[i] = static_cast<char>((n >> (8 * i)) & 0xFF);
         registry_.SetValue(root, subkey, name, RegValue{kRegDword, bytes});
     });
 }

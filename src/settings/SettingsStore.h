@@ -13,20 +13,20 @@ namespace cw {
 class ErrorSink;
 
 class SettingsStore {
-public:
+  public:
     explicit SettingsStore(Registry& registry, ErrorSink* errors = nullptr)
         : registry_(registry), errors_(errors) {}
 
     // A REG_SZ value up to its first zero character; the default for a missing key or
     // value and for every other type (REG_EXPAND_SZ included).
-    std::string GetSettingString(RootKey root, const std::string& subkey,
-                                 const std::string& name, const std::string& def = "");
+    std::string GetSettingString(RootKey root, const std::string& subkey, const std::string& name,
+                                 const std::string& def = "");
     // Writes REG_SZ with the text's length, no terminating zero counted.
     void SetSettingString(RootKey root, const std::string& subkey, const std::string& name,
                           const std::string& data);
     // A REG_DWORD value; the default for anything else.
-    std::int32_t GetSettingLong(RootKey root, const std::string& subkey,
-                                const std::string& name, std::int32_t def = 0);
+    std::int32_t GetSettingLong(RootKey root, const std::string& subkey, const std::string& name,
+                                std::int32_t def = 0);
     void SetSettingLong(RootKey root, const std::string& subkey, const std::string& name,
                         std::int32_t data);
     void DeleteSettingValue(RootKey root, const std::string& subkey, const std::string& name);
@@ -41,7 +41,7 @@ public:
 
     Registry& registry() { return registry_; }
 
-private:
+  private:
     Registry& registry_;
     ErrorSink* errors_;
 };

@@ -34,8 +34,8 @@ struct ShredderControls {
 
 struct ScheduledShredderControls {
     ui::Frame fraShredFolder{"fraShredFolder", "Scheduled Shredder"};
-    ui::Label lblAboutShredTimer{
-        "lblAboutShredTimer", "Select a folder which you would like to shred files frequently."};
+    ui::Label lblAboutShredTimer{"lblAboutShredTimer",
+                                 "Select a folder which you would like to shred files frequently."};
     ui::TextBox txtShredFolder{"txtShredFolder"};
     ui::Button cmdShredBrowse{"cmdShredBrowse", "Browse..."};
     ui::Button cmdShredBlank{"cmdShredBlank", "Clear"};
@@ -47,8 +47,10 @@ struct ScheduledShredderControls {
     ui::Timer timShredFolder{"timShredFolder", 60000, true};
 
     ScheduledShredderControls() {
-        for (int h = 0; h <= 24; ++h) cmbHour.AddItem(std::to_string(h));
-        for (int m = 0; m <= 50; m += 10) cmbMinute.AddItem(std::to_string(m));
+        for (int h = 0; h <= 24; ++h)
+            cmbHour.AddItem(std::to_string(h));
+        for (int m = 0; m <= 50; m += 10)
+            cmbMinute.AddItem(std::to_string(m));
     }
 };
 

@@ -10,11 +10,16 @@ unsigned char Upper1252(unsigned char c) {
     if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
     switch (c) {
-        case 0x9A: return 0x8A;
-        case 0x9C: return 0x8C;
-        case 0x9E: return 0x8E;
-        case 0xFF: return 0x9F;
-        default: return c;
+        case 0x9A:
+            return 0x8A;
+        case 0x9C:
+            return 0x8C;
+        case 0x9E:
+            return 0x8E;
+        case 0xFF:
+            return 0x9F;
+        default:
+            return c;
     }
 }
 
@@ -22,28 +27,39 @@ unsigned char Lower1252(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
     switch (c) {
-        case 0x8A: return 0x9A;
-        case 0x8C: return 0x9C;
-        case 0x8E: return 0x9E;
-        case 0x9F: return 0xFF;
-        default: return c;
+        case 0x8A:
+            return 0x9A;
+        case 0x8C:
+            return 0x9C;
+        case 0x8E:
+            return 0x9E;
+        case 0x9F:
+            return 0xFF;
+        default:
+            return c;
     }
 }
 
 }  // namespace
 
-char UpperAnsi(char c) { return static_cast<char>(Upper1252(static_cast<unsigned char>(c))); }
-char LowerAnsi(char c) { return static_cast<char>(Lower1252(static_cast<unsigned char>(c))); }
+char UpperAnsi(char c) {
+    return static_cast<char>(Upper1252(static_cast<unsigned char>(c)));
+}
+char LowerAnsi(char c) {
+    return static_cast<char>(Lower1252(static_cast<unsigned char>(c)));
+}
 
 std::string UpperAnsi(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = UpperAnsi(c);
+    for (char& c : out)
+        c = UpperAnsi(c);
     return out;
 }
 
 std::string LowerAnsi(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = LowerAnsi(c);
+    for (char& c : out)
+        c = LowerAnsi(c);
     return out;
 }
 
@@ -70,8 +86,10 @@ bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
 
 std::string Trim(std::string_view s) {
     std::size_t b = 0, e = s.size();
-    while (b < e && s[b] == ' ') ++b;
-    while (e > b && s[e - 1] == ' ') --e;
+    while (b < e && s[b] == ' ')
+        ++b;
+    while (e > b && s[e - 1] == ' ')
+        --e;
     return std::string(s.substr(b, e - b));
 }
 

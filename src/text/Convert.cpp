@@ -11,8 +11,12 @@ namespace cw::text {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int DigitValue(char c) {
     if (IsDigit(c)) return c - '0';
@@ -29,7 +33,8 @@ bool ReadRadix(std::string_view s, std::size_t& i, double& value) {
     if (base == 0) return false;
     i += 2;
     value = 0;
-    while (i < s.size() && DigitValue(s[i]) < base) value = value * base + DigitValue(s[i++]);
+    while (i < s.size() && DigitValue(s[i]) < base)
+        value = value * base + DigitValue(s[i++]);
     return true;
 }
 
@@ -38,7 +43,8 @@ bool ReadRadix(std::string_view s, std::size_t& i, double& value) {
 std::string ScanDecimal(std::string_view s, std::size_t& i, bool blanksInside) {
     std::string digits;
     auto skipBlanks = [&] {
-        while (blanksInside && i < s.size() && IsBlank(s[i])) ++i;
+        while (blanksInside && i < s.size() && IsBlank(s[i]))
+            ++i;
     };
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) digits += s[i++];
     skipBlanks();
@@ -61,7 +67,8 @@ std::string ScanDecimal(std::string_view s, std::size_t& i, bool blanksInside) {
         std::string exp = "e";
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) exp += s[j++];
         std::size_t start = j;
-        while (j < s.size() && IsDigit(s[j])) exp += s[j++];
+        while (j < s.size() && IsDigit(s[j]))
+            exp += s[j++];
         if (j > start) {
             digits += exp;
             i = j;
@@ -75,7 +82,8 @@ std::string ScanDecimal(std::string_view s, std::size_t& i, bool blanksInside) {
 
 double Val(std::string_view s) {
     std::size_t i = 0;
-    while (i < s.size() && IsBlank(s[i])) ++i;
+    while (i < s.size() && IsBlank(s[i]))
+        ++i;
     double value = 0;
     if (ReadRadix(s, i, value)) return value;
     std::string digits = ScanDecimal(s, i, true);
@@ -85,8 +93,10 @@ double Val(std::string_view s) {
 
 bool IsNumeric(std::string_view s) {
     std::size_t b = 0, e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
+    while (b < e && IsBlank(s[b]))
+        ++b;
+    while (e > b && IsBlank(s[e - 1]))
+        --e;
     std::string_view t = s.substr(b, e - b);
     if (t.empty()) return false;
     std::size_t i = 0;
@@ -129,7 +139,9 @@ std::int16_t ToInteger(std::string_view s) {
     return ToInteger(Val(s));
 }
 
-std::string ToText(long long v) { return std::to_string(v); }
+std::string ToText(long long v) {
+    return std::to_string(v);
+}
 
 std::string FormatHHmmss(int hour, int minute, int second) {
     char buf[16];
@@ -137,7 +149,9 @@ std::string FormatHHmmss(int hour, int minute, int second) {
     return buf;
 }
 
-std::string FormatHHmm(const LocalTime& t) { return FormatHHmmss(t.hour, t.minute, 0).substr(0, 5); }
+std::string FormatHHmm(const LocalTime& t) {
+    return FormatHHmmss(t.hour, t.minute, 0).substr(0, 5);
+}
 
 bool ParseTimeOfDay(std::string_view s, int& hour, int& minute, int& second) {
     std::string t = Trim(s);
@@ -155,7 +169,8 @@ bool ParseTimeOfDay(std::string_view s, int& hour, int& minute, int& second) {
     while (count < 3) {
         std::size_t start = i;
         int v = 0;
-        while (i < t.size() && IsDigit(t[i]) && i - start < 3) v = v * 10 + (t[i++] - '0');
+        while (i < t.size() && IsDigit(t[i]) && i - start < 3)
+            v = v * 10 + (t[i++] - '0');
         if (i == start) return false;
         parts[count++] = v;
         if (i == t.size()) break;
@@ -224,8 +239,7 @@ std::string PercentEncode(std::string_view s, std::string_view keep) {
     for (char c : s) {
         unsigned char u = static_cast<unsigned char>(c);
         bool unreserved = (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') ||
-                          (u >= '0' && u <= '9') || u == '-' || u == '.' || u == '_' ||
-                          u == '~';
+                          (u >= '0' && u <= '9') || u == '-' || u == '.' || u == '_' || u == '~';
         if (unreserved || (u != 0 && keep.find(c) != std::string_view::npos)) {
             out += c;
         } else {

@@ -14,7 +14,7 @@ namespace cw::ui {
 
 // A frame (group box) or a static label: a caption only.
 class Label : public Control {
-public:
+  public:
     explicit Label(std::string name, std::string caption = "")
         : Control(std::move(name)), caption_(std::move(caption)) {}
     const std::string& Caption() const { return caption_; }
@@ -22,14 +22,14 @@ public:
     Event onClick;
     void Click() { Raise(onClick); }
 
-private:
+  private:
     std::string caption_;
 };
 
 using Frame = Label;
 
 class Button : public Control {
-public:
+  public:
     explicit Button(std::string name, std::string caption = "")
         : Control(std::move(name)), caption_(std::move(caption)) {}
     const std::string& Caption() const { return caption_; }
@@ -38,7 +38,7 @@ public:
     // A click by the user or by code ("run the click handler").
     void Click() { Raise(onClick); }
 
-private:
+  private:
     std::string caption_;
 };
 
@@ -47,7 +47,7 @@ inline constexpr int kChecked = 1;
 inline constexpr int kGrayed = 2;
 
 class CheckBox : public Control {
-public:
+  public:
     explicit CheckBox(std::string name, std::string caption = "")
         : Control(std::move(name)), caption_(std::move(caption)) {}
     const std::string& Caption() const { return caption_; }
@@ -58,13 +58,13 @@ public:
     void SetValueFromUser(int value);
     Event onClick;
 
-private:
+  private:
     std::string caption_;
     int value_ = kUnchecked;
 };
 
 class TextBox : public Control {
-public:
+  public:
     explicit TextBox(std::string name, std::string text = "")
         : Control(std::move(name)), text_(std::move(text)) {}
     const std::string& Text() const { return text_; }
@@ -73,12 +73,12 @@ public:
     void SetTextFromUser(const std::string& text);
     Event onChange;
 
-private:
+  private:
     std::string text_;
 };
 
 class ListBox : public Control {
-public:
+  public:
     explicit ListBox(std::string name) : Control(std::move(name)) {}
     int ListCount() const { return static_cast<int>(items_.size()); }
     // The item at index; an index out of range raises error 381 as the list control does.
@@ -100,7 +100,7 @@ public:
     Event onClick;
     Event onScroll;
 
-private:
+  private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
     int topIndex_ = 0;
@@ -109,7 +109,7 @@ private:
 enum class ComboStyle { DropDown, DropDownList };
 
 class ComboBox : public Control {
-public:
+  public:
     explicit ComboBox(std::string name, ComboStyle style = ComboStyle::DropDown)
         : Control(std::move(name)), style_(style) {}
     ComboStyle Style() const { return style_; }
@@ -130,7 +130,7 @@ public:
     Event onClick;
     Event onChange;
 
-private:
+  private:
     ComboStyle style_;
     std::vector<std::string> items_;
     int listIndex_ = -1;
@@ -138,7 +138,7 @@ private:
 };
 
 class ProgressBar : public Control {
-public:
+  public:
     explicit ProgressBar(std::string name) : Control(std::move(name)) {}
     int Min() const { return min_; }
     int Max() const { return max_; }
@@ -147,25 +147,26 @@ public:
     // A value outside Min..Max raises error 380.
     void SetValue(int value);
 
-private:
+  private:
     int min_ = 0;
     int max_ = 100;
     int value_ = 0;
 };
 
 class StatusBar : public Control {
-public:
+  public:
     explicit StatusBar(std::string name) : Control(std::move(name)) {}
     const std::string& Text() const { return text_; }
     void SetText(const std::string& text) { Set(text_, text, Property::Text); }
 
-private:
+  private:
     std::string text_;
 };
 
 class Timer : public Control {
-public:
-    Timer(std::string name, int intervalMs, bool enabled) : Control(std::move(name)), interval_(intervalMs) {
+  public:
+    Timer(std::string name, int intervalMs, bool enabled)
+        : Control(std::move(name)), interval_(intervalMs) {
         SetEnabled(enabled);
     }
     int Interval() const { return interval_; }
@@ -176,19 +177,19 @@ public:
         if (Enabled()) Raise(onTimer);
     }
 
-private:
+  private:
     int interval_;
 };
 
 class MenuItem : public Control {
-public:
+  public:
     MenuItem(std::string name, std::string caption)
         : Control(std::move(name)), caption_(std::move(caption)) {}
     const std::string& Caption() const { return caption_; }
     Event onClick;
     void Click() { Raise(onClick); }
 
-private:
+  private:
     std::string caption_;
 };
 
@@ -198,19 +199,19 @@ struct ListViewItem {
 };
 
 class ListView : public Control {
-public:
+  public:
     explicit ListView(std::string name) : Control(std::move(name)) {}
     const std::vector<ListViewItem>& Items() const { return items_; }
     void Add(const std::string& text, int image);
     void Clear();
 
-private:
+  private:
     std::vector<ListViewItem> items_;
 };
 
 // A time-of-day picker with a custom display format.
 class TimePicker : public Control {
-public:
+  public:
     TimePicker(std::string name, std::string format)
         : Control(std::move(name)), format_(std::move(format)) {}
     const std::string& Format() const { return format_; }
@@ -221,7 +222,7 @@ public:
     void SetTimeFromUser(int hour, int minute, int second);
     Event onChange;
 
-private:
+  private:
     std::string format_;
     int hour_ = 0;
     int minute_ = 0;
@@ -236,7 +237,7 @@ struct ToolbarButton {
 
 // Toolbar buttons are numbered from 1, as the window has always numbered them.
 class Toolbar : public Control {
-public:
+  public:
     Toolbar(std::string name, std::vector<ToolbarButton> buttons)
         : Control(std::move(name)), buttons_(std::move(buttons)) {}
     int ButtonCount() const { return static_cast<int>(buttons_.size()); }
@@ -245,18 +246,18 @@ public:
     std::function<void(int)> onButtonClick;
     void ButtonClick(int index);
 
-private:
+  private:
     std::vector<ToolbarButton> buttons_;
 };
 
 // A picture with a tool tip; decoration only.
 class Image : public Control {
-public:
+  public:
     Image(std::string name, std::string toolTip = "")
         : Control(std::move(name)), toolTip_(std::move(toolTip)) {}
     const std::string& ToolTip() const { return toolTip_; }
 
-private:
+  private:
     std::string toolTip_;
 };
 

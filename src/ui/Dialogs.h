@@ -36,7 +36,7 @@ struct FolderRef {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Returns the answer (vbOK, vbYes, vbNo, ...).
     virtual int MsgBox(const std::string& prompt, int buttons = vbOKOnly,

@@ -9,14 +9,14 @@
 namespace cw::ui {
 
 class LabelPair {
-public:
+  public:
     LabelPair(const std::string& name, const std::string& caption)
         : caption_(name + "(0)", caption), value_(name + "(1)") {}
     Label& operator[](int index) { return index == 0 ? caption_ : value_; }
     Label& Caption() { return caption_; }
     Label& Value() { return value_; }
 
-private:
+  private:
     Label caption_;
     Label value_;
 };

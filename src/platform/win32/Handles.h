@@ -11,7 +11,7 @@ namespace cw::win32 {
 
 template <class Traits>
 class UniqueHandle {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() = default;
@@ -38,7 +38,7 @@ public:
         return &handle_;
     }
 
-private:
+  private:
     Handle handle_ = Traits::Empty();
 };
 

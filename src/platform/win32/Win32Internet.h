@@ -5,7 +5,7 @@
 namespace cw::win32 {
 
 class Win32Internet : public Internet {
-public:
+  public:
     bool GetConnectedState(std::uint32_t& flags) override;
     bool ProbeUrl(const std::string& url, const std::string& agent,
                   std::uint32_t timeoutMs) override;

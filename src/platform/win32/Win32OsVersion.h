@@ -5,7 +5,7 @@
 namespace cw::win32 {
 
 class Win32OsVersion : public OsVersion {
-public:
+  public:
     int Query(OsVersionInfo& info, bool extended) override;
 };
 

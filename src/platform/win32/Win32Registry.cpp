@@ -6,7 +6,9 @@ namespace cw::win32 {
 
 namespace {
 
-HKEY RootHandle(RootKey root) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)); }
+HKEY RootHandle(RootKey root) {
+    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root));
+}
 
 long Open(RootKey root, const std::string& subkey, REGSAM access, RegKey& key) {
     return RegOpenKeyExA(RootHandle(root), subkey.c_str(), 0, access, key.put());
@@ -48,8 +50,7 @@ long Win32Registry::SetValue(RootKey root, const std::string& subkey, const std:
                           static_cast<DWORD>(value.data.size()));
 }
 
-long Win32Registry::DeleteValue(RootKey root, const std::string& subkey,
-                                const std::string& name) {
+long Win32Registry::DeleteValue(RootKey root, const std::string& subkey, const std::string& name) {
     RegKey key;
     long status = Open(root, subkey, KEY_SET_VALUE, key);
     if (status != ERROR_SUCCESS) return status;

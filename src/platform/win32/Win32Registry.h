@@ -5,7 +5,7 @@
 namespace cw::win32 {
 
 class Win32Registry : public Registry {
-public:
+  public:
     long QueryValue(RootKey root, const std::string& subkey, const std::string& name,
                     RegValue& value) override;
     long SetValue(RootKey root, const std::string& subkey, const std::string& name,

@@ -26,6 +26,8 @@ void Win32RecentDocuments::Add(const std::string& path) {
     SHAddToRecentDocs(SHARD_PATHA, path.c_str());
 }
 
-void Win32RecentDocuments::Clear() { SHAddToRecentDocs(0, nullptr); }
+void Win32RecentDocuments::Clear() {
+    SHAddToRecentDocs(0, nullptr);
+}
 
 }  // namespace cw::win32

@@ -7,13 +7,13 @@
 namespace cw::win32 {
 
 class Win32RecycleBin : public RecycleBin {
-public:
+  public:
     long Empty(WindowHandle owner, const std::string& root, std::uint32_t flags) override;
     void UpdateIcon() override;
 };
 
 class Win32RecentDocuments : public RecentDocuments {
-public:
+  public:
     void Add(const std::string& path) override;
     void Clear() override;
 };

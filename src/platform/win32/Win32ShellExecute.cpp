@@ -10,10 +10,10 @@ namespace cw::win32 {
 bool Win32ShellExecute::Execute(WindowHandle owner, const std::string& verb,
                                 const std::string& file, const std::string& parameters,
                                 const std::string& directory, int showCommand) {
-    HINSTANCE result = ShellExecuteA(reinterpret_cast<HWND>(owner),
-                                     verb.empty() ? nullptr : verb.c_str(), file.c_str(),
-                                     parameters.empty() ? nullptr : parameters.c_str(),
-                                     directory.empty() ? nullptr : directory.c_str(), showCommand);
+    HINSTANCE result =
+        ShellExecuteA(reinterpret_cast<HWND>(owner), verb.empty() ? nullptr : verb.c_str(),
+                      file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
+                      directory.empty() ? nullptr : directory.c_str(), showCommand);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -5,7 +5,7 @@
 namespace cw::win32 {
 
 class Win32ShellExecute : public Shell {
-public:
+  public:
     bool Execute(WindowHandle owner, const std::string& verb, const std::string& file,
                  const std::string& parameters, const std::string& directory,
                  int showCommand) override;

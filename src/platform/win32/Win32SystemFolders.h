@@ -5,7 +5,7 @@
 namespace cw::win32 {
 
 class Win32SystemFolders : public SystemFolders {
-public:
+  public:
     bool GetFolderPath(int csidl, std::string& path) override;
 };
 

@@ -5,7 +5,7 @@
 namespace cw::win32 {
 
 class Win32UrlCache : public UrlCache {
-public:
+  public:
     std::size_t Enumerate(const std::string& pattern,
                           const std::function<bool(const UrlCacheEntry&)>& visit) override;
     bool DeleteEntry(const std::string& url) override;
