@@ -4,6 +4,10 @@
 Host tests run natively. Target tests (every build/target/*_tests.exe) run under Wine in a
 fresh, isolated prefix (scripts/wine-env.sh), on a private Xvfb display, next to a local
 HTTP server on 127.0.0.1. The import gate of Clearwell.exe counts as one test.
+
+While working on one part, run less: CW_ONLY names the parts to run, separated by commas
+("host", "imports", "fuzz", or a target program such as "target_tests" or "gui_tests"), and
+CW_GTEST_FILTER is handed to every GoogleTest program as its --gtest_filter.
 """
 import json
 import os
@@ -18,6 +22,18 @@ BUILD = os.path.join(ROOT, "build")
 RESULTS = os.path.join(BUILD, "results")
 HTTP_PORT = int(os.environ.get("CW_TEST_HTTP_PORT", "18321"))
 DISPLAY = os.environ.get("CW_TEST_DISPLAY", ":97")
+
+
+ONLY = [p for p in os.environ.get("CW_ONLY", "").split(",") if p]
+FILTER = os.environ.get("CW_GTEST_FILTER", "")
+
+
+def wanted(part):
+    return not ONLY or part in ONLY
+
+
+def filter_args():
+    return [f"--gtest_filter={FILTER}"] if FILTER else []
 
 
 def log(msg):
@@ -74,7 +90,8 @@ def run_host():
     exe = os.path.join(BUILD, "host", "host_tests")
     out = os.path.join(RESULTS, "host.json")
     log("== host tests")
-    proc = subprocess.run([exe, "--gtest_brief=1", f"--gtest_output=json:{out}"], timeout=1200)
+    proc = subprocess.run([exe, "--gtest_brief=1", f"--gtest_output=json:{out}", *filter_args()],
+                          timeout=1200)
     if not os.path.exists(out):
         return 0, 1, ["host_tests (crashed, exit %d)" % proc.returncode]
     p, f, names = gtest_counts(out)
@@ -95,7 +112,7 @@ def run_target(exe_name):
             shutil.copy2(os.path.join(BUILD, "target", f), dest)
     log(f"== {exe_name} (Wine)")
     cmd = ["wine", f"C:\\cwtest\\{exe_name}", "--gtest_brief=1",
-           f"--gtest_output=json:C:\\cwtest\\results.json"]
+           f"--gtest_output=json:C:\\cwtest\\results.json", *filter_args()]
     try:
         proc = subprocess.run(cmd, env=env, cwd=dest, timeout=1500)
         code = proc.returncode
@@ -159,9 +176,12 @@ def main():
         totals[1] += result[1]
         failures.extend(result[2])
 
-    add(run_host())
-    add(run_import_gate())
-    add(run_fuzz_smoke())
+    if wanted("host"):
+        add(run_host())
+    if wanted("imports"):
+        add(run_import_gate())
+    if wanted("fuzz"):
+        add(run_fuzz_smoke())
     xvfb = start_background(["Xvfb", DISPLAY, "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
     # The server also takes the GUI tests' screenshots of the Xvfb display.
     server = start_background([sys.executable, os.path.join(ROOT, "tests", "http", "server.py"),
@@ -171,7 +191,7 @@ def main():
     time.sleep(1)
     try:
         exes = sorted(f for f in os.listdir(os.path.join(BUILD, "target"))
-                      if f.endswith("_tests.exe"))
+                      if f.endswith("_tests.exe") and wanted(f[:-len(".exe")]))
         for exe in exes:
             add(run_target(exe))
     finally:
