@@ -35,14 +35,14 @@ class BoundLink : public BoundControl {
         : BoundControl(model, hwnd), label_(model), maxWidth_(maxWidth) {
         font_ = UnderlinedFont(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
         // The static control has no pointer of its own: watching its messages gives it one.
-        SetWindowLongA(hwnd, GWL_USERDATA, reinterpret_cast<LONG>(this));
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         previous_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG>(&WatchPointer)));
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchPointer)));
     }
     ~BoundLink() override {
         if (IsWindow(hwnd())) {
-            SetWindowLongA(hwnd(), GWL_WNDPROC, reinterpret_cast<LONG>(previous_));
-            SetWindowLongA(hwnd(), GWL_USERDATA, 0);
+            SetWindowLongPtrA(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+            SetWindowLongPtrA(hwnd(), GWLP_USERDATA, 0);
         }
         if (font_) DeleteObject(font_);
     }
@@ -87,7 +87,7 @@ class BoundLink : public BoundControl {
         SetWindowPos(hwnd(), nullptr, 0, 0, width, r.bottom, SWP_NOMOVE | SWP_NOZORDER);
     }
     static LRESULT CALLBACK WatchPointer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<BoundLink*>(GetWindowLongA(hwnd, GWL_USERDATA));
+        auto* self = reinterpret_cast<BoundLink*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
         if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
         if (message == WM_SETCURSOR) {
             // No hand on Windows 95 and NT 4: the arrow stays.

@@ -14,14 +14,14 @@ class BoundListBox : public BoundControl {
   public:
     BoundListBox(ui::ListBox& model, HWND hwnd) : BoundControl(model, hwnd), list_(model) {
         // The list box tells nobody when it scrolls; watching its messages does.
-        SetWindowLongA(hwnd, GWL_USERDATA, reinterpret_cast<LONG>(this));
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         previous_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG>(&WatchScroll)));
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchScroll)));
     }
     ~BoundListBox() override {
         if (IsWindow(hwnd())) {
-            SetWindowLongA(hwnd(), GWL_WNDPROC, reinterpret_cast<LONG>(previous_));
-            SetWindowLongA(hwnd(), GWL_USERDATA, 0);
+            SetWindowLongPtrA(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+            SetWindowLongPtrA(hwnd(), GWLP_USERDATA, 0);
         }
     }
     bool Command(int, int code) override {
@@ -85,7 +85,7 @@ class BoundListBox : public BoundControl {
         if (!Echo() && top != list_.TopIndex()) list_.SetTopIndexFromUser(top);
     }
     static LRESULT CALLBACK WatchScroll(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<BoundListBox*>(GetWindowLongA(hwnd, GWL_USERDATA));
+        auto* self = reinterpret_cast<BoundListBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
         if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
         LRESULT result = CallWindowProcA(self->previous_, hwnd, message, wParam, lParam);
         if (message == WM_VSCROLL || message == WM_MOUSEWHEEL || message == WM_KEYDOWN) {

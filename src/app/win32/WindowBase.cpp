@@ -9,7 +9,7 @@ namespace cw::win32 {
 
 WindowBase::~WindowBase() {
     if (hwnd_ && IsWindow(hwnd_)) {
-        SetWindowLongA(hwnd_, GWL_USERDATA, 0);  // no message reaches a destroyed object
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);  // no message reaches a destroyed object
         DestroyWindow(hwnd_);
     }
 }
@@ -99,9 +99,9 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
     if (message == WM_NCCREATE) {
         self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongA(hwnd, GWL_USERDATA, reinterpret_cast<LONG>(self));
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     } else {
-        self = reinterpret_cast<WindowBase*>(GetWindowLongA(hwnd, GWL_USERDATA));
+        self = reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     }
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     try {
@@ -113,7 +113,7 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
     }
     LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongA(hwnd, GWL_USERDATA, 0);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
     }
     return result;
