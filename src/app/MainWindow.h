@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <string>
 
-#include "app/BrowserWindowHider.h"
 #include "app/MainControls.h"
 #include "app/MainFeatures.h"
 #include "app/MainView.h"
 #include "app/OtherWindows.h"
 #include "app/Services.h"
 #include "app/TrayIcon.h"
+#include "browser/BrowserWindowHider.h"
 #include "clean/PanicHost.h"
 
 namespace cw {

@@ -3,8 +3,8 @@
 // minute after start) asks about a newer release when "AutoCheck" is "True", and the timer
 // never ticks again.
 
-#include "errors/ConnectionTest.h"
 #include "errors/ErrorSink.h"
+#include "report/ConnectionTest.h"
 #include "settings/SettingsStore.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"

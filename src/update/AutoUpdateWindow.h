@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "errors/ConnectionTest.h"
 #include "errors/ErrorSink.h"
+#include "report/ConnectionTest.h"
 #include "settings/SettingsStore.h"
 #include "ui/Controls.h"
 #include "update/Updater.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/BrowserWindowHider.h"
+#include "browser/BrowserWindowHider.h"
 #include "host/MainWindowWorld.h"
 
 namespace cw {

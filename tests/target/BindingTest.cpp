@@ -11,12 +11,12 @@
 
 #include <memory>
 
-#include "app/win32/Bindings.h"
-#include "app/win32/Menus.h"
-#include "app/win32/WindowBase.h"
 #include "errors/RuntimeError.h"
 #include "fakes/RecordingErrorSink.h"
 #include "support/TimerPump.h"
+#include "ui/win32/Bindings.h"
+#include "ui/win32/Menus.h"
+#include "ui/win32/WindowBase.h"
 
 namespace cw::win32 {
 namespace {

@@ -7,8 +7,6 @@
 #include <sstream>
 
 #include "BuildConfig.h"
-#include "errors/ConnectionTest.h"
-#include "errors/ErrorReport.h"
 #include "errors/ErrorTrap.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeShell.h"
@@ -20,6 +18,8 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32Transfer.h"
+#include "report/ConnectionTest.h"
+#include "report/ErrorReport.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "support/Process.h"

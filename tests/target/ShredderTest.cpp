@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/DropTarget.h"
 #include "contract/OverwriteImageTable.h"
 #include "demo/Traces.h"
 #include "shred/FileShredder.h"
 #include "shred/ScheduledShredder.h"
 #include "support/TestWorld.h"
 #include "support/Win32Platform.h"
+#include "ui/win32/DropTarget.h"
 
 namespace cw::testing {
 namespace {

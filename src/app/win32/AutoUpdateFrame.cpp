@@ -1,9 +1,9 @@
 #include "app/win32/AutoUpdateFrame.h"
 
 #include "app/ControlIds.h"
-#include "app/win32/Bindings.h"
+#include "app/win32/AutoUpdateLayout.h"
 #include "app/win32/ResourceIds.h"
-#include "update/AutoUpdateLayout.h"
+#include "ui/win32/Bindings.h"
 
 namespace cw::win32 {
 

@@ -8,7 +8,7 @@
 
 #include <commctrl.h>
 
-#include "app/win32/ModelessFrame.h"
+#include "ui/win32/ModelessFrame.h"
 #include "update/AutoUpdateWindow.h"
 
 namespace cw::win32 {

@@ -2,9 +2,9 @@
 
 #include "app/ControlIds.h"
 #include "app/TrayIcon.h"
-#include "app/win32/DialogKeys.h"
 #include "app/win32/MainLayout.h"
 #include "app/win32/ResourceIds.h"
+#include "ui/win32/DialogKeys.h"
 
 namespace cw::win32 {
 

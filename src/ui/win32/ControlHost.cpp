@@ -1,4 +1,4 @@
-#include "app/win32/ControlHost.h"
+#include "ui/win32/ControlHost.h"
 
 #include <commctrl.h>
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/BoundControl.h"
-#include "app/win32/DialogUnits.h"
+#include "ui/win32/BoundControl.h"
+#include "ui/win32/DialogUnits.h"
 
 namespace cw::win32 {
 

@@ -1,4 +1,4 @@
-#include "app/win32/WindowBase.h"
+#include "ui/win32/WindowBase.h"
 
 #include <exception>
 

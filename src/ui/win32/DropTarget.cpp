@@ -1,4 +1,4 @@
-#include "app/win32/DropTarget.h"
+#include "ui/win32/DropTarget.h"
 
 #include <string>
 

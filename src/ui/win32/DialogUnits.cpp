@@ -1,4 +1,4 @@
-#include "app/win32/DialogUnits.h"
+#include "ui/win32/DialogUnits.h"
 
 #include <cstring>
 #include <initializer_list>

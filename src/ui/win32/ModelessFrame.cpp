@@ -1,4 +1,4 @@
-#include "app/win32/ModelessFrame.h"
+#include "ui/win32/ModelessFrame.h"
 
 #include "app/win32/ResourceIds.h"
 #include "errors/RuntimeError.h"
