@@ -17,6 +17,8 @@ list(FILTER CW_WIN32_SOURCES EXCLUDE REGEX "/(WinMain|TickCount64)\\.cpp$")
 add_library(clearwell_win32 STATIC ${CW_WIN32_SOURCES})
 target_link_libraries(clearwell_win32 PUBLIC clearwell_core ${CW_WIN32_LIBS})
 target_compile_options(clearwell_win32 PRIVATE ${CW_WARNINGS})
+# The resource IDs sit beside the resource script that uses them.
+target_include_directories(clearwell_win32 PRIVATE resources)
 
 file(GLOB CW_RESOURCES CONFIGURE_DEPENDS resources/*.rc)
 add_executable(Clearwell WIN32 src/app/win32/WinMain.cpp src/app/win32/TickCount64.cpp

@@ -22,7 +22,7 @@ void MainWindow::ConnectEvents() {
     c_.mExit.onClick = [this] { Unload(UnloadMode::FormCode); };
     c_.mPopExit.onClick = [this] { Unload(UnloadMode::FormCode); };
     c_.mSettings.onClick = [this] { mSettings_Click(); };
-    c_.mCheckUpgrades.onClick = [this] { ShowUpdateWindow(); };
+    c_.mCheckUpgrades.onClick = [this] { others_.ShowUpdate(); };
     c_.mHelpArticles.onClick = [this] { mHelpArticles_Click(); };
     c_.mAboutClearwell.onClick = [this] { mAboutClearwell_Click(); };
     c_.mPopPanic.onClick = [this] { c_.panic.cmdPanic.Click(); };
@@ -129,12 +129,12 @@ void MainWindow::mHelpArticles_Click() {
 
 void MainWindow::mSettings_Click() {
     ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,mSettings_Click");
-    trap([&] { ShowSettingsWindow(); });
+    trap([&] { others_.ShowSettings(); });
 }
 
 void MainWindow::mAboutClearwell_Click() {
     ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,mAboutClearwell_Click");
-    trap([&] { ShowAboutWindow(); });
+    trap([&] { others_.ShowAbout(); });
 }
 
 }  // namespace cw

@@ -87,12 +87,6 @@ class MainWindow : public PanicHost {
     void mSettings_Click();
     void mAboutClearwell_Click();
 
-    // The secondary windows (MainWindowHooks.cpp).
-    void UnloadOtherWindows();  // unload: settings, about and update windows
-    void ShowSettingsWindow();  // menu Options, Settings
-    void ShowUpdateWindow();    // menu Options, Check for Upgrades
-    void ShowAboutWindow();     // menu Help, About Clearwell
-
     Services& s_;
     MainControls c_;
     MainFeatures features_;

@@ -2,7 +2,7 @@
 
 #include "app/ControlIds.h"
 #include "app/win32/AutoUpdateLayout.h"
-#include "app/win32/ResourceIds.h"
+#include "ResourceIds.h"
 #include "ui/win32/Bindings.h"
 
 namespace cw::win32 {

@@ -1,8 +1,8 @@
 #pragma once
-// The window side of ClsDrag: makes a window (the shred list) a target for files dropped
-// from the shell. Start_SubClass registers the window with DragAcceptFiles and puts a window
+// The window side of a drop model (ClsDrag): makes a window (the shred list) a target for
+// files dropped from the shell. Start_SubClass registers the window with DragAcceptFiles and puts a window
 // procedure in front of the window's own; on WM_DROPFILES it reads the first dropped item
-// only and hands it to the ClsDrag model, then releases the drop. Every other message goes
+// only and hands it to the model, then releases the drop. Every other message goes
 // on to the window's own procedure. Stop_SubClass (also run on destruction, or when the
 // window goes away first) puts things back.
 
@@ -10,13 +10,17 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
-#include "shred/ClsDrag.h"
+#include <functional>
+#include <string>
+#include <utility>
 
 namespace cw::win32 {
 
 class DropTarget {
   public:
-    explicit DropTarget(ClsDrag& model) : model_(model) {}
+    // dropped receives the path of the first item dropped.
+    explicit DropTarget(std::function<void(const std::string&)> dropped)
+        : dropped_(std::move(dropped)) {}
     DropTarget(const DropTarget&) = delete;
     DropTarget& operator=(const DropTarget&) = delete;
     ~DropTarget() { Stop_SubClass(hwnd_); }
@@ -30,7 +34,7 @@ class DropTarget {
     static LRESULT CALLBACK DropWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void OnDropFiles(HDROP drop);
 
-    ClsDrag& model_;
+    std::function<void(const std::string&)> dropped_;
     HWND hwnd_ = nullptr;
     WNDPROC previous_ = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "ui/win32/ModelessFrame.h"
 
-#include "app/win32/ResourceIds.h"
+#include "ResourceIds.h"
 #include "errors/RuntimeError.h"
 
 namespace cw::win32 {

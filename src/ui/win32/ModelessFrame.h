@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/OtherWindowViews.h"
+#include "ui/OtherWindowView.h"
 #include "errors/RuntimeError.h"
 #include "ui/ControlPlacement.h"
 #include "ui/win32/ControlHost.h"
