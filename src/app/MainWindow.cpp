@@ -74,14 +74,11 @@ void MainWindow::RestoreFromTray() {
     view_->Show();
 }
 
-void MainWindow::MainWindowProc(std::uint32_t message, std::uintptr_t wParam,
-                                std::intptr_t lParam) {
-    if (!windowProcInstalled_ || message != kWmHotkey) return;
-    auto key = static_cast<std::uint32_t>((lParam >> 16) & 0xFFFF);
-    auto mods = static_cast<std::uint32_t>(lParam & 0xFFFF);
-    if (key == kHotKeyZ && mods == kModWin && wParam == kHideHotKeyId) {
+void MainWindow::HotKey(int id, std::uint32_t modifiers, std::uint32_t key) {
+    if (!hotKeysInstalled_) return;
+    if (key == kHotKeyZ && modifiers == kModWin && id == kHideHotKeyId) {
         browserHider_.HideBrowserWindows();
-    } else if (key == kHotKeyZ && mods == (kModWin | kModShift) && wParam == kRestoreHotKeyId) {
+    } else if (key == kHotKeyZ && modifiers == (kModWin | kModShift) && id == kRestoreHotKeyId) {
         browserHider_.RestoreBrowserWindows();
     }
 }

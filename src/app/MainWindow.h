@@ -44,8 +44,9 @@ class MainWindow : public PanicHost {
     void EndSession(bool ending);
     // A mouse message of the tray icon (its callback message's lParam).
     void TrayIcon_Event(int mouseMessage);
-    // Every message of the window, once the load installed it: the hotkeys.
-    void MainWindowProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+    // A system-wide hotkey of the window (its id, modifier flags and virtual key), acted on
+    // once the load installed the hotkeys.
+    void HotKey(int id, std::uint32_t modifiers, std::uint32_t key);
 
     std::string GetConnectionStatus();
     // The unattended cleaning run of a schedule kind (1 daily, 2 weekly, 3 hourly); false
@@ -97,7 +98,7 @@ class MainWindow : public PanicHost {
     std::string exePath_;
     int currentPage_ = 0;
     bool unattendedExit_ = false;
-    bool windowProcInstalled_ = false;
+    bool hotKeysInstalled_ = false;
     bool closeRequestRunning_ = false;
     bool sessionMayEnd_ = false;
     bool unloaded_ = false;

@@ -22,7 +22,7 @@ class AutoUpdateTimer {
     // Connects the timer's tick to timAutoUpdate_Timer.
     AutoUpdateTimer(ui::Timer& timAutoUpdate, Updater& updater, AutoUpdateWindow& window,
                     ConnectionTest& connection, SettingsStore& settings, ui::Dialogs& dialogs,
-                    ErrorSink* errors);
+                    ErrorSink& errors);
 
     void timAutoUpdate_Timer();
 

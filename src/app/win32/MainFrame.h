@@ -59,8 +59,8 @@ class MainFrame : public WindowBase, public MainView {
     DialogFont font_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    HIMAGELIST toolbarImages_ = nullptr;
-    HMENU trayMenu_ = nullptr;
+    ImageList toolbarImages_;
+    Menu trayMenu_;
     std::unique_ptr<ControlHost> host_;
     std::unique_ptr<DropTarget> dropTarget_;
 };
