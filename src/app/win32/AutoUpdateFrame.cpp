@@ -1,8 +1,8 @@
 #include "app/win32/AutoUpdateFrame.h"
 
+#include "ResourceIds.h"
 #include "app/ControlIds.h"
 #include "app/win32/AutoUpdateLayout.h"
-#include "ResourceIds.h"
 #include "ui/win32/Bindings.h"
 
 namespace cw::win32 {

@@ -1,9 +1,9 @@
 #include "app/win32/MainFrame.h"
 
+#include "ResourceIds.h"
 #include "app/ControlIds.h"
 #include "app/TrayIcon.h"
 #include "app/win32/MainLayout.h"
-#include "ResourceIds.h"
 #include "ui/win32/DialogKeys.h"
 
 namespace cw::win32 {
@@ -177,8 +177,8 @@ void MainFrame::ShowPopupMenu(ui::MenuItem& menu) {
 }
 
 void MainFrame::AcceptDroppedFiles(ClsDrag& target) {
-    dropTarget_ = std::make_unique<DropTarget>(
-        [&target](const std::string& path) { target.Dropped(path); });
+    dropTarget_ =
+        std::make_unique<DropTarget>([&target](const std::string& path) { target.Dropped(path); });
     dropTarget_->Start_SubClass(host_->Control(m::lstFiles));
 }
 

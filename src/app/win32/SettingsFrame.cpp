@@ -1,7 +1,7 @@
 #include "app/win32/SettingsFrame.h"
 
-#include "app/ControlIds.h"
 #include "ResourceIds.h"
+#include "app/ControlIds.h"
 #include "app/win32/SettingsLayout.h"
 #include "ui/win32/Bindings.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 // The window side of a drop model (ClsDrag): makes a window (the shred list) a target for
-// files dropped from the shell. Start_SubClass registers the window with DragAcceptFiles and puts a window
-// procedure in front of the window's own; on WM_DROPFILES it reads the first dropped item
-// only and hands it to the model, then releases the drop. Every other message goes
-// on to the window's own procedure. Stop_SubClass (also run on destruction, or when the
+// files dropped from the shell. Start_SubClass registers the window with DragAcceptFiles and
+// puts a window procedure in front of the window's own; on WM_DROPFILES it reads the first
+// dropped item only and hands it to the model, then releases the drop. Every other message
+// goes on to the window's own procedure. Stop_SubClass (also run on destruction, or when the
 // window goes away first) puts things back.
 
 #include <windows.h>

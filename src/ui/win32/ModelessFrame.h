@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "ui/OtherWindowView.h"
 #include "errors/RuntimeError.h"
 #include "ui/ControlPlacement.h"
+#include "ui/OtherWindowView.h"
 #include "ui/win32/ControlHost.h"
 #include "ui/win32/DialogUnits.h"
 #include "ui/win32/WindowBase.h"
