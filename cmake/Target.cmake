@@ -10,12 +10,15 @@ set(CW_PE_VERSION -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,
 set(CW_WIN32_LIBS wininet comctl32 comdlg32 shfolder shell32 shlwapi ole32 oleaut32 uuid user32 gdi32
                   advapi32 kernel32)
 
-# The Win32 platform layer and the views; WinMain.cpp and TickCount64.cpp make the executable.
-file(GLOB_RECURSE CW_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp src/app/win32/*.cpp)
+# The Win32 platform layer, the view toolkit and the views; WinMain.cpp and TickCount64.cpp make the executable.
+file(GLOB_RECURSE CW_WIN32_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp src/ui/win32/*.cpp
+                  src/app/win32/*.cpp)
 list(FILTER CW_WIN32_SOURCES EXCLUDE REGEX "/(WinMain|TickCount64)\\.cpp$")
 add_library(clearwell_win32 STATIC ${CW_WIN32_SOURCES})
 target_link_libraries(clearwell_win32 PUBLIC clearwell_core ${CW_WIN32_LIBS})
 target_compile_options(clearwell_win32 PRIVATE ${CW_WARNINGS})
+# The resource IDs sit beside the resource script that uses them.
+target_include_directories(clearwell_win32 PRIVATE resources)
 
 file(GLOB CW_RESOURCES CONFIGURE_DEPENDS resources/*.rc)
 add_executable(Clearwell WIN32 src/app/win32/WinMain.cpp src/app/win32/TickCount64.cpp

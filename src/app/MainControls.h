@@ -51,7 +51,7 @@ struct MainControls {
 
     ui::Timer timScheduler{"timScheduler", 10000, true};
     ui::Timer timAutoUpdate{"timAutoUpdate", 60000, true};
-    ui::Timer Timer1{"Timer1", 300, false};
+    ui::Timer Timer1{"Timer1", 300, false};  // never started; only its control ID is used
 
     // Page 0, "Main".
     ui::Label lblIEHotkey{"lblIEHotkey"};

@@ -22,7 +22,7 @@ void MainWindow::ConnectEvents() {
     c_.mExit.onClick = [this] { Unload(UnloadMode::FormCode); };
     c_.mPopExit.onClick = [this] { Unload(UnloadMode::FormCode); };
     c_.mSettings.onClick = [this] { mSettings_Click(); };
-    c_.mCheckUpgrades.onClick = [this] { ShowUpdateWindow(); };
+    c_.mCheckUpgrades.onClick = [this] { others_.ShowUpdate(); };
     c_.mHelpArticles.onClick = [this] { mHelpArticles_Click(); };
     c_.mAboutClearwell.onClick = [this] { mAboutClearwell_Click(); };
     c_.mPopPanic.onClick = [this] { c_.panic.cmdPanic.Click(); };
@@ -74,14 +74,11 @@ void MainWindow::RestoreFromTray() {
     view_->Show();
 }
 
-void MainWindow::MainWindowProc(std::uint32_t message, std::uintptr_t wParam,
-                                std::intptr_t lParam) {
-    if (!windowProcInstalled_ || message != kWmHotkey) return;
-    auto key = static_cast<std::uint32_t>((lParam >> 16) & 0xFFFF);
-    auto mods = static_cast<std::uint32_t>(lParam & 0xFFFF);
-    if (key == kHotKeyZ && mods == kModWin && wParam == kHideHotKeyId) {
+void MainWindow::HotKey(int id, std::uint32_t modifiers, std::uint32_t key) {
+    if (!hotKeysInstalled_) return;
+    if (key == kHotKeyZ && modifiers == kModWin && id == kHideHotKeyId) {
         browserHider_.HideBrowserWindows();
-    } else if (key == kHotKeyZ && mods == (kModWin | kModShift) && wParam == kRestoreHotKeyId) {
+    } else if (key == kHotKeyZ && modifiers == (kModWin | kModShift) && id == kRestoreHotKeyId) {
         browserHider_.RestoreBrowserWindows();
     }
 }
@@ -129,12 +126,12 @@ void MainWindow::mHelpArticles_Click() {
 
 void MainWindow::mSettings_Click() {
     ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,mSettings_Click");
-    trap([&] { ShowSettingsWindow(); });
+    trap([&] { others_.ShowSettings(); });
 }
 
 void MainWindow::mAboutClearwell_Click() {
     ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,mAboutClearwell_Click");
-    trap([&] { ShowAboutWindow(); });
+    trap([&] { others_.ShowAbout(); });
 }
 
 }  // namespace cw

@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <string>
 
-#include "app/BrowserWindowHider.h"
 #include "app/MainControls.h"
 #include "app/MainFeatures.h"
 #include "app/MainView.h"
 #include "app/OtherWindows.h"
 #include "app/Services.h"
 #include "app/TrayIcon.h"
+#include "browser/BrowserWindowHider.h"
 #include "clean/PanicHost.h"
 
 namespace cw {
@@ -44,8 +44,9 @@ class MainWindow : public PanicHost {
     void EndSession(bool ending);
     // A mouse message of the tray icon (its callback message's lParam).
     void TrayIcon_Event(int mouseMessage);
-    // Every message of the window, once the load installed it: the hotkeys.
-    void MainWindowProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+    // A system-wide hotkey of the window (its id, modifier flags and virtual key), acted on
+    // once the load installed the hotkeys.
+    void HotKey(int id, std::uint32_t modifiers, std::uint32_t key);
 
     std::string GetConnectionStatus();
     // The unattended cleaning run of a schedule kind (1 daily, 2 weekly, 3 hourly); false
@@ -87,12 +88,6 @@ class MainWindow : public PanicHost {
     void mSettings_Click();
     void mAboutClearwell_Click();
 
-    // The secondary windows (MainWindowHooks.cpp).
-    void UnloadOtherWindows();  // unload: settings, about and update windows
-    void ShowSettingsWindow();  // menu Options, Settings
-    void ShowUpdateWindow();    // menu Options, Check for Upgrades
-    void ShowAboutWindow();     // menu Help, About Clearwell
-
     Services& s_;
     MainControls c_;
     MainFeatures features_;
@@ -103,7 +98,7 @@ class MainWindow : public PanicHost {
     std::string exePath_;
     int currentPage_ = 0;
     bool unattendedExit_ = false;
-    bool windowProcInstalled_ = false;
+    bool hotKeysInstalled_ = false;
     bool closeRequestRunning_ = false;
     bool sessionMayEnd_ = false;
     bool unloaded_ = false;

@@ -91,7 +91,8 @@ void MainWindow::Form_Unload() {
     ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,Form_Unload");
     trap([&] { features_.favorites.WatchDelete(); });
     trap([&] { tray_.Remove(); });
-    trap([&] { UnloadOtherWindows(); });
+    // The settings, About and update windows close, the last opened first.
+    trap([&] { others_.UnloadAll(); });
     unloaded_ = true;
     trap([&] { view_->Close(); });
 }

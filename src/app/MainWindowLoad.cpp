@@ -62,7 +62,7 @@ void MainWindow::InstallHotKeys(ErrorTrap& trap) {
     trap([&] {
         s_.desktop.RegisterHotKey(view_->Handle(), kRestoreHotKeyId, kModWin | kModShift, kHotKeyZ);
     });
-    trap([&] { windowProcInstalled_ = true; });
+    trap([&] { hotKeysInstalled_ = true; });
 }
 
 }  // namespace cw

@@ -8,15 +8,15 @@ namespace cw {
 
 OtherWindows::OtherWindows(Services& services, ui::Timer& timAutoUpdate)
     : s_(services),
-      guard_(services.systemFolders, services.fileSystem),
       updater_(services.connection, services.transfer, services.settings, services.fileSystem,
-               guard_, services.shell, services.clock, services.dialogs, {build::kServerUrl},
+               services.pathGuard, services.shell, services.clock, services.dialogs,
+               {build::kServerUrl},
                [this] {
                    if (views_) views_->EndProgram();
                }),
-      updateWindow_(updater_, services.connection, services.settings, &services.errors),
+      updateWindow_(updater_, services.connection, services.settings, services.errors),
       autoUpdateTimer_(timAutoUpdate, updater_, updateWindow_, services.connection,
-                       services.settings, services.dialogs, &services.errors) {
+                       services.settings, services.dialogs, services.errors) {
     updateWindow_.onShow = [this] { ShowUpdateView(); };
     updateWindow_.onUnload = [this] { Retire(Kind::Update, update_); };
 }
@@ -37,7 +37,7 @@ void OtherWindows::ShowSettings() {
     }
     if (!views_) return;
     auto model =
-        std::make_unique<SettingsWindow>(s_.settings, s_.dialogs, s_.shell, *this, &s_.errors);
+        std::make_unique<SettingsWindow>(s_.settings, s_.dialogs, s_.shell, *this, s_.errors);
     auto view = views_->CreateSettings(*model, *this);
     if (!view) return;
     settings_.settings = std::move(model);

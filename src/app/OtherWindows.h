@@ -10,7 +10,6 @@
 
 #include "app/OtherWindowViews.h"
 #include "app/Services.h"
-#include "files/PathGuard.h"
 #include "schedule/SettingsHost.h"
 #include "schedule/SettingsWindow.h"
 #include "sysinfo/AboutWindow.h"
@@ -64,7 +63,6 @@ class OtherWindows : public SettingsHost {
 
     Services& s_;
     OtherWindowViews* views_ = nullptr;
-    PathGuard guard_;
     update::Updater updater_;
     update::AutoUpdateWindow updateWindow_;
     update::AutoUpdateTimer autoUpdateTimer_;

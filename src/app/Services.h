@@ -3,7 +3,6 @@
 // the program, fakes in the tests) and handed to the windows and features by reference.
 
 #include "clean/ShellFolders.h"
-#include "errors/ConnectionTest.h"
 #include "errors/ErrorSink.h"
 #include "files/FileRoutines.h"
 #include "files/PathGuard.h"
@@ -22,6 +21,7 @@
 #include "platform/SystemFolders.h"
 #include "platform/SystemInfo.h"
 #include "platform/UrlCache.h"
+#include "report/ConnectionTest.h"
 #include "settings/SettingsStore.h"
 #include "ui/Dialogs.h"
 

@@ -3,7 +3,6 @@
 #include "BuildConfig.h"
 #include "app/MainView.h"
 #include "errors/ErrorTrap.h"
-#include "files/PathGuard.h"
 #include "update/UpdateRelay.h"
 
 namespace cw {
@@ -26,10 +25,8 @@ namespace {
 // The relay as start-up runs it: with the program's services, before any window exists.
 struct StartupRelay {
     explicit StartupRelay(Services& s)
-        : guard(s.systemFolders, s.fileSystem),
-          relay(s.settings, s.fileSystem, guard, s.shell, s.clock, s.dialogs,
+        : relay(s.settings, s.fileSystem, s.pathGuard, s.shell, s.clock, s.dialogs,
                 {build::kServerUrl, build::kRelayMsPerSecond}) {}
-    PathGuard guard;
     update::UpdateRelay relay;
 };
 

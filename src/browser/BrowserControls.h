@@ -43,13 +43,13 @@ struct BrowserButtonControls {
 struct CookieViewerControls {
     ui::Frame fraCookies{"fraCookies", "Netscape Cookies"};
     ui::Label lblDomains{"lblDomains", "Domains"};
-    ui::ListBox List1{"List1"};
+    ui::ListBox List1{"List1"};  // the cookies' domains
     ui::Label lblOccurrences{"lblOccurrences", "Occurrences"};
-    ui::ListBox List2{"List2"};
-    ui::Button Command3{"Command3", "<"};
-    ui::Button Command2{"Command2", ">"};
-    ui::Label Label7{"Label7"};
-    ui::Label Label11{"Label11", "Name: "};
+    ui::ListBox List2{"List2"};              // the chosen domain's cookies
+    ui::Button Command3{"Command3", "<"};    // the previous cookie
+    ui::Button Command2{"Command2", ">"};    // the next cookie
+    ui::Label Label7{"Label7"};              // "Cookie n/total"
+    ui::Label Label11{"Label11", "Name: "};  // the cookie's name
     ui::Label lblValue{"lblValue", "Value:"};
     ui::TextBox txtValue{"txtValue"};
     ui::Label lblExpires{"lblExpires", "Expires:"};

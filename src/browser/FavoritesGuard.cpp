@@ -36,13 +36,13 @@ long long MinutesBetween(const LocalTime& from, const LocalTime& to) {
 
 FavoritesGuard::FavoritesGuard(FavoritesGuardControls& controls, ShellFolders& folders,
                                FileRoutines& files, ChangeWatch& changes, Clock& clock,
-                               ErrorSink* errors)
+                               ErrorSink& errors)
     : c_(controls),
       folders_(folders),
       files_(files),
       changes_(changes),
       clock_(clock),
-      errors_(errors) {
+      errors_(&errors) {
     c_.cmdEnableAutoBookMark.onClick = [this] { cmdEnableAutoBookMark_Click(); };
     c_.cmdDisableAutoBookMark.onClick = [this] { cmdDisableAutoBookMark_Click(); };
     c_.timFavoritesWatch.onTimer = [this] { timFavoritesWatch_Timer(); };

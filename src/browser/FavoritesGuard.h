@@ -29,7 +29,7 @@ long long MinutesBetween(const LocalTime& from, const LocalTime& to);
 class FavoritesGuard {
   public:
     FavoritesGuard(FavoritesGuardControls& controls, ShellFolders& folders, FileRoutines& files,
-                   ChangeWatch& changes, Clock& clock, ErrorSink* errors);
+                   ChangeWatch& changes, Clock& clock, ErrorSink& errors);
     FavoritesGuard(const FavoritesGuard&) = delete;
     FavoritesGuard& operator=(const FavoritesGuard&) = delete;
 

@@ -50,8 +50,8 @@ std::string NetscapeHomepageLine(const std::string& address) {
 }
 
 HomePage::HomePage(HomePageControls& controls, SettingsStore& settings, FileRoutines& files,
-                   ui::Dialogs& dialogs, ErrorSink* errors)
-    : c_(controls), settings_(settings), files_(files), dialogs_(dialogs), errors_(errors) {
+                   ui::Dialogs& dialogs, ErrorSink& errors)
+    : c_(controls), settings_(settings), files_(files), dialogs_(dialogs), errors_(&errors) {
     c_.cmdSetHomePage.onClick = [this] { cmdSetHomePage_Click(); };
     c_.cmdUseBlank.onClick = [this] { cmdUseBlank_Click(); };
     c_.chkLockIEHomepage.onClick = [this] { chkLockIEHomepage_Click(); };

@@ -27,7 +27,7 @@ std::string NetscapeHomepageLine(const std::string& address);
 class HomePage {
   public:
     HomePage(HomePageControls& controls, SettingsStore& settings, FileRoutines& files,
-             ui::Dialogs& dialogs, ErrorSink* errors);
+             ui::Dialogs& dialogs, ErrorSink& errors);
     HomePage(const HomePage&) = delete;
     HomePage& operator=(const HomePage&) = delete;
 

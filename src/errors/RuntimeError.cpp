@@ -1,6 +1,6 @@
 #include "errors/RuntimeError.h"
 
-#include "platform/Registry.h"
+#include "platform/Status.h"
 
 namespace cw {
 

@@ -30,7 +30,6 @@ inline constexpr int kSwRestore = 9;
 
 inline constexpr std::uint32_t kWmClose = 0x0010;
 inline constexpr std::uint32_t kWmCommand = 0x0111;
-inline constexpr std::uint32_t kWmHotkey = 0x0312;
 
 class Desktop {
   public:

@@ -12,8 +12,8 @@ inline constexpr const char kSettingsCaption[] = "Settings -- Clearwell";
 
 struct SettingsControls {
     // Scheduler.
-    ui::Frame Frame1{"Frame1", "Scheduler"};
-    ui::Label Label2{"Label2", "Schedule Type"};
+    ui::Frame Frame1{"Frame1", "Scheduler"};      // the schedule's group
+    ui::Label Label2{"Label2", "Schedule Type"};  // the caption of cmbScheduleType
     ui::ComboBox cmbScheduleType{"cmbScheduleType", ui::ComboStyle::DropDownList};
     // cmbHour sits in the gap of the blanks.
     ui::Label lblHour{"lblHour", "Every                 hour"};
@@ -27,17 +27,17 @@ struct SettingsControls {
     ui::Button cmdDisableSchedule{"cmdDisableSchedule", "Disable"};
     // General Settings.
     ui::Frame fraGeneral{"fraGeneral", "General Settings"};
-    ui::CheckBox Check1{"Check1", "Launch Clearwell at startup"};
-    ui::CheckBox Check2{"Check2", "Shred files when shutting down"};
+    ui::CheckBox Check1{"Check1", "Launch Clearwell at startup"};     // the Run value
+    ui::CheckBox Check2{"Check2", "Shred files when shutting down"};  // the scheduled shredder
     // AutoCheck.
     ui::Frame fraAutoCheck{"fraAutoCheck", "AutoCheck"};
-    ui::Label Label1{"Label1",
+    ui::Label Label1{"Label1",  // what AutoCheck does
                      "Check for Upgrade when the application starts and notify me if an upgrade "
                      "is available. This feature will ensure that you are using the latest "
                      "version of this application"};
     ui::Button cmdEnable{"cmdEnable", "Enable"};
     ui::Button cmdDisable{"cmdDisable", "Disable"};
-    ui::Image Image1{"Image1"};
+    ui::Image Image1{"Image1"};  // the update picture beside AutoCheck
     ui::Button cmdOK{"cmdOK", "OK"};
     ui::Button cmdCancel{"cmdCancel", "Cancel"};
 

@@ -27,8 +27,8 @@ std::string StartupCommand(const std::string& exePath) {
 }
 
 SettingsWindow::SettingsWindow(SettingsStore& store, ui::Dialogs& dialogs, Shell& shell,
-                               SettingsHost& host, ErrorSink* errors)
-    : store_(store), dialogs_(dialogs), shell_(shell), host_(host), errors_(errors) {
+                               SettingsHost& host, ErrorSink& errors)
+    : store_(store), dialogs_(dialogs), shell_(shell), host_(host), errors_(&errors) {
     c_.cmbScheduleType.onClick = [this] { cmbScheduleType_Click(); };
     c_.cmdScheduleSet.onClick = [this] { cmdScheduleSet_Click(); };
     c_.cmdDisableSchedule.onClick = [this] { cmdDisableSchedule_Click(); };

@@ -22,7 +22,7 @@ class SettingsWindow {
     // Connects the controls' events to the handlers below. errors receives what the OK and
     // Cancel handlers report.
     SettingsWindow(SettingsStore& store, ui::Dialogs& dialogs, Shell& shell, SettingsHost& host,
-                   ErrorSink* errors);
+                   ErrorSink& errors);
     SettingsWindow(const SettingsWindow&) = delete;
     SettingsWindow& operator=(const SettingsWindow&) = delete;
 

@@ -22,10 +22,11 @@ struct ShredderControls {
     ui::TextBox txtFileName{"txtFileName"};
 
     ui::Frame fraStatus{"fraStatus", "Status"};
-    ui::ProgressBar pb1{"pb1"};
-    ui::Label lFC{"lFC"};
-    ui::Label lStat{"lStat"};
+    ui::ProgressBar pb1{"pb1"};  // the shredding's progress
+    ui::Label lFC{"lFC"};        // how many files the list holds
+    ui::Label lStat{"lStat"};    // what the shredder is doing
 
+    // The hint picture: its tooltip tells how to use the page.
     ui::Image Image8{"Image8",
                      "To add a file to the list simply drag and drop it! Then press delete file "
                      "and File Shredder overwrites the file then deletes it so its "

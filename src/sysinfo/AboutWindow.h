@@ -24,10 +24,10 @@ inline constexpr const char kSysInfoProgram[] = "MSINFO32.EXE";
 struct AboutControls {
     AboutControls();
 
-    ui::TextBox Text1{"Text1"};  // multi-line, read-only
+    ui::TextBox Text1{"Text1"};  // the program's description: multi-line, read-only
     ui::Button cmdOK{"cmdOK", "OK"};
     ui::Button cmdSysInfo{"cmdSysInfo", "&System Info..."};
-    ui::Image Image1{"Image1"};
+    ui::Image Image1{"Image1"};  // the program's icon
     ui::Label Label5{"Label5"};  // the maker's web address, opened when clicked
 };
 

@@ -7,14 +7,14 @@ namespace cw::update {
 
 AutoUpdateTimer::AutoUpdateTimer(ui::Timer& timAutoUpdate, Updater& updater,
                                  AutoUpdateWindow& window, ConnectionTest& connection,
-                                 SettingsStore& settings, ui::Dialogs& dialogs, ErrorSink* errors)
+                                 SettingsStore& settings, ui::Dialogs& dialogs, ErrorSink& errors)
     : timAutoUpdate_(timAutoUpdate),
       updater_(updater),
       window_(window),
       connection_(connection),
       settings_(settings),
       dialogs_(dialogs),
-      errors_(errors) {
+      errors_(&errors) {
     timAutoUpdate_.onTimer = [this] { timAutoUpdate_Timer(); };
 }
 

@@ -3,8 +3,8 @@
 // minute after start) asks about a newer release when "AutoCheck" is "True", and the timer
 // never ticks again.
 
-#include "errors/ConnectionTest.h"
 #include "errors/ErrorSink.h"
+#include "report/ConnectionTest.h"
 #include "settings/SettingsStore.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -22,7 +22,7 @@ class AutoUpdateTimer {
     // Connects the timer's tick to timAutoUpdate_Timer.
     AutoUpdateTimer(ui::Timer& timAutoUpdate, Updater& updater, AutoUpdateWindow& window,
                     ConnectionTest& connection, SettingsStore& settings, ui::Dialogs& dialogs,
-                    ErrorSink* errors);
+                    ErrorSink& errors);
 
     void timAutoUpdate_Timer();
 

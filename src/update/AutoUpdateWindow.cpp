@@ -6,8 +6,8 @@
 namespace cw::update {
 
 AutoUpdateWindow::AutoUpdateWindow(Updater& updater, ConnectionTest& connection,
-                                   SettingsStore& settings, ErrorSink* errors)
-    : updater_(updater), connection_(connection), settings_(settings), errors_(errors) {
+                                   SettingsStore& settings, ErrorSink& errors)
+    : updater_(updater), connection_(connection), settings_(settings), errors_(&errors) {
     cmdProceed.onClick = [this] { cmdProceed_Click(); };
     cmdCancel.onClick = [this] { cmdCancel_Click(); };
 }

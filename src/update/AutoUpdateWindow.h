@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "errors/ConnectionTest.h"
 #include "errors/ErrorSink.h"
+#include "report/ConnectionTest.h"
 #include "settings/SettingsStore.h"
 #include "ui/Controls.h"
 #include "update/Updater.h"
@@ -43,13 +43,13 @@ inline constexpr const char kLineDownloadFailed[] =
 class AutoUpdateWindow {
   public:
     AutoUpdateWindow(Updater& updater, ConnectionTest& connection, SettingsStore& settings,
-                     ErrorSink* errors);
+                     ErrorSink& errors);
 
-    ui::Label Label1{"Label1", kLabel1Caption};
-    ui::ListView ListView1{"ListView1"};
+    ui::Label Label1{"Label1", kLabel1Caption};  // what the window is for
+    ui::ListView ListView1{"ListView1"};         // the check's steps, one line each
     ui::Button cmdProceed{"cmdProceed", "Proceed"};
     ui::Button cmdCancel{"cmdCancel", "Cancel"};
-    ui::StatusBar StatusBar1{"StatusBar1"};
+    ui::StatusBar StatusBar1{"StatusBar1"};  // the status line under the list
     ui::Image imgCatchUp{"imgCatchUp"};
 
     void cmdProceed_Click();

@@ -8,12 +8,12 @@
 #include <functional>
 #include <string>
 
-#include "errors/ConnectionTest.h"
 #include "files/PathGuard.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Internet.h"
 #include "platform/Shell.h"
+#include "report/ConnectionTest.h"
 #include "settings/SettingsStore.h"
 #include "ui/Dialogs.h"
 

@@ -16,9 +16,9 @@ using Lines = std::vector<std::pair<std::string, int>>;
 
 class AutoUpdateWindowTest : public ::testing::Test, public UpdateWorld {
   protected:
-    AutoUpdateWindow window{updater, connection, settings, &errors};
+    AutoUpdateWindow window{updater, connection, settings, errors};
     ui::Timer timAutoUpdate{"timAutoUpdate", 60000, true};
-    AutoUpdateTimer timer{timAutoUpdate, updater, window, connection, settings, dialogs, &errors};
+    AutoUpdateTimer timer{timAutoUpdate, updater, window, connection, settings, dialogs, errors};
     int unloads = 0;
 
     AutoUpdateWindowTest() {

@@ -4,15 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/BrowserWindowHider.h"
+#include "browser/BrowserWindowHider.h"
 #include "host/MainWindowWorld.h"
 
 namespace cw {
 namespace {
-
-std::intptr_t HotKeyParam(std::uint32_t mods, std::uint32_t key) {
-    return static_cast<std::intptr_t>((key << 16) | mods);
-}
 
 TEST(BrowserWindowHiderTest, ASecondHideStartsAfreshAndAClosedWindowDoesNotStopTheRestore) {
     fakes::FakeDesktop desktop;
@@ -37,16 +33,16 @@ TEST(BrowserWindowHiderTest, ASecondHideStartsAfreshAndAClosedWindowDoesNotStopT
 TEST(BrowserWindowHiderTest, OnlyTheTwoHotKeysOfTheTableActOnceInstalled) {
     testing::MainWindowWorld w;
     WindowHandle ie = w.f.desktop.Add("IEFrame", "x");
-    w.window.MainWindowProc(kWmHotkey, 95, HotKeyParam(8, 0x5A));  // before the load
+    w.window.HotKey(95, 8, 0x5A);  // before the load
     EXPECT_TRUE(w.f.desktop.IsVisible(ie));
     w.window.Form_Load();
-    w.window.MainWindowProc(kWmHotkey, 95, HotKeyParam(12, 0x5A));  // id and chord disagree
-    w.window.MainWindowProc(kWmHotkey, 111, HotKeyParam(8, 0x5A));
-    w.window.MainWindowProc(0x0111, 95, HotKeyParam(8, 0x5A));  // not a hotkey message
+    w.window.HotKey(95, 12, 0x5A);  // id and chord disagree
+    w.window.HotKey(111, 8, 0x5A);
+    w.window.HotKey(95, 8, 0x51);  // another key
     EXPECT_TRUE(w.f.desktop.IsVisible(ie));
-    w.window.MainWindowProc(kWmHotkey, 95, HotKeyParam(8, 0x5A));
+    w.window.HotKey(95, 8, 0x5A);
     EXPECT_FALSE(w.f.desktop.IsVisible(ie));
-    w.window.MainWindowProc(kWmHotkey, 111, HotKeyParam(12, 0x5A));
+    w.window.HotKey(111, 12, 0x5A);
     EXPECT_TRUE(w.f.desktop.IsVisible(ie));
 }
 

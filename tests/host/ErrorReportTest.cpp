@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "errors/ErrorReport.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeInternet.h"
+#include "report/ErrorReport.h"
 
 namespace cw {
 namespace {

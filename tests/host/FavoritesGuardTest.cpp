@@ -52,7 +52,7 @@ class FavoritesGuardTest : public ::testing::Test, public Services<FakePlatform>
 
     fakes::FakeChangeWatch changes{fs};
     FavoritesGuardControls c;
-    FavoritesGuard favorites{c, shellFolders, files, changes, clock, &errors};
+    FavoritesGuard favorites{c, shellFolders, files, changes, clock, errors};
 };
 
 TEST_F(FavoritesGuardTest, EnableDeletesFilesOfTheStartMinuteAndKeepsEarlierOnes) {
@@ -148,7 +148,7 @@ TEST_F(FavoritesGuardTest, DisableDuringAReportStopsThePass) {
         }
     } sink;
     sink.controls = &c;
-    FavoritesGuard nested{c, shellFolders, files, changes, clock, &sink};
+    FavoritesGuard nested{c, shellFolders, files, changes, clock, sink};
 
     c.cmdEnableAutoBookMark.Click();
     clock.AdvanceMs(1000);

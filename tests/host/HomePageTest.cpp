@@ -45,7 +45,7 @@ class HomePageTest : public ::testing::Test, public Services<FakePlatform> {
     }
 
     HomePageControls c;
-    HomePage home{c, settings, files, dialogs, &errors};
+    HomePage home{c, settings, files, dialogs, errors};
 };
 
 TEST_F(HomePageTest, LockRewritesTheTextBoxEveryTickAfterFifteenTicksNeverCountedAgain) {
@@ -90,7 +90,7 @@ TEST_F(HomePageTest, LockRewritesTheTextBoxEveryTickAfterFifteenTicksNeverCounte
 TEST_F(HomePageTest, LoadWithoutLockOrWithTextLeavesTheBoxClearAndTheTimerOff) {
     for (const char* lock : {"<absent>", "0", "abc", ""}) {
         HomePageControls controls;
-        HomePage page{controls, settings, files, dialogs, &errors};
+        HomePage page{controls, settings, files, dialogs, errors};
         registry.DeleteValue(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage);
         registry.DeleteValue(kHkeyCurrentUser, settings::kIEMainKey, settings::kLock);
         if (std::string(lock) != "<absent>") StoreValue(settings::kLock, lock);

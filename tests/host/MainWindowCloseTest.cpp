@@ -8,8 +8,6 @@ namespace {
 using settings::kSettingsKey;
 using settings::kSettingsRoot;
 
-constexpr std::intptr_t kWinZ = (0x5A << 16) | 8;
-
 struct CloseFixture : ::testing::Test, MainWindowWorld {
     WindowHandle ie = 0, folder = 0;
 
@@ -18,7 +16,7 @@ struct CloseFixture : ::testing::Test, MainWindowWorld {
         ie = f.desktop.Add("IEFrame", "Start - Internet Explorer");
         folder = f.desktop.Add("CabinetWClass", "C:\\");
         f.desktop.Window(folder).placement.showCmd = kSwShowMaximized;
-        window.MainWindowProc(kWmHotkey, 95, kWinZ);
+        window.HotKey(95, 8, 0x5A);  // Windows+Z
     }
     // What the panic run does around its cleaning.
     bool PanicClose() {

@@ -69,7 +69,7 @@ class SettingsWindowTest : public ::testing::Test {
     fakes::FakeDialogs dialogs;
     fakes::FakeShell shell;
     RecordingHost host;
-    SettingsWindow window{store, dialogs, shell, host, &errors};
+    SettingsWindow window{store, dialogs, shell, host, errors};
     SettingsControls& c = window.Controls();
 };
 
@@ -82,7 +82,7 @@ TEST_F(SettingsWindowTest, OpeningOnNoneStateOrDamagedValuesSelectsWhatItCan) {
     EXPECT_FALSE(c.cmdScheduleSet.Enabled());
     EXPECT_FALSE(c.cmbHour.Visible() || c.cmbWeekDays.Visible() || c.dtStartTime.Visible());
 
-    SettingsWindow other(store, dialogs, shell, host, &errors);
+    SettingsWindow other(store, dialogs, shell, host, errors);
     registry.SetDword(kSettingsRoot, kSettingsKey, kWeeklyScheduleDay, 9);
     registry.SetString(kSettingsRoot, kSettingsKey, kWeeklyScheduleTime, "half past");
     registry.SetDword(kSettingsRoot, kSettingsKey, kWeeklyScheduleCloseBrowser, 1);
@@ -144,7 +144,7 @@ TEST_F(SettingsWindowTest, DisableReportsAndLeavesAScheduleThatNeverRuns) {
     EXPECT_TRUE(RunsOverAWeek().empty());
 
     // Reopened, the window shows no schedule rather than a made-up one.
-    SettingsWindow reopened(store, dialogs, shell, host, &errors);
+    SettingsWindow reopened(store, dialogs, shell, host, errors);
     reopened.Form_Load();
     EXPECT_EQ(reopened.Controls().cmbScheduleType.ListIndex(), -1);
 }
@@ -159,7 +159,7 @@ TEST_F(SettingsWindowTest, OkQuotesAPathWithBlanksAndWithoutAPathReportsAndStill
     EXPECT_EQ(Text(kHourlyFrequency), "<missing>");  // OK does not save the schedule
 
     shell.modulePath = "";
-    SettingsWindow again(store, dialogs, shell, host, &errors);
+    SettingsWindow again(store, dialogs, shell, host, errors);
     again.Form_Load();
     again.Controls().Check2.SetValueFromUser(ui::kChecked);
     again.Controls().cmdOK.Click();

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "errors/ConnectionTest.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeFileSystem.h"
@@ -15,6 +14,7 @@
 #include "fakes/FakeSystemFolders.h"
 #include "fakes/RecordingErrorSink.h"
 #include "files/PathGuard.h"
+#include "report/ConnectionTest.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "update/Updater.h"

@@ -94,7 +94,7 @@ void UseTheProgram(Machine& m, const std::string& folder) {
     fakes::RecordingErrorSink errors;
     fakes::FakeDialogs dialogs;
     ClosingHost host;
-    SettingsWindow window(m.store, dialogs, shell, host, &errors);
+    SettingsWindow window(m.store, dialogs, shell, host, errors);
     window.Form_Load();
     SettingsControls& c = window.Controls();
     for (int i = 0; i < c.cmbScheduleType.ListCount(); ++i) {

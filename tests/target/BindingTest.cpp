@@ -10,13 +10,14 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <string>
 
-#include "app/win32/Bindings.h"
-#include "app/win32/Menus.h"
-#include "app/win32/WindowBase.h"
 #include "errors/RuntimeError.h"
 #include "fakes/RecordingErrorSink.h"
 #include "support/TimerPump.h"
+#include "ui/win32/Bindings.h"
+#include "ui/win32/Menus.h"
+#include "ui/win32/WindowBase.h"
 
 namespace cw::win32 {
 namespace {
@@ -25,7 +26,7 @@ namespace {
 class HostWindow : public WindowBase {
   public:
     explicit HostWindow(ErrorSink& errors) {
-        SetErrorSink(&errors, "frmTest,WindowProc");
+        SetErrorSink(errors, "frmTest,WindowProc");
         Create("ClearwellBindingTest", nullptr, 0, "Binding test", WS_OVERLAPPEDWINDOW, 50, 50, 500,
                400, nullptr, nullptr);
         host = std::make_unique<ControlHost>(hwnd(), font);
@@ -162,6 +163,19 @@ TEST(BindingTest, MenuStatusBarTimerAndAFailingHandler) {
     EXPECT_EQ(errors.reports[0].tag, "frmTest,WindowProc");
     EXPECT_EQ(errors.reports[0].number, 76);
     EXPECT_TRUE(IsWindow(w.hwnd()));
+
+    // A failure in a handler the list box's own messages raise (its scrolling) ends at the
+    // control's edge too: the list still scrolls and the window goes on.
+    ui::ListBox list("lstCache");
+    list.onScroll = [] { throw RuntimeError(err::kPathNotFound); };
+    BindListBox(*w.host, list, Place{801, nullptr, {10, 30, 100, 30}});
+    for (int i = 0; i < 20; ++i)
+        list.AddItem("item " + std::to_string(i));
+    HWND listWindow = w.host->Control(801);
+    SendMessageA(listWindow, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(SendMessageA(listWindow, LB_GETTOPINDEX, 0, 0), 1);
+    EXPECT_EQ(list.TopIndex(), 1);
+    EXPECT_TRUE(IsWindow(listWindow));
 }
 
 }  // namespace

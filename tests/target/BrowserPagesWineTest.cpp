@@ -152,7 +152,7 @@ class HomePageWineTest : public ::testing::Test, public Services<Win32Platform> 
     }
 
     HomePageControls c;
-    HomePage home{c, settings, files, dialogs, &errors};
+    HomePage home{c, settings, files, dialogs, errors};
 };
 
 // Set with an empty text writes only the lock flag, Use Blank only the blank page. The lock
@@ -291,7 +291,7 @@ class FavoritesGuardWineTest : public ::testing::Test, public Services<Win32Plat
 
     win32::Win32ChangeWatch changes;
     FavoritesGuardControls c;
-    FavoritesGuard guard{c, shellFolders, files, changes, clock, &errors};
+    FavoritesGuard guard{c, shellFolders, files, changes, clock, errors};
     std::string favorites = shellFolders.GetFavoritesFolder();
     std::vector<std::string> made;
 };

@@ -7,8 +7,6 @@
 #include <sstream>
 
 #include "BuildConfig.h"
-#include "errors/ConnectionTest.h"
-#include "errors/ErrorReport.h"
 #include "errors/ErrorTrap.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeShell.h"
@@ -20,6 +18,8 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32Transfer.h"
+#include "report/ConnectionTest.h"
+#include "report/ErrorReport.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "support/Process.h"
@@ -142,7 +142,7 @@ class UpdateUnderWine : public ::testing::Test {
     Updater updater{
         connection, transfer, settings, fs, guard, shell, clock, dialogs, {TestServer::BaseUrl()},
         [] {}};
-    AutoUpdateWindow window{updater, connection, settings, &errors};
+    AutoUpdateWindow window{updater, connection, settings, errors};
     std::string folder = MakeScratchFolder("update");
 
     UpdateUnderWine() {
@@ -227,7 +227,7 @@ TEST_F(UpdateUnderWine, APublishedHashIsCheckedAndAnEarlierDownloadReplaced) {
 
 TEST_F(UpdateUnderWine, WithoutAutoCheckTrueTheFirstTickOnlyDisablesTheTimer) {
     ui::Timer timAutoUpdate{"timAutoUpdate", 60000, true};
-    AutoUpdateTimer timer{timAutoUpdate, updater, window, connection, settings, dialogs, &errors};
+    AutoUpdateTimer timer{timAutoUpdate, updater, window, connection, settings, dialogs, errors};
     TestServer::Route("/cwl.txt", "body=6");
     for (const char* value : {"(missing)", "False", "true"}) {
         if (std::string(value) != "(missing)") {

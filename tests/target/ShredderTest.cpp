@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/DropTarget.h"
 #include "contract/OverwriteImageTable.h"
 #include "demo/Traces.h"
 #include "shred/FileShredder.h"
 #include "shred/ScheduledShredder.h"
 #include "support/TestWorld.h"
 #include "support/Win32Platform.h"
+#include "ui/win32/DropTarget.h"
 
 namespace cw::testing {
 namespace {
@@ -182,7 +182,7 @@ TEST_F(ShredderTest, DropTargetSubclassesTheListAndHandsOnALongPathTrimmed) {
     ASSERT_NE(list, nullptr);
     auto original = GetWindowLongPtrA(list, GWLP_WNDPROC);
     {
-        win32::DropTarget obj(shredder.obj);
+        win32::DropTarget obj([&](const std::string& path) { shredder.obj.Dropped(path); });
         obj.Start_SubClass(list);
         EXPECT_NE(GetWindowLongA(list, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
         const std::string longPath = "C:\\d\\" + std::string(280, 'n') + ".txt";
@@ -202,7 +202,7 @@ TEST_F(ShredderTest, DropTargetSubclassesTheListAndHandsOnALongPathTrimmed) {
     // A window that goes away first takes the subclass with it.
     HWND second = CreateWindowExA(0, "LISTBOX", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
-    win32::DropTarget obj(shredder.obj);
+    win32::DropTarget obj([&](const std::string& path) { shredder.obj.Dropped(path); });
     obj.Start_SubClass(second);
     DestroyWindow(second);
     EXPECT_EQ(obj.Window(), nullptr);

@@ -24,7 +24,6 @@
 #include "files/FileRoutines.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32FileDialogs.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellExecute.h"
@@ -33,6 +32,7 @@
 #include "support/Process.h"
 #include "support/TestWorld.h"
 #include "sysinfo/AboutWindow.h"
+#include "ui/win32/Win32FileDialogs.h"
 
 namespace cw::testing {
 namespace {

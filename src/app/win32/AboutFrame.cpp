@@ -1,8 +1,8 @@
 #include "app/win32/AboutFrame.h"
 
 #include "app/ControlIds.h"
-#include "app/win32/Bindings.h"
-#include "sysinfo/AboutLayout.h"
+#include "app/win32/AboutLayout.h"
+#include "ui/win32/Bindings.h"
 
 namespace cw::win32 {
 

@@ -3,8 +3,8 @@
 // maker's address as a link, and OK (the default button; Enter and Esc too) and
 // "System Info...".
 
-#include "app/win32/ModelessFrame.h"
 #include "sysinfo/AboutWindow.h"
+#include "ui/win32/ModelessFrame.h"
 
 namespace cw::win32 {
 

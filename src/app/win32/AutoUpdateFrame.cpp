@@ -1,9 +1,9 @@
 #include "app/win32/AutoUpdateFrame.h"
 
+#include "ResourceIds.h"
 #include "app/ControlIds.h"
-#include "app/win32/Bindings.h"
-#include "app/win32/ResourceIds.h"
-#include "update/AutoUpdateLayout.h"
+#include "app/win32/AutoUpdateLayout.h"
+#include "ui/win32/Bindings.h"
 
 namespace cw::win32 {
 
@@ -33,20 +33,15 @@ AutoUpdateFrame::AutoUpdateFrame(update::AutoUpdateWindow& model, ErrorSink& err
                     "frmAutoUpdate,WindowProc"),
       model_(model) {
     ControlHost& h = host();
-    images_ = LineImages();
+    images_.reset(LineImages());
     BindImage(h, model_.imgCatchUp, At(u::imgCatchUp, "imgCatchUp"),
               ResourceIcon(IDI_UPDATE, GetSystemMetrics(SM_CXICON)));
     BindLabel(h, model_.Label1, At(u::Label1, "Label1"));
-    BindListView(h, model_.ListView1, At(u::ListView1, "ListView1"), images_);
+    BindListView(h, model_.ListView1, At(u::ListView1, "ListView1"), images_.get());
     BindButton(h, model_.cmdProceed, At(u::cmdProceed, "cmdProceed"));
     BindButton(h, model_.cmdCancel, At(u::cmdCancel, "cmdCancel"));
     BindStatusBar(h, model_.StatusBar1, u::StatusBar1);
     SetDefaultButton(u::cmdProceed);
-}
-
-AutoUpdateFrame::~AutoUpdateFrame() {
-    // The list view shares the image list and leaves it to its owner.
-    if (images_) ImageList_Destroy(images_);
 }
 
 void AutoUpdateFrame::OnEscape() {

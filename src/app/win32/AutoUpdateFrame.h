@@ -8,7 +8,7 @@
 
 #include <commctrl.h>
 
-#include "app/win32/ModelessFrame.h"
+#include "ui/win32/ModelessFrame.h"
 #include "update/AutoUpdateWindow.h"
 
 namespace cw::win32 {
@@ -16,7 +16,6 @@ namespace cw::win32 {
 class AutoUpdateFrame : public ModelessFrame {
   public:
     AutoUpdateFrame(update::AutoUpdateWindow& model, ErrorSink& errors);
-    ~AutoUpdateFrame() override;
 
   protected:
     void OnEscape() override;
@@ -24,7 +23,8 @@ class AutoUpdateFrame : public ModelessFrame {
 
   private:
     update::AutoUpdateWindow& model_;
-    HIMAGELIST images_ = nullptr;
+    // The list view shares the image list and leaves it to its owner.
+    ImageList images_;
 };
 
 }  // namespace cw::win32

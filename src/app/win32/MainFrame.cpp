@@ -1,10 +1,10 @@
 #include "app/win32/MainFrame.h"
 
+#include "ResourceIds.h"
 #include "app/ControlIds.h"
 #include "app/TrayIcon.h"
-#include "app/win32/DialogKeys.h"
 #include "app/win32/MainLayout.h"
-#include "app/win32/ResourceIds.h"
+#include "ui/win32/DialogKeys.h"
 
 namespace cw::win32 {
 
@@ -37,7 +37,7 @@ MainFrame::MainFrame(MainWindow& model, Win32Dialogs& dialogs, ErrorSink& errors
     : model_(model), dialogs_(dialogs) {
     bigIcon_ = LoadIconSized(IDI_CLEARWELL, GetSystemMetrics(SM_CXICON));
     smallIcon_ = LoadIconSized(IDI_CLEARWELL, GetSystemMetrics(SM_CXSMICON));
-    SetErrorSink(&errors, "frmMain,WindowProc");
+    SetErrorSink(errors, "frmMain,WindowProc");
     // A fixed window: no sizing border and no maximise box.
     Create(kMainWindowClass, bigIcon_, WS_EX_CONTROLPARENT, kMainCaption,
            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
@@ -52,8 +52,6 @@ MainFrame::~MainFrame() {
     // The drop target sits in front of the list's bound procedure: it goes first.
     dropTarget_.reset();
     host_.reset();
-    if (trayMenu_) DestroyMenu(trayMenu_);
-    if (toolbarImages_) ImageList_Destroy(toolbarImages_);
 }
 
 void MainFrame::BuildMenus() {
@@ -76,13 +74,14 @@ void MainFrame::BuildMenus() {
                        {&c.mSepSysTray, m::mSepSysTray, {}},
                        {&c.mPopExit, m::mPopExit, {}}}};
     SetMenu(hwnd(), BindMenuBar(*host_, bar));
-    trayMenu_ = BindPopupMenu(*host_, tray);
+    trayMenu_.reset(BindPopupMenu(*host_, tray));
 }
 
 void MainFrame::BuildControls() {
     MainControls& c = model_.Controls();
-    toolbarImages_ = ToolbarImages();
-    HWND toolbar = BindToolbar(*host_, c.tlbMain, m::tlbMain, m::tlbMainButton(1), toolbarImages_);
+    toolbarImages_.reset(ToolbarImages());
+    HWND toolbar =
+        BindToolbar(*host_, c.tlbMain, m::tlbMain, m::tlbMainButton(1), toolbarImages_.get());
     HWND status = BindStatusBar(*host_, c.stbMain, m::stbMain);
     RECT tb = {}, sb = {};
     GetWindowRect(toolbar, &tb);
@@ -174,11 +173,12 @@ void MainFrame::SetState(WindowState state) {
 }
 
 void MainFrame::ShowPopupMenu(ui::MenuItem& menu) {
-    if (&menu == &model_.Controls().mPopupSys) TrackPopup(*host_, trayMenu_);
+    if (&menu == &model_.Controls().mPopupSys) TrackPopup(*host_, trayMenu_.get());
 }
 
 void MainFrame::AcceptDroppedFiles(ClsDrag& target) {
-    dropTarget_ = std::make_unique<DropTarget>(target);
+    dropTarget_ =
+        std::make_unique<DropTarget>([&target](const std::string& path) { target.Dropped(path); });
     dropTarget_->Start_SubClass(host_->Control(m::lstFiles));
 }
 
@@ -226,7 +226,8 @@ std::optional<LRESULT> MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM 
             model_.TrayIcon_Event(static_cast<int>(lParam));
             return 0;
         case WM_HOTKEY:
-            model_.MainWindowProc(message, wParam, lParam);
+            // The modifiers in the low word, the virtual key in the high one.
+            model_.HotKey(static_cast<int>(wParam), LOWORD(lParam), HIWORD(lParam));
             return 0;
         case WM_QUERYENDSESSION:
             return model_.QueryEndSession() ? TRUE : FALSE;
@@ -252,11 +253,10 @@ void MainFrame::PaintBanner(HDC dc, const RECT& r) {
     int width = r.right - r.left;
     for (int i = 0; i < width; i += 4) {
         int t = i * 255 / (width > 0 ? width : 1);
-        HBRUSH brush =
-            CreateSolidBrush(RGB(16 + t * 60 / 255, 72 + t * 110 / 255, 128 + t * 110 / 255));
+        Brush brush(
+            CreateSolidBrush(RGB(16 + t * 60 / 255, 72 + t * 110 / 255, 128 + t * 110 / 255)));
         RECT band = {r.left + i, r.top, r.left + i + 4, r.bottom};
-        FillRect(dc, &band, brush);
-        DeleteObject(brush);
+        FillRect(dc, &band, brush.get());
     }
     int iconSize = GetSystemMetrics(SM_CXICON);
     int height = r.bottom - r.top;

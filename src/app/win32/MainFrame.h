@@ -10,12 +10,12 @@
 
 #include "app/MainView.h"
 #include "app/MainWindow.h"
-#include "app/win32/ControlHost.h"
-#include "app/win32/DialogUnits.h"
-#include "app/win32/DropTarget.h"
-#include "app/win32/Menus.h"
-#include "app/win32/Win32Dialogs.h"
-#include "app/win32/WindowBase.h"
+#include "ui/win32/ControlHost.h"
+#include "ui/win32/DialogUnits.h"
+#include "ui/win32/DropTarget.h"
+#include "ui/win32/Menus.h"
+#include "ui/win32/Win32Dialogs.h"
+#include "ui/win32/WindowBase.h"
 
 namespace cw::win32 {
 
@@ -59,8 +59,8 @@ class MainFrame : public WindowBase, public MainView {
     DialogFont font_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
-    HIMAGELIST toolbarImages_ = nullptr;
-    HMENU trayMenu_ = nullptr;
+    ImageList toolbarImages_;
+    Menu trayMenu_;
     std::unique_ptr<ControlHost> host_;
     std::unique_ptr<DropTarget> dropTarget_;
 };

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "app/MainControls.h"
-#include "app/win32/Bindings.h"
+#include "ui/win32/Bindings.h"
 
 namespace cw::win32 {
 

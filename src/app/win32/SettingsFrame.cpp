@@ -1,9 +1,9 @@
 #include "app/win32/SettingsFrame.h"
 
+#include "ResourceIds.h"
 #include "app/ControlIds.h"
-#include "app/win32/Bindings.h"
-#include "app/win32/ResourceIds.h"
-#include "schedule/SettingsLayout.h"
+#include "app/win32/SettingsLayout.h"
+#include "ui/win32/Bindings.h"
 
 namespace cw::win32 {
 

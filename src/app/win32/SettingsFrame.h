@@ -3,9 +3,9 @@
 // order, placed as schedule/SettingsLayout.h says. OK is the default button, Esc cancels,
 // the close box unloads the window as Cancel does, without Cancel's handler.
 
-#include "app/win32/ModelessFrame.h"
 #include "schedule/SettingsHost.h"
 #include "schedule/SettingsWindow.h"
+#include "ui/win32/ModelessFrame.h"
 
 namespace cw::win32 {
 

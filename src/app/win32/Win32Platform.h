@@ -5,8 +5,6 @@
 #include <memory>
 
 #include "app/Services.h"
-#include "app/win32/Win32Dialogs.h"
-#include "errors/ErrorReport.h"
 #include "platform/win32/Win32ChangeWatch.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Desktop.h"
@@ -21,6 +19,8 @@
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32UrlCache.h"
+#include "report/ErrorReport.h"
+#include "ui/win32/Win32Dialogs.h"
 
 namespace cw::win32 {
 

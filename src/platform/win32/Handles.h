@@ -3,6 +3,8 @@
 // value and how to close it.
 
 #include <windows.h>
+
+#include <commctrl.h>
 #include <wininet.h>
 
 #include <utility>
@@ -91,6 +93,35 @@ struct UrlCacheFindTraits {
     static void Close(Handle h) { FindCloseUrlCache(h); }
 };
 
+// The user interface's objects: menus, image lists, fonts and brushes, and windows the
+// program creates without a parent to destroy them (a tooltip).
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { DestroyMenu(h); }
+};
+
+struct ImageListTraits {
+    using Handle = HIMAGELIST;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { ImageList_Destroy(h); }
+};
+
+template <class GdiHandle>
+struct GdiObjectTraits {
+    using Handle = GdiHandle;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) { DeleteObject(h); }
+};
+
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle h) {
+        if (IsWindow(h)) DestroyWindow(h);
+    }
+};
+
 using RegKey = UniqueHandle<RegKeyTraits>;
 using FindHandle = UniqueHandle<FindTraits>;
 using FileHandle = UniqueHandle<FileTraits>;
@@ -99,6 +130,11 @@ using InternetHandle = UniqueHandle<InternetTraits>;
 using ChangeNotification = UniqueHandle<ChangeNotificationTraits>;
 using Module = UniqueHandle<ModuleTraits>;
 using UrlCacheFind = UniqueHandle<UrlCacheFindTraits>;
+using Menu = UniqueHandle<MenuTraits>;
+using ImageList = UniqueHandle<ImageListTraits>;
+using Font = UniqueHandle<GdiObjectTraits<HFONT>>;
+using Brush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using Window = UniqueHandle<WindowTraits>;
 
 // A function of a system DLL looked up at run time, for calls newer than the oldest
 // systems the program runs on. Null when the system lacks it.

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/Win32Dialogs.h"
 #include "clean/BrowserCleaningSteps.h"
 #include "clean/BrowserWindows.h"
 #include "clean/CleaningRun.h"
@@ -24,6 +23,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32UrlCache.h"
+#include "ui/win32/Win32Dialogs.h"
 
 namespace cw::world {
 

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "BuildConfig.h"
-#include "app/win32/Win32Dialogs.h"
 #include "files/PathGuard.h"
 #include "files/Paths.h"
 #include "platform/win32/Win32Clock.h"
@@ -22,6 +21,7 @@
 #include "platform/win32/Win32SystemFolders.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
+#include "ui/win32/Win32Dialogs.h"
 #include "update/UpdateRelay.h"
 
 namespace {

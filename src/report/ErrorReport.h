@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "errors/ConnectionTest.h"
 #include "errors/ErrorSink.h"
 #include "platform/Internet.h"
+#include "report/ConnectionTest.h"
 #include "ui/Dialogs.h"
 
 namespace cw {

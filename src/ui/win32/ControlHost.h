@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/BoundControl.h"
-#include "app/win32/DialogUnits.h"
+#include "platform/win32/Handles.h"
+#include "ui/win32/BoundControl.h"
+#include "ui/win32/DialogUnits.h"
 
 namespace cw::win32 {
 
@@ -73,7 +74,7 @@ class ControlHost {
     HWND window_;
     const DialogFont& font_;
     PlaceUnits units_;
-    HWND toolTip_ = nullptr;
+    Window toolTip_;
     std::vector<std::unique_ptr<BoundControl>> bindings_;
     std::map<int, BoundControl*> byId_;
 };

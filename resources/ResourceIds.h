@@ -1,5 +1,5 @@
 #pragma once
-// Resource IDs of the program's icons (resources/Clearwell.rc).
+// Resource IDs of the program's icons (Clearwell.rc, beside this file).
 
 #define IDI_CLEARWELL 100
 #define IDI_TOOLBAR_MAIN 101

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/Bindings.h"
+#include "ui/win32/Bindings.h"
+#include "ui/win32/Subclass.h"
 
 namespace cw::win32 {
 
@@ -12,18 +13,17 @@ namespace {
 
 class BoundListBox : public BoundControl {
   public:
-    BoundListBox(ui::ListBox& model, HWND hwnd) : BoundControl(model, hwnd), list_(model) {
-        // The list box tells nobody when it scrolls; watching its messages does.
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        previous_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchScroll)));
-    }
-    ~BoundListBox() override {
-        if (IsWindow(hwnd())) {
-            SetWindowLongPtrA(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-            SetWindowLongPtrA(hwnd(), GWLP_USERDATA, 0);
-        }
-    }
+    BoundListBox(ui::ListBox& model, HWND hwnd)
+        : BoundControl(model, hwnd),
+          list_(model),
+          // The list box tells nobody when it scrolls; watching its messages does.
+          watch_(hwnd, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+              LRESULT result = watch_.Next(message, wParam, lParam);
+              if (message == WM_VSCROLL || message == WM_MOUSEWHEEL || message == WM_KEYDOWN) {
+                  ScrollSeen();
+              }
+              return result;
+          }) {}
     bool Command(int, int code) override {
         if (code == LBN_SELCHANGE && !Echo()) {
             list_.SetListIndexFromUser(static_cast<int>(SendMessageA(hwnd(), LB_GETCURSEL, 0, 0)));
@@ -84,19 +84,9 @@ class BoundListBox : public BoundControl {
         auto top = static_cast<int>(SendMessageA(hwnd(), LB_GETTOPINDEX, 0, 0));
         if (!Echo() && top != list_.TopIndex()) list_.SetTopIndexFromUser(top);
     }
-    static LRESULT CALLBACK WatchScroll(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<BoundListBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-        if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-        LRESULT result = CallWindowProcA(self->previous_, hwnd, message, wParam, lParam);
-        if (message == WM_VSCROLL || message == WM_MOUSEWHEEL || message == WM_KEYDOWN) {
-            self->ScrollSeen();
-        }
-        return result;
-    }
-
     ui::ListBox& list_;
-    WNDPROC previous_ = nullptr;
     int widest_ = 0;
+    Subclass watch_;
 };
 
 class BoundComboBox : public BoundControl {

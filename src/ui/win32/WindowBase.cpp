@@ -1,4 +1,4 @@
-#include "app/win32/WindowBase.h"
+#include "ui/win32/WindowBase.h"
 
 #include <exception>
 
@@ -31,8 +31,8 @@ HWND WindowBase::Create(const char* className, HICON icon, DWORD exStyle, const 
                            instance, this);
 }
 
-void WindowBase::SetErrorSink(ErrorSink* sink, std::string tag) {
-    errors_ = sink;
+void WindowBase::SetErrorSink(ErrorSink& sink, std::string tag) {
+    errors_ = &sink;
     tag_ = std::move(tag);
 }
 

@@ -1,4 +1,4 @@
-#include "errors/ErrorReport.h"
+#include "report/ErrorReport.h"
 
 #include "text/Convert.h"
 

@@ -1,6 +1,6 @@
-#include "app/win32/ModelessFrame.h"
+#include "ui/win32/ModelessFrame.h"
 
-#include "app/win32/ResourceIds.h"
+#include "ResourceIds.h"
 #include "errors/RuntimeError.h"
 
 namespace cw::win32 {
@@ -53,7 +53,7 @@ ModelessFrame::ModelessFrame(const char* className, const std::string& caption, 
                              int clientHeight, ErrorSink& errors, std::string errorTag) {
     bigIcon_ = ResourceIcon(IDI_CLEARWELL, GetSystemMetrics(SM_CXICON));
     smallIcon_ = ResourceIcon(IDI_CLEARWELL, GetSystemMetrics(SM_CXSMICON));
-    SetErrorSink(&errors, std::move(errorTag));
+    SetErrorSink(errors, std::move(errorTag));
     RECT r = font_.DesignPixels({0, 0, clientWidth, clientHeight});
     AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
     RECT work = {};

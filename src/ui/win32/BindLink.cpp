@@ -2,7 +2,9 @@
 
 #include <memory>
 
-#include "app/win32/Bindings.h"
+#include "platform/win32/Handles.h"
+#include "ui/win32/Bindings.h"
+#include "ui/win32/Subclass.h"
 
 namespace cw::win32 {
 
@@ -32,20 +34,10 @@ COLORREF LinkColour() {
 class BoundLink : public BoundControl {
   public:
     BoundLink(ui::Label& model, HWND hwnd, int maxWidth)
-        : BoundControl(model, hwnd), label_(model), maxWidth_(maxWidth) {
-        font_ = UnderlinedFont(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
-        // The static control has no pointer of its own: watching its messages gives it one.
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        previous_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchPointer)));
-    }
-    ~BoundLink() override {
-        if (IsWindow(hwnd())) {
-            SetWindowLongPtrA(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-            SetWindowLongPtrA(hwnd(), GWLP_USERDATA, 0);
-        }
-        if (font_) DeleteObject(font_);
-    }
+        : BoundControl(model, hwnd),
+          label_(model),
+          maxWidth_(maxWidth),
+          font_(UnderlinedFont(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)))) {}
     bool Command(int, int code) override {
         if (code == STN_CLICKED) label_.Click();
         return true;
@@ -53,7 +45,7 @@ class BoundLink : public BoundControl {
     bool DrawItem(const DRAWITEMSTRUCT& item) override {
         RECT r = item.rcItem;
         FillRect(item.hDC, &r, GetSysColorBrush(COLOR_BTNFACE));
-        HGDIOBJ old = SelectObject(item.hDC, font_);
+        HGDIOBJ old = SelectObject(item.hDC, font_.get());
         SetBkMode(item.hDC, TRANSPARENT);
         SetTextColor(item.hDC, LinkColour());
         DrawTextA(item.hDC, label_.Caption().c_str(), -1, &r,
@@ -73,7 +65,7 @@ class BoundLink : public BoundControl {
     // Only the text is the link: the control is made as wide as its caption.
     void FitToText() {
         HDC dc = GetDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, font_);
+        HGDIOBJ old = SelectObject(dc, font_.get());
         RECT text = {0, 0, maxWidth_, 0};
         DrawTextA(dc, label_.Caption().c_str(), -1, &text,
                   DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
@@ -86,9 +78,8 @@ class BoundLink : public BoundControl {
         int width = wanted < maxWidth_ ? wanted : maxWidth_;
         SetWindowPos(hwnd(), nullptr, 0, 0, width, r.bottom, SWP_NOMOVE | SWP_NOZORDER);
     }
-    static LRESULT CALLBACK WatchPointer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<BoundLink*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-        if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    // The static control has no pointer of its own: watching its messages gives it one.
+    LRESULT WatchPointer(UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_SETCURSOR) {
             // No hand on Windows 95 and NT 4: the arrow stays.
             if (HCURSOR hand = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND))) {
@@ -96,13 +87,15 @@ class BoundLink : public BoundControl {
                 return TRUE;
             }
         }
-        return CallWindowProcA(self->previous_, hwnd, message, wParam, lParam);
+        return watch_.Next(message, wParam, lParam);
     }
 
     ui::Label& label_;
     int maxWidth_;
-    HFONT font_ = nullptr;
-    WNDPROC previous_ = nullptr;
+    Font font_;
+    Subclass watch_{hwnd(), [this](UINT message, WPARAM wParam, LPARAM lParam) {
+                        return WatchPointer(message, wParam, lParam);
+                    }};
 };
 
 }  // namespace

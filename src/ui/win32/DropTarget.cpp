@@ -1,4 +1,4 @@
-#include "app/win32/DropTarget.h"
+#include "ui/win32/DropTarget.h"
 
 #include <string>
 
@@ -49,7 +49,7 @@ void DropTarget::OnDropFiles(HDROP drop) {
     DragFinish(drop);
     if (first.empty()) return;
     try {
-        model_.Dropped(first);
+        dropped_(first);
     } catch (...) {
         // No exception may cross into Windows; the page's handlers run under their own traps.
     }

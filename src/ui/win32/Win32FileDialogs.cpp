@@ -1,4 +1,4 @@
-#include "platform/win32/Win32FileDialogs.h"
+#include "ui/win32/Win32FileDialogs.h"
 
 #include <commdlg.h>
 #include <shlobj.h>

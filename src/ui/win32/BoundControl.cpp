@@ -1,4 +1,4 @@
-#include "app/win32/BoundControl.h"
+#include "ui/win32/BoundControl.h"
 
 #include <string>
 

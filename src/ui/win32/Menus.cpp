@@ -1,4 +1,4 @@
-#include "app/win32/Menus.h"
+#include "ui/win32/Menus.h"
 
 #include <memory>
 

@@ -12,12 +12,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/OtherWindowViews.h"
-#include "app/win32/ControlHost.h"
-#include "app/win32/DialogUnits.h"
-#include "app/win32/WindowBase.h"
 #include "errors/RuntimeError.h"
 #include "ui/ControlPlacement.h"
+#include "ui/OtherWindowView.h"
+#include "ui/win32/ControlHost.h"
+#include "ui/win32/DialogUnits.h"
+#include "ui/win32/WindowBase.h"
 
 namespace cw::win32 {
 

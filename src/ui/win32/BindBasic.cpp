@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "app/win32/Bindings.h"
+#include "ui/win32/Bindings.h"
 
 namespace cw::win32 {
 

@@ -1,4 +1,4 @@
-#include "app/win32/DialogUnits.h"
+#include "ui/win32/DialogUnits.h"
 
 #include <cstring>
 #include <initializer_list>
@@ -22,10 +22,10 @@ HFONT MakeFont(int points, int weight, HDC dc) {
 
 DialogFont::DialogFont() {
     HDC dc = GetDC(nullptr);
-    font_ = MakeFont(8, FW_NORMAL, dc);
-    bold_ = MakeFont(8, FW_BOLD, dc);
-    large_ = MakeFont(20, FW_BOLD, dc);
-    HGDIOBJ old = SelectObject(dc, font_);
+    font_.reset(MakeFont(8, FW_NORMAL, dc));
+    bold_.reset(MakeFont(8, FW_BOLD, dc));
+    large_.reset(MakeFont(20, FW_BOLD, dc));
+    HGDIOBJ old = SelectObject(dc, font_.get());
     TEXTMETRICA tm = {};
     GetTextMetricsA(dc, &tm);
     // The average width of the alphabet, as Windows measures a dialog font.
@@ -38,12 +38,6 @@ DialogFont::DialogFont() {
     dpiY_ = GetDeviceCaps(dc, LOGPIXELSY);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-}
-
-DialogFont::~DialogFont() {
-    for (HFONT f : {font_, bold_, large_}) {
-        if (f) DeleteObject(f);
-    }
 }
 
 RECT DialogFont::Pixels(const DluRect& r) const {

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "app/win32/ControlHost.h"
 #include "ui/Controls.h"
+#include "ui/win32/ControlHost.h"
 
 namespace cw::win32 {
 

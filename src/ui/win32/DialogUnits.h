@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/Handles.h"
+
 namespace cw::win32 {
 
 // A rectangle in dialog units: left, top, width, height.
@@ -15,14 +17,13 @@ struct DluRect {
 class DialogFont {
   public:
     DialogFont();
-    ~DialogFont();
     DialogFont(const DialogFont&) = delete;
     DialogFont& operator=(const DialogFont&) = delete;
 
-    HFONT get() const { return font_; }
+    HFONT get() const { return font_.get(); }
     // A bold or larger variant of the same face, owned by this object.
-    HFONT Bold() const { return bold_; }
-    HFONT Large() const { return large_; }
+    HFONT Bold() const { return bold_.get(); }
+    HFONT Large() const { return large_.get(); }
 
     // Dialog units to pixels: horizontal units are a quarter of the average character
     // width, vertical units an eighth of the character height.
@@ -33,9 +34,9 @@ class DialogFont {
     RECT DesignPixels(const DluRect& r) const;
 
   private:
-    HFONT font_ = nullptr;
-    HFONT bold_ = nullptr;
-    HFONT large_ = nullptr;
+    Font font_;
+    Font bold_;
+    Font large_;
     int baseX_ = 6;
     int baseY_ = 13;
     int dpiX_ = 96;

@@ -10,8 +10,8 @@
 #include <functional>
 #include <string>
 
-#include "app/win32/ControlHost.h"
 #include "ui/Controls.h"
+#include "ui/win32/ControlHost.h"
 
 namespace cw::win32 {
 

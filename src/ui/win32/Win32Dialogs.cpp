@@ -1,7 +1,7 @@
-#include "app/win32/Win32Dialogs.h"
+#include "ui/win32/Win32Dialogs.h"
 
-#include "app/win32/DialogKeys.h"
-#include "platform/win32/Win32FileDialogs.h"
+#include "ui/win32/DialogKeys.h"
+#include "ui/win32/Win32FileDialogs.h"
 
 namespace cw::win32 {
 

@@ -31,7 +31,7 @@ class WindowBase {
                 int x, int y, int width, int height, HWND parent, HMENU menu);
 
     // Where failures that escaped a handler are reported, with this tag ("frmMain,...").
-    void SetErrorSink(ErrorSink* sink, std::string tag);
+    void SetErrorSink(ErrorSink& sink, std::string tag);
 
     // Typed messages; each answers whether it handled the message.
     virtual bool OnCommand(int id, int code, HWND control);

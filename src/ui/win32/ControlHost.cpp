@@ -1,4 +1,4 @@
-#include "app/win32/ControlHost.h"
+#include "ui/win32/ControlHost.h"
 
 #include <commctrl.h>
 
@@ -35,7 +35,7 @@ RECT ControlHost::Pixels(const DluRect& rect) const {
 ControlHost::~ControlHost() {
     // The bindings go first: no model notifies a control after this.
     bindings_.clear();
-    if (toolTip_ && IsWindow(toolTip_)) DestroyWindow(toolTip_);
+    toolTip_.reset();
 }
 
 HWND ControlHost::CreateChildAt(const char* className, const std::string& text, DWORD style,
@@ -66,11 +66,11 @@ HWND ControlHost::Control(int id) const {
 
 void ControlHost::AddToolTip(HWND control, const std::string& text) {
     if (!toolTip_) {
-        toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, 300);
+        toolTip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                                       nullptr, GetModuleHandleA(nullptr), nullptr));
+        SendMessageA(toolTip_.get(), TTM_SETMAXTIPWIDTH, 0, 300);
     }
     TOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V1_SIZE;
@@ -79,7 +79,7 @@ void ControlHost::AddToolTip(HWND control, const std::string& text) {
     info.uId = reinterpret_cast<UINT_PTR>(control);
     std::string copy = text;
     info.lpszText = copy.data();
-    SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageA(toolTip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 bool ControlHost::Command(int id, int code) {

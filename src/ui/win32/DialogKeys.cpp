@@ -1,4 +1,4 @@
-#include "app/win32/DialogKeys.h"
+#include "ui/win32/DialogKeys.h"
 
 #include <cstring>
 

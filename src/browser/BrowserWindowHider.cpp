@@ -1,4 +1,4 @@
-#include "app/BrowserWindowHider.h"
+#include "browser/BrowserWindowHider.h"
 
 namespace cw {
 
