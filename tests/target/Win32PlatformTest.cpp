@@ -203,7 +203,7 @@ HWND WaitForDialog() {
 std::string Answered(const std::function<std::string()>& show,
                      const std::function<void(HWND)>& answer) {
     std::atomic<bool> found{false};
-    TestThread user([&] {
+    win32::TestThread user([&] {
         HWND dialog = WaitForDialog();
         if (!dialog) return;
         found = true;
