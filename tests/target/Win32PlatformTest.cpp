@@ -211,7 +211,7 @@ std::string Answered(const std::function<std::string()>& show,
         answer(dialog);
     });
     std::string result = show();
-    user.join();
+    user.Join();
     EXPECT_TRUE(found) << "no dialog appeared";
     return result;
 }
