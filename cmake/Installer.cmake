@@ -1,5 +1,5 @@
-# The Windows installer, Clearwell-<version>-setup.exe, made with NSIS (makensis) from
-# installer/clearwell.nsi once Clearwell.exe is built. It installs Clearwell.exe and the
+# The Windows installer of the release build, Clearwell-<version>-setup.exe, made with NSIS
+# (makensis) from installer/clearwell.nsi once Clearwell.exe is built. It installs Clearwell.exe and the
 # toolbar button's picture "icon.ico" into Program Files\Clearwell.
 
 find_program(CW_MAKENSIS makensis REQUIRED)
@@ -26,16 +26,3 @@ add_custom_command(OUTPUT ${CW_SETUP}
                    COMMENT "Packaging ${CW_SETUP_NAME}"
                    VERBATIM)
 add_custom_target(installer ALL DEPENDS ${CW_SETUP})
-
-# The installer's tests under Wine, in a prefix of their own (the runner gives every
-# *_tests.exe a fresh one): they install, run and remove the program and compare the whole
-# registry before and after.
-file(GLOB_RECURSE CW_INSTALLER_TESTS CONFIGURE_DEPENDS tests/installer/*.cpp)
-add_executable(installer_tests ${CW_INSTALLER_TESTS} tests/target/support/TestWorld.cpp
-                               tests/target/support/Snapshot.cpp tests/target/support/Process.cpp)
-target_include_directories(installer_tests PRIVATE tests/installer tests/target)
-target_compile_definitions(installer_tests PRIVATE CW_SETUP_NAME="${CW_SETUP_NAME}")
-target_compile_options(installer_tests PRIVATE ${CW_WARNINGS})
-target_link_libraries(installer_tests PRIVATE clearwell_win32 clearwell_fakes GTest::gtest_main)
-target_link_options(installer_tests PRIVATE ${CW_STATIC})
-add_dependencies(installer_tests installer)

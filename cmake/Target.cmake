@@ -29,6 +29,26 @@ target_link_options(Clearwell PRIVATE ${CW_STATIC} ${CW_PE_VERSION})
 # The resource script finds its icons and the resource IDs of the views.
 target_include_directories(Clearwell PRIVATE resources src)
 
+# The picture of the browser toolbar button ("icon.ico") ships beside Clearwell.exe. It is
+# the program's own artwork, drawn by scripts/make-icon.py.
+set(CW_BUTTON_ICON ${CMAKE_SOURCE_DIR}/resources/icon.ico)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/icon.ico
+                   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CW_BUTTON_ICON}
+                           ${CMAKE_BINARY_DIR}/icon.ico
+                   DEPENDS ${CW_BUTTON_ICON})
+add_custom_target(button_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/icon.ico)
+
+# The release build (make release) makes only what ships: the program and its installer.
+if(CW_RELEASE)
+    include(cmake/Installer.cmake)
+    return()
+endif()
+
+# GCC's win32 thread model has no std::mutex, on which GoogleTest's thread safety rests. The
+# tests report from their main thread; a helper thread of a test only drives windows.
+if(CMAKE_CXX_COMPILER MATCHES "-win32$")
+    add_compile_definitions(GTEST_IS_THREADSAFE=0)
+endif()
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # Seeding and counting of the traces the demo shows (demo/), shared by the demo's programs
@@ -79,15 +99,6 @@ foreach(src ${CW_GUI_PROGRAMS})
     target_link_options(${name} PRIVATE ${CW_STATIC})
 endforeach()
 
-# The picture of the browser toolbar button ("icon.ico") ships beside Clearwell.exe. It is
-# the program's own artwork, drawn by scripts/make-icon.py.
-set(CW_BUTTON_ICON ${CMAKE_SOURCE_DIR}/resources/icon.ico)
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/icon.ico
-                   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CW_BUTTON_ICON}
-                           ${CMAKE_BINARY_DIR}/icon.ico
-                   DEPENDS ${CW_BUTTON_ICON})
-add_custom_target(button_icon ALL DEPENDS ${CMAKE_BINARY_DIR}/icon.ico)
-
 # Benchmarks (make bench, not tests): Windows programs scripts/run-bench.sh runs under Wine.
 file(GLOB CW_BENCH_PROGRAMS CONFIGURE_DEPENDS bench/*.cpp)
 foreach(src ${CW_BENCH_PROGRAMS})
@@ -98,4 +109,16 @@ foreach(src ${CW_BENCH_PROGRAMS})
     target_link_options(${name} PRIVATE ${CW_STATIC})
 endforeach()
 
-include(cmake/Installer.cmake)
+# The installer's tests under Wine, in a prefix of their own (the runner gives every
+# *_tests.exe a fresh one): they install, run and remove the program and compare the whole
+# registry before and after. They test the release's installer (build/release), which the
+# runner puts beside them with the release's Clearwell.exe.
+file(GLOB_RECURSE CW_INSTALLER_TESTS CONFIGURE_DEPENDS tests/installer/*.cpp)
+add_executable(installer_tests ${CW_INSTALLER_TESTS} tests/target/support/TestWorld.cpp
+                               tests/target/support/Snapshot.cpp tests/target/support/Process.cpp)
+target_include_directories(installer_tests PRIVATE tests/installer tests/target)
+target_compile_definitions(installer_tests
+                           PRIVATE CW_SETUP_NAME="Clearwell-${PROJECT_VERSION}-setup.exe")
+target_compile_options(installer_tests PRIVATE ${CW_WARNINGS})
+target_link_libraries(installer_tests PRIVATE clearwell_win32 clearwell_fakes GTest::gtest_main)
+target_link_options(installer_tests PRIVATE ${CW_STATIC})

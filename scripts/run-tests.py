@@ -3,23 +3,30 @@
 
 Host tests run natively. Target tests (every build/target/*_tests.exe) run under Wine in a
 fresh, isolated prefix (scripts/wine-env.sh), on a private Xvfb display, next to a local
-HTTP server on 127.0.0.1. The import gate of Clearwell.exe counts as one test.
+HTTP server on 127.0.0.1. installer_tests.exe tests the release's installer
+(build/release), which is a 32-bit program: where 32-bit programs cannot run, it is reported
+as skipped. The import gate of the release's Clearwell.exe counts as one test, the checks of
+what the release ships (part "release") as two.
 
 While working on one part, run less: CW_ONLY names the parts to run, separated by commas
-("host", "imports", "fuzz", or a target program such as "target_tests" or "gui_tests"), and
-CW_GTEST_FILTER is handed to every GoogleTest program as its --gtest_filter.
+("host", "imports", "release", "fuzz", or a target program such as "target_tests" or
+"gui_tests"), and CW_GTEST_FILTER is handed to every GoogleTest program as its --gtest_filter.
 """
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD = os.path.join(ROOT, "build")
 RESULTS = os.path.join(BUILD, "results")
+RELEASE = os.path.join(BUILD, "release")
+SETUP_NAME = "Clearwell-2.10-setup.exe"
 # Where this machine cannot run 32-bit programs, the Wine tests run the 64-bit build of the same
 # sources under wine64 (scripts/wine-arch.sh); the installer's tests need the 32-bit setup.
 WINE_ARCH = subprocess.run([os.path.join(ROOT, "scripts", "wine-arch.sh")], check=True,
@@ -116,6 +123,10 @@ def run_target(exe_name):
     for f in os.listdir(TARGET):
         if f.endswith(".exe") or f.endswith(".ico"):
             shutil.copy2(os.path.join(TARGET, f), dest)
+    if exe_name == "installer_tests.exe":
+        # The installer under test is the release's, with the program and picture it packages.
+        for f in ("Clearwell.exe", "icon.ico", SETUP_NAME):
+            shutil.copy2(os.path.join(RELEASE, f), dest)
     log(f"== {exe_name} (Wine)")
     cmd = [env["CW_WINE"], f"C:\\cwtest\\{exe_name}", "--gtest_brief=1",
            f"--gtest_output=json:C:\\cwtest\\results.json", *filter_args()]
@@ -164,11 +175,62 @@ def run_fuzz_smoke():
 
 
 def run_import_gate():
-    log("== import gate")
+    log("== import gate (release)")
     proc = subprocess.run([sys.executable, os.path.join(ROOT, "scripts", "check-imports.py"),
-                           os.path.join(BUILD, "target", "Clearwell.exe"),
+                           os.path.join(RELEASE, "Clearwell.exe"),
                            os.path.join(ROOT, "compat", "xp-imports.txt")])
     return (1, 0, []) if proc.returncode == 0 else (0, 1, ["import gate"])
+
+
+def makers_server():
+    """The maker's server as CMakeLists.txt sets it for the release."""
+    with open(os.path.join(ROOT, "CMakeLists.txt"), encoding="utf-8") as f:
+        return re.search(r'set\(CW_SERVER_URL "([^"]+)"', f.read()).group(1)
+
+
+def check(name, problem):
+    log(f"{name}: {problem or 'ok'}")
+    return (0, 1, [f"{name}: {problem}"]) if problem else (1, 0, [])
+
+
+def packaged_program():
+    """The problem with the Clearwell.exe the release's installer packages, or None."""
+    with tempfile.TemporaryDirectory() as out:
+        proc = subprocess.run(["7z", "x", "-y", f"-o{out}", os.path.join(RELEASE, SETUP_NAME)],
+                              capture_output=True, text=True)
+        if proc.returncode != 0:
+            return f"7z cannot read the installer: {proc.stdout[-300:]}{proc.stderr[-300:]}"
+        found = [os.path.join(d, f) for d, _, files in os.walk(out) for f in files
+                 if f.lower() == "clearwell.exe"]
+        if len(found) != 1:
+            return f"the installer holds {len(found)} files named Clearwell.exe"
+        with open(found[0], "rb") as a, open(os.path.join(RELEASE, "Clearwell.exe"), "rb") as b:
+            if a.read() != b.read():
+                return "the packaged Clearwell.exe differs from build/release/Clearwell.exe"
+    return None
+
+
+def release_addresses():
+    """The problem with the server addresses in the release's Clearwell.exe, or None."""
+    with open(os.path.join(RELEASE, "Clearwell.exe"), "rb") as f:
+        data = f.read()
+    server = makers_server().encode()
+    if server not in data:
+        return f"it does not name the maker's server {server.decode()}"
+    for loopback in (b"127.0.0.1", b"localhost", b"[::1]"):
+        if loopback in data.lower():
+            return f"it names the loopback address {loopback.decode()}"
+    return None
+
+
+def run_release_checks():
+    log("== release (build/release)")
+    results = [check("release installer packages build/release/Clearwell.exe",
+                     packaged_program()),
+               check("release names the maker's server and no loopback address",
+                     release_addresses())]
+    return (sum(r[0] for r in results), sum(r[1] for r in results),
+            [n for r in results for n in r[2]])
 
 
 SOURCE_KINDS = (".cpp", ".h", ".hpp", ".c", ".py", ".sh", ".nsi", ".nsh", ".cmake", ".rc")
@@ -205,6 +267,8 @@ def main():
         add(run_host())
     if wanted("imports"):
         add(run_import_gate())
+    if wanted("release"):
+        add(run_release_checks())
     if wanted("fuzz"):
         add(run_fuzz_smoke())
     xvfb = start_background(["Xvfb", DISPLAY, "-screen", "0", "1024x768x24", "-nolisten", "tcp"])
@@ -230,7 +294,8 @@ def main():
     for name in failures:
         log(f"FAILED: {name}")
     for exe in skipped:
-        log(f"SKIPPED: {exe} (this machine cannot run 32-bit programs, which it needs)")
+        log(f"SKIPPED: {exe} (this machine cannot run 32-bit programs, which it needs: "
+            "the release's installer is one)")
     log(f"make test took {time.time() - started:.0f} s; {test_share()}")
     tail = f", {len(skipped)} skipped" if skipped else ""
     log(f"{totals[0]} passed, {totals[1]} failed{tail}")

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The demo: Clearwell under Wine in a fresh, isolated prefix (build/wine/run), installed there
-# by its Windows installer (build/target/Clearwell-<version>-setup.exe, silently), seeded with
+# The demo: the release of Clearwell under Wine in a fresh, isolated prefix (build/wine/run),
+# installed there by its Windows installer (build/release/Clearwell-<version>-setup.exe,
+# silently; the release talks to the maker's server and shows as not connected without it),
+# seeded with
 # realistic traces of all 22 cleaning items: typed addresses, history, Run list, search
 # lists, printer ports, form data, the recent-file lists of WinZip, Visual Basic, WordPad,
 # Paint and Media Player, temporary files, a full Recycle Bin (the Trash of the prefix's own
@@ -15,7 +17,9 @@
 # through a local test server of the demo's own to build/screenshots/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+# The tools that seed and drive come from the test build; the program is the release's.
 target=$root/build/target
+release=$root/build/release
 real_display=${DISPLAY:-}
 
 # A fresh prefix every time, so that the traces are seeded anew.
@@ -27,12 +31,18 @@ tools_dir=$(cw_drive_c)/cwdemo
 mkdir -p "$tools_dir"
 # Installed as a Windows user would, from a download: the prefix has no drive for the host's
 # files, so the installer is copied in first.
-setup_name=$(cd "$target" && ls Clearwell-*-setup.exe | head -n 1)
+setup_name=$(cd "$release" && ls Clearwell-*-setup.exe | head -n 1)
+# The installer is a 32-bit program; some machines' kernels refuse 32-bit programs.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo "run: this machine cannot run 32-bit programs, so the release's installer" >&2
+    echo "(build/release/$setup_name) cannot run here under Wine." >&2
+    exit 1
+fi
 mkdir -p "$(cw_drive_c)/users/Public/Downloads"
-cp "$target/$setup_name" "$(cw_drive_c)/users/Public/Downloads/"
+cp "$release/$setup_name" "$(cw_drive_c)/users/Public/Downloads/"
 wine "C:\\users\\Public\\Downloads\\$setup_name" /S
 about_installer() {
-    echo "Clearwell was installed into this prefix by its Windows installer, build/target/$setup_name"
+    echo "Clearwell was installed into this prefix by its Windows installer, build/release/$setup_name"
     echo "(silently, /S). To go through the installer's or the uninstaller's pages in the same"
     echo "isolated prefix: scripts/try-installer.sh setup, or scripts/try-installer.sh uninstall."
 }

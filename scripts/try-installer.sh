@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Shows Clearwell's Windows installer or uninstaller with its pages, in the isolated prefix of
 # `make run` (build/wine/run; made when missing).
-#   scripts/try-installer.sh setup       build/target/Clearwell-<version>-setup.exe
+#   scripts/try-installer.sh setup       build/release/Clearwell-<version>-setup.exe
 #   scripts/try-installer.sh uninstall   the installed C:\Program Files\Clearwell\Uninstall.exe
 # With $DISPLAY set the user clicks through the pages; headless, the first page is saved to
 # build/screenshots/<setup|uninstall>.png and everything is closed again.
@@ -14,9 +14,9 @@ cw_wine_prefix
 
 case $mode in
     setup)
-        setup_name=$(cd "$root/build/target" && ls Clearwell-*-setup.exe | head -n 1)
+        setup_name=$(cd "$root/build/release" && ls Clearwell-*-setup.exe | head -n 1)
         mkdir -p "$(cw_drive_c)/users/Public/Downloads"
-        cp "$root/build/target/$setup_name" "$(cw_drive_c)/users/Public/Downloads/"
+        cp "$root/build/release/$setup_name" "$(cw_drive_c)/users/Public/Downloads/"
         program="C:\\users\\Public\\Downloads\\$setup_name" ;;
     uninstall)
         if [ ! -f "$(cw_drive_c)/Program Files/Clearwell/Uninstall.exe" ]; then

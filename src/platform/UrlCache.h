@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace cw {
 
@@ -34,8 +35,12 @@ class UrlCache {
     // that container alone.
     virtual std::size_t Enumerate(const std::string& pattern,
                                   const std::function<bool(const UrlCacheEntry&)>& visit) = 0;
-    // DeleteUrlCacheEntryA; true when the entry was deleted.
+    // DeleteUrlCacheEntry(A); true when the entry was deleted.
     virtual bool DeleteEntry(const std::string& url) = 0;
+    // The search prefixes of the index's extra containers whose names begin with namePrefix
+    // (letter case ignored), such as Internet Explorer's day and week history "MSHist01...".
+    // None where the library lists no containers.
+    virtual std::vector<std::string> ContainerPrefixes(const std::string& namePrefix) = 0;
 };
 
 }  // namespace cw

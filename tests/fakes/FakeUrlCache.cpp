@@ -44,4 +44,12 @@ bool FakeUrlCache::DeleteEntry(const std::string& url) {
     return true;
 }
 
+std::vector<std::string> FakeUrlCache::ContainerPrefixes(const std::string& namePrefix) {
+    std::vector<std::string> prefixes;
+    for (const auto& [name, prefix] : containers) {
+        if (StartsWith(name, namePrefix)) prefixes.push_back(prefix);
+    }
+    return prefixes;
+}
+
 }  // namespace cw::fakes

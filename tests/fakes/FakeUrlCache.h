@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/UrlCache.h"
@@ -17,11 +18,14 @@ class FakeUrlCache : public UrlCache {
     std::size_t Enumerate(const std::string& pattern,
                           const std::function<bool(const UrlCacheEntry&)>& visit) override;
     bool DeleteEntry(const std::string& url) override;
+    std::vector<std::string> ContainerPrefixes(const std::string& namePrefix) override;
 
     void Add(const std::string& url, std::uint32_t type = kNormalCacheEntry) {
         entries.push_back({url, "", type});
     }
     bool contentOnlyWithoutPattern = false;
+    // The extra containers: name and search prefix.
+    std::vector<std::pair<std::string, std::string>> containers;
     // Entries that refuse deletion, as an entry in use does.
     std::vector<UrlCacheEntry> entries;
     std::vector<std::string> deleted;

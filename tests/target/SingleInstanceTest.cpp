@@ -4,12 +4,13 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <thread>
+#include <memory>
 
 #include "app/MainView.h"
 #include "app/win32/SingleInstance.h"
 #include "fakes/RecordingErrorSink.h"
 #include "platform/win32/Win32Desktop.h"
+#include "support/TestThread.h"
 
 namespace cw::win32 {
 namespace {
@@ -20,11 +21,11 @@ namespace {
 class EndingCopy {
   public:
     explicit EndingCopy(DWORD lifeMs) {
-        thread_ = std::thread([this, lifeMs] { Run(lifeMs); });
+        thread_ = std::make_unique<TestThread>([this, lifeMs] { Run(lifeMs); });
         WaitForSingleObject(ready_, 10000);
     }
     ~EndingCopy() {
-        thread_.join();
+        thread_.reset();
         CloseHandle(ready_);
     }
     bool acquired = false;
@@ -55,7 +56,7 @@ class EndingCopy {
     }  // the copy ends: its hold on the single-instance mutex goes
 
     HANDLE ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    std::thread thread_;
+    std::unique_ptr<TestThread> thread_;
 };
 
 TEST(SingleInstanceTest, AStartGivesWayToARunningCopyUnlessThatOneStartedItAndIsEnding) {

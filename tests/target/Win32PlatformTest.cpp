@@ -17,7 +17,6 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <thread>
 
 #include "browser/FavoritesGuard.h"
 #include "fakes/RecordingErrorSink.h"
@@ -30,6 +29,7 @@
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "support/Process.h"
+#include "support/TestThread.h"
 #include "support/TestWorld.h"
 #include "sysinfo/AboutWindow.h"
 #include "ui/win32/Win32FileDialogs.h"
@@ -160,6 +160,21 @@ TEST(Win32SystemInfoTest, OldSystemsFallBackToTheThirtyTwoBitMemoryStatus) {
     EXPECT_LE(limited.availVirtual, limited.totalVirtual);
 }
 
+// Windows 95 and NT 4.0 may have no SHGetFolderPathA: the folders the program uses come then
+// from the older sources, and they must be the same folders.
+TEST(Win32SystemFoldersTest, WithoutShFolderEveryFolderOfTheProgramIsTheSame) {
+    for (int csidl : {kCsidlDesktopDirectory, kCsidlPrograms, kCsidlPersonal, kCsidlFavorites,
+                      kCsidlStartup, kCsidlRecent, kCsidlStartMenu, kCsidlAppData,
+                      kCsidlLocalAppData, kCsidlInternetCache, kCsidlCookies, kCsidlHistory,
+                      kCsidlCommonStartMenu, kCsidlCommonPrograms, kCsidlCommonAppData,
+                      kCsidlWindows, kCsidlSystem, kCsidlProgramFiles, kCsidlProgramFilesCommon}) {
+        std::string expected, fallback;
+        ASSERT_TRUE(win32::Win32SystemFolders().GetFolderPath(csidl, expected)) << csidl;
+        EXPECT_TRUE(win32::Win32SystemFolders::GetFolderPathWithoutShFolder(csidl, fallback));
+        EXPECT_EQ(fallback, expected) << "CSIDL " << csidl;
+    }
+}
+
 // The Open dialog and the folder browser under Wine, answered by a second thread as a user
 // would: the result texts, the multiple selection and the browser's initial selection.
 
@@ -190,7 +205,7 @@ HWND WaitForDialog() {
 std::string Answered(const std::function<std::string()>& show,
                      const std::function<void(HWND)>& answer) {
     std::atomic<bool> found{false};
-    std::thread user([&] {
+    win32::TestThread user([&] {
         HWND dialog = WaitForDialog();
         if (!dialog) return;
         found = true;
@@ -198,7 +213,7 @@ std::string Answered(const std::function<std::string()>& show,
         answer(dialog);
     });
     std::string result = show();
-    user.join();
+    user.Join();
     EXPECT_TRUE(found) << "no dialog appeared";
     return result;
 }

@@ -1,9 +1,7 @@
 #include "platform/win32/Win32Internet.h"
 
-#include <condition_variable>
-#include <mutex>
-
 #include "platform/win32/Handles.h"
+#include "platform/win32/Sync.h"
 #include "platform/win32/Win32Transfer.h"
 #include "platform/win32/Worker.h"
 
@@ -13,8 +11,8 @@ namespace {
 
 // State shared by the probe and its worker; whoever finishes last frees it.
 struct Probe {
-    std::mutex mutex;
-    std::condition_variable finished;
+    CriticalSection guard;
+    ManualResetEvent finished;
     bool done = false;
     bool opened = false;
     HINTERNET session = nullptr;
@@ -25,7 +23,7 @@ void RunProbe(const std::shared_ptr<Probe>& probe, const std::string& url, const
     HINTERNET session =
         InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
     {
-        std::lock_guard<std::mutex> lock(probe->mutex);
+        ScopedLock lock(probe->guard);
         probe->session = session;
     }
     bool opened = false;
@@ -39,12 +37,12 @@ void RunProbe(const std::shared_ptr<Probe>& probe, const std::string& url, const
         opened = handle != nullptr;
         if (handle) InternetCloseHandle(handle);
     }
-    std::lock_guard<std::mutex> lock(probe->mutex);
+    ScopedLock lock(probe->guard);
     if (probe->session) InternetCloseHandle(probe->session);
     probe->session = nullptr;
     probe->opened = opened;
     probe->done = true;
-    probe->finished.notify_all();
+    probe->finished.Set();
 }
 
 }  // namespace
@@ -62,12 +60,10 @@ bool Win32Internet::ProbeUrl(const std::string& url, const std::string& agent,
     if (!StartWorker([probe, url, agent, timeoutMs] { RunProbe(probe, url, agent, timeoutMs); })) {
         return false;
     }
-    std::unique_lock<std::mutex> lock(probe->mutex);
     // WinINet may not honour its timeout options everywhere; the wait here is the bound.
-    if (probe->finished.wait_for(lock, std::chrono::milliseconds(timeoutMs + 250),
-                                 [&] { return probe->done; })) {
-        return probe->opened;
-    }
+    probe->finished.Wait(timeoutMs + 250);
+    ScopedLock lock(probe->guard);
+    if (probe->done) return probe->opened;
     if (probe->session) InternetCloseHandle(probe->session);
     probe->session = nullptr;
     return false;

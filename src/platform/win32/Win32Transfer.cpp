@@ -1,8 +1,7 @@
 #include "platform/win32/Win32Transfer.h"
 
-#include <mutex>
-
 #include "platform/win32/Handles.h"
+#include "platform/win32/Sync.h"
 #include "platform/win32/Worker.h"
 
 namespace cw::win32 {
@@ -16,18 +15,18 @@ constexpr DWORD kRequestFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WR
 
 // Shared by the control and its worker; whoever lets go last frees it.
 struct Win32Transfer::Request {
-    std::mutex mutex;
+    CriticalSection guard;
     bool cancelled = false;
     bool done = false;
     std::string headers;
     std::string body;
 
     bool Cancelled() {
-        std::lock_guard<std::mutex> lock(mutex);
+        ScopedLock lock(guard);
         return cancelled;
     }
     void Finish(std::string h, std::string b) {
-        std::lock_guard<std::mutex> lock(mutex);
+        ScopedLock lock(guard);
         if (!cancelled) {
             headers = std::move(h);
             body = std::move(b);
@@ -103,7 +102,7 @@ void Win32Transfer::Cancel() {
     CollectFinished();
     if (!current_) return;
     {
-        std::lock_guard<std::mutex> lock(current_->mutex);
+        ScopedLock lock(current_->guard);
         current_->cancelled = true;
     }
     current_.reset();
@@ -123,9 +122,9 @@ void Win32Transfer::Start(const std::string& url) {
 
 void Win32Transfer::CollectFinished() {
     if (!current_) return;
-    // Declared before the lock, so the request (and its mutex) outlives the lock.
+    // Declared before the lock, so the request (and its guard) outlives the lock.
     std::shared_ptr<Request> request = current_;
-    std::lock_guard<std::mutex> lock(request->mutex);
+    ScopedLock lock(request->guard);
     if (!request->done) return;
     headers_ = std::move(request->headers);
     body_ = std::move(request->body);

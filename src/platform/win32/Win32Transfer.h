@@ -7,7 +7,6 @@
 // and a worker still calling with a value closed under it could read another request's data.
 
 #include <memory>
-#include <mutex>
 #include <string>
 
 #include "platform/Internet.h"

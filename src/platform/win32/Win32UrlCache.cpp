@@ -1,5 +1,6 @@
 #include "platform/win32/Win32UrlCache.h"
 
+#include <cstring>
 #include <vector>
 
 #include "platform/win32/Handles.h"
@@ -57,7 +58,69 @@ bool ReadEntry(EntryBlock& block, DWORD size, Read read) {
     return false;
 }
 
+// The record of an extra container (the SDK's INTERNET_CACHE_CONTAINER_INFOA, which the
+// MinGW headers lack); its texts follow it in the same buffer.
+struct ContainerInfo {
+    DWORD cacheVersion;
+    LPSTR name;
+    LPSTR cachePrefix;
+    LPSTR volumeLabel;
+    LPSTR volumeTitle;
+};
+using FindFirstContainerFn = HANDLE(WINAPI*)(DWORD*, ContainerInfo*, DWORD*, DWORD);
+using FindNextContainerFn = BOOL(WINAPI*)(HANDLE, ContainerInfo*, DWORD*);
+constexpr DWORD kContainerBufferSize = 4096;
+constexpr DWORD kMaxContainerRecord = 65536;
+
+bool NameStartsWith(const char* name, const std::string& prefix) {
+    return name && std::strlen(name) >= prefix.size() &&
+           CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, name,
+                          static_cast<int>(prefix.size()), prefix.c_str(),
+                          static_cast<int>(prefix.size())) == CSTR_EQUAL;
+}
+
 }  // namespace
+
+std::vector<std::string> Win32UrlCache::ContainerPrefixes(const std::string& namePrefix) {
+    // Looked up at run time: Internet Explorer 4's library has them, but not every system's
+    // headers and import libraries name them.
+    static const auto findFirst =
+        LookupProc<FindFirstContainerFn>("wininet.dll", "FindFirstUrlCacheContainerA");
+    static const auto findNext =
+        LookupProc<FindNextContainerFn>("wininet.dll", "FindNextUrlCacheContainerA");
+    std::vector<std::string> prefixes;
+    if (!findFirst || !findNext) return prefixes;
+    std::vector<unsigned char> buffer(kContainerBufferSize);
+    auto info = [&] { return reinterpret_cast<ContainerInfo*>(buffer.data()); };
+    // A record larger than the buffer is read again into one of its size.
+    auto grown = [&](DWORD size) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size <= buffer.size() ||
+            size > kMaxContainerRecord) {
+            return false;
+        }
+        buffer.assign(size, 0);
+        return true;
+    };
+    DWORD modified = 0, size = 0;
+    UrlCacheFind find;
+    do {
+        size = static_cast<DWORD>(buffer.size());
+        find.reset(findFirst(&modified, info(), &size, 0));
+    } while (!find && grown(size));
+    if (!find) return prefixes;
+    for (;;) {
+        const ContainerInfo* record = info();
+        if (NameStartsWith(record->name, namePrefix) && record->cachePrefix &&
+            *record->cachePrefix) {
+            prefixes.push_back(record->cachePrefix);
+        }
+        do {
+            size = static_cast<DWORD>(buffer.size());
+            if (findNext(find.get(), info(), &size)) break;
+            if (!grown(size)) return prefixes;
+        } while (true);
+    }
+}
 
 std::size_t Win32UrlCache::Enumerate(const std::string& pattern,
                                      const std::function<bool(const UrlCacheEntry&)>& visit) {
@@ -92,7 +155,13 @@ std::size_t Win32UrlCache::Enumerate(const std::string& pattern,
 }
 
 bool Win32UrlCache::DeleteEntry(const std::string& url) {
-    return DeleteUrlCacheEntryA(url.c_str()) != FALSE;
+    // Internet Explorer 4's WinINet exports the function without its A; later ones have both.
+    using DeleteFn = BOOL(WINAPI*)(LPCSTR);
+    static const DeleteFn deleteEntry = [] {
+        auto fn = LookupProc<DeleteFn>("wininet.dll", "DeleteUrlCacheEntryA");
+        return fn ? fn : LookupProc<DeleteFn>("wininet.dll", "DeleteUrlCacheEntry");
+    }();
+    return deleteEntry && deleteEntry(url.c_str()) != FALSE;
 }
 
 }  // namespace cw::win32
