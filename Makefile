@@ -16,11 +16,12 @@ HOST_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPIL
 TARGET_FLAGS := -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
 	-DCW_SERVER_URL=http://127.0.0.1:$(TEST_PORT) \
 	-DCW_CONNECTION_TEST_URL=http://127.0.0.1:$(TEST_PORT)/ \
-	-DCW_RELAY_MS_PER_SECOND=100 -DCW_SCHEDULER_INTERVAL_MS=1000
+	-DCW_RELAY_MS_PER_SECOND=100 -DCW_SCHEDULER_INTERVAL_MS=1000 \
+	-DCW_UPDATE_PUBLIC_KEY=tests/keys/test-public.pem
 FUZZ_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
 	-DCW_FUZZ=ON
 
-.PHONY: all deps host target test run fuzz fuzz-build bench format clean
+.PHONY: all deps host target test run fuzz fuzz-build bench format clean sign
 
 all: host target
 
