@@ -10,7 +10,8 @@ OtherWindows::OtherWindows(Services& services, ui::Timer& timAutoUpdate)
     : s_(services),
       guard_(services.systemFolders, services.fileSystem),
       updater_(services.connection, services.transfer, services.settings, services.fileSystem,
-               guard_, services.shell, services.clock, services.dialogs, {build::kServerUrl},
+               guard_, services.signatures, services.shell, services.clock, services.dialogs,
+               {build::kServerUrl},
                [this] {
                    if (views_) views_->EndProgram();
                }),

@@ -27,7 +27,7 @@ namespace {
 struct StartupRelay {
     explicit StartupRelay(Services& s)
         : guard(s.systemFolders, s.fileSystem),
-          relay(s.settings, s.fileSystem, guard, s.shell, s.clock, s.dialogs,
+          relay(s.settings, s.fileSystem, guard, s.signatures, s.shell, s.clock, s.dialogs,
                 {build::kServerUrl, build::kRelayMsPerSecond}) {}
     PathGuard guard;
     update::UpdateRelay relay;
