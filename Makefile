@@ -53,6 +53,11 @@ fuzz: fuzz-build
 bench: target
 	@scripts/run-bench.sh
 
+# Signs build/release/Clearwell.exe as Clearwell.sig with the maker's private key:
+#   make sign CW_SIGNING_KEY=/path/to/maker-private.pem
+sign:
+	@scripts/sign-release.sh
+
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
