@@ -18,16 +18,18 @@ HOST_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPIL
 TARGET_FLAGS := -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
 	-DCW_SERVER_URL=http://127.0.0.1:$(TEST_PORT) \
 	-DCW_CONNECTION_TEST_URL=http://127.0.0.1:$(TEST_PORT)/ \
-	-DCW_RELAY_MS_PER_SECOND=100 -DCW_SCHEDULER_INTERVAL_MS=1000
+	-DCW_RELAY_MS_PER_SECOND=100 -DCW_SCHEDULER_INTERVAL_MS=1000 \
+	-DCW_UPDATE_PUBLIC_KEY=tests/keys/test-public.pem
 # The release: the maker's server, the real waits and the 10 s schedule timer, as
-# CMakeLists.txt sets them (-U drops values a test configuration may have left in the cache).
+# CMakeLists.txt sets them, and the maker's public key (-U drops values a test configuration
+# may have left in the cache).
 RELEASE_FLAGS := -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
 	-DCW_RELEASE=ON -UCW_SERVER_URL -UCW_CONNECTION_TEST_URL -UCW_MAKER_WEB_ADDRESS \
-	-UCW_RELAY_MS_PER_SECOND -UCW_SCHEDULER_INTERVAL_MS
+	-UCW_RELAY_MS_PER_SECOND -UCW_SCHEDULER_INTERVAL_MS -UCW_UPDATE_PUBLIC_KEY
 FUZZ_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
 	-DCW_FUZZ=ON
 
-.PHONY: all deps host target target64 release test run fuzz fuzz-build bench format clean
+.PHONY: all deps host target target64 release test run fuzz fuzz-build bench format clean sign
 
 all: host target
 
@@ -70,6 +72,11 @@ fuzz: fuzz-build
 
 bench: target
 	@scripts/run-bench.sh
+
+# Signs build/release/Clearwell.exe as Clearwell.sig with the maker's private key:
+#   make sign CW_SIGNING_KEY=/path/to/maker-private.pem
+sign:
+	@scripts/sign-release.sh
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

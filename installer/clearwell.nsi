@@ -142,6 +142,7 @@ Section "Uninstall"
   ; The updater's files: a release downloaded but not yet put in place, and the partial
   ; files of a download or replacement that was interrupted (src/update/UpdateFiles.h).
   Delete "$INSTDIR\cwl.exe"
+  Delete "$INSTDIR\cwl.sig"
   Delete "$INSTDIR\cwl.part"
   Delete "$INSTDIR\Clearwell.part"
   Delete "$INSTDIR\${CW_UNINSTALLER}"

@@ -18,6 +18,7 @@
 #include "platform/RecycleBin.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/SignatureCheck.h"
 #include "platform/SystemFolders.h"
 #include "platform/SystemInfo.h"
 #include "platform/UrlCache.h"
@@ -56,6 +57,8 @@ struct Services {
     PathGuard& pathGuard;
     FileRoutines& files;
     ShellFolders& shellFolders;
+    // Checks the maker's signature of an update with the built-in public key.
+    SignatureCheck& signatures;
 };
 
 }  // namespace cw

@@ -25,7 +25,7 @@ namespace {
 // The relay as start-up runs it: with the program's services, before any window exists.
 struct StartupRelay {
     explicit StartupRelay(Services& s)
-        : relay(s.settings, s.fileSystem, s.pathGuard, s.shell, s.clock, s.dialogs,
+        : relay(s.settings, s.fileSystem, s.pathGuard, s.signatures, s.shell, s.clock, s.dialogs,
                 {build::kServerUrl, build::kRelayMsPerSecond}) {}
     update::UpdateRelay relay;
 };

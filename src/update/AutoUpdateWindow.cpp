@@ -72,6 +72,7 @@ void AutoUpdateWindow::Proceed() {
     HandOver result = HandOver::Failed;
     trap([&] { result = updater_.DownloadAndHandOver(); });
     if (result == HandOver::Failed) trap([&] { add(kLineDownloadFailed, kImageNegative); });
+    if (result == HandOver::Unverified) trap([&] { add(kLineUnverified, kImageNegative); });
 }
 
 }  // namespace cw::update

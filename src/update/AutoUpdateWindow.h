@@ -39,6 +39,9 @@ inline constexpr const char kLineDependsOnSpeed[] = "Depending on your Internet 
 // running.
 inline constexpr const char kLineDownloadFailed[] =
     "The update could not be completed. Please try again later.";
+// Shown when the download did not carry the maker's valid signature: nothing was kept.
+inline constexpr const char kLineUnverified[] =
+    "The update could not be verified, so it was not installed.";
 
 class AutoUpdateWindow {
   public:

@@ -56,9 +56,4 @@ long WriteWholeFile(FileSystem& fs, const std::string& path, const std::string& 
     return status;
 }
 
-bool SameContent(FileSystem& fs, const std::string& a, const std::string& b) {
-    std::string first, second;
-    return ReadWholeFile(fs, a, first) && ReadWholeFile(fs, b, second) && first == second;
-}
-
 }  // namespace cw::update

@@ -11,11 +11,15 @@ namespace cw::update {
 // Paths on the maker's server.
 inline constexpr const char kVersionFilePath[] = "/cwl.txt";
 inline constexpr const char kUpdateExePath[] = "/cwlupdate.exe";
+// The maker's signature of the executable (platform/SignatureCheck.h).
+inline constexpr const char kUpdateSignaturePath[] = "/cwlupdate.sig";
 inline constexpr const char kUpgradePagePath[] = "/upgrade.php";
 
 // Files in the program's folder.
 inline constexpr const char kDownloadName[] = "cwl.exe";
 inline constexpr const char kInstalledName[] = "Clearwell.exe";
+// The download's signature, kept beside it for the relay to check again.
+inline constexpr const char kSignatureName[] = "cwl.sig";
 // Written first and moved into place whole, so that a half-written file never carries the
 // name the relay starts.
 inline constexpr const char kDownloadPartName[] = "cwl.part";
@@ -37,6 +41,5 @@ bool ReadWholeFile(FileSystem& fs, const std::string& path, std::string& content
 // Creates or replaces the file with the bytes, written in one piece and flushed; on a
 // failure the partial file is deleted.
 long WriteWholeFile(FileSystem& fs, const std::string& path, const std::string& content);
-bool SameContent(FileSystem& fs, const std::string& a, const std::string& b);
 
 }  // namespace cw::update

@@ -12,11 +12,13 @@ namespace {
 constexpr std::uint32_t kPollMs = 10;
 }  // namespace
 
-UpdateRelay::UpdateRelay(SettingsStore& settings, FileSystem& fs, PathGuard& guard, Shell& shell,
-                         Clock& clock, ui::Dialogs& dialogs, RelayConfig config)
+UpdateRelay::UpdateRelay(SettingsStore& settings, FileSystem& fs, PathGuard& guard,
+                         SignatureCheck& signatures, Shell& shell, Clock& clock,
+                         ui::Dialogs& dialogs, RelayConfig config)
     : settings_(settings),
       fs_(fs),
       guard_(guard),
+      signatures_(signatures),
       shell_(shell),
       clock_(clock),
       dialogs_(dialogs),
@@ -62,20 +64,29 @@ bool UpdateRelay::Run() {
 }
 
 bool UpdateRelay::HandToDownload(const std::string& folder) {
-    if (fs_.GetAttributes(folder + kDownloadName) != kInvalidAttributes) {
-        return Start(folder + kDownloadName);
-    }
-    SetUp("a");
+    std::string release;
+    if (VerifiedDownload(folder, release)) return Start(folder + kDownloadName);
+    SetUp("a");  // nothing, or nothing of the maker's, left to install
     return false;
 }
 
+// Reads "cwl.exe" into release; true when "cwl.sig" is the maker's signature of it.
+bool UpdateRelay::VerifiedDownload(const std::string& folder, std::string& release) {
+    std::string signature;
+    return fs_.GetAttributes(folder + kDownloadName) != kInvalidAttributes &&
+           ReadWholeFile(fs_, folder + kDownloadName, release) &&
+           ReadWholeFile(fs_, folder + kSignatureName, signature) &&
+           signatures_.Verify(release, signature);
+}
+
 bool UpdateRelay::Leg1(const std::string& folder) {
-    if (fs_.GetAttributes(folder + kDownloadName) == kInvalidAttributes) {
-        SetUp("a");  // nothing left to install
+    std::string release;
+    if (!VerifiedDownload(folder, release)) {
+        SetUp("a");  // nothing, or nothing of the maker's, left to install
         return false;
     }
     Wait(10);  // the old program is ending
-    if (!ReplaceInstalled(folder)) return false;
+    if (!ReplaceInstalled(folder, release)) return false;
     SetUp("c");
     Wait(4);
     // Should the new program not start, this copy goes on as the program; the next start
@@ -83,26 +94,29 @@ bool UpdateRelay::Leg1(const std::string& folder) {
     return Start(folder + kInstalledName);
 }
 
-// Copies "cwl.exe" to a temporary name beside it, then moves the copy over "Clearwell.exe",
-// so that a failed copy leaves the installed program as it was. True when "Clearwell.exe"
-// is then the same bytes as "cwl.exe".
-bool UpdateRelay::ReplaceInstalled(const std::string& folder) {
-    const std::string download = folder + kDownloadName;
+// Writes the checked bytes of the release to a temporary name beside "Clearwell.exe", then
+// moves them over it, so that a failed write leaves the installed program as it was, and
+// what is installed is what was checked, not what "cwl.exe" holds by then. True when
+// "Clearwell.exe" is then those bytes.
+bool UpdateRelay::ReplaceInstalled(const std::string& folder, const std::string& release) {
     const std::string installed = folder + kInstalledName;
     const std::string part = folder + kInstallPartName;
     if (!guard_.MayDelete(installed) || !guard_.MayDelete(part)) return false;
-    bool copied = fs_.Copy(download, part, false) == kErrorSuccess;
+    bool written = WriteWholeFile(fs_, part, release) == kErrorSuccess;
     Wait(4);
-    bool replaced = copied && fs_.Move(part, installed, kMoveReplaceExisting) == kErrorSuccess;
+    bool replaced = written && fs_.Move(part, installed, kMoveReplaceExisting) == kErrorSuccess;
     if (!replaced) fs_.Delete(part);
-    return replaced && SameContent(fs_, download, installed);
+    std::string now;
+    return replaced && ReadWholeFile(fs_, installed, now) && now == release;
 }
 
 void UpdateRelay::Leg2(const std::string& folder) {
     Wait(5);  // the previous leg's program is ending
-    const std::string download = folder + kDownloadName;
-    if (fs_.GetAttributes(download) != kInvalidAttributes && guard_.MayDelete(download)) {
-        fs_.Delete(download);
+    for (const char* name : {kDownloadName, kSignatureName}) {
+        const std::string path = folder + name;
+        if (fs_.GetAttributes(path) != kInvalidAttributes && guard_.MayDelete(path)) {
+            fs_.Delete(path);
+        }
     }
     SetUp("a");
     std::string donreq = settings_.GetSettingString(settings::kUpdateRoot, settings::kUpdateKey,

@@ -42,13 +42,15 @@ class Updater::Session {
 };
 
 Updater::Updater(ConnectionTest& connection, Transfer& transfer, SettingsStore& settings,
-                 FileSystem& fs, PathGuard& guard, Shell& shell, Clock& clock, ui::Dialogs& dialogs,
-                 UpdaterConfig config, std::function<void()> endProgram)
+                 FileSystem& fs, PathGuard& guard, SignatureCheck& signatures, Shell& shell,
+                 Clock& clock, ui::Dialogs& dialogs, UpdaterConfig config,
+                 std::function<void()> endProgram)
     : connection_(connection),
       transfer_(transfer),
       settings_(settings),
       fs_(fs),
       guard_(guard),
+      signatures_(signatures),
       shell_(shell),
       clock_(clock),
       dialogs_(dialogs),
@@ -114,17 +116,26 @@ bool Updater::CheckForUpdateNow(const std::string& installed) {
 
 bool Updater::DownloadUpdate() {
     Session session(*this);
-    return session.Entered() && DownloadUpdateNow();
+    return session.Entered() && DownloadUpdateNow() == Download::Saved;
 }
 
-bool Updater::DownloadUpdateNow() {
+Updater::Download Updater::DownloadUpdateNow() {
     const std::string url = ServerPath(config_.serverUrl, kUpdateExePath);
-    if (!connection_.TestConnection()) return false;
+    if (!connection_.TestConnection()) return Download::Failed;
     std::int32_t size = RemoteSize(url);
-    if (size <= 0) return false;
-    if (!Fetch(url) || !IsSuccess(StatusCode(transfer_.Headers()))) return false;
+    if (size <= 0) return Download::Failed;
+    if (!Fetch(url) || !IsSuccess(StatusCode(transfer_.Headers()))) return Download::Failed;
     std::string bytes = transfer_.Body();
-    return Accept(bytes, size) && SaveDownload(bytes);
+    if (!Accept(bytes, size)) return Download::Failed;
+    // Checked before anything is written: a release the maker did not sign never reaches
+    // the program's folder.
+    const std::string signatureUrl = ServerPath(config_.serverUrl, kUpdateSignaturePath);
+    bool fetched = Fetch(signatureUrl);
+    if (cancelled_) return Download::Failed;
+    if (!fetched || !IsSuccess(StatusCode(transfer_.Headers()))) return Download::Unverified;
+    std::string signature = transfer_.Body();
+    if (!signatures_.Verify(bytes, signature)) return Download::Unverified;
+    return SaveDownload(bytes, signature) ? Download::Saved : Download::Failed;
 }
 
 bool Updater::Accept(const std::string& bytes, std::int32_t remoteSize) const {
@@ -136,15 +147,20 @@ bool Updater::Accept(const std::string& bytes, std::int32_t remoteSize) const {
     return pendingSha256_.empty() || Sha256Hex(bytes) == pendingSha256_;
 }
 
-bool Updater::SaveDownload(const std::string& bytes) {
+bool Updater::SaveDownload(const std::string& bytes, const std::string& signature) {
     const std::string folder = ProgramFolder(shell_);
     const std::string target = folder + kDownloadName;
     const std::string part = folder + kDownloadPartName;
-    if (!guard_.MayDelete(target) || !guard_.MayDelete(part)) return false;
+    const std::string signatureFile = folder + kSignatureName;
+    if (!guard_.MayDelete(target) || !guard_.MayDelete(part) || !guard_.MayDelete(signatureFile)) {
+        return false;
+    }
     if (WriteWholeFile(fs_, part, bytes) != kErrorSuccess) return false;
-    // Replaces an earlier "cwl.exe".
-    if (fs_.Move(part, target, kMoveReplaceExisting) != kErrorSuccess) {
+    // Replaces an earlier "cwl.exe" and its signature.
+    if (WriteWholeFile(fs_, signatureFile, signature) != kErrorSuccess ||
+        fs_.Move(part, target, kMoveReplaceExisting) != kErrorSuccess) {
         fs_.Delete(part);
+        fs_.Delete(signatureFile);
         return false;
     }
     return true;
@@ -153,12 +169,14 @@ bool Updater::SaveDownload(const std::string& bytes) {
 HandOver Updater::DownloadAndHandOver() {
     Session session(*this);
     if (!session.Entered()) return HandOver::Failed;
-    bool saved = false;
-    for (int attempt = 0; attempt < kDownloadAttempts && !saved && !cancelled_; ++attempt) {
-        saved = DownloadUpdateNow();
+    Download result = Download::Failed;
+    for (int attempt = 0; attempt < kDownloadAttempts && result == Download::Failed && !cancelled_;
+         ++attempt) {
+        result = DownloadUpdateNow();
     }
     if (cancelled_) return HandOver::Cancelled;
-    if (!saved) return HandOver::Failed;
+    if (result == Download::Unverified) return HandOver::Unverified;
+    if (result != Download::Saved) return HandOver::Failed;
     WriteHandOverState();
     if (!shell_.StartProcess(QuotedCommand(ProgramFolder(shell_) + kDownloadName),
                              kShowMinimizedFocus)) {

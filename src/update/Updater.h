@@ -2,7 +2,8 @@
 // The update check and download: whether the maker's server has a newer release, fetching
 // it into the program's folder as "cwl.exe", and handing over to it. Every request goes
 // through one transfer control (the main window's, shared with the error report), one at a
-// time, and waits for it while letting window messages through.
+// time, and waits for it while letting window messages through. A download is kept only
+// when the maker's signature of it ("/cwlupdate.sig") checks out against the built-in key.
 
 #include <cstdint>
 #include <functional>
@@ -14,6 +15,7 @@
 #include "platform/Internet.h"
 #include "platform/Shell.h"
 #include "report/ConnectionTest.h"
+#include "platform/SignatureCheck.h"
 #include "settings/SettingsStore.h"
 #include "ui/Dialogs.h"
 
@@ -28,6 +30,7 @@ struct UpdaterConfig {
 enum class HandOver {
     HandedOver,  // the new release runs and the program was told to end
     Failed,      // no download was accepted, or the new release did not start
+    Unverified,  // the download's signature was missing or wrong: nothing saved or started
     Cancelled,   // the user cancelled: nothing was saved or started
 };
 
@@ -37,8 +40,8 @@ class Updater {
   public:
     // endProgram ends the process at once, with no shutdown handlers (ExitProcess).
     Updater(ConnectionTest& connection, Transfer& transfer, SettingsStore& settings, FileSystem& fs,
-            PathGuard& guard, Shell& shell, Clock& clock, ui::Dialogs& dialogs,
-            UpdaterConfig config, std::function<void()> endProgram);
+            PathGuard& guard, SignatureCheck& signatures, Shell& shell, Clock& clock,
+            ui::Dialogs& dialogs, UpdaterConfig config, std::function<void()> endProgram);
 
     // Bytes the server announces for the url; 0 when the file is missing or the answer
     // gives no usable size. The body of this request is thrown away.
@@ -48,10 +51,12 @@ class Updater {
     bool CheckForUpdate(const std::string& installed);
     // Fetches the new release and saves it as "cwl.exe" in the program's folder when it is
     // accepted: the size the server announced (less than 11 bytes apart), at least 1001
-    // bytes, a Windows executable, and the version file's hash when it gives one.
+    // bytes, a Windows executable, the version file's hash when it gives one, and the
+    // maker's signature. The signature is saved beside it as "cwl.sig".
     bool DownloadUpdate();
     // Up to six downloads, then the update key for the relay, then "cwl.exe" is started
-    // minimised and the program ends.
+    // minimised and the program ends. A download whose signature fails ends the attempts:
+    // the server does not hold the maker's release.
     HandOver DownloadAndHandOver();
 
     // Abandons the request the update is waiting for, if any (Cancel, closing the update
@@ -67,11 +72,12 @@ class Updater {
 
   private:
     class Session;
+    enum class Download { Saved, Failed, Unverified };
     bool Fetch(const std::string& url);
     bool CheckForUpdateNow(const std::string& installed);
-    bool DownloadUpdateNow();
+    Download DownloadUpdateNow();
     bool Accept(const std::string& bytes, std::int32_t remoteSize) const;
-    bool SaveDownload(const std::string& bytes);
+    bool SaveDownload(const std::string& bytes, const std::string& signature);
     void WriteHandOverState();
 
     ConnectionTest& connection_;
@@ -79,6 +85,7 @@ class Updater {
     SettingsStore& settings_;
     FileSystem& fs_;
     PathGuard& guard_;
+    SignatureCheck& signatures_;
     Shell& shell_;
     Clock& clock_;
     ui::Dialogs& dialogs_;

@@ -17,6 +17,7 @@
 #include "platform/NotifyIcon.h"
 #include "platform/OsVersion.h"
 #include "platform/Registry.h"
+#include "platform/SignatureCheck.h"
 #include "platform/SystemFolders.h"
 #include "platform/SystemInfo.h"
 #include "platform/UrlCache.h"
@@ -114,11 +115,21 @@ class SystemWorld {
     virtual void DrainMessages() = 0;
 };
 
+class SignatureWorld {
+  public:
+    virtual ~SignatureWorld() = default;
+    // The check with the key the build trusts.
+    virtual SignatureCheck& check() = 0;
+    // A signature of content by that key, or by another one.
+    virtual std::string Sign(const std::string& content, bool otherKey = false) = 0;
+};
+
 std::unique_ptr<FileSystemWorld> MakeFileSystemWorld();
 std::unique_ptr<RegistryWorld> MakeRegistryWorld();
 std::unique_ptr<TransferWorld> MakeTransferWorld();
 std::unique_ptr<UrlCacheWorld> MakeUrlCacheWorld();
 std::unique_ptr<DesktopWorld> MakeDesktopWorld();
 std::unique_ptr<SystemWorld> MakeSystemWorld();
+std::unique_ptr<SignatureWorld> MakeSignatureWorld();
 
 }  // namespace cw::contract

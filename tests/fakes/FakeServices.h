@@ -14,6 +14,7 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeShellLists.h"
+#include "fakes/FakeSignatureCheck.h"
 #include "fakes/FakeSystemFolders.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeUrlCache.h"
@@ -45,11 +46,13 @@ struct FakeServices {
     PathGuard pathGuard{systemFolders, fileSystem};
     FileRoutines files{fileSystem, pathGuard};
     ShellFolders shellFolders{systemFolders};
+    FakeSignatureCheck signatures;
 
-    Services services{registry,   settings,      fileSystem, clock,           internet,    transfer,
-                      connection, systemFolders, recycleBin, recentDocuments, desktop,     shell,
-                      notifyIcon, changeWatch,   urlCache,   systemInfo,      osVersion,   dialogs,
-                      errors,     messageWait,   pathGuard,  files,           shellFolders};
+    Services services{registry,   settings,   fileSystem,    clock,       internet,
+                      transfer,   connection, systemFolders, recycleBin,  recentDocuments,
+                      desktop,    shell,      notifyIcon,    changeWatch, urlCache,
+                      systemInfo, osVersion,  dialogs,       errors,      messageWait,
+                      pathGuard,  files,      shellFolders,  signatures};
 };
 
 }  // namespace cw::fakes

@@ -1,6 +1,7 @@
 // The whole update with the real Clearwell.exe: the installed program downloads a new build
-// from the local test server through "Check for Upgrades" and Proceed, hands over to it, and
-// the new build takes "Clearwell.exe"'s place over the relay's two starts.
+// from the local test server through "Check for Upgrades" and Proceed, checks its signature,
+// hands over to it, and the new build takes "Clearwell.exe"'s place over the relay's two
+// starts. A build signed with another key is refused.
 
 #include "ClearwellGui.h"
 #include "platform/win32/Handles.h"
@@ -9,6 +10,7 @@ namespace cw::gui {
 namespace {
 
 constexpr char kThanks[] = "Clearwell Upgraded. Thank you";
+using Lines = std::vector<Window::ListLine>;
 
 class UpdateRelayGui : public ClearwellGui {
   protected:
@@ -44,6 +46,14 @@ class UpdateRelayGui : public ClearwellGui {
         return Read(settings::kUpdateRoot, settings::kUpdateKey, name);
     }
     std::string Installed(const char* name) { return testing::ReadFile(folder + "\\" + name); }
+    // Publishes the new build's signature by one of the tests' keys ("test" is the one the
+    // test build trusts).
+    void PublishSignature(const std::string& key) {
+        const std::string signature = folder + "\\new-release.sig";
+        WriteFile(signature, testing::TestServer::Signature(folder + "\\new-release.bin", key));
+        testing::TestServer::Route("/cwlupdate.sig",
+                                   "file=" + testing::Encode(testing::UnixPath(signature)));
+    }
     // Starts the installed program, presses Proceed in its update window and waits until
     // the old program has handed over.
     void UpdateAndHandOver() {
@@ -64,6 +74,7 @@ class UpdateRelayGui : public ClearwellGui {
 };
 
 TEST_F(UpdateRelayGui, TheOldProgramDownloadsTheNewOneWhichReplacesItOverTwoStarts) {
+    PublishSignature("test");
     ASSERT_NO_FATAL_FAILURE(UpdateAndHandOver());
 
     // Leg 1 ("cwl.exe") replaced the program and started it; leg 2 thanks the user.
@@ -77,7 +88,7 @@ TEST_F(UpdateRelayGui, TheOldProgramDownloadsTheNewOneWhichReplacesItOverTwoStar
     EXPECT_EQ(FindMessageBox(kThanks, 1500), nullptr) << "thanked twice";
 
     EXPECT_TRUE(Installed("Clearwell.exe") == newRelease);
-    for (const char* left : {"cwl.exe", "cwl.part", "Clearwell.part"})
+    for (const char* left : {"cwl.exe", "cwl.sig", "cwl.part", "Clearwell.part"})
         EXPECT_FALSE(PathExists(folder + "\\" + left)) << left;
     EXPECT_EQ(Update("Up"), "a");
     EXPECT_EQ(Update("donreq"), "<none>");
@@ -86,6 +97,7 @@ TEST_F(UpdateRelayGui, TheOldProgramDownloadsTheNewOneWhichReplacesItOverTwoStar
 }
 
 TEST_F(UpdateRelayGui, ALockedInstalledProgramIsKeptAndNothingIsAnnounced) {
+    PublishSignature("test");
     ASSERT_NO_FATAL_FAILURE(UpdateAndHandOver());
     // Leg 1 waits for the old program to end before it replaces anything: time enough to
     // hold the file open.
@@ -102,6 +114,32 @@ TEST_F(UpdateRelayGui, ALockedInstalledProgramIsKeptAndNothingIsAnnounced) {
     EXPECT_EQ(Update("Up"), "b");
     EXPECT_EQ(Update("donreq"), "z");
     EXPECT_TRUE(now.Running());
+}
+
+TEST_F(UpdateRelayGui, ABuildSignedWithAnotherKeyIsRefusedAndTheProgramRunsOn) {
+    PublishSignature("other");
+    Start(folder + "\\Clearwell.exe");
+    Window w = UpdateWindow();
+    w.Click(ids::frmAutoUpdate::cmdProceed);
+    Lines refused = {{"Checking for updates...", 1},
+                     {"New Update available.", 1},
+                     {"Dowanloading New Version...Please wait.", 1},
+                     {"This may take some time...", 0},
+                     {"Depending on your Internet connection speed", 0},
+                     {"The update could not be verified, so it was not installed.", 2}};
+    WaitUntil([&] { return w.ListViewLines(ids::frmAutoUpdate::ListView1) == refused; },
+              "the refusal", 30000);
+    w.Screenshot("update-unverified");
+    KeepsTrue([&] { return App().Running(); }, "the old program runs on", 1500);
+    EXPECT_TRUE(Installed("Clearwell.exe") == oldRelease);
+    for (const char* left : {"cwl.exe", "cwl.sig", "cwl.part"})
+        EXPECT_FALSE(PathExists(folder + "\\" + left)) << left;
+    EXPECT_EQ(Update("Up"), "<none>");
+    EXPECT_EQ(Update("ver"), "5");
+    int downloads = 0;
+    for (const std::string& line : testing::TestServer::Log())
+        downloads += line.rfind("GET /cwlupdate.exe ", 0) == 0;
+    EXPECT_EQ(downloads, 2) << "the size, then the build; no second attempt";
 }
 
 }  // namespace

@@ -52,6 +52,17 @@ TEST_F(AutoUpdateWindowTest, ProceedOfflineSaysSoAndAnErrorIsReportedUnderItsTag
     EXPECT_EQ(errors.reports[0].number, 6);
     EXPECT_EQ(Shown(), (Lines{{"Checking for updates...", 1}, {"No new update available.", 2}}));
     EXPECT_TRUE(window.cmdProceed.Enabled());
+
+    // A download the maker did not sign is refused, and the window says why.
+    internet.Serve(kVersionUrl, "6", 1);
+    ServeExe(Executable(1001), 1001);
+    internet.Serve(kSignatureUrl, "not a signature", 1);
+    window.cmdProceed.Click();
+    EXPECT_EQ(Shown().back(),
+              (std::pair<std::string, int>{
+                  "The update could not be verified, so it was not installed.", 2}));
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(window.IsOpen());
 }
 
 TEST_F(AutoUpdateWindowTest, ClosingTheWindowDuringTheCheckAbortsIt) {

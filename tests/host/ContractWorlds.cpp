@@ -10,6 +10,7 @@
 #include "fakes/FakeNotifyIcon.h"
 #include "fakes/FakeOsVersion.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeSignatureCheck.h"
 #include "fakes/FakeSystemFolders.h"
 #include "fakes/FakeSystemInfo.h"
 #include "fakes/FakeUrlCache.h"
@@ -141,6 +142,18 @@ class FakeSystemWorld : public SystemWorld {
     fakes::FakeSystemInfo info_;
 };
 
+class FakeSignatureWorld : public SignatureWorld {
+  public:
+    SignatureCheck& check() override { return check_; }
+    std::string Sign(const std::string& content, bool otherKey) override {
+        return otherKey ? fakes::FakeSignatureCheck::Sign(content, "other")
+                        : fakes::FakeSignatureCheck::Sign(content);
+    }
+
+  private:
+    fakes::FakeSignatureCheck check_;
+};
+
 }  // namespace
 
 std::unique_ptr<FileSystemWorld> MakeFileSystemWorld() {
@@ -160,6 +173,10 @@ std::unique_ptr<DesktopWorld> MakeDesktopWorld() {
 }
 std::unique_ptr<SystemWorld> MakeSystemWorld() {
     return std::make_unique<FakeSystemWorld>();
+}
+
+std::unique_ptr<SignatureWorld> MakeSignatureWorld() {
+    return std::make_unique<FakeSignatureWorld>();
 }
 
 }  // namespace cw::contract

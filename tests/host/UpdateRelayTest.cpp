@@ -13,10 +13,13 @@ using namespace testing;
 
 class UpdateRelayTest : public ::testing::Test, public UpdateWorld {
   protected:
-    UpdateRelay relay{settings, fs, guard, shell, clock, dialogs, {kServer, 1000}};
+    UpdateRelay relay{settings, fs, guard, signatures, shell, clock, dialogs, {kServer, 1000}};
     const std::string newRelease = Executable(3000, 'n');
 
-    UpdateRelayTest() { fs.AddFile(kDownloadPath, newRelease); }
+    UpdateRelayTest() {
+        fs.AddFile(kDownloadPath, newRelease);
+        fs.AddFile(kSignaturePath, fakes::FakeSignatureCheck::Sign(newRelease));
+    }
     void RunAs(const std::string& exe) { shell.modulePath = std::string(kFolder) + exe; }
     bool NothingHappened(const std::vector<std::string>& registryBefore,
                          const std::vector<std::string>& diskBefore) {
@@ -72,13 +75,13 @@ TEST_F(UpdateRelayTest, Leg1ReplacesTheInstalledProgramAndStartsIt) {
 TEST_F(UpdateRelayTest, AFailedCopyOrStartKeepsThisCopyRunning) {
     RunAs("cwl.exe");
     SetUpdate("Up", "b");
-    fs.Lock(kDownloadPath);  // nothing can be copied from it
+    fs.Lock(kInstalledPath);  // it cannot be replaced
     EXPECT_FALSE(relay.ProcessUpdateState());
     EXPECT_EQ(fs.Content(kInstalledPath), "installed program");
     EXPECT_FALSE(fs.Exists(std::string(kFolder) + "Clearwell.part"));
     EXPECT_EQ(Update("Up"), "b");
 
-    fs.Lock(kDownloadPath, false);
+    fs.Lock(kInstalledPath, false);
     shell.startResult = false;  // the new program does not start
     EXPECT_FALSE(relay.ProcessUpdateState());
     EXPECT_EQ(fs.Content(kInstalledPath), newRelease);
@@ -92,6 +95,31 @@ TEST_F(UpdateRelayTest, AFailedCopyOrStartKeepsThisCopyRunning) {
     EXPECT_EQ(Update("Up"), "a");
 }
 
+TEST_F(UpdateRelayTest, ADownloadWithoutTheMakersSignatureIsNeitherStartedNorInstalled) {
+    struct Case {
+        const char* what;
+        const char* signature;  // nullptr: no "cwl.sig"
+        std::string download;
+    };
+    const std::string good = fakes::FakeSignatureCheck::Sign(newRelease);
+    for (const Case& c :
+         {Case{"no signature", nullptr, newRelease}, Case{"another key", "x signed", newRelease},
+          Case{"changed since", good.c_str(), newRelease + "!"}}) {
+        for (const char* running : {"Clearwell.exe", "cwl.exe"}) {
+            fs.AddFile(kDownloadPath, c.download);
+            fs.Delete(kSignaturePath);
+            if (c.signature) fs.AddFile(kSignaturePath, c.signature);
+            SetUpdate("Up", "b");
+            RunAs(running);
+            EXPECT_FALSE(relay.ProcessUpdateState()) << c.what << " in " << running;
+            EXPECT_EQ(fs.Content(kInstalledPath), "installed program") << c.what;
+            EXPECT_EQ(fs.Content(kDownloadPath), c.download) << c.what << ": left alone";
+            EXPECT_EQ(Update("Up"), "a") << c.what;  // the relay ends
+            EXPECT_TRUE(shell.processes.empty()) << c.what << " in " << running;
+        }
+    }
+}
+
 TEST_F(UpdateRelayTest, Leg2RemovesTheDownloadAndThanksTheUserOnce) {
     RunAs("Clearwell.exe");
     SetUpdate("Up", "C");
@@ -101,6 +129,7 @@ TEST_F(UpdateRelayTest, Leg2RemovesTheDownloadAndThanksTheUserOnce) {
     EXPECT_FALSE(relay.LegPending());
     EXPECT_EQ(clock.sleptMs, 5000u);
     EXPECT_FALSE(fs.Exists(kDownloadPath));
+    EXPECT_FALSE(fs.Exists(kSignaturePath));
     EXPECT_EQ(Update("Up"), "a");
     EXPECT_EQ(Update("donreq"), "(missing)");
     // (The message's text, and the upgrade page opened, through the real programs: gui
@@ -135,7 +164,7 @@ TEST_F(UpdateRelayTest, Leg2ThanksOnlyWhenDonreqHoldsZ) {
 }
 
 TEST_F(UpdateRelayTest, WaitsLetMessagesThroughAndScaleWithTheBuild) {
-    UpdateRelay quick{settings, fs, guard, shell, clock, dialogs, {kServer, 100}};
+    UpdateRelay quick{settings, fs, guard, signatures, shell, clock, dialogs, {kServer, 100}};
     std::uint32_t before = clock.TickCount();
     quick.Wait(10);
     EXPECT_GE(clock.TickCount() - before, 1000u);

@@ -11,6 +11,7 @@
 #include "fakes/FakeInternet.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeSignatureCheck.h"
 #include "fakes/FakeSystemFolders.h"
 #include "fakes/RecordingErrorSink.h"
 #include "files/PathGuard.h"
@@ -24,10 +25,12 @@ namespace cw::update::testing {
 inline constexpr const char kServer[] = "http://server.test";
 inline constexpr const char kVersionUrl[] = "http://server.test/cwl.txt";
 inline constexpr const char kExeUrl[] = "http://server.test/cwlupdate.exe";
+inline constexpr const char kSignatureUrl[] = "http://server.test/cwlupdate.sig";
 inline constexpr const char kProbeUrl[] = "http://probe.test/";
 inline constexpr const char kFolder[] = "C:\\Program Files\\Clearwell\\";
 inline const std::string kInstalledPath = std::string(kFolder) + "Clearwell.exe";
 inline const std::string kDownloadPath = std::string(kFolder) + "cwl.exe";
+inline const std::string kSignaturePath = std::string(kFolder) + "cwl.sig";
 
 // A registry that also remembers the names of the values written, in order.
 class RecordingRegistry : public fakes::FakeRegistry {
@@ -57,14 +60,24 @@ struct UpdateWorld {
     fakes::FakeFileSystem fs;
     fakes::FakeSystemFolders folders;
     PathGuard guard{folders, fs};
+    fakes::FakeSignatureCheck signatures;
     fakes::FakeShell shell;
     fakes::FakeClock clock;
     fakes::FakeDialogs dialogs;
     fakes::RecordingErrorSink errors;
     ConnectionTest connection{internet, {kProbeUrl, "Clearwell", 5000}};
     int programEnds = 0;
-    Updater updater{connection, *transfer, settings, fs,        guard,
-                    shell,      clock,     dialogs,  {kServer}, [this] { ++programEnds; }};
+    Updater updater{connection,
+                    *transfer,
+                    settings,
+                    fs,
+                    guard,
+                    signatures,
+                    shell,
+                    clock,
+                    dialogs,
+                    {kServer},
+                    [this] { ++programEnds; }};
 
     UpdateWorld() {
         internet.SetReachable(kProbeUrl, true);
@@ -78,13 +91,15 @@ struct UpdateWorld {
     void SetUpdate(const char* name, const std::string& value) {
         registry.SetString(settings::kUpdateRoot, settings::kUpdateKey, name, value);
     }
-    // The executable on the server: the body, with the size its headers announce.
+    // The executable on the server: the body, with the size its headers announce, and the
+    // maker's signature of it.
     void ServeExe(const std::string& body, std::size_t announced, int busyPolls = 1) {
         fakes::FakeResponse r;
         r.headers = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(announced) + "\r\n\r\n";
         r.body = body;
         r.busyPolls = busyPolls;
         internet.ServeRaw(kExeUrl, r);
+        internet.Serve(kSignatureUrl, fakes::FakeSignatureCheck::Sign(body), 1);
     }
     int RequestsOf(const std::string& url) const {
         int n = 0;

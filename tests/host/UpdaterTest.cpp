@@ -41,6 +41,44 @@ TEST_F(UpdaterTest, TheRelayStateIsWrittenInOrderAndANewReleaseThatDoesNotStartI
     EXPECT_EQ(registry.written, (std::vector<std::string>{"App", "ver", "Up", "donreq"}));
     EXPECT_EQ(Update("Up"), "b");  // the relay picks it up at the next start
     EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(fs.Content(kSignaturePath), fakes::FakeSignatureCheck::Sign(Executable(1001)));
+}
+
+TEST_F(UpdaterTest, ADownloadWithoutTheMakersSignatureIsNeitherKeptNorStartedNorRetried) {
+    const std::string release = Executable(1001);
+    const std::string good = fakes::FakeSignatureCheck::Sign(release);
+    struct Case {
+        const char* what;
+        int status;  // of the signature's request
+        std::string signature;
+        bool checkerAvailable = true;
+    };
+    for (const Case& c : {Case{"unsigned", 404, ""},
+                          Case{"another key", 200, fakes::FakeSignatureCheck::Sign(release, "x")},
+                          Case{"changed after signing", 200,
+                               fakes::FakeSignatureCheck::Sign(Executable(1001, 'y'))},
+                          Case{"truncated", 200, good.substr(0, good.size() - 1)},
+                          Case{"no CryptoAPI", 200, good, false}}) {
+        fs.AddFile(kDownloadPath, "an earlier download");
+        fs.Delete(kSignaturePath);
+        registry.written.clear();
+        internet.requests.clear();
+        signatures.available = c.checkerAvailable;
+        internet.Serve(kVersionUrl, "6", 1);
+        ASSERT_TRUE(updater.CheckForUpdate("5"));
+        ServeExe(release, 1001);
+        internet.ServeRaw(kSignatureUrl,
+                          {"HTTP/1.1 " + std::to_string(c.status) + " X\r\n\r\n", c.signature, 1});
+        EXPECT_EQ(updater.DownloadAndHandOver(), HandOver::Unverified) << c.what;
+        EXPECT_EQ(RequestsOf(kExeUrl), 2) << c.what << ": retried";
+        EXPECT_EQ(fs.Content(kDownloadPath), "an earlier download") << c.what;
+        EXPECT_EQ(fs.Content(kInstalledPath), "installed program") << c.what;
+        EXPECT_FALSE(fs.Exists(kSignaturePath)) << c.what;
+        EXPECT_FALSE(fs.Exists(std::string(kFolder) + "cwl.part")) << c.what;
+        EXPECT_TRUE(registry.written.empty()) << c.what;
+        EXPECT_TRUE(shell.processes.empty()) << c.what;
+        EXPECT_EQ(programEnds, 0) << c.what;
+    }
 }
 
 TEST_F(UpdaterTest, CancelReachesOnlyTheUpdatesOwnRequestAndLastsOneOperation) {
@@ -61,7 +99,7 @@ TEST_F(UpdaterTest, CancelReachesOnlyTheUpdatesOwnRequestAndLastsOneOperation) {
 }
 
 TEST_F(UpdaterTest, ARequestThatNeverEndsIsBoundedAndANestedCheckIsRefused) {
-    Updater quick{connection, *transfer, settings,        fs,   guard, shell,
+    Updater quick{connection, *transfer, settings,        fs,   guard, signatures, shell,
                   clock,      dialogs,   {kServer, 2000}, [] {}};
     internet.Serve(kVersionUrl, "6", 1000000);
     std::uint32_t before = clock.TickCount();
@@ -90,18 +128,20 @@ namespace {
 
 TEST(UpdaterAddressTest, AnHttpsServerWithATrailingSlashIsAskedForTheSamePaths) {
     testing::UpdateWorld w;
-    Updater secure{w.connection, *w.transfer, w.settings,
-                   w.fs,         w.guard,     w.shell,
-                   w.clock,      w.dialogs,   {"https://secure.test/"},
+    Updater secure{w.connection, *w.transfer, w.settings, w.fs,      w.guard,
+                   w.signatures, w.shell,     w.clock,    w.dialogs, {"https://secure.test/"},
                    [] {}};
     w.internet.Serve("https://secure.test/cwl.txt", "6", 1);
     w.internet.Serve("https://secure.test/cwlupdate.exe", testing::Executable(1001), 1);
+    w.internet.Serve("https://secure.test/cwlupdate.sig",
+                     fakes::FakeSignatureCheck::Sign(testing::Executable(1001)), 1);
     EXPECT_TRUE(secure.CheckForUpdate("5"));
     EXPECT_TRUE(secure.DownloadUpdate());
     EXPECT_EQ(w.internet.requests,
               (std::vector<std::string>{
                   "https://secure.test/cwl.txt", "https://secure.test/cwl.txt",
-                  "https://secure.test/cwlupdate.exe", "https://secure.test/cwlupdate.exe"}));
+                  "https://secure.test/cwlupdate.exe", "https://secure.test/cwlupdate.exe",
+                  "https://secure.test/cwlupdate.sig"}));
 }
 
 }  // namespace

@@ -21,6 +21,9 @@ that tests running under Wine can drive it with the program's own Internet layer
   GET /__control/mkdir?path=P             makes the Unix folder P (and its parents)
   GET /__control/write?path=P&body=TEXT   writes a Unix file
   GET /__control/list?path=P              the names in Unix folder P, one a line ("" if none)
+  GET /__control/sign?path=P[&key=K]      the signature of Unix file P by the tests' key
+                                          tests/keys/K-private.pem (K "test" unless given),
+                                          as `openssl dgst -sha1 -sign` writes it
      These let tests under Wine build links to folders outside the prefix, which a Windows
      program cannot make itself, and look at those folders without going through the link.
   GET /__control/screenshot?name=N[&x=X&y=Y&w=W&h=H][&window=XID]
@@ -42,6 +45,7 @@ import threading
 import time
 import urllib.parse
 
+KEYS = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "keys")
 LOCK = threading.Lock()
 ROUTES = {}
 LOG = []
@@ -155,6 +159,16 @@ class Handler(http.server.BaseHTTPRequestHandler):
             path = arg("path")
             names = sorted(os.listdir(path)) if os.path.isdir(path) else []
             return self.send_body(200, "".join(n + "\n" for n in names).encode("latin-1"))
+        if url.path == "/__control/sign":
+            key = arg("key", "test")
+            if not re.fullmatch(r"[a-z]+", key):
+                return self.send_body(400, b"bad key")
+            signed = subprocess.run(["openssl", "dgst", "-sha1", "-sign",
+                                     os.path.join(KEYS, key + "-private.pem"), arg("path")],
+                                    capture_output=True, timeout=30)
+            if signed.returncode != 0:
+                return self.send_body(500, signed.stderr)
+            return self.send_body(200, signed.stdout)
         if url.path == "/__control/screenshot":
             crop = None
             if arg("w") and arg("h"):

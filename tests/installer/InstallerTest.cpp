@@ -114,8 +114,8 @@ void UseTheProgram(Machine& m, const std::string& folder) {
                                    settings::kUpdateVer, "5");
     m.Set(settings::kUpdateRoot, settings::kUpdateKey, settings::kUpdateUp, "b");
     m.Set(settings::kUpdateRoot, settings::kUpdateKey, settings::kUpdateDonReq, "z");
-    for (const char* file :
-         {update::kDownloadName, update::kDownloadPartName, update::kInstallPartName})
+    for (const char* file : {update::kDownloadName, update::kSignatureName,
+                             update::kDownloadPartName, update::kInstallPartName})
         WriteFile(folder + "\\" + file, std::string("MZ ") + file);
     m.Set(settings::kSettingsRoot, settings::kSettingsKey, "chkCookies", "1");
     m.Set(kHkeyCurrentUser, settings::kIEMainKey, settings::kLock, "1");
@@ -149,8 +149,9 @@ void ExpectInstalledAt(Machine& m, const std::string& folder) {
 
 // The program's files, shortcut, entry and registry state: all there, or all gone.
 void ExpectProgramState(Machine& m, const std::string& folder, bool present) {
-    for (const char* file : {"Clearwell.exe", "icon.ico", "Uninstall.exe", update::kDownloadName,
-                             update::kDownloadPartName, update::kInstallPartName})
+    for (const char* file :
+         {"Clearwell.exe", "icon.ico", "Uninstall.exe", update::kDownloadName,
+          update::kSignatureName, update::kDownloadPartName, update::kInstallPartName})
         EXPECT_EQ(PathExists(folder + "\\" + file), present) << file;
     EXPECT_EQ(PathExists(Shortcut()), present);
     for (auto [root, key] :

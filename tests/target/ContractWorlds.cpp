@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "BuildConfig.h"
 #include "contract/ContractWorld.h"
 #include "demo/UrlCacheSeeding.h"
 #include "platform/win32/Handles.h"
@@ -18,6 +19,7 @@
 #include "platform/win32/Win32NotifyIcon.h"
 #include "platform/win32/Win32OsVersion.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32SignatureCheck.h"
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32Transfer.h"
@@ -175,6 +177,23 @@ class Win32SystemWorld : public SystemWorld {
     win32::Win32SystemInfo info_;
 };
 
+// CryptoAPI with the test build's key; the signatures are made by openssl on the test
+// server's side, with the tests' key pairs (tests/keys).
+class Win32SignatureWorld : public SignatureWorld {
+  public:
+    SignatureCheck& check() override { return check_; }
+    std::string Sign(const std::string& content, bool otherKey) override {
+        const std::string file = folder_ + "\\signed.bin";
+        testing::WriteFile(file, content);
+        return testing::TestServer::Signature(file, otherKey ? "other" : "test");
+    }
+
+  private:
+    win32::Win32SignatureCheck check_{
+        std::string(std::begin(build::kUpdatePublicKey), std::end(build::kUpdatePublicKey))};
+    std::string folder_ = testing::MakeScratchFolder("signature");
+};
+
 }  // namespace
 
 std::unique_ptr<FileSystemWorld> MakeFileSystemWorld() {
@@ -194,6 +213,9 @@ std::unique_ptr<DesktopWorld> MakeDesktopWorld() {
 }
 std::unique_ptr<SystemWorld> MakeSystemWorld() {
     return std::make_unique<Win32SystemWorld>();
+}
+std::unique_ptr<SignatureWorld> MakeSignatureWorld() {
+    return std::make_unique<Win32SignatureWorld>();
 }
 
 }  // namespace cw::contract

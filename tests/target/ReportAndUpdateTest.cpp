@@ -16,6 +16,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Internet.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32SignatureCheck.h"
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32Transfer.h"
 #include "report/ConnectionTest.h"
@@ -111,10 +112,15 @@ TEST_F(ErrorReportTest, ASecondReportCancelsTheFirstTransfer) {
 }
 
 // The update check and download under Wine: WinINet against the local test server, the
-// real registry and real files. The program's folder is a scratch folder; starting the
-// downloaded release is recorded instead of done (its bytes are only a header).
+// real registry and real files, CryptoAPI with the test build's key. The program's folder is
+// a scratch folder; starting the downloaded release is recorded instead of done (its bytes
+// are only a header).
 
 using namespace update;
+
+std::string TrustedKey() {
+    return std::string(std::begin(build::kUpdatePublicKey), std::end(build::kUpdatePublicKey));
+}
 
 // The bytes the test server sends for size=n.
 std::string ServerExecutable(std::size_t n) {
@@ -134,14 +140,15 @@ class UpdateUnderWine : public ::testing::Test {
     win32::Win32FileSystem fs;
     win32::Win32SystemFolders folders;
     PathGuard guard{folders, fs};
+    win32::Win32SignatureCheck signatures{TrustedKey()};
     fakes::FakeShell shell;
     win32::Win32Clock clock;
     fakes::FakeDialogs dialogs;
     fakes::RecordingErrorSink errors;
     ConnectionTest connection{internet, {TestServer::BaseUrl() + "/", "Clearwell", 5000}};
-    Updater updater{
-        connection, transfer, settings, fs, guard, shell, clock, dialogs, {TestServer::BaseUrl()},
-        [] {}};
+    Updater updater{connection, transfer, settings, fs,      guard,
+                    signatures, shell,    clock,    dialogs, {TestServer::BaseUrl()},
+                    [] {}};
     AutoUpdateWindow window{updater, connection, settings, errors};
     std::string folder = MakeScratchFolder("update");
 
@@ -165,6 +172,17 @@ class UpdateUnderWine : public ::testing::Test {
         return n;
     }
     std::string Download() { return ReadFile(folder + "\\cwl.exe"); }
+    // Publishes "/cwlupdate.sig": the signature of content by one of the tests' keys ("test"
+    // is the one the test build trusts), cut to `length` bytes when given. Returns it.
+    std::string PublishSignature(const std::string& content, const std::string& key = "test",
+                                 std::size_t length = std::string::npos) {
+        const std::string signing = MakeScratchFolder("update-signing");
+        WriteFile(signing + "\\release.bin", content);
+        std::string signature = TestServer::Signature(signing + "\\release.bin", key);
+        WriteFile(signing + "\\release.sig", signature.substr(0, length));
+        TestServer::Route("/cwlupdate.sig", "file=" + Encode(UnixPath(signing + "\\release.sig")));
+        return signature.substr(0, length);
+    }
 };
 
 // (No version file, six refused downloads, Cancel during a download and the hand-over to the
@@ -192,6 +210,7 @@ TEST_F(UpdateUnderWine, TheDownloadMustMatchTheSizeTheProbeAnnounced) {
         DeleteFileA((folder + "\\cwl.exe").c_str());
         TestServer::Route("/cwlupdate.exe", "size=" + std::to_string(c.probeSize));
         TestServer::Route("/cwlupdate.exe", "size=" + std::to_string(c.fetchSize));
+        PublishSignature(ServerExecutable(c.fetchSize));
         EXPECT_EQ(updater.DownloadUpdate(), c.accepted) << c.probeSize << "/" << c.fetchSize;
         EXPECT_EQ(Download(), c.accepted ? ServerExecutable(c.fetchSize) : "");
         EXPECT_EQ(Requests("/cwlupdate.exe"), 2);
@@ -207,6 +226,7 @@ TEST_F(UpdateUnderWine, APublishedHashIsCheckedAndAnEarlierDownloadReplaced) {
     WriteFile(folder + "\\cwl.exe", "an earlier download");
     const std::string right = Sha256Hex(ServerExecutable(1500));
     TestServer::Route("/cwlupdate.exe", "size=1500");
+    PublishSignature(ServerExecutable(1500));
     TestServer::Route("/cwl.txt", "body=6%20sha256%3D" + std::string(64, '0'));
     ASSERT_TRUE(updater.CheckForUpdate("5"));
     EXPECT_FALSE(updater.DownloadUpdate());
@@ -223,6 +243,47 @@ TEST_F(UpdateUnderWine, APublishedHashIsCheckedAndAnEarlierDownloadReplaced) {
     ASSERT_TRUE(updater.CheckForUpdate("5"));
     EXPECT_TRUE(updater.DownloadUpdate());
     EXPECT_EQ(Download(), ServerExecutable(1500));
+}
+
+TEST_F(UpdateUnderWine, OnlyABuildSignedWithTheTrustedKeyIsKeptAndStarted) {
+    const std::string release = ServerExecutable(1500);
+    WriteFile(folder + "\\Clearwell.exe", "installed program");
+    struct Case {
+        const char* what;
+        const char* key;  // nullptr: no signature published
+        std::string signedContent;
+        std::size_t length = std::string::npos;
+    };
+    std::string changed = release;
+    changed[1200] = 'y';
+    for (const Case& c : {Case{"unsigned", nullptr, release}, Case{"another key", "other", release},
+                          Case{"changed after signing", "test", changed},
+                          Case{"truncated signature", "test", release, 255}}) {
+        TestServer::Reset();
+        TestServer::Route("/cwl.txt", "body=6");
+        TestServer::Route("/cwlupdate.exe", "size=1500");
+        if (c.key) PublishSignature(c.signedContent, c.key, c.length);
+        ASSERT_TRUE(updater.CheckForUpdate("5"));
+        EXPECT_EQ(updater.DownloadAndHandOver(), HandOver::Unverified) << c.what;
+        EXPECT_EQ(Requests("/cwlupdate.exe"), 2) << c.what << ": no second attempt";
+        EXPECT_EQ(Requests("/cwlupdate.sig"), 1) << c.what;
+        EXPECT_TRUE(ReadFile(folder + "\\Clearwell.exe") == "installed program") << c.what;
+        for (const char* name : {"cwl.exe", "cwl.sig", "cwl.part"})
+            EXPECT_FALSE(PathExists(folder + "\\" + name)) << c.what << ": " << name;
+        EXPECT_EQ(Update("Up"), "(missing)") << c.what;
+        EXPECT_TRUE(shell.processes.empty()) << c.what;
+    }
+
+    TestServer::Reset();
+    TestServer::Route("/cwl.txt", "body=6");
+    TestServer::Route("/cwlupdate.exe", "size=1500");
+    const std::string signature = PublishSignature(release);
+    ASSERT_TRUE(updater.CheckForUpdate("5"));
+    EXPECT_EQ(updater.DownloadAndHandOver(), HandOver::HandedOver);
+    EXPECT_TRUE(Download() == release);
+    EXPECT_TRUE(ReadFile(folder + "\\cwl.sig") == signature);
+    EXPECT_EQ(Update("Up"), "b");
+    EXPECT_EQ(shell.processes.size(), 1u);
 }
 
 TEST_F(UpdateUnderWine, WithoutAutoCheckTrueTheFirstTickOnlyDisablesTheTimer) {
@@ -277,6 +338,7 @@ class RelayUnderWine : public ::testing::Test {
         DeleteKeyTree(settings::kUpdateRoot, settings::kUpdateKey);
         WriteFile(folder + "\\Clearwell.exe", program + "old release");
         WriteFile(folder + "\\cwl.exe", newRelease);
+        WriteFile(folder + "\\cwl.sig", TestServer::Signature(folder + "\\cwl.exe"));
     }
     void SetUpdate(const char* name, const std::string& value) {
         settings.SetSettingString(settings::kUpdateRoot, settings::kUpdateKey, name, value);
@@ -324,6 +386,7 @@ TEST_F(RelayUnderWine, AnInterruptedRelayResumesFromTheInstalledProgram) {
                             "Clearwell.exe continue"}));
     EXPECT_TRUE(ReadFile(folder + "\\Clearwell.exe") == newRelease);
     EXPECT_FALSE(PathExists(folder + "\\cwl.exe"));
+    EXPECT_FALSE(PathExists(folder + "\\cwl.sig"));
     EXPECT_FALSE(PathExists(folder + "\\Clearwell.part"));
     EXPECT_EQ(Update("Up"), "a");
     EXPECT_EQ(Update("donreq"), "(missing)");
@@ -340,6 +403,30 @@ TEST_F(RelayUnderWine, AnInterruptedRelayResumesFromTheInstalledProgram) {
     EXPECT_EQ(Update("Up"), "a");
     log = Log();
     EXPECT_EQ(std::count(log.begin(), log.end(), "message Clearwell Upgraded. Thank you"), 1);
+}
+
+TEST_F(RelayUnderWine, AStrayDownloadIsNeitherRunNorInstalled) {
+    // Something else put a "cwl.exe" beside the program: unsigned, or signed with another key.
+    for (const char* key : {"", "other"}) {
+        DeleteFileA((folder + "\\cwl.sig").c_str());
+        if (*key) WriteFile(folder + "\\cwl.sig", TestServer::Signature(folder + "\\cwl.exe", key));
+        DeleteFileA((folder + "\\relay.log").c_str());
+        // An interrupted relay in the installed program does not start it...
+        SetUpdate("Up", "b");
+        ASSERT_TRUE(Run("Clearwell.exe"));
+        EXPECT_EQ(Log(), (Lines{"Clearwell.exe start Up=b", "Clearwell.exe continue"})) << key;
+        EXPECT_EQ(Update("Up"), "a");
+        // ...and started by hand, it does not take the program's place.
+        SetUpdate("Up", "b");
+        ASSERT_TRUE(Run("cwl.exe"));
+        EXPECT_EQ(Log(), (Lines{"Clearwell.exe start Up=b", "Clearwell.exe continue",
+                                "cwl.exe start Up=b", "cwl.exe continue"}))
+            << key;
+        EXPECT_EQ(Update("Up"), "a");
+        EXPECT_TRUE(ReadFile(folder + "\\Clearwell.exe") == program + "old release") << key;
+        EXPECT_TRUE(ReadFile(folder + "\\cwl.exe") == newRelease) << key << ": left alone";
+        EXPECT_FALSE(PathExists(folder + "\\Clearwell.part"));
+    }
 }
 
 }  // namespace

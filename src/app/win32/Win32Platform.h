@@ -16,6 +16,7 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32ShellExecute.h"
+#include "platform/win32/Win32SignatureCheck.h"
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32UrlCache.h"
@@ -57,6 +58,7 @@ class Win32Platform {
     PathGuard pathGuard_;
     FileRoutines files_;
     ShellFolders shellFolders_;
+    Win32SignatureCheck signatures_;
     Services services_;
 };
 

@@ -18,6 +18,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellExecute.h"
+#include "platform/win32/Win32SignatureCheck.h"
 #include "platform/win32/Win32SystemFolders.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
@@ -65,11 +66,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     LoggingShell shell;
     cw::win32::Win32Clock clock;
     LoggingDialogs dialogs;
+    cw::win32::Win32SignatureCheck signatures(std::string(std::begin(cw::build::kUpdatePublicKey),
+                                                          std::end(cw::build::kUpdatePublicKey)));
     std::string name = cw::FileNamePart(ModulePath());
     Log(name + " start Up=" +
         settings.GetSettingString(cw::settings::kUpdateRoot, cw::settings::kUpdateKey,
                                   cw::settings::kUpdateUp, "(missing)"));
-    cw::update::UpdateRelay relay(settings, fs, guard, shell, clock, dialogs,
+    cw::update::UpdateRelay relay(settings, fs, guard, signatures, shell, clock, dialogs,
                                   {cw::build::kServerUrl, cw::build::kRelayMsPerSecond});
     bool end = relay.ProcessUpdateState();
     Log(name + (end ? " end" : " continue"));

@@ -96,6 +96,10 @@ std::vector<std::string> TestServer::ListUnixFolder(const std::string& unixPath)
     return SplitLines(Get("/__control/list?path=" + Encode(unixPath)));
 }
 
+std::string TestServer::Signature(const std::string& windowsPath, const std::string& key) {
+    return Get("/__control/sign?path=" + Encode(UnixPath(windowsPath)) + "&key=" + key);
+}
+
 std::string Encode(const std::string& text) {
     return text::PercentEncode(text);
 }

@@ -25,6 +25,9 @@ class TestServer {
     static void MakeUnixFolder(const std::string& unixPath);
     static void WriteUnixFile(const std::string& unixPath, const std::string& body);
     static std::vector<std::string> ListUnixFolder(const std::string& unixPath);
+    // The signature of a file by one of the tests' keys (tests/keys/<key>-private.pem): "test",
+    // the key the test build trusts, or "other".
+    static std::string Signature(const std::string& windowsPath, const std::string& key = "test");
 };
 
 // Percent-encodes a text for a query.

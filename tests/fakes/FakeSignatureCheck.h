@@ -1,0 +1,29 @@
+#pragma once
+// Signatures without cryptography: a "signature" names its key and the content's hash, so
+// that the tests can sign with the built-in key or another, and change either side.
+
+#include <string>
+
+#include "platform/SignatureCheck.h"
+#include "update/Sha256.h"
+
+namespace cw::fakes {
+
+class FakeSignatureCheck : public SignatureCheck {
+  public:
+    static constexpr const char* kBuiltInKey = "maker";
+
+    static std::string Sign(const std::string& content, const std::string& key = kBuiltInKey) {
+        return key + " signed " + update::Sha256Hex(content);
+    }
+    bool Verify(const std::string& content, const std::string& signature) override {
+        ++checks;
+        return available && signature == Sign(content);
+    }
+
+    // false: the system has no means to check a signature.
+    bool available = true;
+    int checks = 0;
+};
+
+}  // namespace cw::fakes
