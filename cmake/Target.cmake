@@ -41,18 +41,7 @@ if(CW_RELEASE)
     return()
 endif()
 
-# GCC's win32 thread model has no std::mutex, on which GoogleTest's thread safety and its
-# Windows death tests rest. The tests report from their main thread (a helper thread of a test
-# only drives windows) and use no death tests.
-set(CW_WIN32_THREADS OFF)
-if(CMAKE_CXX_COMPILER MATCHES "-win32$")
-    set(CW_WIN32_THREADS ON)
-    add_compile_definitions(GTEST_IS_THREADSAFE=0)
-endif()
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-if(CW_WIN32_THREADS)
-    target_compile_definitions(gtest PRIVATE GTEST_HAS_DEATH_TEST=0)
-endif()
 
 # Seeding and counting of the traces the demo shows (demo/), shared by the demo's programs
 # and the integration tests.
