@@ -44,6 +44,8 @@ class MainWindow : public PanicHost {
     void EndSession(bool ending);
     // A mouse message of the tray icon (its callback message's lParam).
     void TrayIcon_Event(int mouseMessage);
+    // The shell made a new taskbar (Explorer restarted; the registered "TaskbarCreated").
+    void TaskbarCreated();
     // Every message of the window, once the load installed it: the hotkeys.
     void MainWindowProc(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
