@@ -15,7 +15,7 @@ export CW_TEST_DISPLAY := :$(shell expr 90 + $(SLOT))
 CMAKE_GEN  := -G Ninja
 HOST_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc
 # The test build talks to the local test server instead of the maker's.
-TARGET_FLAGS := -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+TARGET_FLAGS := -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686-posix.cmake \
 	-DCW_SERVER_URL=http://127.0.0.1:$(TEST_PORT) \
 	-DCW_CONNECTION_TEST_URL=http://127.0.0.1:$(TEST_PORT)/ \
 	-DCW_RELAY_MS_PER_SECOND=100 -DCW_SCHEDULER_INTERVAL_MS=1000 \

@@ -44,11 +44,6 @@ if(CW_RELEASE)
     return()
 endif()
 
-# GCC's win32 thread model has no std::mutex, on which GoogleTest's thread safety rests. The
-# tests report from their main thread; a helper thread of a test only drives windows.
-if(CMAKE_CXX_COMPILER MATCHES "-win32$")
-    add_compile_definitions(GTEST_IS_THREADSAFE=0)
-endif()
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # Seeding and counting of the traces the demo shows (demo/), shared by the demo's programs

@@ -1,6 +1,6 @@
-# Cross compilation for 32-bit Windows with the MinGW-w64 win32-thread compiler: its programs need no
-# winpthreads, whose imports (AddVectoredExceptionHandler, TryEnterCriticalSection, ...) exist on
-# Windows XP only.
+# Cross compilation for 32-bit Windows with the MinGW-w64 win32-thread compiler, for the release:
+# its programs need no winpthreads, whose imports (AddVectoredExceptionHandler,
+# TryEnterCriticalSection, ...) exist on Windows XP only.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)

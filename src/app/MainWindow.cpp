@@ -50,7 +50,8 @@ void MainWindow::tlbMain_ButtonClick(int index) {
 
 void MainWindow::Form_Resize() {
     // Minimised, the window leaves the screen and the task bar: only the tray icon remains.
-    if (view_ && view_->State() == WindowState::Minimized) view_->Hide();
+    // Without the icon (the shell refused it) the window stays on the task bar.
+    if (view_ && view_->State() == WindowState::Minimized && tray_.Shown()) view_->Hide();
 }
 
 void MainWindow::TrayIcon_Event(int mouseMessage) {
@@ -66,6 +67,10 @@ void MainWindow::TrayIcon_Event(int mouseMessage) {
         default:
             break;
     }
+}
+
+void MainWindow::TaskbarCreated() {
+    tray_.TaskbarCreated();
 }
 
 void MainWindow::RestoreFromTray() {

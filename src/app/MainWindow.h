@@ -47,6 +47,8 @@ class MainWindow : public PanicHost {
     // A system-wide hotkey of the window (its id, modifier flags and virtual key), acted on
     // once the load installed the hotkeys.
     void HotKey(int id, std::uint32_t modifiers, std::uint32_t key);
+    // The shell made a new taskbar (Explorer restarted; the registered "TaskbarCreated").
+    void TaskbarCreated();
 
     std::string GetConnectionStatus();
     // The unattended cleaning run of a schedule kind (1 daily, 2 weekly, 3 hourly); false

@@ -65,11 +65,11 @@ bool MainWindow::UnattendedQueryUnload(UnloadMode mode, ErrorTrap& trap) {
         return false;
     }
     if (runOnExit != "True") return false;
-    // The program stays in the tray (minimising hides the window). The panic run removed
-    // the tray icon, so it comes back, or nothing would lead to the program; and the
-    // user's next Exit is an ordinary one that asks first.
-    trap([&] { view_->SetState(WindowState::Minimized); });
+    // The program stays in the tray (minimising hides the window once the icon is there).
+    // The panic run removed the tray icon, so it comes back, or nothing would lead to the
+    // program; and the user's next Exit is an ordinary one that asks first.
     trap([&] { AddTrayIcon(); });
+    trap([&] { view_->SetState(WindowState::Minimized); });
     unattendedExit_ = false;
     return true;
 }

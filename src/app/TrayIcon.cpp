@@ -2,7 +2,7 @@
 
 namespace cw {
 
-void TrayIcon::Add(WindowHandle window, std::uintptr_t icon, const std::string& caption) {
+bool TrayIcon::Add(WindowHandle window, std::uintptr_t icon, const std::string& caption) {
     record_.window = window;
     record_.id = kTrayIconId;
     record_.flags = kNifMessage | kNifIcon | kNifTip;
@@ -10,11 +10,18 @@ void TrayIcon::Add(WindowHandle window, std::uintptr_t icon, const std::string& 
     record_.icon = icon;
     record_.tip = caption.substr(0, kTrayTipField);
     record_.tip.resize(kTrayTipField, ' ');
-    tray_.Add(record_);
+    wanted_ = true;
+    shown_ = tray_.Add(record_);
+    return shown_;
 }
 
 void TrayIcon::Remove() {
+    wanted_ = shown_ = false;
     if (record_.window != 0) tray_.Delete(record_);
+}
+
+void TrayIcon::TaskbarCreated() {
+    if (wanted_) shown_ = tray_.Add(record_);
 }
 
 }  // namespace cw

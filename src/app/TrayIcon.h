@@ -26,15 +26,22 @@ class TrayIcon {
     explicit TrayIcon(NotifyIcon& tray) : tray_(tray) {}
 
     // Fills the record (window, id 1, message, icon and tip valid; the caption padded with
-    // blanks to the tip field) and adds the icon.
-    void Add(WindowHandle window, std::uintptr_t icon, const std::string& caption);
+    // blanks to the tip field) and adds the icon; false when the shell refused it.
+    bool Add(WindowHandle window, std::uintptr_t icon, const std::string& caption);
     // Removes the icon with the same record; nothing happens when it is not there.
     void Remove();
+    // The shell made a new taskbar, without the icons of the old one: adds the icon again
+    // unless it was removed.
+    void TaskbarCreated();
+    // Whether the icon is in the notification area, where the user can reach the program.
+    bool Shown() const { return shown_; }
     const NotifyIconData& Record() const { return record_; }
 
   private:
     NotifyIcon& tray_;
     NotifyIconData record_;
+    bool wanted_ = false;
+    bool shown_ = false;
 };
 
 }  // namespace cw

@@ -82,7 +82,14 @@ std::string SystemInfoPage::GetOSVer() {
     std::string edition;
     OsVersionInfo v;
     int result = 0;
-    trap([&] { result = os_.Query(v, true); });
+    bool refused = false;
+    trap([&] {
+        result = os_.Query(v, true);
+        refused = result != 1;
+    });
+    // Windows 95, 98, Me and NT 4.0 before Service Pack 6 refuse the extended record; the
+    // basic one names their editions all the same.
+    if (refused) trap([&] { result = os_.Query(v, false); });
     // Anything but exactly 1 counts as a failed call.
     if (result == 1) trap([&] { edition = sysinfo::EditionName(v); });
     return edition;

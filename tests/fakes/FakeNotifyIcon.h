@@ -13,7 +13,7 @@ class FakeNotifyIcon : public NotifyIcon {
   public:
     bool Add(const NotifyIconData& data) override {
         ++adds;
-        if (Find(data)) return false;
+        if (refuses || Find(data)) return false;
         icons.push_back(data);
         return true;
     }
@@ -35,6 +35,7 @@ class FakeNotifyIcon : public NotifyIcon {
 
     std::vector<NotifyIconData> icons;  // what the tray shows now
     int adds = 0;
+    bool refuses = false;  // as a shell that is not ready (Explorer starting) does
     int deletes = 0;
 };
 

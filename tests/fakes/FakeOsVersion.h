@@ -15,7 +15,7 @@ class FakeOsVersion : public OsVersion {
         info.productType = 1;
     }
     int Query(OsVersionInfo& out, bool extended) override {
-        if (!succeeds) return 0;
+        if (!succeeds || (extended && rejectsExtended)) return 0;
         out = info;
         if (!extended) {
             out.suiteMask = 0;
@@ -27,6 +27,8 @@ class FakeOsVersion : public OsVersion {
 
     OsVersionInfo info;
     bool succeeds = true;
+    // Windows 95, 98, Me and NT 4.0 before SP6 refuse the extended record.
+    bool rejectsExtended = false;
 };
 
 }  // namespace cw::fakes

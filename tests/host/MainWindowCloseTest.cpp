@@ -100,6 +100,28 @@ TEST_F(CloseFixture, RunOnExitKeepsTheProgramInTheTrayWhereTheUserCanReachAndClo
     EXPECT_TRUE(window.Unloaded());
 }
 
+// Explorer's restart takes every icon with it; the new taskbar's message brings the program's
+// back. Without an icon, a minimised window stays on the task bar, where it can be reached.
+TEST_F(CloseFixture, TheTrayIconComesBackWithANewTaskbarAndWithoutItTheWindowStaysReachable) {
+    f.notifyIcon.icons.clear();
+    f.notifyIcon.refuses = true;  // the new shell is not ready yet
+    window.TaskbarCreated();
+    view.SetState(WindowState::Minimized);
+    window.Form_Resize();
+    EXPECT_TRUE(view.Visible());
+
+    f.notifyIcon.refuses = false;
+    window.TaskbarCreated();
+    ASSERT_EQ(f.notifyIcon.icons.size(), 1u);
+    EXPECT_EQ(f.notifyIcon.icons[0].callbackMessage, kTrayCallbackMessage);
+    window.Form_Resize();
+    EXPECT_FALSE(view.Visible());
+    // Once the program removed its icon, a new taskbar gets none.
+    window.RemoveTrayIcon();
+    window.TaskbarCreated();
+    EXPECT_TRUE(f.notifyIcon.icons.empty());
+}
+
 TEST_F(CloseFixture, RunOnExitUnderTheSettingsKeyComesBeforeTheApplicationArea) {
     const std::string area = "Software\\VB and VBA Program Settings\\Clearwell\\Install";
     f.registry.SetString(kHkeyCurrentUser, area, "RunOnExit", "True");

@@ -147,6 +147,13 @@ TEST(SystemInfoPageTest, GetOSVerNamesEveryKnownEdition) {
             << k.v.platformId << " " << k.v.major << "." << k.v.minor << " type "
             << int(k.v.productType) << " suite " << k.v.suiteMask;
     }
+    // The systems that refuse the extended record are named from the basic one.
+    p.os.rejectsExtended = true;
+    for (const Case& k : cases) {
+        if (k.v.major < 5) {
+            EXPECT_EQ(p.Edition(k.v), k.edition) << k.v.major << "." << k.v.minor;
+        }
+    }
     EXPECT_TRUE(p.errors.reports.empty());
 }
 

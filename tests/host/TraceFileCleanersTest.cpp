@@ -73,6 +73,23 @@ TEST_F(TraceFileCleanersTest, HistoryWithoutAFolderOrItemsLeavesOnlyDaysToKeep) 
     EXPECT_TRUE(fs.Exists("C:\\Documents and Settings\\bob\\x.txt"));
 }
 
+// Internet Explorer 5 and later keep the days and weeks of the History bar in containers of
+// their own (MSHist01...): their entries go too, and nothing else of the index.
+TEST_F(TraceFileCleanersTest, HistoryEmptiesTheDayAndWeekContainersToo) {
+    cache.containers = {{"MSHist012024010820240109", ":2024010820240109: "},
+                        {"MSHist012024010120240108", ":2024010120240108: "},
+                        {"Feeds", "feeds:"},
+                        {"MSHist01broken", ""}};  // an empty prefix would list everything
+    for (const char* url : {"Visited: bob@http://a/", ":2024010820240109: bob@:Host: a",
+                            ":2024010120240108: bob@http://b/", "feeds:x", "http://a/page.htm"})
+        cache.Add(url);
+    cleaners.ClearIEHistory();
+    std::vector<std::string> left;
+    for (const UrlCacheEntry& e : cache.entries)
+        left.push_back(e.sourceUrl);
+    EXPECT_EQ(left, (std::vector<std::string>{"feeds:x", "http://a/page.htm"}));
+}
+
 TEST_F(TraceFileCleanersTest, AFileInUseStopsTheTempPurgeAndARefusedTempPathIsLeftWhole) {
     const std::string temp = kProfile + "\\Local Settings\\Temp";
     fs.SetTempPath(temp + "\\");

@@ -221,6 +221,10 @@ void MainFrame::OnDestroy() {
 }
 
 std::optional<LRESULT> MainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (taskbarCreated_ != 0 && message == taskbarCreated_) {
+        model_.TaskbarCreated();
+        return 0;
+    }
     switch (message) {
         case kTrayCallbackMessage:
             model_.TrayIcon_Event(static_cast<int>(lParam));

@@ -61,6 +61,8 @@ class MainFrame : public WindowBase, public MainView {
     HICON smallIcon_ = nullptr;
     ImageList toolbarImages_;
     Menu trayMenu_;
+    // The shell's broadcast when it made a new taskbar (Explorer restarted).
+    const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     std::unique_ptr<ControlHost> host_;
     std::unique_ptr<DropTarget> dropTarget_;
 };

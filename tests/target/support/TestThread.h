@@ -1,7 +1,7 @@
 #pragma once
 // A thread the test waits for: the work runs on a native thread from construction and is
-// joined by Join or at the latest by the destructor. The program's compiler has no
-// std::thread (win32 thread model).
+// joined by Join or at the latest by the destructor. Native, so that the tests build with
+// either of the compiler's thread models (the win32 one has no std::thread).
 
 #include <windows.h>
 
