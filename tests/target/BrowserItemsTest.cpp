@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include "clean/CleaningPlan.h"
 #include "clean/PrefsHistory.h"
 #include "demo/BrowserTraces.h"
 #include "demo/UrlCacheSeeding.h"
@@ -81,10 +82,10 @@ class BrowserItemTest : public ::testing::Test {
 
     // Runs one step between two snapshots and checks the differences: the paths removed
     // and changed, and the registry values written, nothing else.
-    void Check(void (BrowserCleaningSteps::*step)(), const Paths& removed, const Paths& changed,
-               const Lines& registryValues = {}) {
+    void Check(const std::function<CleaningPlan()>& plan, const Paths& removed,
+               const Paths& changed, const Lines& registryValues = {}) {
         Snapshot registry = RegistrySnapshot();
-        (static_cast<BrowserCleaningSteps&>(s.steps).*step)();
+        CarryOut(plan());
         Lines expected, actual;
         for (const std::string& value : registryValues)
             expected.push_back(Upper((registry.count(value) ? "~ " : "+ ") + value));
@@ -124,7 +125,7 @@ TEST_F(BrowserItemTest, NetscapeHistory) {
         for (const char* f : {"\\history.dat", "\\history.mab", "\\localstore.rdf"})
             removed.insert(p + f);
     }
-    Check(&BrowserCleaningSteps::ClearNetscapeHistory, removed,
+    Check([&] { return s.netscape.PlanNetscapeHistory(); }, removed,
           {nav + "\\prefs.js", nav + "\\liprefs.js"});
     EXPECT_EQ(ReadFile(nav + "\\prefs.js"), WithoutHistoryLines(prefs));
     EXPECT_EQ(ReadFile(nav + "\\liprefs.js"), WithoutHistoryLines(liprefs));
@@ -137,7 +138,7 @@ TEST_F(BrowserItemTest, NetscapeCache) {
         Paths own = Below(p + "\\cache", false);
         removed.insert(own.begin(), own.end());
     }
-    Check(&BrowserCleaningSteps::ClearNetscapeCache, removed, {});
+    Check([&] { return s.netscape.PlanNetscapeCache(); }, removed, {});
     ExpectCountsAfter("netscape2");
 }
 
@@ -148,7 +149,7 @@ TEST_F(BrowserItemTest, NetscapeCookiesAndTheViewer) {
         removed.insert(p + "\\cookies.txt");
     s.viewer.LoadCookieDomains();  // as the main window does at load
     ASSERT_EQ(s.cookieControls.List1.ListCount(), 3);
-    Check(&BrowserCleaningSteps::ClearNetscapeCookies, removed, {});
+    Check([&] { return s.netscape.PlanNetscapeCookies({}); }, removed, {});
     ExpectCountsAfter("netscape3");
     EXPECT_EQ(s.cookieControls.List1.ListCount(), 0);  // the step reloaded the viewer
     EXPECT_EQ(s.cookieControls.List2.ListCount(), 0);
@@ -164,7 +165,7 @@ TEST_F(BrowserItemTest, NavigatorCookiesAreOverwrittenMozillasOnlyDeleted) {
     ASSERT_TRUE(CreateHardLinkA((links + "\\navigator.txt").c_str(), navigator.c_str(), nullptr));
     ASSERT_TRUE(CreateHardLinkA((links + "\\mozilla.txt").c_str(), mozilla.c_str(), nullptr));
 
-    s.netscape.ClearNetscapeCookies();
+    CarryOut(s.netscape.PlanNetscapeCookies({}));
     EXPECT_FALSE(PathExists(navigator));
     EXPECT_FALSE(PathExists(mozilla));
     const std::string overwritten = ReadFile(links + "\\navigator.txt");
@@ -179,7 +180,7 @@ TEST_F(BrowserItemTest, InternetExplorerCookies) {
     Paths removed = EntryFiles(), own = Below(layout.cookiesFolder, false);
     removed.insert(own.begin(), own.end());
     removed.erase(Upper(layout.cookiesFolder + "\\index.dat"));
-    Check(&BrowserCleaningSteps::ClearIECookies, removed, IndexFiles());
+    Check([&] { return s.cacheManager.PlanIECookies({}); }, removed, IndexFiles());
     // The step deletes every listed entry, the cached pages with the cookies; the files the
     // index does not know stay for the cache step.
     ExpectCountsAfter("chkCookies", {{"chkIECache", 3}});
@@ -189,7 +190,7 @@ TEST_F(BrowserItemTest, InternetExplorerCache) {
     Paths removed = EntryFiles(), all = Below(layout.contentIE5, true);
     removed.insert(all.begin(), all.end());
     removed.erase(Upper(layout.contentIE5 + "\\index.dat"));
-    Check(&BrowserCleaningSteps::ClearIECache, removed, IndexFiles());
+    Check([&] { return s.cacheManager.PlanIECache({}); }, removed, IndexFiles());
     demo::RestoreCacheFolders();
     // "Delete All" takes the listed cookie entries too; the cookie file unknown to the
     // index stays for the cookie step.
@@ -198,7 +199,7 @@ TEST_F(BrowserItemTest, InternetExplorerCache) {
 
 TEST_F(BrowserItemTest, IndexFilesAreRegisteredForRestart) {
     Check(
-        &BrowserCleaningSteps::ScheduleIndexDatDeletion, {}, {},
+        [&] { return s.cacheManager.PlanIndexDatDeletion(); }, {}, {},
         {"HKLM\\System\\CurrentControlSet\\Control\\Session Manager|PendingFileRenameOperations"});
     const std::vector<std::string> pending = demo::PendingRestartDeletes();
     ASSERT_GE(pending.size(), 3u);
