@@ -110,10 +110,31 @@ void CacheManager::cmdDeleteCookies_Click() {
     trap([&] { ShowCount(); });
 }
 
+namespace {
+
+bool IsOneOf(const std::string& path, const std::vector<std::string>& paths) {
+    for (const std::string& p : paths) {
+        if (text::EqualsNoCase(p, path)) return true;
+    }
+    return false;
+}
+
+// A file of a cache entry goes with the entry: it is the entry's trace, only its bytes
+// count on the file.
+void CountWithTheirEntries(CleaningPlan& plan, const std::vector<std::string>& entryFiles) {
+    for (CleaningTarget& target : plan.targets) {
+        if (target.kind == TargetKind::File && IsOneOf(target.where, entryFiles)) target.traces = 0;
+    }
+}
+
+}  // namespace
+
 void CacheManager::PlanListedEntries(CleaningPlan& plan, const CookieKeepList& keep,
+                                     std::vector<std::string>& entryFiles,
                                      std::vector<std::string>& keptFiles) {
     UrlCache& cache = cache_;
     for (const UrlCacheEntry& entry : ListedEntries()) {
+        if (!entry.localFile.empty()) entryFiles.push_back(entry.localFile);
         if (IsCookieEntry(entry) && keep.Keeps(CookieEntryHost(entry.sourceUrl))) {
             ++plan.keptCookies;
             if (!entry.localFile.empty()) keptFiles.push_back(entry.localFile);
@@ -133,21 +154,19 @@ void CacheManager::ShowEmptiedList() {
 CleaningPlan CacheManager::PlanIECookies(const CookieKeepList& keep) {
     CleaningPlan plan;
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
-    std::vector<std::string> keptFiles;
-    trap([&] { PlanListedEntries(plan, keep, keptFiles); });
+    std::vector<std::string> entryFiles, keptFiles;
+    trap([&] { PlanListedEntries(plan, keep, entryFiles, keptFiles); });
     trap([&] {
         // A failed lookup is no folder: nothing is built from the empty text.
         std::string cookies = folders_.GetCookiesFolder();
         if (cookies.empty()) return;
         auto kept = [&](const FindData& file) {
-            std::string path = AddSlash(cookies) + file.name;
-            for (const std::string& keptFile : keptFiles) {
-                if (text::EqualsNoCase(keptFile, path)) return true;
-            }
-            return keep.Keeps(CookieFileHost(file.name));
+            return IsOneOf(AddSlash(cookies) + file.name, keptFiles) ||
+                   keep.Keeps(CookieFileHost(file.name));
         };
         PlanMatchingFiles(plan, files_, cookies, "*.txt", kept);
     });
+    CountWithTheirEntries(plan, entryFiles);
     plan.afterwards = [this] { ShowEmptiedList(); };
     return plan;
 }
@@ -155,8 +174,8 @@ CleaningPlan CacheManager::PlanIECookies(const CookieKeepList& keep) {
 CleaningPlan CacheManager::PlanIECache(const CookieKeepList& keep) {
     CleaningPlan plan;
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
-    std::vector<std::string> keptFiles;
-    trap([&] { PlanListedEntries(plan, keep, keptFiles); });
+    std::vector<std::string> entryFiles, keptFiles;
+    trap([&] { PlanListedEntries(plan, keep, entryFiles, keptFiles); });
     trap([&] {
         std::string content = ContentIE5Folder();
         if (content.empty() || !files_.guard().MayDelete(content) || !files_.IsRealFolder(content))
@@ -178,6 +197,7 @@ CleaningPlan CacheManager::PlanIECache(const CookieKeepList& keep) {
             return text::EqualsNoCase(file.name, kIndexFile);
         });
     });
+    CountWithTheirEntries(plan, entryFiles);
     plan.afterwards = [this] { ShowEmptiedList(); };
     return plan;
 }

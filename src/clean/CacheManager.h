@@ -46,8 +46,10 @@ class CacheManager {
     void DeleteListed(bool cookiesOnly);
     // The entries ListCacheEntries shows.
     std::vector<UrlCacheEntry> ListedEntries();
-    // The listed entries but the kept cookies; the kept cookies' files go into keptFiles.
+    // The listed entries but the kept cookies. Their local files go into entryFiles, the
+    // kept cookies' also into keptFiles.
     void PlanListedEntries(CleaningPlan& plan, const CookieKeepList& keep,
+                           std::vector<std::string>& entryFiles,
                            std::vector<std::string>& keptFiles);
     // Refills the list after a step, empty, with the count 0 (as "Delete All" leaves it).
     void ShowEmptiedList();

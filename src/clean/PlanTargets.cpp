@@ -26,7 +26,8 @@ void PlanFile(CleaningPlan& plan, FileSystem& fs, const std::string& path, std::
         TargetKind::File, path,
         [&fs, path, attributes] {
             if (attributes & kClearable) fs.SetAttributes(path, kAttrNormal);
-            return fs.Delete(path) == kErrorSuccess;
+            // Gone is what was planned, also when the library took it with its cache entry.
+            return fs.Delete(path) == kErrorSuccess || fs.GetAttributes(path) == kInvalidAttributes;
         },
         size);
 }
