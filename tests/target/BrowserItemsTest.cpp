@@ -11,11 +11,13 @@
 #include "clean/SystemCleaners.h"
 #include "demo/BrowserTraces.h"
 #include "demo/UrlCacheSeeding.h"
+#include "fakes/FakeClock.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeMessageWait.h"
 #include "fakes/FakeOsVersion.h"
 #include "fakes/FakePanicHost.h"
 #include "fakes/FakeShellLists.h"
+#include "settings/SettingNames.h"
 #include "support/Snapshot.h"
 #include "support/TestWorld.h"
 #include "support/Win32Platform.h"
@@ -235,8 +237,9 @@ TEST_F(BrowserItemTest, KeptCookiesSurviveInteractiveScheduledAndPanicRuns) {
     fakes::CallLog log;
     fakes::FakePanicHost host{log};
     fakes::FakeDesktop desktop;
-    fakes::FakeMessageWait wait{s.clock};
-    BrowserWindows browsers{desktop, s.dialogs, s.clock, wait};
+    fakes::FakeClock clock;
+    fakes::FakeMessageWait wait{clock};
+    BrowserWindows browsers{desktop, s.dialogs, clock, wait};
     SystemCleaners cleaners{CleanerServices{s.settings, os, s.files, s.shellFolders, s.cache,
                                             recent, bin, s.dialogs, host, s.cacheManager,
                                             s.netscape, [] {}}};
@@ -254,7 +257,7 @@ TEST_F(BrowserItemTest, KeptCookiesSurviveInteractiveScheduledAndPanicRuns) {
     for (std::size_t i = 0; i < runs.size(); ++i) {
         SCOPED_TRACE(i);
         ASSERT_TRUE(demo::SeedBrowserTraces());
-        s.settings.SetSettingString(kHkeyCurrentUser, settings::kSettingsKey, "KeepCookies",
+        s.settings.SetSettingString(kHkeyCurrentUser, cw::settings::kSettingsKey, "KeepCookies",
                                     "a.example;Site1.Example");
         for (ui::CheckBox* box : {&privacy.netscape3, &privacy.chkCookies, &privacy.chkIECache})
             box->SetValue(ui::kChecked);
