@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "clean/CleaningItems.h"
 #include "clean/PrivacyControls.h"
 #include "demo/BrowserTraces.h"
 #include "demo/Traces.h"
@@ -34,7 +35,8 @@ std::vector<Row> Table() {
     const std::vector<cw::demo::TraceCount> browser = cw::demo::CountBrowserTraces();
     cw::PrivacyControls boxes;
     std::vector<Row> rows;
-    for (cw::ui::CheckBox* box : boxes.InRunOrder()) {
+    for (const cw::CleaningItemRow& item : cw::kCleaningItems) {
+        cw::ui::CheckBox* box = &cw::BoxOf(boxes, item);
         Row row{CaptionOf(*box), "?"};
         for (const cw::traces::Item& item : cw::traces::Items()) {
             if (box->Name() != item.box) continue;

@@ -62,9 +62,9 @@ void RunCleaners(const std::string& data) {
         fs.AddFile(f, "keep");
 
     cw::NetscapeCleaner cleaner(settings, files, clock);
-    cleaner.ClearNetscapeHistory();
-    cleaner.ClearNetscapeCache();
-    cleaner.ClearNetscapeCookies();
+    cw::CarryOut(cleaner.PlanNetscapeHistory());
+    cw::CarryOut(cleaner.PlanNetscapeCache());
+    cw::CarryOut(cleaner.PlanNetscapeCookies({}));
     for (const char* f : outside)
         Require(fs.Content(f) == "keep");
     Require(fs.Exists(kMozilla + "registry.dat"));

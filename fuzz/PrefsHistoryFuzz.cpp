@@ -51,7 +51,7 @@ void RunCleaner(const std::string& original, const std::string& expected) {
                        "C:\\Netscape");
     const std::string prefs = "C:\\Netscape\\Users\\bob\\prefs.js";
     fs.AddFile(prefs, original);
-    cw::NetscapeCleaner(settings, files, clock).ClearNetscapeHistory();
+    cw::CarryOut(cw::NetscapeCleaner(settings, files, clock).PlanNetscapeHistory());
     Require(fs.Content(prefs) == expected);
     Require(!fs.Exists(prefs + ".cwtmp"));
 }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "clean/CleaningItems.h"
 #include "clean/CleaningSelection.h"
 #include "errors/RuntimeError.h"
 #include "fakes/FakeRegistry.h"
@@ -67,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cw::fakes::RecordingErrorSink errors;
     cw::ErrorTrap trap(cw::TrapKind::SkipTypeMismatchThenReport, &errors, "frmMain,Form_Load");
     cw::LoadCleaningSelection(privacy, store, trap);
-    for (cw::ui::CheckBox* box : privacy.InRunOrder()) {
-        Require(box->Value() >= 0 && box->Value() <= 2);
+    for (const cw::CleaningItemRow& row : cw::kCleaningItems) {
+        Require(cw::BoxOf(privacy, row).Value() >= 0 && cw::BoxOf(privacy, row).Value() <= 2);
     }
     return 0;
 }

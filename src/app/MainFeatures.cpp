@@ -3,16 +3,16 @@
 namespace cw {
 
 MainFeatures::MainFeatures(MainControls& c, Services& s, PanicHost& host)
-    : cleaners(TraceCleanerServices{s.settings, s.osVersion, s.files, s.shellFolders, s.urlCache,
-                                    s.recentDocuments, s.recycleBin, s.dialogs}),
-      browsers(s.desktop, s.dialogs, s.clock, s.messageWait),
+    : browsers(s.desktop, s.dialogs, s.clock, s.messageWait),
       cache(c.cache, s.urlCache, s.files, s.shellFolders, s.errors),
       netscape(s.settings, s.files, s.clock),
       cookies(c.cookies, s.settings, s.files, s.errors),
       // After the Netscape cookies are gone the viewer shows what is left.
-      browserSteps(cache, netscape, [this] { cookies.LoadCookieDomains(); }),
+      cleaners(CleanerServices{s.settings, s.osVersion, s.files, s.shellFolders, s.urlCache,
+                               s.recentDocuments, s.recycleBin, s.dialogs, host, cache, netscape,
+                               [this] { cookies.LoadCookieDomains(); }}),
       cleaning(c.privacy, c.panic,
-               CleaningRunServices{s.settings, s.dialogs, browsers, cleaners, browserSteps, host}),
+               CleaningRunServices{s.settings, s.dialogs, browsers, cleaners, host}),
       scheduler(c.timScheduler, s.settings, s.clock,
                 [this](std::int16_t kind) { cleaning.ClearData(kind); }),
       homePage(c.homePage, s.settings, s.files, s.dialogs, s.errors),

@@ -9,13 +9,12 @@
 #include "browser/CookieViewer.h"
 #include "browser/FavoritesGuard.h"
 #include "browser/HomePage.h"
-#include "clean/BrowserCleaner.h"
 #include "clean/BrowserWindows.h"
 #include "clean/CacheManager.h"
 #include "clean/CleaningRun.h"
 #include "clean/NetscapeCleaner.h"
 #include "clean/PanicHost.h"
-#include "clean/SystemTraceCleaners.h"
+#include "clean/SystemCleaners.h"
 #include "schedule/ScheduleTimer.h"
 #include "shred/FileShredder.h"
 #include "shred/ScheduledShredder.h"
@@ -30,12 +29,11 @@ struct MainFeatures {
     MainFeatures& operator=(const MainFeatures&) = delete;
 
     // "Privacy" page and the panic frame: the cleaning run and what it calls.
-    SystemTraceCleaners cleaners;
     BrowserWindows browsers;
     CacheManager cache;  // "IE Cache" page
     NetscapeCleaner netscape;
     CookieViewer cookies;  // "Netscape" page
-    BrowserCleaner browserSteps;
+    SystemCleaners cleaners;
     CleaningRun cleaning;
     // timScheduler: the scheduled cleaning.
     ScheduleTimer scheduler;

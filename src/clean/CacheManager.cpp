@@ -2,9 +2,10 @@
 
 #include <vector>
 
-#include "clean/PlainFiles.h"
+#include "clean/PlanTargets.h"
 #include "errors/ErrorTrap.h"
 #include "files/Paths.h"
+#include "text/Ansi.h"
 
 namespace cw {
 
@@ -30,23 +31,30 @@ CacheManager::CacheManager(CacheControls& controls, UrlCache& cache, FileRoutine
     c_.cmdDeleteCookies.onClick = [this] { cmdDeleteCookies_Click(); };
 }
 
-void CacheManager::ListCacheEntries() {
-    c_.lstCache.Clear();
-    std::vector<std::string> urls;
+std::vector<UrlCacheEntry> CacheManager::ListedEntries() {
+    std::vector<UrlCacheEntry> listed;
     bool sawCookies = false;
     auto take = [&](const UrlCacheEntry& entry) {
         if (IsCookieEntry(entry)) sawCookies = true;
-        if (entry.type & kNormalCacheEntry) urls.push_back(entry.sourceUrl);
+        if (entry.type & kNormalCacheEntry) listed.push_back(entry);
         return true;
     };
-    // The library holds one entry in memory at a time; the list is handed over once, so
-    // that a view of thousands of lines is filled in one go.
+    // The library holds one entry in memory at a time.
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
     trap([&] { cache_.Enumerate("", take); });
     // Without a pattern, Internet Explorer 5 and later list the content entries only; the
     // cookies are then listed from their own container (under Wine and Internet Explorer 4
     // they came with the rest, and this finds nothing new).
     if (!sawCookies) trap([&] { cache_.Enumerate(kCookieContainer, take); });
+    return listed;
+}
+
+void CacheManager::ListCacheEntries() {
+    c_.lstCache.Clear();
+    std::vector<std::string> urls;
+    for (UrlCacheEntry& entry : ListedEntries())
+        urls.push_back(std::move(entry.sourceUrl));
+    // Handed over once, so that a view of thousands of lines is filled in one go.
     c_.lstCache.SetItems(std::move(urls));
 }
 
@@ -102,35 +110,96 @@ void CacheManager::cmdDeleteCookies_Click() {
     trap([&] { ShowCount(); });
 }
 
-void CacheManager::ClearIECookies() {
+namespace {
+
+bool IsOneOf(const std::string& path, const std::vector<std::string>& paths) {
+    for (const std::string& p : paths) {
+        if (text::EqualsNoCase(p, path)) return true;
+    }
+    return false;
+}
+
+// A file of a cache entry goes with the entry: it is the entry's trace, only its bytes
+// count on the file.
+void CountWithTheirEntries(CleaningPlan& plan, const std::vector<std::string>& entryFiles) {
+    for (CleaningTarget& target : plan.targets) {
+        if (target.kind == TargetKind::File && IsOneOf(target.where, entryFiles)) target.traces = 0;
+    }
+}
+
+}  // namespace
+
+void CacheManager::PlanListedEntries(CleaningPlan& plan, const CookieKeepList& keep,
+                                     std::vector<std::string>& entryFiles,
+                                     std::vector<std::string>& keptFiles) {
+    UrlCache& cache = cache_;
+    for (const UrlCacheEntry& entry : ListedEntries()) {
+        if (!entry.localFile.empty()) entryFiles.push_back(entry.localFile);
+        if (IsCookieEntry(entry) && keep.Keeps(CookieEntryHost(entry.sourceUrl))) {
+            ++plan.keptCookies;
+            if (!entry.localFile.empty()) keptFiles.push_back(entry.localFile);
+            continue;
+        }
+        const std::string url = entry.sourceUrl;
+        plan.Add(TargetKind::CacheEntry, url, [&cache, url] { return cache.DeleteEntry(url); });
+    }
+}
+
+void CacheManager::ShowEmptiedList() {
+    ListCacheEntries();
+    c_.lstCache.Clear();
+    ShowCount();
+}
+
+CleaningPlan CacheManager::PlanIECookies(const CookieKeepList& keep) {
+    CleaningPlan plan;
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
-    trap([&] { ListCacheEntries(); });
-    trap([&] { DeleteListed(false); });
+    std::vector<std::string> entryFiles, keptFiles;
+    trap([&] { PlanListedEntries(plan, keep, entryFiles, keptFiles); });
     trap([&] {
         // A failed lookup is no folder: nothing is built from the empty text.
         std::string cookies = folders_.GetCookiesFolder();
-        if (!cookies.empty()) files_.DeleteMatchingFiles(cookies, "*.txt");
+        if (cookies.empty()) return;
+        auto kept = [&](const FindData& file) {
+            return IsOneOf(AddSlash(cookies) + file.name, keptFiles) ||
+                   keep.Keeps(CookieFileHost(file.name));
+        };
+        PlanMatchingFiles(plan, files_, cookies, "*.txt", kept);
     });
-    trap([&] { ListCacheEntries(); });
-    trap([&] { ShowCount(); });
-    trap([&] { cmdDeleteAllCache_Click(); });
+    CountWithTheirEntries(plan, entryFiles);
+    plan.afterwards = [this] { ShowEmptiedList(); };
+    return plan;
 }
 
-void CacheManager::ClearIECache() {
+CleaningPlan CacheManager::PlanIECache(const CookieKeepList& keep) {
+    CleaningPlan plan;
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
-    trap([&] { ListCacheEntries(); });
-    trap([&] { ShowCount(); });
-    trap([&] { cmdDeleteAllCache_Click(); });
-    trap([&] { ClearContentIE5(); });
+    std::vector<std::string> entryFiles, keptFiles;
+    trap([&] { PlanListedEntries(plan, keep, entryFiles, keptFiles); });
     trap([&] {
-        // The loose files of "Content.IE5" and every subfolder left. Its index file is the
-        // library's live index (Wine lets it be deleted while in use); it goes at restart
-        // through ScheduleIndexDatDeletion.
         std::string content = ContentIE5Folder();
-        if (content.empty()) return;
-        DeletePlainFiles(files_, content, "*.*", kIndexFile);
-        files_.PurgeSubfolders(content);
+        if (content.empty() || !files_.guard().MayDelete(content) || !files_.IsRealFolder(content))
+            return;
+        // Each subfolder with all it holds, then the loose files. The index file is the
+        // library's live index (Wine lets it be deleted while in use); it goes at restart
+        // through the index item.
+        std::vector<std::string> subfolders;
+        files_.fs().Find(content + "\\*", [&](const FindData& entry) {
+            if (entry.name != "." && entry.name != ".." && entry.IsDirectory() &&
+                !entry.IsReparsePoint()) {
+                subfolders.push_back(entry.name);
+            }
+            return true;
+        });
+        for (const std::string& name : subfolders)
+            PlanFolderTree(plan, files_, content + "\\" + name, TreeRules{});
+        PlanPlainFiles(plan, files_, content, "*.*", [](const FindData& file) {
+            return text::EqualsNoCase(file.name, kIndexFile);
+        });
     });
+    CountWithTheirEntries(plan, entryFiles);
+    plan.afterwards = [this] { ShowEmptiedList(); };
+    return plan;
 }
 
 std::string CacheManager::ContentIE5Folder() {
@@ -138,35 +207,13 @@ std::string CacheManager::ContentIE5Folder() {
     return cache.empty() ? std::string() : AddSlash(cache) + "Content.IE5";
 }
 
-void CacheManager::ClearContentIE5() {
-    ErrorTrap trap(TrapKind::Skip, nullptr, "");
-    std::string base = ContentIE5Folder();
-    if (base.empty() || !files_.guard().MayDelete(base) || !files_.IsRealFolder(base)) return;
-    base = AddSlash(base);
-    std::vector<std::string> subfolders;
-    trap([&] {
-        files_.fs().Find(base + "*", [&](const FindData& entry) {
-            if (entry.name != "." && entry.name != ".." && entry.IsDirectory() &&
-                !entry.IsReparsePoint()) {
-                subfolders.push_back(entry.name);
-            }
-            return true;
-        });
-    });
-    for (const std::string& name : subfolders) {
-        trap([&] {
-            files_.fs().SetAttributes(base + name, kAttrNormal);
-            files_.DeleteFolderTree(base + name);
-        });
-    }
-}
-
-void CacheManager::ScheduleIndexDatDeletion() {
-    ErrorTrap trap(TrapKind::Skip, nullptr, "");
+CleaningPlan CacheManager::PlanIndexDatDeletion() {
+    CleaningPlan plan;
+    FileSystem& fs = files_.fs();
     auto registerAtRestart = [&](const std::string& path) {
-        trap([&] {
-            if (files_.guard().MayDelete(path)) files_.fs().Move(path, "", kMoveDelayUntilReboot);
-        });
+        if (!files_.guard().MayDelete(path)) return;
+        plan.Add(TargetKind::AtRestart, path,
+                 [&fs, path] { return fs.Move(path, "", kMoveDelayUntilReboot) == kErrorSuccess; });
     };
     std::string content = ContentIE5Folder();
     if (!content.empty()) registerAtRestart(content);
@@ -175,6 +222,7 @@ void CacheManager::ScheduleIndexDatDeletion() {
         registerAtRestart(AddSlash(history) + "History.IE5\\index.dat");
         registerAtRestart(AddSlash(history) + "History.IE5");
     }
+    return plan;
 }
 
 }  // namespace cw

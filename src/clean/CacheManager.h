@@ -4,8 +4,11 @@
 // Files (chkIECache) and the index files (chkClearIndexDAT).
 
 #include <string>
+#include <vector>
 
 #include "clean/CacheControls.h"
+#include "clean/CleaningPlan.h"
+#include "clean/CookieKeepList.h"
 #include "clean/ShellFolders.h"
 #include "errors/ErrorSink.h"
 #include "files/FileRoutines.h"
@@ -28,19 +31,28 @@ class CacheManager {
     void cmdDeleteAllCache_Click();
     void cmdDeleteCookies_Click();
 
-    // The cookie step: every listed entry, the cookie files, then "Delete All".
-    void ClearIECookies();
-    // The cache step: "Delete All", the cache's subfolders, then its loose files.
-    void ClearIECache();
-    // Deletes every subfolder of the cache's "Content.IE5" folder with all it holds.
-    void ClearContentIE5();
+    // The cookie step: every entry the page would list and every cookie file, but the
+    // cookies the keep list keeps; then the page shows the index anew.
+    CleaningPlan PlanIECookies(const CookieKeepList& keep);
+    // The cache step: every listed entry but kept cookies, the subfolders of "Content.IE5"
+    // with all they hold, then its loose files (not its index).
+    CleaningPlan PlanIECache(const CookieKeepList& keep);
     // Registers the cache folder and the history index for deletion at the next restart,
     // when they are locked while Windows runs.
-    void ScheduleIndexDatDeletion();
+    CleaningPlan PlanIndexDatDeletion();
 
   private:
     void ShowCount();
     void DeleteListed(bool cookiesOnly);
+    // The entries ListCacheEntries shows.
+    std::vector<UrlCacheEntry> ListedEntries();
+    // The listed entries but the kept cookies. Their local files go into entryFiles, the
+    // kept cookies' also into keptFiles.
+    void PlanListedEntries(CleaningPlan& plan, const CookieKeepList& keep,
+                           std::vector<std::string>& entryFiles,
+                           std::vector<std::string>& keptFiles);
+    // Refills the list after a step, empty, with the count 0 (as "Delete All" leaves it).
+    void ShowEmptiedList();
     // AddSlash(cache folder) + "Content.IE5", or empty when the lookup failed.
     std::string ContentIE5Folder();
 

@@ -1,5 +1,6 @@
 #include "clean/CleaningRun.h"
 
+#include "clean/CleaningItems.h"
 #include "errors/ErrorTrap.h"
 #include "settings/SettingNames.h"
 
@@ -12,6 +13,12 @@ namespace {
 constexpr const char kConfirmPrompt[] = "Do you want to shred selected items now?";
 constexpr const char kDonePrompt[] = "Your system has now been cleaned";
 constexpr const char kDoneTitle[] = "Done....";
+
+// The closing message, with what the run removed.
+std::string DonePrompt(const PlanTotals& done) {
+    return std::string(kDonePrompt) + "\n" + DescribeTraces(done.traces) + " removed, " +
+           DescribeSize(done.bytes) + " freed.";
+}
 
 }  // namespace
 
@@ -50,38 +57,6 @@ CleaningRun::CleaningRun(PrivacyControls& privacy, PanicControls& panic,
     panic_.cmdPanic.onClick = [this] { cmdPanic_Click(); };
 }
 
-std::array<CleaningRun::Step, 22> CleaningRun::ItemTable() {
-    PrivacyControls& p = privacy_;
-    return {{
-        {&p.chkDocuments, &CleaningRun::ClearRecentDocuments},
-        {&p.chkInternetHistory, &CleaningRun::ClearIEHistory},
-        {&p.chkRunMenu, &CleaningRun::ClearRunMRU},
-        {&p.NetScape1, &CleaningRun::ClearNetscapeHistory},
-        {&p.netscape2, &CleaningRun::ClearNetscapeCache},
-        {&p.netscape3, &CleaningRun::ClearNetscapeCookies},
-        {&p.chkUrls, &CleaningRun::DeleteTypedUrls},
-        {&p.chkTemp, &CleaningRun::ClearTempFolder},
-        {&p.chkFindFiles, &CleaningRun::ClearFindFilesMRU},
-        {&p.chkFindComputers, &CleaningRun::ClearFindComputersMRU},
-        {&p.chkPrinterPorts, &CleaningRun::ClearPrinterPortsMRU},
-        {&p.chkAutoComplete, &CleaningRun::DisableAutoComplete},
-        {&p.chkRecBin, &CleaningRun::EmptyRecycleBinSilently},
-        {&p.chkWzip1, &CleaningRun::ClearWinZipFileMenu},
-        {&p.chkWzip2, &CleaningRun::ClearWinZipExtractMenu},
-        {&p.chkVb, &CleaningRun::ClearVBRecentFiles},
-        {&p.chkWordPad, &CleaningRun::ClearWordPadRecentList},
-        {&p.chkCookies, &CleaningRun::ClearIECookies},
-        {&p.chkPbrush, &CleaningRun::ClearPaintRecentList},
-        {&p.chkMediaPlayer, &CleaningRun::ClearMediaPlayerLists},
-        {&p.chkIECache, &CleaningRun::ClearIECache},
-        {&p.chkClearIndexDAT, &CleaningRun::ScheduleIndexDatDeletion},
-    }};
-}
-
-void CleaningRun::EmptyRecycleBinSilently() {
-    services_.cleaners.EmptyRecycleBinSilently(services_.host.MainWindowHandle());
-}
-
 void CleaningRun::CloseBrowsers(bool minimiseAll) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "frmMain,CloseBrowsers");
     BrowserWindows& browsers = services_.browsers;
@@ -91,19 +66,17 @@ void CleaningRun::CloseBrowsers(bool minimiseAll) {
     if (minimiseAll) trap([&] { browsers.MinimizeAllWindows(); });
 }
 
-bool CleaningRun::RunSteps(Variant variant, const UnderWay& run) {
+bool CleaningRun::RunSteps(Variant variant, const UnderWay& run, PlanTotals& done) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "frmMain,RunSteps");
-    for (const Step& step : ItemTable()) {
+    ItemCleaners& cleaners = services_.cleaners;
+    for (const CleaningItemRow& row : kCleaningItems) {
         if (run.PanicTookOver()) return false;
         // The index files are left to the runs someone watches: their deletion needs a
         // restart.
-        if (variant == Variant::Unattended &&
-            step.operation == &CleaningRun::ScheduleIndexDatDeletion) {
-            continue;
-        }
-        if (!step.box->Checked()) continue;
-        trap([&] { (this->*step.operation)(); });
-        if (variant == Variant::Interactive && step.operation == &CleaningRun::ClearIECookies) {
+        if (variant == Variant::Unattended && row.item == CleaningItem::IndexDat) continue;
+        if (!BoxOf(privacy_, row).Checked()) continue;
+        trap([&] { done += cleaners.Wipe(cleaners.Plan(row.item)); });
+        if (variant == Variant::Interactive && row.item == CleaningItem::IECookies) {
             trap([&] {
                 services_.settings.SetSettingString(kHkeyLocalMachine, s::kMarkerKey,
                                                     s::kMarkerValue, "tt");
@@ -124,11 +97,12 @@ void CleaningRun::cmdCleanSelectedItems_Click() {
     if (answer != ui::vbYes || run.PanicTookOver()) return;
     trap([&] { dialogs.SetWaitCursor(true); });
     trap([&] { CloseBrowsers(false); });
-    bool completed = RunSteps(Variant::Interactive, run);
+    PlanTotals done;
+    bool completed = RunSteps(Variant::Interactive, run, done);
     trap([&] { dialogs.SetWaitCursor(false); });
     // When a panic run took over, the program is closing: nothing more is shown.
     if (!completed) return;
-    trap([&] { dialogs.MsgBox(kDonePrompt, ui::vbInformation, kDoneTitle); });
+    trap([&] { dialogs.MsgBox(DonePrompt(done), ui::vbInformation, kDoneTitle); });
 }
 
 void CleaningRun::cmdPanic_Click() {
@@ -141,7 +115,8 @@ void CleaningRun::cmdPanic_Click() {
         trap([&] { host.HideMainWindow(); });
         trap([&] { CloseBrowsers(true); });
         trap([&] { host.RemoveTrayIcon(); });
-        completed = RunSteps(Variant::Panic, run);
+        PlanTotals done;
+        completed = RunSteps(Variant::Panic, run, done);
         ++panicRuns_;
     }
     // A panic run started inside this one has closed the program already. The unload comes
@@ -165,18 +140,19 @@ bool CleaningRun::ClearData(std::int16_t kind) {
     bool close = false;
     trap([&] { close = CloseBrowserSetting(kind); });
     if (close) trap([&] { CloseBrowsers(true); });
-    RunSteps(Variant::Unattended, run);
+    PlanTotals done;
+    RunSteps(Variant::Unattended, run, done);
     return true;
 }
 
 void CleaningRun::cmdSelectAll_Click() {
-    for (ui::CheckBox* box : privacy_.InRunOrder())
-        box->SetValue(ui::kChecked);
+    for (const CleaningItemRow& row : kCleaningItems)
+        BoxOf(privacy_, row).SetValue(ui::kChecked);
 }
 
 void CleaningRun::cmdDeselectAll_Click() {
-    for (ui::CheckBox* box : privacy_.InRunOrder())
-        box->SetValue(ui::kUnchecked);
+    for (const CleaningItemRow& row : kCleaningItems)
+        BoxOf(privacy_, row).SetValue(ui::kUnchecked);
 }
 
 }  // namespace cw

@@ -9,14 +9,12 @@
 // disabled and a scheduled run is refused. Only the panic run always proceeds; the run it
 // interrupted then stops, as the program is closing.
 
-#include <array>
 #include <cstdint>
 
-#include "clean/BrowserCleaningSteps.h"
 #include "clean/BrowserWindows.h"
+#include "clean/ItemCleaners.h"
 #include "clean/PanicHost.h"
 #include "clean/PrivacyControls.h"
-#include "clean/TraceCleaners.h"
 #include "settings/SettingsStore.h"
 #include "ui/Dialogs.h"
 
@@ -31,8 +29,7 @@ struct CleaningRunServices {
     SettingsStore& settings;
     ui::Dialogs& dialogs;
     BrowserWindows& browsers;
-    TraceCleaners& cleaners;
-    BrowserCleaningSteps& browserSteps;
+    ItemCleaners& cleaners;
     PanicHost& host;
 };
 
@@ -58,43 +55,12 @@ class CleaningRun {
   private:
     enum class Variant { Interactive, Panic, Unattended };
     class UnderWay;
-    // One row of the item table: the box and the operation of its step.
-    struct Step {
-        ui::CheckBox* box;
-        void (CleaningRun::*operation)();
-    };
-
     void CloseBrowsers(bool minimiseAll);
-    // Runs the steps in table order; a box is read when its step comes up. Returns false
-    // when a panic run took over meanwhile.
-    bool RunSteps(Variant variant, const UnderWay& run);
+    // Runs the steps in table order: a box is read when its step comes up, and its item
+    // planned and wiped then. Returns false when a panic run took over meanwhile; adds what
+    // was removed to done.
+    bool RunSteps(Variant variant, const UnderWay& run, PlanTotals& done);
     bool CloseBrowserSetting(std::int16_t kind);
-
-    void ClearRecentDocuments() { services_.cleaners.ClearRecentDocuments(); }
-    void ClearIEHistory() { services_.cleaners.ClearIEHistory(); }
-    void ClearRunMRU() { services_.cleaners.ClearRunMRU(); }
-    void ClearNetscapeHistory() { services_.browserSteps.ClearNetscapeHistory(); }
-    void ClearNetscapeCache() { services_.browserSteps.ClearNetscapeCache(); }
-    void ClearNetscapeCookies() { services_.browserSteps.ClearNetscapeCookies(); }
-    void DeleteTypedUrls() { services_.cleaners.DeleteTypedUrls(); }
-    void ClearTempFolder() { services_.cleaners.ClearTempFolder(); }
-    void ClearFindFilesMRU() { services_.cleaners.ClearFindFilesMRU(); }
-    void ClearFindComputersMRU() { services_.cleaners.ClearFindComputersMRU(); }
-    void ClearPrinterPortsMRU() { services_.cleaners.ClearPrinterPortsMRU(); }
-    void DisableAutoComplete() { services_.cleaners.DisableAutoComplete(); }
-    void EmptyRecycleBinSilently();
-    void ClearWinZipFileMenu() { services_.cleaners.ClearWinZipFileMenu(); }
-    void ClearWinZipExtractMenu() { services_.cleaners.ClearWinZipExtractMenu(); }
-    void ClearVBRecentFiles() { services_.cleaners.ClearVBRecentFiles(); }
-    void ClearWordPadRecentList() { services_.cleaners.ClearWordPadRecentList(); }
-    void ClearIECookies() { services_.browserSteps.ClearIECookies(); }
-    void ClearPaintRecentList() { services_.cleaners.ClearPaintRecentList(); }
-    void ClearMediaPlayerLists() { services_.cleaners.ClearMediaPlayerLists(); }
-    void ClearIECache() { services_.browserSteps.ClearIECache(); }
-    void ScheduleIndexDatDeletion() { services_.browserSteps.ScheduleIndexDatDeletion(); }
-
-    // The item table, in the order the steps run.
-    std::array<Step, 22> ItemTable();
 
     PrivacyControls& privacy_;
     PanicControls& panic_;

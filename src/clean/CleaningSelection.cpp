@@ -1,5 +1,6 @@
 #include "clean/CleaningSelection.h"
 
+#include "clean/CleaningItems.h"
 #include "settings/SettingNames.h"
 #include "text/Convert.h"
 
@@ -12,7 +13,7 @@ void LoadCleaningSelection(PrivacyControls& privacy, SettingsStore& settings, Er
         trap([&] {
             std::string stored =
                 settings.GetSettingString(s::kSettingsRoot, s::kSettingsKey, name, "0");
-            privacy.ByName(name)->SetValue(text::ToInteger(stored));
+            BoxByName(privacy, name)->SetValue(text::ToInteger(stored));
         });
     }
 }
@@ -21,7 +22,7 @@ void SaveCleaningSelection(PrivacyControls& privacy, SettingsStore& settings, Er
     for (const char* name : s::kCleaningBoxes) {
         trap([&] {
             settings.SetSettingString(s::kSettingsRoot, s::kSettingsKey, name,
-                                      text::ToText(privacy.ByName(name)->Value()));
+                                      text::ToText(BoxByName(privacy, name)->Value()));
         });
     }
 }

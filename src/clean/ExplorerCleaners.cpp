@@ -1,5 +1,8 @@
 #include "clean/ExplorerCleaners.h"
 
+#include <string>
+
+#include "clean/PlanTargets.h"
 #include "clean/WindowsVersion.h"
 #include "errors/ErrorTrap.h"
 #include "settings/SettingNames.h"
@@ -8,48 +11,70 @@ namespace cw {
 
 namespace s = settings;
 
-void ExplorerCleaners::DeleteTypedUrls() {
-    settings_.DeleteSettingKey(kHkeyCurrentUser, s::kTypedUrlsKey);
+CleaningPlan ExplorerCleaners::PlanTypedUrls() {
+    CleaningPlan plan;
+    PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kTypedUrlsKey);
+    return plan;
 }
 
-void ExplorerCleaners::DisableAutoComplete() {
-    settings_.DeleteSettingKey(kHkeyCurrentUser, s::kIntelliFormsKey);
-    settings_.SetSettingString(kHkeyCurrentUser, s::kIEMainKey, s::kUseFormSuggest, "no");
-    settings_.SetSettingString(kHkeyCurrentUser, s::kExplorerAutoCompleteKey, s::kUseAutoComplete,
-                               "no");
+CleaningPlan ExplorerCleaners::PlanAutoComplete() {
+    CleaningPlan plan;
+    PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kIntelliFormsKey);
+    SettingsStore& settings = settings_;
+    plan.Add(
+        TargetKind::Setting, std::string("HKCU\\") + s::kIEMainKey + "|" + s::kUseFormSuggest, [&] {
+            settings.SetSettingString(kHkeyCurrentUser, s::kIEMainKey, s::kUseFormSuggest, "no");
+            return true;
+        });
+    plan.Add(TargetKind::Setting,
+             std::string("HKCU\\") + s::kExplorerAutoCompleteKey + "|" + s::kUseAutoComplete, [&] {
+                 settings.SetSettingString(kHkeyCurrentUser, s::kExplorerAutoCompleteKey,
+                                           s::kUseAutoComplete, "no");
+                 return true;
+             });
+    return plan;
 }
 
-void ExplorerCleaners::ClearRunMRU() {
+CleaningPlan ExplorerCleaners::PlanRunMRU() {
+    CleaningPlan plan;
     ErrorTrap trap(TrapKind::Skip, nullptr, "Module,ClearRunMRU");
     std::string letters;
     trap([&] {
         letters = settings_.GetSettingString(kHkeyCurrentUser, s::kRunMruKey, s::kMruList);
     });
-    for (char letter : letters) {
-        trap([&] {
-            settings_.DeleteSettingValue(kHkeyCurrentUser, s::kRunMruKey, std::string(1, letter));
-        });
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        // A letter listed twice names one value.
+        if (letters.find(letters[i]) != i) continue;
+        PlanRegistryValue(plan, settings_, kHkeyCurrentUser, s::kRunMruKey,
+                          std::string(1, letters[i]));
     }
-    trap([&] { settings_.DeleteSettingValue(kHkeyCurrentUser, s::kRunMruKey, s::kMruList); });
+    PlanRegistryValue(plan, settings_, kHkeyCurrentUser, s::kRunMruKey, s::kMruList);
+    return plan;
 }
 
-void ExplorerCleaners::ClearFindFilesMRU() {
+CleaningPlan ExplorerCleaners::PlanFindFilesMRU() {
     const char* key = IsWindows2000(os_) ? s::kFindFilesMru2000Key
                       : IsWindowsXP(os_) ? s::kFindFilesMruXPKey
                                          : s::kFindFilesMruKey;
-    settings_.DeleteSettingKey(kHkeyCurrentUser, key);
+    CleaningPlan plan;
+    PlanRegistryKey(plan, settings_, kHkeyCurrentUser, key);
+    return plan;
 }
 
-void ExplorerCleaners::ClearFindComputersMRU() {
-    settings_.DeleteSettingKey(kHkeyCurrentUser, s::kFindComputerMruKey);
+CleaningPlan ExplorerCleaners::PlanFindComputersMRU() {
+    CleaningPlan plan;
+    PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kFindComputerMruKey);
     const char* key = IsWindows2000(os_) ? s::kFindComputersMru2000Key
                       : IsWindowsXP(os_) ? s::kFindComputersMruXPKey
-                                         : s::kFindComputerMruKey;
-    settings_.DeleteSettingKey(kHkeyCurrentUser, key);
+                                         : nullptr;  // the same key as above
+    if (key) PlanRegistryKey(plan, settings_, kHkeyCurrentUser, key);
+    return plan;
 }
 
-void ExplorerCleaners::ClearPrinterPortsMRU() {
-    settings_.DeleteSettingKey(kHkeyCurrentUser, s::kPrnPortsMruKey);
+CleaningPlan ExplorerCleaners::PlanPrinterPortsMRU() {
+    CleaningPlan plan;
+    PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kPrnPortsMruKey);
+    return plan;
 }
 
 }  // namespace cw

@@ -1,8 +1,10 @@
 #pragma once
 // The cleaners of Internet Explorer's and the shell's lists kept in the registry of the
 // current user: typed addresses, AutoComplete data, the Run list, the search lists and the
-// printer-port list. A key or value that does not exist is no error.
+// printer-port list. Each works out its plan; a key or value that does not exist is not in
+// it.
 
+#include "clean/CleaningPlan.h"
 #include "platform/OsVersion.h"
 #include "settings/SettingsStore.h"
 
@@ -12,15 +14,15 @@ class ExplorerCleaners {
   public:
     ExplorerCleaners(SettingsStore& settings, OsVersion& os) : settings_(settings), os_(os) {}
 
-    void DeleteTypedUrls();
+    CleaningPlan PlanTypedUrls();
     // Deletes the stored form data and switches form suggestions and AutoComplete off.
-    void DisableAutoComplete();
+    CleaningPlan PlanAutoComplete();
     // Deletes the values named by the letters of "MRUList", then "MRUList"; the key stays.
-    void ClearRunMRU();
+    CleaningPlan PlanRunMRU();
     // Deletes the one search-list key of this Windows version.
-    void ClearFindFilesMRU();
-    void ClearFindComputersMRU();
-    void ClearPrinterPortsMRU();
+    CleaningPlan PlanFindFilesMRU();
+    CleaningPlan PlanFindComputersMRU();
+    CleaningPlan PlanPrinterPortsMRU();
 
   private:
     SettingsStore& settings_;

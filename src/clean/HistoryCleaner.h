@@ -3,6 +3,7 @@
 // the Internet library's index and the items of the History folder. Nothing is asked and no
 // keystroke is sent: the entries go through the library's own deletion call.
 
+#include "clean/CleaningPlan.h"
 #include "clean/ShellFolders.h"
 #include "files/FileRoutines.h"
 #include "platform/UrlCache.h"
@@ -16,11 +17,9 @@ class HistoryCleaner {
                    FileRoutines& files)
         : settings_(settings), cache_(cache), folders_(folders), files_(files) {}
 
-    void ClearIEHistory();
+    CleaningPlan PlanIEHistory();
 
   private:
-    void DeleteHistoryEntries();
-
     SettingsStore& settings_;
     UrlCache& cache_;
     ShellFolders& folders_;
@@ -29,5 +28,8 @@ class HistoryCleaner {
 
 // The search pattern of the history container of the Internet library's index.
 inline constexpr const char kHistoryContainerPattern[] = "Visited:";
+
+// The cache entries the pattern lists, each deleted through the library.
+void PlanCacheEntries(CleaningPlan& plan, UrlCache& cache, const std::string& pattern);
 
 }  // namespace cw

@@ -1,6 +1,6 @@
 #include "clean/MediaPlayerCleaner.h"
 
-#include "clean/FolderCleaners.h"
+#include "clean/PlanTargets.h"
 #include "errors/ErrorTrap.h"
 #include "settings/SettingNames.h"
 
@@ -27,15 +27,17 @@ bool MediaPlayerCleaner::IsInOwnProfile(const std::string& folder) {
     return IsInside(fs.LongPath(folder), fs.LongPath(profile)) || IsInside(folder, profile);
 }
 
-void MediaPlayerCleaner::ClearMediaPlayerLists() {
+CleaningPlan MediaPlayerCleaner::PlanMediaPlayerLists() {
+    CleaningPlan plan;
     ErrorTrap trap(TrapKind::Skip, nullptr, "Module,ClearMediaPlayerLists");
-    trap([&] { settings_.DeleteSettingKey(kHkeyCurrentUser, s::kMediaPlayerUrlsKey); });
-    trap([&] { settings_.DeleteSettingKey(kHkeyCurrentUser, s::kMediaPlayerFilesKey); });
+    PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kMediaPlayerUrlsKey);
+    PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kMediaPlayerFilesKey);
     trap([&] {
         if (!IsInOwnProfile(s::kMediaPlayerFolder)) return;
         if (!files_.CheckFolder(s::kMediaPlayerFolder, false)) return;
-        DeletePlainFiles(files_, s::kMediaPlayerFolder, "*.*");
+        PlanPlainFiles(plan, files_, s::kMediaPlayerFolder, "*.*");
     });
+    return plan;
 }
 
 }  // namespace cw

@@ -4,6 +4,7 @@
 // deleted only when that folder lies in the current user's own profile: another user's
 // files are not ours to delete.
 
+#include "clean/CleaningPlan.h"
 #include "clean/ShellFolders.h"
 #include "files/FileRoutines.h"
 #include "settings/SettingsStore.h"
@@ -15,7 +16,7 @@ class MediaPlayerCleaner {
     MediaPlayerCleaner(SettingsStore& settings, FileRoutines& files, ShellFolders& folders)
         : settings_(settings), files_(files), folders_(folders) {}
 
-    void ClearMediaPlayerLists();
+    CleaningPlan PlanMediaPlayerLists();
     // Whether the folder lies inside the current user's profile folder.
     bool IsInOwnProfile(const std::string& folder);
 

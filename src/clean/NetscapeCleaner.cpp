@@ -6,7 +6,7 @@
 
 #include "clean/MozillaProfiles.h"
 #include "clean/NetscapeUserDir.h"
-#include "clean/PlainFiles.h"
+#include "clean/PlanTargets.h"
 #include "clean/PrefsHistory.h"
 #include "errors/ErrorTrap.h"
 #include "errors/RuntimeError.h"
@@ -22,29 +22,84 @@ std::string NetscapeCleaner::NavigatorFolder() {
     return user.empty() ? std::string() : AddSlash(user);
 }
 
-void NetscapeCleaner::DeleteIfAllowed(const std::string& path) {
-    if (files_.guard().MayDelete(path)) ThrowIfFailed(files_.fs().Delete(path));
-}
-
-void NetscapeCleaner::EditPreferenceFile(const std::string& path) {
+void NetscapeCleaner::PlanPreferenceFile(CleaningPlan& plan, const std::string& path) {
     if (!files_.FileExists(path) || !files_.guard().MayDelete(path)) return;
     std::string text;
     ThrowIfFailed(ReadWholeFile(files_.fs(), path, text));
-    if (RemoveHistoryLines(text) == 0) return;  // nothing to remove: the file stays untouched
-    ThrowIfFailed(ReplaceFileContent(files_.fs(), path, text));
+    std::size_t before = text.size();
+    int removed = RemoveHistoryLines(text);
+    if (removed == 0) return;  // nothing to remove: the file stays untouched
+    FileSystem& fs = files_.fs();
+    plan.Add(
+        TargetKind::FileEdit, path,
+        [&fs, path, text] { return ReplaceFileContent(fs, path, text) == kErrorSuccess; },
+        before - text.size(), removed);
 }
 
-void NetscapeCleaner::ClearNetscapeHistory() {
+void NetscapeCleaner::PlanCookieFile(CleaningPlan& plan, const std::string& path,
+                                     const CookieKeepList& keep, bool scramble) {
+    if (!files_.guard().MayDelete(path)) return;
+    std::string text;
+    if (ReadWholeFile(files_.fs(), path, text) != kErrorSuccess) return;
+    std::string kept;
+    int keptLines = 0, removedLines = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        std::string line = text.substr(start, end - start);
+        std::string host = CookieLineHost(line);
+        if (host.empty() || keep.Keeps(host)) {
+            kept += line;
+            if (!host.empty()) ++keptLines;
+        } else {
+            ++removedLines;
+        }
+        start = end;
+    }
+    plan.keptCookies += keptLines;
+    if (keptLines == 0) {
+        plan.Add(
+            TargetKind::File, path,
+            [this, path, scramble] {
+                if (scramble) return ScrambleAndDeleteFile(path);
+                return files_.fs().Delete(path) == kErrorSuccess;
+            },
+            text.size(), std::max(1, removedLines));
+        return;
+    }
+    if (removedLines == 0) return;
+    plan.Add(
+        TargetKind::FileEdit, path,
+        [this, path, kept, scramble] {
+            // The kept cookies are safely on disk before the old file goes.
+            FileSystem& fs = files_.fs();
+            const std::string temp = ReplacementTempPath(path);
+            std::unique_ptr<File> file;
+            if (fs.Open(temp, OpenMode::CreateAlways, file) != kErrorSuccess) return false;
+            bool written = file->Write(kept.data(), static_cast<std::uint32_t>(kept.size())) ==
+                               kErrorSuccess &&
+                           file->Flush() == kErrorSuccess;
+            file.reset();
+            bool old = written &&
+                       (scramble ? ScrambleAndDeleteFile(path) : fs.Delete(path) == kErrorSuccess);
+            if (!old) {
+                fs.Delete(temp);
+                return false;
+            }
+            return fs.Move(temp, path, 0) == kErrorSuccess;
+        },
+        text.size() - kept.size(), removedLines);
+}
+
+CleaningPlan NetscapeCleaner::PlanNetscapeHistory() {
+    CleaningPlan plan;
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
     const std::string navigator = NavigatorFolder();
     if (!navigator.empty()) {
         for (const char* name : {"prefs.js", "liprefs.js"}) {
-            trap([&] { EditPreferenceFile(navigator + name); });
+            trap([&] { PlanPreferenceFile(plan, navigator + name); });
         }
-        trap([&] {
-            if (files_.FileExists(navigator + "netscape.hst"))
-                DeleteIfAllowed(navigator + "netscape.hst");
-        });
+        trap([&] { PlanExistingFile(plan, files_, navigator + "netscape.hst"); });
     }
     std::vector<std::string> profiles;
     trap([&] { profiles = FindMozillaProfiles(settings_, files_); });
@@ -52,33 +107,38 @@ void NetscapeCleaner::ClearNetscapeHistory() {
         for (const char* name : {"history.dat", "history.mab", "localstore.rdf"}) {
             trap([&] {
                 std::string path = AddSlash(profile) + name;
-                if (files_.CanOpenFile(path)) DeleteIfAllowed(path);
+                if (files_.CanOpenFile(path)) PlanExistingFile(plan, files_, path);
             });
         }
     }
+    return plan;
 }
 
-void NetscapeCleaner::ClearNetscapeCache() {
+CleaningPlan NetscapeCleaner::PlanNetscapeCache() {
+    CleaningPlan plan;
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
     const std::string navigator = NavigatorFolder();
-    if (!navigator.empty()) trap([&] { files_.DeleteMatchingFiles(navigator + "cache\\", "*.*"); });
+    if (!navigator.empty())
+        trap([&] { PlanMatchingFiles(plan, files_, navigator + "cache", "*.*"); });
     std::vector<std::string> profiles;
     trap([&] { profiles = FindMozillaProfiles(settings_, files_); });
     for (const std::string& profile : profiles) {
         trap([&] {
             std::string cache = AddSlash(profile) + "cache";
-            if (files_.CheckFolder(cache, false)) DeletePlainFiles(files_, cache, "*.*");
+            if (files_.CheckFolder(cache, false)) PlanPlainFiles(plan, files_, cache, "*.*");
         });
     }
+    return plan;
 }
 
-void NetscapeCleaner::ClearNetscapeCookies() {
+CleaningPlan NetscapeCleaner::PlanNetscapeCookies(const CookieKeepList& keep) {
+    CleaningPlan plan;
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
     const std::string navigator = NavigatorFolder();
     if (!navigator.empty()) {
         trap([&] {
             if (files_.FileExists(navigator + "cookies.txt"))
-                ScrambleAndDeleteFile(navigator + "cookies.txt");
+                PlanCookieFile(plan, navigator + "cookies.txt", keep, true);
         });
     }
     std::vector<std::string> profiles;
@@ -86,16 +146,17 @@ void NetscapeCleaner::ClearNetscapeCookies() {
     for (const std::string& profile : profiles) {
         trap([&] {
             std::string path = AddSlash(profile) + "cookies.txt";
-            if (files_.CanOpenFile(path)) DeleteIfAllowed(path);
+            if (files_.CanOpenFile(path)) PlanCookieFile(plan, path, keep, false);
         });
     }
+    return plan;
 }
 
-void NetscapeCleaner::ScrambleAndDeleteFile(const std::string& path) {
-    if (!files_.guard().MayDelete(path)) return;
+bool NetscapeCleaner::ScrambleAndDeleteFile(const std::string& path) {
+    if (!files_.guard().MayDelete(path)) return false;
     std::uint32_t attributes = files_.fs().GetAttributes(path);
     if (attributes == kInvalidAttributes || (attributes & (kAttrDirectory | kAttrReparsePoint)))
-        return;
+        return false;
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
     trap([&] {
         std::unique_ptr<File> file;
@@ -114,7 +175,7 @@ void NetscapeCleaner::ScrambleAndDeleteFile(const std::string& path) {
         ThrowIfFailed(file->Flush());
     });
     // A file that could not be overwritten still goes, as the cookies must.
-    trap([&] { ThrowIfFailed(files_.fs().Delete(path)); });
+    return files_.fs().Delete(path) == kErrorSuccess;
 }
 
 }  // namespace cw

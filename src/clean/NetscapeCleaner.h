@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "clean/CleaningPlan.h"
+#include "clean/CookieKeepList.h"
 #include "files/FileRoutines.h"
 #include "platform/Clock.h"
 #include "settings/SettingsStore.h"
@@ -18,20 +20,23 @@ class NetscapeCleaner {
 
     // NetScape1: the history lines of "prefs.js" and "liprefs.js" (at most 30 per file and
     // run), "netscape.hst", and each Mozilla profile's history files.
-    void ClearNetscapeHistory();
+    CleaningPlan PlanNetscapeHistory();
     // netscape2: everything in Navigator's cache folder; the files of each Mozilla cache.
-    void ClearNetscapeCache();
+    CleaningPlan PlanNetscapeCache();
     // netscape3: Navigator's "cookies.txt", overwritten first; each Mozilla "cookies.txt".
-    void ClearNetscapeCookies();
+    // When the keep list keeps some of a file's cookies, the file is written anew with
+    // them (through a temporary file and a move) and the old one goes as a whole file would.
+    CleaningPlan PlanNetscapeCookies(const CookieKeepList& keep);
     // Overwrites every byte of the file with pseudo-random characters (codes 2 to 61),
-    // flushes it to disk, then deletes it.
-    void ScrambleAndDeleteFile(const std::string& path);
+    // flushes it to disk, then deletes it. True when the file is gone.
+    bool ScrambleAndDeleteFile(const std::string& path);
 
   private:
     // AddSlash(Navigator user directory), or empty when there is none.
     std::string NavigatorFolder();
-    void EditPreferenceFile(const std::string& path);
-    void DeleteIfAllowed(const std::string& path);
+    void PlanPreferenceFile(CleaningPlan& plan, const std::string& path);
+    void PlanCookieFile(CleaningPlan& plan, const std::string& path, const CookieKeepList& keep,
+                        bool scramble);
 
     SettingsStore& settings_;
     FileRoutines& files_;

@@ -2,9 +2,6 @@
 // The "Privacy" page: the 22 cleaning check boxes in their four frames and the three
 // buttons of the cleaning run; and the panic frame.
 
-#include <array>
-#include <string>
-
 #include "ui/Controls.h"
 
 namespace cw {
@@ -45,23 +42,7 @@ struct PrivacyControls {
     ui::Button cmdSelectAll{"cmdSelectAll", "Select All"};
     ui::Button cmdDeselectAll{"cmdDeselectAll", "Deselect All"};
     ui::Button cmdCleanSelectedItems{"cmdCleanSelectedItems", "Wipe Selected Items"};
-
-    // The boxes in the order the cleaning run takes their steps (and Select All sets them).
-    std::array<ui::CheckBox*, 22> InRunOrder() {
-        return {&chkDocuments, &chkInternetHistory, &chkRunMenu,      &NetScape1,
-                &netscape2,    &netscape3,          &chkUrls,         &chkTemp,
-                &chkFindFiles, &chkFindComputers,   &chkPrinterPorts, &chkAutoComplete,
-                &chkRecBin,    &chkWzip1,           &chkWzip2,        &chkVb,
-                &chkWordPad,   &chkCookies,         &chkPbrush,       &chkMediaPlayer,
-                &chkIECache,   &chkClearIndexDAT};
-    }
-    // The box whose name is given (names are the settings' value names); null if none.
-    ui::CheckBox* ByName(const std::string& name) {
-        for (ui::CheckBox* box : InRunOrder()) {
-            if (box->Name() == name) return box;
-        }
-        return nullptr;
-    }
+    // The boxes in run order, and by name: clean/CleaningItems.h.
 };
 
 struct PanicControls {

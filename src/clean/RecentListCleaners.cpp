@@ -1,5 +1,6 @@
 #include "clean/RecentListCleaners.h"
 
+#include "clean/PlanTargets.h"
 #include "errors/ErrorTrap.h"
 #include "settings/SettingNames.h"
 #include "text/Convert.h"
@@ -14,51 +15,53 @@ constexpr int kMaxEntries = 100;
 
 }  // namespace
 
-void RecentListCleaners::ClearWinZipFileMenu() {
-    ClearNumberedUntilGap(s::kWinZipFileMenuKey, s::kWinZipFileMenuPrefix);
+CleaningPlan RecentListCleaners::PlanWinZipFileMenu() {
+    return NumberedUntilGap(s::kWinZipFileMenuKey, s::kWinZipFileMenuPrefix);
 }
 
-void RecentListCleaners::ClearWinZipExtractMenu() {
-    ClearNumberedUntilGap(s::kWinZipExtractKey, s::kWinZipExtractPrefix);
+CleaningPlan RecentListCleaners::PlanWinZipExtractMenu() {
+    return NumberedUntilGap(s::kWinZipExtractKey, s::kWinZipExtractPrefix);
 }
 
-void RecentListCleaners::ClearVBRecentFiles() {
-    ErrorTrap trap(TrapKind::Skip, nullptr, "Module,ClearVBRecentFiles");
-    for (int i = 1; i <= kMaxEntries; ++i) {
-        trap([&] {
-            settings_.DeleteSettingValue(kHkeyCurrentUser, s::kVbRecentFilesKey, text::ToText(i));
-        });
-    }
+CleaningPlan RecentListCleaners::PlanVBRecentFiles() {
+    CleaningPlan plan;
+    for (int i = 1; i <= kMaxEntries; ++i)
+        PlanRegistryValue(plan, settings_, kHkeyCurrentUser, s::kVbRecentFilesKey, text::ToText(i));
+    return plan;
 }
 
-void RecentListCleaners::ClearWordPadRecentList() {
-    ClearFileList(s::kWordPadRecentKey);
+CleaningPlan RecentListCleaners::PlanWordPadRecentList() {
+    return FileList(s::kWordPadRecentKey);
 }
 
-void RecentListCleaners::ClearPaintRecentList() {
-    ClearFileList(s::kPaintRecentKey);
+CleaningPlan RecentListCleaners::PlanPaintRecentList() {
+    return FileList(s::kPaintRecentKey);
 }
 
-void RecentListCleaners::ClearNumberedUntilGap(const std::string& key, const std::string& prefix) {
+CleaningPlan RecentListCleaners::NumberedUntilGap(const std::string& key,
+                                                  const std::string& prefix) {
+    CleaningPlan plan;
     ErrorTrap trap(TrapKind::Skip, nullptr, "Module,ClearNumberedUntilGap");
     for (int i = 1; i <= kMaxEntries; ++i) {
         const std::string name = prefix + text::ToText(i);
         std::string entry;
         trap([&] { entry = settings_.GetSettingString(kHkeyCurrentUser, key, name); });
-        trap([&] { settings_.DeleteSettingValue(kHkeyCurrentUser, key, name); });
+        PlanRegistryValue(plan, settings_, kHkeyCurrentUser, key, name);
         if (entry.empty()) break;
     }
+    return plan;
 }
 
-void RecentListCleaners::ClearFileList(const std::string& key) {
+CleaningPlan RecentListCleaners::FileList(const std::string& key) {
+    CleaningPlan plan;
     ErrorTrap trap(TrapKind::Skip, nullptr, "Module,ClearFileList");
     std::string first;
     trap([&] { first = settings_.GetSettingString(kHkeyCurrentUser, key, "File1"); });
     for (int i = 1; i <= kMaxEntries; ++i) {
-        trap(
-            [&] { settings_.DeleteSettingValue(kHkeyCurrentUser, key, "File" + text::ToText(i)); });
+        PlanRegistryValue(plan, settings_, kHkeyCurrentUser, key, "File" + text::ToText(i));
         if (first.empty()) break;
     }
+    return plan;
 }
 
 }  // namespace cw

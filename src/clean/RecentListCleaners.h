@@ -1,9 +1,10 @@
 #pragma once
 // The recent-file lists of WinZip, Visual Basic 6, WordPad and Paint, each a registry key of
-// the current user holding numbered values. A failing statement is passed over.
+// the current user holding numbered values.
 
 #include <string>
 
+#include "clean/CleaningPlan.h"
 #include "settings/SettingsStore.h"
 
 namespace cw {
@@ -12,19 +13,19 @@ class RecentListCleaners {
   public:
     explicit RecentListCleaners(SettingsStore& settings) : settings_(settings) {}
 
-    void ClearWinZipFileMenu();
-    void ClearWinZipExtractMenu();
-    // Deletes the values "1" to "100", every one of them.
-    void ClearVBRecentFiles();
-    void ClearWordPadRecentList();
-    void ClearPaintRecentList();
+    CleaningPlan PlanWinZipFileMenu();
+    CleaningPlan PlanWinZipExtractMenu();
+    // The values "1" to "100", every one of them.
+    CleaningPlan PlanVBRecentFiles();
+    CleaningPlan PlanWordPadRecentList();
+    CleaningPlan PlanPaintRecentList();
 
   private:
-    // Deletes prefix1, prefix2, ... up to and including the first empty or missing one
-    // (at most 100): WinZip keeps its list without gaps.
-    void ClearNumberedUntilGap(const std::string& key, const std::string& prefix);
-    // Deletes File1; when File1 held text, also File2 to File100.
-    void ClearFileList(const std::string& key);
+    // prefix1, prefix2, ... up to and including the first empty one, stopping at the first
+    // missing one (at most 100): WinZip keeps its list without gaps.
+    CleaningPlan NumberedUntilGap(const std::string& key, const std::string& prefix);
+    // File1; when File1 holds text, also File2 to File100.
+    CleaningPlan FileList(const std::string& key);
 
     SettingsStore& settings_;
 };

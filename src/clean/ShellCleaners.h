@@ -1,15 +1,44 @@
 #pragma once
-// The cleaners of the shell's own lists: recent documents and the Recycle Bin.
+// The cleaners of the shell's own lists and folders: recent documents, the temporary folder
+// and the Recycle Bin.
 
+#include "clean/CleaningPlan.h"
+#include "clean/PanicHost.h"
+#include "clean/ShellFolders.h"
+#include "files/FileRoutines.h"
 #include "platform/RecentDocuments.h"
 #include "platform/RecycleBin.h"
 #include "ui/Dialogs.h"
 
 namespace cw {
 
-void ClearRecentDocuments(RecentDocuments& recent);
-// Empties the Recycle Bin of every drive without confirmation, progress or sound, then
-// lets pending messages through.
-void EmptyRecycleBinSilently(RecycleBin& bin, WindowHandle owner, ui::Dialogs& dialogs);
+class ShellCleaners {
+  public:
+    ShellCleaners(RecentDocuments& recent, RecycleBin& bin, FileRoutines& files,
+                  ShellFolders& folders, ui::Dialogs& dialogs, PanicHost& host)
+        : recent_(recent),
+          bin_(bin),
+          files_(files),
+          folders_(folders),
+          dialogs_(dialogs),
+          host_(host) {}
+
+    // The shell empties its list itself; the shortcuts of the Recent folder go as well.
+    CleaningPlan PlanRecentDocuments();
+    // Everything inside the temporary folder; the folder itself stays, as other programs
+    // fail when the folder they were told to use is missing.
+    CleaningPlan PlanTempFolder();
+    // The shell empties the Recycle Bin of every drive without confirmation, progress or
+    // sound (owned by the main window), then pending messages are let through.
+    CleaningPlan PlanRecycleBin();
+
+  private:
+    RecentDocuments& recent_;
+    RecycleBin& bin_;
+    FileRoutines& files_;
+    ShellFolders& folders_;
+    ui::Dialogs& dialogs_;
+    PanicHost& host_;
+};
 
 }  // namespace cw

@@ -5,7 +5,6 @@
 // add the feature they test; BrowserServices adds the browser pages and cleaners.
 
 #include "browser/CookieViewer.h"
-#include "clean/BrowserCleaner.h"
 #include "clean/CacheManager.h"
 #include "clean/NetscapeCleaner.h"
 #include "clean/ShellFolders.h"
@@ -53,7 +52,6 @@ struct BrowserServices : Services<Platform> {
                               this->errors};
     NetscapeCleaner netscape{this->settings, this->files, this->clock};
     CookieViewer viewer{cookieControls, this->settings, this->files, this->errors};
-    BrowserCleaner steps{cacheManager, netscape, [this] { viewer.LoadCookieDomains(); }};
 };
 
 }  // namespace cw::testing

@@ -1,14 +1,14 @@
 #pragma once
-// Trace cleaners and browser steps that only record their calls, in one shared log, so that
-// a test sees the order of the whole run. A step can be made to fail or to do something.
+// Item cleaners that only record their wipes, by box name, in one shared log, so that a
+// test sees the order of the whole run. A wipe can be made to fail or to do something, and
+// to report what it removed.
 
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "clean/BrowserCleaningSteps.h"
-#include "clean/TraceCleaners.h"
+#include "clean/ItemCleaners.h"
 #include "errors/RuntimeError.h"
 
 namespace cw::fakes {
@@ -30,44 +30,21 @@ struct CallLog {
     }
 };
 
-class RecordingTraceCleaners : public TraceCleaners {
+class RecordingItemCleaners : public ItemCleaners {
   public:
-    explicit RecordingTraceCleaners(CallLog& log) : log_(log) {}
-    void ClearRecentDocuments() override { log_.Call("ClearRecentDocuments"); }
-    void ClearIEHistory() override { log_.Call("ClearIEHistory"); }
-    void ClearRunMRU() override { log_.Call("ClearRunMRU"); }
-    void DeleteTypedUrls() override { log_.Call("DeleteTypedUrls"); }
-    void ClearTempFolder() override { log_.Call("ClearTempFolder"); }
-    void ClearFindFilesMRU() override { log_.Call("ClearFindFilesMRU"); }
-    void ClearFindComputersMRU() override { log_.Call("ClearFindComputersMRU"); }
-    void ClearPrinterPortsMRU() override { log_.Call("ClearPrinterPortsMRU"); }
-    void DisableAutoComplete() override { log_.Call("DisableAutoComplete"); }
-    void EmptyRecycleBinSilently(WindowHandle owner) override {
-        recycleBinOwner = owner;
-        log_.Call("EmptyRecycleBinSilently");
+    explicit RecordingItemCleaners(CallLog& log) : log_(log) {}
+    CleaningPlan Plan(CleaningItem item) override {
+        CleaningPlan plan;
+        plan.item = item;
+        return plan;
     }
-    void ClearWinZipFileMenu() override { log_.Call("ClearWinZipFileMenu"); }
-    void ClearWinZipExtractMenu() override { log_.Call("ClearWinZipExtractMenu"); }
-    void ClearVBRecentFiles() override { log_.Call("ClearVBRecentFiles"); }
-    void ClearWordPadRecentList() override { log_.Call("ClearWordPadRecentList"); }
-    void ClearPaintRecentList() override { log_.Call("ClearPaintRecentList"); }
-    void ClearMediaPlayerLists() override { log_.Call("ClearMediaPlayerLists"); }
-
-    WindowHandle recycleBinOwner = 0;
-
-  private:
-    CallLog& log_;
-};
-
-class RecordingBrowserSteps : public BrowserCleaningSteps {
-  public:
-    explicit RecordingBrowserSteps(CallLog& log) : log_(log) {}
-    void ClearNetscapeHistory() override { log_.Call("ClearNetscapeHistory"); }
-    void ClearNetscapeCache() override { log_.Call("ClearNetscapeCache"); }
-    void ClearNetscapeCookies() override { log_.Call("ClearNetscapeCookies"); }
-    void ClearIECookies() override { log_.Call("ClearIECookies"); }
-    void ClearIECache() override { log_.Call("ClearIECache"); }
-    void ScheduleIndexDatDeletion() override { log_.Call("ScheduleIndexDatDeletion"); }
+    PlanTotals Wipe(const CleaningPlan& plan) override {
+        static PrivacyControls boxes;
+        log_.Call(BoxOf(boxes, RowOf(plan.item)).Name());
+        return removedEach;
+    }
+    // What each wipe reports as removed.
+    PlanTotals removedEach;
 
   private:
     CallLog& log_;

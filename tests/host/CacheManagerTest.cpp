@@ -84,12 +84,12 @@ TEST_F(CacheManagerTest, CleanersEmptyTheFoldersButKeepIndexFilesAndLinks) {
     w.fs.AddFile("C:\\Outside\\precious.doc", "keep");
     w.fs.AddLink(content + "\\LINK0000", "C:\\Outside");
 
-    w.cacheManager.ClearIECookies();
+    CarryOut(w.cacheManager.PlanIECookies({}));
     EXPECT_FALSE(w.fs.Exists(cookies + "\\bob@a[1].txt"));
     EXPECT_FALSE(w.fs.Exists(cookies + "\\sub"));  // subfolders are emptied and removed
     EXPECT_TRUE(w.fs.Exists(content + "\\AB12CD34\\page0[1].htm"));
 
-    w.cacheManager.ClearIECache();
+    CarryOut(w.cacheManager.PlanIECache({}));
     EXPECT_FALSE(w.fs.Exists(content + "\\AB12CD34"));
     EXPECT_FALSE(w.fs.Exists(content + "\\EF56GH78"));
     for (const std::string& kept : {cookies + "\\index.dat", content + "\\index.dat",
@@ -111,9 +111,9 @@ TEST_F(CacheManagerTest, FailedFolderLookupsBuildNoPathFromNothing) {
     AddPages(1);
     const auto before = w.fs.Snapshot();
 
-    w.cacheManager.ClearIECookies();
-    w.cacheManager.ClearIECache();
-    w.cacheManager.ScheduleIndexDatDeletion();
+    CarryOut(w.cacheManager.PlanIECookies({}));
+    CarryOut(w.cacheManager.PlanIECache({}));
+    CarryOut(w.cacheManager.PlanIndexDatDeletion());
     EXPECT_EQ(w.fs.Snapshot(), before);
     EXPECT_TRUE(w.fs.PendingDeletes().empty());
     EXPECT_TRUE(w.cache.entries.empty());  // the index itself needs no folder

@@ -16,15 +16,12 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-const Calls kAllSteps = {
-    "ClearRecentDocuments",    "ClearIEHistory",         "ClearRunMRU",
-    "ClearNetscapeHistory",    "ClearNetscapeCache",     "ClearNetscapeCookies",
-    "DeleteTypedUrls",         "ClearTempFolder",        "ClearFindFilesMRU",
-    "ClearFindComputersMRU",   "ClearPrinterPortsMRU",   "DisableAutoComplete",
-    "EmptyRecycleBinSilently", "ClearWinZipFileMenu",    "ClearWinZipExtractMenu",
-    "ClearVBRecentFiles",      "ClearWordPadRecentList", "ClearIECookies",
-    "ClearPaintRecentList",    "ClearMediaPlayerLists",  "ClearIECache",
-    "ScheduleIndexDatDeletion"};
+const Calls kAllSteps = {"chkDocuments", "chkInternetHistory", "chkRunMenu",      "NetScape1",
+                         "netscape2",    "netscape3",          "chkUrls",         "chkTemp",
+                         "chkFindFiles", "chkFindComputers",   "chkPrinterPorts", "chkAutoComplete",
+                         "chkRecBin",    "chkWzip1",           "chkWzip2",        "chkVb",
+                         "chkWordPad",   "chkCookies",         "chkPbrush",       "chkMediaPlayer",
+                         "chkIECache",   "chkClearIndexDAT"};
 
 Calls Without(Calls calls, const std::string& name) {
     std::erase(calls, name);
@@ -46,8 +43,7 @@ class CleaningRunTest : public ::testing::Test {
     }
 
     fakes::CallLog log;
-    fakes::RecordingTraceCleaners cleaners{log};
-    fakes::RecordingBrowserSteps browserSteps{log};
+    fakes::RecordingItemCleaners cleaners{log};
     fakes::FakePanicHost host{log};
     fakes::FakeRegistry registry;
     SettingsStore settings{registry};
@@ -59,7 +55,7 @@ class CleaningRunTest : public ::testing::Test {
     PrivacyControls privacy;
     PanicControls panic;
     CleaningRun run{privacy, panic,
-                    CleaningRunServices{settings, dialogs, browsers, cleaners, browserSteps, host}};
+                    CleaningRunServices{settings, dialogs, browsers, cleaners, host}};
 };
 
 TEST_F(CleaningRunTest, EveryVariantRunsTheTickedStepsInTableOrder) {
@@ -69,14 +65,13 @@ TEST_F(CleaningRunTest, EveryVariantRunsTheTickedStepsInTableOrder) {
 
     log.calls.clear();
     EXPECT_TRUE(run.ClearData(kScheduleDaily));
-    EXPECT_EQ(log.calls, Without(kAllSteps, "ScheduleIndexDatDeletion"));
+    EXPECT_EQ(log.calls, Without(kAllSteps, "chkClearIndexDAT"));
 
     log.calls.clear();
     panic.cmdPanic.Click();
     EXPECT_EQ(log.calls,
               Concat(Concat({"SetUnattendedExit", "HideMainWindow", "RemoveTrayIcon"}, kAllSteps),
                      {"UnloadMainWindow"}));
-    EXPECT_EQ(cleaners.recycleBinOwner, host.mainWindow);
 
     log.calls.clear();
     privacy.cmdDeselectAll.Click();
@@ -84,7 +79,7 @@ TEST_F(CleaningRunTest, EveryVariantRunsTheTickedStepsInTableOrder) {
     privacy.chkRunMenu.SetValue(1);
     privacy.chkClearIndexDAT.SetValue(1);
     run.ClearData(kScheduleHourly);
-    EXPECT_EQ(log.calls, (Calls{"ClearRunMRU", "ClearVBRecentFiles"}));
+    EXPECT_EQ(log.calls, (Calls{"chkRunMenu", "chkVb"}));
 }
 
 // (The question, the report and the marker on the real window: gui CleaningGuiTest.)
@@ -101,13 +96,13 @@ TEST_F(CleaningRunTest, InteractiveRunClosesBrowsersFirstWithoutMinimisingAndNoC
     EXPECT_TRUE(privacy.cmdCleanSelectedItems.Enabled());
 
     std::size_t postedBeforeFirstStep = 0;
-    log.actions["ClearRunMRU"] = [&] { postedBeforeFirstStep = desktop.posted.size(); };
+    log.actions["chkRunMenu"] = [&] { postedBeforeFirstStep = desktop.posted.size(); };
     privacy.cmdCleanSelectedItems.Click();
     EXPECT_FALSE(desktop.IsWindow(ie) || desktop.IsWindow(nav));
     EXPECT_EQ(postedBeforeFirstStep, 2u) << "the browsers are closed before the first step";
     for (const auto& p : desktop.posted)
         EXPECT_NE(p.message, kWmCommand) << "no minimise-all";
-    EXPECT_EQ(log.calls, (Calls{"ClearRunMRU"}));
+    EXPECT_EQ(log.calls, (Calls{"chkRunMenu"}));
     EXPECT_EQ(dialogs.waitCursor, (std::vector<bool>{true, false}));
     EXPECT_FALSE(host.unattendedExit);
 
@@ -115,9 +110,10 @@ TEST_F(CleaningRunTest, InteractiveRunClosesBrowsersFirstWithoutMinimisingAndNoC
     privacy.cmdDeselectAll.Click();
     dialogs.shown.clear();
     privacy.cmdCleanSelectedItems.Click();
-    EXPECT_EQ(log.calls, (Calls{"ClearRunMRU"}));
+    EXPECT_EQ(log.calls, (Calls{"chkRunMenu"}));
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[1].prompt, "Your system has now been cleaned");
+    EXPECT_EQ(dialogs.shown[1].prompt,
+              "Your system has now been cleaned\n0 traces removed, 0 bytes freed.");
 }
 
 TEST_F(CleaningRunTest, OnlyTheInteractiveRunWritesTheMarkerAndOnlyAfterTheCookieStep) {
@@ -127,8 +123,8 @@ TEST_F(CleaningRunTest, OnlyTheInteractiveRunWritesTheMarkerAndOnlyAfterTheCooki
     EXPECT_FALSE(Marker());
     bool markerWhenCookiesRan = true;
     bool markerWhenPaintRan = false;
-    log.actions["ClearIECookies"] = [&] { markerWhenCookiesRan = Marker(); };
-    log.actions["ClearPaintRecentList"] = [&] { markerWhenPaintRan = Marker(); };
+    log.actions["chkCookies"] = [&] { markerWhenCookiesRan = Marker(); };
+    log.actions["chkPbrush"] = [&] { markerWhenPaintRan = Marker(); };
     privacy.cmdCleanSelectedItems.Click();
     EXPECT_FALSE(markerWhenCookiesRan);
     EXPECT_TRUE(markerWhenPaintRan);
@@ -172,24 +168,27 @@ TEST_F(CleaningRunTest, EachBoxIsReadWhenItsStepComesUp) {
     privacy.chkDocuments.SetValue(1);
     privacy.chkMediaPlayer.SetValue(1);
     // The first step unticks a later box and ticks another, as a click during the run would.
-    log.actions["ClearRecentDocuments"] = [&] {
+    log.actions["chkDocuments"] = [&] {
         privacy.chkMediaPlayer.SetValue(0);
         privacy.chkWordPad.SetValue(1);
     };
     privacy.cmdCleanSelectedItems.Click();
-    EXPECT_EQ(log.calls, (Calls{"ClearRecentDocuments", "ClearWordPadRecentList"}));
+    EXPECT_EQ(log.calls, (Calls{"chkDocuments", "chkWordPad"}));
 }
 
 TEST_F(CleaningRunTest, AFailingStepDoesNotStopTheRun) {
     privacy.cmdSelectAll.Click();
-    log.Fail("ClearIEHistory");
-    log.Fail("ClearIECookies", err::kTypeMismatch);
-    log.actions["ClearTempFolder"] = [] { throw std::runtime_error("unexpected"); };
+    cleaners.removedEach = {2, 1536};
+    log.Fail("chkInternetHistory");
+    log.Fail("chkCookies", err::kTypeMismatch);
+    log.actions["chkTemp"] = [] { throw std::runtime_error("unexpected"); };
     privacy.cmdCleanSelectedItems.Click();
     EXPECT_EQ(log.calls, kAllSteps);
     EXPECT_TRUE(Marker()) << "the cookie step ran, even though it failed";
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[1].prompt, "Your system has now been cleaned");
+    // What the 19 steps that did not fail removed.
+    EXPECT_EQ(dialogs.shown[1].prompt,
+              "Your system has now been cleaned\n38 traces removed, 28.5 KB freed.");
 
     log.calls.clear();
     log.Fail("UnloadMainWindow");
@@ -219,7 +218,7 @@ TEST_F(CleaningRunTest, ARunUnderWayRefusesAScheduledRunAndDisablesWipe) {
     EXPECT_FALSE(wipeEnabledDuringRun);
     EXPECT_FALSE(nestedStarted);
     EXPECT_EQ(nestedCalls, 0);
-    EXPECT_EQ(log.calls, (Calls{"ClearRunMRU", "ClearTempFolder"}));
+    EXPECT_EQ(log.calls, (Calls{"chkRunMenu", "chkTemp"}));
     EXPECT_EQ(dialogs.shown.size(), 2u);
     EXPECT_TRUE(privacy.cmdCleanSelectedItems.Enabled());
     EXPECT_FALSE(run.RunUnderWay());
@@ -233,8 +232,8 @@ TEST_F(CleaningRunTest, ARunUnderWayRefusesAScheduledRunAndDisablesWipe) {
 TEST_F(CleaningRunTest, APanicDuringARunProceedsAndTheInterruptedRunStopsQuietly) {
     privacy.cmdSelectAll.Click();
     // The tray's "Panic" is chosen while the recycle bin step lets messages through.
-    log.actions["EmptyRecycleBinSilently"] = [&] {
-        log.actions.erase("EmptyRecycleBinSilently");
+    log.actions["chkRecBin"] = [&] {
+        log.actions.erase("chkRecBin");
         panic.cmdPanic.Click();
     };
     privacy.cmdCleanSelectedItems.Click();

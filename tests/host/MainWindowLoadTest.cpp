@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "clean/CleaningItems.h"
+
 #include "host/MainWindowWorld.h"
 
 namespace cw::testing {
@@ -26,8 +28,8 @@ TEST_F(MainWindowFixture, FirstStartWithAnEmptyStore) {
     f.shell.modulePath = "C:\\Program Files\\Clearwell\\CLEARWELL.EXE";
     window.Form_Load();
 
-    for (ui::CheckBox* box : c.privacy.InRunOrder())
-        EXPECT_EQ(box->Value(), 0) << box->Name();
+    for (const CleaningItemRow& row : kCleaningItems)
+        EXPECT_EQ(BoxOf(c.privacy, row).Value(), 0) << BoxOf(c.privacy, row).Name();
     EXPECT_EQ(c.shredder.cmbOver.ListCount(), 11);
     EXPECT_EQ(c.shredder.cmbOver.List(10), "110");
     EXPECT_EQ(c.shredder.cmbOver.ListIndex(), 4);

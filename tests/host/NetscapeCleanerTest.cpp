@@ -109,8 +109,8 @@ TEST_F(NetscapeCleanerTest, HistoryAndCacheCleanTheFirstTwoMozillaProfiles) {
             w.fs.AddFile(Profile(i) + "\\" + f, f);
     }
     w.fs.AddFile(BrowserWorld::Mozilla() + "\\registry.dat", dat);
-    cleaner.ClearNetscapeHistory();
-    cleaner.ClearNetscapeCache();
+    CarryOut(cleaner.PlanNetscapeHistory());
+    CarryOut(cleaner.PlanNetscapeCache());
     for (int i = 0; i < 3; ++i) {
         for (const char* f : {"history.dat", "cache\\_CACHE_001_"})
             EXPECT_EQ(w.fs.Exists(Profile(i) + "\\" + f), i == 2) << i << f;
@@ -123,7 +123,7 @@ TEST_F(NetscapeCleanerTest, AFailedReplacementKeepsTheOriginalPreferences) {
     w.SetNavigatorUser();
     const std::string original = HistoryLine(0, "http://a/") + "user_pref(\"b\", 2);\r\n";
     w.fs.AddFile(nav + "\\prefs.js", original, kAttrReadOnly);
-    cleaner.ClearNetscapeHistory();
+    CarryOut(cleaner.PlanNetscapeHistory());
     EXPECT_EQ(w.fs.Content(nav + "\\prefs.js"), original);
     EXPECT_FALSE(w.fs.Exists(ReplacementTempPath(nav + "\\prefs.js")));
 }
@@ -138,12 +138,12 @@ TEST_F(NetscapeCleanerTest, WithoutProfilesNothingOutsideAProfileIsTouched) {
     w.SetNavigatorUser("", "");
     w.SetAppData("");
     const auto before = w.fs.Snapshot();
-    cleaner.ClearNetscapeHistory();
-    cleaner.ClearNetscapeCache();
-    cleaner.ClearNetscapeCookies();
+    CarryOut(cleaner.PlanNetscapeHistory());
+    CarryOut(cleaner.PlanNetscapeCache());
+    CarryOut(cleaner.PlanNetscapeCookies({}));
     w.SetNavigatorUser("bob", "");  // a user name alone names no folder either
-    cleaner.ClearNetscapeHistory();
-    cleaner.ClearNetscapeCookies();
+    CarryOut(cleaner.PlanNetscapeHistory());
+    CarryOut(cleaner.PlanNetscapeCookies({}));
     EXPECT_EQ(w.fs.Snapshot(), before);
 }
 

@@ -41,7 +41,7 @@ class RegistryCleanersTest : public ::testing::Test {
 TEST_F(RegistryCleanersTest, RunListWithoutItsIndexKeepsEverything) {
     for (const char* name : {"a", "b"})
         Put(settings::kRunMruKey, name);
-    explorer.ClearRunMRU();
+    CarryOut(explorer.PlanRunMRU());
     EXPECT_EQ(ValueNames(settings::kRunMruKey), (Names{"a", "b"}));
 }
 
@@ -49,13 +49,13 @@ TEST_F(RegistryCleanersTest, WinZipWalksStopAfterTheFirstGapOrAHundredEntries) {
     const std::string extract = settings::kWinZipExtractKey;
     PutNumbered(extract, "extract", 1, 101);
     Put(extract, "extract3", "");  // an empty entry is a gap as well
-    lists.ClearWinZipExtractMenu();
+    CarryOut(lists.PlanWinZipExtractMenu());
     EXPECT_EQ(ValueNames(extract).size(), 98u);
     EXPECT_FALSE(registry.HasValue(kHkeyCurrentUser, extract, "extract3"));
     EXPECT_TRUE(registry.HasValue(kHkeyCurrentUser, extract, "extract4"));
 
     PutNumbered(extract, "extract", 1, 100);
-    lists.ClearWinZipExtractMenu();  // a full list: the walk ends after 100
+    CarryOut(lists.PlanWinZipExtractMenu());  // a full list: the walk ends after 100
     EXPECT_EQ(ValueNames(extract), Names{"extract101"});
 }
 
@@ -64,7 +64,7 @@ TEST_F(RegistryCleanersTest, VbTakesExactlyTheNumbersOneToAHundred) {
     const std::string vb = settings::kVbRecentFilesKey;
     for (const char* name : {"1", "100", "101", "0", "01"})
         Put(vb, name);
-    lists.ClearVBRecentFiles();
+    CarryOut(lists.PlanVBRecentFiles());
     EXPECT_EQ(ValueNames(vb), (Names{"101", "0", "01"}));
 }
 

@@ -4,12 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "clean/FolderCleaners.h"
-#include "clean/HistoryCleaner.h"
 #include "clean/MediaPlayerCleaner.h"
-#include "clean/SystemTraceCleaners.h"
+#include "clean/SystemCleaners.h"
 #include "contract/Services.h"
 #include "fakes/FakeOsVersion.h"
+#include "fakes/FakePanicHost.h"
 #include "fakes/FakeShellLists.h"
 #include "fakes/SnapshotDiff.h"
 #include "settings/SettingNames.h"
@@ -20,7 +19,7 @@ namespace {
 const std::string kProfile = "C:\\Documents and Settings\\bob";
 const std::string kHistory = kProfile + "\\Local Settings\\History";
 
-class TraceFileCleanersTest : public ::testing::Test, public Services<FakePlatform> {
+class TraceFileCleanersTest : public ::testing::Test, public BrowserServices<FakePlatform> {
   protected:
     std::vector<std::string> FileChanges() { return fakes::SnapshotDiff(files_, fs.Snapshot()); }
     std::vector<std::string> RegistryChanges() {
@@ -31,11 +30,25 @@ class TraceFileCleanersTest : public ::testing::Test, public Services<FakePlatfo
         keys_ = registry.Dump();
     }
 
+    void Wipe(CleaningItem item) { cleaners.Wipe(cleaners.Plan(item)); }
+
     fakes::FakeOsVersion os;
     fakes::FakeRecentDocuments recent;
     fakes::FakeRecycleBin bin;
-    SystemTraceCleaners cleaners{
-        TraceCleanerServices{settings, os, files, shellFolders, cache, recent, bin, dialogs}};
+    fakes::CallLog log;
+    fakes::FakePanicHost host{log};
+    SystemCleaners cleaners{CleanerServices{settings,
+                                            os,
+                                            files,
+                                            shellFolders,
+                                            cache,
+                                            recent,
+                                            bin,
+                                            dialogs,
+                                            host,
+                                            cacheManager,
+                                            netscape,
+                                            {}}};
 
   private:
     std::vector<std::string> files_, keys_;
@@ -48,7 +61,7 @@ TEST_F(TraceFileCleanersTest, HistoryLeavesTheFolderALinkPointsTo) {
     fs.AddFile(kHistory + "\\History.IE5\\MSHist012024010820240109\\page[1].htm", "p",
                kAttrReadOnly | kAttrHidden);
     Mark();
-    cleaners.ClearIEHistory();
+    Wipe(CleaningItem::IEHistory);
     EXPECT_EQ(FileChanges(),
               (std::vector<std::string>{
                   "- " + kHistory + "\\History.IE5\\MSHist012024010820240109\\page[1].htm|3|p",
@@ -60,7 +73,7 @@ TEST_F(TraceFileCleanersTest, HistoryWithoutAFolderOrItemsLeavesOnlyDaysToKeep) 
     fs.AddFile("C:\\Documents and Settings\\bob\\x.txt");
     cache.Add("Visited: bob@http://a/", kUrlHistoryCacheEntry);
     Mark();
-    cleaners.ClearIEHistory();
+    Wipe(CleaningItem::IEHistory);
     EXPECT_TRUE(FileChanges().empty());
     EXPECT_TRUE(cache.entries.empty());
     EXPECT_EQ(RegistryChanges().back(),
@@ -69,7 +82,7 @@ TEST_F(TraceFileCleanersTest, HistoryWithoutAFolderOrItemsLeavesOnlyDaysToKeep) 
 
     // A History folder that points at the profile itself is refused by the guard.
     folders.Set(kCsidlHistory, kProfile);
-    cleaners.ClearIEHistory();
+    Wipe(CleaningItem::IEHistory);
     EXPECT_TRUE(fs.Exists("C:\\Documents and Settings\\bob\\x.txt"));
 }
 
@@ -83,26 +96,28 @@ TEST_F(TraceFileCleanersTest, HistoryEmptiesTheDayAndWeekContainersToo) {
     for (const char* url : {"Visited: bob@http://a/", ":2024010820240109: bob@:Host: a",
                             ":2024010120240108: bob@http://b/", "feeds:x", "http://a/page.htm"})
         cache.Add(url);
-    cleaners.ClearIEHistory();
+    Wipe(CleaningItem::IEHistory);
     std::vector<std::string> left;
     for (const UrlCacheEntry& e : cache.entries)
         left.push_back(e.sourceUrl);
     EXPECT_EQ(left, (std::vector<std::string>{"feeds:x", "http://a/page.htm"}));
 }
 
-TEST_F(TraceFileCleanersTest, AFileInUseStopsTheTempPurgeAndARefusedTempPathIsLeftWhole) {
+TEST_F(TraceFileCleanersTest, AFileInUseStaysInTheTempFolderAndARefusedTempPathIsLeftWhole) {
     const std::string temp = kProfile + "\\Local Settings\\Temp";
     fs.SetTempPath(temp + "\\");
     fs.AddFile(temp + "\\a.tmp");
     fs.AddFile(temp + "\\busy.tmp");
+    fs.AddFile(temp + "\\z.tmp");
     fs.Lock(temp + "\\busy.tmp");
-    cleaners.ClearTempFolder();
+    Wipe(CleaningItem::TempFolder);
     EXPECT_TRUE(fs.Exists(temp + "\\busy.tmp"));
+    EXPECT_FALSE(fs.Exists(temp + "\\z.tmp")) << "the purge goes on past a file in use";
     EXPECT_TRUE(fs.IsDirectory(temp));
 
     fs.SetTempPath(kProfile + "\\");
     Mark();
-    cleaners.ClearTempFolder();
+    Wipe(CleaningItem::TempFolder);
     EXPECT_TRUE(FileChanges().empty());
 }
 

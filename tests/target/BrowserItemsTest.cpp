@@ -5,9 +5,19 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include "clean/CleaningPlan.h"
+#include "clean/CleaningRun.h"
 #include "clean/PrefsHistory.h"
+#include "clean/SystemCleaners.h"
 #include "demo/BrowserTraces.h"
 #include "demo/UrlCacheSeeding.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeDesktop.h"
+#include "fakes/FakeMessageWait.h"
+#include "fakes/FakeOsVersion.h"
+#include "fakes/FakePanicHost.h"
+#include "fakes/FakeShellLists.h"
+#include "settings/SettingNames.h"
 #include "support/Snapshot.h"
 #include "support/TestWorld.h"
 #include "support/Win32Platform.h"
@@ -81,10 +91,16 @@ class BrowserItemTest : public ::testing::Test {
 
     // Runs one step between two snapshots and checks the differences: the paths removed
     // and changed, and the registry values written, nothing else.
-    void Check(void (BrowserCleaningSteps::*step)(), const Paths& removed, const Paths& changed,
-               const Lines& registryValues = {}) {
+    void Check(const std::function<CleaningPlan()>& plan, const Paths& removed,
+               const Paths& changed, const Lines& registryValues = {}) {
         Snapshot registry = RegistrySnapshot();
-        (static_cast<BrowserCleaningSteps&>(s.steps).*step)();
+        // Working out the plan (what "Analyze" does) changes nothing; the wipe carries out
+        // every target of it.
+        const CleaningPlan planned = plan();
+        EXPECT_EQ(ChangesSince(registry, drive), Lines{});
+        const PlanTotals done = CarryOut(planned);
+        EXPECT_EQ(done.traces, planned.Totals().traces);
+        EXPECT_EQ(done.bytes, planned.Totals().bytes);
         Lines expected, actual;
         for (const std::string& value : registryValues)
             expected.push_back(Upper((registry.count(value) ? "~ " : "+ ") + value));
@@ -124,7 +140,7 @@ TEST_F(BrowserItemTest, NetscapeHistory) {
         for (const char* f : {"\\history.dat", "\\history.mab", "\\localstore.rdf"})
             removed.insert(p + f);
     }
-    Check(&BrowserCleaningSteps::ClearNetscapeHistory, removed,
+    Check([&] { return s.netscape.PlanNetscapeHistory(); }, removed,
           {nav + "\\prefs.js", nav + "\\liprefs.js"});
     EXPECT_EQ(ReadFile(nav + "\\prefs.js"), WithoutHistoryLines(prefs));
     EXPECT_EQ(ReadFile(nav + "\\liprefs.js"), WithoutHistoryLines(liprefs));
@@ -137,7 +153,7 @@ TEST_F(BrowserItemTest, NetscapeCache) {
         Paths own = Below(p + "\\cache", false);
         removed.insert(own.begin(), own.end());
     }
-    Check(&BrowserCleaningSteps::ClearNetscapeCache, removed, {});
+    Check([&] { return s.netscape.PlanNetscapeCache(); }, removed, {});
     ExpectCountsAfter("netscape2");
 }
 
@@ -148,7 +164,13 @@ TEST_F(BrowserItemTest, NetscapeCookiesAndTheViewer) {
         removed.insert(p + "\\cookies.txt");
     s.viewer.LoadCookieDomains();  // as the main window does at load
     ASSERT_EQ(s.cookieControls.List1.ListCount(), 3);
-    Check(&BrowserCleaningSteps::ClearNetscapeCookies, removed, {});
+    Check(
+        [&] {
+            CleaningPlan plan = s.netscape.PlanNetscapeCookies({});
+            plan.afterwards = [&] { s.viewer.LoadCookieDomains(); };  // as the item table has it
+            return plan;
+        },
+        removed, {});
     ExpectCountsAfter("netscape3");
     EXPECT_EQ(s.cookieControls.List1.ListCount(), 0);  // the step reloaded the viewer
     EXPECT_EQ(s.cookieControls.List2.ListCount(), 0);
@@ -164,7 +186,7 @@ TEST_F(BrowserItemTest, NavigatorCookiesAreOverwrittenMozillasOnlyDeleted) {
     ASSERT_TRUE(CreateHardLinkA((links + "\\navigator.txt").c_str(), navigator.c_str(), nullptr));
     ASSERT_TRUE(CreateHardLinkA((links + "\\mozilla.txt").c_str(), mozilla.c_str(), nullptr));
 
-    s.netscape.ClearNetscapeCookies();
+    CarryOut(s.netscape.PlanNetscapeCookies({}));
     EXPECT_FALSE(PathExists(navigator));
     EXPECT_FALSE(PathExists(mozilla));
     const std::string overwritten = ReadFile(links + "\\navigator.txt");
@@ -179,7 +201,7 @@ TEST_F(BrowserItemTest, InternetExplorerCookies) {
     Paths removed = EntryFiles(), own = Below(layout.cookiesFolder, false);
     removed.insert(own.begin(), own.end());
     removed.erase(Upper(layout.cookiesFolder + "\\index.dat"));
-    Check(&BrowserCleaningSteps::ClearIECookies, removed, IndexFiles());
+    Check([&] { return s.cacheManager.PlanIECookies({}); }, removed, IndexFiles());
     // The step deletes every listed entry, the cached pages with the cookies; the files the
     // index does not know stay for the cache step.
     ExpectCountsAfter("chkCookies", {{"chkIECache", 3}});
@@ -189,7 +211,7 @@ TEST_F(BrowserItemTest, InternetExplorerCache) {
     Paths removed = EntryFiles(), all = Below(layout.contentIE5, true);
     removed.insert(all.begin(), all.end());
     removed.erase(Upper(layout.contentIE5 + "\\index.dat"));
-    Check(&BrowserCleaningSteps::ClearIECache, removed, IndexFiles());
+    Check([&] { return s.cacheManager.PlanIECache({}); }, removed, IndexFiles());
     demo::RestoreCacheFolders();
     // "Delete All" takes the listed cookie entries too; the cookie file unknown to the
     // index stays for the cookie step.
@@ -198,7 +220,7 @@ TEST_F(BrowserItemTest, InternetExplorerCache) {
 
 TEST_F(BrowserItemTest, IndexFilesAreRegisteredForRestart) {
     Check(
-        &BrowserCleaningSteps::ScheduleIndexDatDeletion, {}, {},
+        [&] { return s.cacheManager.PlanIndexDatDeletion(); }, {}, {},
         {"HKLM\\System\\CurrentControlSet\\Control\\Session Manager|PendingFileRenameOperations"});
     const std::vector<std::string> pending = demo::PendingRestartDeletes();
     ASSERT_GE(pending.size(), 3u);
@@ -210,6 +232,52 @@ TEST_F(BrowserItemTest, IndexFilesAreRegisteredForRestart) {
     EXPECT_EQ(row.count, 3);
     EXPECT_EQ(row.pendingAtRestart, 3);
     EXPECT_EQ(demo::DescribeTraceCount(row), "3 (registered for deletion at restart)");
+}
+
+// The cookies of the domains to keep survive every kind of run, on the real cache and
+// profiles; every other cookie and cache entry goes.
+TEST_F(BrowserItemTest, KeptCookiesSurviveInteractiveScheduledAndPanicRuns) {
+    fakes::FakeOsVersion os;
+    fakes::FakeRecentDocuments recent;
+    fakes::FakeRecycleBin bin;
+    fakes::CallLog log;
+    fakes::FakePanicHost host{log};
+    fakes::FakeDesktop desktop;
+    fakes::FakeClock clock;
+    fakes::FakeMessageWait wait{clock};
+    BrowserWindows browsers{desktop, s.dialogs, clock, wait};
+    SystemCleaners cleaners{CleanerServices{s.settings, os, s.files, s.shellFolders, s.cache,
+                                            recent, bin, s.dialogs, host, s.cacheManager,
+                                            s.netscape, [] {}}};
+    PrivacyControls privacy;
+    PanicControls panic;
+    CleaningRun run{privacy, panic,
+                    CleaningRunServices{s.settings, s.dialogs, browsers, cleaners, host}};
+    const std::string navigator = layout.navigatorDir + "\\cookies.txt";
+    const std::vector<std::function<void()>> runs = {[&] {
+                                                         s.dialogs.answers = {ui::vbYes, ui::vbOK};
+                                                         privacy.cmdCleanSelectedItems.Click();
+                                                     },
+                                                     [&] { run.ClearData(kScheduleDaily); },
+                                                     [&] { panic.cmdPanic.Click(); }};
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(demo::SeedBrowserTraces());
+        s.settings.SetSettingString(kHkeyCurrentUser, cw::settings::kSettingsKey, "KeepCookies",
+                                    "a.example;Site1.Example");
+        for (ui::CheckBox* box : {&privacy.netscape3, &privacy.chkCookies, &privacy.chkIECache})
+            box->SetValue(ui::kChecked);
+        runs[i]();
+        std::string kept = ReadFile(navigator);
+        EXPECT_EQ(std::count(kept.begin(), kept.end(), '\t'), 3 * 6) << kept;
+        EXPECT_EQ(kept.find("b.example"), std::string::npos);
+        EXPECT_EQ(kept.find("c.example"), std::string::npos);
+        Lines left;
+        for (const auto& e : demo::ListUrlCache(""))
+            if (e.sourceUrl.rfind("Visited:", 0) != 0) left.push_back(e.sourceUrl);
+        EXPECT_EQ(left, Lines{"Cookie:bob@site1.example/"});
+        EXPECT_FALSE(PathExists(layout.cookiesFolder + "\\bob@orphan.example[1].txt"));
+    }
 }
 
 }  // namespace

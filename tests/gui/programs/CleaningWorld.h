@@ -9,11 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "clean/BrowserCleaningSteps.h"
 #include "clean/BrowserWindows.h"
 #include "clean/CleaningRun.h"
 #include "clean/PanicHost.h"
-#include "clean/SystemTraceCleaners.h"
+#include "clean/SystemCleaners.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -37,15 +36,39 @@ class AnsweringDialogs : public win32::Win32Dialogs {
     std::vector<std::string> prompts;
 };
 
-class RecordedBrowserSteps : public BrowserCleaningSteps {
+// The browser items are recorded (by box name), not carried out; the others are wiped.
+class RecordedBrowserItems : public ItemCleaners {
   public:
-    void ClearNetscapeHistory() override { calls.push_back("ClearNetscapeHistory"); }
-    void ClearNetscapeCache() override { calls.push_back("ClearNetscapeCache"); }
-    void ClearNetscapeCookies() override { calls.push_back("ClearNetscapeCookies"); }
-    void ClearIECookies() override { calls.push_back("ClearIECookies"); }
-    void ClearIECache() override { calls.push_back("ClearIECache"); }
-    void ScheduleIndexDatDeletion() override { calls.push_back("ScheduleIndexDatDeletion"); }
+    explicit RecordedBrowserItems(ItemCleaners& real) : real_(real) {}
+    CleaningPlan Plan(CleaningItem item) override {
+        if (!IsBrowserItem(item)) return real_.Plan(item);
+        CleaningPlan plan;
+        plan.item = item;
+        return plan;
+    }
+    PlanTotals Wipe(const CleaningPlan& plan) override {
+        if (!IsBrowserItem(plan.item)) return real_.Wipe(plan);
+        PrivacyControls boxes;
+        calls.push_back(BoxOf(boxes, RowOf(plan.item)).Name());
+        return {};
+    }
     std::vector<std::string> calls;
+
+  private:
+    static bool IsBrowserItem(CleaningItem item) {
+        using I = CleaningItem;
+        for (I browser : {I::NetscapeHistory, I::NetscapeCache, I::NetscapeCookies, I::IECookies,
+                          I::IECache, I::IndexDat}) {
+            if (item == browser) return true;
+        }
+        return false;
+    }
+    ItemCleaners& real_;
+};
+
+class NoReports : public ErrorSink {
+  public:
+    void ReportError(const std::string&, const RuntimeError&) noexcept override {}
 };
 
 class NoMainWindow : public PanicHost {
@@ -69,25 +92,29 @@ struct CleaningWorld {
     win32::Win32Clock clock;
     win32::Win32MessageWait wait;
     AnsweringDialogs dialogs;
-    RecordedBrowserSteps browserSteps;
     NoMainWindow host;
+    NoReports errors;
     SettingsStore settings{registry};
     PathGuard guard{special, fs};
     FileRoutines files{fs, guard};
     ShellFolders folders{special};
-    SystemTraceCleaners cleaners{
-        TraceCleanerServices{settings, os, files, folders, urlCache, recent, bin, dialogs}};
+    CacheControls cacheControls;
+    CacheManager cache{cacheControls, urlCache, files, folders, errors};
+    NetscapeCleaner netscape{settings, files, clock};
+    SystemCleaners systemCleaners{CleanerServices{
+        settings, os, files, folders, urlCache, recent, bin, dialogs, host, cache, netscape, {}}};
+    RecordedBrowserItems cleaners{systemCleaners};
     BrowserWindows browsers{desktop, dialogs, clock, wait};
     PrivacyControls privacy;
     PanicControls panic;
     CleaningRun run{privacy, panic,
-                    CleaningRunServices{settings, dialogs, browsers, cleaners, browserSteps, host}};
+                    CleaningRunServices{settings, dialogs, browsers, cleaners, host}};
 
     // Ticks exactly the named boxes; false when a name is not a box.
     bool Tick(const std::vector<std::string>& boxes) {
         run.cmdDeselectAll_Click();
         for (const std::string& name : boxes) {
-            ui::CheckBox* box = privacy.ByName(name);
+            ui::CheckBox* box = BoxByName(privacy, name);
             if (!box) return false;
             box->SetValue(ui::kChecked);
         }

@@ -1,0 +1,76 @@
+#pragma once
+// What one cleaning item would remove, worked out before anything is removed: its targets
+// (files, folders, registry values and keys, cache entries, cookie lines), each with what
+// carries it out. "Analyze" shows plans; a wipe carries out exactly the targets of its plan,
+// so what is shown and what is done cannot differ.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "clean/CleaningItems.h"
+
+namespace cw {
+
+enum class TargetKind {
+    File,           // a file deleted
+    Folder,         // a folder removed (after its content, which has targets of its own)
+    FileEdit,       // lines taken out of a file that stays (history or cookie lines)
+    RegistryValue,  // a value deleted
+    RegistryKey,    // a key deleted
+    CacheEntry,     // an entry of the Internet library's cache index deleted
+    Setting,        // a value written so that no new traces are kept; removes nothing
+    AtRunTime,      // a call whose targets only the system knows (the shell's lists)
+    AtRestart,      // registered for deletion when Windows restarts
+};
+
+struct CleaningTarget {
+    TargetKind kind;
+    std::string where;               // path, "key\value" or URL
+    std::uint64_t size = 0;          // bytes freed, where the target has a size
+    int traces = 1;                  // how many traces it stands for (lines of a FileEdit)
+    std::function<bool()> carryOut;  // true when the change was made
+
+    // Whether the target removes something now (not a setting, a system call or a restart).
+    bool RemovesTrace() const {
+        return kind != TargetKind::Setting && kind != TargetKind::AtRunTime &&
+               kind != TargetKind::AtRestart;
+    }
+};
+
+struct PlanTotals {
+    int traces = 0;
+    std::uint64_t bytes = 0;
+    PlanTotals& operator+=(const PlanTotals& other) {
+        traces += other.traces;
+        bytes += other.bytes;
+        return *this;
+    }
+};
+
+struct CleaningPlan {
+    CleaningItem item{};
+    std::vector<CleaningTarget> targets;
+    // Cookies the keep list spares, for the analysis to show.
+    int keptCookies = 0;
+    // Runs after the targets: refreshes what the pages show. Changes nothing on disk.
+    std::function<void()> afterwards;
+
+    void Add(TargetKind kind, std::string where, std::function<bool()> carryOut,
+             std::uint64_t size = 0, int traces = 1) {
+        targets.push_back({kind, std::move(where), size, traces, std::move(carryOut)});
+    }
+    // The traces and bytes the plan would remove.
+    PlanTotals Totals() const;
+};
+
+// Carries out every target in order, each on its own: a failure skips only that target.
+// Returns the traces and bytes actually removed.
+PlanTotals CarryOut(const CleaningPlan& plan);
+
+// "1 trace", "12 traces"; "0 bytes", "900 bytes", "1.5 KB", "12.0 MB", "1.2 GB".
+std::string DescribeTraces(int traces);
+std::string DescribeSize(std::uint64_t bytes);
+
+}  // namespace cw

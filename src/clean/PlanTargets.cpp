@@ -1,0 +1,147 @@
+#include "clean/PlanTargets.h"
+
+#include <vector>
+
+#include "files/Paths.h"
+
+namespace cw {
+
+namespace {
+
+constexpr std::uint32_t kClearable = kAttrReadOnly | kAttrHidden | kAttrSystem;
+
+bool IsDots(const std::string& name) {
+    return name == "." || name == "..";
+}
+
+std::string RegistryPath(RootKey root, const std::string& key) {
+    return (root == kHkeyLocalMachine ? "HKLM\\" : "HKCU\\") + key;
+}
+
+}  // namespace
+
+void PlanFile(CleaningPlan& plan, FileSystem& fs, const std::string& path, std::uint64_t size,
+              std::uint32_t attributes) {
+    plan.Add(
+        TargetKind::File, path,
+        [&fs, path, attributes] {
+            if (attributes & kClearable) fs.SetAttributes(path, kAttrNormal);
+            // Gone is what was planned, also when the library took it with its cache entry.
+            return fs.Delete(path) == kErrorSuccess || fs.GetAttributes(path) == kInvalidAttributes;
+        },
+        size);
+}
+
+void PlanExistingFile(CleaningPlan& plan, FileRoutines& files, const std::string& path) {
+    if (path.empty() || !files.guard().MayDelete(path)) return;
+    files.fs().Find(path, [&](const FindData& entry) {
+        if (!entry.IsDirectory() && !entry.IsReparsePoint())
+            PlanFile(plan, files.fs(), path, entry.size, entry.attributes);
+        return false;
+    });
+}
+
+bool PlanTreeContents(CleaningPlan& plan, FileSystem& fs, const std::string& folder,
+                      const TreeRules& rules) {
+    std::vector<FindData> entries;
+    fs.Find(folder + "\\*", [&](const FindData& entry) {
+        if (!IsDots(entry.name)) entries.push_back(entry);
+        return true;
+    });
+    bool allGo = true;
+    for (const FindData& entry : entries) {
+        std::string path = folder + "\\" + entry.name;
+        bool hidden = (entry.attributes & (kAttrHidden | kAttrSystem)) != 0;
+        if (entry.IsReparsePoint() || (hidden && !rules.hiddenToo) ||
+            (rules.spare && rules.spare(entry))) {
+            allGo = false;
+        } else if (entry.IsDirectory()) {
+            if (!PlanTreeContents(plan, fs, path, rules)) {
+                allGo = false;
+                continue;
+            }
+            std::uint32_t attributes = entry.attributes;
+            plan.Add(TargetKind::Folder, path, [&fs, path, attributes] {
+                if (attributes & kAttrReadOnly) fs.SetAttributes(path, kAttrNormal);
+                return fs.RemoveFolder(path) == kErrorSuccess;
+            });
+        } else {
+            PlanFile(plan, fs, path, entry.size, entry.attributes);
+        }
+    }
+    return allGo;
+}
+
+void PlanFolderTree(CleaningPlan& plan, FileRoutines& files, const std::string& folder,
+                    const TreeRules& rules) {
+    std::string path = DropSlash(folder);
+    if (path.empty() || !files.guard().MayDelete(path) || !files.IsRealFolder(path)) return;
+    if (!PlanTreeContents(plan, files.fs(), path, rules)) return;
+    std::uint32_t attributes = files.fs().GetAttributes(path);
+    FileSystem& fs = files.fs();
+    plan.Add(TargetKind::Folder, path, [&fs, path, attributes] {
+        if (attributes & kAttrReadOnly) fs.SetAttributes(path, kAttrNormal);
+        return fs.RemoveFolder(path) == kErrorSuccess;
+    });
+}
+
+void PlanPlainFiles(CleaningPlan& plan, FileRoutines& files, const std::string& folder,
+                    const std::string& pattern, const std::function<bool(const FindData&)>& spare) {
+    const std::string base = AddSlash(folder);
+    if (folder.empty() || !files.guard().MayDelete(base) || !files.IsRealFolder(base)) return;
+    std::vector<FindData> found;
+    files.fs().Find(base + pattern, [&](const FindData& entry) {
+        const std::uint32_t skip = kAttrDirectory | kAttrHidden | kAttrSystem | kAttrReparsePoint;
+        if (!(entry.attributes & skip) && !(spare && spare(entry))) found.push_back(entry);
+        return true;
+    });
+    for (const FindData& entry : found)
+        PlanFile(plan, files.fs(), base + entry.name, entry.size, entry.attributes);
+}
+
+void PlanMatchingFiles(CleaningPlan& plan, FileRoutines& files, const std::string& folder,
+                       const std::string& pattern,
+                       const std::function<bool(const FindData&)>& spare) {
+    const std::string base = AddSlash(folder);
+    if (folder.empty() || !files.guard().MayDelete(base) || !files.IsRealFolder(base)) return;
+    PlanPlainFiles(plan, files, base, pattern, spare);
+    std::vector<std::string> subfolders;
+    files.fs().Find(base + "*", [&](const FindData& entry) {
+        const std::uint32_t hidden = kAttrHidden | kAttrSystem;
+        if (!IsDots(entry.name) && entry.IsDirectory() && !entry.IsReparsePoint() &&
+            !(entry.attributes & hidden)) {
+            subfolders.push_back(entry.name);
+        }
+        return true;
+    });
+    TreeRules rules{false, spare};
+    for (const std::string& name : subfolders)
+        PlanFolderTree(plan, files, base + name, rules);
+}
+
+void PlanRegistryValue(CleaningPlan& plan, SettingsStore& settings, RootKey root,
+                       const std::string& key, const std::string& name) {
+    Registry& registry = settings.registry();
+    RegValue value;
+    if (registry.QueryValue(root, key, name, value) != kErrorSuccess) return;
+    plan.Add(TargetKind::RegistryValue, RegistryPath(root, key) + "|" + name,
+             [&registry, root, key, name] {
+                 return registry.DeleteValue(root, key, name) == kErrorSuccess;
+             });
+}
+
+void PlanRegistryKey(CleaningPlan& plan, SettingsStore& settings, RootKey root,
+                     const std::string& key) {
+    Registry& registry = settings.registry();
+    if (!registry.KeyExists(root, key)) return;
+    std::vector<std::string> subkeys, values;
+    registry.EnumSubkeys(root, key, subkeys);
+    if (!subkeys.empty()) return;  // refused by the deletion (as on Windows NT)
+    registry.EnumValueNames(root, key, values);
+    plan.Add(
+        TargetKind::RegistryKey, RegistryPath(root, key),
+        [&registry, root, key] { return registry.DeleteKey(root, key) == kErrorSuccess; }, 0,
+        std::max<int>(1, static_cast<int>(values.size())));
+}
+
+}  // namespace cw
