@@ -1,6 +1,7 @@
 #include "clean/CleaningRun.h"
 
 #include "errors/ErrorTrap.h"
+#include "files/LeftBehind.h"
 #include "settings/SettingNames.h"
 
 namespace cw {
@@ -124,11 +125,14 @@ void CleaningRun::cmdCleanSelectedItems_Click() {
     if (answer != ui::vbYes || run.PanicTookOver()) return;
     trap([&] { dialogs.SetWaitCursor(true); });
     trap([&] { CloseBrowsers(false); });
+    services_.files.TakeLeftBehind();
     bool completed = RunSteps(Variant::Interactive, run);
     trap([&] { dialogs.SetWaitCursor(false); });
     // When a panic run took over, the program is closing: nothing more is shown.
     if (!completed) return;
-    trap([&] { dialogs.MsgBox(kDonePrompt, ui::vbInformation, kDoneTitle); });
+    std::string prompt = kDonePrompt;
+    trap([&] { prompt += LeftBehindLines(); });
+    trap([&] { dialogs.MsgBox(prompt, ui::vbInformation, kDoneTitle); });
 }
 
 void CleaningRun::cmdPanic_Click() {
@@ -141,12 +145,25 @@ void CleaningRun::cmdPanic_Click() {
         trap([&] { host.HideMainWindow(); });
         trap([&] { CloseBrowsers(true); });
         trap([&] { host.RemoveTrayIcon(); });
+        services_.files.TakeLeftBehind();
         completed = RunSteps(Variant::Panic, run);
+        trap([&] {
+            StoreUnreportedLeftBehind(services_.settings, services_.files.TakeLeftBehind());
+        });
         ++panicRuns_;
     }
     // A panic run started inside this one has closed the program already. The unload comes
     // last: nothing of the run is touched after it.
     if (completed) trap([&] { host.UnloadMainWindow(); });
+}
+
+std::string CleaningRun::LeftBehindLines() {
+    std::string lines;
+    std::string now = DescribeLeftBehind(services_.files.TakeLeftBehind());
+    if (!now.empty()) lines += "\n" + now;
+    std::string earlier = DescribeLeftBehind(TakeUnreportedLeftBehind(services_.settings));
+    if (!earlier.empty()) lines += "\nEarlier scheduled or panic cleanings: " + earlier;
+    return lines;
 }
 
 bool CleaningRun::CloseBrowserSetting(std::int16_t kind) {
@@ -165,7 +182,9 @@ bool CleaningRun::ClearData(std::int16_t kind) {
     bool close = false;
     trap([&] { close = CloseBrowserSetting(kind); });
     if (close) trap([&] { CloseBrowsers(true); });
+    services_.files.TakeLeftBehind();
     RunSteps(Variant::Unattended, run);
+    trap([&] { StoreUnreportedLeftBehind(services_.settings, services_.files.TakeLeftBehind()); });
     return true;
 }
 

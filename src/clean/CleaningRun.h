@@ -11,12 +11,14 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "clean/BrowserCleaningSteps.h"
 #include "clean/BrowserWindows.h"
 #include "clean/PanicHost.h"
 #include "clean/PrivacyControls.h"
 #include "clean/TraceCleaners.h"
+#include "files/FileRoutines.h"
 #include "settings/SettingsStore.h"
 #include "ui/Dialogs.h"
 
@@ -34,6 +36,8 @@ struct CleaningRunServices {
     TraceCleaners& cleaners;
     BrowserCleaningSteps& browserSteps;
     PanicHost& host;
+    // Collects what the purges of a run could not delete.
+    FileRoutines& files;
 };
 
 class CleaningRun {
@@ -69,6 +73,9 @@ class CleaningRun {
     // when a panic run took over meanwhile.
     bool RunSteps(Variant variant, const UnderWay& run);
     bool CloseBrowserSetting(std::int16_t kind);
+    // The closing message's lines about what this run and the unreported unattended runs
+    // could not remove, each after a line break; empty when nothing was left.
+    std::string LeftBehindLines();
 
     void ClearRecentDocuments() { services_.cleaners.ClearRecentDocuments(); }
     void ClearIEHistory() { services_.cleaners.ClearIEHistory(); }

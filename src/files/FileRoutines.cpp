@@ -41,37 +41,82 @@ bool FileRoutines::IsRealFolder(const std::string& path) {
            !(attributes & kAttrReparsePoint);
 }
 
-std::int32_t FileRoutines::PurgeFolder(const std::string& path) {
-    std::string folder = text::Trim(path);
-    if (folder.empty()) return -1;
-    if (folder.back() == '\\') folder.pop_back();
-    if (folder.find('\\') == std::string::npos) return -1;
-    if (!guard_.MayDelete(folder) || !IsRealFolder(folder)) return -1;
+PurgeResult& PurgeResult::operator+=(const PurgeResult& other) {
+    removed += other.removed;
+    inUse += other.inUse;
+    links += other.links;
+    refused += other.refused;
+    return *this;
+}
 
-    std::vector<std::string> pending;
-    long status = kErrorSuccess;
-    fs_.Find(folder + "\\*.*", [&](const FindData& entry) {
-        if (IsDots(entry.name) || entry.name == "pagefile.sys") return true;
-        if (entry.IsDirectory()) {
-            // A link is left where it is: it is neither entered nor removed.
-            if (!entry.IsReparsePoint()) pending.push_back(entry.name);
-            return true;
-        }
-        std::string file = folder + "\\" + entry.name;
-        if (entry.attributes & kClearableAttributes) {
-            status = fs_.SetAttributes(file, kAttrNormal);
-            if (status != kErrorSuccess) return false;
-        }
-        status = fs_.Delete(file);
-        return status == kErrorSuccess;
-    });
-    if (status != kErrorSuccess) return ErrorNumberFromStatus(status);
-    for (const std::string& name : pending) {
-        std::int32_t result = PurgeFolder(folder + "\\" + name);
-        if (result != 0) return result;
+PurgeResult FileRoutines::TakeLeftBehind() {
+    PurgeResult result = leftBehind_;
+    leftBehind_ = PurgeResult{};
+    return result;
+}
+
+void FileRoutines::NoteLeft(long status, const std::string& path, PurgeResult& result) {
+    if (status == kErrorSuccess || status == kErrorFileNotFound) return;  // gone meanwhile
+    if (status == kErrorSharingViolation || status == kErrorLockViolation) {
+        ++result.inUse;
+    } else if (fs_.IsLink(path)) {
+        ++result.links;
+    } else {
+        ++result.refused;
     }
-    status = fs_.RemoveFolder(folder);
-    return status == kErrorSuccess ? 0 : ErrorNumberFromStatus(status);
+}
+
+void FileRoutines::DeleteCounted(const std::string& path, std::uint32_t attributes,
+                                 PurgeResult& result) {
+    long status = kErrorSuccess;
+    // The attributes of a link are not changed: SetAttributes refuses it, and so it is
+    // counted as left.
+    if (attributes & kClearableAttributes) status = fs_.SetAttributes(path, kAttrNormal);
+    if (status == kErrorSuccess) status = fs_.Delete(path);
+    if (status == kErrorSuccess) {
+        ++result.removed;
+    } else {
+        NoteLeft(status, path, result);
+    }
+}
+
+void FileRoutines::PurgeTree(const std::string& folder, PurgeResult& result) {
+    std::vector<FindData> entries;
+    fs_.Find(folder + "\\*.*", [&](const FindData& entry) {
+        if (!IsDots(entry.name) && entry.name != "pagefile.sys") entries.push_back(entry);
+        return true;
+    });
+    for (const FindData& entry : entries) {
+        std::string path = folder + "\\" + entry.name;
+        if (entry.IsReparsePoint()) {
+            ++result.links;  // neither entered nor removed
+        } else if (entry.IsDirectory()) {
+            PurgeTree(path, result);
+        } else {
+            DeleteCounted(path, entry.attributes, result);
+        }
+    }
+    long status = fs_.RemoveFolder(folder);
+    if (status == kErrorSuccess) {
+        ++result.removed;
+    } else if (status != kErrorDirNotEmpty) {
+        // Emptied, yet refused (in use as a current folder, or a read-only folder).
+        NoteLeft(status, folder, result);
+    }
+}
+
+PurgeResult FileRoutines::PurgeFolder(const std::string& path) {
+    PurgeResult result;
+    std::string folder = text::Trim(path);
+    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+    if (folder.find('\\') == std::string::npos || !guard_.MayDelete(folder) ||
+        !IsRealFolder(folder)) {
+        result.pathRefused = true;
+        return result;
+    }
+    PurgeTree(folder, result);
+    leftBehind_ += result;
+    return result;
 }
 
 void FileRoutines::DeleteMatchingFiles(const std::string& folder, const std::string& patterns) {
@@ -85,8 +130,10 @@ void FileRoutines::DeleteMatchingFiles(const std::string& folder, const std::str
             if (!(entry.attributes & skip)) files.push_back(entry.name);
             return true;
         });
+        PurgeResult result;
         for (const std::string& name : files)
-            fs_.Delete(base + name);
+            DeleteCounted(base + name, 0, result);
+        leftBehind_ += result;
     }
     PurgeSubfolders(base);
 }
@@ -105,7 +152,11 @@ void FileRoutines::PurgeSubfolders(const std::string& folder) {
     });
     for (const std::string& name : subfolders) {
         DeleteMatchingFiles(base + name, "*.*");
-        if (IsRealFolder(base + name)) fs_.RemoveFolder(base + name);
+        if (!IsRealFolder(base + name)) continue;
+        PurgeResult result;
+        long status = fs_.RemoveFolder(base + name);
+        if (status != kErrorDirNotEmpty) NoteLeft(status, base + name, result);
+        leftBehind_ += result;
     }
 }
 

@@ -49,35 +49,38 @@ TEST_F(FileRoutinesContractTest, PurgeFolderDeletesProtectedAttributesButNotTheP
     Write(target + "\\sub\\deeper\\f.txt");
     fs_.SetAttributes(target + "\\ro.txt", kAttrReadOnly);
     fs_.SetAttributes(target + "\\hidden.txt", kAttrHidden | kAttrSystem);
-    EXPECT_EQ(files_.PurgeFolder(target + "\\"), 0) << "a trailing backslash is accepted";
+    PurgeResult result = files_.PurgeFolder(target + "\\");
+    EXPECT_EQ(result.Left(), 0) << "a trailing backslash is accepted";
+    EXPECT_EQ(result.removed, 6);
     EXPECT_FALSE(Exists(target));
 
     MakeFolders(target);
     Write(target + "\\pagefile.sys");
     Write(target + "\\other");
-    EXPECT_NE(files_.PurgeFolder(target), 0) << "the folder cannot go while the page file stays";
+    EXPECT_EQ(files_.PurgeFolder(target).Left(), 0) << "the page file is kept, not left over";
     EXPECT_EQ(Listing(target), std::vector<std::string>{"pagefile.sys"});
 }
 
-TEST_F(FileRoutinesContractTest, AFileInUseStopsThePurgeWithItsErrorNumber) {
+TEST_F(FileRoutinesContractTest, APurgeGoesOnPastAFileInUseAndCountsIt) {
     std::string target = world_->Root("purge-locked") + "\\t";
-    MakeFolders(target + "\\sub");
+    MakeFolders(target + "\\sub\\held");
     for (const char* name : {"a", "b", "c", "d", "e"})
         Write(target + "\\" + name);
     Write(target + "\\sub\\s");
+    Write(target + "\\sub\\held\\h");
     world_->HoldOpen(target + "\\c");
-    // The platform's listing order decides what went before the locked file.
-    std::vector<std::string> order = Listing(target);
-    EXPECT_EQ(files_.PurgeFolder(target), 70) << "permission denied";
+    world_->HoldOpen(target + "\\sub\\held\\h");
+    files_.TakeLeftBehind();
+    PurgeResult result = files_.PurgeFolder(target);
     world_->ReleaseAll();
-    auto locked = std::find(order.begin(), order.end(), "c");
-    ASSERT_NE(locked, order.end());
-    for (auto it = order.begin(); it != order.end(); ++it) {
-        bool before = it < locked;
-        bool isFolder = *it == "sub";
-        EXPECT_EQ(Exists(target + "\\" + *it), !before || isFolder) << *it;
-    }
-    EXPECT_TRUE(Exists(target + "\\sub\\s")) << "subfolders come after the folder's own files";
+    EXPECT_EQ(result.inUse, 2);
+    EXPECT_EQ(result.links + result.refused, 0);
+    std::vector<std::string> left = Listing(target);
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"c", "sub"}));
+    EXPECT_EQ(Listing(target + "\\sub"), std::vector<std::string>{"held"});
+    EXPECT_EQ(files_.TakeLeftBehind().inUse, 2) << "the purge's count is collected";
+    EXPECT_EQ(files_.TakeLeftBehind().Left(), 0) << "and starts again from nothing";
 }
 
 TEST_F(FileRoutinesContractTest, DeleteMatchingFilesFiltersOnlyTheFoldersOwnFiles) {
@@ -106,7 +109,7 @@ TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
          {std::string(""), std::string("\\"), std::string("C:"), std::string("C:\\"),
           std::string("refused"), std::string("scratch\\refused"), root.substr(2),
           std::string("   ")}) {
-        EXPECT_EQ(files_.PurgeFolder(path), -1) << "'" << path << "'";
+        EXPECT_TRUE(files_.PurgeFolder(path).pathRefused) << "'" << path << "'";
         files_.DeleteMatchingFiles(path, "*.*");
         files_.PurgeSubfolders(path);
         EXPECT_FALSE(files_.DeleteFolderTree(path)) << "'" << path << "'";
@@ -124,7 +127,7 @@ TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
         MakeFolders(folder);
         Write(folder + "\\cw-marker.txt");
         for (const std::string& path : {folder, folder + "\\", FolderPart(folder)}) {
-            EXPECT_EQ(files_.PurgeFolder(path), -1) << path;
+            EXPECT_TRUE(files_.PurgeFolder(path).pathRefused) << path;
             files_.DeleteMatchingFiles(path, "cw-marker.txt");
             EXPECT_FALSE(files_.DeleteFolderTree(path)) << path;
         }
@@ -172,11 +175,18 @@ TEST_F(FileRoutinesContractTest, LinksOutOfTheTargetAreNeverFollowed) {
 
     files_.DeleteMatchingFiles(target, "*.*");
     EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
-    EXPECT_NE(files_.PurgeFolder(target), 0) << "the link stays, so the folder stays";
+    EXPECT_EQ(files_.PurgeFolder(target).links, 2) << "the links stay, so the folder stays";
     EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
+    EXPECT_TRUE(fs_.IsLink(target + "\\link"));
+    EXPECT_TRUE(fs_.IsLink(target + "\\link\\one.txt")) << "reached through a link";
+    EXPECT_FALSE(fs_.IsLink(target + "\\sub"));
+    EXPECT_EQ(fs_.SetAttributes(target + "\\link", kAttrReadOnly), kErrorAccessDenied);
+    EXPECT_EQ(fs_.SetAttributes(target + "\\link\\one.txt", kAttrReadOnly), kErrorAccessDenied);
+    EXPECT_EQ(fs_.GetAttributes(target + "\\link\\one.txt") & kAttrReadOnly, 0u);
     EXPECT_FALSE(files_.DeleteFolderTree(target));
     EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
-    EXPECT_EQ(files_.PurgeFolder(target + "\\link"), -1) << "a link is no folder to purge";
+    EXPECT_TRUE(files_.PurgeFolder(target + "\\link").pathRefused)
+        << "a link is no folder to purge";
     EXPECT_FALSE(files_.DeleteFolderTree(target + "\\link"));
     EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
     EXPECT_FALSE(Exists(target + "\\f.txt"));

@@ -5,9 +5,11 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/FakeFileSystem.h"
 #include "fakes/FakeMessageWait.h"
 #include "fakes/FakePanicHost.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeSystemFolders.h"
 #include "fakes/RecordingCleaners.h"
 #include "settings/SettingNames.h"
 
@@ -58,8 +60,13 @@ class CleaningRunTest : public ::testing::Test {
     BrowserWindows browsers{desktop, dialogs, clock, wait};
     PrivacyControls privacy;
     PanicControls panic;
-    CleaningRun run{privacy, panic,
-                    CleaningRunServices{settings, dialogs, browsers, cleaners, browserSteps, host}};
+    fakes::FakeFileSystem fs;
+    fakes::FakeSystemFolders folders;
+    PathGuard guard{folders, fs};
+    FileRoutines files{fs, guard};
+    CleaningRun run{
+        privacy, panic,
+        CleaningRunServices{settings, dialogs, browsers, cleaners, browserSteps, host, files}};
 };
 
 TEST_F(CleaningRunTest, EveryVariantRunsTheTickedStepsInTableOrder) {
@@ -245,6 +252,57 @@ TEST_F(CleaningRunTest, APanicDuringARunProceedsAndTheInterruptedRunStopsQuietly
     EXPECT_EQ(log.calls, expected);
     EXPECT_EQ(dialogs.shown.size(), 1u) << "no report after the program closed";
     EXPECT_FALSE(run.RunUnderWay());
+}
+
+}  // namespace
+}  // namespace cw
+
+namespace cw {
+namespace {
+
+// A Temp item that leaves a held file and a link to a read-only file elsewhere: the closing
+// message says so on a line of its own; the panic and scheduled runs leave their count for
+// the next closing message.
+TEST_F(CleaningRunTest, WhatThePurgesLeftIsToldInTheClosingMessage) {
+    auto seed = [&] {
+        fs.AddFile("C:\\Temp\\held.tmp");
+        fs.Lock("C:\\Temp\\held.tmp");
+        fs.AddFile("C:\\Temp\\a\\b\\plain.tmp");
+    };
+    fs.AddFile("C:\\Outside\\secret.txt", "keep", kAttrReadOnly);
+    fs.AddLink("C:\\Temp\\secret.lnk", "C:\\Outside\\secret.txt");
+    seed();
+    log.actions["ClearTempFolder"] = [&] { files.PurgeFolder("C:\\Temp"); };
+    privacy.chkTemp.SetValue(ui::kChecked);
+    privacy.cmdCleanSelectedItems.Click();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].prompt,
+              "Your system has now been cleaned\n2 items could not be removed: 1 in use, 1 link.");
+    EXPECT_FALSE(fs.Exists("C:\\Temp\\a")) << "the purge went on past what it could not delete";
+    EXPECT_EQ(fs.GetAttributes("C:\\Outside\\secret.txt"), kAttrReadOnly);
+    EXPECT_EQ(fs.Content("C:\\Outside\\secret.txt"), "keep");
+
+    fs.Lock("C:\\Temp\\held.tmp", false);
+    dialogs.shown.clear();
+    privacy.cmdCleanSelectedItems.Click();
+    EXPECT_EQ(dialogs.shown[1].prompt,
+              "Your system has now been cleaned\n1 item could not be removed: 1 link.");
+
+    seed();
+    EXPECT_TRUE(run.ClearData(kScheduleDaily));
+    seed();
+    panic.cmdPanic.Click();
+    dialogs.shown.clear();
+    fs.Lock("C:\\Temp\\held.tmp", false);
+    privacy.cmdCleanSelectedItems.Click();
+    const std::string now = "\n1 item could not be removed: 1 link.";
+    EXPECT_EQ(dialogs.shown[1].prompt,
+              "Your system has now been cleaned" + now +
+                  "\nEarlier scheduled or panic cleanings: 4 items could not be removed: 2 in "
+                  "use, 2 links.");
+    dialogs.shown.clear();
+    privacy.cmdCleanSelectedItems.Click();
+    EXPECT_EQ(dialogs.shown[1].prompt, "Your system has now been cleaned" + now) << "told once";
 }
 
 }  // namespace

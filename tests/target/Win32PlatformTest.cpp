@@ -70,13 +70,18 @@ TEST(Win32FileSystemTest, FilesBehindLinksAreNeitherDeletedNorOverwritten) {
     EXPECT_EQ(fs.Open(folder + "\\link.txt", OpenMode::Write, file), kErrorAccessDenied);
     EXPECT_EQ(fs.Open(folder + "\\link.txt", OpenMode::Read, file), 0) << "reading is harmless";
     file.reset();
+    EXPECT_EQ(fs.SetAttributes(folder + "\\link.txt", FILE_ATTRIBUTE_READONLY), kErrorAccessDenied);
+    EXPECT_TRUE(fs.IsLink(folder + "\\link.txt"));
+    EXPECT_FALSE(fs.IsLink(folder + "\\plain.txt"));
 
     win32::Win32SystemFolders folders;
     PathGuard guard(folders, fs);
     FileRoutines routines(fs, guard);
     routines.DeleteMatchingFiles(folder, "*.*");
     EXPECT_FALSE(PathExists(folder + "\\plain.txt"));
-    EXPECT_EQ(routines.PurgeFolder(folder), 75);
+    PurgeResult left = routines.PurgeFolder(folder);
+    EXPECT_EQ(left.links, 1);
+    EXPECT_EQ(left.Left(), 1);
     EXPECT_EQ(TestServer::ListUnixFolder(outside), std::vector<std::string>{"secret.txt"});
     EXPECT_EQ(ReadFile(folder + "\\link.txt"), "keep me");
 }

@@ -80,8 +80,9 @@ struct CleaningWorld {
     BrowserWindows browsers{desktop, dialogs, clock, wait};
     PrivacyControls privacy;
     PanicControls panic;
-    CleaningRun run{privacy, panic,
-                    CleaningRunServices{settings, dialogs, browsers, cleaners, browserSteps, host}};
+    CleaningRun run{
+        privacy, panic,
+        CleaningRunServices{settings, dialogs, browsers, cleaners, browserSteps, host, files}};
 
     // Ticks exactly the named boxes; false when a name is not a box.
     bool Tick(const std::vector<std::string>& boxes) {
