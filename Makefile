@@ -20,7 +20,7 @@ TARGET_FLAGS := -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i6
 FUZZ_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
 	-DCW_FUZZ=ON
 
-.PHONY: all deps host target test run fuzz fuzz-build bench format clean
+.PHONY: all deps host target target64 test run fuzz fuzz-build bench format clean
 
 all: host target
 
@@ -35,7 +35,15 @@ target: deps
 	@cmake -S . -B $(BUILD)/target $(CMAKE_GEN) $(TARGET_FLAGS) >/dev/null
 	@cmake --build $(BUILD)/target
 
+# The same test build for 64-bit Windows, for machines that cannot run 32-bit programs: the
+# Wine tests then run it under wine64 (scripts/wine-arch.sh).
+target64: deps
+	@cmake -S . -B $(BUILD)/target64 $(CMAKE_GEN) $(TARGET_FLAGS) \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
+	@cmake --build $(BUILD)/target64
+
 test: host target fuzz-build
+	@if [ "$$(scripts/wine-arch.sh)" = win64 ]; then $(MAKE) --no-print-directory target64; fi
 	@python3 scripts/run-tests.py
 
 run: target

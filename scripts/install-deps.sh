@@ -5,7 +5,7 @@ set -euo pipefail
 
 pkgs=(
   cmake ninja-build g++ clang libclang-rt-14-dev python3 googletest
-  g++-mingw-w64-i686-posix mingw-w64-i686-dev
+  g++-mingw-w64-i686-posix mingw-w64-i686-dev g++-mingw-w64-x86-64-posix wine64
   wine wine32:i386 fonts-wine fonts-liberation
   libxrender1:i386 libxcursor1:i386 libxi6:i386 libxrandr2:i386 libxinerama1:i386
   libxcomposite1:i386 libxfixes3:i386 libgnutls30:i386

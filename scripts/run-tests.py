@@ -20,6 +20,12 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BUILD = os.path.join(ROOT, "build")
 RESULTS = os.path.join(BUILD, "results")
+# Where this machine cannot run 32-bit programs, the Wine tests run the 64-bit build of the same
+# sources under wine64 (scripts/wine-arch.sh); the installer's tests need the 32-bit setup.
+WINE_ARCH = subprocess.run([os.path.join(ROOT, "scripts", "wine-arch.sh")], check=True,
+                           capture_output=True, text=True).stdout.strip()
+TARGET = os.path.join(BUILD, "target64" if WINE_ARCH == "win64" else "target")
+NEEDS_32BIT = {"installer_tests.exe"}
 HTTP_PORT = int(os.environ.get("CW_TEST_HTTP_PORT", "18321"))
 DISPLAY = os.environ.get("CW_TEST_DISPLAY", ":97")
 
@@ -107,11 +113,11 @@ def run_target(exe_name):
     drive_c = os.path.join(env["WINEPREFIX"], "drive_c")
     dest = os.path.join(drive_c, "cwtest")
     os.makedirs(dest, exist_ok=True)
-    for f in os.listdir(os.path.join(BUILD, "target")):
+    for f in os.listdir(TARGET):
         if f.endswith(".exe") or f.endswith(".ico"):
-            shutil.copy2(os.path.join(BUILD, "target", f), dest)
+            shutil.copy2(os.path.join(TARGET, f), dest)
     log(f"== {exe_name} (Wine)")
-    cmd = ["wine", f"C:\\cwtest\\{exe_name}", "--gtest_brief=1",
+    cmd = [env["CW_WINE"], f"C:\\cwtest\\{exe_name}", "--gtest_brief=1",
            f"--gtest_output=json:C:\\cwtest\\results.json", *filter_args()]
     try:
         proc = subprocess.run(cmd, env=env, cwd=dest, timeout=1500)
@@ -165,11 +171,30 @@ def run_import_gate():
     return (1, 0, []) if proc.returncode == 0 else (0, 1, ["import gate"])
 
 
+SOURCE_KINDS = (".cpp", ".h", ".hpp", ".c", ".py", ".sh", ".nsi", ".nsh", ".cmake", ".rc")
+
+
+def test_share():
+    """The lines of tests/ and fuzz/ against every source line the repository tracks."""
+    names = subprocess.run(["git", "-C", ROOT, "ls-files"], capture_output=True,
+                           text=True).stdout.split()
+    counted = [n for n in names if n.endswith(SOURCE_KINDS)
+               or os.path.basename(n) in ("CMakeLists.txt", "Makefile")]
+    lines = {}
+    for name in counted:
+        with open(os.path.join(ROOT, name), "rb") as f:
+            lines[name] = f.read().count(b"\n")
+    tests = sum(n for name, n in lines.items() if name.startswith(("tests/", "fuzz/")))
+    total = sum(lines.values())
+    return f"tests: {tests} of {total} source lines ({100 * tests / max(total, 1):.1f}%)"
+
+
 def main():
     started = time.time()
     os.makedirs(RESULTS, exist_ok=True)
     totals = [0, 0]
     failures = []
+    skipped = []
 
     def add(result):
         totals[0] += result[0]
@@ -190,9 +215,13 @@ def main():
                               env={**os.environ, "DISPLAY": DISPLAY})
     time.sleep(1)
     try:
-        exes = sorted(f for f in os.listdir(os.path.join(BUILD, "target"))
+        exes = sorted(f for f in os.listdir(TARGET)
                       if f.endswith("_tests.exe") and wanted(f[:-len(".exe")]))
+        log(f"== Wine tests: {WINE_ARCH} build in {os.path.relpath(TARGET, ROOT)}")
         for exe in exes:
+            if WINE_ARCH == "win64" and exe in NEEDS_32BIT:
+                skipped.append(exe)
+                continue
             add(run_target(exe))
     finally:
         stop(server)
@@ -200,8 +229,11 @@ def main():
 
     for name in failures:
         log(f"FAILED: {name}")
-    log(f"make test took {time.time() - started:.0f} s")
-    log(f"{totals[0]} passed, {totals[1]} failed")
+    for exe in skipped:
+        log(f"SKIPPED: {exe} (this machine cannot run 32-bit programs, which it needs)")
+    log(f"make test took {time.time() - started:.0f} s; {test_share()}")
+    tail = f", {len(skipped)} skipped" if skipped else ""
+    log(f"{totals[0]} passed, {totals[1]} failed{tail}")
     return 1 if totals[1] else 0
 
 

@@ -13,7 +13,18 @@ export HOME=$CW_WINE_DIR/home
 export XDG_DATA_HOME=$HOME/.local/share
 export XDG_CONFIG_HOME=$HOME/.config
 export XDG_CACHE_HOME=$HOME/.cache
-export WINEARCH=win32
+# 32-bit Wine where this machine runs 32-bit programs, else wine64 with the 64-bit test build
+# (scripts/wine-arch.sh). CW_WINE is the loader to start Windows programs with.
+export CW_WINE_ARCH=$("$cw_root/scripts/wine-arch.sh")
+export WINEARCH=$CW_WINE_ARCH
+if [ "$CW_WINE_ARCH" = win64 ]; then
+    # The wine and wineboot commands take the 32-bit loader whenever it is installed.
+    export CW_WINE=/usr/lib/wine/wine64 WINELOADER=/usr/lib/wine/wine64
+    wine() { "$CW_WINE" "$@"; }
+    wineboot() { "$CW_WINE" wineboot.exe "$@"; }
+else
+    export CW_WINE=wine
+fi
 export WINEDEBUG=-all
 # No Mono or Gecko installer prompts, and no menu entries written for the desktop.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -24,7 +35,7 @@ mkdir -p "$HOME" "$XDG_DATA_HOME"
 # path out to the host: Z: goes, and the shell folders that Wine links to $HOME become real
 # folders inside the prefix.
 cw_wine_prefix() {
-    local template=$cw_root/build/wine/template
+    local template=$cw_root/build/wine/template-$CW_WINE_ARCH
     if [ ! -f "$template/prefix/system.reg" ]; then
         rm -rf "$template"
         mkdir -p "$template/home"

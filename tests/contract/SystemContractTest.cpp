@@ -13,6 +13,8 @@ namespace cw::contract {
 namespace {
 
 constexpr std::uint64_t kFourGB = 0x100000000ull;
+// A program's address space: 4 GB for the 32-bit program, 128 TB for the 64-bit test build.
+constexpr std::uint64_t kAddressSpace = sizeof(void*) == 4 ? kFourGB : 1ull << 47;
 constexpr std::uint64_t kFileTicksPerSecond = 10'000'000;
 
 // 0 = Sunday; 1970-01-01 was a Thursday.
@@ -111,7 +113,7 @@ TEST(SystemContract, ProcessorMemoryAndAddressSpaceFiguresAreConsistent) {
     EXPECT_GT(r.minimumApplicationAddress, 0u);
     EXPECT_EQ(r.minimumApplicationAddress % r.allocationGranularity, 0u);
     EXPECT_LT(r.minimumApplicationAddress, r.maximumApplicationAddress);
-    EXPECT_LT(r.maximumApplicationAddress, kFourGB);  // a 32-bit program's address space
+    EXPECT_LT(r.maximumApplicationAddress, kAddressSpace);
 
     MemoryRecord m;
     world->info().QueryMemory(m);
@@ -120,7 +122,7 @@ TEST(SystemContract, ProcessorMemoryAndAddressSpaceFiguresAreConsistent) {
     EXPECT_LE(m.availPageFile, m.totalPageFile);
     EXPECT_GT(m.availVirtual, 0u);
     EXPECT_LE(m.availVirtual, m.totalVirtual);
-    EXPECT_LE(m.totalVirtual, kFourGB);
+    EXPECT_LE(m.totalVirtual, kAddressSpace);
 }
 
 TEST(SystemContract, ShellUtilityLibraryReportsItsVersionAndOthersReportNothing) {

@@ -311,8 +311,8 @@ TEST(FileDialogsTest, FolderBrowserOpensOnTheInitialSelection) {
 
 std::string Hex(const void* address) {
     char hex[32];
-    std::snprintf(hex, sizeof hex, "%lX",
-                  static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(address)));
+    std::snprintf(hex, sizeof hex, "%llX",
+                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(address)));
     return hex;
 }
 
