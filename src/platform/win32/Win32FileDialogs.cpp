@@ -1,5 +1,6 @@
 #include "platform/win32/Win32FileDialogs.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 #include <shlobj.h>
 
