@@ -55,7 +55,7 @@ TEST_F(CleaningGui, WipeSelectedItemsCleansTheTickedItemsAfterAskingAndSaysSo) {
     Window(done, App()).Screenshot("cleaned-with-left-over");
     Answer(done, IDOK);
     CloseHandle(holder);
-    EXPECT_EQ(ReadFile(held), "held");
+    EXPECT_EQ(testing::ReadFile(held), "held");
     DeleteFileA(held.c_str());
 
     EXPECT_EQ(traces::CountTypedUrls(), 0);
