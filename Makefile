@@ -54,6 +54,7 @@ target64: deps
 release: deps
 	@cmake -S . -B $(BUILD)/release $(CMAKE_GEN) $(RELEASE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)/release
+	@scripts/sign-release.sh $(BUILD)/release/Clearwell.exe
 
 test: host target release fuzz-build
 	@if [ "$$(scripts/wine-arch.sh)" = win64 ]; then $(MAKE) --no-print-directory target64; fi

@@ -9,7 +9,7 @@ pkgs=(
   wine wine32:i386 fonts-wine fonts-liberation
   libxrender1:i386 libxcursor1:i386 libxi6:i386 libxrandr2:i386 libxinerama1:i386
   libxcomposite1:i386 libxfixes3:i386 libgnutls30:i386
-  xvfb x11-apps imagemagick nsis clang-format
+  xvfb x11-apps imagemagick nsis clang-format openssl
 )
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }

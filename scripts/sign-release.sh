@@ -15,6 +15,11 @@ public=${CW_UPDATE_PUBLIC_KEY:-$root/keys/maker-public.pem}
 sig=${exe%.exe}.sig
 
 if [ -z "${CW_SIGNING_KEY:-}" ]; then
+    # A signature of an earlier build would not match this one.
+    if [ -f "$sig" ] && ! openssl dgst -sha1 -verify "$public" -signature "$sig" "$exe" \
+            >/dev/null 2>&1; then
+        rm -f "$sig"
+    fi
     echo "sign-release: no signing key given (CW_SIGNING_KEY is not set): $exe is NOT signed" \
          "and cannot be published as an update." >&2
     exit 0
