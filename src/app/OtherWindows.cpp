@@ -10,8 +10,7 @@ OtherWindows::OtherWindows(Services& services, ui::Timer& timAutoUpdate)
     : s_(services),
       updater_(services.connection, services.transfer, services.settings, services.fileSystem,
                services.pathGuard, services.signatures, services.shell, services.clock,
-               services.dialogs,
-               {build::kServerUrl},
+               services.dialogs, {build::kServerUrl},
                [this] {
                    if (views_) views_->EndProgram();
                }),

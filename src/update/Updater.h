@@ -14,8 +14,8 @@
 #include "platform/FileSystem.h"
 #include "platform/Internet.h"
 #include "platform/Shell.h"
-#include "report/ConnectionTest.h"
 #include "platform/SignatureCheck.h"
+#include "report/ConnectionTest.h"
 #include "settings/SettingsStore.h"
 #include "ui/Dialogs.h"
 
