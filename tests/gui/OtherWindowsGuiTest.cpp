@@ -67,16 +67,20 @@ TEST_F(OtherWindowsGui, SettingsOpenOnTheStoredScheduleAndSaveEachGroupWithItsBu
 
     // Hourly: the interval list sits in the gap of "Every ... hour".
     w.Select(s::cmbScheduleType, 0);
-    WaitUntil([&] { return w.ControlVisible(s::cmbHour); }, "the hour list shown");
-    EXPECT_FALSE(w.ControlVisible(s::dtStartTime));
+    // The view shows one control and hides the other in turn: wait for both.
+    WaitUntil([&] { return w.ControlVisible(s::cmbHour) && !w.ControlVisible(s::dtStartTime); },
+              "the hour list shown and the time picker hidden");
     EXPECT_EQ(w.Items(s::cmbHour), (std::vector<std::string>{"1", "1", "2", "3", "4"}));
     w.Screenshot("settings-hourly");
 
     // Daily at 07:30: Set stores the time with the picker's seconds.
     w.Select(s::cmbScheduleType, 1);
-    WaitUntil([&] { return w.ControlVisible(s::dtStartTime); }, "the time picker shown");
-    EXPECT_FALSE(w.ControlVisible(s::cmbHour));
-    EXPECT_FALSE(w.ControlVisible(s::cmbWeekDays));
+    WaitUntil(
+        [&] {
+            return w.ControlVisible(s::dtStartTime) && !w.ControlVisible(s::cmbHour) &&
+                   !w.ControlVisible(s::cmbWeekDays);
+        },
+        "the time picker shown, the hour and day lists hidden");
     w.TypeTime(s::dtStartTime, 7, 30);
     w.Click(s::cmdScheduleSet);
     WaitUntil([&] { return Setting(settings::kDailyScheduleTime).rfind("07:30:", 0) == 0; },
