@@ -71,7 +71,10 @@ fuzz-build: deps
 fuzz: fuzz-build
 	@scripts/run-fuzz.sh $(BUILD)/fuzz
 
-bench: target
+# The benchmarks (scripts/run-bench.sh): the test build of the Wine this machine runs.
+bench: deps
+	@if [ "$$(scripts/wine-arch.sh)" = win64 ]; then $(MAKE) --no-print-directory target64; \
+	else $(MAKE) --no-print-directory target; fi
 	@scripts/run-bench.sh
 
 # Signs build/release/Clearwell.exe as Clearwell.sig with the maker's private key:
