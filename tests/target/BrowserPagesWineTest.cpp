@@ -10,6 +10,7 @@
 #include "browser/FavoritesGuard.h"
 #include "browser/HomePage.h"
 #include "demo/UrlCacheSeeding.h"
+#include "fakes/FakeDialogs.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32ChangeWatch.h"
 #include "platform/win32/Win32Registry.h"
@@ -334,7 +335,8 @@ TEST(BrowserButtonWineTest, AddWritesEightValuesTwiceTheSameAndRemoveDeletesTheK
     SettingsStore settings{registry};
     win32::Win32ShellExecute shell;
     BrowserButtonControls c;
-    BrowserButton button{c, settings, shell, "Clearwell v2.10"};
+    fakes::FakeDialogs dialogs;
+    BrowserButton button{c, settings, shell, dialogs, "Clearwell v2.10"};
     const char* key = settings::kBrowserButtonKey;
     DeleteKeyTree(kHkeyLocalMachine, key);
     const std::string module = shell.ModulePath();  // ...\target_tests.exe
@@ -367,6 +369,7 @@ TEST(BrowserButtonWineTest, AddWritesEightValuesTwiceTheSameAndRemoveDeletesTheK
     c.mDeleteMSIE.Click();
     EXPECT_FALSE(registry.KeyExists(kHkeyLocalMachine, key));
     EXPECT_TRUE(registry.KeyExists(kHkeyLocalMachine, "Software\\Microsoft\\Internet Explorer"));
+    EXPECT_TRUE(dialogs.shown.empty()) << "nothing refused, nothing said";
 }
 
 // The build ships "icon.ico" beside the executables; the button shows it at 16 and 20
