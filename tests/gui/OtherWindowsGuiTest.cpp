@@ -122,6 +122,11 @@ TEST_F(OtherWindowsGui, SettingsOpenOnTheStoredScheduleAndSaveEachGroupWithItsBu
 TEST_F(OtherWindowsGui, SettingsKeysWorkAsInADialog) {
     Window w = Settings();
     FocusOn(w, s::cmbScheduleType);
+    // Nothing is stored: a weekly schedule picked shows its day list and time picker.
+    w.Select(s::cmbScheduleType, 2);
+    WaitUntil([&] { return w.ControlVisible(s::cmbWeekDays) && w.ControlVisible(s::dtStartTime); },
+              "the day list and the time picker shown");
+    FocusOn(w, s::cmbScheduleType);
     // Tab walks the controls that are shown and enabled, in the window's order.
     for (int id : {s::cmbWeekDays, s::dtStartTime, s::chkCloseBrowser, s::cmdScheduleSet,
                    s::cmdDisableSchedule, s::Check1, s::Check2, s::cmdEnable, s::cmdOK,

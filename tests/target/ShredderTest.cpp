@@ -86,6 +86,7 @@ TEST_F(ShredderTest, BytesOnDiskBeforeTheDeletionAreTheImage) {
     EXPECT_TRUE(longer == Repeated(fifty, 100000));
 
     // A listed folder: its files are overwritten before they go.
+    CreateDirectoryA((dir + "\\box").c_str(), nullptr);
     WriteFile(dir + "\\box\\inner.txt", std::string(300, 'x'));
     const std::string link = dir + "\\inner.link";
     ASSERT_TRUE(HardLink(link, dir + "\\box\\inner.txt"));
