@@ -9,8 +9,9 @@ namespace cw::win32 {
 
 namespace {
 
-// An entry that grows between the size probe and the read makes the read fail with
-// ERROR_INSUFFICIENT_BUFFER again; it is asked for anew a few times, then given up.
+// An entry larger than the buffer fails the read with ERROR_INSUFFICIENT_BUFFER and its
+// size; it is read again into a buffer of that size, a few times if it keeps growing, then
+// given up.
 constexpr int kReadAttempts = 4;
 
 UrlCacheEntry ToEntry(const INTERNET_CACHE_ENTRY_INFOA& info) {
@@ -21,21 +22,20 @@ UrlCacheEntry ToEntry(const INTERNET_CACHE_ENTRY_INFOA& info) {
     return entry;
 }
 
-// One entry's record: a block of exactly the size the library reports for it, with the
-// record's size field filled in. Only one is held at a time, so the memory in use does not
-// grow with the size of the index.
+// The buffer entries are read into, one at a time: it starts at a size most records fit in
+// and grows to a record the library reports as larger, so that reading an entry takes one
+// call, and the memory in use stays that of the largest record whatever the size of the
+// index.
+constexpr DWORD kEntryBufferBytes = 4096;
+
 class EntryBlock {
   public:
-    INTERNET_CACHE_ENTRY_INFOA* Resize(DWORD size) {
-        block_.assign(
-            size < sizeof(INTERNET_CACHE_ENTRY_INFOA) ? sizeof(INTERNET_CACHE_ENTRY_INFOA) : size,
-            0);
+    DWORD Size() const { return static_cast<DWORD>(block_.size()); }
+    INTERNET_CACHE_ENTRY_INFOA* Prepare(DWORD size) {
+        if (size < sizeof(INTERNET_CACHE_ENTRY_INFOA)) size = sizeof(INTERNET_CACHE_ENTRY_INFOA);
+        if (block_.size() < size) block_.assign(size, 0);
         Info()->dwStructSize = sizeof(INTERNET_CACHE_ENTRY_INFOA);
         return Info();
-    }
-    void Free() {
-        block_.clear();
-        block_.shrink_to_fit();
     }
     INTERNET_CACHE_ENTRY_INFOA* Info() {
         return reinterpret_cast<INTERNET_CACHE_ENTRY_INFOA*>(block_.data());
@@ -45,13 +45,15 @@ class EntryBlock {
     std::vector<unsigned char> block_;
 };
 
-// Reads an entry whose size the probe reported: read(info, &size) is FindFirst or FindNext
-// with a buffer. False when the read failed for another reason than a grown entry.
+// Reads the next entry into the block: read(info, &size) is FindFirst or FindNext with a
+// buffer. False at the end of the index or when the read failed for another reason than a
+// record larger than the buffer.
 template <class Read>
-bool ReadEntry(EntryBlock& block, DWORD size, Read read) {
+bool ReadEntry(EntryBlock& block, Read read) {
+    DWORD size = block.Size();
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
         DWORD bufferSize = size;
-        if (read(block.Resize(size), &bufferSize)) return true;
+        if (read(block.Prepare(size), &bufferSize)) return true;
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || bufferSize <= size) return false;
         size = bufferSize;
     }
@@ -125,31 +127,22 @@ std::vector<std::string> Win32UrlCache::ContainerPrefixes(const std::string& nam
 std::size_t Win32UrlCache::Enumerate(const std::string& pattern,
                                      const std::function<bool(const UrlCacheEntry&)>& visit) {
     const char* search = pattern.empty() ? nullptr : pattern.c_str();
-    // The size of the first entry: the probe fails with ERROR_INSUFFICIENT_BUFFER and
-    // reports it; any other failure (ERROR_NO_MORE_ITEMS for an empty index) lists nothing.
-    DWORD size = 0;
-    UrlCacheFind find(FindFirstUrlCacheEntryA(search, nullptr, &size));
-    if (find || GetLastError() != ERROR_INSUFFICIENT_BUFFER) return 0;
+    // Any failure of the first read other than a larger record (ERROR_NO_MORE_ITEMS for an
+    // empty index) lists nothing.
     EntryBlock block;
-    bool read = ReadEntry(block, size, [&](INTERNET_CACHE_ENTRY_INFOA* info, DWORD* bytes) {
+    block.Prepare(kEntryBufferBytes);
+    UrlCacheFind find;
+    bool read = ReadEntry(block, [&](INTERNET_CACHE_ENTRY_INFOA* info, DWORD* bytes) {
         find.reset(FindFirstUrlCacheEntryA(search, info, bytes));
         return static_cast<bool>(find);
     });
-    if (!read) return 0;
     std::size_t count = 0;
-    for (;;) {
+    while (read) {
         ++count;
         if (!visit(ToEntry(*block.Info()))) break;
-        block.Free();
-        size = 0;
-        if (FindNextUrlCacheEntryA(find.get(), nullptr, &size) ||
-            GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
-            break;
-        }
-        read = ReadEntry(block, size, [&](INTERNET_CACHE_ENTRY_INFOA* info, DWORD* bytes) {
+        read = ReadEntry(block, [&](INTERNET_CACHE_ENTRY_INFOA* info, DWORD* bytes) {
             return FindNextUrlCacheEntryA(find.get(), info, bytes) != FALSE;
         });
-        if (!read) break;
     }
     return count;
 }
