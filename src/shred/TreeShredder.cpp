@@ -13,11 +13,13 @@ void TreeShredder::ShredFile(const std::string& path, std::int16_t n,
     if (!files_.guard().MayDelete(path)) throw RuntimeError(err::kPermissionDenied);
     std::uint32_t attributes = fs.GetAttributes(path);
     if (attributes == kInvalidAttributes) ThrowIfFailed(kErrorFileNotFound);
-    if ((attributes & (kAttrReparsePoint | kAttrDirectory)) || fs.IsLink(path)) {
+    if (attributes & (kAttrReparsePoint | kAttrDirectory))
         throw RuntimeError(err::kPermissionDenied);
-    }
+    // A file reached through a link is refused by each step that could change it: the
+    // change of attributes, the opening for writing and the deletion each check the path
+    // themselves (access denied, the same permission error), so no separate look is taken.
     // Windows refuses to open a read-only file for writing; the user chose it, so the
-    // attribute goes first (SetAttributes refuses a link, which was ruled out above).
+    // attribute goes first.
     if (attributes & kAttrReadOnly) ThrowIfFailed(fs.SetAttributes(path, kAttrNormal));
     overwriter_.Overwrite(path, n, progress);
     ThrowIfFailed(fs.Delete(path));

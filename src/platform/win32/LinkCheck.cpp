@@ -1,7 +1,5 @@
 #include "platform/win32/LinkCheck.h"
 
-#include <windows.h>
-
 #include <cctype>
 
 #include "platform/win32/Handles.h"
@@ -21,18 +19,21 @@ std::string Upper(std::string s) {
     return s;
 }
 
-// The path as the system resolves it through every link, without the "\\?\" prefix; empty
-// when it cannot tell (Windows before Vista has no such call and no Unix links either).
-std::string FinalPath(const std::string& path) {
-    using Fn = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD);
-    static Fn finalPath = LookupProc<Fn>("kernel32.dll", "GetFinalPathNameByHandleA");
+using FinalPathFn = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD);
+
+FinalPathFn FinalPathFunction() {
+    static const auto fn = LookupProc<FinalPathFn>("kernel32.dll", "GetFinalPathNameByHandleA");
+    return fn;
+}
+
+// The path of an open file as the system resolved it through every link, without the "\\?\"
+// prefix; empty when it cannot tell (Windows before Vista has no such call and no Unix
+// links either).
+std::string FinalPath(HANDLE handle) {
+    FinalPathFn finalPath = FinalPathFunction();
     if (!finalPath) return "";
-    FileHandle handle(CreateFileA(path.c_str(), 0,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!handle) return "";
     char buffer[1024];
-    DWORD n = finalPath(handle.get(), buffer, sizeof buffer, 0);
+    DWORD n = finalPath(handle, buffer, sizeof buffer, 0);
     if (n == 0 || n >= sizeof buffer) return "";
     std::string result(buffer, n);
     if (result.rfind("\\\\?\\", 0) == 0) result.erase(0, 4);
@@ -46,17 +47,71 @@ std::string FullPath(const std::string& path) {
     return std::string(buffer, n);
 }
 
+// Under Wine the resolved path of a file reached through a Unix link is another one:
+// "unix\..." for a target outside every drive, or another drive path.
+bool ResolvesElsewhere(HANDLE handle, const std::string& path) {
+    std::string final = FinalPath(handle);
+    return !final.empty() && Upper(final) != Upper(FullPath(path));
+}
+
+bool IsReparsePoint(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// SetFileInformationByHandle's FileDispositionInfo (Vista and later; the headers of this
+// build's Windows version lack both).
+using SetFileInformationFn = BOOL(WINAPI*)(HANDLE, int, LPVOID, DWORD);
+constexpr int kFileDispositionInfo = 4;
+struct DispositionInfo {
+    BOOLEAN deleteFile;
+};
+
 }  // namespace
 
 bool ReachesThroughLink(const std::string& path) {
     DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return true;
-    if (!RunningUnderWine()) return false;
-    // Under Wine the resolved path of a file reached through a Unix link is another one:
-    // "unix\..." for a target outside every drive, or another drive path.
-    std::string final = FinalPath(path);
-    return !final.empty() && Upper(final) != Upper(FullPath(path));
+    if (IsReparsePoint(attributes)) return true;
+    if (!RunningUnderWine() || !FinalPathFunction()) return false;
+    FileHandle handle(CreateFileA(path.c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return handle && ResolvesElsewhere(handle.get(), path);
+}
+
+bool OpenedThroughLink(HANDLE opened, const std::string& path) {
+    if (IsReparsePoint(GetFileAttributesA(path.c_str()))) return true;
+    return RunningUnderWine() && ResolvesElsewhere(opened, path);
+}
+
+long DeleteUnlessLink(const std::string& path) {
+    static const auto setInformation =
+        LookupProc<SetFileInformationFn>("kernel32.dll", "SetFileInformationByHandle");
+    if (!RunningUnderWine() || !FinalPathFunction() || !setInformation) {
+        if (ReachesThroughLink(path)) return ERROR_ACCESS_DENIED;
+        return DeleteFileA(path.c_str()) ? ERROR_SUCCESS : static_cast<long>(GetLastError());
+    }
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return static_cast<long>(GetLastError());
+    if (IsReparsePoint(attributes)) return ERROR_ACCESS_DENIED;
+    // The sharing DeleteFileA asks for; a folder is refused as DeleteFileA refuses it.
+    FileHandle handle(CreateFileA(path.c_str(), DELETE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr));
+    if (!handle) return static_cast<long>(GetLastError());
+    std::string final = FinalPath(handle.get());
+    if (final.empty()) {
+        handle.reset();
+        if (ReachesThroughLink(path)) return ERROR_ACCESS_DENIED;
+        return DeleteFileA(path.c_str()) ? ERROR_SUCCESS : static_cast<long>(GetLastError());
+    }
+    if (Upper(final) != Upper(FullPath(path))) return ERROR_ACCESS_DENIED;
+    // Deleted when the handle closes; a read-only file is refused here as by DeleteFileA.
+    DispositionInfo info{TRUE};
+    if (!setInformation(handle.get(), kFileDispositionInfo, &info, sizeof info)) {
+        return static_cast<long>(GetLastError());
+    }
+    return ERROR_SUCCESS;
 }
 
 }  // namespace cw::win32

@@ -5,10 +5,23 @@
 // reparse-point attribute); on Windows, opening a symbolic link for writing writes to its
 // target.
 
+#include <windows.h>
+
 #include <string>
 
 namespace cw::win32 {
 
 bool ReachesThroughLink(const std::string& path);
+
+// The same question for a file already opened at path (without FILE_FLAG_OPEN_REPARSE_POINT),
+// asked of the open handle itself: what it reaches cannot change between check and use.
+// Only the reparse-point attribute of path is looked at first; the handle is not used where
+// the system has no way to tell (then false, as for ReachesThroughLink).
+bool OpenedThroughLink(HANDLE opened, const std::string& path);
+
+// DeleteFileA, refused with ERROR_ACCESS_DENIED when the path reaches its file through a
+// link. Where the link check needs a handle anyway (Wine), the file is checked and deleted
+// through that one handle, which saves the second open DeleteFileA would make.
+long DeleteUnlessLink(const std::string& path);
 
 }  // namespace cw::win32

@@ -113,11 +113,19 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
             disposition = CREATE_NEW;
             break;
     }
-    // Writing through a link would change the file it points to.
-    if ((access & GENERIC_WRITE) && ReachesThroughLink(path)) return ERROR_ACCESS_DENIED;
+    // Writing through a link would change the file it points to. Creating or truncating
+    // changes it on opening, so that is checked first; an existing file opened as it is
+    // is checked through the open handle.
+    const bool writes = (access & GENERIC_WRITE) != 0;
+    if (writes && disposition != OPEN_EXISTING && ReachesThroughLink(path)) {
+        return ERROR_ACCESS_DENIED;
+    }
     FileHandle handle(CreateFileA(path.c_str(), access, share, nullptr, disposition,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle) return static_cast<long>(GetLastError());
+    if (writes && disposition == OPEN_EXISTING && OpenedThroughLink(handle.get(), path)) {
+        return ERROR_ACCESS_DENIED;
+    }
     if (mode == OpenMode::Append &&
         SetFilePointer(handle.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
         GetLastError() != NO_ERROR) {
@@ -128,8 +136,7 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
 }
 
 long Win32FileSystem::Delete(const std::string& path) {
-    if (ReachesThroughLink(path)) return ERROR_ACCESS_DENIED;
-    return LastError(DeleteFileA(path.c_str()));
+    return DeleteUnlessLink(path);
 }
 
 long Win32FileSystem::CreateFolder(const std::string& path) {
