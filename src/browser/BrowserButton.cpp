@@ -39,7 +39,7 @@ void BrowserButton::AddBrowserButton() {
         {"MenuText", caption_},
     };
     for (const auto& [name, data] : values) {
-        settings_.SetSettingString(kHkeyLocalMachine, settings::kBrowserButtonKey, name, data);
+        settings_.SetSharedString(kHkeyLocalMachine, settings::kBrowserButtonKey, name, data);
     }
     c_.mAddMSIE.SetEnabled(false);
     c_.mDeleteMSIE.SetEnabled(true);
