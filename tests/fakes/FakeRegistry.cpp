@@ -177,8 +177,12 @@ bool FakeRegistry::HasValue(RootKey root, const std::string& subkey, const std::
     return QueryValue(root, subkey, name, v) == kErrorSuccess;
 }
 
-void FakeRegistry::DenyWrites(RootKey root, const std::string& subkey) {
-    denied_.insert({root, subkey});
+void FakeRegistry::DenyWrites(RootKey root, const std::string& subkey, bool deny) {
+    if (deny) {
+        denied_.insert({root, subkey});
+    } else {
+        denied_.erase({root, subkey});
+    }
 }
 
 void FakeRegistry::DumpKey(const Key& key, const std::string& path, std::vector<std::string>& out) {
