@@ -45,8 +45,9 @@ void BrowserButton::AddBrowserButton() {
     Registry& registry = settings_.registry();
     bool written = true;
     for (const auto& [name, data] : values) {
+        // Internet Explorer reads these with their terminating zero.
         written = registry.SetValue(kHkeyLocalMachine, settings::kBrowserButtonKey, name,
-                                    RegValue{kRegSz, data}) == kErrorSuccess &&
+                                    RegValue{kRegSz, data + '\0'}) == kErrorSuccess &&
                   written;
     }
     if (!written) {

@@ -68,7 +68,7 @@ std::string HomePage::GetIEStartPage() {
 
 void HomePage::SetIEStartPage(const std::string& url) {
     if (url.empty()) return;
-    settings_.SetSettingString(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage, url);
+    settings_.SetSharedString(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage, url);
 }
 
 std::string HomePage::ReadHomePageLock() {

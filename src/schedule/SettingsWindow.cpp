@@ -243,7 +243,7 @@ void SettingsWindow::cmdOK_Click() {
         std::string path = shell_.ModulePath();
         // An empty path would start nothing at logon; leave the entry as it is.
         if (path.empty()) throw RuntimeError(err::kFileNotFound);
-        store_.SetSettingString(kHkeyCurrentUser, kRunKey, kRunValue, StartupCommand(path));
+        store_.SetSharedString(kHkeyCurrentUser, kRunKey, kRunValue, StartupCommand(path));
     });
     trap([&] { SetText(kRunOnExit, c_.Check2.Checked() ? kTrue : kFalse); });
     trap([&] { host_.UnloadSettingsWindow(); });

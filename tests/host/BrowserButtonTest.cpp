@@ -31,6 +31,9 @@ TEST_F(BrowserButtonTest, RemoveDeletesTheKeyAndLeavesEverythingElse) {
                        "other", "x");
     auto before = registry.Dump();
     c.mAddMSIE.Click();
+    RegValue text;  // Internet Explorer reads the values with their terminating zero
+    registry.QueryValue(kHkeyLocalMachine, settings::kBrowserButtonKey, "MenuText", text);
+    EXPECT_EQ(text.data, std::string("Clearwell v2.10") + '\0');
     c.mDeleteMSIE.Click();
     EXPECT_FALSE(registry.KeyExists(kHkeyLocalMachine, settings::kBrowserButtonKey));
     EXPECT_EQ(registry.Dump(), before);

@@ -209,6 +209,13 @@ TEST_F(CleaningPlansTest, EachItemsWipeChangesExactlyWhatItsPlanListsAndPlanning
                             "\\Local Settings\\History\\History.IE5\\index.dat"));
     EXPECT_TRUE(w.fs.Exists(std::string(BrowserWorld::kProfile) + "\\Recent\\desktop.ini"));
     EXPECT_TRUE(w.fs.IsDirectory("C:\\Temp"));
+    // Internet Explorer reads its switches with their terminating zero.
+    for (auto [key, name] : {std::pair{s::kIEMainKey, s::kUseFormSuggest},
+                             std::pair{s::kExplorerAutoCompleteKey, s::kUseAutoComplete}}) {
+        RegValue off;
+        w.registry.QueryValue(kHkeyCurrentUser, key, name, off);
+        EXPECT_EQ(off.data, std::string("no\0", 3)) << name;
+    }
 }
 
 // A held file and a link to a read-only file elsewhere stay and are counted; every other

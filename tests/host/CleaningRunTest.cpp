@@ -131,7 +131,7 @@ TEST_F(CleaningRunTest, OnlyTheInteractiveRunWritesTheMarkerAndOnlyAfterTheCooki
     RegValue marker;
     registry.QueryValue(kHkeyLocalMachine, "Software\\Microsoft\\Tolvex", "cookies", marker);
     EXPECT_EQ(marker.type, kRegSz);
-    EXPECT_EQ(marker.data, std::string("tt\0", 3));
+    EXPECT_EQ(TextUpToZero(marker.data), "tt");
 }
 
 TEST_F(CleaningRunTest, UnattendedRunClosesAndMinimisesOnlyWhenItsKindsSettingSaysSo) {

@@ -52,6 +52,9 @@ TEST_F(HomePageTest, LockRestoresThePageItLockedEveryTickAfterFifteenTicksNeverC
     c.txtHomePageURL.SetTextFromUser("http://home.example/");
     c.cmdSetHomePage.Click();
     EXPECT_FALSE(c.timIEURL.Enabled());
+    RegValue raw;  // stored with the terminating zero Internet Explorer counts on
+    registry.QueryValue(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage, raw);
+    EXPECT_EQ(raw.data, std::string("http://home.example/") + '\0');
     c.chkLockIEHomepage.SetValueFromUser(ui::kChecked);
     ASSERT_TRUE(c.timIEURL.Enabled());
     EXPECT_EQ(c.timIEURL.Interval(), 2000);

@@ -167,6 +167,9 @@ TEST_F(SettingsWindowTest, OkQuotesAPathWithBlanksAndWithoutAPathReportsAndStill
     // Quoted, so that Windows cannot start "C:\Program.exe" instead.
     EXPECT_EQ(RunEntry(), "\"C:\\Program Files\\Clearwell\\Clearwell.exe\"");
     EXPECT_EQ(Text(kHourlyFrequency), "<missing>");  // OK does not save the schedule
+    RegValue raw;  // Windows reads the command with its terminating zero
+    registry.QueryValue(kHkeyCurrentUser, kRunKey, kRunValue, raw);
+    EXPECT_EQ(raw.data, "\"C:\\Program Files\\Clearwell\\Clearwell.exe\"" + std::string(1, '\0'));
 
     shell.modulePath = "";
     SettingsWindow again(store, dialogs, shell, host, errors);
