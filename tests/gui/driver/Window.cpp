@@ -159,6 +159,35 @@ std::vector<Window::ListLine> Window::ListViewLines(int id) const {
     return lines;
 }
 
+std::vector<std::vector<std::string>> Window::ListViewRows(int id, int columns) const {
+    HWND view = Control(id);
+    struct Block {
+        LVITEMA item;
+        char text[512];
+    };
+    std::vector<std::vector<std::string>> rows;
+    auto count = SendTo(view, LVM_GETITEMCOUNT);
+    for (int i = 0; i < count; ++i) {
+        std::vector<std::string> row;
+        for (int column = 0; column < columns; ++column) {
+            Block block = {};
+            block.item.mask = LVIF_TEXT;
+            block.item.iItem = i;
+            block.item.iSubItem = column;
+            block.item.cchTextMax = sizeof block.text;
+            if (!SendThrough(
+                    *owner_, &block, sizeof block,
+                    [&](LPARAM at) { return SendTo(view, LVM_GETITEMA, 0, at); },
+                    [&](char* at) { block.item.pszText = at + offsetof(Block, text); }))
+                throw DriverError("the list view has no row " + std::to_string(i));
+            block.text[sizeof block.text - 1] = '\0';
+            row.push_back(block.text);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 SYSTEMTIME Window::PickerTime(int id) const {
     SYSTEMTIME time = {};
     if (SendThrough(*owner_, Control(id), DTM_GETSYSTEMTIME, 0, time) != GDT_VALID)
