@@ -152,7 +152,7 @@ std::vector<Window::ListLine> Window::ListViewLines(int id) const {
                 *owner_, &block, sizeof block,
                 [&](LPARAM at) { return SendTo(view, LVM_GETITEMA, 0, at); },
                 [&](char* at) { block.item.pszText = at + offsetof(Block, text); }))
-            throw DriverError("the list view has no line " + std::to_string(i));
+            break;  // the program emptied the list meanwhile: a wait reads it again
         block.text[sizeof block.text - 1] = '\0';
         lines.push_back({block.text, block.item.iImage >= 0 ? block.item.iImage + 1 : 0});
     }
@@ -179,7 +179,7 @@ std::vector<std::vector<std::string>> Window::ListViewRows(int id, int columns) 
                     *owner_, &block, sizeof block,
                     [&](LPARAM at) { return SendTo(view, LVM_GETITEMA, 0, at); },
                     [&](char* at) { block.item.pszText = at + offsetof(Block, text); }))
-                throw DriverError("the list view has no row " + std::to_string(i));
+                return rows;  // emptied meanwhile, as above
             block.text[sizeof block.text - 1] = '\0';
             row.push_back(block.text);
         }
