@@ -14,12 +14,12 @@ MainFeatures::MainFeatures(MainControls& c, Services& s, PanicHost& host)
       cleaning(c.privacy, c.panic,
                CleaningRunServices{s.settings, s.dialogs, browsers, cleaners, host}),
       scheduler(c.timScheduler, s.settings, s.clock,
-                [this](std::int16_t kind) { cleaning.ClearData(kind); }),
+                [this](std::int16_t kind) { return cleaning.ClearData(kind); }),
       homePage(c.homePage, s.settings, s.files, s.dialogs, s.errors),
       favorites(c.favorites, s.shellFolders, s.files, s.changeWatch, s.clock, s.errors),
-      browserButton(c.browserButton, s.settings, s.shell, kMainCaption),
+      browserButton(c.browserButton, s.settings, s.shell, s.dialogs, kMainCaption),
       systemInfo(c.sysInfo, s.systemInfo, s.osVersion, s.errors),
       shredder(c.shredder, s.files, s.dialogs, s.errors),
-      shredFolder(c.shredFolder, s.settings, s.files, s.dialogs) {}
+      shredFolder(c.shredFolder, s.settings, s.files, s.dialogs, &c.shredder.lStat) {}
 
 }  // namespace cw

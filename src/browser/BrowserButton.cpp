@@ -19,8 +19,12 @@ std::string BaseName(const std::string& modulePath) {
 }  // namespace
 
 BrowserButton::BrowserButton(BrowserButtonControls& controls, SettingsStore& settings, Shell& shell,
-                             std::string caption)
-    : c_(controls), settings_(settings), shell_(shell), caption_(std::move(caption)) {
+                             ui::Dialogs& dialogs, std::string caption)
+    : c_(controls),
+      settings_(settings),
+      shell_(shell),
+      dialogs_(dialogs),
+      caption_(std::move(caption)) {
     c_.mAddMSIE.onClick = [this] { AddBrowserButton(); };
     c_.mDeleteMSIE.onClick = [this] { RemoveBrowserButton(); };
 }
@@ -38,15 +42,30 @@ void BrowserButton::AddBrowserButton() {
         {"MenuStatusBar", caption_},
         {"MenuText", caption_},
     };
+    Registry& registry = settings_.registry();
+    bool written = true;
     for (const auto& [name, data] : values) {
-        settings_.SetSettingString(kHkeyLocalMachine, settings::kBrowserButtonKey, name, data);
+        // Internet Explorer reads these with their terminating zero.
+        written = registry.SetValue(kHkeyLocalMachine, settings::kBrowserButtonKey, name,
+                                    RegValue{kRegSz, data + '\0'}) == kErrorSuccess &&
+                  written;
+    }
+    if (!written) {
+        dialogs_.MsgBox(kButtonNotAdded, ui::vbExclamation);
+        return;
     }
     c_.mAddMSIE.SetEnabled(false);
     c_.mDeleteMSIE.SetEnabled(true);
 }
 
 void BrowserButton::RemoveBrowserButton() {
-    settings_.DeleteSettingKey(kHkeyLocalMachine, settings::kBrowserButtonKey);
+    Registry& registry = settings_.registry();
+    long status = registry.DeleteKey(kHkeyLocalMachine, settings::kBrowserButtonKey);
+    if (status != kErrorSuccess &&
+        registry.KeyExists(kHkeyLocalMachine, settings::kBrowserButtonKey)) {
+        dialogs_.MsgBox(kButtonNotRemoved, ui::vbExclamation);
+        return;
+    }
     c_.mDeleteMSIE.SetEnabled(false);
     c_.mAddMSIE.SetEnabled(true);
 }

@@ -51,10 +51,7 @@ FavoritesGuard::FavoritesGuard(FavoritesGuardControls& controls, ShellFolders& f
 
 void FavoritesGuard::cmdEnableAutoBookMark_Click() {
     ErrorTrap trap(TrapKind::ReportAndContinue, errors_, kEnableTag);
-    trap([&] {
-        c_.cmdEnableAutoBookMark.SetEnabled(false);
-        c_.cmdDisableAutoBookMark.SetEnabled(true);
-    });
+    trap([&] { ShowGuarding(true); });
     trap([&] { StopWatching(); });  // a guard that is already on starts over
     trap([&] { startTime_ = clock_.Now(); });
     trap([&] { folder_ = folders_.GetFavoritesFolder(); });
@@ -62,16 +59,19 @@ void FavoritesGuard::cmdEnableAutoBookMark_Click() {
     // The watch comes before the first pass, so a file saved while the pass runs is seen at
     // the next tick; the pass's own deletions only cause one more, empty pass.
     trap([&] { watch_ = WatchCreate(folder_, kFavoritesWatchFilter); });
+    // A folder that cannot be watched (none known, or missing) leaves the guard off, and
+    // its buttons say so: a guard that would never see a change does not claim to run.
+    if (!watch_) {
+        trap([&] { GiveUp(); });
+        return;
+    }
     trap([&] { WatchChangeAction(folder_); });
     trap([&] { c_.timFavoritesWatch.SetEnabled(!stopped_ && watch_ != nullptr); });
 }
 
 void FavoritesGuard::cmdDisableAutoBookMark_Click() {
     ErrorTrap trap(TrapKind::ReportAndContinue, errors_, kDisableTag);
-    trap([&] {
-        c_.cmdEnableAutoBookMark.SetEnabled(true);
-        c_.cmdDisableAutoBookMark.SetEnabled(false);
-    });
+    trap([&] { ShowGuarding(false); });
     trap([&] { WatchDelete(); });
 }
 
@@ -79,6 +79,11 @@ void FavoritesGuard::WatchDelete() {
     ErrorTrap trap(TrapKind::ReportAndContinue, errors_, kWatchDeleteTag);
     trap([&] { stopped_ = true; });
     trap([&] { StopWatching(); });
+}
+
+void FavoritesGuard::ShowGuarding(bool on) {
+    c_.cmdEnableAutoBookMark.SetEnabled(!on);
+    c_.cmdDisableAutoBookMark.SetEnabled(on);
 }
 
 void FavoritesGuard::StopWatching() {
@@ -90,8 +95,7 @@ std::unique_ptr<FolderWatch> FavoritesGuard::WatchCreate(const std::string& path
                                                          std::uint32_t filter) {
     std::unique_ptr<FolderWatch> watch;
     ErrorTrap trap(TrapKind::ReportAndContinue, errors_, kWatchCreateTag);
-    // A folder that cannot be watched (none known, or missing) signals nothing: the guard
-    // stays on and acts on nothing until it is switched off.
+    // A folder that cannot be watched (none known, or missing) gives no watch.
     trap([&] { changes_.Watch(path, filter, watch); });
     return watch;
 }
@@ -118,7 +122,8 @@ bool FavoritesGuard::WatchResume() {
 
 // One tick: a look at the notification that does not wait. On a change the watch is re-armed
 // first and the folder examined after, so a change made while the pass runs is not lost. A
-// watch that fails is reported once and dropped instead of being reported every tick.
+// watch that fails is reported once and dropped instead of being reported every tick; the
+// guard is off then, and its buttons show it.
 void FavoritesGuard::timFavoritesWatch_Timer() {
     // An error report may let messages through; a tick arriving then waits for the next.
     if (inTick_ || stopped_ || !watch_) return;
@@ -128,11 +133,16 @@ void FavoritesGuard::timFavoritesWatch_Timer() {
     if (result == kWaitSignalled) {
         bool resumed = WatchResume();
         if (!stopped_) WatchChangeAction(folder_);  // a report may have let Disable in
-        if (!resumed && watch_.get() == watch) StopWatching();
+        if (!resumed && watch_.get() == watch) GiveUp();
     } else if (result != kWaitTimeout && watch_.get() == watch) {
-        StopWatching();
+        GiveUp();
     }
     inTick_ = false;
+}
+
+void FavoritesGuard::GiveUp() {
+    WatchDelete();
+    ShowGuarding(false);
 }
 
 void FavoritesGuard::WatchChangeAction(const std::string& path) {

@@ -54,6 +54,10 @@ class FavoritesGuard {
     void timFavoritesWatch_Timer();
     void DeleteNewFile(const std::string& file);
     void StopWatching();
+    // The guard stopped for good (its watch failed): off, as its buttons then show.
+    void GiveUp();
+    // Enable greyed and Disable available while the guard runs, the other way round when not.
+    void ShowGuarding(bool on);
 
     FavoritesGuardControls& c_;
     ShellFolders& folders_;

@@ -68,7 +68,7 @@ std::string HomePage::GetIEStartPage() {
 
 void HomePage::SetIEStartPage(const std::string& url) {
     if (url.empty()) return;
-    settings_.SetSettingString(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage, url);
+    settings_.SetSharedString(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage, url);
 }
 
 std::string HomePage::ReadHomePageLock() {
@@ -89,27 +89,34 @@ void HomePage::LoadHomePage(ErrorTrap& loadTrap) {
 void HomePage::cmdSetHomePage_Click() {
     SetIEStartPage(c_.txtHomePageURL.Text());
     SaveHomePageLock(c_.chkLockIEHomepage.Checked());
+    TakeLockedPage();
 }
 
 void HomePage::cmdUseBlank_Click() {
     ErrorTrap trap(TrapKind::ReportAndContinue, errors_, kUseBlankTag);
     trap([&] { c_.txtHomePageURL.SetText(kBlankPage); });
     trap([&] { SetIEStartPage(kBlankPage); });
+    trap([&] { TakeLockedPage(); });
 }
 
 void HomePage::chkLockIEHomepage_Click() {
     ErrorTrap trap(TrapKind::ReportAndContinue, errors_, kLockTag);
+    trap([&] { TakeLockedPage(); });
     trap([&] { c_.timIEURL.SetEnabled(c_.chkLockIEHomepage.Checked()); });
 }
 
-// What is enforced is the text box as it is now, so an address typed while locked becomes
-// the start page without "Set".
+// The page the lock holds is the start page as stored when the lock went on, or as this
+// program last wrote it: never the text box while someone types in it.
+void HomePage::TakeLockedPage() {
+    if (c_.chkLockIEHomepage.Checked()) lockedPage_ = GetIEStartPage();
+}
+
 void HomePage::timIEURL_Timer() {
     if (lockTicks_ < kLockGraceTicks) {
         ++lockTicks_;
         return;
     }
-    SetIEStartPage(c_.txtHomePageURL.Text());
+    SetIEStartPage(lockedPage_);
 }
 
 void HomePage::cmdSetNetscapeHomepage_Click() {

@@ -1,8 +1,9 @@
 #pragma once
 // The home pages: Internet Explorer's "Start Page" with the program's lock beside it, and the
 // Netscape home page line appended to the profile's "prefs.js". While the lock box is ticked,
-// timIEURL rewrites the start page from the text box every two seconds, after a grace of
-// fifteen ticks counted once for the life of the window.
+// timIEURL restores the page it locked every two seconds, after a grace of fifteen ticks
+// counted once for the life of the window. The locked page is the start page stored when the
+// box was ticked, and then the page Set or Use Blank wrote.
 
 #include <cstdint>
 #include <string>
@@ -53,6 +54,8 @@ class HomePage {
 
   private:
     void AppendPrefsLine(const std::string& prefsPath, const std::string& line);
+    // With the lock box ticked, the stored start page becomes the page the lock holds.
+    void TakeLockedPage();
 
     HomePageControls& c_;
     SettingsStore& settings_;
@@ -61,6 +64,7 @@ class HomePage {
     ErrorSink* errors_;
     // Ticks of timIEURL before the lock starts rewriting; never reset.
     std::int16_t lockTicks_ = 0;
+    std::string lockedPage_;
 };
 
 }  // namespace cw

@@ -6,6 +6,19 @@
 
 namespace cw {
 
+void LeftCounts::Count(LeftReason reason) {
+    if (reason == LeftReason::InUse) ++inUse;
+    if (reason == LeftReason::Link) ++links;
+    if (reason == LeftReason::Refused) ++refused;
+}
+
+LeftCounts& LeftCounts::operator+=(const LeftCounts& other) {
+    inUse += other.inUse;
+    links += other.links;
+    refused += other.refused;
+    return *this;
+}
+
 PlanTotals CleaningPlan::Totals() const {
     PlanTotals totals;
     for (const CleaningTarget& target : targets) {
@@ -20,9 +33,13 @@ PlanTotals CarryOut(const CleaningPlan& plan) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
     PlanTotals done;
     for (const CleaningTarget& target : plan.targets) {
-        bool made = false;
-        trap([&] { made = target.carryOut && target.carryOut(); });
-        if (made && target.RemovesTrace()) {
+        TargetOutcome outcome(false);
+        trap([&] {
+            if (target.carryOut) outcome = target.carryOut();
+        });
+        if (!outcome.made) {
+            done.left.Count(outcome.why);
+        } else if (target.RemovesTrace()) {
             done.traces += target.traces;
             done.bytes += target.size;
         }

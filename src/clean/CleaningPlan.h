@@ -23,28 +23,54 @@ enum class TargetKind {
     Setting,        // a value written so that no new traces are kept; removes nothing
     AtRunTime,      // a call whose targets only the system knows (the shell's lists)
     AtRestart,      // registered for deletion when Windows restarts
+    Link,           // a link that stays: never entered, changed nor removed; counted as left
+};
+
+// Why a target was not carried out, when it was left for a reason the user is told.
+enum class LeftReason { None, InUse, Link, Refused };
+
+// What carrying out a target came to: made, or left (with its reason where one is known).
+// A plain true or false converts: false then gives no reason and is not counted as left.
+struct TargetOutcome {
+    TargetOutcome(bool done) : made(done) {}
+    TargetOutcome(LeftReason reason) : why(reason) {}
+    bool made = false;
+    LeftReason why = LeftReason::None;
+};
+
+// What a wipe left behind, by reason.
+struct LeftCounts {
+    int inUse = 0;    // files another program holds open
+    int links = 0;    // links, never followed nor changed
+    int refused = 0;  // refused for another reason (rights, a protected attribute)
+
+    int Total() const { return inUse + links + refused; }
+    void Count(LeftReason reason);
+    LeftCounts& operator+=(const LeftCounts& other);
 };
 
 struct CleaningTarget {
     TargetKind kind;
-    std::string where;               // path, "key\value" or URL
-    std::uint64_t size = 0;          // bytes freed, where the target has a size
-    int traces = 1;                  // how many traces it stands for (lines of a FileEdit)
-    std::function<bool()> carryOut;  // true when the change was made
+    std::string where;       // path, "key\value" or URL
+    std::uint64_t size = 0;  // bytes freed, where the target has a size
+    int traces = 1;          // how many traces it stands for (lines of a FileEdit)
+    std::function<TargetOutcome()> carryOut;
 
     // Whether the target removes something now (not a setting, a system call or a restart).
     bool RemovesTrace() const {
         return kind != TargetKind::Setting && kind != TargetKind::AtRunTime &&
-               kind != TargetKind::AtRestart;
+               kind != TargetKind::AtRestart && kind != TargetKind::Link;
     }
 };
 
 struct PlanTotals {
     int traces = 0;
     std::uint64_t bytes = 0;
+    LeftCounts left;  // what a wipe could not remove; a plan's totals leave it empty
     PlanTotals& operator+=(const PlanTotals& other) {
         traces += other.traces;
         bytes += other.bytes;
+        left += other.left;
         return *this;
     }
 };
@@ -57,7 +83,7 @@ struct CleaningPlan {
     // Runs after the targets: refreshes what the pages show. Changes nothing on disk.
     std::function<void()> afterwards;
 
-    void Add(TargetKind kind, std::string where, std::function<bool()> carryOut,
+    void Add(TargetKind kind, std::string where, std::function<TargetOutcome()> carryOut,
              std::uint64_t size = 0, int traces = 1) {
         targets.push_back({kind, std::move(where), size, traces, std::move(carryOut)});
     }
@@ -66,7 +92,7 @@ struct CleaningPlan {
 };
 
 // Carries out every target in order, each on its own: a failure skips only that target.
-// Returns the traces and bytes actually removed.
+// Returns the traces and bytes actually removed, and what was left for a known reason.
 PlanTotals CarryOut(const CleaningPlan& plan);
 
 // "1 trace", "12 traces"; "0 bytes", "900 bytes", "1.5 KB", "12.0 MB", "1.2 GB".

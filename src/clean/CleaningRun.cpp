@@ -1,6 +1,7 @@
 #include "clean/CleaningRun.h"
 
 #include "clean/CleaningItems.h"
+#include "clean/LeftBehind.h"
 #include "errors/ErrorTrap.h"
 #include "settings/SettingNames.h"
 
@@ -102,7 +103,9 @@ void CleaningRun::cmdCleanSelectedItems_Click() {
     trap([&] { dialogs.SetWaitCursor(false); });
     // When a panic run took over, the program is closing: nothing more is shown.
     if (!completed) return;
-    trap([&] { dialogs.MsgBox(DonePrompt(done), ui::vbInformation, kDoneTitle); });
+    std::string prompt = DonePrompt(done);
+    trap([&] { prompt += LeftBehindLines(done.left); });
+    trap([&] { dialogs.MsgBox(prompt, ui::vbInformation, kDoneTitle); });
 }
 
 void CleaningRun::cmdPanic_Click() {
@@ -117,11 +120,21 @@ void CleaningRun::cmdPanic_Click() {
         trap([&] { host.RemoveTrayIcon(); });
         PlanTotals done;
         completed = RunSteps(Variant::Panic, run, done);
+        trap([&] { StoreUnreportedLeftBehind(services_.settings, done.left); });
         ++panicRuns_;
     }
     // A panic run started inside this one has closed the program already. The unload comes
     // last: nothing of the run is touched after it.
     if (completed) trap([&] { host.UnloadMainWindow(); });
+}
+
+std::string CleaningRun::LeftBehindLines(const LeftCounts& left) {
+    std::string lines;
+    std::string now = DescribeLeftBehind(left);
+    if (!now.empty()) lines += "\n" + now;
+    std::string earlier = DescribeLeftBehind(TakeUnreportedLeftBehind(services_.settings));
+    if (!earlier.empty()) lines += "\nEarlier scheduled or panic cleanings: " + earlier;
+    return lines;
 }
 
 bool CleaningRun::CloseBrowserSetting(std::int16_t kind) {
@@ -142,6 +155,7 @@ bool CleaningRun::ClearData(std::int16_t kind) {
     if (close) trap([&] { CloseBrowsers(true); });
     PlanTotals done;
     RunSteps(Variant::Unattended, run, done);
+    trap([&] { StoreUnreportedLeftBehind(services_.settings, done.left); });
     return true;
 }
 

@@ -10,6 +10,7 @@
 // interrupted then stops, as the program is closing.
 
 #include <cstdint>
+#include <string>
 
 #include "clean/BrowserWindows.h"
 #include "clean/ItemCleaners.h"
@@ -61,6 +62,9 @@ class CleaningRun {
     // was removed to done.
     bool RunSteps(Variant variant, const UnderWay& run, PlanTotals& done);
     bool CloseBrowserSetting(std::int16_t kind);
+    // The closing message's lines about what this run (left) and the unreported unattended
+    // runs could not remove, each after a line break; empty when nothing was left.
+    std::string LeftBehindLines(const LeftCounts& left);
 
     PrivacyControls& privacy_;
     PanicControls& panic_;

@@ -23,13 +23,13 @@ CleaningPlan ExplorerCleaners::PlanAutoComplete() {
     SettingsStore& settings = settings_;
     plan.Add(
         TargetKind::Setting, std::string("HKCU\\") + s::kIEMainKey + "|" + s::kUseFormSuggest, [&] {
-            settings.SetSettingString(kHkeyCurrentUser, s::kIEMainKey, s::kUseFormSuggest, "no");
+            settings.SetSharedString(kHkeyCurrentUser, s::kIEMainKey, s::kUseFormSuggest, "no");
             return true;
         });
     plan.Add(TargetKind::Setting,
              std::string("HKCU\\") + s::kExplorerAutoCompleteKey + "|" + s::kUseAutoComplete, [&] {
-                 settings.SetSettingString(kHkeyCurrentUser, s::kExplorerAutoCompleteKey,
-                                           s::kUseAutoComplete, "no");
+                 settings.SetSharedString(kHkeyCurrentUser, s::kExplorerAutoCompleteKey,
+                                          s::kUseAutoComplete, "no");
                  return true;
              });
     return plan;

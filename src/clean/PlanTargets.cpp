@@ -14,6 +14,24 @@ bool IsDots(const std::string& name) {
     return name == "." || name == "..";
 }
 
+// Why a deletion that failed with status left the entry at path.
+LeftReason WhyLeft(FileSystem& fs, const std::string& path, long status) {
+    if (status == kErrorSharingViolation || status == kErrorLockViolation) return LeftReason::InUse;
+    if (fs.IsLink(path)) return LeftReason::Link;
+    return LeftReason::Refused;
+}
+
+// A folder removed once its content is gone. A folder something inside it kept is not
+// counted again: what stayed inside was counted.
+TargetOutcome RemoveEmptiedFolder(FileSystem& fs, const std::string& path,
+                                  std::uint32_t attributes) {
+    if (attributes & kAttrReadOnly) fs.SetAttributes(path, kAttrNormal);
+    long status = fs.RemoveFolder(path);
+    if (status == kErrorSuccess) return true;
+    if (status == kErrorDirNotEmpty) return LeftReason::None;
+    return WhyLeft(fs, path, status);
+}
+
 std::string RegistryPath(RootKey root, const std::string& key) {
     return (root == kHkeyLocalMachine ? "HKLM\\" : "HKCU\\") + key;
 }
@@ -24,10 +42,15 @@ void PlanFile(CleaningPlan& plan, FileSystem& fs, const std::string& path, std::
               std::uint32_t attributes) {
     plan.Add(
         TargetKind::File, path,
-        [&fs, path, attributes] {
+        [&fs, path, attributes]() -> TargetOutcome {
+            // A link refuses the change of attributes and the deletion: what it points to
+            // stays as it is.
             if (attributes & kClearable) fs.SetAttributes(path, kAttrNormal);
+            long status = fs.Delete(path);
             // Gone is what was planned, also when the library took it with its cache entry.
-            return fs.Delete(path) == kErrorSuccess || fs.GetAttributes(path) == kInvalidAttributes;
+            if (status == kErrorSuccess || fs.GetAttributes(path) == kInvalidAttributes)
+                return true;
+            return WhyLeft(fs, path, status);
         },
         size);
 }
@@ -52,8 +75,10 @@ bool PlanTreeContents(CleaningPlan& plan, FileSystem& fs, const std::string& fol
     for (const FindData& entry : entries) {
         std::string path = folder + "\\" + entry.name;
         bool hidden = (entry.attributes & (kAttrHidden | kAttrSystem)) != 0;
-        if (entry.IsReparsePoint() || (hidden && !rules.hiddenToo) ||
-            (rules.spare && rules.spare(entry))) {
+        if (entry.IsReparsePoint()) {
+            allGo = false;
+            plan.Add(TargetKind::Link, path, [] { return LeftReason::Link; });
+        } else if ((hidden && !rules.hiddenToo) || (rules.spare && rules.spare(entry))) {
             allGo = false;
         } else if (entry.IsDirectory()) {
             if (!PlanTreeContents(plan, fs, path, rules)) {
@@ -61,10 +86,8 @@ bool PlanTreeContents(CleaningPlan& plan, FileSystem& fs, const std::string& fol
                 continue;
             }
             std::uint32_t attributes = entry.attributes;
-            plan.Add(TargetKind::Folder, path, [&fs, path, attributes] {
-                if (attributes & kAttrReadOnly) fs.SetAttributes(path, kAttrNormal);
-                return fs.RemoveFolder(path) == kErrorSuccess;
-            });
+            plan.Add(TargetKind::Folder, path,
+                     [&fs, path, attributes] { return RemoveEmptiedFolder(fs, path, attributes); });
         } else {
             PlanFile(plan, fs, path, entry.size, entry.attributes);
         }
@@ -79,10 +102,8 @@ void PlanFolderTree(CleaningPlan& plan, FileRoutines& files, const std::string& 
     if (!PlanTreeContents(plan, files.fs(), path, rules)) return;
     std::uint32_t attributes = files.fs().GetAttributes(path);
     FileSystem& fs = files.fs();
-    plan.Add(TargetKind::Folder, path, [&fs, path, attributes] {
-        if (attributes & kAttrReadOnly) fs.SetAttributes(path, kAttrNormal);
-        return fs.RemoveFolder(path) == kErrorSuccess;
-    });
+    plan.Add(TargetKind::Folder, path,
+             [&fs, path, attributes] { return RemoveEmptiedFolder(fs, path, attributes); });
 }
 
 void PlanPlainFiles(CleaningPlan& plan, FileRoutines& files, const std::string& folder,

@@ -1,7 +1,7 @@
 #pragma once
 // Building plans: the targets of the common changes, found the way the deletion that
 // carries them out will meet them. Nothing here changes anything until a target is carried
-// out. A folder link is never entered nor removed.
+// out. A link is never entered, changed nor removed.
 
 #include <functional>
 #include <string>
@@ -22,7 +22,8 @@ void PlanExistingFile(CleaningPlan& plan, FileRoutines& files, const std::string
 // Which entries of a folder tree go.
 struct TreeRules {
     bool hiddenToo = true;  // hidden and system entries go as well
-    // Entries that stay (links always do); their folders stay with them.
+    // Entries that stay (links always do, each a Link target the wipe counts as left);
+    // their folders stay with them.
     std::function<bool(const FindData&)> spare;
 };
 // Everything inside the folder the rules let go, files first, each subfolder after its

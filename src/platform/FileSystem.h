@@ -71,7 +71,11 @@ class FileSystem {
     virtual long Find(const std::string& pattern,
                       const std::function<bool(const FindData&)>& visit) = 0;
     virtual std::uint32_t GetAttributes(const std::string& path) = 0;
+    // Refused (access denied) for a path that reaches its file through a link, as Delete
+    // and a writing Open are: the change would land on what the link points to.
     virtual long SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
+    // Whether an existing path is a link or reaches its file through one.
+    virtual bool IsLink(const std::string& path) = 0;
     virtual long Open(const std::string& path, OpenMode mode, std::unique_ptr<File>& file) = 0;
     virtual long Delete(const std::string& path) = 0;
     virtual long CreateFolder(const std::string& path) = 0;

@@ -14,8 +14,9 @@ inline constexpr std::int16_t kDailyScheduleKind = 1;
 inline constexpr std::int16_t kWeeklyScheduleKind = 2;
 inline constexpr std::int16_t kHourlyScheduleKind = 3;
 
-// The unattended cleaning run, ClearData(kind).
-using ClearDataCall = std::function<void(std::int16_t kind)>;
+// The unattended cleaning run, ClearData(kind): false when it was refused because another
+// run is under way.
+using ClearDataCall = std::function<bool(std::int16_t kind)>;
 
 // The schedule type of an entry of the settings window's type list, compared without
 // regard to letter case ("Hourly", "WEEKLY", ...); None for anything else.

@@ -53,6 +53,9 @@ void ScheduleTimer::timScheduler_Timer() {
     // schedule due in the same minute miss it.
     LocalTime now = clock_.Now();
     ErrorTrap trap(TrapKind::Skip, nullptr, "frmMain,timScheduler_Timer");
+    for (std::int16_t kind : {kHourlyScheduleKind, kWeeklyScheduleKind, kDailyScheduleKind}) {
+        if (pending_[static_cast<std::size_t>(kind - 1)]) trap([&] { Start(kind); });
+    }
     trap([&] {
         if (HourlyDue(now)) StartOnce(kHourlyScheduleKind, now);
     });
@@ -94,8 +97,14 @@ void ScheduleTimer::StartOnce(std::int16_t kind, const LocalTime& now) {
     std::int64_t minute = MinuteStamp(now);
     if (last == minute || !clearData_) return;
     last = minute;
+    Start(kind);
+}
+
+void ScheduleTimer::Start(std::int16_t kind) {
+    bool& pending = pending_[static_cast<std::size_t>(kind - 1)];
+    pending = false;
     RunFlag flag(runUnderWay_);
-    clearData_(kind);
+    if (!clearData_(kind)) pending = true;
 }
 
 }  // namespace cw

@@ -6,7 +6,9 @@
 // Every tick compares the clock with the stored values again, so a schedule changed in the
 // settings window takes effect on the next tick. Each kind starts at most one run per
 // minute, although several ticks fall inside it, and a tick that comes while a scheduled
-// run lets window messages through starts nothing.
+// run lets window messages through starts nothing. A run refused because another run (a
+// run by hand, or its question) is under way is not lost: every following tick tries it
+// again, first thing, until it runs.
 
 #include <array>
 #include <cstdint>
@@ -38,6 +40,8 @@ class ScheduleTimer {
     bool DailyDue(const LocalTime& now);
     // Calls ClearData(kind) unless that kind already started a run in this minute.
     void StartOnce(std::int16_t kind, const LocalTime& now);
+    // Calls ClearData(kind); a refusal leaves the kind pending.
+    void Start(std::int16_t kind);
 
     SettingsStore& store_;
     Clock& clock_;
@@ -45,6 +49,8 @@ class ScheduleTimer {
     bool runUnderWay_ = false;
     // The minute (see MinuteStamp) each kind last started a run in, by kind code - 1.
     std::array<std::int64_t, 3> lastStart_{-1, -1, -1};
+    // The kinds whose run was refused and waits for the next tick, by kind code - 1.
+    std::array<bool, 3> pending_{false, false, false};
 };
 
 // A number that is the same for every moment of one calendar minute and differs between

@@ -61,8 +61,8 @@ void SettingsWindow::Form_Load() {
     opening_ = false;
 }
 
-// The first stored type in the order hourly, weekly, daily, with its values as stored. A
-// missing day reads as Sunday here, so a window on an empty store opens on Weekly.
+// The first stored type in the order hourly, weekly, daily, with its values as stored. With
+// nothing stored no type is selected: the window shows no schedule that would not run.
 ScheduleType SettingsWindow::LoadStoredSchedule(ErrorTrap& trap) {
     if (std::int32_t frequency = Long(kHourlyFrequency, 0); frequency != 0) {
         trap([&] {
@@ -76,7 +76,7 @@ ScheduleType SettingsWindow::LoadStoredSchedule(ErrorTrap& trap) {
         });
         return ScheduleType::Hourly;
     }
-    if (std::int32_t day = Long(kWeeklyScheduleDay, 1); day != 0) {
+    if (std::int32_t day = Long(kWeeklyScheduleDay, 0); day != 0) {
         trap([&] { c_.cmbWeekDays.SetListIndex(day - 1); });
         trap([&] {
             c_.chkCloseBrowser.SetValue(BoxValue(Long(kWeeklyScheduleCloseBrowser, 0) != 0));
@@ -123,23 +123,24 @@ void SettingsWindow::ShowControlsOf(ScheduleType type) {
     c_.dtStartTime.SetVisible(timed);
 }
 
-// The stored frequency first, then the four choices; 0 (no hourly schedule) shows as 1.
+// The stored frequency first, then the four choices; with no hourly schedule stored only
+// the four, none selected until the user picks one.
 void SettingsWindow::LoadHourly(ErrorTrap& trap) {
     trap([&] {
         std::int32_t frequency = Long(kHourlyFrequency, 0);
         c_.cmbHour.Clear();
-        c_.cmbHour.AddItem(text::ToText(frequency == 0 ? 1 : frequency));
+        if (frequency != 0) c_.cmbHour.AddItem(text::ToText(frequency));
         for (const char* n : {"1", "2", "3", "4"})
             c_.cmbHour.AddItem(n);
-        c_.cmbHour.SetListIndex(0);
+        c_.cmbHour.SetListIndex(frequency != 0 ? 0 : -1);
     });
     // A close-browser flag that was never stored reads as ticked for hourly and weekly.
     trap([&] { c_.chkCloseBrowser.SetValue(BoxValue(Long(kHourlyScheduleCloseBrowser, 1) != 0)); });
 }
 
 void SettingsWindow::LoadWeekly(ErrorTrap& trap) {
-    // A stored 0 leaves no day selected.
-    trap([&] { c_.cmbWeekDays.SetListIndex(Long(kWeeklyScheduleDay, 1) - 1); });
+    // A stored 0, or no day stored, leaves no day selected.
+    trap([&] { c_.cmbWeekDays.SetListIndex(Long(kWeeklyScheduleDay, 0) - 1); });
     trap([&] {
         std::string time = Text(kWeeklyScheduleTime, "00:00");
         if (!time.empty()) SetPickerTo(time);
@@ -242,7 +243,7 @@ void SettingsWindow::cmdOK_Click() {
         std::string path = shell_.ModulePath();
         // An empty path would start nothing at logon; leave the entry as it is.
         if (path.empty()) throw RuntimeError(err::kFileNotFound);
-        store_.SetSettingString(kHkeyCurrentUser, kRunKey, kRunValue, StartupCommand(path));
+        store_.SetSharedString(kHkeyCurrentUser, kRunKey, kRunValue, StartupCommand(path));
     });
     trap([&] { SetText(kRunOnExit, c_.Check2.Checked() ? kTrue : kFalse); });
     trap([&] { host_.UnloadSettingsWindow(); });

@@ -23,6 +23,11 @@ void SettingsStore::SetSettingString(RootKey root, const std::string& subkey,
     registry_.SetValue(root, subkey, name, RegValue{kRegSz, data});
 }
 
+void SettingsStore::SetSharedString(RootKey root, const std::string& subkey,
+                                    const std::string& name, const std::string& data) {
+    registry_.SetValue(root, subkey, name, RegValue{kRegSz, data + '\0'});
+}
+
 std::int32_t SettingsStore::GetSettingLong(RootKey root, const std::string& subkey,
                                            const std::string& name, std::int32_t def) {
     RegValue value;

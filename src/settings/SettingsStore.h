@@ -24,6 +24,10 @@ class SettingsStore {
     // Writes REG_SZ with the text's length, no terminating zero counted.
     void SetSettingString(RootKey root, const std::string& subkey, const std::string& name,
                           const std::string& data);
+    // Writes REG_SZ with its terminating zero, as other programs (Windows, Internet Explorer)
+    // expect of the values they read; some of them read the stored size as the length.
+    void SetSharedString(RootKey root, const std::string& subkey, const std::string& name,
+                         const std::string& data);
     // A REG_DWORD value; the default for anything else.
     std::int32_t GetSettingLong(RootKey root, const std::string& subkey, const std::string& name,
                                 std::int32_t def = 0);

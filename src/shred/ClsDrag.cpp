@@ -4,8 +4,8 @@
 
 namespace cw {
 
-void ClsDrag::Dropped(const std::string& firstItem) {
-    std::string name = text::Trim(firstItem);
+void ClsDrag::Dropped(const std::string& item) {
+    std::string name = text::Trim(item);
     if (!name.empty() && GetFileName) GetFileName(name);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The drop target of the shred list, as the page sees it: the window side
-// (app/win32/DropTarget) hands over the first item the shell dropped, and ClsDrag raises
-// GetFileName with it. Further items of a multi-item drop never get here.
+// (app/win32/DropTarget) hands over every item the shell dropped, one by one, and ClsDrag
+// raises GetFileName with each.
 
 #include <functional>
 #include <string>
@@ -13,8 +13,8 @@ class ClsDrag {
     // Raised with the dropped path, blanks trimmed from both ends.
     std::function<void(const std::string& FileName)> GetFileName;
 
-    // The first dropped item. An item that is empty once trimmed raises nothing.
-    void Dropped(const std::string& firstItem);
+    // One dropped item. An item that is empty once trimmed raises nothing.
+    void Dropped(const std::string& item);
 };
 
 }  // namespace cw

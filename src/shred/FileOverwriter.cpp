@@ -22,7 +22,7 @@ const std::string& FileOverwriter::Block(std::int16_t n) {
     return block_;
 }
 
-void FileOverwriter::Overwrite(const std::string& path, std::int16_t n) {
+void FileOverwriter::Overwrite(const std::string& path, std::int16_t n, const Progress& progress) {
     const std::string& block = Block(n);
     std::unique_ptr<File> file;
     ThrowIfFailed(fs_.Open(path, OpenMode::Write, file));
@@ -34,6 +34,7 @@ void FileOverwriter::Overwrite(const std::string& path, std::int16_t n) {
             static_cast<std::uint32_t>(std::min<std::uint64_t>(total - written, block.size()));
         ThrowIfFailed(file->Write(block.data(), chunk));
         written += chunk;
+        if (progress) progress(static_cast<double>(written) / static_cast<double>(total));
     }
     ThrowIfFailed(file->Flush());
 }

@@ -7,6 +7,7 @@
 // leave the old content behind in a cache.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -17,9 +18,13 @@ class FileOverwriter {
   public:
     explicit FileOverwriter(FileSystem& fs) : fs_(fs) {}
 
+    // Called after each block written with the share of the file done (0..1), so that a
+    // long overwrite can let the window repaint and show its progress.
+    using Progress = std::function<void(double done)>;
+
     // Overwrites and flushes the file, then closes it. Raises the run-time error of the
     // first failure; the file is closed by then, whatever was written so far stays.
-    void Overwrite(const std::string& path, std::int16_t n);
+    void Overwrite(const std::string& path, std::int16_t n, const Progress& progress = {});
 
     // The largest single write.
     static constexpr std::size_t kTargetBlockBytes = 1 << 20;

@@ -5,6 +5,7 @@
 #include "errors/ErrorTrap.h"
 #include "files/Paths.h"
 #include "settings/SettingNames.h"
+#include "shred/OverwriteImage.h"
 #include "text/Convert.h"
 
 namespace cw {
@@ -13,6 +14,8 @@ namespace {
 
 constexpr const char kBrowseTitle[] = "Select a Folder you would like to shred...";
 constexpr const char kInvalidFrequency[] = "Please Set a valid shredder Time Frequeny";
+// The level the files are overwritten with: the file shredder's default, "50".
+constexpr int kLevelPosition = 4;
 // The patterns each subfolder is emptied with, in this order.
 constexpr const char* kSubfolderPatterns[] = {"*.gif", "*.htm", "*.cab", "*.jpg",
                                               "*.css", "*.swf", "*",     "*.*"};
@@ -39,8 +42,13 @@ std::int32_t ShredFrequency(const std::string& hour, const std::string& minute) 
 }
 
 ScheduledShredder::ScheduledShredder(ScheduledShredderControls& controls, SettingsStore& settings,
-                                     FileRoutines& files, ui::Dialogs& dialogs)
-    : c_(controls), settings_(settings), files_(files), dialogs_(dialogs) {
+                                     FileRoutines& files, ui::Dialogs& dialogs, ui::Label* status)
+    : c_(controls),
+      settings_(settings),
+      files_(files),
+      dialogs_(dialogs),
+      status_(status),
+      shredder_(files) {
     c_.cmdSet.onClick = [this] { cmdSet_Click(); };
     c_.cmdShredBlank.onClick = [this] { cmdShredBlank_Click(); };
     c_.cmdShredBrowse.onClick = [this] { cmdShredBrowse_Click(); };
@@ -110,14 +118,34 @@ void ScheduledShredder::timShredFolder_Timer() {
     // is never touched.
     const std::string p = AddSlash(folder);
     if (!files_.CheckFolder(p, false)) return;
-    if (!files_.guard().MayDelete(p) || !files_.IsRealFolder(p)) return;
+    if (!files_.guard().MayDelete(p) || !files_.IsRealFolder(p)) {
+        trap([&] { ShowStatus("Scheduled Shredder: " + folder + " may not be shredded"); });
+        return;
+    }
     minutes_ = 0;
     Shred(folder);
+}
+
+void ScheduledShredder::ShowStatus(const std::string& text) {
+    if (status_) status_->SetCaption(text);
 }
 
 void ScheduledShredder::Shred(const std::string& folder) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "frmMain,timShredFolder_Timer");
     const std::string p = AddSlash(folder);
+    int failed = 0;
+    trap([&] {
+        failed = shredder_.ShredFilesIn(p, RepetitionCount(kLevelPosition),
+                                        [this](double) { dialogs_.DoEvents(); });
+    });
+    if (failed > 0) {
+        // What is left is not deleted unshredded; the folders stay with it.
+        trap([&] {
+            ShowStatus("Scheduled Shredder: " + std::to_string(failed) +
+                       (failed == 1 ? " file" : " files") + " could not be shredded");
+        });
+        return;
+    }
     trap([&] { DeleteFilesMatching(p, "*.*"); });
     trap([&] { ClearSubfolders(p); });
     trap([&] { files_.DeleteFolderTree(p); });

@@ -1,8 +1,11 @@
 #pragma once
 // The "Scheduled Shredder" group of the "Shredder" page: one folder whose whole content is
 // deleted again and again while the program runs, at a frequency in hours and minutes
-// counted in ticks of timShredFolder (one a minute). The folder itself survives: it is
-// deleted with everything in it and created again, empty. Nothing is overwritten.
+// counted in ticks of timShredFolder (one a minute). The folder itself survives: every file
+// in it is overwritten as the file shredder does it and deleted, then the folder goes with
+// its subfolders and is created again, empty. When a file cannot be shredded the folders
+// stay, and the status line of the page says how many files were left; it also says when
+// the stored folder is one the deletion rules refuse.
 //
 // "Set" stores the folder and the frequency; the tick works from those stored values only,
 // never from what the controls show at that moment (an unsaved Browse result or a
@@ -15,6 +18,7 @@
 #include "files/FileRoutines.h"
 #include "settings/SettingsStore.h"
 #include "shred/ShredderControls.h"
+#include "shred/TreeShredder.h"
 #include "ui/Dialogs.h"
 
 namespace cw {
@@ -26,7 +30,7 @@ std::int32_t ShredFrequency(const std::string& hour, const std::string& minute);
 class ScheduledShredder {
   public:
     ScheduledShredder(ScheduledShredderControls& controls, SettingsStore& settings,
-                      FileRoutines& files, ui::Dialogs& dialogs);
+                      FileRoutines& files, ui::Dialogs& dialogs, ui::Label* status = nullptr);
     ScheduledShredder(const ScheduledShredder&) = delete;
     ScheduledShredder& operator=(const ScheduledShredder&) = delete;
 
@@ -50,6 +54,7 @@ class ScheduledShredder {
 
   private:
     void Shred(const std::string& folder);
+    void ShowStatus(const std::string& text);
     void DeleteFilesMatching(const std::string& folder, const std::string& pattern);
     std::string Stored(const char* name, const std::string& def);
     void Store(const char* name, const std::string& value);
@@ -58,6 +63,8 @@ class ScheduledShredder {
     SettingsStore& settings_;
     FileRoutines& files_;
     ui::Dialogs& dialogs_;
+    ui::Label* status_;
+    TreeShredder shredder_;
     std::int16_t minutes_ = 0;
 };
 

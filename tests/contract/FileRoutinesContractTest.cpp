@@ -174,6 +174,13 @@ TEST_F(FileRoutinesContractTest, LinksOutOfTheTargetAreNeverFollowed) {
     EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
     EXPECT_NE(files_.PurgeFolder(target), 0) << "the link stays, so the folder stays";
     EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
+    // A link, and a path through one, is recognised; its attributes do not change.
+    EXPECT_TRUE(fs_.IsLink(target + "\\link"));
+    EXPECT_TRUE(fs_.IsLink(target + "\\link\\one.txt")) << "reached through a link";
+    EXPECT_FALSE(fs_.IsLink(target + "\\sub"));
+    EXPECT_EQ(fs_.SetAttributes(target + "\\link", kAttrReadOnly), kErrorAccessDenied);
+    EXPECT_EQ(fs_.SetAttributes(target + "\\link\\one.txt", kAttrReadOnly), kErrorAccessDenied);
+    EXPECT_EQ(fs_.GetAttributes(target + "\\link\\one.txt") & kAttrReadOnly, 0u);
     EXPECT_FALSE(files_.DeleteFolderTree(target));
     EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
     EXPECT_EQ(files_.PurgeFolder(target + "\\link"), -1) << "a link is no folder to purge";

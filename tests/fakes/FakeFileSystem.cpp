@@ -263,10 +263,10 @@ long FakeFileSystem::Find(const std::string& pattern,
     std::string mask = pattern.substr(sep + 1);
     Node* dir = Resolve(pattern.substr(0, sep + 1), true);
     if (!dir || !dir->IsDir()) return kErrorPathNotFound;
-    auto entryOf = [](const Node& n, const std::string& name) {
+    auto entryOf = [this](const Node& n, const std::string& name) {
         FindData d;
         d.name = name;
-        d.attributes = n.IsLink() ? (kAttrDirectory | kAttrReparsePoint) : n.attributes;
+        d.attributes = n.IsLink() ? LinkAttributes(n) : n.attributes;
         d.size = n.data.size();
         d.creationTime = n.created;
         d.lastWriteTime = n.created;
@@ -300,10 +300,28 @@ std::uint32_t FakeFileSystem::GetAttributes(const std::string& path) {
     if (!node || node->parent == root_.get()) {
         return node ? kAttrDirectory : kInvalidAttributes;
     }
-    return node->IsLink() ? (kAttrDirectory | kAttrReparsePoint) : node->attributes;
+    return node->IsLink() ? LinkAttributes(*node) : node->attributes;
+}
+
+std::uint32_t FakeFileSystem::LinkAttributes(const Node& link) {
+    Node* target = Resolve(SplitPath(link.linkTarget), true);
+    if (target && !target->IsDir()) return target->attributes;
+    return kAttrDirectory | kAttrReparsePoint;
+}
+
+bool FakeFileSystem::IsLink(const std::string& path) {
+    std::vector<std::string> parts = SplitPath(path);
+    if (parts.empty()) return false;
+    Node* node = root_->Child(parts[0]);
+    for (std::size_t i = 1; node && i < parts.size(); ++i) {
+        node = node->Child(parts[i]);
+        if (node && node->IsLink()) return true;
+    }
+    return false;
 }
 
 long FakeFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
+    if (IsLink(path) && Resolve(path, true)) return kErrorAccessDenied;
     Node* node = Resolve(path, true);
     if (!node) return kErrorFileNotFound;
     std::uint32_t keep = node->attributes & kAttrDirectory;
@@ -325,6 +343,7 @@ long FakeFileSystem::Open(const std::string& path, OpenMode mode, std::unique_pt
     if (node && mode == OpenMode::CreateNew) return kErrorFileExists;
     bool writing = mode != OpenMode::Read;
     if (node && writing && (node->attributes & kAttrReadOnly)) return kErrorAccessDenied;
+    if (node && writing && IsLink(path)) return kErrorAccessDenied;
     if (!node) {
         auto created = std::make_unique<Node>();
         created->name = leaf;
@@ -345,7 +364,7 @@ long FakeFileSystem::Delete(const std::string& path) {
     if (!Parent(path, leaf)) return kErrorPathNotFound;
     Node* node = Resolve(path, true);
     if (!node) return kErrorFileNotFound;
-    if (node->IsDir()) return kErrorAccessDenied;
+    if (node->IsDir() || IsLink(path)) return kErrorAccessDenied;
     if (node->attributes & kAttrReadOnly) return kErrorAccessDenied;
     if (node->locked || node->openCount > 0) return kErrorSharingViolation;
     node->parent->Remove(node);

@@ -2,8 +2,10 @@
 // An in-memory file system with Windows rules as Wine shows them: drive-letter paths,
 // names that compare without regard to case, FindFirstFileA's wildcard matching (long names
 // and the short-name extension), read-only, hidden and system attributes, files that are in
-// use, and folder links that behave as Wine's Unix symbolic links do: the file functions
-// follow them, and removing a link as a folder removes the folder it points to.
+// use, and links that behave as Wine's Unix symbolic links do: the file functions follow
+// them, and removing a link as a folder removes the folder it points to. A link to a file
+// lists as the file it points to (Wine shows no reparse point for it). As the Win32 side
+// does, deleting, writing and changing attributes through any link are refused.
 
 #include <map>
 #include <memory>
@@ -24,6 +26,7 @@ class FakeFileSystem : public FileSystem {
               const std::function<bool(const FindData&)>& visit) override;
     std::uint32_t GetAttributes(const std::string& path) override;
     long SetAttributes(const std::string& path, std::uint32_t attributes) override;
+    bool IsLink(const std::string& path) override;
     long Open(const std::string& path, OpenMode mode, std::unique_ptr<File>& file) override;
     long Delete(const std::string& path) override;
     long CreateFolder(const std::string& path) override;
@@ -37,7 +40,7 @@ class FakeFileSystem : public FileSystem {
     void AddDirectory(const std::string& path, std::uint32_t attributes = kAttrDirectory);
     void AddFile(const std::string& path, const std::string& content = "",
                  std::uint32_t attributes = kAttrArchive);
-    // A folder link at linkPath that points to the folder target.
+    // A link at linkPath that points to target, a folder or a file.
     void AddLink(const std::string& linkPath, const std::string& target);
     // The file cannot be opened or deleted, as if another program held it open.
     void Lock(const std::string& path, bool locked = true);
@@ -63,6 +66,7 @@ class FakeFileSystem : public FileSystem {
     Node* Resolve(const std::string& path, bool followLast = true);
     Node* Parent(const std::string& path, std::string& leaf);
     Node* MakeDirs(const std::string& path);
+    std::uint32_t LinkAttributes(const Node& link);
     void SnapshotNode(const Node& node, const std::string& path,
                       std::vector<std::string>& out) const;
     void RecordWrite(const std::string& path, std::size_t bytes) {

@@ -92,10 +92,9 @@ long FakeRegistry::SetValue(RootKey root, const std::string& subkey, const std::
     if (WriteDenied(root, subkey)) return kErrorAccessDenied;
     Key* key = Create(root, subkey);
     if (!key) return kErrorInvalidHandle;
-    RegValue stored = value;
-    // The platform adds the terminating zero that a text value was written without.
-    bool isText = value.type == kRegSz || value.type == kRegExpandSz;
-    if (isText && (stored.data.empty() || stored.data.back() != '\0')) stored.data += '\0';
+    // Stored as given, as Windows 95/98/Me do: a text written without its terminating zero
+    // is read back without it.
+    const RegValue& stored = value;
     for (auto& [valueName, existing] : key->values) {
         if (text::EqualsNoCase(valueName, name)) {
             existing = stored;
@@ -178,8 +177,12 @@ bool FakeRegistry::HasValue(RootKey root, const std::string& subkey, const std::
     return QueryValue(root, subkey, name, v) == kErrorSuccess;
 }
 
-void FakeRegistry::DenyWrites(RootKey root, const std::string& subkey) {
-    denied_.insert({root, subkey});
+void FakeRegistry::DenyWrites(RootKey root, const std::string& subkey, bool deny) {
+    if (deny) {
+        denied_.insert({root, subkey});
+    } else {
+        denied_.erase({root, subkey});
+    }
 }
 
 void FakeRegistry::DumpKey(const Key& key, const std::string& path, std::vector<std::string>& out) {

@@ -39,8 +39,9 @@ class FakeRegistry : public Registry {
     void SetDword(RootKey root, const std::string& subkey, const std::string& name,
                   std::uint32_t n);
     bool HasValue(RootKey root, const std::string& subkey, const std::string& name);
-    // Writes and deletes under this key (and below) fail with access denied.
-    void DenyWrites(RootKey root, const std::string& subkey);
+    // Writes and deletes under this key (and below) fail with access denied (until allowed
+    // again with deny false).
+    void DenyWrites(RootKey root, const std::string& subkey, bool deny = true);
     // Every key and value as "root\key\...|name|type|hex data" lines, sorted: a whole-registry
     // snapshot to compare before and after an operation.
     std::vector<std::string> Dump() const;

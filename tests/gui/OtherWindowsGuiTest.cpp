@@ -46,17 +46,17 @@ class OtherWindowsGui : public ClearwellGui {
 
 TEST_F(OtherWindowsGui, SettingsOpenOnTheStoredScheduleAndSaveEachGroupWithItsButton) {
     Window w = Settings();
-    // An empty store: Weekly on Sunday, both general boxes clear, Enable available.
-    EXPECT_EQ(w.Text(s::cmbScheduleType), "Weekly");
-    EXPECT_EQ(w.Text(s::cmbWeekDays), "Sunday");
-    EXPECT_TRUE(w.ControlVisible(s::dtStartTime));
+    // An empty store: no schedule shown, both general boxes clear, Enable available.
+    EXPECT_EQ(w.Text(s::cmbScheduleType), "");
+    EXPECT_FALSE(w.ControlVisible(s::cmbWeekDays));
+    EXPECT_FALSE(w.ControlVisible(s::dtStartTime));
     EXPECT_FALSE(w.ControlVisible(s::cmbHour));
     EXPECT_FALSE(w.Checked(s::Check1));
     EXPECT_FALSE(w.Checked(s::Check2));
     EXPECT_TRUE(w.ControlEnabled(s::cmdEnable));
     EXPECT_FALSE(w.ControlEnabled(s::cmdDisable));
     EXPECT_EQ(w.Text(s::Label2), "Schedule Type");
-    w.Screenshot("settings-weekly");
+    w.Screenshot("settings-empty");
 
     // The menu item again: the same window comes to the front.
     Window about = About();
@@ -70,7 +70,8 @@ TEST_F(OtherWindowsGui, SettingsOpenOnTheStoredScheduleAndSaveEachGroupWithItsBu
     // The view shows one control and hides the other in turn: wait for both.
     WaitUntil([&] { return w.ControlVisible(s::cmbHour) && !w.ControlVisible(s::dtStartTime); },
               "the hour list shown and the time picker hidden");
-    EXPECT_EQ(w.Items(s::cmbHour), (std::vector<std::string>{"1", "1", "2", "3", "4"}));
+    EXPECT_EQ(w.Items(s::cmbHour), (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(w.Text(s::cmbHour), "") << "nothing picked until the user picks";
     w.Screenshot("settings-hourly");
 
     // Daily at 07:30: Set stores the time with the picker's seconds.
@@ -120,6 +121,11 @@ TEST_F(OtherWindowsGui, SettingsOpenOnTheStoredScheduleAndSaveEachGroupWithItsBu
 
 TEST_F(OtherWindowsGui, SettingsKeysWorkAsInADialog) {
     Window w = Settings();
+    FocusOn(w, s::cmbScheduleType);
+    // Nothing is stored: a weekly schedule picked shows its day list and time picker.
+    w.Select(s::cmbScheduleType, 2);
+    WaitUntil([&] { return w.ControlVisible(s::cmbWeekDays) && w.ControlVisible(s::dtStartTime); },
+              "the day list and the time picker shown");
     FocusOn(w, s::cmbScheduleType);
     // Tab walks the controls that are shown and enabled, in the window's order.
     for (int id : {s::cmbWeekDays, s::dtStartTime, s::chkCloseBrowser, s::cmdScheduleSet,

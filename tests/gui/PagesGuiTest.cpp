@@ -10,6 +10,7 @@
 #include "demo/BrowserTraces.h"
 #include "demo/Traces.h"
 #include "demo/UrlCacheSeeding.h"
+#include "text/Convert.h"
 
 namespace cw::gui {
 namespace {
@@ -53,7 +54,14 @@ TEST_F(CleaningGui, WipeSelectedItemsCleansTheTickedItemsAfterAskingAndSaysSo) {
     W().SetChecked(m::chkUrls, true);
     W().SetChecked(m::chkRunMenu, true);
     W().SetChecked(m::chkCookies, true);
+    W().SetChecked(m::chkTemp, true);
     W().Screenshot("privacy-ticked");
+    // A file in Temp another program holds open stays, and the closing message says so.
+    const std::string held = traces::TempFolder() + "\\held by another program.tmp";
+    WriteFile(held, "held");
+    HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
 
     W().Click(m::cmdCleanSelectedItems);
     HWND question = WaitForMessageBox(App(), "Do you want to shred selected items now?");
@@ -61,7 +69,14 @@ TEST_F(CleaningGui, WipeSelectedItemsCleansTheTickedItemsAfterAskingAndSaysSo) {
     Answer(question, IDYES);
     HWND done = WaitForMessageBox(App(), "Your system has now been cleaned", 30000);
     EXPECT_EQ(TextOf(done), "Done....");
+    EXPECT_NE(MessageBoxText(done).find("\n1 item could not be removed: 1 in use."),
+              std::string::npos)
+        << MessageBoxText(done);
+    Window(done, App()).Screenshot("cleaned-with-left-over");
     Answer(done, IDOK);
+    CloseHandle(holder);
+    EXPECT_EQ(testing::ReadFile(held), "held");
+    DeleteFileA(held.c_str());
 
     EXPECT_EQ(traces::CountTypedUrls(), 0);
     EXPECT_EQ(traces::CountRunList(), 0);
@@ -156,6 +171,30 @@ TEST_F(CleaningGui, CookiesToKeepRefusesBadInputAndTheDomainAddedSurvivesTheWipe
     EXPECT_EQ(CookieEntries(), std::vector<std::string>{"Cookie:bob@site1.example/"});
 }
 
+// A daily schedule that comes due while the question of a wipe by hand is open runs as soon
+// as that run has ended, rather than being lost for the day.
+TEST_F(CleaningGui, AScheduledRunDueDuringARunByHandRunsRightAfterIt) {
+    for (const char* box : settings::kCleaningBoxes)
+        StoreSetting(box, "0");
+    StoreSetting("chkTemp", "1");
+    const std::string trace = traces::TempFolder() + "\\cw-scheduled-later.tmp";
+    WriteFile(trace, "trace");
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    if (now.wSecond >= 40) {
+        Sleep((61 - now.wSecond) * 1000);
+        GetLocalTime(&now);
+    }
+    StoreSetting(settings::kDailyScheduleTime, text::FormatHHmmss(now.wHour, now.wMinute, 0));
+    Start();
+    W().Click(m::cmdCleanSelectedItems);
+    HWND question = WaitForMessageBox(App(), "Do you want to shred selected items now?");
+    Sleep(3000);  // the schedule's ticks come and find the run under way
+    EXPECT_TRUE(PathExists(trace)) << "nothing runs while the question is open";
+    Answer(question, IDNO);
+    WaitUntil([&] { return !PathExists(trace); }, "the scheduled run right after");
+}
+
 TEST_F(CleaningGui, PanicKeyCleansEveryItemStoresEveryBoxAndEndsTheProgram) {
     Start();
     ShowPage(2);
@@ -206,23 +245,40 @@ TEST_F(ShredderGui, AFileDroppedOnTheListIsShredded) {
     ShowPage(5);
     EXPECT_FALSE(W().ControlVisible(m::pb1));
     EXPECT_EQ(W().Text(m::lStat), "Waiting...");
-    // Two items dropped: the list takes the first.
-    W().DropFiles(m::lstFiles, {first, second});
-    WaitUntil([&] { return W().Items(m::lstFiles) == std::vector<std::string>{first}; },
-              "the dropped file listed");
+    // Three items dropped: the list takes every one.
+    const std::string third = dir + "\\held open.txt";
+    WriteFile(third, "held");
+    W().DropFiles(m::lstFiles, {first, second, third});
+    WaitUntil(
+        [&] {
+            return W().Items(m::lstFiles) == std::vector<std::string>{first, second, third};
+        },
+        "the dropped files listed");
     EXPECT_EQ(W().Text(m::lStat), "Ready...");
-    EXPECT_EQ(W().Text(m::lFC), "There are 1 files ready for deleting!");
+    EXPECT_EQ(W().Text(m::lFC), "There are 3 files ready for deleting!");
     W().Select(m::lstFiles, 0);
     W().WaitForText(m::txtFileName, first);
     W().Screenshot("shredder-list");
 
-    ShredTheList(first);
-    EXPECT_TRUE(PathExists(second)) << "only the first dropped item is taken";
+    // One of them is held open by another program: it stays, marked, and the status says so.
+    HANDLE holder = CreateFileA(third.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    W().Click(m::cmdShredDelete);
+    W().WaitForText(m::lStat, "1 file could not be shredded");
+    EXPECT_FALSE(PathExists(first));
+    EXPECT_FALSE(PathExists(second));
+    EXPECT_EQ(W().Items(m::lstFiles), std::vector<std::string>{third + "  (not shredded)"});
+    EXPECT_TRUE(W().ControlEnabled(m::cmdShredDelete));
+    W().Screenshot("shredder-partial");
+    CloseHandle(holder);
+    ShredTheList(third);
 }
 
 TEST_F(ShredderGui, AFileChosenInTheOpenDialogIsShredded) {
     const std::string file = testing::MakeScratchFolder("gui-open") + "\\old letter.txt";
     WriteFile(file, "Dear bank");
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);  // read-only, shredded all the same
     Start();
     ShowPage(5);
     W().Click(m::cmdFileBrowse);

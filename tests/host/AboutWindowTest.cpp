@@ -61,9 +61,9 @@ TEST(KeyValueTest, TextsEndAtTheirZeroAndNumbersReadTheirBytesLastToFirstAsDecim
         {{kRegSz, ""}, true, ""},
         {{kRegBinary, "abc"}, true, ""},
         {{kRegExpandSz, "%SystemRoot%"}, true, ""},
-        // With the zero the platform adds, 1023 characters fill the buffer; 1024 overflow it.
-        {{kRegSz, std::string(1023, 'x')}, true, std::string(1023, 'x')},
-        {{kRegSz, std::string(1024, 'x')}, false, ""},
+        // With their zero, 1023 characters fill the buffer; 1024 overflow it.
+        {{kRegSz, std::string(1023, 'x') + '\0'}, true, std::string(1023, 'x')},
+        {{kRegSz, std::string(1024, 'x') + '\0'}, false, ""},
         {{kRegDword, std::string("\x05\x0A\0\0", 4)}, true, "2565"},  // not "&hA05"
         {{kRegDword, std::string("\0\0\0\x80", 4)}, true, "2147483648"},
         {{kRegDword, std::string("\xFF\xFF\xFF\xFF", 4)}, true, "4294967295"},

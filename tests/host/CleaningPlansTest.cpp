@@ -126,6 +126,8 @@ struct CleaningPlansTest : ::testing::Test {
                 case TargetKind::AtRestart:
                     keys.insert("pending " + where);
                     break;
+                case TargetKind::Link:
+                    break;  // stays as it is
                 default:
                     keys.insert("path " + where);
             }
@@ -198,6 +200,7 @@ TEST_F(CleaningPlansTest, EachItemsWipeChangesExactlyWhatItsPlanListsAndPlanning
         EXPECT_EQ(ChangedKeys(fakes::SnapshotDiff(before, Snapshot()), planned), planned);
         EXPECT_EQ(done.traces, plan.Totals().traces);
         EXPECT_EQ(done.bytes, plan.Totals().bytes);
+        EXPECT_EQ(done.left.Total(), 0) << "nothing was in the way";
     }
     EXPECT_EQ(reloads, 1) << "the cookie viewer reloads after the Netscape cookies";
     // What stays: the Run list's unlisted value, the index files, the shell's own files.
@@ -206,6 +209,34 @@ TEST_F(CleaningPlansTest, EachItemsWipeChangesExactlyWhatItsPlanListsAndPlanning
                             "\\Local Settings\\History\\History.IE5\\index.dat"));
     EXPECT_TRUE(w.fs.Exists(std::string(BrowserWorld::kProfile) + "\\Recent\\desktop.ini"));
     EXPECT_TRUE(w.fs.IsDirectory("C:\\Temp"));
+    // Internet Explorer reads its switches with their terminating zero.
+    for (auto [key, name] : {std::pair{s::kIEMainKey, s::kUseFormSuggest},
+                             std::pair{s::kExplorerAutoCompleteKey, s::kUseAutoComplete}}) {
+        RegValue off;
+        w.registry.QueryValue(kHkeyCurrentUser, key, name, off);
+        EXPECT_EQ(off.data, std::string("no\0", 3)) << name;
+    }
+}
+
+// A held file and a link to a read-only file elsewhere stay and are counted; every other
+// file, nested ones included, goes, and what the link points to keeps its bytes and bit.
+TEST_F(CleaningPlansTest, TheTempWipeGoesOnPastWhatItCannotDeleteAndCountsIt) {
+    w.fs.AddFile("C:\\Outside\\secret.txt", "keep", kAttrReadOnly);
+    w.fs.AddLink("C:\\Temp\\secret.lnk", "C:\\Outside\\secret.txt");
+    w.fs.AddLink("C:\\Temp\\folder.lnk", "C:\\Outside");
+    w.fs.AddFile("C:\\Temp\\held.tmp");
+    w.fs.Lock("C:\\Temp\\held.tmp");
+    w.fs.AddFile("C:\\Temp\\a\\b\\plain.tmp", "p", kAttrReadOnly);
+    w.fs.AddFile("C:\\Temp\\z.tmp");
+    PlanTotals done = cleaners.Wipe(cleaners.Plan(CleaningItem::TempFolder));
+    EXPECT_EQ(done.left.inUse, 1);
+    EXPECT_EQ(done.left.links, 2);
+    EXPECT_EQ(done.left.refused, 0);
+    EXPECT_EQ(done.traces, 7) << "four files and three folders";
+    EXPECT_FALSE(w.fs.Exists("C:\\Temp\\a") || w.fs.Exists("C:\\Temp\\z.tmp"));
+    EXPECT_TRUE(w.fs.Exists("C:\\Temp\\held.tmp"));
+    EXPECT_EQ(w.fs.Content("C:\\Outside\\secret.txt"), "keep");
+    EXPECT_EQ(w.fs.GetAttributes("C:\\Outside\\secret.txt"), kAttrReadOnly);
 }
 
 TEST_F(CleaningPlansTest, KeptCookiesSurviveEveryCookieAndCacheStep) {

@@ -131,7 +131,7 @@ TEST_F(CleaningRunTest, OnlyTheInteractiveRunWritesTheMarkerAndOnlyAfterTheCooki
     RegValue marker;
     registry.QueryValue(kHkeyLocalMachine, "Software\\Microsoft\\Tolvex", "cookies", marker);
     EXPECT_EQ(marker.type, kRegSz);
-    EXPECT_EQ(marker.data, std::string("tt\0", 3));
+    EXPECT_EQ(TextUpToZero(marker.data), "tt");
 }
 
 TEST_F(CleaningRunTest, UnattendedRunClosesAndMinimisesOnlyWhenItsKindsSettingSaysSo) {
@@ -178,7 +178,7 @@ TEST_F(CleaningRunTest, EachBoxIsReadWhenItsStepComesUp) {
 
 TEST_F(CleaningRunTest, AFailingStepDoesNotStopTheRun) {
     privacy.cmdSelectAll.Click();
-    cleaners.removedEach = {2, 1536};
+    cleaners.removedEach = {2, 1536, {}};
     log.Fail("chkInternetHistory");
     log.Fail("chkCookies", err::kTypeMismatch);
     log.actions["chkTemp"] = [] { throw std::runtime_error("unexpected"); };
@@ -244,6 +244,38 @@ TEST_F(CleaningRunTest, APanicDuringARunProceedsAndTheInterruptedRunStopsQuietly
     EXPECT_EQ(log.calls, expected);
     EXPECT_EQ(dialogs.shown.size(), 1u) << "no report after the program closed";
     EXPECT_FALSE(run.RunUnderWay());
+}
+
+// What the wipes left is told in the closing message, on a line of its own; the panic and
+// scheduled runs show nothing and leave their count for the next closing message, once.
+TEST_F(CleaningRunTest, WhatTheWipesLeftIsToldInTheClosingMessage) {
+    const std::string cleaned =
+        "Your system has now been cleaned\n0 traces removed, 0 bytes freed.";
+    privacy.chkTemp.SetValue(ui::kChecked);
+    cleaners.removedEach.left = {1, 1, 0};
+    privacy.cmdCleanSelectedItems.Click();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].prompt,
+              cleaned + "\n2 items could not be removed: 1 in use, 1 link.");
+
+    EXPECT_TRUE(run.ClearData(kScheduleDaily));
+    cleaners.removedEach.left = {0, 1, 2};
+    panic.cmdPanic.Click();
+    cleaners.removedEach.left = {0, 1, 0};
+    dialogs.shown.clear();
+    privacy.cmdCleanSelectedItems.Click();
+    const std::string now = "\n1 item could not be removed: 1 link.";
+    EXPECT_EQ(dialogs.shown[1].prompt,
+              cleaned + now +
+                  "\nEarlier scheduled or panic cleanings: 5 items could not be removed: 1 in "
+                  "use, 2 links, 2 refused.");
+    dialogs.shown.clear();
+    privacy.cmdCleanSelectedItems.Click();
+    EXPECT_EQ(dialogs.shown[1].prompt, cleaned + now) << "told once";
+    cleaners.removedEach.left = {};
+    dialogs.shown.clear();
+    privacy.cmdCleanSelectedItems.Click();
+    EXPECT_EQ(dialogs.shown[1].prompt, cleaned) << "nothing left, no line";
 }
 
 }  // namespace

@@ -119,21 +119,33 @@ TEST_F(FavoritesGuardTest, LinksAreNeverDeletedThrough) {
     EXPECT_TRUE(errors.reports.empty());
 }
 
-TEST_F(FavoritesGuardTest, FailingWatchIsReportedOnceAndDropped) {
+// A guard that cannot watch is off, and its buttons show it: Enable available, Disable greyed.
+TEST_F(FavoritesGuardTest, FailingWatchIsReportedOnceAndDroppedAndTheButtonsShowTheGuardOff) {
+    auto showsOff = [&] {
+        return !favorites.Guarding() && c.cmdEnableAutoBookMark.Enabled() &&
+               !c.cmdDisableAutoBookMark.Enabled() && !c.timFavoritesWatch.Enabled();
+    };
     c.cmdEnableAutoBookMark.Click();
+    EXPECT_TRUE(favorites.Guarding() && c.cmdDisableAutoBookMark.Enabled());
     changes.FailResume(kErrorInvalidHandle);
     SaveFavorite("x.url");
     Ticks(1);
     EXPECT_FALSE(Has("x.url")) << "the change that was seen is still acted on";
+    EXPECT_TRUE(showsOff());
     changes.FailResume(kErrorSuccess);
-    c.cmdDisableAutoBookMark.Click();
     c.cmdEnableAutoBookMark.Click();
     changes.Break();
     Ticks(20);
     ASSERT_EQ(errors.reports.size(), 2u);
     EXPECT_EQ(errors.reports[0].tag, "frmMain,WatchResume");
     EXPECT_EQ(errors.reports[1].tag, "frmMain,WatchDirectory");
-    EXPECT_FALSE(c.timFavoritesWatch.Enabled());
+    EXPECT_TRUE(showsOff());
+
+    // No Favorites folder to watch: the guard does not start.
+    folders.Set(kCsidlFavorites, "C:\\Documents and Settings\\bob\\Missing");
+    c.cmdEnableAutoBookMark.Click();
+    EXPECT_TRUE(showsOff());
+    EXPECT_EQ(changes.OpenWatches(), 0);
 }
 
 // A report may let messages through; Disable clicked then ends the pass and the watch

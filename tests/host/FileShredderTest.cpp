@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "contract/Services.h"
 #include "shred/FileShredder.h"
 #include "shred/OpenDialogResult.h"
@@ -51,26 +53,71 @@ TEST_F(FileShredderTest, OpenDialogResultsBecomeFullPathsAndTheCountIsShown) {
     EXPECT_EQ(c.txtFileName.Text(), "C:\\dropped\\one.txt");
 }
 
-TEST_F(FileShredderTest, ARunAdvancesOverEveryEntryReportsAFileInUseAndResetsThePage) {
-    fs.AddFile("C:\\work\\a.txt", std::string(300, 'a'));
+// Only what was shredded leaves the list: a file in use and a link stay, marked, and the
+// status counts them; a read-only file and the files of a listed folder are overwritten
+// before they go. The window repaints while a large file is written, block by block.
+TEST_F(FileShredderTest, ARunShredsWhatItCanAndKeepsTheRestMarked) {
+    fs.AddFile("C:\\work\\a.txt", std::string(3 << 20, 'a'));
+    fs.AddFile("C:\\work\\ro.txt", "ro", kAttrReadOnly);
+    fs.AddFile("C:\\work\\box\\sub\\inner.txt", "inner", kAttrReadOnly);
     fs.AddFile("C:\\work\\locked.txt", "locked");
     fs.Lock("C:\\work\\locked.txt");
-    for (const char* entry : {"C:\\work\\a.txt", "C:\\work\\vanished.txt", "C:\\work\\locked.txt"})
+    fs.AddFile("C:\\outside\\secret.txt", "secret", kAttrReadOnly);
+    fs.AddLink("C:\\work\\secret.txt", "C:\\outside\\secret.txt");
+    for (const char* entry : {"C:\\work\\a.txt", "C:\\work\\vanished.txt", "C:\\work\\locked.txt",
+                              "C:\\work\\ro.txt", "C:\\work\\box", "C:\\work\\secret.txt"})
         Drop(entry);
     ProgressRecorder progress;
     c.pb1.SetObserver(&progress);
+    int repaints = 0;
+    dialogs.onDoEvents = [&] { ++repaints; };
     c.cmdShredDelete.Click();
     EXPECT_FALSE(fs.Exists("C:\\work\\a.txt"));
+    EXPECT_FALSE(fs.Exists("C:\\work\\ro.txt"));
+    EXPECT_FALSE(fs.Exists("C:\\work\\box\\sub"));
+    EXPECT_TRUE(fs.IsDirectory("C:\\work\\box"));
+    std::size_t innerWrites = 0;
+    for (const auto& [path, bytes] : fs.Writes())
+        innerWrites += path == "C:\\work\\box\\sub\\inner.txt" ? bytes : 0;
+    EXPECT_GE(innerWrites, 440u) << "the folder's file was overwritten before it went";
     fs.Lock("C:\\work\\locked.txt", false);
     EXPECT_EQ(fs.Content("C:\\work\\locked.txt"), "locked");
-    ASSERT_EQ(errors.reports.size(), 1u) << "the vanished path passes silently";
+    EXPECT_EQ(fs.Content("C:\\outside\\secret.txt"), "secret");
+    EXPECT_EQ(fs.GetAttributes("C:\\outside\\secret.txt"), kAttrReadOnly);
+    ASSERT_EQ(errors.reports.size(), 2u) << "the vanished path passes silently";
     EXPECT_EQ(errors.reports[0].number, 70);  // in use
-    EXPECT_EQ(progress.values, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(shredder.colFiles(),
+              (std::vector<std::string>{"C:\\work\\locked.txt", "C:\\work\\secret.txt"}));
+    const std::string mark = FileShredder::kNotShreddedMark;
+    EXPECT_EQ(c.lstFiles.Items(), (std::vector<std::string>{"C:\\work\\locked.txt" + mark,
+                                                            "C:\\work\\secret.txt" + mark}));
+    EXPECT_EQ(c.lStat.Caption(), "2 files could not be shredded");
+    EXPECT_TRUE(c.cmdShredDelete.Enabled());
+    c.lstFiles.SetListIndexFromUser(1);
+    EXPECT_EQ(c.txtFileName.Text(), "C:\\work\\secret.txt");
+    // The bar moved within the large file (three blocks) and after every entry.
+    EXPECT_EQ(progress.values.back(), 600);
+    EXPECT_NE(std::find(progress.values.begin(), progress.values.end(), 33), progress.values.end());
+    EXPECT_TRUE(std::is_sorted(progress.values.begin() + 1, progress.values.end()));
+    EXPECT_GE(repaints, 9);
     EXPECT_FALSE(c.pb1.Visible());
-    EXPECT_EQ(c.lFC.Caption(), "");
-    EXPECT_EQ(c.txtFileName.Text(), "");
-    EXPECT_FALSE(c.cmdShredDelete.Enabled());
     EXPECT_EQ(dialogs.waitCursor, (std::vector<bool>{true, false}));
+}
+
+TEST_F(FileShredderTest, EveryEntryOfADropIsAddedAndFilesDroppedDuringARunWait) {
+    for (const char* path : {"C:\\d\\one.txt", "C:\\d\\two.txt", "C:\\d\\three.txt"}) {
+        fs.AddFile(path, "x");
+        Drop(path);
+    }
+    EXPECT_EQ(c.lstFiles.ListCount(), 3);
+    dialogs.onDoEvents = [&] {
+        dialogs.onDoEvents = nullptr;
+        Drop("C:\\d\\late.txt");
+        c.cmdShredDelete.Click();  // a second run does not start inside the first
+    };
+    c.cmdShredDelete.Click();
+    EXPECT_EQ(shredder.colFiles(), std::vector<std::string>{"C:\\d\\late.txt"});
+    EXPECT_EQ(c.lStat.Caption(), "Ready...");
 }
 
 TEST_F(FileShredderTest, AnEmptyListOnlyShowsTheMessageAndClearLeavesTheFiles) {

@@ -48,10 +48,13 @@ class HomePageTest : public ::testing::Test, public Services<FakePlatform> {
     HomePage home{c, settings, files, dialogs, errors};
 };
 
-TEST_F(HomePageTest, LockRewritesTheTextBoxEveryTickAfterFifteenTicksNeverCountedAgain) {
+TEST_F(HomePageTest, LockRestoresThePageItLockedEveryTickAfterFifteenTicksNeverCountedAgain) {
     c.txtHomePageURL.SetTextFromUser("http://home.example/");
     c.cmdSetHomePage.Click();
     EXPECT_FALSE(c.timIEURL.Enabled());
+    RegValue raw;  // stored with the terminating zero Internet Explorer counts on
+    registry.QueryValue(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage, raw);
+    EXPECT_EQ(raw.data, std::string("http://home.example/") + '\0');
     c.chkLockIEHomepage.SetValueFromUser(ui::kChecked);
     ASSERT_TRUE(c.timIEURL.Enabled());
     EXPECT_EQ(c.timIEURL.Interval(), 2000);
@@ -67,24 +70,31 @@ TEST_F(HomePageTest, LockRewritesTheTextBoxEveryTickAfterFifteenTicksNeverCounte
     StoreValue(settings::kStartPage, "http://hijack.example/");
     EXPECT_TRUE(StartPageBecomesWithin("http://home.example/", 2000));
 
-    // An address typed while locked becomes the start page without Set.
+    // An address being typed is never written; Set makes it the page the lock holds.
+    c.txtHomePageURL.SetTextFromUser("http://typ");
+    EXPECT_FALSE(StartPageBecomesWithin("http://typ", 6000));
+    EXPECT_EQ(Value(settings::kStartPage), "http://home.example/");
     c.txtHomePageURL.SetTextFromUser("http://typed.example/");
+    c.cmdSetHomePage.Click();
+    StoreValue(settings::kStartPage, "http://hijack.example/");
     EXPECT_TRUE(StartPageBecomesWithin("http://typed.example/", 2000));
 
-    // An empty box writes nothing.
+    // An empty box: Set writes no page, and the lock goes on holding the one it has.
     c.txtHomePageURL.SetTextFromUser("");
-    StoreValue(settings::kStartPage, "http://other.example/");
-    EXPECT_FALSE(StartPageBecomesWithin("", 6000));
-    EXPECT_EQ(Value(settings::kStartPage), "http://other.example/");
+    c.cmdSetHomePage.Click();
+    StoreValue(settings::kStartPage, "http://hijack.example/");
+    EXPECT_TRUE(StartPageBecomesWithin("http://typed.example/", 2000));
 
-    // Off: nothing is enforced. On again: the counter is not reset, the first tick rewrites.
-    c.txtHomePageURL.SetTextFromUser("http://home.example/");
+    // Off: nothing is enforced. On again: the lock holds the page stored then; the counter
+    // is not reset, so the first tick restores it.
     c.chkLockIEHomepage.SetValueFromUser(ui::kUnchecked);
     EXPECT_FALSE(c.timIEURL.Enabled());
-    EXPECT_FALSE(StartPageBecomesWithin("http://home.example/", 10000));
+    StoreValue(settings::kStartPage, "http://other.example/");
+    EXPECT_FALSE(StartPageBecomesWithin("http://typed.example/", 10000));
     c.chkLockIEHomepage.SetValueFromUser(ui::kChecked);
-    EXPECT_TRUE(StartPageBecomesWithin("http://home.example/", 2000));
-    EXPECT_EQ(Value(settings::kLock), "0") << "the box alone does not write the flag";
+    StoreValue(settings::kStartPage, "http://hijack.example/");
+    EXPECT_TRUE(StartPageBecomesWithin("http://other.example/", 2000));
+    EXPECT_EQ(Value(settings::kLock), "1") << "the box alone does not write the flag";
 }
 
 TEST_F(HomePageTest, LoadWithoutLockOrWithTextLeavesTheBoxClearAndTheTimerOff) {

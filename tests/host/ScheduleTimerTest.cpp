@@ -59,9 +59,12 @@ class ScheduleTimerTest : public ::testing::Test {
     ui::Timer timScheduler{"timScheduler", 10000, true};
     std::vector<StartedRun> runs;
     std::function<void(std::int16_t)> onRun;
+    bool refuse = false;  // another run is under way
     ScheduleTimer timer{timScheduler, store, clock, [this](std::int16_t kind) {
+                            if (refuse) return false;
                             runs.push_back({kind, When(clock.Now())});
                             if (onRun) onRun(kind);
+                            return true;
                         }};
 };
 
@@ -157,6 +160,20 @@ TEST_F(ScheduleTimerTest, TicksDuringARunStartNothing) {
                                              {kDailyScheduleKind, "2024-01-01 11:00"}}));
     TickAt(2024, 1, 1, 11, 0, 10);
     EXPECT_EQ(runs.size(), 3u);
+}
+
+// A schedule that comes due while a run by hand is under way runs on the first tick after
+// that run ended, within its minute or the next, and once.
+TEST_F(ScheduleTimerTest, ARunRefusedWhileAnotherIsUnderWayRunsRightAfterIt) {
+    SetText(kDailyScheduleTime, "09:00");
+    refuse = true;
+    TickAt(2024, 1, 1, 9, 0, 50);
+    TickAt(2024, 1, 1, 9, 1, 0);
+    EXPECT_TRUE(runs.empty());
+    refuse = false;
+    TickAt(2024, 1, 1, 9, 1, 10);
+    TickAt(2024, 1, 1, 9, 1, 20);
+    EXPECT_EQ(runs, (std::vector<StartedRun>{{kDailyScheduleKind, "2024-01-01 09:01"}}));
 }
 
 TEST_F(ScheduleTimerTest, AFailingRunEndsOnlyItsOwnCheck) {

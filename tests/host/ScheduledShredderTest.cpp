@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "contract/Services.h"
 #include "settings/SettingNames.h"
 #include "shred/ScheduledShredder.h"
@@ -141,6 +143,36 @@ TEST_F(ScheduledShredderTest, ClearSubfoldersEmptiesOneLevelAndLeavesTheFolderIt
     EXPECT_FALSE(fs.Exists(f + "\\a"));
     EXPECT_TRUE(fs.Exists(f + "\\b\\c\\3.jpg"));  // not recursive: b holds a folder and stays
     EXPECT_EQ(dialogs.doEventsCalls, 5);          // once per entry: ".", "..", top.txt, a, b
+}
+
+// The files go overwritten; a file that cannot be shredded keeps the folders and is told in
+// the status line, and so is a stored folder that may not be shredded.
+TEST_F(ScheduledShredderTest, FilesAreOverwrittenFirstAndWhatIsLeftOrRefusedIsTold) {
+    ui::Label status{"lStat"};
+    ScheduledShredder told{c, settings, files, dialogs, &status};
+    fs.AddFile(std::string(kFolder) + "\\a.txt", "a", kAttrReadOnly);
+    fs.AddFile(std::string(kFolder) + "\\sub\\b.txt", "b");
+    fs.AddFile(std::string(kFolder) + "\\sub\\held.txt", "held");
+    fs.Lock(std::string(kFolder) + "\\sub\\held.txt");
+    Set(kFolder, "0", "5");
+    for (int t = 0; t < 5; ++t)
+        c.timShredFolder.Tick();
+    std::set<std::string> written;
+    for (const auto& [path, bytes] : fs.Writes())
+        written.insert(path);
+    EXPECT_EQ(written, (std::set<std::string>{std::string(kFolder) + "\\a.txt",
+                                              std::string(kFolder) + "\\sub\\b.txt"}));
+    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "\\a.txt"));
+    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "\\sub\\b.txt"));
+    fs.Lock(std::string(kFolder) + "\\sub\\held.txt", false);
+    EXPECT_EQ(fs.Content(std::string(kFolder) + "\\sub\\held.txt"), "held");
+    EXPECT_EQ(status.Caption(), "Scheduled Shredder: 1 file could not be shredded");
+
+    fs.AddDirectory("C:\\Windows");
+    Set("C:\\Windows", "0", "5");
+    for (int t = 0; t < 5; ++t)
+        c.timShredFolder.Tick();
+    EXPECT_EQ(status.Caption(), "Scheduled Shredder: C:\\Windows may not be shredded");
 }
 
 }  // namespace

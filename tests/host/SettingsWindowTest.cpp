@@ -55,7 +55,10 @@ class SettingsWindowTest : public ::testing::Test {
         fakes::FakeClock clock;
         ui::Timer tim{"timScheduler", 10000, true};
         std::vector<int> kinds;
-        ScheduleTimer timer(tim, store, clock, [&](std::int16_t k) { kinds.push_back(k); });
+        ScheduleTimer timer(tim, store, clock, [&](std::int16_t k) {
+            kinds.push_back(k);
+            return true;
+        });
         for (int m = 0; m < 7 * 24 * 60; ++m) {
             clock.Set(2024, 1, 1 + m / 1440, m / 60 % 24, m % 60, 30);
             tim.Tick();
@@ -100,7 +103,7 @@ TEST_F(SettingsWindowTest, SetHourlyStoresTheFrequencyAndClearsTheOtherSchedules
     registry.SetDword(kSettingsRoot, kSettingsKey, kDailyScheduleCloseBrowser, 1);
     window.Form_Load();
     Choose("Hourly");
-    c.cmbHour.SetListIndexFromUser(3);
+    c.cmbHour.SetListIndexFromUser(2);
     c.cmdScheduleSet.Click();
     EXPECT_EQ(Long(kHourlyFrequency), 3);
     EXPECT_EQ(Long(kHourlyScheduleCloseBrowser), 1);  // nothing stored: ticked
@@ -125,7 +128,14 @@ TEST_F(SettingsWindowTest, SetWeeklyWithoutADayIsRefusedAndLeavesNoSchedule) {
 }
 
 TEST_F(SettingsWindowTest, DisableReportsAndLeavesAScheduleThatNeverRuns) {
-    window.Form_Load();  // Weekly, Sunday
+    window.Form_Load();
+    EXPECT_EQ(c.cmbScheduleType.ListIndex(), -1) << "an empty store shows no schedule";
+    Choose("Weekly");
+    EXPECT_EQ(c.cmbWeekDays.ListIndex(), -1) << "no day until the user picks one";
+    Choose("Hourly");
+    EXPECT_EQ(c.cmbHour.ListIndex(), -1);
+    EXPECT_EQ(c.cmbHour.Items(), (std::vector<std::string>{"1", "2", "3", "4"}));
+    Choose("Weekly");
     c.cmbWeekDays.SetListIndexFromUser(3);
     c.dtStartTime.SetTimeFromUser(21, 5, 0);
     c.cmdScheduleSet.Click();
@@ -157,6 +167,9 @@ TEST_F(SettingsWindowTest, OkQuotesAPathWithBlanksAndWithoutAPathReportsAndStill
     // Quoted, so that Windows cannot start "C:\Program.exe" instead.
     EXPECT_EQ(RunEntry(), "\"C:\\Program Files\\Clearwell\\Clearwell.exe\"");
     EXPECT_EQ(Text(kHourlyFrequency), "<missing>");  // OK does not save the schedule
+    RegValue raw;  // Windows reads the command with its terminating zero
+    registry.QueryValue(kHkeyCurrentUser, kRunKey, kRunValue, raw);
+    EXPECT_EQ(raw.data, "\"C:\\Program Files\\Clearwell\\Clearwell.exe\"" + std::string(1, '\0'));
 
     shell.modulePath = "";
     SettingsWindow again(store, dialogs, shell, host, errors);

@@ -87,12 +87,12 @@ const std::string kInstallArea = std::string(settings::kAppSettingsArea) + "\\" 
 // them.
 void UseTheProgram(Machine& m, const std::string& folder) {
     InstalledProgramShell shell(folder + "\\Clearwell.exe");
+    fakes::FakeDialogs dialogs;
     BrowserButtonControls buttons;
-    BrowserButton button(buttons, m.store, shell, kMainCaption);
+    BrowserButton button(buttons, m.store, shell, dialogs, kMainCaption);
     buttons.mAddMSIE.Click();
 
     fakes::RecordingErrorSink errors;
-    fakes::FakeDialogs dialogs;
     ClosingHost host;
     SettingsWindow window(m.store, dialogs, shell, host, errors);
     window.Form_Load();

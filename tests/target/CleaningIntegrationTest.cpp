@@ -187,6 +187,36 @@ TEST_F(CleaningIntegrationTest, TempFolderIsEmptiedAndStaysInPlace) {
     EXPECT_TRUE(PathExists(traces::TempFolder()));
 }
 
+// A file another program holds open and a link to a read-only file elsewhere stay; every
+// other file, nested ones included, goes, and the closing message says what was left.
+TEST_F(CleaningIntegrationTest, TempPurgeGoesOnPastWhatItCannotDeleteAndSaysSo) {
+    const std::string temp = traces::TempFolder();
+    const std::string outside = MakeScratchFolder("temp-link-target");
+    traces::PutFile(outside + "\\secret.txt", "secret", FILE_ATTRIBUTE_READONLY);
+    traces::PutFile(temp + "\\held.tmp", "held");
+    traces::PutFile(temp + "\\a\\b\\plain.tmp", "plain");
+    traces::PutFile(temp + "\\z.tmp", "z");
+    TestServer::Symlink(UnixPath(temp) + "/secret.lnk", UnixPath(outside + "\\secret.txt"));
+    HANDLE held = CreateFileA((temp + "\\held.tmp").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(world->Tick({"chkTemp"}));
+    world->privacy.cmdCleanSelectedItems.Click();
+    CloseHandle(held);
+    const std::string& prompt = world->dialogs.prompts.back();
+    EXPECT_EQ(prompt.rfind("Your system has now been cleaned\n", 0), 0u) << prompt;
+    const std::string left = "\n2 items could not be removed: 1 in use, 1 link.";
+    EXPECT_EQ(prompt.substr(prompt.size() - std::min(prompt.size(), left.size())), left) << prompt;
+    EXPECT_FALSE(PathExists(temp + "\\a"));
+    EXPECT_FALSE(PathExists(temp + "\\z.tmp"));
+    EXPECT_EQ(ReadFile(temp + "\\held.tmp"), "held");
+    EXPECT_EQ(ReadFile(outside + "\\secret.txt"), "secret");
+    EXPECT_NE(GetFileAttributesA((outside + "\\secret.txt").c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    // The link leaves by a rename, which moves the link itself.
+    MoveFileA((temp + "\\secret.lnk").c_str(), (outside + "\\secret.lnk").c_str());
+    DeleteFileA((temp + "\\held.tmp").c_str());
+}
+
 TEST_F(CleaningIntegrationTest, CookieStepIsFollowedByTheMarkerInTheInteractiveRunOnly) {
     Before();
     Lines changes = Run({"chkCookies"});

@@ -56,8 +56,10 @@ TEST_F(ScheduleWineTest, WeeklyAndDailyScheduleDueNowRunOnceEachInThatOrder) {
     win32::Win32Clock clock;
     ui::Timer timScheduler("timScheduler", 10000, true);
     std::vector<int> kinds;
-    ScheduleTimer timer(timScheduler, store, clock,
-                        [&](std::int16_t kind) { kinds.push_back(kind); });
+    ScheduleTimer timer(timScheduler, store, clock, [&](std::int16_t kind) {
+        kinds.push_back(kind);
+        return true;
+    });
     PumpTimers({&timScheduler}, 2500);
     EXPECT_EQ(kinds, (std::vector<int>{kWeeklyScheduleKind, kDailyScheduleKind}));
 }

@@ -32,10 +32,17 @@ struct ShredderTest : ::testing::Test, Services<Win32Platform> {
 
     // Shreds the file through the page (dropped on the list, then "Delete") and returns
     // what was on the disk just before the deletion.
+    // CreateHardLinkA, looked up at run time: Windows before 2000 lacks it.
+    static bool HardLink(const std::string& link, const std::string& target) {
+        using Fn = BOOL(WINAPI*)(LPCSTR, LPCSTR, LPSECURITY_ATTRIBUTES);
+        auto create = reinterpret_cast<Fn>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("kernel32.dll"), "CreateHardLinkA")));
+        DeleteFileA(link.c_str());
+        return create && create(link.c_str(), target.c_str(), nullptr);
+    }
     std::string ShredAndReadBack(const std::string& path) {
         const std::string link = path + ".link";
-        DeleteFileA(link.c_str());
-        EXPECT_TRUE(CreateHardLinkA(link.c_str(), path.c_str(), nullptr)) << GetLastError();
+        EXPECT_TRUE(HardLink(link, path)) << GetLastError();
         shredder.obj.Dropped(path);
         c.cmdShredDelete.Click();
         EXPECT_FALSE(PathExists(path)) << path;
@@ -77,14 +84,25 @@ TEST_F(ShredderTest, BytesOnDiskBeforeTheDeletionAreTheImage) {
     EXPECT_EQ(MismatchAgainstTable(longer.substr(0, 21240), 400), "");
     EXPECT_EQ(longer.find('x'), std::string::npos) << "original bytes left";
     EXPECT_TRUE(longer == Repeated(fifty, 100000));
+
+    // A listed folder: its files are overwritten before they go.
+    CreateDirectoryA((dir + "\\box").c_str(), nullptr);
+    WriteFile(dir + "\\box\\inner.txt", std::string(300, 'x'));
+    const std::string link = dir + "\\inner.link";
+    ASSERT_TRUE(HardLink(link, dir + "\\box\\inner.txt"));
+    shredder.obj.Dropped(dir + "\\box");
+    c.cmdShredDelete.Click();
+    EXPECT_FALSE(PathExists(dir + "\\box\\inner.txt"));
+    EXPECT_TRUE(ReadFile(link) == fifty) << "the folder's file was overwritten first";
+    DeleteFileA(link.c_str());
     EXPECT_TRUE(errors.reports.empty());
 }
 
 TEST_F(ShredderTest, RunDestroysListedEntriesAndSkipsOrReportsTheRest) {
     const std::string dir = MakeScratchFolder("shred-run");
-    // Added through the Open dialog: one file in the root of C:, two in a folder.
+    // Added through the Open dialog: one read-only file in the root of C:, two in a folder.
     const std::string rootFile = "C:\\cwshred-root.txt";
-    traces::PutFile(rootFile, "root");
+    traces::PutFile(rootFile, "root", FILE_ATTRIBUTE_READONLY);
     traces::PutFile(dir + "\\picked\\x.txt", "x");
     traces::PutFile(dir + "\\picked\\y.txt", "y");
     dialogs.openFilesResults = {rootFile, dir + "\\picked" + '\0' + "x.txt" + '\0' + "y.txt"};
@@ -101,6 +119,12 @@ TEST_F(ShredderTest, RunDestroysListedEntriesAndSkipsOrReportsTheRest) {
         shredder.obj.Dropped(entry);
     }
     DeleteFileA((dir + "\\vanishing.txt").c_str());
+    // Held open by another program: it stays in the list, marked.
+    traces::PutFile(dir + "\\held.txt", "held");
+    HANDLE held = CreateFileA((dir + "\\held.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    shredder.obj.Dropped(dir + "\\held.txt");
     // Refused: drive root, Windows folder, the profile and Desktop, a relative name.
     WriteFile("C:\\windows\\cwshred-marker.txt", "m");
     const std::string profile = traces::Folder(CSIDL_PROFILE);
@@ -110,32 +134,36 @@ TEST_F(ShredderTest, RunDestroysListedEntriesAndSkipsOrReportsTheRest) {
                                      desktop, std::string("cwshred-root.txt")}) {
         shredder.obj.Dropped(entry);
     }
-    ASSERT_EQ(shredder.colFiles().size(), 12u);
+    ASSERT_EQ(shredder.colFiles().size(), 13u);
     EXPECT_EQ(shredder.colFiles()[0], rootFile);
     EXPECT_EQ(shredder.colFiles()[1], dir + "\\picked\\x.txt");
     EXPECT_EQ(shredder.colFiles()[2], dir + "\\picked\\y.txt");
 
     c.cmdShredDelete.Click();
+    CloseHandle(held);
 
-    EXPECT_FALSE(PathExists(rootFile));
+    EXPECT_FALSE(PathExists(rootFile)) << "read-only, chosen through the Open dialog";
     EXPECT_FALSE(PathExists(dir + "\\picked\\x.txt"));
     EXPECT_FALSE(PathExists(dir + "\\picked\\y.txt"));
     EXPECT_TRUE(PathExists(dir + "\\box"));
     EXPECT_FALSE(PathExists(dir + "\\box\\a"));
     EXPECT_FALSE(PathExists(dir + "\\box\\ro.txt"));
-    EXPECT_EQ(ReadFile(dir + "\\readonly.txt"), "read only");
+    EXPECT_FALSE(PathExists(dir + "\\readonly.txt"));
+    EXPECT_EQ(ReadFile(dir + "\\held.txt"), "held");
     EXPECT_EQ(ReadFile("C:\\windows\\cwshred-marker.txt"), "m");
     EXPECT_EQ(ReadFile(desktop + "\\cwshred-marker.txt"), "m");
     EXPECT_TRUE(PathExists("C:\\cwtest\\target_tests.exe"));
-    // One report for the read-only file, one for each refused entry.
+    // One report for the held file, one for each refused entry; those stay, marked.
     ASSERT_EQ(errors.reports.size(), 6u);
     for (const auto& r : errors.reports)
         EXPECT_EQ(r.tag, "frmMain,cmdShredDelete");
-    EXPECT_TRUE(shredder.colFiles().empty());
-    EXPECT_EQ(c.lstFiles.ListCount(), 0);
-    EXPECT_EQ(c.pb1.Value(), 12);
-    EXPECT_EQ(c.lStat.Caption(), "Waiting...");
-    SetFileAttributesA((dir + "\\readonly.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(shredder.colFiles(),
+              (std::vector<std::string>{dir + "\\held.txt", "C:\\", "C:\\windows", profile, desktop,
+                                        "cwshred-root.txt"}));
+    ASSERT_EQ(c.lstFiles.ListCount(), 6);
+    EXPECT_EQ(c.lstFiles.List(0), dir + "\\held.txt" + FileShredder::kNotShreddedMark);
+    EXPECT_EQ(c.lStat.Caption(), "6 files could not be shredded");
+    DeleteFileA((dir + "\\held.txt").c_str());
     DeleteFileA("C:\\windows\\cwshred-marker.txt");
     DeleteFileA((desktop + "\\cwshred-marker.txt").c_str());
 }
@@ -175,8 +203,7 @@ HGLOBAL MakeDrop(const std::vector<std::string>& paths) {
     return memory;
 }
 
-// (Several items dropped on the real window's list, the first taken: ShredderGui.)
-TEST_F(ShredderTest, DropTargetSubclassesTheListAndHandsOnALongPathTrimmed) {
+TEST_F(ShredderTest, DropTargetSubclassesTheListAndHandsOnEveryItemTrimmed) {
     HWND list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(list, nullptr);
@@ -187,9 +214,11 @@ TEST_F(ShredderTest, DropTargetSubclassesTheListAndHandsOnALongPathTrimmed) {
         EXPECT_NE(GetWindowLongA(list, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
         const std::string longPath = "C:\\d\\" + std::string(280, 'n') + ".txt";
         SendMessageA(list, WM_DROPFILES,
-                     reinterpret_cast<WPARAM>(MakeDrop({" " + longPath + " ", "C:\\d\\two.txt"})),
+                     reinterpret_cast<WPARAM>(
+                         MakeDrop({" " + longPath + " ", "C:\\d\\two.txt", "C:\\d\\three.txt"})),
                      0);
-        EXPECT_EQ(shredder.colFiles(), std::vector<std::string>{longPath});
+        EXPECT_EQ(shredder.colFiles(),
+                  (std::vector<std::string>{longPath, "C:\\d\\two.txt", "C:\\d\\three.txt"}));
         EXPECT_EQ(c.lstFiles.Items(), shredder.colFiles());
         // Other messages still reach the list box's own procedure.
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));

@@ -71,6 +71,9 @@ TEST(Win32FileSystemTest, FilesBehindLinksAreNeitherDeletedNorOverwritten) {
     EXPECT_EQ(fs.Open(folder + "\\link.txt", OpenMode::Write, file), kErrorAccessDenied);
     EXPECT_EQ(fs.Open(folder + "\\link.txt", OpenMode::Read, file), 0) << "reading is harmless";
     file.reset();
+    EXPECT_EQ(fs.SetAttributes(folder + "\\link.txt", FILE_ATTRIBUTE_READONLY), kErrorAccessDenied);
+    EXPECT_TRUE(fs.IsLink(folder + "\\link.txt"));
+    EXPECT_FALSE(fs.IsLink(folder + "\\plain.txt"));
 
     win32::Win32SystemFolders folders;
     PathGuard guard(folders, fs);

@@ -82,7 +82,13 @@ std::uint32_t Win32FileSystem::GetAttributes(const std::string& path) {
 }
 
 long Win32FileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
+    // Clearing the read-only bit through a link would open up the file it points to.
+    if (ReachesThroughLink(path)) return ERROR_ACCESS_DENIED;
     return LastError(SetFileAttributesA(path.c_str(), attributes));
+}
+
+bool Win32FileSystem::IsLink(const std::string& path) {
+    return ReachesThroughLink(path);
 }
 
 long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_ptr<File>& file) {

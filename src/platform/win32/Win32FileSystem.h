@@ -20,6 +20,7 @@ class Win32FileSystem : public FileSystem {
               const std::function<bool(const FindData&)>& visit) override;
     std::uint32_t GetAttributes(const std::string& path) override;
     long SetAttributes(const std::string& path, std::uint32_t attributes) override;
+    bool IsLink(const std::string& path) override;
     long Open(const std::string& path, OpenMode mode, std::unique_ptr<File>& file) override;
     long Delete(const std::string& path) override;
     long CreateFolder(const std::string& path) override;

@@ -1,6 +1,7 @@
 #include "ui/win32/DropTarget.h"
 
 #include <string>
+#include <vector>
 
 namespace cw::win32 {
 
@@ -37,19 +38,21 @@ void DropTarget::Stop_SubClass(HWND hwnd) {
 }
 
 void DropTarget::OnDropFiles(HDROP drop) {
-    std::string first;
-    if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
+    std::vector<std::string> items;
+    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
         // Sized to the item rather than a fixed 256 characters: a path cut short could name
         // another file, and that file would be shredded.
-        UINT length = DragQueryFileA(drop, 0, nullptr, 0);
-        first.assign(length + 1, '\0');
-        UINT copied = DragQueryFileA(drop, 0, first.data(), length + 1);
-        first.resize(copied);
+        UINT length = DragQueryFileA(drop, i, nullptr, 0);
+        std::string item(length + 1, '\0');
+        UINT copied = DragQueryFileA(drop, i, item.data(), length + 1);
+        item.resize(copied);
+        items.push_back(std::move(item));
     }
     DragFinish(drop);
-    if (first.empty()) return;
     try {
-        dropped_(first);
+        for (const std::string& item : items)
+            dropped_(item);
     } catch (...) {
         // No exception may cross into Windows; the page's handlers run under their own traps.
     }

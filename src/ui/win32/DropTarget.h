@@ -1,8 +1,8 @@
 #pragma once
 // The window side of a drop model (ClsDrag): makes a window (the shred list) a target for
 // files dropped from the shell. Start_SubClass registers the window with DragAcceptFiles and
-// puts a window procedure in front of the window's own; on WM_DROPFILES it reads the first
-// dropped item only and hands it to the model, then releases the drop. Every other message
+// puts a window procedure in front of the window's own; on WM_DROPFILES it hands every
+// dropped item to the model, one by one, then releases the drop. Every other message
 // goes on to the window's own procedure. Stop_SubClass (also run on destruction, or when the
 // window goes away first) puts things back.
 
@@ -18,7 +18,7 @@ namespace cw::win32 {
 
 class DropTarget {
   public:
-    // dropped receives the path of the first item dropped.
+    // dropped receives the path of each item dropped.
     explicit DropTarget(std::function<void(const std::string&)> dropped)
         : dropped_(std::move(dropped)) {}
     DropTarget(const DropTarget&) = delete;

@@ -1,8 +1,10 @@
 #include "ui/win32/Win32FileDialogs.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -13,6 +15,8 @@ namespace cw::win32 {
 namespace {
 
 constexpr DWORD kOpenFlags = OFN_ALLOWMULTISELECT | OFN_EXPLORER;  // 0x80200
+// The largest buffer the Open dialog is given when a selection did not fit.
+constexpr std::size_t kMaxOpenFilesChars = std::size_t{1} << 22;
 constexpr char kFilter[] = "All Files\0*.*\0";
 
 // Item lists the shell allocated, freed with CoTaskMemFree.
@@ -100,17 +104,28 @@ std::string OpenFilesResultFromBuffer(const char* buffer, std::size_t size) {
 }
 
 std::string ShowOpenFilesDialog(HWND owner, std::size_t bufferChars) {
-    std::vector<char> buffer(bufferChars + 2, '\0');
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // understood by every Windows version
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = kFilter;
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = buffer.data();
-    ofn.nMaxFile = static_cast<DWORD>(bufferChars);
-    ofn.Flags = kOpenFlags;
-    if (!GetOpenFileNameA(&ofn)) return "";
-    return OpenFilesResultFromBuffer(buffer.data(), bufferChars);
+    // A selection too long for the buffer fails with FNERR_BUFFERTOOSMALL; the dialog then
+    // comes again with a buffer large enough (its first two bytes hold the size needed,
+    // which a 16-bit count can understate, so the buffer at least doubles).
+    for (std::size_t size = std::max<std::size_t>(bufferChars, 2);; size *= 2) {
+        std::vector<char> buffer(size + 2, '\0');
+        OPENFILENAMEA ofn = {};
+        ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // understood by every Windows version
+        ofn.hwndOwner = owner;
+        ofn.lpstrFilter = kFilter;
+        ofn.nFilterIndex = 1;
+        ofn.lpstrFile = buffer.data();
+        ofn.nMaxFile = static_cast<DWORD>(size);
+        ofn.Flags = kOpenFlags;
+        if (GetOpenFileNameA(&ofn)) return OpenFilesResultFromBuffer(buffer.data(), size);
+        if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL || size >= kMaxOpenFilesChars) {
+            return "";
+        }
+        auto needed = static_cast<std::size_t>(static_cast<unsigned char>(buffer[0]) |
+                                               (static_cast<unsigned char>(buffer[1]) << 8));
+        while (size * 2 < needed && size * 2 < kMaxOpenFilesChars)
+            size *= 2;
+    }
 }
 
 std::string ShowFolderBrowser(HWND owner, const std::string& title, const ui::FolderRef& root,

@@ -12,9 +12,10 @@
 namespace cw::win32 {
 
 // GetOpenFileNameA, explorer style with multiple selection, filter "All Files|*.*", a
-// file-name buffer of bufferChars characters and no initial name. Returns what
-// ui::Dialogs::OpenFiles documents: the full path of a single file, or the folder, a NUL and
-// the names separated by NULs; empty when cancelled or when the choice did not fit.
+// file-name buffer of bufferChars characters and no initial name; a choice that does not
+// fit brings the dialog back with a larger buffer. Returns what ui::Dialogs::OpenFiles
+// documents: the full path of a single file, or the folder, a NUL and the names separated
+// by NULs; empty when cancelled.
 std::string ShowOpenFilesDialog(HWND owner, std::size_t bufferChars);
 
 // The dialog's buffer (the full path, or the folder and names, each ended by a NUL, a second
