@@ -7,6 +7,8 @@
 //   frmSettings    2000-2099
 //   frmAbout       2100-2199
 //   frmAutoUpdate  2200-2299
+//   frmAnalysis    2300-2399
+//   frmKeepCookies 2400-2499
 //
 // A control array element or a label pair element i has the ID of its base plus i.
 
@@ -43,6 +45,7 @@ inline constexpr int mPopPanic = 1040;
 inline constexpr int mPopRestore = 1041;
 inline constexpr int mSepSysTray = 1042;
 inline constexpr int mPopExit = 1043;
+inline constexpr int mKeepCookies = 1044;
 
 inline constexpr int timScheduler = 1050;
 inline constexpr int timAutoUpdate = 1051;
@@ -95,6 +98,7 @@ inline constexpr int chkRecBin = 1231;
 inline constexpr int cmdSelectAll = 1240;
 inline constexpr int cmdDeselectAll = 1241;
 inline constexpr int cmdCleanSelectedItems = 1242;
+inline constexpr int cmdAnalyze = 1243;
 
 // Page 2, "IE Cache".
 inline constexpr int fraCache = 1300;
@@ -132,6 +136,7 @@ inline constexpr int lblPath = 1423;
 inline constexpr int txtPath = 1424;
 inline constexpr int chkFlag = 1425;
 inline constexpr int chkSecure = 1426;
+inline constexpr int cmdKeep = 1427;
 
 // Page 4, "System Info". Label pairs: element 0 the caption, element 1 the value.
 inline constexpr int cmdGetSystemInfo = 1500;
@@ -240,5 +245,29 @@ inline constexpr int cmdCancel = 2205;
 inline constexpr int StatusBar1 = 2206;
 
 }  // namespace frmAutoUpdate
+
+// The analysis window, "Analysis -- Clearwell".
+namespace frmAnalysis {
+
+inline constexpr int lvwAnalysis = 2301;
+inline constexpr int lblStatus = 2302;
+inline constexpr int prgAnalysis = 2303;
+inline constexpr int cmdClose = 2304;
+inline constexpr int timAnalyze = 2305;
+
+}  // namespace frmAnalysis
+
+// The window of the cookies to keep, "Cookies to Keep -- Clearwell", in tab order.
+namespace frmKeepCookies {
+
+inline constexpr int lblDomains = 2401;
+inline constexpr int lstDomains = 2402;
+inline constexpr int cmdRemove = 2403;
+inline constexpr int lblDomain = 2404;
+inline constexpr int txtDomain = 2405;
+inline constexpr int cmdAdd = 2406;
+inline constexpr int cmdClose = 2407;
+
+}  // namespace frmKeepCookies
 
 }  // namespace cw::ids

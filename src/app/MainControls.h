@@ -39,6 +39,7 @@ struct MainControls {
     ui::MenuItem mnuOptions{"mnuOptions", "&Options"};
     ui::MenuItem mSettings{"mSettings", "&Settings"};
     ui::MenuItem mCheckUpgrades{"mCheckUpgrades", "Check for Upgrades"};
+    ui::MenuItem mKeepCookies{"mKeepCookies", "Cookies to Keep"};
     ui::MenuItem mnuHelp{"mnuHelp", "&Help"};
     ui::MenuItem mHelpArticles{"mHelpArticles", "Help Articles"};
     ui::MenuItem mBlank{"mBlank", "-"};

@@ -11,7 +11,7 @@ MainWindow::MainWindow(Services& services)
       features_(c_, services, *this),
       tray_(services.notifyIcon),
       browserHider_(services.desktop),
-      others_(services, c_.timAutoUpdate) {
+      others_(services, c_.timAutoUpdate, features_.cleaners) {
     ConnectEvents();
     // As the window was designed: the "Main" page lies on top of the others.
     ShowPage(0);
@@ -23,6 +23,9 @@ void MainWindow::ConnectEvents() {
     c_.mPopExit.onClick = [this] { Unload(UnloadMode::FormCode); };
     c_.mSettings.onClick = [this] { mSettings_Click(); };
     c_.mCheckUpgrades.onClick = [this] { others_.ShowUpdate(); };
+    c_.mKeepCookies.onClick = [this] { mKeepCookies_Click(); };
+    c_.privacy.cmdAnalyze.onClick = [this] { cmdAnalyze_Click(); };
+    c_.cookies.cmdKeep.onClick = [this] { cmdKeep_Click(); };
     c_.mHelpArticles.onClick = [this] { mHelpArticles_Click(); };
     c_.mAboutClearwell.onClick = [this] { mAboutClearwell_Click(); };
     c_.mPopPanic.onClick = [this] { c_.panic.cmdPanic.Click(); };
@@ -132,6 +135,40 @@ void MainWindow::mHelpArticles_Click() {
 void MainWindow::mSettings_Click() {
     ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,mSettings_Click");
     trap([&] { others_.ShowSettings(); });
+}
+
+void MainWindow::mKeepCookies_Click() {
+    ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,mKeepCookies_Click");
+    trap([&] { others_.ShowKeepCookies(); });
+}
+
+void MainWindow::cmdAnalyze_Click() {
+    ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,cmdAnalyze_Click");
+    trap([&] { others_.ShowAnalysis(TickedItems(c_.privacy)); });
+}
+
+// The Netscape page's "Keep": the cookies of the domain selected in the viewer are kept.
+void MainWindow::cmdKeep_Click() {
+    ErrorTrap trap(TrapKind::ReportAndContinue, &s_.errors, "frmMain,cmdKeep_Click");
+    trap([&] {
+        const std::string domain = c_.cookies.List1.Text();
+        if (domain.empty()) {
+            s_.dialogs.MsgBox("Please select a domain in the list first.", ui::vbExclamation,
+                              kKeepCookiesCaption);
+            return;
+        }
+        const std::string problem = KeepDomain(s_.settings, domain);
+        if (!problem.empty()) {
+            s_.dialogs.MsgBox(problem, ui::vbExclamation, kKeepCookiesCaption);
+            return;
+        }
+        others_.KeepListChanged();
+        CookieKeepList kept;
+        kept.Add(domain);
+        s_.dialogs.MsgBox("Every cleaning now keeps the cookies of " + kept.Domains().front() +
+                              " and its subdomains.",
+                          ui::vbInformation, kKeepCookiesCaption);
+    });
 }
 
 void MainWindow::mAboutClearwell_Click() {

@@ -89,6 +89,9 @@ class MainWindow : public PanicHost {
     void mHelpArticles_Click();
     void mSettings_Click();
     void mAboutClearwell_Click();
+    void mKeepCookies_Click();
+    void cmdAnalyze_Click();
+    void cmdKeep_Click();
 
     Services& s_;
     MainControls c_;

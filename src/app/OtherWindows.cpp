@@ -6,8 +6,9 @@
 
 namespace cw {
 
-OtherWindows::OtherWindows(Services& services, ui::Timer& timAutoUpdate)
+OtherWindows::OtherWindows(Services& services, ui::Timer& timAutoUpdate, ItemCleaners& cleaners)
     : s_(services),
+      cleaners_(cleaners),
       updater_(services.connection, services.transfer, services.settings, services.fileSystem,
                services.pathGuard, services.signatures, services.shell, services.clock,
                services.dialogs, {build::kServerUrl},
@@ -18,49 +19,63 @@ OtherWindows::OtherWindows(Services& services, ui::Timer& timAutoUpdate)
       autoUpdateTimer_(timAutoUpdate, updater_, updateWindow_, services.connection,
                        services.settings, services.dialogs, services.errors) {
     updateWindow_.onShow = [this] { ShowUpdateView(); };
-    updateWindow_.onUnload = [this] { Retire(Kind::Update, update_); };
+    updateWindow_.onUnload = [this] { Retire(update_); };
+    settings_.unload = [this] { UnloadSettingsWindow(); };
+    // Abandons a download under way; a window the model already counted as closed still
+    // goes.
+    update_.unload = [this] {
+        updateWindow_.Form_Unload();
+        Retire(update_);
+    };
+    for (Slot* slot : {&about_, &analysis_, &keep_})
+        slot->unload = [this, slot] { Retire(*slot); };
 }
 
 OtherWindows::~OtherWindows() {
     // The views let go of the models' controls before the models go.
-    for (Shown* shown : {&settings_, &about_, &update_})
-        shown->view.reset();
+    for (Slot* slot : {&settings_, &about_, &update_, &analysis_, &keep_})
+        slot->shown.view.reset();
     for (Shown& shown : retired_)
         shown.view.reset();
 }
 
-void OtherWindows::ShowSettings() {
+void OtherWindows::Open(Slot& slot, const std::function<Shown()>& make,
+                        const std::function<void()>& filled, const std::function<void()>& refresh) {
     ReleaseRetired();
-    if (settings_.view) {
-        settings_.view->Show();
-        return;
+    if (!slot.shown.view) {
+        if (!views_) return;
+        Shown shown = make();
+        if (!shown.view) return;
+        slot.shown = std::move(shown);
+        order_.push_back(&slot);
+        // The controls show every change the filling makes; the window appears filled.
+        if (filled) filled();
+        if (!slot.shown.view) return;
+    } else if (refresh) {
+        refresh();
     }
-    if (!views_) return;
-    auto model =
-        std::make_unique<SettingsWindow>(s_.settings, s_.dialogs, s_.shell, *this, s_.errors);
-    auto view = views_->CreateSettings(*model, *this);
-    if (!view) return;
-    settings_.settings = std::move(model);
-    Open(Kind::Settings, settings_, std::move(view));
-    // The controls show every change the load makes; the window appears filled.
-    settings_.settings->Form_Load();
-    if (settings_.view) settings_.view->Show();
+    slot.shown.view->Show();
+}
+
+void OtherWindows::ShowSettings() {
+    Open(
+        settings_,
+        [this] {
+            auto model = std::make_shared<SettingsWindow>(s_.settings, s_.dialogs, s_.shell, *this,
+                                                          s_.errors);
+            auto view = views_->CreateSettings(*model, *this);
+            return Shown{std::move(model), std::move(view)};
+        },
+        [this] { Settings()->Form_Load(); });
 }
 
 void OtherWindows::ShowAbout() {
-    ReleaseRetired();
-    if (about_.view) {
-        about_.view->Show();
-        return;
-    }
-    if (!views_) return;
-    auto model = std::make_unique<AboutWindow>(s_.registry, s_.fileSystem, s_.shell, s_.errors);
-    model->onUnload = [this] { UnloadAbout(); };
-    auto view = views_->CreateAbout(*model);
-    if (!view) return;
-    about_.about = std::move(model);
-    Open(Kind::About, about_, std::move(view));
-    about_.view->Show();
+    Open(about_, [this] {
+        auto model = std::make_shared<AboutWindow>(s_.registry, s_.fileSystem, s_.shell, s_.errors);
+        model->onUnload = [this] { Retire(about_); };
+        auto view = views_->CreateAbout(*model);
+        return Shown{std::move(model), std::move(view)};
+    });
 }
 
 void OtherWindows::ShowUpdate() {
@@ -68,38 +83,53 @@ void OtherWindows::ShowUpdate() {
     updateWindow_.Show();
 }
 
-// The update window's model opens itself (the menu item, the automatic check); this is its
-// view appearing.
+// The update window's model opens itself (the menu item, the automatic check) and lives on;
+// this is its view appearing.
 void OtherWindows::ShowUpdateView() {
-    if (!update_.view) {
-        auto view = views_ ? views_->CreateUpdate(updateWindow_) : nullptr;
-        if (!view) return;
-        Open(Kind::Update, update_, std::move(view));
-    }
-    update_.view->Show();
+    Open(update_, [this] { return Shown{nullptr, views_->CreateUpdate(updateWindow_)}; });
 }
 
-void OtherWindows::Open(Kind kind, Shown& shown, std::unique_ptr<OtherWindowView> view) {
-    shown.view = std::move(view);
-    order_.push_back(kind);
+void OtherWindows::ShowAnalysis(std::vector<CleaningItem> items) {
+    auto start = [this, items] { Analysis()->Start(items); };
+    Open(
+        analysis_,
+        [this] {
+            auto model = std::make_shared<AnalysisWindow>(cleaners_, s_.errors);
+            model->onUnload = [this] { Retire(analysis_); };
+            auto view = views_->CreateAnalysis(*model);
+            return Shown{std::move(model), std::move(view)};
+        },
+        start, start);
+}
+
+void OtherWindows::ShowKeepCookies() {
+    Open(
+        keep_,
+        [this] {
+            auto model = std::make_shared<CookieKeepWindow>(s_.settings, s_.dialogs, s_.errors);
+            model->onUnload = [this] { Retire(keep_); };
+            auto view = views_->CreateKeepCookies(*model);
+            return Shown{std::move(model), std::move(view)};
+        },
+        [this] { KeepCookies()->Reload(); });
+}
+
+void OtherWindows::KeepListChanged() {
+    if (CookieKeepWindow* keep = KeepCookies()) keep->Reload();
 }
 
 void OtherWindows::UnloadSettingsWindow() {
-    Retire(Kind::Settings, settings_);
-}
-
-void OtherWindows::UnloadAbout() {
-    Retire(Kind::About, about_);
+    Retire(settings_);
 }
 
 // The handler that closed the window may still be running inside the window's model and
 // view: both are kept until ReleaseRetired finds them idle.
-void OtherWindows::Retire(Kind kind, Shown& shown) {
-    order_.erase(std::remove(order_.begin(), order_.end(), kind), order_.end());
-    if (!shown.view) return;
-    shown.view->Close();
-    retired_.push_back(std::move(shown));
-    shown = Shown{};
+void OtherWindows::Retire(Slot& slot) {
+    order_.erase(std::remove(order_.begin(), order_.end(), &slot), order_.end());
+    if (!slot.shown.view) return;
+    slot.shown.view->Close();
+    retired_.push_back(std::move(slot.shown));
+    slot.shown = Shown{};
 }
 
 void OtherWindows::ReleaseRetired() {
@@ -107,22 +137,8 @@ void OtherWindows::ReleaseRetired() {
 }
 
 void OtherWindows::UnloadAll() {
-    while (!order_.empty()) {
-        switch (order_.back()) {
-            case Kind::Settings:
-                UnloadSettingsWindow();
-                break;
-            case Kind::About:
-                UnloadAbout();
-                break;
-            case Kind::Update:
-                // Abandons a download under way, then closes.
-                updateWindow_.Form_Unload();
-                // A window the model already counted as closed still goes.
-                Retire(Kind::Update, update_);
-                break;
-        }
-    }
+    while (!order_.empty())
+        order_.back()->unload();
 }
 
 }  // namespace cw

@@ -58,6 +58,7 @@ struct CookieViewerControls {
     ui::TextBox txtPath{"txtPath"};
     ui::CheckBox chkFlag{"chkFlag", "Flag"};
     ui::CheckBox chkSecure{"chkSecure", "Secure"};
+    ui::Button cmdKeep{"cmdKeep", "Keep"};  // keeps the cookies of the selected domain
 };
 
 }  // namespace cw

@@ -119,12 +119,26 @@ bool IsOneOf(const std::string& path, const std::vector<std::string>& paths) {
     return false;
 }
 
-// A file of a cache entry goes with the entry: it is the entry's trace, only its bytes
-// count on the file.
+// A file of a cache entry goes with the entry (the library deletes it with the entry): the
+// entry is the trace and its bytes count on it, whichever item's wipe deletes the entry.
 void CountWithTheirEntries(CleaningPlan& plan, const std::vector<std::string>& entryFiles) {
     for (CleaningTarget& target : plan.targets) {
-        if (target.kind == TargetKind::File && IsOneOf(target.where, entryFiles)) target.traces = 0;
+        if (target.kind == TargetKind::File && IsOneOf(target.where, entryFiles)) {
+            target.traces = 0;
+            target.size = 0;
+        }
     }
+}
+
+// The size of the entry's file, 0 when it has none or it is not there.
+std::uint64_t EntryFileSize(FileSystem& fs, const UrlCacheEntry& entry) {
+    std::uint64_t size = 0;
+    if (entry.localFile.empty()) return 0;
+    fs.Find(entry.localFile, [&](const FindData& found) {
+        if (!found.IsDirectory()) size = found.size;
+        return false;
+    });
+    return size;
 }
 
 }  // namespace
@@ -141,7 +155,9 @@ void CacheManager::PlanListedEntries(CleaningPlan& plan, const CookieKeepList& k
             continue;
         }
         const std::string url = entry.sourceUrl;
-        plan.Add(TargetKind::CacheEntry, url, [&cache, url] { return cache.DeleteEntry(url); });
+        plan.Add(
+            TargetKind::CacheEntry, url, [&cache, url] { return cache.DeleteEntry(url); },
+            EntryFileSize(files_.fs(), entry));
     }
 }
 

@@ -73,6 +73,14 @@ const CleaningItemRow& RowOf(CleaningItem item) {
     return kCleaningItems.front();  // every item has its row
 }
 
+std::vector<CleaningItem> TickedItems(PrivacyControls& privacy) {
+    std::vector<CleaningItem> items;
+    for (const CleaningItemRow& row : kCleaningItems) {
+        if (BoxOf(privacy, row).Checked()) items.push_back(row.item);
+    }
+    return items;
+}
+
 ui::CheckBox* BoxByName(PrivacyControls& privacy, const std::string& name) {
     for (const CleaningItemRow& row : kCleaningItems) {
         if (BoxOf(privacy, row).Name() == name) return &BoxOf(privacy, row);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "clean/PrivacyControls.h"
 
@@ -54,6 +55,8 @@ const CleaningItemRow& RowOf(CleaningItem item);
 inline ui::CheckBox& BoxOf(PrivacyControls& privacy, const CleaningItemRow& row) {
     return privacy.*row.box;
 }
+// The items whose boxes are ticked, in run order.
+std::vector<CleaningItem> TickedItems(PrivacyControls& privacy);
 // The box whose name is given (names are the settings' value names); null if none.
 ui::CheckBox* BoxByName(PrivacyControls& privacy, const std::string& name);
 

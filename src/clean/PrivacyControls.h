@@ -1,6 +1,6 @@
 #pragma once
-// The "Privacy" page: the 22 cleaning check boxes in their four frames and the three
-// buttons of the cleaning run; and the panic frame.
+// The "Privacy" page: the 22 cleaning check boxes in their four frames, the three buttons
+// of the cleaning run and "Analyze"; and the panic frame.
 
 #include "ui/Controls.h"
 
@@ -41,6 +41,8 @@ struct PrivacyControls {
 
     ui::Button cmdSelectAll{"cmdSelectAll", "Select All"};
     ui::Button cmdDeselectAll{"cmdDeselectAll", "Deselect All"};
+    // Shows what a wipe of the ticked items would remove (the analysis window).
+    ui::Button cmdAnalyze{"cmdAnalyze", "Analyze"};
     ui::Button cmdCleanSelectedItems{"cmdCleanSelectedItems", "Wipe Selected Items"};
     // The boxes in run order, and by name: clean/CleaningItems.h.
 };

@@ -40,6 +40,12 @@ class FakeOtherWindowViews : public OtherWindowViews {
     std::unique_ptr<OtherWindowView> CreateUpdate(update::AutoUpdateWindow&) override {
         return Make("update");
     }
+    std::unique_ptr<OtherWindowView> CreateAnalysis(AnalysisWindow&) override {
+        return Make("analysis");
+    }
+    std::unique_ptr<OtherWindowView> CreateKeepCookies(CookieKeepWindow&) override {
+        return Make("keep");
+    }
     void EndProgram() override { log.push_back("program ended"); }
 
     std::vector<std::string> log;

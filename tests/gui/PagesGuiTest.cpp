@@ -1,10 +1,15 @@
 // The pages that clean through the real window: "Wipe Selected Items" with its two message
-// boxes, the toolbar's "Panic Key" and the cleaning when Windows ends the session; the
+// boxes, "Analyze" before it, the window of the cookies to keep, the toolbar's "Panic Key"
+// and the cleaning when Windows ends the session; the
 // "Shredder" page (dropped and chosen files, the stored schedule); and the "System Info"
 // page under the Windows versions Wine can pretend to be.
 
 #include "ClearwellGui.h"
+#include "clean/CleaningPlan.h"
+#include "clean/CookieKeepList.h"
+#include "demo/BrowserTraces.h"
 #include "demo/Traces.h"
+#include "demo/UrlCacheSeeding.h"
 #include "text/Convert.h"
 
 namespace cw::gui {
@@ -24,6 +29,21 @@ class CleaningGui : public ClearwellGui {
     }
     std::string Marker() {
         return Read(kHkeyLocalMachine, settings::kMarkerKey, settings::kMarkerValue);
+    }
+    // "Wipe Selected Items", Yes, and the closing message's text once answered.
+    std::string Wipe() {
+        W().Click(m::cmdCleanSelectedItems);
+        Answer(WaitForMessageBox(App(), "Do you want to shred selected items now?"), IDYES);
+        HWND done = WaitForMessageBox(App(), "Your system has now been cleaned", 30000);
+        std::string text = MessageBoxText(done);
+        Answer(done, IDOK);
+        return text;
+    }
+    static std::vector<std::string> CookieEntries() {
+        std::vector<std::string> urls;
+        for (const auto& e : demo::ListUrlCache(""))
+            if (e.sourceUrl.rfind("Cookie:", 0) == 0) urls.push_back(e.sourceUrl);
+        return urls;
     }
     int printerPorts_ = 0;
 };
@@ -66,6 +86,89 @@ TEST_F(CleaningGui, WipeSelectedItemsCleansTheTickedItemsAfterAskingAndSaysSo) {
     EXPECT_TRUE(W().ControlEnabled(m::cmdCleanSelectedItems));
     Close();  // the user's close never stores the selection
     EXPECT_EQ(Setting("chkUrls"), "<none>");
+}
+
+TEST_F(CleaningGui, AnalyzeShowsWhatTheWipeThenRemovesAndChangesNothing) {
+    namespace a = ids::frmAnalysis;
+    ASSERT_TRUE(demo::SeedBrowserTraces());
+    StoreSetting("KeepCookies", "a.example;Site1.Example");
+    Start();
+    ShowPage(1);
+    for (int id : {m::chkUrls, m::chkRunMenu, m::netscape3, m::chkCookies, m::chkIECache})
+        W().SetChecked(id, true);
+    W().Screenshot("privacy-analyze");
+    const int typedUrls = traces::CountTypedUrls();
+    const auto cookiesBefore = CookieEntries();
+
+    W().Click(m::cmdAnalyze);
+    Window w(App().WaitForWindow("ClearwellAnalysis", "Analysis -- Clearwell"), App());
+    std::vector<std::vector<std::string>> rows;
+    WaitUntil(
+        [&] {
+            rows = w.ListViewRows(a::lvwAnalysis, 3);
+            return !rows.empty() && rows.back()[0] == "All items";
+        },
+        "the analysis to end", 30000);
+    std::vector<std::string> items;
+    for (const auto& row : rows)
+        items.push_back(row[0]);
+    EXPECT_EQ(items, (std::vector<std::string>{
+                         "Recent Items From Run Menu", "Netscape Cookies", "IE Typed Web Address",
+                         "IE Cookies", "Temporary Internet Files", "Kept cookies", "All items"}));
+    EXPECT_EQ(rows[2][1], std::to_string(typedUrls));
+    EXPECT_NE(w.Text(a::lblStatus).find("Wiping these items would remove"), std::string::npos);
+    w.Screenshot("analysis-seeded");
+    // Analyzing changed nothing.
+    EXPECT_EQ(traces::CountTypedUrls(), typedUrls);
+    EXPECT_EQ(CookieEntries(), cookiesBefore);
+
+    // The same window again, then Close; the wipe removes what the analysis counted.
+    W().Click(m::cmdAnalyze);
+    WaitUntil([&] { return w.InFront(); }, "the analysis in front");
+    EXPECT_EQ(App().WindowsOfClass("ClearwellAnalysis").size(), 1u);
+    w.Click(a::cmdClose);
+    w.WaitClosed("the analysis window");
+    const int traces = std::stoi(rows.back()[1]);
+    std::string dump;
+    for (const auto& row : rows)
+        dump += row[0] + "|" + row[1] + "|" + row[2] + "\n";
+    SCOPED_TRACE(dump);
+    EXPECT_EQ(Wipe(), "Your system has now been cleaned\n" + DescribeTraces(traces) + " removed, " +
+                          rows.back()[2] + " freed.");
+    EXPECT_EQ(traces::CountTypedUrls(), 0);
+}
+
+// Bad input is refused with its reason; a domain added keeps its cookies through a wipe.
+TEST_F(CleaningGui, CookiesToKeepRefusesBadInputAndTheDomainAddedSurvivesTheWipe) {
+    namespace k = ids::frmKeepCookies;
+    ASSERT_TRUE(demo::SeedBrowserTraces());
+    Start();
+    Window w = Open(m::mKeepCookies, "ClearwellKeepCookies", "Cookies to Keep -- Clearwell");
+    for (const char* bad : {"http://site1.example/", "site1.example/login", "my site.example"}) {
+        w.Type(k::txtDomain, bad);
+        w.Click(k::cmdAdd);
+        HWND box = WaitForMessageBox(App(), "");
+        EXPECT_EQ(TextOf(box), "Cookies to Keep -- Clearwell");
+        EXPECT_EQ(MessageBoxText(box), CookieKeepList::Problem(bad));
+        Answer(box, IDOK);
+    }
+    EXPECT_TRUE(w.Items(k::lstDomains).empty());
+    EXPECT_EQ(Setting("KeepCookies"), "<none>");
+
+    for (const char* domain : {"Site1.Example", "bank.example"}) {
+        w.Type(k::txtDomain, domain);
+        w.Click(k::cmdAdd);
+        w.WaitForText(k::txtDomain, "");  // added: the field is empty for the next one
+    }
+    WaitUntil([&] { return w.Items(k::lstDomains).size() == 2; }, "two domains listed");
+    EXPECT_EQ(w.Items(k::lstDomains), (std::vector<std::string>{"bank.example", "site1.example"}));
+    EXPECT_EQ(Setting("KeepCookies"), "site1.example;bank.example");
+    w.Screenshot("keep-cookies");
+
+    ShowPage(1);
+    W().SetChecked(m::chkCookies, true);
+    Wipe();
+    EXPECT_EQ(CookieEntries(), std::vector<std::string>{"Cookie:bob@site1.example/"});
 }
 
 // A daily schedule that comes due while the question of a wipe by hand is open runs as soon

@@ -1,11 +1,15 @@
 // The keep list's rules: what it refuses, which hosts a domain keeps, how it is stored, and
-// the hosts read from Internet Explorer's entries and files and from cookies.txt lines.
+// the hosts read from Internet Explorer's entries and files and from cookies.txt lines; and
+// the window that edits it.
 
 #include "clean/CookieKeepList.h"
 
 #include <gtest/gtest.h>
 
+#include "clean/CookieKeepWindow.h"
+#include "fakes/FakeDialogs.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/RecordingErrorSink.h"
 #include "settings/SettingNames.h"
 
 namespace cw {
@@ -63,6 +67,53 @@ TEST(CookieKeepList, HostsOfEntriesFilesAndLines) {
     EXPECT_EQ(CookieLineHost("#HttpOnly_.bank.example\tTRUE\t/\tFALSE\t0\tid\t1"), "bank.example");
     EXPECT_EQ(CookieLineHost("# Netscape HTTP Cookie File\n"), "");
     EXPECT_EQ(CookieLineHost("\r\n"), "");
+}
+
+TEST(CookieKeepWindow, ShowsWhatIsStoredRefusesBadInputAndStoresEachChangeAtOnce) {
+    fakes::FakeRegistry registry;
+    SettingsStore settings{registry};
+    fakes::FakeDialogs dialogs;
+    fakes::RecordingErrorSink errors;
+    auto stored = [&] {
+        return settings.GetSettingString(kHkeyCurrentUser, settings::kSettingsKey, "KeepCookies",
+                                         "<none>");
+    };
+    settings.SetSettingString(kHkeyCurrentUser, settings::kSettingsKey, "KeepCookies",
+                              "mail.example;bank.example");
+    CookieKeepWindow window{settings, dialogs, errors};
+    CookieKeepControls& c = window.Controls();
+    window.Reload();
+    EXPECT_EQ(c.lstDomains.Items(), (std::vector<std::string>{"bank.example", "mail.example"}));
+    EXPECT_FALSE(c.cmdRemove.Enabled());
+
+    // Each refused with its reason in a message box; the field keeps the text to mend.
+    for (const std::string& bad : std::vector<std::string>{
+             "", "  ", "http://shop.example", "shop.example/cart", std::string(256, 'a')}) {
+        c.txtDomain.SetText(bad);
+        c.cmdAdd.Click();
+        ASSERT_FALSE(dialogs.shown.empty()) << bad;
+        EXPECT_EQ(dialogs.shown.back().prompt, CookieKeepList::Problem(bad)) << bad;
+        EXPECT_EQ(dialogs.shown.back().buttons, ui::vbExclamation);
+        EXPECT_EQ(dialogs.shown.back().title, "Cookies to Keep -- Clearwell");
+        EXPECT_EQ(c.txtDomain.Text(), bad);
+    }
+    EXPECT_EQ(dialogs.shown.size(), 5u);
+    EXPECT_EQ(stored(), "mail.example;bank.example");
+
+    c.txtDomain.SetText(" .Shop.Example ");
+    c.cmdAdd.Click();
+    EXPECT_EQ(stored(), "mail.example;bank.example;shop.example");
+    EXPECT_EQ(c.lstDomains.Text(), "shop.example");
+    EXPECT_EQ(c.txtDomain.Text(), "");
+    EXPECT_TRUE(c.cmdRemove.Enabled());
+
+    c.lstDomains.SetListIndex(0);
+    c.cmdRemove.Click();
+    EXPECT_EQ(stored(), "mail.example;shop.example");
+    EXPECT_EQ(c.lstDomains.Items(), (std::vector<std::string>{"mail.example", "shop.example"}));
+    EXPECT_FALSE(c.cmdRemove.Enabled());
+    EXPECT_EQ(dialogs.shown.size(), 5u);
+    EXPECT_TRUE(errors.reports.empty());
 }
 
 }  // namespace

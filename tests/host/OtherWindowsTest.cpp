@@ -1,6 +1,7 @@
-// The settings, About and update windows the main window opens, in what the GUI tests (gui
-// OtherWindowsGuiTest) cannot arrange: a window closed while its own code runs, and windows
-// that cannot be created.
+// The other windows the main window opens, in what the GUI tests (gui OtherWindowsGuiTest)
+// cannot arrange: a window closed while its own code runs, windows that cannot be created,
+// every kind opened once and closed by the unload in reverse, and the keep list changed from
+// the Netscape page while its window is open.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include "fakes/FakeMainView.h"
 #include "fakes/FakeOtherWindowViews.h"
 #include "fakes/FakeServices.h"
+#include "settings/SettingNames.h"
 
 namespace cw {
 namespace {
@@ -64,6 +66,56 @@ TEST_F(OtherWindowsFixture, AWindowThatCannotBeCreatedIsReportedUnderItsMenuItem
     views.failing.clear();
     c.mSettings.Click();
     EXPECT_NE(others.Settings(), nullptr);
+}
+
+TEST_F(OtherWindowsFixture, EachWindowOpensOnceComesToTheFrontAndTheUnloadClosesThemInReverse) {
+    c.privacy.chkUrls.SetValue(ui::kChecked);
+    c.privacy.cmdAnalyze.Click();
+    AnalysisWindow* analysis = others.Analysis();
+    ASSERT_NE(analysis, nullptr);
+    analysis->Controls().timAnalyze.Tick();
+    EXPECT_EQ(analysis->Controls().lvwAnalysis.Rows().front().front(), "IE Typed Web Address");
+    c.mKeepCookies.Click();
+    c.mSettings.Click();
+    c.mAboutClearwell.Click();
+    c.mCheckUpgrades.Click();
+    EXPECT_EQ(Taken(), (Log{"analysis created", "analysis shown", "keep created", "keep shown",
+                            "settings created", "settings shown", "about created", "about shown",
+                            "update created", "update shown"}));
+
+    // Asked again: the same windows in front; the analysis starts over with today's boxes.
+    c.privacy.chkRecBin.SetValue(ui::kChecked);
+    c.privacy.cmdAnalyze.Click();
+    c.mKeepCookies.Click();
+    EXPECT_EQ(Taken(), (Log{"analysis shown", "keep shown"}));
+    EXPECT_EQ(others.Analysis(), analysis);
+    EXPECT_TRUE(analysis->Controls().lvwAnalysis.Rows().empty());
+
+    others.UnloadAll();
+    EXPECT_EQ(Taken(), (Log{"update closed", "about closed", "settings closed", "keep closed",
+                            "analysis closed"}));
+    EXPECT_EQ(others.Analysis(), nullptr);
+    EXPECT_EQ(others.KeepCookies(), nullptr);
+}
+
+TEST_F(OtherWindowsFixture, KeepOnTheNetscapePageStoresTheSelectedDomainAndTheOpenWindowShowsIt) {
+    c.cookies.cmdKeep.Click();
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.dialogs.shown[0].prompt, "Please select a domain in the list first.");
+
+    c.mKeepCookies.Click();
+    c.cookies.List1.SetItems({".bank.example", "ads.example"});
+    c.cookies.List1.SetListIndex(0);
+    c.cookies.cmdKeep.Click();
+    EXPECT_EQ(f.settings.GetSettingString(kHkeyCurrentUser, settings::kSettingsKey, "KeepCookies"),
+              "bank.example");
+    EXPECT_EQ(others.KeepCookies()->Controls().lstDomains.Items(),
+              std::vector<std::string>{"bank.example"});
+    ASSERT_EQ(f.dialogs.shown.size(), 2u);
+    EXPECT_EQ(f.dialogs.shown[1].prompt,
+              "Every cleaning now keeps the cookies of bank.example and its subdomains.");
+    EXPECT_EQ(f.dialogs.shown[1].title, "Cookies to Keep -- Clearwell");
+    EXPECT_TRUE(f.errors.reports.empty());
 }
 
 }  // namespace

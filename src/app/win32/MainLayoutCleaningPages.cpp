@@ -82,8 +82,9 @@ void LayoutPrivacyPage(ControlHost& host, MainControls& c, HWND p) {
                {&x.chkPrinterPorts, m::chkPrinterPorts},
                {&x.chkRecBin, m::chkRecBin}});
 
-    BindButton(host, x.cmdSelectAll, At(m::cmdSelectAll, p, 7, 164, 87, 15));
-    BindButton(host, x.cmdDeselectAll, At(m::cmdDeselectAll, p, 100, 164, 87, 15));
+    BindButton(host, x.cmdSelectAll, At(m::cmdSelectAll, p, 7, 164, 56, 15));
+    BindButton(host, x.cmdDeselectAll, At(m::cmdDeselectAll, p, 69, 164, 56, 15));
+    BindButton(host, x.cmdAnalyze, At(m::cmdAnalyze, p, 131, 164, 56, 15));
     BindButton(host, x.cmdCleanSelectedItems, At(m::cmdCleanSelectedItems, p, 7, 184, 180, 19));
 }
 

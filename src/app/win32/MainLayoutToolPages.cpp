@@ -31,9 +31,10 @@ void LayoutNetscapePage(ControlHost& host, MainControls& c, HWND p) {
     auto& k = c.cookies;
     BindFrame(host, k.fraCookies, At(m::fraCookies, p, 7, 49, 366, 182));
     BindLabel(host, k.lblDomains, At(m::lblDomains, p, 15, 62, 150, 9));
-    BindListBox(host, k.List1, At(m::List1, p, 15, 72, 150, 151));
+    BindListBox(host, k.List1, At(m::List1, p, 15, 72, 150, 133));
     BindLabel(host, k.lblOccurrences, At(m::lblOccurrences, p, 170, 62, 52, 9));
-    BindListBox(host, k.List2, At(m::List2, p, 170, 72, 52, 151));
+    BindListBox(host, k.List2, At(m::List2, p, 170, 72, 52, 133));
+    BindButton(host, k.cmdKeep, At(m::cmdKeep, p, 15, 210, 60, 15));
     BindLabel(host, k.Label7, At(m::Label7, p, 230, 62, 80, 9));
     BindButton(host, k.Command3, At(m::Command3, p, 313, 59, 24, 14));
     BindButton(host, k.Command2, At(m::Command2, p, 341, 59, 24, 14));

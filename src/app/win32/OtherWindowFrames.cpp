@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include "app/win32/AboutFrame.h"
+#include "app/win32/AnalysisFrame.h"
 #include "app/win32/AutoUpdateFrame.h"
+#include "app/win32/KeepCookiesFrame.h"
 #include "app/win32/SettingsFrame.h"
 
 namespace cw::win32 {
@@ -19,6 +21,14 @@ std::unique_ptr<OtherWindowView> OtherWindowFrames::CreateAbout(AboutWindow& mod
 
 std::unique_ptr<OtherWindowView> OtherWindowFrames::CreateUpdate(update::AutoUpdateWindow& model) {
     return std::make_unique<AutoUpdateFrame>(model, errors_);
+}
+
+std::unique_ptr<OtherWindowView> OtherWindowFrames::CreateAnalysis(AnalysisWindow& model) {
+    return std::make_unique<AnalysisFrame>(model, errors_);
+}
+
+std::unique_ptr<OtherWindowView> OtherWindowFrames::CreateKeepCookies(CookieKeepWindow& model) {
+    return std::make_unique<KeepCookiesFrame>(model, errors_);
 }
 
 void OtherWindowFrames::EndProgram() {

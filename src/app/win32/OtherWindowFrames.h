@@ -1,5 +1,6 @@
 #pragma once
-// The real settings, About and update windows, made for the main window's model.
+// The real settings, About, update, analysis and keep windows, made for the main window's
+// model.
 
 #include "app/OtherWindowViews.h"
 #include "errors/ErrorSink.h"
@@ -15,6 +16,8 @@ class OtherWindowFrames : public OtherWindowViews {
                                                     SettingsHost& host) override;
     std::unique_ptr<OtherWindowView> CreateAbout(AboutWindow& model) override;
     std::unique_ptr<OtherWindowView> CreateUpdate(update::AutoUpdateWindow& model) override;
+    std::unique_ptr<OtherWindowView> CreateAnalysis(AnalysisWindow& model) override;
+    std::unique_ptr<OtherWindowView> CreateKeepCookies(CookieKeepWindow& model) override;
     void EndProgram() override;
 
   private:

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "ui/Controls.h"
+#include "ui/ReportList.h"
 #include "ui/win32/ControlHost.h"
 
 namespace cw::win32 {
@@ -52,6 +53,10 @@ void BindComboBox(ControlHost& host, ui::ComboBox& combo, const Place& place, in
 // A one-column list without header, with the small images of the list (image n of the
 // model is image n - 1 of the list).
 void BindListView(ControlHost& host, ui::ListView& view, const Place& place, HIMAGELIST images);
+
+// A list in columns under a header (the report view), whole rows selected; columns as the
+// model gives them, their widths in the host's units.
+void BindReportList(ControlHost& host, ui::ReportList& list, const Place& place);
 
 // The toolbar along the top edge, buttons with the images of the list in order, button i
 // with the command ID firstButtonId + i - 1. Returns it so the window can measure it.

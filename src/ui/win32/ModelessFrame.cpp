@@ -133,6 +133,11 @@ std::optional<LRESULT> ModelessFrame::OnNotify(const NMHDR& header) {
     return host_ ? host_->Notify(header) : std::nullopt;
 }
 
+bool ModelessFrame::OnTimer(UINT_PTR id) {
+    Busy busy(*this);
+    return host_ && host_->Timer(id);
+}
+
 bool ModelessFrame::OnDrawItem(const DRAWITEMSTRUCT& item) {
     return host_ && host_->DrawItem(item);
 }

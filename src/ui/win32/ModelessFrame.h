@@ -66,6 +66,7 @@ class ModelessFrame : public WindowBase, public OtherWindowView {
     class Busy;
     bool OnCommand(int id, int code, HWND control) override;
     std::optional<LRESULT> OnNotify(const NMHDR& header) override;
+    bool OnTimer(UINT_PTR id) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
     bool OnClose() override;
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

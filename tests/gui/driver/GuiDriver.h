@@ -100,6 +100,8 @@ class Window {
         bool operator==(const ListLine&) const = default;
     };
     std::vector<ListLine> ListViewLines(int id) const;
+    // A report view's rows, the texts of its first `columns` columns each.
+    std::vector<std::vector<std::string>> ListViewRows(int id, int columns) const;
     // TypeTime types hours and minutes into the time picker as the user does.
     SYSTEMTIME PickerTime(int id) const;
     void TypeTime(int id, int hour, int minute) const;

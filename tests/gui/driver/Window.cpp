@@ -152,11 +152,40 @@ std::vector<Window::ListLine> Window::ListViewLines(int id) const {
                 *owner_, &block, sizeof block,
                 [&](LPARAM at) { return SendTo(view, LVM_GETITEMA, 0, at); },
                 [&](char* at) { block.item.pszText = at + offsetof(Block, text); }))
-            throw DriverError("the list view has no line " + std::to_string(i));
+            break;  // the program emptied the list meanwhile: a wait reads it again
         block.text[sizeof block.text - 1] = '\0';
         lines.push_back({block.text, block.item.iImage >= 0 ? block.item.iImage + 1 : 0});
     }
     return lines;
+}
+
+std::vector<std::vector<std::string>> Window::ListViewRows(int id, int columns) const {
+    HWND view = Control(id);
+    struct Block {
+        LVITEMA item;
+        char text[512];
+    };
+    std::vector<std::vector<std::string>> rows;
+    auto count = SendTo(view, LVM_GETITEMCOUNT);
+    for (int i = 0; i < count; ++i) {
+        std::vector<std::string> row;
+        for (int column = 0; column < columns; ++column) {
+            Block block = {};
+            block.item.mask = LVIF_TEXT;
+            block.item.iItem = i;
+            block.item.iSubItem = column;
+            block.item.cchTextMax = sizeof block.text;
+            if (!SendThrough(
+                    *owner_, &block, sizeof block,
+                    [&](LPARAM at) { return SendTo(view, LVM_GETITEMA, 0, at); },
+                    [&](char* at) { block.item.pszText = at + offsetof(Block, text); }))
+                return rows;  // emptied meanwhile, as above
+            block.text[sizeof block.text - 1] = '\0';
+            row.push_back(block.text);
+        }
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 SYSTEMTIME Window::PickerTime(int id) const {
