@@ -1,11 +1,13 @@
 // The headless demo's user: starts the installed Clearwell.exe, shows the "Privacy" page,
-// clicks "Select All" (screenshot privacy-before) and "Wipe Selected Items", answers Yes to
+// clicks "Select All" and "Analyze" (prints the analysis table; screenshots privacy-before and
+// analysis), closes the analysis, clicks "Wipe Selected Items", answers Yes to
 // the question and OK to the report, saves privacy-after, and closes the program with the
 // exit question answered Yes. Screenshots go through the local test server
 // (CW_TEST_HTTP_PORT) into its screenshot folder.
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/ControlIds.h"
 #include "app/MainControls.h"
@@ -36,6 +38,27 @@ bool AllTicked(const gui::Window& w) {
     return true;
 }
 
+// Opens the analysis of the ticked items, prints its table when it is complete, saves its
+// screenshot and closes it again.
+void ShowAnalysis(gui::Process& app, gui::Window& w) {
+    namespace a = cw::ids::frmAnalysis;
+    w.Click(m::cmdAnalyze);
+    gui::Window analysis(app.WaitForWindow("ClearwellAnalysis", "Analysis -- Clearwell"), app);
+    std::vector<std::vector<std::string>> rows;
+    gui::WaitUntil(
+        [&] {
+            rows = analysis.ListViewRows(a::lvwAnalysis, 3);
+            return !rows.empty() && rows.back()[0] == "All items";
+        },
+        "the analysis to end", 60000);
+    Say("Analyze: what the wipe will remove (screenshot analysis.png)");
+    for (const auto& row : rows)
+        std::printf("  %-34s %10s %12s\n", row[0].c_str(), row[1].c_str(), row[2].c_str());
+    analysis.Screenshot("analysis");
+    analysis.Click(a::cmdClose);
+    analysis.WaitClosed("the analysis window");
+}
+
 void Drive() {
     gui::Process app = gui::Process::Start(kClearwell);
     gui::Window w(app.WaitForWindow(cw::kMainWindowClass, cw::kMainCaption), app);
@@ -46,7 +69,9 @@ void Drive() {
     w.Click(m::cmdSelectAll);
     gui::WaitUntil([&] { return AllTicked(w); }, "every item ticked");
     w.Screenshot("privacy-before");
-    Say("Select All, then Wipe Selected Items (screenshot privacy-before.png)");
+    Say("Select All (screenshot privacy-before.png)");
+    ShowAnalysis(app, w);
+    Say("Wipe Selected Items");
     w.Click(m::cmdCleanSelectedItems);
     HWND question = gui::WaitForMessageBox(app, "Do you want to shred selected items now?");
     Say("\"" + gui::MessageBoxText(question) + "\": Yes");

@@ -12,9 +12,10 @@
 #
 # With $DISPLAY set the user drives Clearwell; the table after is printed when it exits.
 # Headless, it runs on a private Xvfb display and cwdemo.exe drives the cleaning from
-# outside through the GUI driver (Privacy page, Select All, Wipe Selected Items, both
-# message boxes answered); its screenshots privacy-before.png and privacy-after.png go
-# through a local test server of the demo's own to build/screenshots/.
+# outside through the GUI driver (Privacy page, Select All, Analyze with its table printed,
+# Wipe Selected Items, both message boxes answered); its screenshots privacy-before.png,
+# analysis.png and privacy-after.png go through a local test server of the demo's own to
+# build/screenshots/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 # The tools that seed and drive come from the test build; the program is the release's.
@@ -82,5 +83,6 @@ echo
 wine 'C:\cwdemo\cwdemo.exe' | tr -d '\r'
 traces table "Traces after cleaning"
 echo
-echo "Screenshots: build/screenshots/privacy-before.png, build/screenshots/privacy-after.png"
+echo "Screenshots: build/screenshots/privacy-before.png, build/screenshots/analysis.png,"
+echo "build/screenshots/privacy-after.png"
 about_installer
