@@ -140,32 +140,13 @@ class BoundComboBox : public BoundControl {
     ui::ComboBox& combo_;
 };
 
-class BoundListView : public BoundControl {
+class BoundListView : public BoundListViewRows {
   public:
-    BoundListView(ui::ListView& model, HWND hwnd) : BoundControl(model, hwnd), view_(model) {}
+    BoundListView(ui::ListView& model, HWND hwnd) : BoundListViewRows(model, hwnd), view_(model) {}
 
   protected:
-    void Apply(ui::Property property) override {
-        switch (property) {
-            case ui::Property::Items:
-                ApplyContent();
-                break;
-            case ui::Property::ItemAdded:
-                Insert(static_cast<int>(view_.Items().size()) - 1);
-                break;
-            default:
-                BoundControl::Apply(property);
-                break;
-        }
-    }
-    void ApplyContent() override {
-        SendMessageA(hwnd(), LVM_DELETEALLITEMS, 0, 0);
-        for (int i = 0; i < static_cast<int>(view_.Items().size()); ++i)
-            Insert(i);
-    }
-
-  private:
-    void Insert(int index) {
+    int RowCount() const override { return static_cast<int>(view_.Items().size()); }
+    void InsertRow(int index) override {
         const ui::ListViewItem& item = view_.Items()[static_cast<std::size_t>(index)];
         std::string text = item.text;
         LVITEMA lv = {};
@@ -174,9 +155,9 @@ class BoundListView : public BoundControl {
         lv.pszText = text.data();
         lv.iImage = item.image > 0 ? item.image - 1 : -1;
         SendMessageA(hwnd(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lv));
-        SendMessageA(hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
     }
 
+  private:
     ui::ListView& view_;
 };
 

@@ -9,32 +9,14 @@ namespace cw::win32 {
 
 namespace {
 
-class BoundReportList : public BoundControl {
+class BoundReportList : public BoundListViewRows {
   public:
-    BoundReportList(ui::ReportList& model, HWND hwnd) : BoundControl(model, hwnd), list_(model) {}
+    BoundReportList(ui::ReportList& model, HWND hwnd)
+        : BoundListViewRows(model, hwnd), list_(model) {}
 
   protected:
-    void Apply(ui::Property property) override {
-        switch (property) {
-            case ui::Property::Items:
-                ApplyContent();
-                break;
-            case ui::Property::ItemAdded:
-                Insert(static_cast<int>(list_.Rows().size()) - 1);
-                break;
-            default:
-                BoundControl::Apply(property);
-                break;
-        }
-    }
-    void ApplyContent() override {
-        SendMessageA(hwnd(), LVM_DELETEALLITEMS, 0, 0);
-        for (int i = 0; i < static_cast<int>(list_.Rows().size()); ++i)
-            Insert(i);
-    }
-
-  private:
-    void Insert(int index) {
+    int RowCount() const override { return static_cast<int>(list_.Rows().size()); }
+    void InsertRow(int index) override {
         const ui::ReportList::Row& row = list_.Rows()[static_cast<std::size_t>(index)];
         for (int column = 0; column < static_cast<int>(row.size()); ++column) {
             std::string text = row[static_cast<std::size_t>(column)];
@@ -47,9 +29,9 @@ class BoundReportList : public BoundControl {
             SendMessageA(hwnd(), column == 0 ? LVM_INSERTITEMA : LVM_SETITEMA, 0,
                          reinterpret_cast<LPARAM>(&lv));
         }
-        SendMessageA(hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
     }
 
+  private:
     ui::ReportList& list_;
 };
 

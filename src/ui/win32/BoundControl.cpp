@@ -83,4 +83,29 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
+void BoundListViewRows::Apply(ui::Property property) {
+    switch (property) {
+        case ui::Property::Items:
+            ApplyContent();
+            break;
+        case ui::Property::ItemAdded:
+            Insert(RowCount() - 1);
+            break;
+        default:
+            BoundControl::Apply(property);
+            break;
+    }
+}
+
+void BoundListViewRows::ApplyContent() {
+    SendMessageA(hwnd(), LVM_DELETEALLITEMS, 0, 0);
+    for (int i = 0; i < RowCount(); ++i)
+        Insert(i);
+}
+
+void BoundListViewRows::Insert(int index) {
+    InsertRow(index);
+    SendMessageA(hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+}
+
 }  // namespace cw::win32

@@ -51,6 +51,23 @@ class BoundControl : public ui::ControlObserver {
     int applying_ = 0;
 };
 
+// A list-view control whose model holds rows: refilled whole when the rows change, grown by
+// one row when one is added, and kept scrolled to the newest row.
+class BoundListViewRows : public BoundControl {
+  public:
+    using BoundControl::BoundControl;
+
+  protected:
+    virtual int RowCount() const = 0;
+    // Inserts the model's row at the index (and its columns, if any).
+    virtual void InsertRow(int index) = 0;
+    void Apply(ui::Property property) override;
+    void ApplyContent() override;
+
+  private:
+    void Insert(int index);
+};
+
 std::string WindowText(HWND hwnd);
 
 }  // namespace cw::win32
