@@ -8,6 +8,11 @@
 
 #include <string>
 
+#include "clean/ShellFolders.h"
+#include "errors/ErrorSink.h"
+#include "files/FileRoutines.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32SystemFolders.h"
 #include "ui/Dialogs.h"
 
 namespace cw::bench {
@@ -46,6 +51,21 @@ class SilentDialogs : public ui::Dialogs {
     }
     void DoEvents() override {}
     void SetWaitCursor(bool) override {}
+};
+
+// Errors are not reported while a benchmark runs; what it measures is counted afterwards.
+class NoErrors : public ErrorSink {
+  public:
+    void ReportError(const std::string&, const RuntimeError&) noexcept override {}
+};
+
+// The real file services the program's cleaners work with.
+struct FileServices {
+    win32::Win32FileSystem fs;
+    win32::Win32SystemFolders system;
+    PathGuard guard{system, fs};
+    FileRoutines files{fs, guard};
+    ShellFolders folders{system};
 };
 
 }  // namespace cw::bench

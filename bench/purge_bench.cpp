@@ -68,20 +68,13 @@ unsigned CountInside(const std::string& folder) {
     return count;
 }
 
-class NoErrors : public cw::ErrorSink {
-  public:
-    void ReportError(const std::string&, const cw::RuntimeError&) noexcept override {}
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
-    cw::win32::Win32FileSystem fs;
-    cw::win32::Win32SystemFolders system;
-    cw::PathGuard guard(system, fs);
-    cw::FileRoutines files(fs, guard);
-    cw::ShellFolders folders(system);
+    cw::bench::FileServices services;
+    cw::FileRoutines& files = services.files;
+    cw::ShellFolders& folders = services.folders;
     std::string where;
     double seconds = 0;
     if (mode == "bare" && argc > 2) {
@@ -103,7 +96,7 @@ int main(int argc, char** argv) {
     } else if (mode == "cache") {
         cw::CacheControls controls;
         cw::win32::Win32UrlCache cache;
-        NoErrors errors;
+        cw::bench::NoErrors errors;
         cw::CacheManager manager(controls, cache, files, folders, errors);
         where = cw::AddSlash(folders.GetInternetCacheFolder()) + "Content.IE5";
         cw::bench::Stopwatch clock;

@@ -27,11 +27,6 @@
 
 namespace {
 
-class NoErrors : public cw::ErrorSink {
-  public:
-    void ReportError(const std::string&, const cw::RuntimeError&) noexcept override {}
-};
-
 std::size_t Seed(int n) {
     FILETIME never = {};
     std::size_t added = 0;
@@ -75,14 +70,12 @@ std::vector<std::string> BareList() {
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
-    cw::win32::Win32FileSystem fs;
-    cw::win32::Win32SystemFolders system;
-    cw::PathGuard guard(system, fs);
-    cw::FileRoutines files(fs, guard);
-    cw::ShellFolders folders(system);
+    cw::bench::FileServices services;
+    cw::FileRoutines& files = services.files;
+    cw::ShellFolders& folders = services.folders;
     cw::CacheControls controls;
     cw::win32::Win32UrlCache cache;
-    NoErrors errors;
+    cw::bench::NoErrors errors;
     cw::CacheManager manager(controls, cache, files, folders, errors);
     double seconds = 0;
     std::size_t entries = 0;
