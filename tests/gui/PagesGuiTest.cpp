@@ -179,17 +179,19 @@ TEST_F(CleaningGui, AScheduledRunDueDuringARunByHandRunsRightAfterIt) {
     StoreSetting("chkTemp", "1");
     const std::string trace = traces::TempFolder() + "\\cw-scheduled-later.tmp";
     WriteFile(trace, "trace");
+    Start();
+    W().Click(m::cmdCleanSelectedItems);
+    HWND question = WaitForMessageBox(App(), "Do you want to shred selected items now?");
+    // The schedule is read at every tick (each second in the test build): due from now on,
+    // with time for a tick or two before the minute ends.
     SYSTEMTIME now;
     GetLocalTime(&now);
-    if (now.wSecond >= 40) {
+    if (now.wSecond >= 56) {
         Sleep((61 - now.wSecond) * 1000);
         GetLocalTime(&now);
     }
     StoreSetting(settings::kDailyScheduleTime, text::FormatHHmmss(now.wHour, now.wMinute, 0));
-    Start();
-    W().Click(m::cmdCleanSelectedItems);
-    HWND question = WaitForMessageBox(App(), "Do you want to shred selected items now?");
-    Sleep(3000);  // the schedule's ticks come and find the run under way
+    Sleep(2500);  // the schedule's ticks come and find the run under way
     EXPECT_TRUE(PathExists(trace)) << "nothing runs while the question is open";
     Answer(question, IDNO);
     WaitUntil([&] { return !PathExists(trace); }, "the scheduled run right after");
