@@ -25,11 +25,6 @@ struct CloseFixture : ::testing::Test, MainWindowWorld {
         window.RemoveTrayIcon();
         return window.Unload(UnloadMode::FormCode);
     }
-    std::vector<std::string> StoredNames() {
-        std::vector<std::string> names;
-        f.registry.EnumValueNames(kSettingsRoot, kSettingsKey, names);
-        return names;
-    }
 };
 
 TEST_F(CloseFixture, TheExitQuestionsNoKeepsEverythingAndYesSavesNothing) {
@@ -62,9 +57,10 @@ TEST_F(CloseFixture, TheUnattendedCloseSavesTheBoxesInOrderAndRestoresHiddenWind
     EXPECT_TRUE(PanicClose());
 
     EXPECT_TRUE(f.dialogs.shown.empty());
-    std::vector<std::string> expected(settings::kCleaningBoxes.begin(),
-                                      settings::kCleaningBoxes.end());
-    EXPECT_EQ(StoredNames(), expected);
+    std::vector<std::string> names;
+    f.registry.EnumValueNames(kSettingsRoot, kSettingsKey, names);
+    EXPECT_EQ(names, std::vector<std::string>(settings::kCleaningBoxes.begin(),
+                                              settings::kCleaningBoxes.end()));
     for (const char* name : settings::kCleaningBoxes) {
         bool ticked = std::string(name) == "chkCookies" || std::string(name) == "netscape3" ||
                       std::string(name) == "chkAutoComplete";

@@ -1,7 +1,5 @@
-// The settings window's model on the fakes. The GUI test (gui OtherWindowsGuiTest,
-// SettingsOpenOnTheStoredScheduleAndSaveEachGroupWithItsButton) shows the empty store's
-// opening, the hourly list, a daily Set, Enable and OK with and without Check1 on the real
-// window; here are the refusals, the none state, Disable, quoting, and Cancel after Set.
+// The settings window's model on the fakes: refusals, the none state, Disable, quoting and
+// Cancel after Set (the real window's opening and saving: gui OtherWindowsGuiTest).
 
 #include <gtest/gtest.h>
 

@@ -24,39 +24,31 @@ struct Page {
     }
 };
 
-TEST(SystemInfoPageTest, MemoryIsRoundedToKiloBytesWithHalvesToEvenBeforeSubtracting) {
-    Page p;
-    p.system.memory.totalPhys = 262144000;
-    p.system.memory.availPhys = 0;
-    p.system.memory.totalVirtual = 2560;  // 2.5 kB rounds down to 2
-    p.system.memory.availVirtual = 1536;  // 1.5 kB rounds up to 2
-    p.system.memory.totalPageFile = 1535;
-    p.system.memory.availPageFile = 513;
-    p.page.cmdGetSystemInfo_Click();
-    EXPECT_EQ(p.Value(p.c.lblPhysical), "256000 kByte");
-    EXPECT_EQ(p.Value(p.c.lblFreePhysical), "0 kByte");
-    EXPECT_EQ(p.Value(p.c.lblUsedPhysical), "256000 kByte");
-    EXPECT_EQ(p.Value(p.c.lblVirtual), "2 kByte");
-    EXPECT_EQ(p.Value(p.c.lblFreeVirtual), "2 kByte");
-    // 1024 bytes are used, but the figure is the difference of the rounded figures.
-    EXPECT_EQ(p.Value(p.c.lblUsedVirtual), "0 kByte");
-    EXPECT_EQ(p.Value(p.c.lblSwapFile), "1 kByte");
-    EXPECT_EQ(p.Value(p.c.lblFreeSwap), "1 kByte");
-    EXPECT_EQ(p.Value(p.c.lblUsedSwap), "0 kByte");
-}
-
-TEST(SystemInfoPageTest, MachinesWithMoreThanFourGigabytesAreShownInFull) {
-    Page p;
-    p.system.memory = {6 * kGB, 5 * kGB, 8 * kGB, 3 * kGB + 512, 4 * kGB - 128 * 1024, 3 * kGB};
-    p.page.cmdGetSystemInfo_Click();
-    EXPECT_EQ(p.Value(p.c.lblPhysical), "6291456 kByte");
-    EXPECT_EQ(p.Value(p.c.lblFreePhysical), "5242880 kByte");
-    EXPECT_EQ(p.Value(p.c.lblUsedPhysical), "1048576 kByte");
-    EXPECT_EQ(p.Value(p.c.lblVirtual), "4194176 kByte");
-    EXPECT_EQ(p.Value(p.c.lblUsedVirtual), "1048448 kByte");
-    EXPECT_EQ(p.Value(p.c.lblSwapFile), "8388608 kByte");
-    EXPECT_EQ(p.Value(p.c.lblFreeSwap), "3145728 kByte");  // the half goes to the even one
-    EXPECT_EQ(p.Value(p.c.lblUsedSwap), "5242880 kByte");
+// Each figure rounded to kilobytes, halves to the even one, before the used one is
+// subtracted; machines of over four gigabytes shown in full.
+TEST(SystemInfoPageTest, MemoryIsRoundedToKiloBytesBeforeSubtractingAndShownInFull) {
+    struct Case {
+        MemoryRecord memory;
+        const char* kByte[9];  // physical, virtual and swap file: total, free, used
+    } cases[] = {
+        // Virtual 2.5 kB rounds down to 2, 1.5 kB free up to 2: the 1024 bytes used show as 0.
+        {{262144000, 0, 1535, 513, 2560, 1536},
+         {"256000", "0", "256000", "2", "2", "0", "1", "1", "0"}},
+        {{6 * kGB, 5 * kGB, 8 * kGB, 3 * kGB + 512, 4 * kGB - 128 * 1024, 3 * kGB},
+         {"6291456", "5242880", "1048576", "4194176", "3145728", "1048448", "8388608", "3145728",
+          "5242880"}},
+    };
+    for (const Case& k : cases) {
+        Page p;
+        p.system.memory = k.memory;
+        p.page.cmdGetSystemInfo_Click();
+        ui::LabelPair* labels[] = {&p.c.lblPhysical, &p.c.lblFreePhysical, &p.c.lblUsedPhysical,
+                                   &p.c.lblVirtual,  &p.c.lblFreeVirtual,  &p.c.lblUsedVirtual,
+                                   &p.c.lblSwapFile, &p.c.lblFreeSwap,     &p.c.lblUsedSwap};
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ(p.Value(*labels[i]), std::string(k.kByte[i]) + " kByte")
+                << k.kByte[0] << " " << i;
+    }
 }
 
 TEST(SystemInfoPageTest, WindowsGroupNamesThePlatformAndWritesTheVersion) {

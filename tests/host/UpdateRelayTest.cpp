@@ -21,12 +21,6 @@ class UpdateRelayTest : public ::testing::Test, public UpdateWorld {
         fs.AddFile(kSignaturePath, fakes::FakeSignatureCheck::Sign(newRelease));
     }
     void RunAs(const std::string& exe) { shell.modulePath = std::string(kFolder) + exe; }
-    bool NothingHappened(const std::vector<std::string>& registryBefore,
-                         const std::vector<std::string>& diskBefore) {
-        return registry.Dump() == registryBefore && fs.Snapshot() == diskBefore &&
-               shell.processes.empty() && shell.executions.empty() && dialogs.shown.empty() &&
-               clock.sleptMs == 0;
-    }
 };
 
 TEST_F(UpdateRelayTest, IdleAndUnknownStatesDoNothing) {
@@ -38,7 +32,10 @@ TEST_F(UpdateRelayTest, IdleAndUnknownStatesDoNothing) {
         auto diskBefore = fs.Snapshot();
         EXPECT_FALSE(relay.LegPending()) << up;
         EXPECT_FALSE(relay.ProcessUpdateState()) << up;
-        EXPECT_TRUE(NothingHappened(registryBefore, diskBefore)) << up;
+        EXPECT_TRUE(registry.Dump() == registryBefore && fs.Snapshot() == diskBefore &&
+                    shell.processes.empty() && shell.executions.empty() && dialogs.shown.empty() &&
+                    clock.sleptMs == 0)
+            << up;
     }
 }
 

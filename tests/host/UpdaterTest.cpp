@@ -153,12 +153,6 @@ TEST_F(UpdaterTest, ARequestThatNeverEndsIsBoundedAndANestedCheckIsRefused) {
     EXPECT_EQ(nestedRequests, 0);
 }
 
-}  // namespace
-}  // namespace cw::update
-
-namespace cw::update {
-namespace {
-
 TEST(UpdaterAddressTest, AnHttpsServerWithATrailingSlashIsAskedForTheSamePaths) {
     testing::UpdateWorld w;
     Updater secure{w.connection, *w.transfer, w.settings, w.fs,      w.guard,
