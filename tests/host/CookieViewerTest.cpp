@@ -27,7 +27,6 @@ struct CookieViewerTest : ::testing::Test {
         w.fs.AddFile(file, kHeader + body);
         viewer.LoadCookieDomains();
     }
-    void Pick(int row) { c.List1.SetListIndexFromUser(row); }
 };
 
 TEST_F(CookieViewerTest, ListsEachDomainOnceWithItsCount) {
@@ -43,7 +42,7 @@ TEST_F(CookieViewerTest, ListsEachDomainOnceWithItsCount) {
 TEST_F(CookieViewerTest, ShowsEveryFieldOfTheFirstCookie) {
     Load(Cookie("one.example", "SID", "a value with  blanks\tand a tab", "0") +
          "two.example\tFALSE\t/p\tTRUE\tsoon\tNAME\r\n");
-    Pick(0);
+    c.List1.SetListIndexFromUser(0);
     EXPECT_EQ(c.List2.ListIndex(), 0);
     EXPECT_EQ(c.Label7.Caption(), "Cookie 1/1");
     EXPECT_FALSE(c.Command2.Enabled());
@@ -70,7 +69,7 @@ TEST_F(CookieViewerTest, ShowsEveryFieldOfTheFirstCookie) {
 TEST_F(CookieViewerTest, StepsStopAtTheEndsAndALongerDomainIsNotOneOfItsOwn) {
     Load(Cookie("abc.com", "A1", "1") + Cookie("abc.com.au", "AU", "au") +
          Cookie("abc.com", "A2", "2"));
-    Pick(0);
+    c.List1.SetListIndexFromUser(0);
     const std::pair<ui::Button*, const char*> steps[] = {{&c.Command2, "A2 2/2"},
                                                          {&c.Command2, "A2 2/2"},
                                                          {&c.Command3, "A1 1/2"},

@@ -16,11 +16,7 @@ constexpr char kPrefs[] = "C:\\Program Files\\Netscape\\Users\\bob\\prefs.js";
 class HomePageTest : public ::testing::Test, public Services<FakePlatform> {
   protected:
     std::string Value(const char* name) {
-        RegValue v;
-        if (registry.QueryValue(kHkeyCurrentUser, settings::kIEMainKey, name, v) != 0) {
-            return "<missing>";
-        }
-        return TextUpToZero(v.data);
+        return settings.GetSettingString(kHkeyCurrentUser, settings::kIEMainKey, name, "<missing>");
     }
     void StoreValue(const char* name, const std::string& text) {
         registry.SetString(kHkeyCurrentUser, settings::kIEMainKey, name, text);
@@ -36,11 +32,6 @@ class HomePageTest : public ::testing::Test, public Services<FakePlatform> {
             if (Value(settings::kStartPage) == text) return true;
         }
         return false;
-    }
-    void KnowNetscapeProfile() {
-        registry.SetString(kHkeyCurrentUser, settings::kNetscapeBiffKey, "CurrentUser", "bob");
-        registry.SetString(kHkeyCurrentUser, settings::kNetscapeMainKey, "Install Directory",
-                           "C:\\Program Files\\Netscape\\Communicator");
     }
 
     HomePageControls c;
@@ -134,7 +125,9 @@ TEST(NetscapeHomepageLineTest, QuotesAndBackslashesCannotBreakTheString) {
 TEST_F(HomePageTest, NetscapeSetAddsALineBreakOnlyWhereNeededAndReportsFailedWrites) {
     // No profile known, or a profile without "prefs.js": nothing written, nothing shown.
     c.cmdSetNetscapeHomepage.Click();
-    KnowNetscapeProfile();
+    registry.SetString(kHkeyCurrentUser, settings::kNetscapeBiffKey, "CurrentUser", "bob");
+    registry.SetString(kHkeyCurrentUser, settings::kNetscapeMainKey, "Install Directory",
+                       "C:\\Program Files\\Netscape\\Communicator");
     fs.AddDirectory("C:\\Program Files\\Netscape\\Users\\bob");
     c.cmdSetNetscapeHomepage.Click();
     EXPECT_FALSE(fs.Exists(kPrefs));
