@@ -1,6 +1,4 @@
-// The analysis window's model on scripted plans: rows in run order with what each item would
-// remove, a target two items share counted once, kept cookies in their own row, the totals,
-// one item per tick with its progress, an item that cannot be read, and nothing carried out.
+// The analysis window's model on scripted plans, none of which may be carried out.
 
 #include "clean/AnalysisWindow.h"
 

@@ -1,6 +1,4 @@
-// The browser toolbar button on the fake registry: Add writes its eight values, Remove takes
-// only its own key, and the two menu items swap only when the registry took the change; a
-// refusal is said in a message.
+// The browser toolbar button on the fake registry, refusals included.
 
 #include "browser/BrowserButton.h"
 

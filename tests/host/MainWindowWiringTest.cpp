@@ -1,6 +1,4 @@
-// The features as the main window wires them: what the load fills in, the schedule, the
-// panic run from the toolbar and the tray, the guard's end at unload, and the cleaning at
-// Windows shutdown after the user's Yes.
+// The features as the main window wires them on the fakes.
 
 #include <gtest/gtest.h>
 

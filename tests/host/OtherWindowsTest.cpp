@@ -1,7 +1,5 @@
-// The other windows the main window opens, in what the GUI tests (gui OtherWindowsGuiTest)
-// cannot arrange: a window closed while its own code runs, windows that cannot be created,
-// every kind opened once and closed by the unload in reverse, and the keep list changed from
-// the Netscape page while its window is open.
+// The other windows the main window opens, in what the real windows cannot arrange: a window
+// closed while its own code runs, windows that cannot be created, the unload's order.
 
 #include <gtest/gtest.h>
 

@@ -69,17 +69,9 @@ struct UpdateWorld {
     fakes::RecordingErrorSink errors;
     ConnectionTest connection{internet, {kProbeUrl, "Clearwell", 5000}};
     int programEnds = 0;
-    Updater updater{connection,
-                    *transfer,
-                    settings,
-                    fs,
-                    guard,
-                    signatures,
-                    shell,
-                    clock,
-                    dialogs,
-                    {kServer},
-                    [this] { ++programEnds; }};
+    std::function<void()> endProgram = [this] { ++programEnds; };
+    Updater updater{connection, *transfer, settings, fs,        guard,     signatures,
+                    shell,      clock,     dialogs,  {kServer}, endProgram};
 
     UpdateWorld() {
         internet.SetReachable(kProbeUrl, true);
