@@ -1,5 +1,8 @@
 // The real Clearwell.exe under Wine, driven from outside as a user would.
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "ClearwellGui.h"
 #include "app/TrayIcon.h"
 
@@ -31,16 +34,16 @@ class MainWindowGui : public ClearwellGui {
         WaitUntil([&] { return !W().Visible(); }, "the minimised window to leave the screen");
     }
     void ExpectRestoredInFront() {
-        WaitUntil([&] { return W().Visible() && !W().Minimized() && W().InFront(); },
+        WaitUntil([&] { return W().Visible() && !IsIconic(W().hwnd()) && W().InFront(); },
                   "the window back in its normal state, in front");
     }
 };
 
 TEST_F(MainWindowGui, EachToolbarButtonBringsItsPageToTheFront) {
-    EXPECT_EQ(W().Title(), "Clearwell v2.10");
+    EXPECT_EQ(TextOf(W().hwnd()), "Clearwell v2.10");
     EXPECT_EQ(VisiblePage(), 0);
     EXPECT_EQ(PressedButton(), 1);
-    EXPECT_EQ(W().ToolbarButtonCount(m::tlbMain), 7);
+    EXPECT_EQ(SendTo(W().Control(m::tlbMain), TB_BUTTONCOUNT), 7);
     EXPECT_EQ(W().Text(m::cmbOver), "50");
     EXPECT_EQ(W().Items(m::cmbOver).size(), 11u);
     EXPECT_EQ(W().Items(m::cmbMinute),

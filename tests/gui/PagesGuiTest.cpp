@@ -1,8 +1,4 @@
-// The pages that clean through the real window: "Wipe Selected Items" with its two message
-// boxes, "Analyze" before it, the window of the cookies to keep, the toolbar's "Panic Key"
-// and the cleaning when Windows ends the session; the
-// "Shredder" page (dropped and chosen files); and the "System Info"
-// page under the Windows versions Wine can pretend to be.
+// The pages that clean, shred and show the system through the real window.
 
 #include "ClearwellGui.h"
 #include "clean/CleaningPlan.h"
@@ -31,11 +27,15 @@ class CleaningGui : public ClearwellGui {
         return Read(kHkeyLocalMachine, settings::kMarkerKey, settings::kMarkerValue);
     }
     // "Wipe Selected Items", Yes, and the closing message's text once answered.
-    std::string Wipe() {
+    std::string Wipe(const std::string& screenshot = "") {
         W().Click(m::cmdCleanSelectedItems);
-        Answer(WaitForMessageBox(App(), "Do you want to shred selected items now?"), IDYES);
+        HWND question = WaitForMessageBox(App(), "Do you want to shred selected items now?");
+        EXPECT_EQ(TextOf(question), "Clearwell");
+        Answer(question, IDYES);
         HWND done = WaitForMessageBox(App(), "Your system has now been cleaned", 30000);
+        EXPECT_EQ(TextOf(done), "Done....");
         std::string text = MessageBoxText(done);
+        if (!screenshot.empty()) Window(done, App()).Screenshot(screenshot);
         Answer(done, IDOK);
         return text;
     }
@@ -55,7 +55,6 @@ TEST_F(CleaningGui, WipeSelectedItemsCleansTheTickedItemsAfterAskingAndSaysSo) {
     W().SetChecked(m::chkRunMenu, true);
     W().SetChecked(m::chkCookies, true);
     W().SetChecked(m::chkTemp, true);
-    W().Screenshot("privacy-ticked");
     // A file in Temp another program holds open stays, and the closing message says so.
     const std::string held = traces::TempFolder() + "\\held by another program.tmp";
     WriteFile(held, "held");
@@ -63,17 +62,8 @@ TEST_F(CleaningGui, WipeSelectedItemsCleansTheTickedItemsAfterAskingAndSaysSo) {
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
 
-    W().Click(m::cmdCleanSelectedItems);
-    HWND question = WaitForMessageBox(App(), "Do you want to shred selected items now?");
-    EXPECT_EQ(TextOf(question), "Clearwell");
-    Answer(question, IDYES);
-    HWND done = WaitForMessageBox(App(), "Your system has now been cleaned", 30000);
-    EXPECT_EQ(TextOf(done), "Done....");
-    EXPECT_NE(MessageBoxText(done).find("\n1 item could not be removed: 1 in use."),
-              std::string::npos)
-        << MessageBoxText(done);
-    Window(done, App()).Screenshot("cleaned-with-left-over");
-    Answer(done, IDOK);
+    std::string said = Wipe("cleaned-with-left-over");
+    EXPECT_NE(said.find("\n1 item could not be removed: 1 in use."), std::string::npos) << said;
     CloseHandle(holder);
     EXPECT_EQ(testing::ReadFile(held), "held");
     DeleteFileA(held.c_str());
@@ -96,7 +86,6 @@ TEST_F(CleaningGui, AnalyzeShowsWhatTheWipeThenRemovesAndChangesNothing) {
     ShowPage(1);
     for (int id : {m::chkUrls, m::chkRunMenu, m::netscape3, m::chkCookies, m::chkIECache})
         W().SetChecked(id, true);
-    W().Screenshot("privacy-analyze");
     const int typedUrls = traces::CountTypedUrls();
     const auto cookiesBefore = CookieEntries();
 

@@ -2,34 +2,13 @@
 
 #include "driver/GuiDriver.h"
 
-#include <utility>
-
 namespace cw::gui {
 
 namespace {
 
-using WindowTest = std::function<bool(HWND)>;
-
-BOOL CALLBACK StopAtMatch(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<std::pair<const WindowTest*, HWND>*>(lParam);
-    if (!(*search->first)(hwnd)) return TRUE;
-    search->second = hwnd;
-    return FALSE;
-}
-
-// The first top-level window (or the first descendant of parent) that passes the test.
-HWND FindWindowWhere(const WindowTest& test, HWND parent = nullptr) {
-    std::pair<const WindowTest*, HWND> search{&test, nullptr};
-    auto param = reinterpret_cast<LPARAM>(&search);
-    parent ? EnumChildWindows(parent, StopAtMatch, param) : EnumWindows(StopAtMatch, param);
-    return search.second;
-}
-
-DWORD OwnerOf(HWND hwnd) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    return owner;
-}
+using testing::FindWindowWhere;
+using testing::OwnerOf;
+using testing::WindowTest;
 
 // A visible dialog-class window of the process (of any process for 0) that passes the test.
 HWND WaitForDialogWhere(DWORD process, const WindowTest& test, const std::string& what,
@@ -90,8 +69,6 @@ HWND ChildWithId(HWND parent, int id) {
     return FindWindowWhere([id](HWND w) { return GetDlgCtrlID(w) == id; }, parent);
 }
 
-// --- Process ---------------------------------------------------------------------------
-
 Process Process::Start(const std::string& exe, const std::string& arguments) {
     std::string path = exe.find('\\') == std::string::npos ? "C:\\cwtest\\" + exe : exe;
     Process program(
@@ -110,16 +87,12 @@ std::vector<HWND> Process::WindowsOfClass(const std::string& className) const {
 
 HWND Process::WaitForWindow(const std::string& className, const std::string& title,
                             DWORD timeoutMs) const {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            if (!Running())
-                throw DriverError("the program ended before its window " + title + " appeared");
-            for (HWND w : WindowsOfClass(className))
-                if (IsWindowVisible(w) && TextOf(w) == title) found = w;
-            return found != nullptr;
-        },
-        "the window \"" + title + "\" of class " + className, timeoutMs);
+    HWND found = WaitForVisible(
+        [&](HWND w) { return ClassOf(w) == className && TextOf(w) == title; }, timeoutMs);
+    if (!found) {
+        throw DriverError((Running() ? "timed out waiting for" : "the program ended before") +
+                          (" the window \"" + title + "\" of class " + className));
+    }
     // The window shows early in its load; the load is over when the program waits for input.
     if (WaitForInputIdle(Handle(), timeoutMs) == WAIT_TIMEOUT) {
         throw DriverError("the program did not become idle after its window " + title +
@@ -127,8 +100,6 @@ HWND Process::WaitForWindow(const std::string& className, const std::string& tit
     }
     return found;
 }
-
-// --- Message boxes, dialogs and keys ---------------------------------------------------
 
 std::string MessageBoxText(HWND box) {
     HWND text = GetDlgItem(box, 0xFFFF);  // the message box's text control

@@ -53,9 +53,7 @@ class Window {
     Window(HWND hwnd, const Process& owner) : hwnd_(hwnd), owner_(&owner) {}
     HWND hwnd() const { return hwnd_; }
 
-    std::string Title() const { return TextOf(hwnd_); }
     bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
-    bool Minimized() const { return IsIconic(hwnd_) != FALSE; }
     bool InFront() const { return GetForegroundWindow() == hwnd_; }
     void WaitClosed(const std::string& what) const {
         WaitUntil([&] { return !IsWindow(hwnd_); }, what + " to close");
@@ -74,8 +72,7 @@ class Window {
     void SetChecked(int id, bool checked) const;
     void Type(int id, const std::string& text) const;
     std::vector<std::string> Items(int id) const;  // list box or combo box
-    int Selected(int id) const;
-    void Select(int id, int index) const;  // as a click on the item
+    void Select(int id, int index) const;          // as a click on the item
 
     HWND Focus() const;  // in the window's thread; null when no control has it
     // A key as the keyboard sends it to the control with the focus (else the window).
@@ -97,7 +94,6 @@ class Window {
     // Toolbar buttons, numbered from 1.
     void ClickToolbarButton(int toolbarId, int index) const;
     bool ToolbarButtonPressed(int toolbarId, int index) const;
-    int ToolbarButtonCount(int toolbarId) const;
 
     // Drops the files on the control as the shell drops them from Explorer: a WM_DROPFILES
     // whose drop handle lives in the program under test. Returns once it was handled.

@@ -104,11 +104,6 @@ std::vector<std::string> Window::Items(int id) const {
     return items;
 }
 
-int Window::Selected(int id) const {
-    HWND control = Control(id);
-    return static_cast<int>(SendTo(control, IsCombo(control) ? CB_GETCURSEL : LB_GETCURSEL));
-}
-
 void Window::Select(int id, int index) const {
     HWND control = Control(id);
     bool combo = IsCombo(control);
@@ -216,10 +211,6 @@ void Window::TypeTime(int id, int hour, int minute) const {
             return t.wHour == hour && t.wMinute == minute;
         },
         "the time picker to show " + std::to_string(hour) + ":" + std::to_string(minute));
-}
-
-int Window::ToolbarButtonCount(int toolbarId) const {
-    return static_cast<int>(SendTo(Control(toolbarId), TB_BUTTONCOUNT));
 }
 
 void Window::ClickToolbarButton(int toolbarId, int index) const {

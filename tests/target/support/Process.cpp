@@ -1,5 +1,7 @@
 #include "support/Process.h"
 
+#include <utility>
+
 namespace cw::testing {
 
 ProcessResult RunHelper(const std::string& program, const std::string& arguments,
@@ -38,41 +40,27 @@ long RunAndWait(const std::string& commandLine, DWORD timeoutMs) {
 
 namespace {
 
-// A visible top-level window of one process with the given caption or, with none, of the
-// given class.
-struct WindowSearch {
-    DWORD processId;
-    const char* caption;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-    char text[256] = {};
-    if (search->caption)
-        GetWindowTextA(window, text, sizeof text);
-    else
-        GetClassNameA(window, text, sizeof text);
-    if (std::string(text) != (search->caption ? search->caption : search->className)) return TRUE;
-    search->found = window;
+BOOL CALLBACK StopAtMatch(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<std::pair<const WindowTest*, HWND>*>(lParam);
+    if (!(*search->first)(hwnd)) return TRUE;
+    search->second = hwnd;
     return FALSE;
 }
 
-HWND WaitForMatch(const StartedProgram& program, WindowSearch search, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    do {
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Sleep(100);
-    } while (program.Running() && GetTickCount() - start < timeoutMs);
-    return nullptr;
+}  // namespace
+
+HWND FindWindowWhere(const WindowTest& test, HWND parent) {
+    std::pair<const WindowTest*, HWND> search{&test, nullptr};
+    auto param = reinterpret_cast<LPARAM>(&search);
+    parent ? EnumChildWindows(parent, StopAtMatch, param) : EnumWindows(StopAtMatch, param);
+    return search.second;
 }
 
-}  // namespace
+DWORD OwnerOf(HWND window) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner;
+}
 
 StartedProgram::StartedProgram(const std::string& commandLine, STARTUPINFOA startup,
                                const std::string& folder) {
@@ -98,12 +86,35 @@ bool StartedProgram::Running() const {
     return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
 
+HWND StartedProgram::WaitForVisible(const WindowTest& test, DWORD timeoutMs) const {
+    DWORD start = GetTickCount();
+    do {
+        HWND found = FindWindowWhere(
+            [&](HWND w) { return OwnerOf(w) == id_ && IsWindowVisible(w) && test(w); });
+        if (found) return found;
+        Sleep(50);
+    } while (Running() && GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
 HWND StartedProgram::WaitForWindow(const std::string& caption, DWORD timeoutMs) const {
-    return WaitForMatch(*this, {id_, caption.c_str(), nullptr, nullptr}, timeoutMs);
+    return WaitForVisible(
+        [&](HWND w) {
+            char text[256] = {};
+            GetWindowTextA(w, text, sizeof text);
+            return caption == text;
+        },
+        timeoutMs);
 }
 
 HWND StartedProgram::WaitForDialog(DWORD timeoutMs) const {
-    return WaitForMatch(*this, {id_, nullptr, "#32770", nullptr}, timeoutMs);
+    return WaitForVisible(
+        [](HWND w) {
+            char name[16] = {};
+            GetClassNameA(w, name, sizeof name);
+            return std::string(name) == "#32770";
+        },
+        timeoutMs);
 }
 
 long StartedProgram::WaitForExit(DWORD timeoutMs) const {

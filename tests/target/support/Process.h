@@ -2,6 +2,7 @@
 // Starting programs from the tests and watching them: the helper programs (copied beside the
 // tests, C:\cwtest), Clearwell itself, the installer.
 
+#include <functional>
 #include <string>
 
 #include "platform/win32/Handles.h"
@@ -22,6 +23,11 @@ ProcessResult RunHelper(const std::string& program, const std::string& arguments
 // then ended).
 long RunAndWait(const std::string& commandLine, DWORD timeoutMs = 60000);
 
+using WindowTest = std::function<bool(HWND)>;
+// The first top-level window (or the first descendant of parent) that passes the test.
+HWND FindWindowWhere(const WindowTest& test, HWND parent = nullptr);
+DWORD OwnerOf(HWND window);  // the process that owns the window
+
 // A program a test starts (a command line: the program's path, quoted, and its arguments,
 // and the working folder when not the tests' own) or finds; it is ended at the latest when
 // the object goes. A startup record with standard handles gives them to the program.
@@ -38,6 +44,9 @@ class StartedProgram {
     DWORD Id() const { return id_; }
     HANDLE Handle() const { return process_.get(); }
     bool Running() const;
+    // A visible top-level window of this program that passes the test, waiting up to
+    // timeoutMs for it to appear (not longer than the program runs); null when none did.
+    HWND WaitForVisible(const WindowTest& test, DWORD timeoutMs) const;
     // A visible top-level window of this program with the caption, waiting up to timeoutMs
     // for it to appear; null when none did.
     HWND WaitForWindow(const std::string& caption, DWORD timeoutMs) const;
