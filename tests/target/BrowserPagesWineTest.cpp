@@ -14,8 +14,6 @@
 namespace cw::testing {
 namespace {
 
-// The "IE Cache" page on WinINet's real cache index under Wine.
-
 class CachePageTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -117,8 +115,6 @@ TEST_F(CachePageTest, ThousandsOfEntriesListInOneEntrysMemory) {
         kEntries, seeded - start, enumerated - seeded, listed - enumerated, atHundred, kEntries,
         atEnd);
 }
-
-// The browser toolbar button's picture beside the executable.
 
 // The build ships "icon.ico" beside the executables; the button shows it at 16 and 20
 // pixels (hot and normal) and the Tools menu at 16, so the sizes must load.

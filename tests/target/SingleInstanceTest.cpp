@@ -11,6 +11,7 @@
 #include "fakes/RecordingErrorSink.h"
 #include "platform/win32/Win32Desktop.h"
 #include "support/TestThread.h"
+#include "support/TimerPump.h"
 
 namespace cw::win32 {
 namespace {
@@ -44,13 +45,7 @@ class EndingCopy {
         HWND window = CreateWindowExA(0, kMainWindowClass, "Clearwell v2.10", WS_OVERLAPPED, 0, 0,
                                       100, 100, nullptr, nullptr, wc.hInstance, nullptr);
         SetEvent(ready_);
-        DWORD start = GetTickCount();
-        while (GetTickCount() - start < lifeMs) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageA(&msg);
-        }
+        testing::PumpTimers({}, lifeMs);  // its window answers meanwhile
         DestroyWindow(window);
         UnregisterClassA(kMainWindowClass, wc.hInstance);
     }  // the copy ends: its hold on the single-instance mutex goes
