@@ -12,12 +12,6 @@ namespace {
 
 constexpr char kNavigatorUser[] = "C:\\Program Files\\Netscape\\Users\\bob";
 
-std::string FavoritesFolder() {
-    char path[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, CSIDL_FAVORITES, nullptr, 0, path);
-    return path;
-}
-
 class BrowserPagesGui : public ClearwellGui {
   protected:
     std::string IEMain(const char* name) {
@@ -102,7 +96,9 @@ TEST_F(BrowserPagesGui, SetWritesTheStartPageAndTheLock) {
 }
 
 TEST_F(BrowserPagesGui, TheFavoritesGuardDeletesANewFileWhileTheWindowStaysResponsive) {
-    const std::string favorites = FavoritesFolder();
+    char path[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_FAVORITES, nullptr, 0, path);
+    const std::string favorites = path;
     CreateDirectoryA((favorites + "\\Links").c_str(), nullptr);
     Start();
     W().Click(m::cmdEnableAutoBookMark);
