@@ -36,9 +36,10 @@ class FavoritesGuardTest : public ::testing::Test, public Services<FakePlatform>
         fs.AddFile(kFavorites + "\\" + name, "[InternetShortcut]", attributes);
     }
     // A file made now, as a browser saves a favorite.
-    void SaveFavorite(const std::string& relative) {
+    void SaveFavorite(const std::string& relative, std::uint32_t attributes = kAttrArchive) {
         fs.SetNow(clock.LocalToFileTime(clock.Now()));
-        fs.AddFile(kFavorites + "\\" + relative, "[InternetShortcut]\r\nURL=http://x/\r\n");
+        fs.AddFile(kFavorites + "\\" + relative, "[InternetShortcut]\r\nURL=http://x/\r\n",
+                   attributes);
     }
     bool Has(const std::string& relative) { return fs.Exists(kFavorites + "\\" + relative); }
     void Ticks(int n) {
@@ -81,8 +82,7 @@ TEST_F(FavoritesGuardTest, TheStartTimeStaysTheReferenceUntilTheGuardIsEnabledAg
     EXPECT_TRUE(Has("old.url")) << "kept however often the folder changes";
     EXPECT_EQ(changes.OpenWatches(), 1);
     // A new file that cannot be deleted is reported, and the guard keeps running.
-    fs.SetNow(clock.LocalToFileTime(clock.Now()));
-    fs.AddFile(kFavorites + "\\stuck.url", "[InternetShortcut]", kAttrReadOnly);
+    SaveFavorite("stuck.url", kAttrReadOnly);
     Ticks(2);
     ASSERT_EQ(errors.reports.size(), 1u);
     EXPECT_EQ(errors.reports[0].tag, "frmMain,delnewFiles");

@@ -7,6 +7,8 @@
 namespace cw::testing {
 namespace {
 
+constexpr char kClearMem[] = "Software\\Microsoft\\ClearMem";
+
 struct MainWindowFixture : ::testing::Test, MainWindowWorld {
     int PressedButton() {
         int pressed = 0;
@@ -36,10 +38,7 @@ TEST_F(MainWindowFixture, FirstStartWithAnEmptyStore) {
     EXPECT_EQ(c.shredder.cmbOver.Text(), "50");
     EXPECT_EQ(VisiblePage(), 0);
     EXPECT_EQ(PressedButton(), 1);
-    RegValue ver;
-    ASSERT_EQ(f.registry.QueryValue(kHkeyLocalMachine, "Software\\Microsoft\\ClearMem", "ver", ver),
-              0);
-    EXPECT_EQ(TextUpToZero(ver.data), "5");
+    EXPECT_EQ(f.settings.GetSettingString(kHkeyLocalMachine, kClearMem, "ver"), "5");
 
     EXPECT_EQ(window.ExePath(), "C:\\Program Files\\Clearwell\\CLEARWELL.exe");
     EXPECT_FALSE(c.homePage.timIEURL.Enabled());
@@ -65,7 +64,7 @@ TEST_F(MainWindowFixture, FirstStartWithAnEmptyStore) {
 }
 
 TEST_F(MainWindowFixture, StoredSettingsLoadAndBadValuesLeaveOnlyTheirOwnBox) {
-    f.registry.SetString(kHkeyLocalMachine, "Software\\Microsoft\\ClearMem", "ver", "7");
+    f.registry.SetString(kHkeyLocalMachine, kClearMem, "ver", "7");
     Store("chkUrls", "abc");   // not a number: skipped without a report
     Store("chkCookies", "1");  // after the bad one: still loaded
     Store("netscape3", "1");   // the last box
@@ -89,9 +88,7 @@ TEST_F(MainWindowFixture, StoredSettingsLoadAndBadValuesLeaveOnlyTheirOwnBox) {
     EXPECT_EQ(c.shredFolder.cmbHour.Text(), "2");
     EXPECT_EQ(c.shredFolder.cmbHour.ListIndex(), 2);
     EXPECT_EQ(c.shredFolder.cmbMinute.Text(), "30");
-    RegValue ver;
-    f.registry.QueryValue(kHkeyLocalMachine, "Software\\Microsoft\\ClearMem", "ver", ver);
-    EXPECT_EQ(TextUpToZero(ver.data), "7");
+    EXPECT_EQ(f.settings.GetSettingString(kHkeyLocalMachine, kClearMem, "ver"), "7");
 }
 
 TEST_F(MainWindowFixture, ARefusedWindowHotKeyIsToldAndTheLoadGoesOn) {
