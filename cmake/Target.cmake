@@ -68,7 +68,8 @@ add_test(NAME target_tests COMMAND target_tests)
 # starts Clearwell.exe under Wine and drives it from outside. It reaches the local test
 # server through the target tests' support code.
 file(GLOB CW_GUI_DRIVER CONFIGURE_DEPENDS tests/gui/driver/*.cpp)
-add_library(gui_driver STATIC ${CW_GUI_DRIVER} tests/target/support/TestWorld.cpp)
+add_library(gui_driver STATIC ${CW_GUI_DRIVER} tests/target/support/TestWorld.cpp
+                              tests/target/support/Process.cpp)
 target_include_directories(gui_driver PUBLIC tests/gui tests/target)
 target_link_libraries(gui_driver PUBLIC clearwell_win32)
 target_compile_options(gui_driver PRIVATE ${CW_WARNINGS})

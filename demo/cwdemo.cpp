@@ -84,7 +84,7 @@ void Drive() {
 
     w.Post(WM_CLOSE);
     gui::Answer(gui::WaitForMessageBox(app, "Are you sure you want to exit this program?"), IDYES);
-    if (!app.WaitForExit(10000)) throw gui::DriverError("Clearwell did not end");
+    if (app.WaitForExit(10000) == -1) throw gui::DriverError("Clearwell did not end");
 }
 
 }  // namespace

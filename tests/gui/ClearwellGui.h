@@ -47,8 +47,7 @@ class ClearwellGui : public ::testing::Test {
     void Close(bool fromMenu = false) {
         fromMenu ? W().Command(m::mExit) : W().Post(WM_CLOSE);
         Answer(WaitForMessageBox(App(), kExitQuestion), IDYES);
-        EXPECT_TRUE(App().WaitForExit(10000)) << "Clearwell did not end after Yes";
-        EXPECT_EQ(App().ExitCode(), 0u);
+        EXPECT_EQ(App().WaitForExit(10000), 0) << "Clearwell did not end after Yes";
     }
     Window& W() { return *window_; }
     Process& App() { return *app_; }

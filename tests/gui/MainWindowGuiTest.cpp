@@ -34,19 +34,6 @@ class MainWindowGui : public ClearwellGui {
         WaitUntil([&] { return W().Visible() && !W().Minimized() && W().InFront(); },
                   "the window back in its normal state, in front");
     }
-    // The chord as keyboard input; where the display cannot deliver it, as the hotkey
-    // message the system would send.
-    void PressHotkey(const std::vector<WORD>& keys, int id, UINT modifiers,
-                     const std::function<bool()>& done, const char* name) {
-        PressKeys(keys);
-        try {
-            WaitUntil(done, name, 2000);
-            RecordProperty(name, "keyboard");
-        } catch (const DriverError&) {
-            RecordProperty(name, "WM_HOTKEY");
-            W().Post(WM_HOTKEY, id, MAKELPARAM(modifiers, 'Z'));
-        }
-    }
 };
 
 TEST_F(MainWindowGui, EachToolbarButtonBringsItsPageToTheFront) {
@@ -56,6 +43,8 @@ TEST_F(MainWindowGui, EachToolbarButtonBringsItsPageToTheFront) {
     EXPECT_EQ(W().ToolbarButtonCount(m::tlbMain), 7);
     EXPECT_EQ(W().Text(m::cmbOver), "50");
     EXPECT_EQ(W().Items(m::cmbOver).size(), 11u);
+    EXPECT_EQ(W().Items(m::cmbMinute),
+              (std::vector<std::string>{"0", "10", "20", "30", "40", "50"}));
     EXPECT_EQ(W().Text(m::lStat), "Waiting...");
     EXPECT_NE(W().Text(m::stbMain).find("Internet connection"), std::string::npos);
 
@@ -65,25 +54,6 @@ TEST_F(MainWindowGui, EachToolbarButtonBringsItsPageToTheFront) {
         EXPECT_EQ(PressedButton(), page + 1);
         W().Screenshot("page" + std::to_string(page) + "-" + names[page]);
     }
-}
-
-TEST_F(MainWindowGui, ControlsTakeWhatTheUserDoes) {
-    ShowPage(1);
-    W().SetChecked(m::chkCookies, true);
-    W().SetChecked(m::chkTemp, true);
-    W().SetChecked(m::chkTemp, false);
-    EXPECT_TRUE(W().Checked(m::chkCookies));
-    EXPECT_FALSE(W().Checked(m::chkTemp));
-
-    ShowPage(5);
-    W().Select(m::cmbOver, 9);
-    W().WaitForText(m::cmbOver, "100");
-    W().Type(m::txtShredFolder, "C:\\Shred");
-    EXPECT_EQ(W().Text(m::txtShredFolder), "C:\\Shred");
-    W().Select(m::cmbHour, 3);
-    EXPECT_EQ(W().Selected(m::cmbHour), 3);
-    EXPECT_EQ(W().Items(m::cmbMinute),
-              (std::vector<std::string>{"0", "10", "20", "30", "40", "50"}));
 }
 
 TEST_F(MainWindowGui, ClosingAsksAndNoKeepsItRunning) {
@@ -105,8 +75,7 @@ TEST_F(MainWindowGui, MinimisingHidesTheWindowAndTheTrayIconBringsItBack) {
 TEST_F(MainWindowGui, ASecondCopyEndsAndBringsTheFirstToTheFront) {
     MinimiseToTray();
     Process second = Process::Start("Clearwell.exe");
-    EXPECT_TRUE(second.WaitForExit(10000)) << "the second copy did not end";
-    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_EQ(second.WaitForExit(10000), 0) << "the second copy did not end";
     ExpectRestoredInFront();
     EXPECT_TRUE(App().Running());
 }
@@ -122,15 +91,13 @@ TEST_F(MainWindowGui, WindowsZHidesBrowserWindowsAndWindowsShiftZRestoresThem) {
     WINDOWPLACEMENT ieBefore = PlacementOf(ie), folderBefore = PlacementOf(folder);
     ASSERT_EQ(folderBefore.showCmd, static_cast<UINT>(SW_SHOWMINIMIZED));
 
-    PressHotkey(
-        {VK_LWIN, 'Z'}, 95, MOD_WIN, [&] { return !IsWindowVisible(ie); }, "WindowsZ");
+    // The chords as keyboard input: they reach the program only if it registered them.
+    PressKeys({VK_LWIN, 'Z'});
     WaitUntil([&] { return !IsWindowVisible(ie) && !IsWindowVisible(folder); },
               "the browser and folder windows hidden");
     EXPECT_TRUE(IsWindowVisible(other));
 
-    PressHotkey(
-        {VK_LWIN, VK_SHIFT, 'Z'}, 111, MOD_WIN | MOD_SHIFT,
-        [&] { return IsWindowVisible(ie) != FALSE; }, "WindowsShiftZ");
+    PressKeys({VK_LWIN, VK_SHIFT, 'Z'});
     WaitUntil([&] { return IsWindowVisible(ie) && IsWindowVisible(folder); },
               "the browser and folder windows back");
     WINDOWPLACEMENT ieAfter = PlacementOf(ie), folderAfter = PlacementOf(folder);

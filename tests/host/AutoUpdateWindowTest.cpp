@@ -1,6 +1,5 @@
-// The update window and the automatic check on scripted servers, for what the runs against
-// the local server (target UpdateTest, gui OtherWindowsGuiTest) do not reach: no connection,
-// a close during the check, failures reported under their tags, and the tick's Yes.
+// The update window and the automatic check on scripted servers: no connection, a close
+// during the check, failures reported under their tags, and the tick's question.
 
 #include <gtest/gtest.h>
 
@@ -79,6 +78,32 @@ TEST_F(AutoUpdateWindowTest, ClosingTheWindowDuringTheCheckAbortsIt) {
     EXPECT_EQ(Shown(), (Lines{{"Checking for updates...", 1}}));
     EXPECT_EQ(RequestsOf(kVersionUrl), 1);
     EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(AutoUpdateWindowTest, WithoutAutoCheckTrueATickOnlyStopsTheTimerAndNoAsksNothingMore) {
+    internet.Serve(kVersionUrl, "6", 1);
+    for (const char* value : {"", "False", "true"}) {
+        if (*value)
+            registry.SetString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck", value);
+        timAutoUpdate.SetEnabled(true);
+        timAutoUpdate.Tick();
+        EXPECT_FALSE(timAutoUpdate.Enabled()) << value;
+    }
+    EXPECT_TRUE(internet.requests.empty());
+    EXPECT_TRUE(internet.probes.empty()) << "not even the connection test";
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    SetAutoCheck();
+    dialogs.answers.push_back(ui::vbNo);
+    timAutoUpdate.SetEnabled(true);
+    timAutoUpdate.Tick();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].prompt,
+              "A new update is available. Would you like to download it ?");
+    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbYesNo);
+    EXPECT_EQ(dialogs.shown[0].title, "Update Available");
+    EXPECT_FALSE(window.IsOpen());
+    EXPECT_FALSE(timAutoUpdate.Enabled());
 }
 
 TEST_F(AutoUpdateWindowTest, TheTicksYesRunsProceedAndItsErrorsGoUnderTheMainWindowsTag) {

@@ -1,6 +1,6 @@
-// The browser toolbar button on the fake registry: Remove takes only its own key, and the two
-// menu items swap only when the registry took the change; a refusal is said in a message. (The
-// eight values, read back from the real registry, are in the target BrowserButtonWineTest.)
+// The browser toolbar button on the fake registry: Add writes its eight values, Remove takes
+// only its own key, and the two menu items swap only when the registry took the change; a
+// refusal is said in a message.
 
 #include "browser/BrowserButton.h"
 
@@ -31,9 +31,24 @@ TEST_F(BrowserButtonTest, RemoveDeletesTheKeyAndLeavesEverythingElse) {
                        "other", "x");
     auto before = registry.Dump();
     c.mAddMSIE.Click();
-    RegValue text;  // Internet Explorer reads the values with their terminating zero
-    registry.QueryValue(kHkeyLocalMachine, settings::kBrowserButtonKey, "MenuText", text);
-    EXPECT_EQ(text.data, std::string("Clearwell v2.10") + '\0');
+    const std::string folder = "C:\\Program Files\\Clear Well\\";
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"ButtonText", "Clearwell v2.10"},    {"CLSID", "{1FBA04EE-3024-11D2-8F1F-0000F87ABD16}"},
+        {"Default Visible", "Yes"},           {"Exec", folder + "Clearwell"},
+        {"HotIcon", folder + "icon.ico"},     {"Icon", folder + "icon.ico"},
+        {"MenuStatusBar", "Clearwell v2.10"}, {"MenuText", "Clearwell v2.10"}};
+    std::vector<std::string> names;
+    registry.EnumValueNames(kHkeyLocalMachine, settings::kBrowserButtonKey, names);
+    EXPECT_EQ(names.size(), expected.size());
+    for (const auto& [name, value] : expected) {
+        RegValue v;  // Internet Explorer reads the values with their terminating zero
+        registry.QueryValue(kHkeyLocalMachine, settings::kBrowserButtonKey, name, v);
+        EXPECT_EQ(v.type, kRegSz) << name;
+        EXPECT_EQ(v.data, value + '\0') << name;
+    }
+    auto added = registry.Dump();
+    button.AddBrowserButton();
+    EXPECT_EQ(registry.Dump(), added) << "a second Add writes the same";
     c.mDeleteMSIE.Click();
     EXPECT_FALSE(registry.KeyExists(kHkeyLocalMachine, settings::kBrowserButtonKey));
     EXPECT_EQ(registry.Dump(), before);

@@ -18,15 +18,17 @@ class ErrorReportTest : public ::testing::Test {
     ErrorReport report_{connection_, *inet_, dialogs_, "http://maker.example/"};
 };
 
-// The reports themselves go over real HTTP in the Wine tests.
+// (A report starting while another is under way: the transfer contract's Start and Cancel.)
 TEST_F(ErrorReportTest, DescriptionsAreEncodedAndErrorZeroNeedsNoConnectionTest) {
-    report_.ReportError("frmMain,x", RuntimeError(-5, "a&b=c?#"));
+    report_.ReportError("frmMain,x", RuntimeError(-5, "a&b=c?# d"));
     report_.ReportError("frmMain,Form_Load", RuntimeError(0, ""));
+    report_.ReportError("frmMain,y", RuntimeError(6, "Overflow"));
     EXPECT_EQ(
         internet_.requests,
-        std::vector<std::string>{
-            "http://maker.example/error-reporting/error-msg.php?,,,,frmMain,x-5a%26b%3Dc%3F%23"});
-    EXPECT_EQ(internet_.probes.size(), 1u) << "only a real error needs the connection test";
+        (std::vector<std::string>{
+            "http://maker.example/error-reporting/error-msg.php?,,,,frmMain,x-5a%26b%3Dc%3F%23%20d",
+            "http://maker.example/error-reporting/error-msg.php?,,,,frmMain,y6Overflow"}));
+    EXPECT_EQ(internet_.probes.size(), 2u) << "only a real error needs the connection test";
 }
 
 }  // namespace

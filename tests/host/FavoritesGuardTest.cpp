@@ -1,7 +1,5 @@
-// The Favorites guard against an in-memory folder and a fake clock, for what the guard on the
-// real Favorites folder under Wine (target FavoritesGuardWineTest) cannot set up: the
-// clock-minute rule to the second, links, failing watches, and a Disable that arrives while a
-// failure is reported.
+// The Favorites guard against an in-memory folder and a fake clock: the clock-minute rule to
+// the second, links, failing watches, and a Disable that arrives while a failure is reported.
 
 #include "browser/FavoritesGuard.h"
 
@@ -82,6 +80,17 @@ TEST_F(FavoritesGuardTest, TheStartTimeStaysTheReferenceUntilTheGuardIsEnabledAg
     }
     EXPECT_TRUE(Has("old.url")) << "kept however often the folder changes";
     EXPECT_EQ(changes.OpenWatches(), 1);
+    // A new file that cannot be deleted is reported, and the guard keeps running.
+    fs.SetNow(clock.LocalToFileTime(clock.Now()));
+    fs.AddFile(kFavorites + "\\stuck.url", "[InternetShortcut]", kAttrReadOnly);
+    Ticks(2);
+    ASSERT_EQ(errors.reports.size(), 1u);
+    EXPECT_EQ(errors.reports[0].tag, "frmMain,delnewFiles");
+    SaveFavorite("next.url");
+    Ticks(2);
+    EXPECT_FALSE(Has("next.url"));
+    EXPECT_TRUE(Has("stuck.url"));
+    fs.SetAttributes(kFavorites + "\\stuck.url", kAttrArchive);
 
     c.cmdDisableAutoBookMark.Click();
     EXPECT_EQ(changes.OpenWatches(), 0);
@@ -94,8 +103,6 @@ TEST_F(FavoritesGuardTest, TheStartTimeStaysTheReferenceUntilTheGuardIsEnabledAg
     EXPECT_FALSE(c.timFavoritesWatch.Enabled());
 }
 
-// (A read-only new file reported while the guard keeps running: target
-// FavoritesGuardWineTest.)
 TEST_F(FavoritesGuardTest, LinksAreNeverDeletedThrough) {
     fs.AddDirectory("C:\\Elsewhere");
     fs.AddLink(kFavorites + "\\Linked", "C:\\Elsewhere");

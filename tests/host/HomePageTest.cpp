@@ -1,6 +1,5 @@
-// Home pages on the fakes: the lock timer driven by a fake clock, stored values the load
-// cannot show, and the Netscape line in the cases the real files under Wine (target
-// HomePageWineTest) do not set up.
+// Home pages on the fakes: Use Blank, the lock timer driven by a fake clock, stored values
+// the load cannot show, and the Netscape line.
 
 #include "browser/HomePage.h"
 
@@ -84,6 +83,15 @@ TEST_F(HomePageTest, LockRestoresThePageItLockedEveryTickAfterFifteenTicksNeverC
     c.cmdSetHomePage.Click();
     StoreValue(settings::kStartPage, "http://hijack.example/");
     EXPECT_TRUE(StartPageBecomesWithin("http://typed.example/", 2000));
+    // Use Blank writes only the blank page, not the lock flag.
+    c.chkLockIEHomepage.SetValueFromUser(ui::kUnchecked);
+    c.cmdUseBlank.Click();
+    EXPECT_EQ(c.txtHomePageURL.Text(), "about:blank");
+    EXPECT_EQ(Value(settings::kStartPage), "about:blank");
+    EXPECT_EQ(Value(settings::kLock), "1");
+    c.chkLockIEHomepage.SetValueFromUser(ui::kChecked);
+    c.txtHomePageURL.SetTextFromUser("http://typed.example/");
+    c.cmdSetHomePage.Click();
 
     // Off: nothing is enforced. On again: the lock holds the page stored then; the counter
     // is not reset, so the first tick restores it.
@@ -124,7 +132,13 @@ TEST(NetscapeHomepageLineTest, QuotesAndBackslashesCannotBreakTheString) {
 }
 
 TEST_F(HomePageTest, NetscapeSetAddsALineBreakOnlyWhereNeededAndReportsFailedWrites) {
+    // No profile known, or a profile without "prefs.js": nothing written, nothing shown.
+    c.cmdSetNetscapeHomepage.Click();
     KnowNetscapeProfile();
+    fs.AddDirectory("C:\\Program Files\\Netscape\\Users\\bob");
+    c.cmdSetNetscapeHomepage.Click();
+    EXPECT_FALSE(fs.Exists(kPrefs));
+    EXPECT_TRUE(dialogs.shown.empty());
     c.txtNetscapeHomepage.SetTextFromUser("http://home.example/");
     const std::string line = NetscapeHomepageLine("http://home.example/") + "\r\n";
     for (const std::string& before : {std::string("a\n"), std::string("a\r\n"), std::string("")}) {
@@ -132,7 +146,8 @@ TEST_F(HomePageTest, NetscapeSetAddsALineBreakOnlyWhereNeededAndReportsFailedWri
         c.cmdSetNetscapeHomepage.Click();
         EXPECT_EQ(fs.Content(kPrefs), before + line);
     }
-    EXPECT_EQ(dialogs.shown.size(), 3u);
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[0].prompt, "Setting Hompepage... Successful");
 
     // Read-only or held by another program: reported, not called successful.
     fs.AddFile(kPrefs, "keep\r\n", kAttrReadOnly);

@@ -28,7 +28,7 @@ struct World : MainWindowWorld {
 };
 
 // (The cookie lists, the version texts and a drop on the shred list, each filled or taken
-// by the real window: gui BrowserPagesGuiTest, SystemInfoGuiTest, ShredderGuiTest.)
+// by the real window: gui BrowserPagesGuiTest and PagesGuiTest.)
 TEST(MainWindowWiringTest, AStoredLockKeepsTheHomePageTimerRunningFromStartUp) {
     World w;
     w.f.registry.SetString(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage,
@@ -41,7 +41,7 @@ TEST(MainWindowWiringTest, AStoredLockKeepsTheHomePageTimerRunningFromStartUp) {
     EXPECT_TRUE(w.f.errors.reports.empty());
 }
 
-// (The Panic Key on the toolbar, through the real window: gui CleaningGuiTest.)
+// (The Panic Key on the toolbar, through the real window: gui PagesGuiTest.)
 TEST(MainWindowWiringTest, TheTraysPanicCleansWhatIsTickedWithoutTickingTheRest) {
     World tray;
     tray.window.Form_Load();

@@ -24,8 +24,6 @@ struct Page {
     }
 };
 
-// (The figures of the system the program runs on, addresses in upper-case hex: target
-// SystemInfoWineTest.)
 TEST(SystemInfoPageTest, MemoryIsRoundedToKiloBytesWithHalvesToEvenBeforeSubtracting) {
     Page p;
     p.system.memory.totalPhys = 262144000;
@@ -93,6 +91,7 @@ TEST(SystemInfoPageTest, WindowsGroupNamesThePlatformAndWritesTheVersion) {
     EXPECT_EQ(p.Value(p.c.lblPhysical), "262144 kByte");
 }
 
+// Each edition at the edges of its version numbers, suite mask and product type.
 TEST(SystemInfoPageTest, GetOSVerNamesEveryKnownEdition) {
     Page p;
     constexpr auto k9x = kPlatformWindows;
@@ -102,43 +101,26 @@ TEST(SystemInfoPageTest, GetOSVerNamesEveryKnownEdition) {
         const char* edition;
     } cases[] = {
         {{3, 10, 0, kPlatformWin32s, "", 0, 0}, "Windows 3.x"},
-        {{4, 0, 950, k9x, "", 0, 0}, "Windows 95"},
         {{4, 0, 1111, k9x, " B", 0, 0}, "Windows 95"},
         {{4, 0, 1212, k9x, " c", 0, 0}, "Windows 95 OSR2"},
         {{4, 10, 1998, k9x, "", 0, 0}, "Windows 98"},
         {{4, 10, 2222, k9x, " a ", 0, 0}, "Windows 98 SE"},
         {{4, 90, 3000, k9x, "", 0, 0}, "Windows Me"},
-        {{9, 10, 0, k9x, "", 0, 0}, "Windows 98"},  // any major
-        {{3, 0, 0, kNt, "", 0, 0}, "Windows NT 3"},
-        {{3, 1, 0, kNt, "", 0, 0}, "Windows NT 3.1"},
-        {{3, 5, 0, kNt, "", 0, 0}, "Windows NT 3.5"},
         {{3, 51, 0, kNt, "", 0, 0}, "Windows NT 3.51"},
-        {{4, 0, 1381, kNt, "", 0, 1}, "Windows NT 4"},
         {{4, 7, 0, kNt, "", 0, 2}, "Windows NT 4"},
         {{5, 0, 2195, kNt, "", 0, 1}, "Windows 2000 Professional"},
-        {{5, 0, 2195, kNt, "", 0x0002, 3}, "Windows 2000 Advanced Server"},
         {{5, 0, 2195, kNt, "", 0x0080, 3}, "Windows 2000 DataCenter Server"},
-        {{5, 0, 2195, kNt, "", 0x0000, 3}, "Windows 2000 Server"},
         // Suite masks are compared whole: DataCenter with a second bit is a plain server.
         {{5, 0, 2195, kNt, "", 0x0082, 3}, "Windows 2000 Server"},
         {{5, 1, 2600, kNt, "", 0x0200, 1}, "Windows XP Home Edition"},
-        {{5, 1, 2600, kNt, "", 0x0000, 1}, "Windows XP Professional"},
         {{5, 1, 2600, kNt, "", 0x0300, 1}, "Windows XP Professional"},
-        {{5, 1, 2600, kNt, "", 0x0002, 3}, "Windows .NET Enterprise Server"},
         {{5, 1, 2600, kNt, "", 0x0002, 2}, "Windows .NET Enterprise Server"},
-        {{5, 1, 2600, kNt, "", 0x0000, 3}, "Windows .NET Server"},
         {{5, 1, 2600, kNt, "", 0x0012, 3}, "Windows .NET Server"},
         // Neighbours that name no edition.
         {{5, 0, 2195, kNt, "", 0x0000, 2}, ""},  // a Windows 2000 domain controller
-        {{5, 0, 2195, kNt, "", 0x0002, 2}, ""},
         {{5, 2, 3790, kNt, "", 0x0000, 1}, ""},
-        {{5, 2, 3790, kNt, "", 0x0002, 3}, ""},
-        {{6, 0, 6002, kNt, "", 0x0100, 1}, ""},
-        {{6, 1, 7601, kNt, "Service Pack 1", 0x0100, 1}, ""},
         {{10, 0, 19045, kNt, "", 0x0100, 1}, ""},
         {{3, 2, 0, kNt, "", 0, 0}, ""},
-        {{3, 50, 0, kNt, "", 0, 0}, ""},
-        {{4, 1, 0, k9x, "", 0, 0}, ""},
         {{4, 11, 0, k9x, "A", 0, 0}, ""},
         {{5, 1, 2600, 3, "", 0, 1}, ""},  // Windows CE
     };

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "errors/RuntimeError.h"
+#include "host/UpdateTestWorld.h"
 #include "update/ExecutableImage.h"
 #include "update/Sha256.h"
 #include "update/UpdateResponses.h"
 
 namespace cw::update {
 namespace {
+
+using testing::Executable;
 
 std::string Bytes(std::size_t n) {
     std::string s;
@@ -32,18 +35,6 @@ TEST(Sha256Test, MatchesTheStandardVectorsAndThePaddingBoundaries) {
               "f52b23db1fbb6ded89ef42a23ce0c8922c45f25c50b568a93bf1c075420bbb7c");
 }
 
-// n bytes that start like the test server's executables: "MZ", the new header's offset
-// at 0x3C, "PE\0\0" there.
-std::string Executable(std::size_t n, std::uint32_t offset = 0x40) {
-    std::string s(n, 'x');
-    s[0] = 'M';
-    s[1] = 'Z';
-    for (int i = 0; i < 4; ++i)
-        s[0x3C + i] = static_cast<char>(offset >> (8 * i));
-    if (offset + 4 <= n) s.replace(offset, 4, std::string("PE\0\0", 4));
-    return s;
-}
-
 TEST(ExecutableImageTest, AcceptsOnlyAnMzHeaderPointingAtAPeSignatureInsideTheFile) {
     EXPECT_TRUE(IsWindowsExecutable(Executable(1001)));
     EXPECT_FALSE(IsWindowsExecutable(std::string(1001, 'x')));
@@ -54,9 +45,9 @@ TEST(ExecutableImageTest, AcceptsOnlyAnMzHeaderPointingAtAPeSignatureInsideTheFi
     std::string noSignature = Executable(1001);
     noSignature[0x42] = 'x';
     EXPECT_FALSE(IsWindowsExecutable(noSignature));
-    EXPECT_FALSE(IsWindowsExecutable(Executable(1001, 0xFFFFFFF0u)));  // far past the end
-    EXPECT_FALSE(IsWindowsExecutable(Executable(1001, 0x10)));         // inside the DOS header
-    EXPECT_FALSE(IsWindowsExecutable(Executable(0x50, 0x40)));  // no room for the file header
+    EXPECT_FALSE(IsWindowsExecutable(Executable(1001, 'x', 0xFFFFFFF0u)));  // far past the end
+    EXPECT_FALSE(IsWindowsExecutable(Executable(1001, 'x', 0x10)));         // inside the DOS header
+    EXPECT_FALSE(IsWindowsExecutable(Executable(0x50, 'x', 0x40)));  // no room for the file header
 }
 
 TEST(UpdateResponsesTest, TheRemoteSizeIsTheContentLengthUnlessTheFileIsMissing) {

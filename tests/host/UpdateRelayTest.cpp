@@ -70,8 +70,19 @@ TEST_F(UpdateRelayTest, Leg1ReplacesTheInstalledProgramAndStartsIt) {
     EXPECT_EQ(fs.Content(kInstalledPath), newRelease);
 }
 
-// (A locked installed program; the installed program handing leg 1 to the download, or
-// ending the relay without one: target RelayUnderWineTest.)
+// The installed program cannot replace itself: an interrupted relay it finds goes on in the
+// download, which it starts and ends for.
+TEST_F(UpdateRelayTest, TheInstalledProgramHandsLeg1ToTheDownload) {
+    RunAs("CLEARWELL.EXE");
+    SetUpdate("Up", "B");
+    EXPECT_TRUE(relay.ProcessUpdateState());
+    ASSERT_EQ(shell.processes.size(), 1u);
+    EXPECT_EQ(shell.processes[0].commandLine, "\"C:\\Program Files\\Clearwell\\cwl.exe\"");
+    EXPECT_EQ(fs.Content(kInstalledPath), "installed program");
+    EXPECT_EQ(Update("Up"), "B");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST_F(UpdateRelayTest, AFailedCopyOrStartKeepsThisCopyRunning) {
     RunAs("cwl.exe");
     SetUpdate("Up", "b");
@@ -132,8 +143,7 @@ TEST_F(UpdateRelayTest, Leg2RemovesTheDownloadAndThanksTheUserOnce) {
     EXPECT_FALSE(fs.Exists(kSignaturePath));
     EXPECT_EQ(Update("Up"), "a");
     EXPECT_EQ(Update("donreq"), "(missing)");
-    // (The message's text, and the upgrade page opened, through the real programs: gui
-    // UpdateRelayGuiTest, target RelayUnderWineTest.)
+    // (The message's text, through the real program: gui UpdateRelayGuiTest.)
     EXPECT_EQ(dialogs.shown.size(), 1u);
     ASSERT_EQ(shell.executions.size(), 1u);
     EXPECT_EQ(shell.executions[0].file, "http://server.test/upgrade.php");

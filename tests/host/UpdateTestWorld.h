@@ -43,12 +43,14 @@ class RecordingRegistry : public fakes::FakeRegistry {
     std::vector<std::string> written;
 };
 
-// n bytes that start like a Windows executable.
-inline std::string Executable(std::size_t n, char fill = 'x') {
+// n bytes that start like a Windows executable: "MZ", the new header's offset at 0x3C,
+// "PE\0\0" there when it fits.
+inline std::string Executable(std::size_t n, char fill = 'x', std::uint32_t offset = 0x40) {
     std::string s(n, fill);
     s.replace(0, 2, "MZ");
-    s.replace(0x3C, 4, std::string("\x40\0\0\0", 4));
-    s.replace(0x40, 4, std::string("PE\0\0", 4));
+    for (int i = 0; i < 4; ++i)
+        s[0x3C + i] = static_cast<char>(offset >> (8 * i));
+    if (offset + 4 <= n) s.replace(offset, 4, std::string("PE\0\0", 4));
     return s;
 }
 

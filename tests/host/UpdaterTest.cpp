@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/UpdateTestWorld.h"
+#include "update/Sha256.h"
 
 namespace cw::update {
 namespace {
@@ -29,8 +30,40 @@ TEST_F(UpdaterTest, AFetchWithoutAnswerOrTakenOverIsNotReadAsReleaseZero) {
     EXPECT_EQ(Update("ver"), "(missing)");
 }
 
-// (The values the hand-over writes and the process it starts, under Wine: target UpdateTest,
-// ProceedHandsOverOrAfterSixRejectedAttemptsSaysSo.)
+// A download is kept only as an executable of over 1000 bytes within 10 bytes of the size the
+// probe announced, whose hash matches the one the version file publishes, if any.
+TEST_F(UpdaterTest, TheDownloadMustMatchTheAnnouncedSizeAndAPublishedHash) {
+    internet.Serve(kVersionUrl, "6", 1);
+    EXPECT_FALSE(updater.CheckForUpdate("7"));
+    EXPECT_EQ(Update("ver"), "6");
+
+    const std::string right = Sha256Hex(Executable(1001));
+    struct Case {
+        std::size_t announced, size;
+        std::string versionFile;
+        bool kept;
+    };
+    for (const Case& c :
+         {Case{990, 1001, "6", true}, Case{989, 1001, "6", false}, Case{1010, 1001, "6", true},
+          Case{1011, 1001, "6", false}, Case{1000, 1000, "6", false},
+          Case{1001, 1001, "6 sha256=" + std::string(64, '0'), false},
+          Case{1001, 1001, "6 sha256=" + right.substr(1), false},
+          Case{1001, 1001, "6\r\nsha256=" + right + "\r\n", true}}) {
+        fs.AddFile(kDownloadPath, "an earlier download");
+        internet.Serve(kVersionUrl, c.versionFile, 1);
+        ASSERT_TRUE(updater.CheckForUpdate("5"));
+        ServeExe(Executable(c.size), c.announced);
+        EXPECT_EQ(updater.DownloadUpdate(), c.kept) << c.announced << "/" << c.size;
+        EXPECT_EQ(fs.Content(kDownloadPath), c.kept ? Executable(c.size) : "an earlier download")
+            << c.announced << "/" << c.size << " " << c.versionFile;
+    }
+    internet.Serve(kVersionUrl, "6", 1);
+    ASSERT_TRUE(updater.CheckForUpdate("5"));
+    ServeExe(std::string(1001, 'x'), 1001);
+    EXPECT_FALSE(updater.DownloadUpdate()) << "the right size, but no executable";
+    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "cwl.part"));
+}
+
 TEST_F(UpdaterTest, TheRelayStateIsWrittenInOrderAndANewReleaseThatDoesNotStartIsLeft) {
     internet.Serve(kVersionUrl, "6", 1);
     ASSERT_TRUE(updater.CheckForUpdate("5"));

@@ -10,8 +10,7 @@ that tests running under Wine can drive it with the program's own Internet layer
         body=TEXT       body as text (percent-encoded in the query)
         hex=HEX         body as hexadecimal bytes
         file=PATH       body read from a file on this machine
-        size=N          body of N bytes (a minimal Windows executable header, then 'x')
-        length=N        Content-Length header sent instead of the body's length
+        size=N          body of N bytes 'x'
         trickle=MS      send the body in 16-byte pieces, MS milliseconds apart
         delay=MS        wait MS milliseconds before answering at all
      Several routes for one path are served in turn; the last one is repeated.
@@ -75,27 +74,16 @@ def screenshot(name, crop, window=None):
     return None
 
 
-def pe_bytes(size):
-    """size bytes that start like a Windows executable: "MZ", e_lfanew at 0x3C, "PE\\0\\0"."""
-    if size < 0x44:
-        return b"x" * size
-    data = bytearray(b"x" * size)
-    data[0:2] = b"MZ"
-    data[0x3C:0x40] = (0x40).to_bytes(4, "little")
-    data[0x40:0x44] = b"PE\0\0"
-    return bytes(data)
-
-
 class Handler(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
 
     def log_message(self, *args):
         pass
 
-    def send_body(self, status, body, length=None, trickle=0):
+    def send_body(self, status, body, trickle=0):
         self.send_response(status)
         self.send_header("Content-Type", "application/octet-stream")
-        self.send_header("Content-Length", str(len(body) if length is None else length))
+        self.send_header("Content-Length", str(len(body)))
         self.send_header("Connection", "close")
         self.end_headers()
         if self.command == "HEAD":
@@ -132,11 +120,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 with open(arg("file"), "rb") as f:
                     body = f.read()
             elif arg("size") is not None:
-                body = pe_bytes(int(arg("size")))
+                body = b"x" * int(arg("size"))
             else:
                 body = (arg("body") or "").encode("latin-1")
             route = {"status": int(arg("status", "200")), "body": body,
-                     "length": None if arg("length") is None else int(arg("length")),
                      "trickle": int(arg("trickle", "0")),
                      "delay": int(arg("delay", "0"))}
             with LOCK:
@@ -193,7 +180,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return self.send_body(404, b"<html>404 Not Found</html>")
         if route["delay"]:
             time.sleep(route["delay"] / 1000.0)
-        self.send_body(route["status"], route["body"], route["length"], route["trickle"])
+        self.send_body(route["status"], route["body"], route["trickle"])
 
     do_HEAD = do_GET
 

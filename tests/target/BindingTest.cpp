@@ -146,7 +146,7 @@ TEST(BindingTest, MenuStatusBarTimerAndAFailingHandler) {
     testing::PumpTimers({}, 150);
     EXPECT_EQ(ticks, 0);
     timer.SetEnabled(true);
-    testing::PumpTimers({}, 300);
+    testing::PumpTimers({}, 2000, [&] { return ticks > 0; });
     EXPECT_GT(ticks, 0);
     timer.SetEnabled(false);
     testing::PumpTimers({}, 30);

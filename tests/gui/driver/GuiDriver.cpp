@@ -94,51 +94,16 @@ HWND ChildWithId(HWND parent, int id) {
 
 Process Process::Start(const std::string& exe, const std::string& arguments) {
     std::string path = exe.find('\\') == std::string::npos ? "C:\\cwtest\\" + exe : exe;
-    std::string folder = path.substr(0, path.rfind('\\'));
-    std::string line = "\"" + path + "\" " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &info)) {
-        throw DriverError("cannot start " + path + " (error " + std::to_string(GetLastError()) +
-                          ")");
-    }
-    CloseHandle(info.hThread);
-    return Process(info.hProcess, info.dwProcessId);
-}
-
-Process Process::OfWindow(HWND window) {
-    DWORD id = OwnerOf(window);
-    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, id);
-    if (!process) throw DriverError("cannot open process " + std::to_string(id));
-    return Process(process, id);
-}
-
-Process::Process(Process&& other) noexcept
-    : process_(std::exchange(other.process_, nullptr)), id_(other.id_) {}
-
-Process::~Process() {
-    if (!process_) return;
-    if (Running()) Kill();
-    CloseHandle(process_);
-}
-
-DWORD Process::ExitCode() const {
-    DWORD code = 0;
-    GetExitCodeProcess(process_, &code);
-    return code;
-}
-
-void Process::Kill() {
-    TerminateProcess(process_, 99);
-    WaitForSingleObject(process_, 5000);
+    Process program(
+        StartedProgram("\"" + path + "\" " + arguments, {}, path.substr(0, path.rfind('\\'))));
+    if (!program.Started()) throw DriverError("cannot start " + path);
+    return program;
 }
 
 std::vector<HWND> Process::WindowsOfClass(const std::string& className) const {
     std::vector<HWND> found;
     for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, className.c_str(), nullptr));) {
-        if (OwnerOf(w) == id_) found.push_back(w);
+        if (OwnerOf(w) == Id()) found.push_back(w);
     }
     return found;
 }
@@ -156,7 +121,7 @@ HWND Process::WaitForWindow(const std::string& className, const std::string& tit
         },
         "the window \"" + title + "\" of class " + className, timeoutMs);
     // The window shows early in its load; the load is over when the program waits for input.
-    if (WaitForInputIdle(process_, timeoutMs) == WAIT_TIMEOUT) {
+    if (WaitForInputIdle(Handle(), timeoutMs) == WAIT_TIMEOUT) {
         throw DriverError("the program did not become idle after its window " + title +
                           " appeared");
     }

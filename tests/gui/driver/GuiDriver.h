@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "support/Process.h"
+
 namespace cw::gui {
 
 struct DriverError : std::runtime_error {
@@ -29,23 +31,11 @@ LRESULT SendTo(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 HWND ChildWithId(HWND parent, int id);
 
 // A started program; one still running when the object goes is ended.
-class Process {
+class Process : public testing::StartedProgram {
   public:
     // Starts the program (a path in C:\cwtest by default) with its folder as working folder.
     static Process Start(const std::string& exe, const std::string& arguments = "");
-    static Process OfWindow(HWND window);  // the program that owns the window
-    Process(Process&& other) noexcept;
-    Process& operator=(Process&&) = delete;
-    ~Process();
-
-    DWORD Id() const { return id_; }
-    HANDLE Handle() const { return process_; }
-    bool Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
-    bool WaitForExit(DWORD timeoutMs) {
-        return WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
-    }
-    DWORD ExitCode() const;
-    void Kill();
+    static Process OfWindow(HWND window) { return Process(StartedProgram::OfWindow(window)); }
 
     // Its top-level windows of the class, visible or hidden.
     std::vector<HWND> WindowsOfClass(const std::string& className) const;
@@ -54,9 +44,7 @@ class Process {
                        DWORD timeoutMs = 30000) const;
 
   private:
-    Process(HANDLE process, DWORD id) : process_(process), id_(id) {}
-    HANDLE process_ = nullptr;
-    DWORD id_ = 0;
+    explicit Process(StartedProgram&& program) : StartedProgram(std::move(program)) {}
 };
 
 // A window of the program under test and its controls, found by their IDs.

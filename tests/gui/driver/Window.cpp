@@ -134,54 +134,51 @@ void Window::PressKey(WORD key) const {
     PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(1 | scan | (3u << 30)));
 }
 
-std::vector<Window::ListLine> Window::ListViewLines(int id) const {
-    HWND view = Control(id);
-    // The item record and room for its text, in one block inside the program.
-    struct Block {
+namespace {
+
+// One cell of a list view: its text and image, read through the program's memory; false
+// when the program emptied the list meanwhile (a wait reads it again).
+bool ReadCell(const Process& owner, HWND view, int row, int column, Window::ListLine& cell) {
+    struct Block {  // the item record and room for its text, in one block
         LVITEMA item;
         char text[512];
-    };
+    } block = {};
+    block.item.mask = LVIF_TEXT | LVIF_IMAGE;
+    block.item.iItem = row;
+    block.item.iSubItem = column;
+    block.item.cchTextMax = sizeof block.text;
+    if (!SendThrough(
+            owner, &block, sizeof block,
+            [&](LPARAM at) { return SendTo(view, LVM_GETITEMA, 0, at); },
+            [&](char* at) { block.item.pszText = at + offsetof(Block, text); }))
+        return false;
+    block.text[sizeof block.text - 1] = '\0';
+    cell = {block.text, block.item.iImage >= 0 ? block.item.iImage + 1 : 0};
+    return true;
+}
+
+}  // namespace
+
+std::vector<Window::ListLine> Window::ListViewLines(int id) const {
+    HWND view = Control(id);
     std::vector<ListLine> lines;
-    auto count = SendTo(view, LVM_GETITEMCOUNT);
-    for (int i = 0; i < count; ++i) {
-        Block block = {};
-        block.item.mask = LVIF_TEXT | LVIF_IMAGE;
-        block.item.iItem = i;
-        block.item.cchTextMax = sizeof block.text;
-        if (!SendThrough(
-                *owner_, &block, sizeof block,
-                [&](LPARAM at) { return SendTo(view, LVM_GETITEMA, 0, at); },
-                [&](char* at) { block.item.pszText = at + offsetof(Block, text); }))
-            break;  // the program emptied the list meanwhile: a wait reads it again
-        block.text[sizeof block.text - 1] = '\0';
-        lines.push_back({block.text, block.item.iImage >= 0 ? block.item.iImage + 1 : 0});
+    for (int i = 0, count = static_cast<int>(SendTo(view, LVM_GETITEMCOUNT)); i < count; ++i) {
+        ListLine line;
+        if (!ReadCell(*owner_, view, i, 0, line)) break;
+        lines.push_back(line);
     }
     return lines;
 }
 
 std::vector<std::vector<std::string>> Window::ListViewRows(int id, int columns) const {
     HWND view = Control(id);
-    struct Block {
-        LVITEMA item;
-        char text[512];
-    };
     std::vector<std::vector<std::string>> rows;
-    auto count = SendTo(view, LVM_GETITEMCOUNT);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0, count = static_cast<int>(SendTo(view, LVM_GETITEMCOUNT)); i < count; ++i) {
         std::vector<std::string> row;
         for (int column = 0; column < columns; ++column) {
-            Block block = {};
-            block.item.mask = LVIF_TEXT;
-            block.item.iItem = i;
-            block.item.iSubItem = column;
-            block.item.cchTextMax = sizeof block.text;
-            if (!SendThrough(
-                    *owner_, &block, sizeof block,
-                    [&](LPARAM at) { return SendTo(view, LVM_GETITEMA, 0, at); },
-                    [&](char* at) { block.item.pszText = at + offsetof(Block, text); }))
-                return rows;  // emptied meanwhile, as above
-            block.text[sizeof block.text - 1] = '\0';
-            row.push_back(block.text);
+            ListLine cell;
+            if (!ReadCell(*owner_, view, i, column, cell)) return rows;
+            row.push_back(cell.text);
         }
         rows.push_back(row);
     }

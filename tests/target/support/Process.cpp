@@ -74,17 +74,24 @@ HWND WaitForMatch(const StartedProgram& program, WindowSearch search, DWORD time
 
 }  // namespace
 
-StartedProgram::StartedProgram(const std::string& commandLine, STARTUPINFOA startup) {
+StartedProgram::StartedProgram(const std::string& commandLine, STARTUPINFOA startup,
+                               const std::string& folder) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     std::string line = commandLine;  // CreateProcessA may write to it
     BOOL inherit = (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, inherit, 0, nullptr, nullptr,
-                        &startup, &info))
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, inherit, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &info))
         return;
     process_.reset(info.hProcess);
     win32::KernelHandle thread(info.hThread);
     id_ = info.dwProcessId;
+}
+
+StartedProgram StartedProgram::OfWindow(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    return StartedProgram(OpenProcess(PROCESS_ALL_ACCESS, FALSE, id), id);
 }
 
 bool StartedProgram::Running() const {

@@ -22,17 +22,21 @@ ProcessResult RunHelper(const std::string& program, const std::string& arguments
 // then ended).
 long RunAndWait(const std::string& commandLine, DWORD timeoutMs = 60000);
 
-// A program a test starts (a command line: the program's path, quoted, and its arguments);
-// it is ended at the latest when the object goes. A startup record with standard handles
-// gives them to the program.
+// A program a test starts (a command line: the program's path, quoted, and its arguments,
+// and the working folder when not the tests' own) or finds; it is ended at the latest when
+// the object goes. A startup record with standard handles gives them to the program.
 class StartedProgram {
   public:
-    explicit StartedProgram(const std::string& commandLine, STARTUPINFOA startup = {});
+    explicit StartedProgram(const std::string& commandLine, STARTUPINFOA startup = {},
+                            const std::string& folder = "");
+    static StartedProgram OfWindow(HWND window);  // the program that owns the window
     ~StartedProgram() { End(); }
-    StartedProgram(const StartedProgram&) = delete;
-    StartedProgram& operator=(const StartedProgram&) = delete;
+    StartedProgram(StartedProgram&&) = default;
+    StartedProgram& operator=(StartedProgram&&) = delete;
 
     bool Started() const { return static_cast<bool>(process_); }
+    DWORD Id() const { return id_; }
+    HANDLE Handle() const { return process_.get(); }
     bool Running() const;
     // A visible top-level window of this program with the caption, waiting up to timeoutMs
     // for it to appear; null when none did.
@@ -43,6 +47,9 @@ class StartedProgram {
     long WaitForExit(DWORD timeoutMs) const;
     // Ends the program at once, whatever its windows would ask first.
     void End();
+
+  protected:
+    StartedProgram(HANDLE process, DWORD id) : process_(process), id_(id) {}
 
   private:
     win32::KernelHandle process_;
