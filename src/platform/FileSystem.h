@@ -81,6 +81,7 @@ class FileSystem {
     virtual long CreateFolder(const std::string& path) = 0;
     virtual long RemoveFolder(const std::string& path) = 0;
     // MoveFileExA: an empty target with kMoveDelayUntilReboot registers a deletion at restart.
+    // A source that is a link or reached through one is refused (access denied).
     virtual long Move(const std::string& from, const std::string& to, std::uint32_t flags) = 0;
     virtual long Copy(const std::string& from, const std::string& to, bool failIfExists) = 0;
     // The long form of a path whose components may be 8.3 short names; the path itself when

@@ -1,6 +1,7 @@
 #include "schedule/ScheduleTimer.h"
 
 #include <utility>
+#include <vector>
 
 #include "BuildConfig.h"
 #include "errors/ErrorTrap.h"
@@ -32,6 +33,25 @@ bool TimeMatches(const std::string& stored, const LocalTime& now) {
     return !stored.empty() && text::FormatTextHHmm(stored) == text::FormatHHmm(now);
 }
 
+// Minutes since 1970-01-01 on the local clock.
+std::int64_t MinutesSince1970(const LocalTime& t) {
+    return (text::DaysFromCivil(t.year, t.month, t.day) * 24 + t.hour) * 60 + t.minute;
+}
+
+LocalTime FromMinutesSince1970(std::int64_t minutes) {
+    LocalTime t;
+    const std::int64_t days = minutes / 1440;
+    text::CivilFromDays(days, t.year, t.month, t.day);
+    t.dayOfWeek = static_cast<int>((days % 7 + 11) % 7);  // 1970-01-01 was a Thursday
+    t.hour = static_cast<int>(minutes % 1440 / 60);
+    t.minute = static_cast<int>(minutes % 60);
+    return t;
+}
+
+// The longest jump forward of the clock whose skipped minutes are still made up for: the
+// hour the clocks are put forward in spring.
+constexpr std::int64_t kLongestCaughtUpGap = 60;
+
 }  // namespace
 
 std::int64_t MinuteStamp(const LocalTime& t) {
@@ -52,19 +72,32 @@ void ScheduleTimer::timScheduler_Timer() {
     // One reading of the clock for all three checks: a long first run must not make a
     // schedule due in the same minute miss it.
     LocalTime now = clock_.Now();
+    // The minutes a jump of the clock skipped (the spring change) count as this one: a
+    // schedule due in them runs now rather than not at all.
+    std::vector<LocalTime> moments;
+    const std::int64_t minute = MinutesSince1970(now);
+    if (lastTickMinute_ >= 0 && minute - lastTickMinute_ - 1 <= kLongestCaughtUpGap) {
+        for (std::int64_t m = lastTickMinute_ + 1; m < minute; ++m)
+            moments.push_back(FromMinutesSince1970(m));
+    }
+    moments.push_back(now);
+    lastTickMinute_ = minute;
     ErrorTrap trap(TrapKind::Skip, nullptr, "frmMain,timScheduler_Timer");
     for (std::int16_t kind : {kHourlyScheduleKind, kWeeklyScheduleKind, kDailyScheduleKind}) {
         if (pending_[static_cast<std::size_t>(kind - 1)]) trap([&] { Start(kind); });
     }
-    trap([&] {
-        if (HourlyDue(now)) StartOnce(kHourlyScheduleKind, now);
-    });
-    trap([&] {
-        if (WeeklyDue(now)) StartOnce(kWeeklyScheduleKind, now);
-    });
-    trap([&] {
-        if (DailyDue(now)) StartOnce(kDailyScheduleKind, now);
-    });
+    for (std::int16_t kind : {kHourlyScheduleKind, kWeeklyScheduleKind, kDailyScheduleKind}) {
+        trap([&] {
+            for (const LocalTime& moment : moments) {
+                if (Due(kind, moment)) return StartOnce(kind, now);
+            }
+        });
+    }
+}
+
+bool ScheduleTimer::Due(std::int16_t kind, const LocalTime& now) {
+    if (kind == kHourlyScheduleKind) return HourlyDue(now);
+    return kind == kWeeklyScheduleKind ? WeeklyDue(now) : DailyDue(now);
 }
 
 // Hourly runs are aligned to midnight: at minute 0 of every hour whose count on a 12-hour

@@ -8,7 +8,9 @@
 // minute, although several ticks fall inside it, and a tick that comes while a scheduled
 // run lets window messages through starts nothing. A run refused because another run (a
 // run by hand, or its question) is under way is not lost: every following tick tries it
-// again, first thing, until it runs.
+// again, first thing, until it runs. When the clock jumps forward by at most an hour (the
+// spring change), a schedule whose minute it skipped runs at once; when it goes back, the
+// minutes that come twice start nothing twice.
 
 #include <array>
 #include <cstdint>
@@ -35,6 +37,7 @@ class ScheduleTimer {
     bool RunUnderWay() const { return runUnderWay_; }
 
   private:
+    bool Due(std::int16_t kind, const LocalTime& now);
     bool HourlyDue(const LocalTime& now);
     bool WeeklyDue(const LocalTime& now);
     bool DailyDue(const LocalTime& now);
@@ -47,6 +50,8 @@ class ScheduleTimer {
     Clock& clock_;
     ClearDataCall clearData_;
     bool runUnderWay_ = false;
+    // The minute of the clock at the last tick that checked the schedules; -1 before it.
+    std::int64_t lastTickMinute_ = -1;
     // The minute (see MinuteStamp) each kind last started a run in, by kind code - 1.
     std::array<std::int64_t, 3> lastStart_{-1, -1, -1};
     // The kinds whose run was refused and waits for the next tick, by kind code - 1.

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 #include "contract/ContractWorld.h"
+#include "errors/RuntimeError.h"
 #include "files/FileRoutines.h"
 #include "files/Paths.h"
+#include "shred/TreeShredder.h"
 
 namespace cw::contract {
 namespace {
@@ -187,6 +190,92 @@ TEST_F(FileRoutinesContractTest, LinksOutOfTheTargetAreNeverFollowed) {
     EXPECT_FALSE(files_.DeleteFolderTree(target + "\\link"));
     EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
     EXPECT_FALSE(Exists(target + "\\f.txt"));
+}
+
+// Every routine that changes files, handed a link to a file outside (or a folder holding
+// one, and a link to a folder outside), leaves what lies behind the links as it was: no
+// deletion, no write, no truncation, no attribute.
+TEST_F(FileRoutinesContractTest, ALinkToAFileOutsideIsLeftAloneByEveryRoutineThatChangesFiles) {
+    using Run = std::function<void(const std::string& folder, const std::string& link)>;
+    auto open = [&](OpenMode mode) {
+        return [this, mode](const std::string&, const std::string& link) {
+            std::unique_ptr<File> file;
+            if (fs_.Open(link, mode, file) == 0) file->Write("X", 1);
+        };
+    };
+    auto raising = [](const std::function<void()>& run) {
+        try {
+            run();
+        } catch (const RuntimeError&) {
+        }
+    };
+    TreeShredder shredder{files_};
+    const std::vector<std::pair<const char*, Run>> routines = {
+        {"Delete", [&](auto&, auto& link) { fs_.Delete(link); }},
+        {"Open Write", open(OpenMode::Write)},
+        {"Open ReadWrite", open(OpenMode::ReadWrite)},
+        {"Open Append", open(OpenMode::Append)},
+        {"Open CreateAlways", open(OpenMode::CreateAlways)},
+        {"SetAttributes",
+         [&](auto&, auto& link) { fs_.SetAttributes(link, kAttrReadOnly | kAttrHidden); }},
+        {"Move onto",
+         [&](auto& folder, auto& link) {
+             Write(folder + "\\new", "new");
+             fs_.Move(folder + "\\new", link, kMoveReplaceExisting);
+         }},
+        {"Move away", [&](auto& folder, auto& link) { fs_.Move(link, folder + "\\moved", 0); }},
+        {"Overwrite",
+         [&](auto&, auto& link) { raising([&] { FileOverwriter(fs_).Overwrite(link, 400); }); }},
+        {"ShredFile", [&](auto&, auto& link) { raising([&] { shredder.ShredFile(link, 400); }); }},
+        {"ShredFilesIn", [&](auto& folder, auto&) { shredder.ShredFilesIn(folder, 400); }},
+        {"DeleteMatchingFiles",
+         [&](auto& folder, auto&) { files_.DeleteMatchingFiles(folder, "*.*"); }},
+        {"PurgeFolder", [&](auto& folder, auto&) { files_.PurgeFolder(folder); }},
+        {"PurgeSubfolders",
+         [&](auto& folder, auto&) { files_.PurgeSubfolders(FolderPart(folder)); }},
+        {"DeleteFolderTree", [&](auto& folder, auto&) { files_.DeleteFolderTree(folder); }},
+    };
+    int i = 0;
+    for (const auto& [name, run] : routines) {
+        const std::string root = world_->Root("file-link-" + std::to_string(++i));
+        const std::string outside = "file-link-" + std::to_string(i);
+        MakeFolders(root + "\\t");
+        // The outside file is read back through a second link the routine is not handed.
+        world_->MakeOutsideFileLink(root + "\\reader", outside, "secret.txt");
+        world_->MakeOutsideFileLink(root + "\\t\\link.txt", outside, "secret.txt");
+        world_->MakeOutsideLink(root + "\\t\\dir", outside + "-dir", {"inner.txt"});
+        run(root + "\\t", root + "\\t\\link.txt");
+        EXPECT_EQ(world_->OutsideNames(outside), std::vector<std::string>{"secret.txt"}) << name;
+        EXPECT_EQ(world_->OutsideNames(outside + "-dir"), std::vector<std::string>{"inner.txt"})
+            << name;
+        std::unique_ptr<File> file;
+        ASSERT_EQ(fs_.Open(root + "\\reader", OpenMode::Read, file), 0) << name;
+        std::string content(16, '\0');
+        std::uint32_t read = 0;
+        file->Read(content.data(), 16, read);
+        EXPECT_EQ(content.substr(0, read), "kept") << name;
+        EXPECT_EQ(fs_.GetAttributes(root + "\\reader") & (kAttrReadOnly | kAttrHidden), 0u) << name;
+    }
+}
+
+// A link to a file lists as the file it points to; it reads, but every change through it is
+// refused as access denied.
+TEST_F(FileRoutinesContractTest, AFileLinkReadsButRefusesChangesAsAccessDenied) {
+    const std::string root = world_->Root("file-link-status");
+    world_->MakeOutsideFileLink(root + "\\link.txt", "file-link-status", "secret.txt");
+    EXPECT_TRUE(fs_.IsLink(root + "\\link.txt"));
+    EXPECT_FALSE(fs_.IsLink(root + "\\plain.txt"));
+    const std::uint32_t attributes = fs_.GetAttributes(root + "\\link.txt");
+    EXPECT_EQ(attributes & (kAttrDirectory | kAttrReparsePoint), 0u) << attributes;
+    std::unique_ptr<File> file;
+    EXPECT_EQ(fs_.Open(root + "\\link.txt", OpenMode::Read, file), 0);
+    file.reset();
+    EXPECT_EQ(fs_.Delete(root + "\\link.txt"), kErrorAccessDenied);
+    EXPECT_EQ(fs_.Open(root + "\\link.txt", OpenMode::Write, file), kErrorAccessDenied);
+    EXPECT_EQ(fs_.Open(root + "\\link.txt", OpenMode::CreateAlways, file), kErrorAccessDenied);
+    EXPECT_EQ(fs_.SetAttributes(root + "\\link.txt", kAttrReadOnly), kErrorAccessDenied);
+    EXPECT_EQ(fs_.Move(root + "\\link.txt", root + "\\moved.txt", 0), kErrorAccessDenied);
+    EXPECT_EQ(files_.PurgeFolder(root), 75) << "the link stays, so the folder stays";
 }
 
 }  // namespace

@@ -397,6 +397,7 @@ long FakeFileSystem::RemoveFolder(const std::string& path) {
 }
 
 long FakeFileSystem::Move(const std::string& from, const std::string& to, std::uint32_t flags) {
+    if (IsLink(from) && Resolve(from, true)) return kErrorAccessDenied;
     if (flags & kMoveDelayUntilReboot) {
         pendingDeletes_.push_back(to.empty() ? from : from + " -> " + to);
         return kErrorSuccess;

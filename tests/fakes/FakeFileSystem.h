@@ -5,7 +5,7 @@
 // use, and links that behave as Wine's Unix symbolic links do: the file functions follow
 // them, and removing a link as a folder removes the folder it points to. A link to a file
 // lists as the file it points to (Wine shows no reparse point for it). As the Win32 side
-// does, deleting, writing and changing attributes through any link are refused.
+// does, deleting, writing, moving and changing attributes through any link are refused.
 
 #include <map>
 #include <memory>

@@ -19,8 +19,6 @@ class BrowserWindowsTest : public ::testing::Test {
     BrowserWindows browsers{desktop, dialogs, clock, wait};
 };
 
-// (Frames closed, the first title match only, and a frame that refuses past the bound: on
-// windows of another process under Wine, target BrowserClosingIntegrationTest.)
 TEST_F(BrowserWindowsTest, AWindowThatTakesAMomentToCloseIsAskedOnce) {
     WindowHandle slow = desktop.Add("IEFrame", "", false);
     int polls = 0;
@@ -43,6 +41,17 @@ TEST_F(BrowserWindowsTest, ABrowserThatKeepsOpeningWindowsGetsAtMostFiftyRequest
     };
     EXPECT_EQ(browsers.CloseIEWindows(), 50);
     EXPECT_EQ(desktop.posted.size(), 50u);
+}
+
+TEST_F(BrowserWindowsTest, AFrameThatRefusesToCloseIsLeftOnceTheTimeBoundIsReached) {
+    WindowHandle stubborn = desktop.Add("IEFrame", "Stubborn - Microsoft Internet Explorer", false);
+    const std::uint32_t start = clock.TickCount();
+    int requests = browsers.CloseIEWindows();
+    EXPECT_GE(clock.TickCount() - start, kCloseIEWindowsMaxMs);
+    EXPECT_LE(clock.TickCount() - start, kCloseIEWindowsMaxMs + 1000);
+    EXPECT_TRUE(desktop.IsWindow(stubborn));
+    EXPECT_GE(requests, 2);
+    EXPECT_LE(requests, 50);
 }
 
 TEST_F(BrowserWindowsTest, MinimizeAllPostsNothingWithoutATaskbar) {

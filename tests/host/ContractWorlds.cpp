@@ -46,6 +46,12 @@ class FakeFileSystemWorld : public FileSystemWorld {
             fs_.AddFile(target + "\\" + f, "kept");
         fs_.AddLink(linkPath, target);
     }
+    void MakeOutsideFileLink(const std::string& linkPath, const std::string& outside,
+                             const std::string& name) override {
+        std::string target = "D:\\outside\\" + outside + "\\" + name;
+        fs_.AddFile(target, "kept");
+        fs_.AddLink(linkPath, target);
+    }
     std::vector<std::string> OutsideNames(const std::string& outside) override {
         std::vector<std::string> names;
         fs_.Find("D:\\outside\\" + outside + "\\*", [&](const FindData& d) {

@@ -97,8 +97,8 @@ struct NetscapeCleanerTest : ::testing::Test {
     }
 };
 
-// Three Mozilla profiles listed: the first two are cleaned (the real folders' exact changes,
-// Navigator's prefs.js and cache among them, are in the target BrowserItemsTest).
+// Three Mozilla profiles listed: the first two are cleaned (each item's exact changes,
+// Navigator's prefs.js and cache among them: CleaningPlansTest).
 TEST_F(NetscapeCleanerTest, HistoryAndCacheCleanTheFirstTwoMozillaProfiles) {
     w.SetAppData();
     std::string dat = std::string("\x01\x02\0\0", 4);

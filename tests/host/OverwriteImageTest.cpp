@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "contract/OverwriteImageTable.h"
 #include "errors/RuntimeError.h"
 #include "fakes/FakeFileSystem.h"
 #include "shred/FileOverwriter.h"
@@ -17,19 +16,24 @@ std::string Repeated(const std::string& image, std::size_t length) {
     return out;
 }
 
-TEST(OverwriteImageTest, EveryLevelGivesTheTablesRunsAndLength) {
+TEST(OverwriteImageTest, EachRunRepeatsNTimesBeforeTheFixedRuns) {
     EXPECT_THROW(RepetitionCount(400), RuntimeError);  // past 16 bits: overflow, not a wrap
-    for (int position = -1; position <= 10; ++position) {
-        std::int16_t n = RepetitionCount(position);
-        std::string image = BuildOverwriteImage(n);
-        EXPECT_EQ(image.size(), OverwriteImageSize(n)) << position;
-        EXPECT_EQ(testing::MismatchAgainstTable(image, n), "") << "position " << position;
-    }
+    EXPECT_EQ(RepetitionCount(-1), -100);
+    EXPECT_EQ(RepetitionCount(4), 400);
+    const std::string ten("\x0A\0\0\0", 4);
+    auto twice = [](const std::string& unit) { return unit + unit; };
+    std::string image = twice(ten) + twice("\xEA\xDE") + twice("\x31\xE7");
+    for (int i = 0; i < 10; ++i)
+        image += twice("10");
+    for (const char* unit : {".", ".", "V", "e", "r", "\x97", "1", ".", "0", ".", "0"})
+        image += twice(unit);
+    image += Repeated(ten, 4 * (6 + 110)) + std::string(2, '\0');
+    EXPECT_TRUE(BuildOverwriteImage(2) == image);
+    for (std::int16_t n : {-100, 0, 2, 400, 1000})
+        EXPECT_EQ(BuildOverwriteImage(n).size(), OverwriteImageSize(n)) << n;
     EXPECT_EQ(OverwriteImageSize(-100), 440u);
-    EXPECT_EQ(OverwriteImageSize(0), 440u);
     EXPECT_EQ(OverwriteImageSize(400), 21240u);
-    EXPECT_EQ(OverwriteImageSize(1000), 52440u);
-    EXPECT_EQ(BuildOverwriteImage(0), Repeated(std::string("\x0A\0\0\0", 4), 440));
+    EXPECT_EQ(BuildOverwriteImage(0), Repeated(ten, 440));
 }
 
 struct FileOverwriterTest : ::testing::Test {
@@ -55,15 +59,12 @@ TEST_F(FileOverwriterTest, LargeFilesAreWrittenInFewLargeBlocksWithoutSeams) {
     for (const auto& w : fs.Writes())
         EXPECT_LE(w.second, FileOverwriter::kTargetBlockBytes);
 
-    // The image of the default level goes out in one write. (What reaches a real disk, file
-    // by file and level by level, is read back under Wine: target ShredderTest.)
+    // The image of the default level goes out in one write.
     fs.AddFile("C:\\d\\small.txt", "abc");
     overwriter.Overwrite("C:\\d\\small.txt", 400);
     EXPECT_EQ(WritesTo("C:\\d\\small.txt"), 1u);
     // Each overwrite reaches the disk before the file is handed back for deletion.
     EXPECT_EQ(fs.Flushes(), (std::vector<std::string>{"C:\\d\\big.bin", "C:\\d\\small.txt"}));
 }
-
-// (A read-only file reported and left as it was, on a real disk: target ShredderTest.)
 }  // namespace
 }  // namespace cw

@@ -190,5 +190,30 @@ TEST_F(ScheduleTimerTest, AFailingRunEndsOnlyItsOwnCheck) {
     EXPECT_EQ(runs.size(), 2u);
 }
 
+// The days the clocks change (here 31 March and 27 October 2024, at 2 and 3 o'clock): a
+// schedule whose minute the jump forward skips runs right after it, and the hour that comes
+// twice in autumn runs nothing twice.
+TEST_F(ScheduleTimerTest, ClockChangeDaysNeitherSkipNorRepeatARun) {
+    SetLong(kHourlyFrequency, 2);
+    SetText(kDailyScheduleTime, "02:30:00");
+    auto tickFromTo = [this](int month, int day, int from, int to) {  // minutes of the day
+        for (int m = from; m <= to; ++m) {
+            for (int s : {0, 20, 40})
+                TickAt(2024, month, day, m / 60, m % 60, s);
+        }
+    };
+    tickFromTo(3, 31, 60, 119);   // 01:00 to 01:59
+    tickFromTo(3, 31, 180, 245);  // then 03:00 to 04:05
+    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-03-31 03:00"},
+                                             {kDailyScheduleKind, "2024-03-31 03:00"},
+                                             {kHourlyScheduleKind, "2024-03-31 04:00"}}));
+    runs.clear();
+    tickFromTo(10, 27, 60, 179);   // 01:00 to 02:59
+    tickFromTo(10, 27, 120, 245);  // 02:00 to 02:59 again, then to 04:05
+    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-10-27 02:00"},
+                                             {kDailyScheduleKind, "2024-10-27 02:30"},
+                                             {kHourlyScheduleKind, "2024-10-27 04:00"}}));
+}
+
 }  // namespace
 }  // namespace cw

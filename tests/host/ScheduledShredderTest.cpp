@@ -103,8 +103,7 @@ TEST_F(ScheduledShredderTest, MissingFolderIsTriedAgainAtEveryTick) {
     EXPECT_EQ(ShredTicks(10), (std::vector<int>{10}));
 }
 
-// (Refused folders: the file routines' guard, contract FileRoutinesContractTest; a link
-// inside the folder under Wine: target ScheduledShredderTest.)
+// (Refused folders: the file routines' guard, contract FileRoutinesContractTest.)
 TEST_F(ScheduledShredderTest, SetStoresValidFrequenciesAndClearSwitchesOff) {
     c.timShredFolder.SetEnabled(false);
     for (auto [hour, minute] : {std::pair{"abc", "10"}, {"1", ""}, {"-1", "10"}, {"1", "-5"}}) {
@@ -146,7 +145,8 @@ TEST_F(ScheduledShredderTest, ClearSubfoldersEmptiesOneLevelAndLeavesTheFolderIt
 }
 
 // The files go overwritten; a file that cannot be shredded keeps the folders and is told in
-// the status line, and so is a stored folder that may not be shredded.
+// the status line, and so is a stored folder that may not be shredded. A link in the folder
+// is not followed.
 TEST_F(ScheduledShredderTest, FilesAreOverwrittenFirstAndWhatIsLeftOrRefusedIsTold) {
     ui::Label status{"lStat"};
     ScheduledShredder told{c, settings, files, dialogs, &status};
@@ -154,6 +154,8 @@ TEST_F(ScheduledShredderTest, FilesAreOverwrittenFirstAndWhatIsLeftOrRefusedIsTo
     fs.AddFile(std::string(kFolder) + "\\sub\\b.txt", "b");
     fs.AddFile(std::string(kFolder) + "\\sub\\held.txt", "held");
     fs.Lock(std::string(kFolder) + "\\sub\\held.txt");
+    fs.AddFile("C:\\outside\\keep.txt", "keep");
+    fs.AddLink(std::string(kFolder) + "\\sub\\out", "C:\\outside");
     Set(kFolder, "0", "5");
     for (int t = 0; t < 5; ++t)
         c.timShredFolder.Tick();
@@ -166,6 +168,7 @@ TEST_F(ScheduledShredderTest, FilesAreOverwrittenFirstAndWhatIsLeftOrRefusedIsTo
     EXPECT_FALSE(fs.Exists(std::string(kFolder) + "\\sub\\b.txt"));
     fs.Lock(std::string(kFolder) + "\\sub\\held.txt", false);
     EXPECT_EQ(fs.Content(std::string(kFolder) + "\\sub\\held.txt"), "held");
+    EXPECT_EQ(fs.Content("C:\\outside\\keep.txt"), "keep");
     EXPECT_EQ(status.Caption(), "Scheduled Shredder: 1 file could not be shredded");
 
     fs.AddDirectory("C:\\Windows");

@@ -52,9 +52,13 @@ class Win32FileSystemWorld : public FileSystemWorld {
         std::string target = testing::OutsideFolder(outside);
         for (const auto& f : files)
             testing::TestServer::WriteUnixFile(target + "/" + f, "kept");
-        std::string parent = linkPath.substr(0, linkPath.rfind('\\'));
-        testing::TestServer::Symlink(
-            testing::UnixPath(parent) + "/" + linkPath.substr(linkPath.rfind('\\') + 1), target);
+        Symlink(linkPath, target);
+    }
+    void MakeOutsideFileLink(const std::string& linkPath, const std::string& outside,
+                             const std::string& name) override {
+        std::string target = testing::OutsideFolder(outside) + "/" + name;
+        testing::TestServer::WriteUnixFile(target, "kept");
+        Symlink(linkPath, target);
     }
     std::vector<std::string> OutsideNames(const std::string& outside) override {
         return testing::TestServer::ListUnixFolder(testing::OutsideFolder(outside));
@@ -63,6 +67,13 @@ class Win32FileSystemWorld : public FileSystemWorld {
     void Settle(int ms) override { Sleep(static_cast<DWORD>(ms)); }
 
   private:
+    static void Symlink(const std::string& linkPath, const std::string& unixTarget) {
+        std::size_t cut = linkPath.rfind('\\');
+        testing::TestServer::Symlink(
+            testing::UnixPath(linkPath.substr(0, cut)) + "/" + linkPath.substr(cut + 1),
+            unixTarget);
+    }
+
     win32::Win32FileSystem fs_;
     win32::Win32SystemFolders folders_;
     win32::Win32ChangeWatch watch_;

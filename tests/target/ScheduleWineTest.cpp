@@ -1,20 +1,16 @@
-// Schedules on the real clock: GetLocalTime's weekday and time match what the settings window
-// stores, so schedules due now run from real WM_TIMER messages, and the real Clearwell.exe,
-// started with a daily schedule due this minute, cleans the ticked items by itself (the test
-// build ticks timScheduler every second).
+// A schedule on the real clock: the real Clearwell.exe, started with a daily schedule due
+// this minute, cleans the ticked items by itself (the test build ticks timScheduler every
+// second).
 
 #include <windows.h>
 #include <gtest/gtest.h>
 
 #include "demo/Traces.h"
-#include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Registry.h"
-#include "schedule/ScheduleTimer.h"
 #include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "support/Process.h"
 #include "support/TestWorld.h"
-#include "support/TimerPump.h"
 #include "text/Convert.h"
 
 namespace cw::testing {
@@ -45,24 +41,6 @@ struct ScheduleWineTest : ::testing::Test {
     win32::Win32Registry registry;
     SettingsStore store{registry};
 };
-
-TEST_F(ScheduleWineTest, WeeklyAndDailyScheduleDueNowRunOnceEachInThatOrder) {
-    SYSTEMTIME now = NowWithSecondsLeft(5);
-    std::string minute = text::FormatHHmmss(now.wHour, now.wMinute, 0);
-    store.SetSettingLong(kSettingsRoot, kSettingsKey, kWeeklyScheduleDay, now.wDayOfWeek + 1);
-    Set(kWeeklyScheduleTime, minute);
-    Set(kDailyScheduleTime, minute);
-
-    win32::Win32Clock clock;
-    ui::Timer timScheduler("timScheduler", 10000, true);
-    std::vector<int> kinds;
-    ScheduleTimer timer(timScheduler, store, clock, [&](std::int16_t kind) {
-        kinds.push_back(kind);
-        return true;
-    });
-    PumpTimers({&timScheduler}, 2500);
-    EXPECT_EQ(kinds, (std::vector<int>{kWeeklyScheduleKind, kDailyScheduleKind}));
-}
 
 TEST_F(ScheduleWineTest, ClearwellCleansTheTickedItemsAtTheDailyMinute) {
     for (const char* box : kCleaningBoxes)

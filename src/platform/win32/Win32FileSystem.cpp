@@ -157,6 +157,9 @@ long MoveFileWith(MoveFileExFn moveEx, const std::string& from, const std::strin
 }
 
 long Win32FileSystem::Move(const std::string& from, const std::string& to, std::uint32_t flags) {
+    // Wine moves what a link points to, not the link: the file behind it would leave its
+    // place.
+    if (ReachesThroughLink(from)) return ERROR_ACCESS_DENIED;
     return MoveFileWith(&MoveFileExA, from, to, flags);
 }
 

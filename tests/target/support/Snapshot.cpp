@@ -15,6 +15,16 @@ namespace {
 // link that points back up from sending the walk round in circles.
 constexpr int kMaxDepth = 40;
 
+// The class registrations are most of Wine's registry, and the program writes none: a walk
+// through them would take most of a snapshot's time and show nothing.
+bool Skipped(const std::string& keyPath) {
+    for (const char* skipped :
+         {"HKLM\\Software\\Classes", "HKLM\\Software\\Wow6432Node\\Classes"}) {
+        if (lstrcmpiA(keyPath.c_str(), skipped) == 0) return true;
+    }
+    return false;
+}
+
 std::string Describe(DWORD type, const BYTE* data, DWORD size) {
     if (type == REG_SZ || type == REG_EXPAND_SZ) {
         std::string text(reinterpret_cast<const char*>(data), size);
@@ -66,6 +76,7 @@ void DumpKey(HKEY key, const std::string& path, int depth, Snapshot& out) {
             break;
         }
         std::string childPath = path + "\\" + std::string(child, length);
+        if (Skipped(childPath)) continue;
         win32::RegKey sub;
         if (RegOpenKeyExA(key, child, 0, KEY_READ, sub.put()) != ERROR_SUCCESS) {
             out[childPath] = "(unreadable)";

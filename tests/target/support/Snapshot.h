@@ -11,6 +11,7 @@ namespace cw::testing {
 
 using Snapshot = std::map<std::string, std::string>;
 
+// HKLM\Software\Classes (HKEY_CLASSES_ROOT) is left out: the program registers no classes.
 // Keys as "HKCU\path" (details "(key)") and values as "HKCU\path|name" (details: the type and
 // the data, as "REG_SZ \"text\"", "REG_DWORD 0x1" or "type 3, 2 bytes: 01 02").
 Snapshot RegistrySnapshot();
