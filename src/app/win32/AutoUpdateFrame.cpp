@@ -36,7 +36,7 @@ AutoUpdateFrame::AutoUpdateFrame(update::AutoUpdateWindow& model, ErrorSink& err
          u::imgCatchUp,
          {8, 8, 21, 21},
          {.icon = ResourceIcon(IDI_UPDATE, GetSystemMetrics(SM_CXICON))}},
-        {&model_.Label1, u::Label1, {37, 8, 222, 37}},
+        {&model_.Label1, u::Label1, {37, 8, 221, 37}},
         {&model_.ListView1, u::ListView1, {8, 51, 251, 97}, {.images = images_.get()}},
         {&model_.cmdProceed, u::cmdProceed, {147, 155, 53, 15}},
         {&model_.cmdCancel, u::cmdCancel, {205, 155, 53, 15}},
