@@ -25,7 +25,7 @@ inline constexpr const char kKeptCookiesRow[] = "Kept cookies";
 
 struct AnalysisControls {
     ui::ReportList lvwAnalysis{"lvwAnalysis",
-                               {{"Item", 200, false}, {"Traces", 90, true}, {"Size", 80, true}}};
+                               {{"Item", 133, false}, {"Traces", 60, true}, {"Size", 53, true}}};
     ui::Label lblStatus{"lblStatus"};  // the item being read, then the outcome
     ui::ProgressBar prgAnalysis{"prgAnalysis"};
     ui::Button cmdClose{"cmdClose", "Close"};

@@ -11,7 +11,7 @@ namespace cw::ui {
 
 struct ReportColumn {
     std::string caption;
-    int width = 0;  // in the window's layout units
+    int width = 0;  // in dialog units
     bool rightAligned = false;
 };
 

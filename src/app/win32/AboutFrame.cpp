@@ -1,33 +1,28 @@
 #include "app/win32/AboutFrame.h"
 
 #include "app/ControlIds.h"
-#include "app/win32/AboutLayout.h"
-#include "ui/win32/Bindings.h"
+#include "ui/win32/LayoutTable.h"
 
 namespace cw::win32 {
 
 namespace a = ids::frmAbout;
 
-namespace {
-
-Place At(int id, std::string_view name) {
-    return PlaceOf(kAboutLayout, name, id);
-}
-
-}  // namespace
-
 AboutFrame::AboutFrame(AboutWindow& model, ErrorSink& errors)
-    : ModelessFrame("ClearwellAbout", model.Caption(), kAboutClientWidth, kAboutClientHeight,
-                    errors, "frmAbout,WindowProc"),
+    : ModelessFrame("ClearwellAbout", model.Caption(), {0, 0, 280, 184}, errors,
+                    "frmAbout,WindowProc"),
       model_(model) {
-    ControlHost& h = host();
+    // The program's icon beside the description, the maker's address under it, a line, and
+    // the two buttons at the bottom right.
     AboutControls& c = model_.Controls();
-    BindImage(h, c.Image1, At(a::Image1, "Image1"), BigIcon());
-    BindTextBox(h, c.Text1, At(a::Text1, "Text1"), {true, true});
-    BindLinkLabel(h, c.Label5, At(a::Label5, "Label5"));
-    h.CreateChild("STATIC", "", WS_VISIBLE | SS_ETCHEDHORZ, 0, At(a::linSeparator, "linSeparator"));
-    BindButton(h, c.cmdOK, At(a::cmdOK, "cmdOK"));
-    BindButton(h, c.cmdSysInfo, At(a::cmdSysInfo, "cmdSysInfo"));
+    const LayoutRow layout[] = {
+        {&c.Image1, a::Image1, {8, 8, 21, 21}, {.icon = BigIcon()}},
+        {&c.Text1, a::Text1, {37, 8, 235, 107}, {.text = {.multiline = true, .readOnly = true}}},
+        {LinkLabel{&c.Label5}, a::Label5, {37, 121, 235, 11}},
+        {EtchedLine{}, a::linSeparator, {8, 136, 264, 2}},
+        {&c.cmdOK, a::cmdOK, {211, 143, 61, 16}},
+        {&c.cmdSysInfo, a::cmdSysInfo, {211, 163, 61, 16}},
+    };
+    BindAll(host(), layout);
     SetDefaultButton(a::cmdOK);
     SetFirstFocus(a::cmdOK);
 }

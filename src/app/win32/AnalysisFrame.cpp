@@ -1,32 +1,26 @@
 #include "app/win32/AnalysisFrame.h"
 
 #include "app/ControlIds.h"
-#include "app/win32/AnalysisLayout.h"
-#include "ui/win32/Bindings.h"
+#include "ui/win32/LayoutTable.h"
 
 namespace cw::win32 {
 
 namespace a = ids::frmAnalysis;
 
-namespace {
-
-Place At(int id, std::string_view name) {
-    return PlaceOf(kAnalysisLayout, name, id);
-}
-
-}  // namespace
-
 AnalysisFrame::AnalysisFrame(AnalysisWindow& model, ErrorSink& errors)
-    : ModelessFrame("ClearwellAnalysis", model.Caption(), kAnalysisClientWidth,
-                    kAnalysisClientHeight, errors, "frmAnalysis,WindowProc"),
+    : ModelessFrame("ClearwellAnalysis", model.Caption(), {0, 0, 280, 200}, errors,
+                    "frmAnalysis,WindowProc"),
       model_(model) {
-    ControlHost& h = host();
+    // The table of items, under it what is being read, the progress bar and Close.
     AnalysisControls& c = model_.Controls();
-    BindReportList(h, c.lvwAnalysis, At(a::lvwAnalysis, "lvwAnalysis"));
-    BindLabel(h, c.lblStatus, At(a::lblStatus, "lblStatus"));
-    BindProgressBar(h, c.prgAnalysis, At(a::prgAnalysis, "prgAnalysis"));
-    BindButton(h, c.cmdClose, At(a::cmdClose, "cmdClose"));
-    BindTimer(h, c.timAnalyze, a::timAnalyze);
+    const LayoutRow layout[] = {
+        {&c.lvwAnalysis, a::lvwAnalysis, {8, 8, 264, 149}},
+        {&c.lblStatus, a::lblStatus, {8, 163, 264, 10}},
+        {&c.prgAnalysis, a::prgAnalysis, {8, 179, 192, 12}},
+        {&c.cmdClose, a::cmdClose, {211, 176, 61, 16}},
+    };
+    BindAll(host(), layout);
+    BindTimer(host(), c.timAnalyze, a::timAnalyze);
     SetDefaultButton(a::cmdClose);
     SetFirstFocus(a::cmdClose);
 }

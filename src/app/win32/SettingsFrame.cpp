@@ -2,8 +2,7 @@
 
 #include "ResourceIds.h"
 #include "app/ControlIds.h"
-#include "app/win32/SettingsLayout.h"
-#include "ui/win32/Bindings.h"
+#include "ui/win32/LayoutTable.h"
 
 namespace cw::win32 {
 
@@ -11,15 +10,8 @@ namespace s = ids::frmSettings;
 
 namespace {
 
-Place At(int id, std::string_view name) {
-    return PlaceOf(kSettingsLayout, name, id);
-}
-
-// A drop-down list is given the height of its opened list.
-Place Dropped(Place place) {
-    place.rect.h = kSettingsDropHeight;
-    return place;
-}
+// The height of an opened drop-down list, in dialog units.
+constexpr int kDropHeight = 93;
 
 int TextWidth(HWND control, const std::string& text) {
     HDC dc = GetDC(control);
@@ -35,40 +27,48 @@ int TextWidth(HWND control, const std::string& text) {
 }  // namespace
 
 SettingsFrame::SettingsFrame(SettingsWindow& model, SettingsHost& host, ErrorSink& errors)
-    : ModelessFrame("ClearwellSettings", kSettingsCaption, kSettingsClientWidth,
-                    kSettingsClientHeight, errors, "frmSettings,WindowProc"),
+    : ModelessFrame("ClearwellSettings", kSettingsCaption, {0, 0, 287, 253}, errors,
+                    "frmSettings,WindowProc"),
       model_(model),
       settingsHost_(host) {
     BuildControls();
     SetDefaultButton(s::cmdOK);
 }
 
+// In tab order, as SettingsControls::All() lists them; the frames are group boxes beside,
+// not around, their controls. A drop-down list is given the height of its opened list.
+// cmbHour sits over the blanks of lblHour's caption, until FitHourList measures them.
 void SettingsFrame::BuildControls() {
-    ControlHost& h = host();
     SettingsControls& c = model_.Controls();
-    BindFrame(h, c.Frame1, At(s::Frame1, "Frame1"));
-    BindLabel(h, c.Label2, At(s::Label2, "Label2"));
-    BindComboBox(h, c.cmbScheduleType, Dropped(At(s::cmbScheduleType, "cmbScheduleType")), 0);
-    BindLabel(h, c.lblHour, At(s::lblHour, "lblHour"));
-    BindComboBox(h, c.cmbHour, Dropped(At(s::cmbHour, "cmbHour")), 0);
-    BindLabel(h, c.lblWeekDays, At(s::lblWeekDays, "lblWeekDays"));
-    BindComboBox(h, c.cmbWeekDays, Dropped(At(s::cmbWeekDays, "cmbWeekDays")), 0);
-    BindLabel(h, c.lblStartTime, At(s::lblStartTime, "lblStartTime"));
-    BindTimePicker(h, c.dtStartTime, At(s::dtStartTime, "dtStartTime"));
-    BindCheckBox(h, c.chkCloseBrowser, At(s::chkCloseBrowser, "chkCloseBrowser"));
-    BindButton(h, c.cmdScheduleSet, At(s::cmdScheduleSet, "cmdScheduleSet"));
-    BindButton(h, c.cmdDisableSchedule, At(s::cmdDisableSchedule, "cmdDisableSchedule"));
-    BindFrame(h, c.fraGeneral, At(s::fraGeneral, "fraGeneral"));
-    BindCheckBox(h, c.Check1, At(s::Check1, "Check1"));
-    BindCheckBox(h, c.Check2, At(s::Check2, "Check2"));
-    BindFrame(h, c.fraAutoCheck, At(s::fraAutoCheck, "fraAutoCheck"));
-    BindLabel(h, c.Label1, At(s::Label1, "Label1"));
-    BindButton(h, c.cmdEnable, At(s::cmdEnable, "cmdEnable"));
-    BindButton(h, c.cmdDisable, At(s::cmdDisable, "cmdDisable"));
-    BindImage(h, c.Image1, At(s::Image1, "Image1"),
-              ResourceIcon(IDI_UPDATE, GetSystemMetrics(SM_CXICON)));
-    BindButton(h, c.cmdOK, At(s::cmdOK, "cmdOK"));
-    BindButton(h, c.cmdCancel, At(s::cmdCancel, "cmdCancel"));
+    const RowOptions kDropped = {.dropRows = 0};
+    const LayoutRow layout[] = {
+        {GroupBox{&c.Frame1}, s::Frame1, {7, 5, 273, 88}},
+        {&c.Label2, s::Label2, {15, 22, 100, 9}},
+        {&c.cmbScheduleType, s::cmbScheduleType, {120, 19, 80, kDropHeight}, kDropped},
+        {&c.lblHour, s::lblHour, {15, 43, 93, 8}},
+        {&c.cmbHour, s::cmbHour, {37, 40, 28, kDropHeight}, kDropped},
+        {&c.lblWeekDays, s::lblWeekDays, {15, 43, 100, 8}},
+        {&c.cmbWeekDays, s::cmbWeekDays, {120, 40, 80, kDropHeight}, kDropped},
+        {&c.lblStartTime, s::lblStartTime, {15, 63, 100, 9}},
+        {&c.dtStartTime, s::dtStartTime, {120, 61, 40, 14}},
+        {&c.chkCloseBrowser, s::chkCloseBrowser, {15, 77, 146, 12}},
+        {&c.cmdScheduleSet, s::cmdScheduleSet, {217, 19, 53, 15}},
+        {&c.cmdDisableSchedule, s::cmdDisableSchedule, {217, 39, 53, 15}},
+        {GroupBox{&c.fraGeneral}, s::fraGeneral, {7, 99, 273, 45}},
+        {&c.Check1, s::Check1, {15, 112, 253, 11}},
+        {&c.Check2, s::Check2, {15, 127, 253, 11}},
+        {GroupBox{&c.fraAutoCheck}, s::fraAutoCheck, {7, 149, 273, 75}},
+        {&c.Label1, s::Label1, {44, 164, 227, 36}},
+        {&c.cmdEnable, s::cmdEnable, {160, 201, 53, 15}},
+        {&c.cmdDisable, s::cmdDisable, {219, 201, 53, 15}},
+        {&c.Image1,
+         s::Image1,
+         {15, 164, 21, 21},
+         {.icon = ResourceIcon(IDI_UPDATE, GetSystemMetrics(SM_CXICON))}},
+        {&c.cmdOK, s::cmdOK, {168, 231, 53, 15}},
+        {&c.cmdCancel, s::cmdCancel, {227, 231, 53, 15}},
+    };
+    BindAll(host(), layout);
     FitHourList();
 }
 
@@ -93,7 +93,7 @@ void SettingsFrame::FitHourList() {
     int right = labelRect.left + TextWidth(label, caption.substr(0, word)) - space;
     if (right - left < 24) return;  // no room: the list stays where the layout put it
     // The height given to a drop-down list is that of its opened list.
-    int dropped = font().DesignPixels({0, 0, 0, kSettingsDropHeight}).bottom;
+    int dropped = font().Y(kDropHeight);
     SetWindowPos(list, GetWindow(label, GW_HWNDPREV), left, listRect.top, right - left, dropped,
                  SWP_NOACTIVATE);
 }

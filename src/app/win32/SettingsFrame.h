@@ -1,6 +1,6 @@
 #pragma once
 // The settings window on screen ("Settings -- Clearwell"): the controls of the model in tab
-// order, placed as schedule/SettingsLayout.h says. OK is the default button, Esc cancels,
+// order, placed by the table of BuildControls. OK is the default button, Esc cancels,
 // the close box unloads the window as Cancel does, without Cancel's handler.
 
 #include "schedule/SettingsHost.h"

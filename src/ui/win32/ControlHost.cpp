@@ -25,11 +25,10 @@ LRESULT CALLBACK PageProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-ControlHost::ControlHost(HWND window, const DialogFont& font, PlaceUnits units)
-    : window_(window), font_(font), units_(units) {}
+ControlHost::ControlHost(HWND window, const DialogFont& font) : window_(window), font_(font) {}
 
 RECT ControlHost::Pixels(const DluRect& rect) const {
-    return units_ == PlaceUnits::DesignPixels ? font_.DesignPixels(rect) : font_.Pixels(rect);
+    return font_.Pixels(rect);
 }
 
 ControlHost::~ControlHost() {

@@ -17,21 +17,17 @@
 
 namespace cw::win32 {
 
-// Where a control goes: its ID, the window it lies on and its rectangle in the host's units.
+// Where a control goes: its ID, the window it lies on and its rectangle in dialog units.
 struct Place {
     int id = 0;
     HWND parent = nullptr;
     DluRect rect;
 };
 
-// How a window's places are measured: in dialog units of the dialog font, or in pixels of
-// a layout drawn for the dialog font at 96 DPI (scaled to the screen's DPI).
-enum class PlaceUnits { DialogUnits, DesignPixels };
-
 class ControlHost {
   public:
     // window receives the notifications of every control, directly or through a page.
-    ControlHost(HWND window, const DialogFont& font, PlaceUnits units = PlaceUnits::DialogUnits);
+    ControlHost(HWND window, const DialogFont& font);
     ControlHost(const ControlHost&) = delete;
     ControlHost& operator=(const ControlHost&) = delete;
     ~ControlHost();
@@ -73,7 +69,6 @@ class ControlHost {
   private:
     HWND window_;
     const DialogFont& font_;
-    PlaceUnits units_;
     Window toolTip_;
     std::vector<std::unique_ptr<BoundControl>> bindings_;
     std::map<int, BoundControl*> byId_;

@@ -34,8 +34,6 @@ DialogFont::DialogFont() {
     GetTextExtentPoint32A(dc, kAlphabet, 52, &size);
     if (size.cx > 0) baseX_ = (size.cx / 26 + 1) / 2;
     if (tm.tmHeight > 0) baseY_ = tm.tmHeight;
-    dpiX_ = GetDeviceCaps(dc, LOGPIXELSX);
-    dpiY_ = GetDeviceCaps(dc, LOGPIXELSY);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
 }
@@ -46,15 +44,6 @@ RECT DialogFont::Pixels(const DluRect& r) const {
     rc.top = Y(r.y);
     rc.right = X(r.x + r.w);
     rc.bottom = Y(r.y + r.h);
-    return rc;
-}
-
-RECT DialogFont::DesignPixels(const DluRect& r) const {
-    RECT rc;
-    rc.left = MulDiv(r.x, dpiX_, 96);
-    rc.top = MulDiv(r.y, dpiY_, 96);
-    rc.right = MulDiv(r.x + r.w, dpiX_, 96);
-    rc.bottom = MulDiv(r.y + r.h, dpiY_, 96);
     return rc;
 }
 

@@ -30,8 +30,6 @@ class DialogFont {
     int X(int dlu) const { return MulDiv(dlu, baseX_, 4); }
     int Y(int dlu) const { return MulDiv(dlu, baseY_, 8); }
     RECT Pixels(const DluRect& r) const;
-    // A rectangle of a layout drawn in pixels for this font at 96 DPI, on this screen.
-    RECT DesignPixels(const DluRect& r) const;
 
   private:
     Font font_;
@@ -39,8 +37,6 @@ class DialogFont {
     Font large_;
     int baseX_ = 6;
     int baseY_ = 13;
-    int dpiX_ = 96;
-    int dpiY_ = 96;
 };
 
 }  // namespace cw::win32

@@ -49,12 +49,12 @@ class ModelessFrame::Busy {
     ModelessFrame& frame_;
 };
 
-ModelessFrame::ModelessFrame(const char* className, const std::string& caption, int clientWidth,
-                             int clientHeight, ErrorSink& errors, std::string errorTag) {
+ModelessFrame::ModelessFrame(const char* className, const std::string& caption, DluRect clientSize,
+                             ErrorSink& errors, std::string errorTag) {
     bigIcon_ = ResourceIcon(IDI_CLEARWELL, GetSystemMetrics(SM_CXICON));
     smallIcon_ = ResourceIcon(IDI_CLEARWELL, GetSystemMetrics(SM_CXSMICON));
     SetErrorSink(errors, std::move(errorTag));
-    RECT r = font_.DesignPixels({0, 0, clientWidth, clientHeight});
+    RECT r = font_.Pixels(clientSize);
     AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
     RECT work = {};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -69,7 +69,7 @@ ModelessFrame::ModelessFrame(const char* className, const std::string& caption, 
         throw RuntimeError(err::kOutOfMemory);
     }
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    host_ = std::make_unique<ControlHost>(hwnd(), font_, PlaceUnits::DesignPixels);
+    host_ = std::make_unique<ControlHost>(hwnd(), font_);
 }
 
 ModelessFrame::~ModelessFrame() {

@@ -1,34 +1,22 @@
 #pragma once
 // The real window of one of the program's other windows (settings, About, update): a fixed
 // window with a caption and a system menu, no owner, centred on the screen, its controls
-// placed in pixels of a 96-DPI layout. Keys work as in a dialog: Tab and Shift+Tab walk the
+// placed in dialog units. Keys work as in a dialog: Tab and Shift+Tab walk the
 // controls, Enter presses the default button (or the focused one), Esc the cancel action.
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
-#include "errors/RuntimeError.h"
-#include "ui/ControlPlacement.h"
+#include "errors/ErrorSink.h"
 #include "ui/OtherWindowView.h"
 #include "ui/win32/ControlHost.h"
 #include "ui/win32/DialogUnits.h"
 #include "ui/win32/WindowBase.h"
 
 namespace cw::win32 {
-
-// The place of the named control of a layout, with its ID.
-template <std::size_t N>
-Place PlaceOf(const std::array<ControlPlacement, N>& layout, std::string_view name, int id) {
-    for (const ControlPlacement& p : layout) {
-        if (p.name == name) return Place{id, nullptr, {p.x, p.y, p.width, p.height}};
-    }
-    throw RuntimeError(err::kInvalidProcedureCall, "no place for " + std::string(name));
-}
 
 // An icon of the program's resources at the size.
 HICON ResourceIcon(int id, int size);
@@ -43,9 +31,10 @@ class ModelessFrame : public WindowBase, public OtherWindowView {
     bool InUse() const override { return busy_ > 0; }
 
   protected:
-    // Creates the hidden window; the subclass then binds its controls to host().
-    ModelessFrame(const char* className, const std::string& caption, int clientWidth,
-                  int clientHeight, ErrorSink& errors, std::string errorTag);
+    // Creates the hidden window, its client area clientSize dialog units; the subclass then
+    // binds its controls to host().
+    ModelessFrame(const char* className, const std::string& caption, DluRect clientSize,
+                  ErrorSink& errors, std::string errorTag);
 
     ControlHost& host() { return *host_; }
     const DialogFont& font() const { return font_; }
