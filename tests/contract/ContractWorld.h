@@ -41,9 +41,10 @@ class FileSystemWorld {
     virtual void MakeOutsideLink(const std::string& linkPath, const std::string& outside,
                                  const std::vector<std::string>& files) = 0;
     virtual std::vector<std::string> OutsideNames(const std::string& outside) = 0;
-    // Makes a link at linkPath to the file name, holding "kept", in the folder outside.
+    // Makes a link at linkPath to the file name, holding "kept", in the folder outside; with
+    // exists false the file is not made and the link dangles.
     virtual void MakeOutsideFileLink(const std::string& linkPath, const std::string& outside,
-                                     const std::string& name) = 0;
+                                     const std::string& name, bool exists = true) = 0;
     // The paths registered for deletion at the next restart, in order.
     virtual std::vector<std::string> PendingDeletes() = 0;
     // Waits a little while for the platform to take in what was just done.

@@ -258,6 +258,20 @@ TEST_F(FileRoutinesContractTest, ALinkToAFileOutsideIsLeftAloneByEveryRoutineTha
     }
 }
 
+// A link whose target does not exist yet: opening it to write creates nothing behind it.
+TEST_F(FileRoutinesContractTest, ALinkToAMissingFileOutsideCreatesNothingThere) {
+    const std::string root = world_->Root("dangling-link");
+    world_->MakeOutsideFileLink(root + "\\link.txt", "dangling-link", "missing.txt", false);
+    for (OpenMode mode : {OpenMode::Write, OpenMode::ReadWrite, OpenMode::Append,
+                          OpenMode::CreateAlways, OpenMode::CreateNew}) {
+        std::unique_ptr<File> file;
+        if (fs_.Open(root + "\\link.txt", mode, file) == 0) file->Write("X", 1);
+        file.reset();
+        EXPECT_EQ(world_->OutsideNames("dangling-link"), std::vector<std::string>{})
+            << static_cast<int>(mode);
+    }
+}
+
 // A link to a file lists as the file it points to; it reads, but every change through it is
 // refused as access denied.
 TEST_F(FileRoutinesContractTest, AFileLinkReadsButRefusesChangesAsAccessDenied) {

@@ -47,9 +47,9 @@ class FakeFileSystemWorld : public FileSystemWorld {
         fs_.AddLink(linkPath, target);
     }
     void MakeOutsideFileLink(const std::string& linkPath, const std::string& outside,
-                             const std::string& name) override {
+                             const std::string& name, bool exists) override {
         std::string target = "D:\\outside\\" + outside + "\\" + name;
-        fs_.AddFile(target, "kept");
+        if (exists) fs_.AddFile(target, "kept");
         fs_.AddLink(linkPath, target);
     }
     std::vector<std::string> OutsideNames(const std::string& outside) override {

@@ -55,9 +55,9 @@ class Win32FileSystemWorld : public FileSystemWorld {
         Symlink(linkPath, target);
     }
     void MakeOutsideFileLink(const std::string& linkPath, const std::string& outside,
-                             const std::string& name) override {
+                             const std::string& name, bool exists) override {
         std::string target = testing::OutsideFolder(outside) + "/" + name;
-        testing::TestServer::WriteUnixFile(target, "kept");
+        if (exists) testing::TestServer::WriteUnixFile(target, "kept");
         Symlink(linkPath, target);
     }
     std::vector<std::string> OutsideNames(const std::string& outside) override {

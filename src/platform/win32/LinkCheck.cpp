@@ -84,9 +84,23 @@ bool OpenedThroughLink(HANDLE opened, const std::string& path) {
     return RunningUnderWine() && ResolvesElsewhere(opened, path);
 }
 
-long DeleteUnlessLink(const std::string& path) {
-    static const auto setInformation =
+SetFileInformationFn SetInformationFunction() {
+    static const auto fn =
         LookupProc<SetFileInformationFn>("kernel32.dll", "SetFileInformationByHandle");
+    return fn;
+}
+
+bool DroppedIfCreatedThroughLink(HANDLE created, const std::string& path) {
+    if (!RunningUnderWine() || !ResolvesElsewhere(created, path)) return false;
+    DispositionInfo info{TRUE};
+    if (SetFileInformationFn setInformation = SetInformationFunction()) {
+        setInformation(created, kFileDispositionInfo, &info, sizeof info);
+    }
+    return true;
+}
+
+long DeleteUnlessLink(const std::string& path) {
+    const SetFileInformationFn setInformation = SetInformationFunction();
     if (!RunningUnderWine() || !FinalPathFunction() || !setInformation) {
         if (ReachesThroughLink(path)) return ERROR_ACCESS_DENIED;
         return DeleteFileA(path.c_str()) ? ERROR_SUCCESS : static_cast<long>(GetLastError());

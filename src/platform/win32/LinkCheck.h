@@ -19,6 +19,11 @@ bool ReachesThroughLink(const std::string& path);
 // the system has no way to tell (then false, as for ReachesThroughLink).
 bool OpenedThroughLink(HANDLE opened, const std::string& path);
 
+// A file just created at path through a handle opened with DELETE access: under Wine a Unix
+// link to a missing file is invisible until the file is created behind it, so the new file is
+// checked and, when it lies elsewhere, deleted again at once. True when it was.
+bool DroppedIfCreatedThroughLink(HANDLE created, const std::string& path);
+
 // DeleteFileA, refused with ERROR_ACCESS_DENIED when the path reaches its file through a
 // link. Where the link check needs a handle anyway (Wine), the file is checked and deleted
 // through that one handle, which saves the second open DeleteFileA would make.
