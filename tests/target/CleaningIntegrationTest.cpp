@@ -309,7 +309,7 @@ class BrowserClosingTest : public ::testing::Test {
         if (HWND control = FindWindowA("CwWindowsControl", nullptr))
             PostMessageA(control, WM_CLOSE, 0, 0);
     }
-    // Starts the helper with windows "[refuse:]class:title" and waits for them.
+    // Starts the helper with windows "[kind:]class:title" and waits for them.
     std::unique_ptr<StartedProgram> Helper(const std::string& windows) {
         auto helper = std::make_unique<StartedProgram>("C:\\cwtest\\cwwindows.exe " + windows);
         for (int i = 0; i < 300 && !FindWindowA("CwWindowsControl", "cwwindows control"); ++i)
