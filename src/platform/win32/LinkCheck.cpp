@@ -90,6 +90,11 @@ SetFileInformationFn SetInformationFunction() {
     return fn;
 }
 
+bool CreationNeedsLinkCheck(const std::string& path) {
+    return RunningUnderWine() && FinalPathFunction() &&
+           GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
 bool DroppedIfCreatedThroughLink(HANDLE created, const std::string& path) {
     if (!RunningUnderWine() || !ResolvesElsewhere(created, path)) return false;
     DispositionInfo info{TRUE};

@@ -19,6 +19,10 @@ bool ReachesThroughLink(const std::string& path);
 // the system has no way to tell (then false, as for ReachesThroughLink).
 bool OpenedThroughLink(HANDLE opened, const std::string& path);
 
+// Whether a file about to be created at path must be opened with DELETE access and checked
+// with DroppedIfCreatedThroughLink: only under Wine, and only when nothing is there yet.
+bool CreationNeedsLinkCheck(const std::string& path);
+
 // A file just created at path through a handle opened with DELETE access: under Wine a Unix
 // link to a missing file is invisible until the file is created behind it, so the new file is
 // checked and, when it lies elsewhere, deleted again at once. True when it was.

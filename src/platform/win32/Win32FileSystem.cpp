@@ -120,10 +120,9 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
     if (writes && disposition != OPEN_EXISTING && ReachesThroughLink(path)) {
         return ERROR_ACCESS_DENIED;
     }
-    // A file about to be created is opened so that it can be deleted again, should it turn
-    // out to have been created behind a link to a missing file.
-    const bool creates =
-        disposition != OPEN_EXISTING && GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+    // Under Wine a file about to be created is opened so that it can be deleted again, should
+    // it turn out to have been created behind a link to a missing file.
+    const bool creates = disposition != OPEN_EXISTING && CreationNeedsLinkCheck(path);
     FileHandle handle(CreateFileA(path.c_str(), creates ? access | DELETE : access, share, nullptr,
                                   disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle) return static_cast<long>(GetLastError());
