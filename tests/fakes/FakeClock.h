@@ -31,7 +31,6 @@ class FakeClock : public Clock {
   private:
     LocalTime now_;
     std::uint32_t ticks_ = 1000;
-    std::uint32_t msInSecond_ = 0;
     int biasMinutes_ = -60;  // UTC+1
 };
 

@@ -56,32 +56,14 @@ bool FakeDesktop::IsVisible(WindowHandle window) {
 }
 
 void FakeDesktop::ApplyShowCommand(FakeWindow& window, int command) {
-    switch (command) {
-        case kSwHide:
-            window.visible = false;
-            return;
-        case kSwShowNormal:
-        case 4:  // SW_SHOWNOACTIVATE
-        case kSwRestore:
-        case 10:  // SW_SHOWDEFAULT
-            window.placement.showCmd = kSwShowNormal;
-            break;
-        case kSwShowMinimized:
-        case kSwMinimize:
-        case 7:   // SW_SHOWMINNOACTIVE
-        case 11:  // SW_FORCEMINIMIZE
-            window.placement.showCmd = kSwShowMinimized;
-            break;
-        case kSwShowMaximized:
-            window.placement.showCmd = kSwShowMaximized;
-            break;
-        default:  // SW_SHOW, SW_SHOWNA: visible in the state it has
-            break;
-    }
-    if (window.placement.showCmd < kSwShowNormal || window.placement.showCmd > kSwShowMaximized) {
-        window.placement.showCmd = kSwShowNormal;
-    }
-    window.visible = true;
+    // The state each command from SW_HIDE to SW_FORCEMINIMIZE leaves: normal (SW_SHOWNORMAL,
+    // SW_SHOWNOACTIVATE, SW_RESTORE, SW_SHOWDEFAULT), minimised or maximised; 0 keeps it.
+    static const std::uint32_t kStateAfter[12] = {0, 1, 2, 3, 1, 0, 2, 2, 0, 1, 1, 2};
+    std::uint32_t& state = window.placement.showCmd;
+    window.visible = command != kSwHide;
+    if (command > 0 && command < 12 && kStateAfter[command]) state = kStateAfter[command];
+    if (window.visible && (state < kSwShowNormal || state > kSwShowMaximized))
+        state = kSwShowNormal;
 }
 
 std::intptr_t FakeDesktop::Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -116,8 +98,7 @@ bool FakeDesktop::RegisterHotKey(WindowHandle window, int id, std::uint32_t modi
     return true;
 }
 
-bool FakeDesktop::SetForeground(WindowHandle window) {
-    (void)window;
+bool FakeDesktop::SetForeground(WindowHandle) {
     return true;
 }
 

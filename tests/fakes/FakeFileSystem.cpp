@@ -25,6 +25,12 @@ struct FakeFileSystem::Node {
         }
         return nullptr;
     }
+    Node* Add(std::string childName, FileTime createdAt = 0) {
+        auto node = std::make_unique<Node>();
+        node->name = std::move(childName);
+        node->created = createdAt;
+        return Add(std::move(node));
+    }
     Node* Add(std::unique_ptr<Node> node) {
         node->parent = this;
         Node* raw = node.get();
@@ -134,14 +140,18 @@ std::string ShortName(const std::string& name) {
     return shortBase + "~1" + (shortExt.empty() ? "" : "." + shortExt);
 }
 
-}  // namespace
-
+// Whether a name matches a search mask as FindFirstFileA matches it: * and ?, trailing dots
+// and stars of the mask ignored at the end of the name; a name that is not a valid 8.3
+// name also matches through its short name's extension (the first three characters of its
+// extension).
 bool MatchesFindMask(const std::string& name, const std::string& mask) {
     std::string upperMask = text::UpperAnsi(mask);
     if (GlobMatch(text::UpperAnsi(name), upperMask)) return true;
     if (name == "." || name == ".." || IsValid83(name)) return false;
     return GlobMatch(ShortName(name), upperMask);
 }
+
+}  // namespace
 
 class FakeFile : public File {
   public:
@@ -221,35 +231,25 @@ FakeFileSystem::Node* FakeFileSystem::Resolve(const std::string& path, bool foll
     return Resolve(SplitPath(path), followLast);
 }
 
-FakeFileSystem::Node* FakeFileSystem::Parent(const std::string& path, std::string& leaf) {
+FakeFileSystem::Node* FakeFileSystem::Parent(const std::string& path, std::string& leaf,
+                                             bool make) {
     std::vector<std::string> parts = SplitPath(path);
     if (parts.size() < 2) return nullptr;
     leaf = parts.back();
     parts.pop_back();
-    Node* parent = Resolve(parts, true);
+    Node* parent = make ? MakeDirs(parts) : Resolve(parts, true);
     return parent && parent->IsDir() ? parent : nullptr;
 }
 
-FakeFileSystem::Node* FakeFileSystem::MakeDirs(const std::string& path) {
-    std::vector<std::string> parts = SplitPath(path);
+FakeFileSystem::Node* FakeFileSystem::MakeDirs(const std::vector<std::string>& parts) {
     if (parts.empty()) return nullptr;
     Node* node = root_->Child(parts[0]);
-    if (!node) {
-        auto drive = std::make_unique<Node>();
-        drive->name = parts[0];
-        node = root_->Add(std::move(drive));
-    }
+    if (!node) node = root_->Add(parts[0]);
     for (std::size_t i = 1; i < parts.size(); ++i) {
         Node* child = node->Child(parts[i]);
         while (child && child->IsLink())
             child = Resolve(SplitPath(child->linkTarget), false);
-        if (!child) {
-            auto dir = std::make_unique<Node>();
-            dir->name = parts[i];
-            dir->created = now_;
-            child = node->Add(std::move(dir));
-        }
-        node = child;
+        node = child ? child : node->Add(parts[i], now_);
     }
     return node;
 }
@@ -345,11 +345,8 @@ long FakeFileSystem::Open(const std::string& path, OpenMode mode, std::unique_pt
     if (node && writing && (node->attributes & kAttrReadOnly)) return kErrorAccessDenied;
     if (node && writing && IsLink(path)) return kErrorAccessDenied;
     if (!node) {
-        auto created = std::make_unique<Node>();
-        created->name = leaf;
-        created->attributes = kAttrArchive;
-        created->created = now_;
-        node = parent->Add(std::move(created));
+        node = parent->Add(leaf, now_);
+        node->attributes = kAttrArchive;
     } else if (mode == OpenMode::CreateAlways) {
         node->data.clear();
     }
@@ -376,10 +373,7 @@ long FakeFileSystem::CreateFolder(const std::string& path) {
     Node* parent = Parent(path, leaf);
     if (!parent) return kErrorPathNotFound;
     if (parent->Child(leaf)) return kErrorAlreadyExists;
-    auto dir = std::make_unique<Node>();
-    dir->name = leaf;
-    dir->created = now_;
-    parent->Add(std::move(dir));
+    parent->Add(leaf, now_);
     return kErrorSuccess;
 }
 
@@ -436,41 +430,25 @@ long FakeFileSystem::Copy(const std::string& from, const std::string& to, bool f
 }
 
 void FakeFileSystem::AddDirectory(const std::string& path, std::uint32_t attributes) {
-    Node* node = MakeDirs(path);
+    Node* node = MakeDirs(SplitPath(path));
     if (node && node->parent != root_.get()) node->attributes = attributes | kAttrDirectory;
 }
 
 void FakeFileSystem::AddFile(const std::string& path, const std::string& content,
                              std::uint32_t attributes) {
-    std::vector<std::string> parts = SplitPath(path);
-    if (parts.size() < 2) return;
-    std::string leaf = parts.back();
-    std::string dirPath;
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
-        dirPath += parts[i] + "\\";
-    Node* dir = MakeDirs(dirPath);
+    std::string leaf;
+    Node* dir = Parent(path, leaf, true);
+    if (!dir) return;
     Node* node = dir->Child(leaf);
-    if (!node) {
-        auto created = std::make_unique<Node>();
-        created->name = leaf;
-        created->created = now_;
-        node = dir->Add(std::move(created));
-    }
+    if (!node) node = dir->Add(leaf, now_);
     node->attributes = attributes & ~kAttrDirectory;
     if (node->attributes == 0) node->attributes = kAttrNormal;
     node->data = content;
 }
 
 void FakeFileSystem::AddLink(const std::string& linkPath, const std::string& target) {
-    std::vector<std::string> parts = SplitPath(linkPath);
-    std::string dirPath;
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
-        dirPath += parts[i] + "\\";
-    Node* dir = MakeDirs(dirPath);
-    auto link = std::make_unique<Node>();
-    link->name = parts.back();
-    link->linkTarget = target;
-    dir->Add(std::move(link));
+    std::string leaf;
+    if (Node* dir = Parent(linkPath, leaf, true)) dir->Add(leaf)->linkTarget = target;
 }
 
 void FakeFileSystem::Lock(const std::string& path, bool locked) {

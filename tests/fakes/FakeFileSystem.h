@@ -7,9 +7,7 @@
 // lists as the file it points to (Wine shows no reparse point for it). As the Win32 side
 // does, deleting, writing, moving and changing attributes through any link are refused.
 
-#include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -64,8 +62,9 @@ class FakeFileSystem : public FileSystem {
   private:
     Node* Resolve(const std::vector<std::string>& parts, bool followLast);
     Node* Resolve(const std::string& path, bool followLast = true);
-    Node* Parent(const std::string& path, std::string& leaf);
-    Node* MakeDirs(const std::string& path);
+    // The folder a path names its leaf in; with make true, made with its missing parents.
+    Node* Parent(const std::string& path, std::string& leaf, bool make = false);
+    Node* MakeDirs(const std::vector<std::string>& parts);
     std::uint32_t LinkAttributes(const Node& link);
     void SnapshotNode(const Node& node, const std::string& path,
                       std::vector<std::string>& out) const;
@@ -81,11 +80,5 @@ class FakeFileSystem : public FileSystem {
     std::vector<std::string> flushes_;
     friend class FakeFile;
 };
-
-// Whether a name matches a search mask as FindFirstFileA matches it: * and ?, trailing dots
-// and stars of the mask ignored at the end of the name; a name that is not a valid 8.3
-// name also matches through its short name's extension (the first three characters of its
-// extension).
-bool MatchesFindMask(const std::string& name, const std::string& mask);
 
 }  // namespace cw::fakes

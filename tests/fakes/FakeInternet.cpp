@@ -21,7 +21,6 @@ void FakeInternet::Serve(const std::string& url, const std::string& body, int bu
 }
 
 void FakeTransfer::Cancel() {
-    ++internet_.cancels;
     if (busy_) current_ = FakeResponse{};
     busy_ = false;
     pollsLeft_ = 0;

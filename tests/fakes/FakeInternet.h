@@ -38,7 +38,6 @@ class FakeInternet : public Internet {
 
     std::vector<std::string> probes;    // URLs probed, in order
     std::vector<std::string> requests;  // URLs whose transfer was started, in order
-    int cancels = 0;
 
   private:
     friend class FakeTransfer;

@@ -2,30 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <sstream>
 
 #include "text/Ansi.h"
 
 namespace cw::fakes {
-
-namespace {
-
-std::vector<std::string> SplitKey(const std::string& subkey) {
-    std::vector<std::string> parts;
-    std::string part;
-    for (char c : subkey) {
-        if (c == '\\') {
-            if (!part.empty()) parts.push_back(part);
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    if (!part.empty()) parts.push_back(part);
-    return parts;
-}
-
-}  // namespace
 
 FakeRegistry::FakeRegistry() {
     for (RootKey root : {kHkeyClassesRoot, kHkeyCurrentUser, kHkeyLocalMachine, kHkeyUsers}) {
@@ -33,36 +13,24 @@ FakeRegistry::FakeRegistry() {
     }
 }
 
-FakeRegistry::Key* FakeRegistry::Find(RootKey root, const std::string& subkey) {
+FakeRegistry::Key* FakeRegistry::Find(RootKey root, const std::string& subkey, bool create) {
     auto it = roots_.find(root);
-    if (it == roots_.end()) return nullptr;
-    Key* key = it->second.get();
-    for (const std::string& part : SplitKey(subkey)) {
-        Key* next = nullptr;
-        for (auto& child : key->subkeys) {
-            if (text::EqualsNoCase(child->name, part)) next = child.get();
+    Key* key = it == roots_.end() ? nullptr : it->second.get();
+    std::size_t start = 0;
+    while (key && start <= subkey.size()) {
+        std::size_t end = std::min(subkey.find('\\', start), subkey.size());
+        std::string part = subkey.substr(start, end - start);
+        start = end + 1;
+        if (part.empty()) continue;
+        auto child = std::find_if(key->subkeys.begin(), key->subkeys.end(),
+                                  [&](const auto& k) { return text::EqualsNoCase(k->name, part); });
+        if (child != key->subkeys.end()) {
+            key = child->get();
+        } else if (create) {
+            key = key->subkeys.emplace_back(std::make_unique<Key>(Key{part, {}, {}})).get();
+        } else {
+            key = nullptr;
         }
-        if (!next) return nullptr;
-        key = next;
-    }
-    return key;
-}
-
-FakeRegistry::Key* FakeRegistry::Create(RootKey root, const std::string& subkey) {
-    auto it = roots_.find(root);
-    if (it == roots_.end()) return nullptr;
-    Key* key = it->second.get();
-    for (const std::string& part : SplitKey(subkey)) {
-        Key* next = nullptr;
-        for (auto& child : key->subkeys) {
-            if (text::EqualsNoCase(child->name, part)) next = child.get();
-        }
-        if (!next) {
-            key->subkeys.push_back(std::make_unique<Key>());
-            next = key->subkeys.back().get();
-            next->name = part;
-        }
-        key = next;
     }
     return key;
 }
@@ -90,18 +58,17 @@ long FakeRegistry::QueryValue(RootKey root, const std::string& subkey, const std
 long FakeRegistry::SetValue(RootKey root, const std::string& subkey, const std::string& name,
                             const RegValue& value) {
     if (WriteDenied(root, subkey)) return kErrorAccessDenied;
-    Key* key = Create(root, subkey);
+    Key* key = Find(root, subkey, true);
     if (!key) return kErrorInvalidHandle;
     // Stored as given, as Windows 95/98/Me do: a text written without its terminating zero
     // is read back without it.
-    const RegValue& stored = value;
     for (auto& [valueName, existing] : key->values) {
         if (text::EqualsNoCase(valueName, name)) {
-            existing = stored;
+            existing = value;
             return kErrorSuccess;
         }
     }
-    key->values.emplace_back(name, stored);
+    key->values.emplace_back(name, value);
     return kErrorSuccess;
 }
 
@@ -118,17 +85,15 @@ long FakeRegistry::DeleteValue(RootKey root, const std::string& subkey, const st
 }
 
 long FakeRegistry::DeleteKey(RootKey root, const std::string& subkey) {
-    std::vector<std::string> parts = SplitKey(subkey);
-    if (parts.empty()) return kErrorInvalidParameter;
-    std::string parentPath;
-    for (std::size_t i = 0; i + 1 < parts.size(); ++i)
-        parentPath += parts[i] + "\\";
-    Key* parent = Find(root, parentPath);
+    std::size_t cut = subkey.find_last_not_of('\\');
+    if (cut == std::string::npos) return kErrorInvalidParameter;
+    std::size_t slash = subkey.rfind('\\', cut);
+    std::string leaf = subkey.substr(slash + 1, cut - slash);
+    Key* parent = Find(root, slash == std::string::npos ? "" : subkey.substr(0, slash));
     if (!parent) return kErrorFileNotFound;
     auto& children = parent->subkeys;
-    auto it = std::find_if(children.begin(), children.end(), [&](const auto& k) {
-        return text::EqualsNoCase(k->name, parts.back());
-    });
+    auto it = std::find_if(children.begin(), children.end(),
+                           [&](const auto& k) { return text::EqualsNoCase(k->name, leaf); });
     if (it == children.end()) return kErrorFileNotFound;
     if (WriteDenied(root, subkey) || !(*it)->subkeys.empty()) return kErrorAccessDenied;
     children.erase(it);
@@ -137,7 +102,7 @@ long FakeRegistry::DeleteKey(RootKey root, const std::string& subkey) {
 
 long FakeRegistry::CreateKey(RootKey root, const std::string& subkey) {
     if (!Find(root, subkey) && WriteDenied(root, subkey)) return kErrorAccessDenied;
-    return Create(root, subkey) ? kErrorSuccess : kErrorInvalidHandle;
+    return Find(root, subkey, true) ? kErrorSuccess : kErrorInvalidHandle;
 }
 
 bool FakeRegistry::KeyExists(RootKey root, const std::string& subkey) {
@@ -188,14 +153,10 @@ void FakeRegistry::DenyWrites(RootKey root, const std::string& subkey, bool deny
 void FakeRegistry::DumpKey(const Key& key, const std::string& path, std::vector<std::string>& out) {
     out.push_back(path);
     for (const auto& [name, value] : key.values) {
-        std::ostringstream line;
-        line << path << "|" << name << "|" << value.type << "|";
-        for (unsigned char c : value.data) {
-            char hex[3];
-            std::snprintf(hex, sizeof hex, "%02x", c);
-            line << hex;
-        }
-        out.push_back(line.str());
+        std::string line = path + "|" + name + "|" + std::to_string(value.type) + "|";
+        for (unsigned char c : value.data)
+            line += {"0123456789abcdef"[c >> 4], "0123456789abcdef"[c & 15]};
+        out.push_back(line);
     }
     for (const auto& child : key.subkeys)
         DumpKey(*child, path + "\\" + child->name, out);

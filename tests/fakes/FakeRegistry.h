@@ -52,8 +52,8 @@ class FakeRegistry : public Registry {
         std::vector<std::pair<std::string, RegValue>> values;
         std::vector<std::unique_ptr<Key>> subkeys;
     };
-    Key* Find(RootKey root, const std::string& subkey);
-    Key* Create(RootKey root, const std::string& subkey);
+    // The key, or with create true the key made with its missing parents.
+    Key* Find(RootKey root, const std::string& subkey, bool create = false);
     bool WriteDenied(RootKey root, const std::string& subkey) const;
     static void DumpKey(const Key& key, const std::string& path, std::vector<std::string>& out);
 

@@ -14,7 +14,6 @@ bool StartsWith(const std::string& s, const std::string& prefix) {
 
 std::size_t FakeUrlCache::Enumerate(const std::string& pattern,
                                     const std::function<bool(const UrlCacheEntry&)>& visit) {
-    ++enumerations;
     auto selected = [&](const UrlCacheEntry& e) {
         if (!pattern.empty()) return StartsWith(e.sourceUrl, pattern);
         if (!contentOnlyWithoutPattern) return true;

@@ -26,11 +26,8 @@ class FakeUrlCache : public UrlCache {
     bool contentOnlyWithoutPattern = false;
     // The extra containers: name and search prefix.
     std::vector<std::pair<std::string, std::string>> containers;
-    // Entries that refuse deletion, as an entry in use does.
     std::vector<UrlCacheEntry> entries;
     std::vector<std::string> deleted;
-    // How many enumerations were started.
-    int enumerations = 0;
 };
 
 }  // namespace cw::fakes
