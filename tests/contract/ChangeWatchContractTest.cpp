@@ -12,7 +12,7 @@ namespace {
 constexpr std::uint32_t kGuardFilter = kNotifyFileName | kNotifyAttributes | kNotifyLastWrite;
 
 // Polls without blocking until the watch is signalled or the time is up.
-bool SignalledWithin(FileSystemWorld& world, FolderWatch& watch, int ms) {
+bool SignalledWithin(World& world, FolderWatch& watch, int ms) {
     for (int waited = 0;; waited += 20) {
         if (watch.Poll() == kWaitSignalled) return true;
         if (waited >= ms) return false;
@@ -21,7 +21,7 @@ bool SignalledWithin(FileSystemWorld& world, FolderWatch& watch, int ms) {
 }
 
 // Resumes until no further change is pending (one action can be several changes).
-bool Drain(FileSystemWorld& world, FolderWatch& watch) {
+bool Drain(World& world, FolderWatch& watch) {
     for (int i = 0; i < 20; ++i) {
         if (watch.Resume() != kErrorSuccess) return false;
         world.Settle(150);
@@ -30,17 +30,10 @@ bool Drain(FileSystemWorld& world, FolderWatch& watch) {
     return false;
 }
 
-void Create(FileSystem& fs, const std::string& path, const std::string& content) {
-    std::unique_ptr<File> file;
-    ASSERT_EQ(fs.Open(path, OpenMode::CreateNew, file), kErrorSuccess) << path;
-    ASSERT_EQ(file->Write(content.data(), static_cast<std::uint32_t>(content.size())),
-              kErrorSuccess);
-}
-
 TEST(ChangeWatchContract, NewFileSignalsUntilResumedAndLaterChangesSignalAgain) {
-    auto world = MakeFileSystemWorld();
+    auto world = MakeWorld();
     std::string folder = world->Root("signal");
-    Create(world->fs(), folder + "\\before.txt", "old");
+    WriteFile(world->fs(), folder + "\\before.txt", "old");
 
     std::unique_ptr<FolderWatch> watch;
     ASSERT_EQ(world->watch().Watch(folder, kGuardFilter, watch), kErrorSuccess);
@@ -48,7 +41,7 @@ TEST(ChangeWatchContract, NewFileSignalsUntilResumedAndLaterChangesSignalAgain) 
     world->Settle(100);
     EXPECT_EQ(watch->Poll(), kWaitTimeout) << "what was there before the watch is no change";
 
-    Create(world->fs(), folder + "\\new.url", "[InternetShortcut]");
+    WriteFile(world->fs(), folder + "\\new.url", "[InternetShortcut]");
     ASSERT_TRUE(SignalledWithin(*world, *watch, 2000));
     EXPECT_EQ(watch->Poll(), kWaitSignalled) << "a signal holds until the watch is resumed";
 
@@ -67,41 +60,29 @@ TEST(ChangeWatchContract, NewFileSignalsUntilResumedAndLaterChangesSignalAgain) 
 
 // What a caller can rely on: a change made after Resume signals, even while an earlier one is
 // still unhandled. (Changes made between a signal and Resume are lost under Wine, so a caller
-// resumes first and then looks at the folder.)
-TEST(ChangeWatchContract, ChangeAfterResumeSignals) {
-    auto world = MakeFileSystemWorld();
+// resumes first and then looks at the folder.) Files in subfolders are not watched, and a
+// missing folder cannot be.
+TEST(ChangeWatchContract, ChangeAfterResumeSignalsAndSubfoldersAreNotWatched) {
+    auto world = MakeWorld();
     std::string folder = world->Root("after");
-    std::unique_ptr<FolderWatch> watch;
-    ASSERT_EQ(world->watch().Watch(folder, kNotifyFileName, watch), kErrorSuccess);
-
-    Create(world->fs(), folder + "\\one.url", "1");
-    ASSERT_TRUE(SignalledWithin(*world, *watch, 2000));
-    ASSERT_EQ(watch->Resume(), kErrorSuccess);
-    Create(world->fs(), folder + "\\two.url", "2");
-    EXPECT_TRUE(SignalledWithin(*world, *watch, 2000));
-}
-
-TEST(ChangeWatchContract, FilesInsideSubfoldersAreNotWatched) {
-    auto world = MakeFileSystemWorld();
-    std::string folder = world->Root("subtree");
     ASSERT_EQ(world->fs().CreateFolder(folder + "\\Links"), kErrorSuccess);
-    std::unique_ptr<FolderWatch> watch;
-    ASSERT_EQ(world->watch().Watch(folder, kNotifyFileName, watch), kErrorSuccess);
-
-    Create(world->fs(), folder + "\\Links\\deep.url", "x");
-    world->Settle(500);
-    EXPECT_EQ(watch->Poll(), kWaitTimeout);
-}
-
-TEST(ChangeWatchContract, MissingFolderCannotBeWatched) {
-    auto world = MakeFileSystemWorld();
-    std::string folder = world->Root("missing");
     std::unique_ptr<FolderWatch> watch;
     long status = world->watch().Watch(folder + "\\absent", kGuardFilter, watch);
     EXPECT_TRUE(status == kErrorFileNotFound || status == kErrorPathNotFound) << status;
     EXPECT_EQ(watch, nullptr);
     EXPECT_NE(world->watch().Watch("", kGuardFilter, watch), kErrorSuccess);
     EXPECT_EQ(watch, nullptr);
+    ASSERT_EQ(world->watch().Watch(folder, kNotifyFileName, watch), kErrorSuccess);
+
+    WriteFile(world->fs(), folder + "\\Links\\deep.url", "x");
+    world->Settle(500);
+    EXPECT_EQ(watch->Poll(), kWaitTimeout) << "a file in a subfolder";
+
+    WriteFile(world->fs(), folder + "\\one.url", "1");
+    ASSERT_TRUE(SignalledWithin(*world, *watch, 2000));
+    ASSERT_EQ(watch->Resume(), kErrorSuccess);
+    WriteFile(world->fs(), folder + "\\two.url", "2");
+    EXPECT_TRUE(SignalledWithin(*world, *watch, 2000));
 }
 
 }  // namespace

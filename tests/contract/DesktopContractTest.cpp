@@ -11,8 +11,8 @@ bool Contains(const std::vector<WindowHandle>& windows, WindowHandle w) {
     return std::find(windows.begin(), windows.end(), w) != windows.end();
 }
 
-TEST(DesktopContract, FindsTopLevelWindowsByClassAndTitle) {
-    auto world = MakeDesktopWorld();
+TEST(DesktopContract, FindsWindowsByClassAndTitleGivesAHotkeyOneOwnerAndClosesOnRequest) {
+    auto world = MakeWorld();
     Desktop& desktop = world->desktop();
     WindowHandle a = world->Open("CwContractA", "First window");
     WindowHandle b = world->Open("CwContractB", "Second window");
@@ -32,12 +32,12 @@ TEST(DesktopContract, FindsTopLevelWindowsByClassAndTitle) {
     EXPECT_TRUE(desktop.IsVisible(a));
     // The window opened later lies directly above the earlier one.
     EXPECT_EQ(desktop.PreviousWindow(a), b);
-}
 
-TEST(DesktopContract, PostedCloseEndsTheWindow) {
-    auto world = MakeDesktopWorld();
-    Desktop& desktop = world->desktop();
-    WindowHandle a = world->Open("CwContractA", "Closing window");
+    const std::uint32_t ctrlAltShift = 0x0002 | 0x0001 | 0x0004, f11 = 0x7A;
+    EXPECT_TRUE(desktop.RegisterHotKey(a, 201, ctrlAltShift, f11));
+    EXPECT_FALSE(desktop.RegisterHotKey(b, 202, ctrlAltShift, f11));
+    EXPECT_TRUE(desktop.RegisterHotKey(b, 203, ctrlAltShift, f11 + 1));
+
     EXPECT_TRUE(desktop.Post(a, kWmClose, 0, 0));
     world->Pump();
     EXPECT_FALSE(desktop.IsWindow(a));
@@ -45,49 +45,46 @@ TEST(DesktopContract, PostedCloseEndsTheWindow) {
 }
 
 TEST(DesktopContract, HidingByPlacementKeepsTheStateAndRestoringShowsItAgain) {
-    auto world = MakeDesktopWorld();
+    auto world = MakeWorld();
     Desktop& desktop = world->desktop();
     WindowHandle w = world->Open("CwContractA", "Placed window");
+    auto placement = [&] {
+        WindowPlacement p;
+        EXPECT_TRUE(desktop.GetPlacement(w, p));
+        return p;
+    };
+    auto placed = [&](WindowPlacement p, std::uint32_t showCmd) {
+        p.showCmd = showCmd;
+        EXPECT_TRUE(desktop.SetPlacement(w, p));
+        return placement();
+    };
+    const std::uint32_t normalState = kSwShowNormal, minimised = kSwShowMinimized;
 
-    WindowPlacement normal;
-    ASSERT_TRUE(desktop.GetPlacement(w, normal));
-    EXPECT_EQ(normal.showCmd, static_cast<std::uint32_t>(kSwShowNormal));
+    const WindowPlacement normal = placement();
+    EXPECT_EQ(normal.showCmd, normalState);
     EXPECT_GT(normal.right, normal.left);
-
-    WindowPlacement hidden = normal;
-    hidden.showCmd = kSwHide;
-    ASSERT_TRUE(desktop.SetPlacement(w, hidden));
+    WindowPlacement whileHidden = placed(normal, kSwHide);
     EXPECT_FALSE(desktop.IsVisible(w));
-    WindowPlacement whileHidden;
-    ASSERT_TRUE(desktop.GetPlacement(w, whileHidden));
-    EXPECT_EQ(whileHidden.showCmd, static_cast<std::uint32_t>(kSwShowNormal));
+    EXPECT_EQ(whileHidden.showCmd, normalState);
     EXPECT_EQ(whileHidden.left, normal.left);
     EXPECT_EQ(whileHidden.bottom, normal.bottom);
 
     WindowPlacement moved = normal;
     moved.left += 10;
     moved.right += 10;
-    ASSERT_TRUE(desktop.SetPlacement(w, moved));
+    WindowPlacement now = placed(moved, normal.showCmd);
     EXPECT_TRUE(desktop.IsVisible(w));
-    WindowPlacement now;
-    ASSERT_TRUE(desktop.GetPlacement(w, now));
     EXPECT_EQ(now.left, normal.left + 10);
     EXPECT_EQ(now.right, normal.right + 10);
 
     // A minimised window stays minimised while hidden, and OpenIcon restores it.
     EXPECT_FALSE(desktop.Restore(w));
     desktop.Show(w, kSwMinimize);
-    ASSERT_TRUE(desktop.GetPlacement(w, now));
-    EXPECT_EQ(now.showCmd, static_cast<std::uint32_t>(kSwShowMinimized));
-    WindowPlacement minimisedHidden = now;
-    minimisedHidden.showCmd = kSwHide;
-    ASSERT_TRUE(desktop.SetPlacement(w, minimisedHidden));
+    EXPECT_EQ(placement().showCmd, minimised);
+    EXPECT_EQ(placed(placement(), kSwHide).showCmd, minimised);
     EXPECT_FALSE(desktop.IsVisible(w));
-    ASSERT_TRUE(desktop.GetPlacement(w, now));
-    EXPECT_EQ(now.showCmd, static_cast<std::uint32_t>(kSwShowMinimized));
     EXPECT_TRUE(desktop.Restore(w));
-    ASSERT_TRUE(desktop.GetPlacement(w, now));
-    EXPECT_EQ(now.showCmd, static_cast<std::uint32_t>(kSwShowNormal));
+    EXPECT_EQ(placement().showCmd, normalState);
     EXPECT_TRUE(desktop.IsVisible(w));
 
     EXPECT_TRUE(desktop.Show(w, kSwHide));  // it was visible
@@ -96,20 +93,8 @@ TEST(DesktopContract, HidingByPlacementKeepsTheStateAndRestoringShowsItAgain) {
     EXPECT_TRUE(desktop.IsVisible(w));
 }
 
-TEST(DesktopContract, AHotkeyChordHasOneOwner) {
-    auto world = MakeDesktopWorld();
-    Desktop& desktop = world->desktop();
-    WindowHandle a = world->Open("CwContractA", "Hotkey owner");
-    WindowHandle b = world->Open("CwContractB", "Hotkey rival");
-    const std::uint32_t ctrlAltShift = 0x0002 | 0x0001 | 0x0004;
-    const std::uint32_t f11 = 0x7A;
-    EXPECT_TRUE(desktop.RegisterHotKey(a, 201, ctrlAltShift, f11));
-    EXPECT_FALSE(desktop.RegisterHotKey(b, 202, ctrlAltShift, f11));
-    EXPECT_TRUE(desktop.RegisterHotKey(b, 203, ctrlAltShift, f11 + 1));
-}
-
 TEST(NotifyIconContract, OneIconPerWindowAndId) {
-    auto world = MakeDesktopWorld();
+    auto world = MakeWorld();
     WindowHandle w = world->Open("CwContractA", "Tray owner");
     NotifyIcon& tray = world->notifyIcon();
     NotifyIconData icon;

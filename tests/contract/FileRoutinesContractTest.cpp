@@ -17,27 +17,14 @@ namespace {
 
 class FileRoutinesContractTest : public ::testing::Test {
   protected:
-    void Write(const std::string& path, const std::string& content = "x") {
-        std::unique_ptr<File> file;
-        ASSERT_EQ(fs_.Open(path, OpenMode::CreateAlways, file), 0) << path;
-        file->Write(content.data(), static_cast<std::uint32_t>(content.size()));
-    }
     void MakeFolders(const std::string& path) {
         for (std::size_t i = 3; i <= path.size(); ++i) {
             if (i == path.size() || path[i] == '\\') fs_.CreateFolder(path.substr(0, i));
         }
     }
     bool Exists(const std::string& path) { return fs_.GetAttributes(path) != kInvalidAttributes; }
-    std::vector<std::string> Listing(const std::string& folder) {
-        std::vector<std::string> names;
-        fs_.Find(folder + "\\*", [&](const FindData& d) {
-            if (d.name != "." && d.name != "..") names.push_back(d.name);
-            return true;
-        });
-        return names;
-    }
 
-    std::unique_ptr<FileSystemWorld> world_ = MakeFileSystemWorld();
+    std::unique_ptr<World> world_ = MakeWorld();
     FileSystem& fs_ = world_->fs();
     PathGuard guard_{world_->folders(), fs_};
     FileRoutines files_{fs_, guard_};
@@ -47,30 +34,29 @@ TEST_F(FileRoutinesContractTest, PurgeFolderDeletesProtectedAttributesButNotTheP
     std::string root = world_->Root("purge-attributes");
     std::string target = root + "\\t";
     MakeFolders(target + "\\sub\\deeper");
-    Write(target + "\\ro.txt");
-    Write(target + "\\hidden.txt");
-    Write(target + "\\sub\\deeper\\f.txt");
+    for (const char* name : {"\\ro.txt", "\\hidden.txt", "\\sub\\deeper\\f.txt"})
+        WriteFile(fs_, target + name);
     fs_.SetAttributes(target + "\\ro.txt", kAttrReadOnly);
     fs_.SetAttributes(target + "\\hidden.txt", kAttrHidden | kAttrSystem);
     EXPECT_EQ(files_.PurgeFolder(target + "\\"), 0) << "a trailing backslash is accepted";
     EXPECT_FALSE(Exists(target));
 
     MakeFolders(target);
-    Write(target + "\\pagefile.sys");
-    Write(target + "\\other");
+    WriteFile(fs_, target + "\\pagefile.sys");
+    WriteFile(fs_, target + "\\other");
     EXPECT_NE(files_.PurgeFolder(target), 0) << "the folder cannot go while the page file stays";
-    EXPECT_EQ(Listing(target), std::vector<std::string>{"pagefile.sys"});
+    EXPECT_EQ(Listing(fs_, target), std::vector<std::string>{"pagefile.sys"});
 }
 
 TEST_F(FileRoutinesContractTest, AFileInUseStopsThePurgeWithItsErrorNumber) {
     std::string target = world_->Root("purge-locked") + "\\t";
     MakeFolders(target + "\\sub");
     for (const char* name : {"a", "b", "c", "d", "e"})
-        Write(target + "\\" + name);
-    Write(target + "\\sub\\s");
+        WriteFile(fs_, target + "\\" + name);
+    WriteFile(fs_, target + "\\sub\\s");
     world_->HoldOpen(target + "\\c");
     // The platform's listing order decides what went before the locked file.
-    std::vector<std::string> order = Listing(target);
+    std::vector<std::string> order = Listing(fs_, target);
     EXPECT_EQ(files_.PurgeFolder(target), 70) << "permission denied";
     world_->ReleaseAll();
     auto locked = std::find(order.begin(), order.end(), "c");
@@ -86,25 +72,22 @@ TEST_F(FileRoutinesContractTest, AFileInUseStopsThePurgeWithItsErrorNumber) {
 TEST_F(FileRoutinesContractTest, DeleteMatchingFilesFiltersOnlyTheFoldersOwnFiles) {
     std::string target = world_->Root("matching") + "\\t";
     MakeFolders(target + "\\s\\deep");
-    Write(target + "\\a.txt");
-    Write(target + "\\b.dat");
-    Write(target + "\\s\\c.dat");
-    Write(target + "\\s\\deep\\d.bin");
+    for (const char* name : {"\\a.txt", "\\b.dat", "\\s\\c.dat", "\\s\\deep\\d.bin"})
+        WriteFile(fs_, target + name);
     files_.DeleteMatchingFiles(target, "*.txt");
-    EXPECT_EQ(Listing(target), std::vector<std::string>{"b.dat"});
+    EXPECT_EQ(Listing(fs_, target), std::vector<std::string>{"b.dat"});
 
-    Write(target + "\\x.gif");
-    Write(target + "\\y.htm");
-    Write(target + "\\z.css");
+    for (const char* name : {"\\x.gif", "\\y.htm", "\\z.css"})
+        WriteFile(fs_, target + name);
     files_.DeleteMatchingFiles(target + "\\", "*.gif;*.htm");
-    std::vector<std::string> left = Listing(target);
+    std::vector<std::string> left = Listing(fs_, target);
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"b.dat", "z.css"}));
 }
 
 TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
     std::string root = world_->Root("refused");
-    Write(root + "\\keep.txt");
+    WriteFile(fs_, root + "\\keep.txt");
     for (const std::string& path :
          {std::string(""), std::string("\\"), std::string("C:"), std::string("C:\\"),
           std::string("refused"), std::string("scratch\\refused"), root.substr(2),
@@ -125,7 +108,7 @@ TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
     ASSERT_GE(protectedFolders.size(), 8u);
     for (const std::string& folder : protectedFolders) {
         MakeFolders(folder);
-        Write(folder + "\\cw-marker.txt");
+        WriteFile(fs_, folder + "\\cw-marker.txt");
         for (const std::string& path : {folder, folder + "\\", FolderPart(folder)}) {
             EXPECT_EQ(files_.PurgeFolder(path), -1) << path;
             files_.DeleteMatchingFiles(path, "cw-marker.txt");
@@ -139,7 +122,7 @@ TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
 TEST_F(FileRoutinesContractTest, CheckFolderAcceptsATrailingBackslash) {
     std::string root = world_->Root("check");
     MakeFolders(root + "\\dir");
-    Write(root + "\\file.txt");
+    WriteFile(fs_, root + "\\file.txt");
     EXPECT_TRUE(files_.CheckFolder(root + "\\dir\\", false));
     EXPECT_TRUE(files_.CheckFolder(root + "\\dir", false));
     EXPECT_TRUE(files_.CheckFolder(root + "\\file.txt", false)) << "files are found as well";
@@ -155,9 +138,9 @@ TEST_F(FileRoutinesContractTest, CheckFolderAcceptsATrailingBackslash) {
 TEST_F(FileRoutinesContractTest, DeleteFolderTreeTakesReadOnlyContent) {
     std::string target = world_->Root("tree") + "\\t";
     MakeFolders(target + "\\a\\b");
-    Write(target + "\\a\\b\\ro");
+    WriteFile(fs_, target + "\\a\\b\\ro");
     fs_.SetAttributes(target + "\\a\\b\\ro", kAttrReadOnly);
-    Write(target + "\\top");
+    WriteFile(fs_, target + "\\top");
     EXPECT_TRUE(files_.DeleteFolderTree(target + "\\"));
     EXPECT_FALSE(Exists(target));
     EXPECT_FALSE(files_.DeleteFolderTree(target)) << "a missing folder reports false";
@@ -167,8 +150,8 @@ TEST_F(FileRoutinesContractTest, LinksOutOfTheTargetAreNeverFollowed) {
     std::string root = world_->Root("links");
     std::string target = root + "\\t";
     MakeFolders(target + "\\sub");
-    Write(target + "\\f.txt");
-    Write(target + "\\sub\\g.txt");
+    WriteFile(fs_, target + "\\f.txt");
+    WriteFile(fs_, target + "\\sub\\g.txt");
     world_->MakeOutsideLink(target + "\\link", "routines-link", {"one.txt", "two.dat"});
     world_->MakeOutsideLink(target + "\\sub\\deep", "routines-link", {"one.txt", "two.dat"});
     std::vector<std::string> outside = {"one.txt", "two.dat"};
@@ -220,7 +203,7 @@ TEST_F(FileRoutinesContractTest, ALinkToAFileOutsideIsLeftAloneByEveryRoutineTha
          [&](auto&, auto& link) { fs_.SetAttributes(link, kAttrReadOnly | kAttrHidden); }},
         {"Move onto",
          [&](auto& folder, auto& link) {
-             Write(folder + "\\new", "new");
+             WriteFile(fs_, folder + "\\new", "new");
              fs_.Move(folder + "\\new", link, kMoveReplaceExisting);
          }},
         {"Move away", [&](auto& folder, auto& link) { fs_.Move(link, folder + "\\moved", 0); }},
@@ -248,12 +231,7 @@ TEST_F(FileRoutinesContractTest, ALinkToAFileOutsideIsLeftAloneByEveryRoutineTha
         EXPECT_EQ(world_->OutsideNames(outside), std::vector<std::string>{"secret.txt"}) << name;
         EXPECT_EQ(world_->OutsideNames(outside + "-dir"), std::vector<std::string>{"inner.txt"})
             << name;
-        std::unique_ptr<File> file;
-        ASSERT_EQ(fs_.Open(root + "\\reader", OpenMode::Read, file), 0) << name;
-        std::string content(16, '\0');
-        std::uint32_t read = 0;
-        file->Read(content.data(), 16, read);
-        EXPECT_EQ(content.substr(0, read), "kept") << name;
+        EXPECT_EQ(ReadFile(fs_, root + "\\reader"), "kept") << name;
         EXPECT_EQ(fs_.GetAttributes(root + "\\reader") & (kAttrReadOnly | kAttrHidden), 0u) << name;
     }
 }

@@ -15,7 +15,7 @@ class SettingsStoreContractTest : public ::testing::Test {
         world_->registry().SetValue(kHkeyCurrentUser, kKey, name, value);
     }
 
-    std::unique_ptr<RegistryWorld> world_ = MakeRegistryWorld();
+    std::unique_ptr<World> world_ = MakeWorld();
     std::string kKey = world_->Key("settings");
     fakes::RecordingErrorSink errors_;
     SettingsStore store_{world_->registry(), &errors_};
@@ -46,14 +46,11 @@ TEST_F(SettingsStoreContractTest, ReadsOfTheWrongTypeGiveTheDefault) {
     EXPECT_TRUE(errors_.reports.empty());
 }
 
-TEST_F(SettingsStoreContractTest, SeedingWritesOnceAndReturnsEmptyTheFirstTime) {
-    std::string key = kKey + "\\ClearMem";
-    EXPECT_EQ(store_.GetOrSeedSettingString(kHkeyCurrentUser, key, "ver", "5"), "");
-    EXPECT_EQ(store_.GetOrSeedSettingString(kHkeyCurrentUser, key, "ver", "9"), "5");
-    EXPECT_EQ(store_.GetSettingString(kHkeyCurrentUser, key, "ver"), "5");
-}
-
-TEST_F(SettingsStoreContractTest, DeletesAndTheApplicationSettingsArea) {
+TEST_F(SettingsStoreContractTest, SeedingDeletingAndTheApplicationSettingsArea) {
+    // Seeding writes once and gives empty the first time.
+    EXPECT_EQ(store_.GetOrSeedSettingString(kHkeyCurrentUser, kKey + "\\M", "ver", "5"), "");
+    EXPECT_EQ(store_.GetOrSeedSettingString(kHkeyCurrentUser, kKey + "\\M", "ver", "9"), "5");
+    EXPECT_EQ(store_.GetSettingString(kHkeyCurrentUser, kKey + "\\M", "ver"), "5");
     store_.SetSettingString(kHkeyCurrentUser, kKey, "a", "1");
     store_.DeleteSettingValue(kHkeyCurrentUser, kKey, "a");
     EXPECT_EQ(store_.GetSettingString(kHkeyCurrentUser, kKey, "a", "gone"), "gone");

@@ -9,7 +9,7 @@ namespace cw::contract {
 namespace {
 
 TEST(SignatureCheckContract, OnlyTheTrustedKeysSignatureOfTheseVeryBytesIsAccepted) {
-    std::unique_ptr<SignatureWorld> world = MakeSignatureWorld();
+    std::unique_ptr<World> world = MakeWorld();
     SignatureCheck& check = world->check();
     std::string content(5000, '\0');
     for (std::size_t i = 0; i < content.size(); ++i)

@@ -29,7 +29,7 @@ bool IsValidDate(const LocalTime& t) {
 }
 
 TEST(SystemContract, AWaitLastsItsTimeUnlessAMessageArrives) {
-    auto world = MakeSystemWorld();
+    auto world = MakeWorld();
     world->DrainMessages();
     std::uint32_t start = world->clock().TickCount();
     world->wait().WaitForMessages(100);
@@ -45,7 +45,7 @@ TEST(SystemContract, AWaitLastsItsTimeUnlessAMessageArrives) {
 }
 
 TEST(SystemContract, ClockGivesValidLocalDatesAndConvertsFileTimesInTheSameZone) {
-    auto world = MakeSystemWorld();
+    auto world = MakeWorld();
     Clock& clock = world->clock();
     EXPECT_TRUE(IsValidDate(clock.Now()));
 
@@ -75,7 +75,7 @@ TEST(SystemContract, ClockGivesValidLocalDatesAndConvertsFileTimesInTheSameZone)
 }
 
 TEST(SystemContract, VersionRecordAndVersionTestsAgree) {
-    auto world = MakeSystemWorld();
+    auto world = MakeWorld();
     OsVersionInfo plain, extended;
     ASSERT_NE(world->os().Query(plain, false), 0);
     ASSERT_NE(world->os().Query(extended, true), 0);
@@ -90,7 +90,7 @@ TEST(SystemContract, VersionRecordAndVersionTestsAgree) {
 }
 
 TEST(SystemContract, SystemFoldersOfTheCleanersAreFullPathsWithoutSlash) {
-    auto world = MakeSystemWorld();
+    auto world = MakeWorld();
     for (int csidl :
          {kCsidlHistory, kCsidlRecent, kCsidlCookies, kCsidlInternetCache, kCsidlProfile}) {
         std::string path;
@@ -103,7 +103,7 @@ TEST(SystemContract, SystemFoldersOfTheCleanersAreFullPathsWithoutSlash) {
 }
 
 TEST(SystemContract, ProcessorMemoryAndAddressSpaceFiguresAreConsistent) {
-    auto world = MakeSystemWorld();
+    auto world = MakeWorld();
     SystemRecord r;
     world->info().QuerySystem(r);
     EXPECT_EQ(r.pageSize & (r.pageSize - 1), 0u) << r.pageSize << " is a power of two";
@@ -127,7 +127,7 @@ TEST(SystemContract, ProcessorMemoryAndAddressSpaceFiguresAreConsistent) {
 }
 
 TEST(SystemContract, ShellUtilityLibraryReportsItsVersionAndOthersReportNothing) {
-    auto world = MakeSystemWorld();
+    auto world = MakeWorld();
     SystemInfo& info = world->info();
     DllVersionRecord shlwapi;
     ASSERT_TRUE(info.QueryDllVersion("Shlwapi.dll", shlwapi));

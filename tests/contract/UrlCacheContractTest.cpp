@@ -25,16 +25,8 @@ const UrlCacheEntry* Find(const std::vector<UrlCacheEntry>& entries, const std::
     return it == entries.end() ? nullptr : &*it;
 }
 
-TEST(UrlCacheContract, EmptyIndexListsNothing) {
-    auto world = MakeUrlCacheWorld();
-    EXPECT_EQ(world->Cache().Enumerate("", [](const UrlCacheEntry&) { return true; }), 0u);
-    EXPECT_EQ(world->Cache().Enumerate(kCookieContainer, [](const UrlCacheEntry&) { return true; }),
-              0u);
-    EXPECT_FALSE(world->Cache().DeleteEntry("http://nothing.example/"));
-}
-
 TEST(UrlCacheContract, EnumeratesEntriesWithTheirTypesWhateverTheirSize) {
-    auto world = MakeUrlCacheWorld();
+    auto world = MakeWorld();
     // An address of 2,000 characters needs a record far larger than the fixed part.
     const std::string longUrl = "http://long.example/" + std::string(2000, 'x');
     world->Seed("http://a.example/index.html", kNormalCacheEntry);
@@ -58,8 +50,12 @@ TEST(UrlCacheContract, EnumeratesEntriesWithTheirTypesWhateverTheirSize) {
     EXPECT_EQ(world->Cache().Enumerate("", [](const UrlCacheEntry&) { return false; }), 1u);
 }
 
-TEST(UrlCacheContract, DeletesOneEntryAtATime) {
-    auto world = MakeUrlCacheWorld();
+TEST(UrlCacheContract, AnEmptyIndexListsNothingAndEntriesAreDeletedOneAtATime) {
+    auto world = MakeWorld();
+    EXPECT_EQ(world->Cache().Enumerate("", [](const UrlCacheEntry&) { return true; }), 0u);
+    EXPECT_EQ(world->Cache().Enumerate(kCookieContainer, [](const UrlCacheEntry&) { return true; }),
+              0u);
+    EXPECT_FALSE(world->Cache().DeleteEntry("http://nothing.example/"));
     world->Seed("http://a.example/1.html", kNormalCacheEntry);
     world->Seed("http://a.example/2.html", kNormalCacheEntry);
     world->Seed("Cookie:bob@a.example/", kNormalCacheEntry | kCookieCacheEntry);
@@ -74,7 +70,7 @@ TEST(UrlCacheContract, DeletesOneEntryAtATime) {
 }
 
 TEST(UrlCacheContract, HistoryEntriesAreFoundAndDeletedThroughTheirContainer) {
-    auto world = MakeUrlCacheWorld();
+    auto world = MakeWorld();
     const std::string visit = "Visited: contract@http://history.example.com/page.html";
     const std::string page = "http://content.example.com/contract.html";
     world->Seed(visit, kUrlHistoryCacheEntry | kNormalCacheEntry);

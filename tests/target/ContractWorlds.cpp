@@ -36,8 +36,22 @@ void PumpMessages() {
     testing::PumpTimers({}, 100);
 }
 
-class Win32FileSystemWorld : public FileSystemWorld {
+void Symlink(const std::string& linkPath, const std::string& unixTarget) {
+    std::size_t cut = linkPath.rfind('\\');
+    testing::TestServer::Symlink(
+        testing::UnixPath(linkPath.substr(0, cut)) + "/" + linkPath.substr(cut + 1), unixTarget);
+}
+
+class Win32World final : public World {
   public:
+    ~Win32World() override {
+        for (HWND w : windows_) {
+            if (IsWindow(w)) DestroyWindow(w);
+        }
+        if (!windows_.empty()) PumpMessages();
+        if (cacheUsed_) demo::ClearUrlCache();
+    }
+
     FileSystem& fs() override { return fs_; }
     SystemFolders& folders() override { return folders_; }
     ChangeWatch& watch() override { return watch_; }
@@ -66,33 +80,12 @@ class Win32FileSystemWorld : public FileSystemWorld {
     std::vector<std::string> PendingDeletes() override { return demo::PendingRestartDeletes(); }
     void Settle(int ms) override { Sleep(static_cast<DWORD>(ms)); }
 
-  private:
-    static void Symlink(const std::string& linkPath, const std::string& unixTarget) {
-        std::size_t cut = linkPath.rfind('\\');
-        testing::TestServer::Symlink(
-            testing::UnixPath(linkPath.substr(0, cut)) + "/" + linkPath.substr(cut + 1),
-            unixTarget);
-    }
-
-    win32::Win32FileSystem fs_;
-    win32::Win32SystemFolders folders_;
-    win32::Win32ChangeWatch watch_;
-    std::vector<win32::FileHandle> held_;
-};
-
-class Win32RegistryWorld : public RegistryWorld {
-  public:
     Registry& registry() override { return registry_; }
     std::string Key(const std::string& name) override { return testing::ScratchRegistryKey(name); }
 
-  private:
-    win32::Win32Registry registry_;
-};
-
-class Win32TransferWorld : public TransferWorld {
-  public:
-    Win32TransferWorld() { testing::TestServer::Reset(); }
     void Serve(const std::string& path, const ScriptedResponse& r) override {
+        if (!served_) testing::TestServer::Reset();  // no route of an earlier test is left
+        served_ = true;
         static const char kDigits[] = "0123456789abcdef";
         std::string params = "status=" + std::to_string(r.status) + "&hex=";
         for (unsigned char c : r.body) {
@@ -110,37 +103,22 @@ class Win32TransferWorld : public TransferWorld {
     Internet& internet() override { return internet_; }
     void Pause() override { Sleep(10); }
 
-  private:
-    win32::Win32Transfer transfer_{"ClearwellTest"};
-    win32::Win32Internet internet_;
-};
-
-class Win32UrlCacheWorld : public UrlCacheWorld {
-  public:
-    Win32UrlCacheWorld() {
-        demo::RestoreCacheFolders();
-        demo::ClearUrlCache();
+    // The index is emptied before its first use and again at the end.
+    UrlCache& Cache() override {
+        if (!cacheUsed_) {
+            demo::RestoreCacheFolders();
+            demo::ClearUrlCache();
+        }
+        cacheUsed_ = true;
+        return cache_;
     }
-    ~Win32UrlCacheWorld() override { demo::ClearUrlCache(); }
-    UrlCache& Cache() override { return cache_; }
     void Seed(const std::string& url, std::uint32_t type) override {
+        Cache();
         // A page has its copy on disk; a visit is an entry of the index only.
         bool page = !(type & kUrlHistoryCacheEntry);
         demo::SeedUrlCacheEntry(url, type, page ? "seeded " + url.substr(0, 40) : "");
     }
 
-  private:
-    win32::Win32UrlCache cache_;
-};
-
-class Win32DesktopWorld : public DesktopWorld {
-  public:
-    ~Win32DesktopWorld() override {
-        for (HWND w : windows_) {
-            if (IsWindow(w)) DestroyWindow(w);
-        }
-        PumpMessages();
-    }
     Desktop& desktop() override { return desktop_; }
     NotifyIcon& notifyIcon() override { return tray_; }
     WindowHandle Open(const std::string& className, const std::string& title) override {
@@ -160,18 +138,9 @@ class Win32DesktopWorld : public DesktopWorld {
     }
     void Pump() override { PumpMessages(); }
 
-  private:
-    win32::Win32Desktop desktop_;
-    win32::Win32NotifyIcon tray_;
-    std::vector<HWND> windows_;
-};
-
-class Win32SystemWorld : public SystemWorld {
-  public:
     Clock& clock() override { return clock_; }
     MessageWait& wait() override { return wait_; }
     OsVersion& os() override { return os_; }
-    SystemFolders& folders() override { return folders_; }
     SystemInfo& info() override { return info_; }
     void PostMessageToSelf() override { PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0); }
     void DrainMessages() override {
@@ -180,53 +149,41 @@ class Win32SystemWorld : public SystemWorld {
         }
     }
 
-  private:
-    win32::Win32Clock clock_;
-    win32::Win32MessageWait wait_;
-    win32::Win32OsVersion os_;
-    win32::Win32SystemFolders folders_;
-    win32::Win32SystemInfo info_;
-};
-
-// CryptoAPI with the test build's key; the signatures are made by openssl on the test
-// server's side, with the tests' key pairs (tests/keys).
-class Win32SignatureWorld : public SignatureWorld {
-  public:
+    // CryptoAPI with the test build's key; the signatures are made by openssl on the test
+    // server's side, with the tests' key pairs (tests/keys).
     SignatureCheck& check() override { return check_; }
     std::string Sign(const std::string& content, bool otherKey) override {
-        const std::string file = folder_ + "\\signed.bin";
+        const std::string file = testing::MakeScratchFolder("signature") + "\\signed.bin";
         testing::WriteFile(file, content);
         return testing::TestServer::Signature(file, otherKey ? "other" : "test");
     }
 
   private:
+    bool served_ = false;
+    bool cacheUsed_ = false;
+    win32::Win32FileSystem fs_;
+    win32::Win32SystemFolders folders_;
+    win32::Win32ChangeWatch watch_;
+    std::vector<win32::FileHandle> held_;
+    win32::Win32Registry registry_;
+    win32::Win32Transfer transfer_{"ClearwellTest"};
+    win32::Win32Internet internet_;
+    win32::Win32UrlCache cache_;
+    win32::Win32Desktop desktop_;
+    win32::Win32NotifyIcon tray_;
+    std::vector<HWND> windows_;
+    win32::Win32Clock clock_;
+    win32::Win32MessageWait wait_;
+    win32::Win32OsVersion os_;
+    win32::Win32SystemInfo info_;
     win32::Win32SignatureCheck check_{
         std::string(std::begin(build::kUpdatePublicKey), std::end(build::kUpdatePublicKey))};
-    std::string folder_ = testing::MakeScratchFolder("signature");
 };
 
 }  // namespace
 
-std::unique_ptr<FileSystemWorld> MakeFileSystemWorld() {
-    return std::make_unique<Win32FileSystemWorld>();
-}
-std::unique_ptr<RegistryWorld> MakeRegistryWorld() {
-    return std::make_unique<Win32RegistryWorld>();
-}
-std::unique_ptr<TransferWorld> MakeTransferWorld() {
-    return std::make_unique<Win32TransferWorld>();
-}
-std::unique_ptr<UrlCacheWorld> MakeUrlCacheWorld() {
-    return std::make_unique<Win32UrlCacheWorld>();
-}
-std::unique_ptr<DesktopWorld> MakeDesktopWorld() {
-    return std::make_unique<Win32DesktopWorld>();
-}
-std::unique_ptr<SystemWorld> MakeSystemWorld() {
-    return std::make_unique<Win32SystemWorld>();
-}
-std::unique_ptr<SignatureWorld> MakeSignatureWorld() {
-    return std::make_unique<Win32SignatureWorld>();
+std::unique_ptr<World> MakeWorld() {
+    return std::make_unique<Win32World>();
 }
 
 }  // namespace cw::contract
