@@ -7,12 +7,7 @@
 #include <string>
 
 #include "browser/CookieFile.h"
-#include "browser/CookieViewer.h"
-#include "clean/ShellFolders.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeSystemFolders.h"
-#include "fakes/RecordingErrorSink.h"
+#include "contract/Services.h"
 #include "settings/SettingNames.h"
 
 namespace {
@@ -44,21 +39,15 @@ void CheckParser(const std::string& file) {
 }
 
 void DriveViewer(const std::string& file) {
-    cw::fakes::FakeRegistry registry;
-    cw::fakes::RecordingErrorSink errors;
-    cw::SettingsStore settings(registry, &errors);
-    cw::fakes::FakeSystemFolders folders;
-    cw::fakes::FakeFileSystem fs;
-    cw::PathGuard guard(folders, fs);
-    cw::FileRoutines files(fs, guard);
-    registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeBiffKey, "CurrentUser", "bob");
-    registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeMainKey, "Install Directory",
-                       "C:\\Netscape\\Communicator");
-    fs.AddFile("C:\\Netscape\\Users\\bob\\cookies.txt", file);
+    cw::testing::BrowserServices<cw::testing::FakePlatform> s;
+    s.registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeBiffKey, "CurrentUser",
+                         "bob");
+    s.registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeMainKey, "Install Directory",
+                         "C:\\Netscape\\Communicator");
+    s.fs.AddFile("C:\\Netscape\\Users\\bob\\cookies.txt", file);
 
-    cw::CookieViewerControls c;
-    cw::CookieViewer viewer(c, settings, files, errors);
-    viewer.LoadCookieDomains();
+    cw::CookieViewerControls& c = s.cookieControls;
+    s.viewer.LoadCookieDomains();
     Require(c.List1.ListCount() == c.List2.ListCount());
     for (int row = 0; row < c.List1.ListCount() && row < 4; ++row) {
         c.List1.SetListIndexFromUser(row);
@@ -68,8 +57,8 @@ void DriveViewer(const std::string& file) {
         for (int i = 0; i < 4; ++i)
             c.Command3.Click();
     }
-    viewer.LoadCookieDomains();
-    Require(errors.reports.empty());
+    s.viewer.LoadCookieDomains();
+    Require(s.errors.reports.empty());
 }
 
 }  // namespace

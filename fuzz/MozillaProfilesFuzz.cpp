@@ -7,11 +7,7 @@
 #include <string>
 
 #include "clean/MozillaProfiles.h"
-#include "clean/NetscapeCleaner.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeSystemFolders.h"
+#include "contract/Services.h"
 #include "settings/SettingNames.h"
 #include "text/Ansi.h"
 
@@ -38,14 +34,9 @@ void CheckParser(const std::string& data) {
 }
 
 void RunCleaners(const std::string& data) {
-    cw::fakes::FakeRegistry registry;
-    cw::SettingsStore settings(registry);
-    cw::fakes::FakeSystemFolders folders;
-    cw::fakes::FakeFileSystem fs;
-    cw::PathGuard guard(folders, fs);
-    cw::FileRoutines files(fs, guard);
-    cw::fakes::FakeClock clock;
-    registry.SetString(cw::kHkeyCurrentUser, cw::settings::kShellFoldersKey, "AppData", kAppData);
+    cw::testing::BrowserServices<cw::testing::FakePlatform> s;
+    auto& fs = s.fs;
+    s.registry.SetString(cw::kHkeyCurrentUser, cw::settings::kShellFoldersKey, "AppData", kAppData);
     fs.AddFile(kMozilla + "registry.dat", data);
     const std::string profile = kMozilla + "Profiles\\default\\ab12.slt\\";
     for (const char* f : {"history.dat", "cookies.txt", "cache\\_CACHE_001_"})
@@ -61,10 +52,9 @@ void RunCleaners(const std::string& data) {
     for (const char* f : outside)
         fs.AddFile(f, "keep");
 
-    cw::NetscapeCleaner cleaner(settings, files, clock);
-    cw::CarryOut(cleaner.PlanNetscapeHistory());
-    cw::CarryOut(cleaner.PlanNetscapeCache());
-    cw::CarryOut(cleaner.PlanNetscapeCookies({}));
+    cw::CarryOut(s.netscape.PlanNetscapeHistory());
+    cw::CarryOut(s.netscape.PlanNetscapeCache());
+    cw::CarryOut(s.netscape.PlanNetscapeCookies({}));
     for (const char* f : outside)
         Require(fs.Content(f) == "keep");
     Require(fs.Exists(kMozilla + "registry.dat"));

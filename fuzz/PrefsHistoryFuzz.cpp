@@ -6,12 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "clean/NetscapeCleaner.h"
 #include "clean/PrefsHistory.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeSystemFolders.h"
+#include "contract/Services.h"
 #include "settings/SettingNames.h"
 
 namespace {
@@ -39,21 +35,16 @@ std::string CheckRemoval(const std::string& original) {
 }
 
 void RunCleaner(const std::string& original, const std::string& expected) {
-    cw::fakes::FakeRegistry registry;
-    cw::SettingsStore settings(registry);
-    cw::fakes::FakeSystemFolders folders;
-    cw::fakes::FakeFileSystem fs;
-    cw::PathGuard guard(folders, fs);
-    cw::FileRoutines files(fs, guard);
-    cw::fakes::FakeClock clock;
-    registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeBiffKey, "CurrentUser", "bob");
-    registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeMainKey, "Install Directory",
-                       "C:\\Netscape");
+    cw::testing::BrowserServices<cw::testing::FakePlatform> s;
+    s.registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeBiffKey, "CurrentUser",
+                         "bob");
+    s.registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeMainKey, "Install Directory",
+                         "C:\\Netscape");
     const std::string prefs = "C:\\Netscape\\Users\\bob\\prefs.js";
-    fs.AddFile(prefs, original);
-    cw::CarryOut(cw::NetscapeCleaner(settings, files, clock).PlanNetscapeHistory());
-    Require(fs.Content(prefs) == expected);
-    Require(!fs.Exists(prefs + ".cwtmp"));
+    s.fs.AddFile(prefs, original);
+    cw::CarryOut(s.netscape.PlanNetscapeHistory());
+    Require(s.fs.Content(prefs) == expected);
+    Require(!s.fs.Exists(prefs + ".cwtmp"));
 }
 
 }  // namespace
