@@ -77,9 +77,6 @@ class FakeFolderWatch : public FolderWatch {
 
 }  // namespace
 
-FakeChangeWatch::FakeChangeWatch(FakeFileSystem& fs)
-    : fs_(fs), shared_(std::make_shared<Shared>()) {}
-
 long FakeChangeWatch::Watch(const std::string& folder, std::uint32_t filter,
                             std::unique_ptr<FolderWatch>& watch) {
     watch.reset();
@@ -89,16 +86,6 @@ long FakeChangeWatch::Watch(const std::string& folder, std::uint32_t filter,
     if (!(attributes & kAttrDirectory)) return kErrorDirectory;
     watch = std::make_unique<FakeFolderWatch>(fs_, folder, filter, shared_);
     return kErrorSuccess;
-}
-
-int FakeChangeWatch::OpenWatches() const {
-    return shared_->open;
-}
-void FakeChangeWatch::Break() {
-    shared_->broken = true;
-}
-void FakeChangeWatch::FailResume(long status) {
-    shared_->resumeStatus = status;
 }
 
 }  // namespace cw::fakes

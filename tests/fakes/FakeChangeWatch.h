@@ -15,16 +15,16 @@ namespace cw::fakes {
 
 class FakeChangeWatch : public ChangeWatch {
   public:
-    explicit FakeChangeWatch(FakeFileSystem& fs);
+    explicit FakeChangeWatch(FakeFileSystem& fs) : fs_(fs) {}
     long Watch(const std::string& folder, std::uint32_t filter,
                std::unique_ptr<FolderWatch>& watch) override;
 
     // Watches that are open now.
-    int OpenWatches() const;
+    int OpenWatches() const { return shared_->open; }
     // Every open watch and every later one fails its polls (kWaitFailed).
-    void Break();
+    void Break() { shared_->broken = true; }
     // Resume fails with this status from now on (0: it succeeds).
-    void FailResume(long status);
+    void FailResume(long status) { shared_->resumeStatus = status; }
 
     struct Shared {
         int open = 0;
@@ -34,7 +34,7 @@ class FakeChangeWatch : public ChangeWatch {
 
   private:
     FakeFileSystem& fs_;
-    std::shared_ptr<Shared> shared_;
+    std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();
 };
 
 }  // namespace cw::fakes

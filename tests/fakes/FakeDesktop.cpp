@@ -9,13 +9,13 @@ std::vector<WindowHandle> FakeDesktop::TopLevelWindows() {
 }
 
 std::string FakeDesktop::ClassName(WindowHandle window) {
-    auto it = windows_.find(window);
-    return it == windows_.end() ? "" : it->second.className.substr(0, 254);
+    FakeWindow* w = Find(window);
+    return w ? w->className.substr(0, 254) : "";
 }
 
 std::string FakeDesktop::Title(WindowHandle window) {
-    auto it = windows_.find(window);
-    return it == windows_.end() ? "" : it->second.title;
+    FakeWindow* w = Find(window);
+    return w ? w->title : "";
 }
 
 WindowHandle FakeDesktop::FindByClass(const std::string& className) {
@@ -39,10 +39,9 @@ WindowHandle FakeDesktop::FindByClassAndTitle(const std::string& className,
 bool FakeDesktop::Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                        std::intptr_t lParam) {
     posted.push_back({window, message, wParam, lParam});
-    auto it = windows_.find(window);
-    if (it == windows_.end()) return false;
-    if (message == kWmClose && it->second.closesOnRequest) Remove(window);
-    return true;
+    FakeWindow* w = Find(window);
+    if (w && message == kWmClose && w->closesOnRequest) Remove(window);
+    return w != nullptr;
 }
 
 void FakeDesktop::Remove(WindowHandle window) {
@@ -51,8 +50,8 @@ void FakeDesktop::Remove(WindowHandle window) {
 }
 
 bool FakeDesktop::IsVisible(WindowHandle window) {
-    auto it = windows_.find(window);
-    return it != windows_.end() && it->second.visible;
+    FakeWindow* w = Find(window);
+    return w && w->visible;
 }
 
 void FakeDesktop::ApplyShowCommand(FakeWindow& window, int command) {
@@ -73,19 +72,18 @@ std::intptr_t FakeDesktop::Send(WindowHandle window, std::uint32_t message, std:
 }
 
 bool FakeDesktop::GetPlacement(WindowHandle window, WindowPlacement& placement) {
-    auto it = windows_.find(window);
-    if (it == windows_.end()) return false;
-    placement = it->second.placement;
-    return true;
+    FakeWindow* w = Find(window);
+    if (w) placement = w->placement;
+    return w != nullptr;
 }
 
 bool FakeDesktop::SetPlacement(WindowHandle window, const WindowPlacement& placement) {
-    auto it = windows_.find(window);
-    if (it == windows_.end()) return false;
-    std::uint32_t state = it->second.placement.showCmd;
-    it->second.placement = placement;
-    it->second.placement.showCmd = state;
-    ApplyShowCommand(it->second, static_cast<int>(placement.showCmd));
+    FakeWindow* w = Find(window);
+    if (!w) return false;
+    std::uint32_t state = w->placement.showCmd;
+    w->placement = placement;
+    w->placement.showCmd = state;
+    ApplyShowCommand(*w, static_cast<int>(placement.showCmd));
     return true;
 }
 
@@ -103,18 +101,16 @@ bool FakeDesktop::SetForeground(WindowHandle) {
 }
 
 bool FakeDesktop::Show(WindowHandle window, int command) {
-    auto it = windows_.find(window);
-    if (it == windows_.end()) return false;
-    bool wasVisible = it->second.visible;
-    ApplyShowCommand(it->second, command);
+    FakeWindow* w = Find(window);
+    bool wasVisible = w && w->visible;
+    if (w) ApplyShowCommand(*w, command);
     return wasVisible;  // ShowWindow answers whether the window was visible before
 }
 
 bool FakeDesktop::Restore(WindowHandle window) {
-    auto it = windows_.find(window);
-    if (it == windows_.end()) return false;
-    if (it->second.placement.showCmd != kSwShowMinimized) return false;  // as OpenIcon answers
-    ApplyShowCommand(it->second, kSwRestore);
+    FakeWindow* w = Find(window);
+    if (!w || w->placement.showCmd != kSwShowMinimized) return false;  // as OpenIcon answers
+    ApplyShowCommand(*w, kSwRestore);
     return true;
 }
 

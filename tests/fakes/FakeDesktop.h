@@ -71,6 +71,10 @@ class FakeDesktop : public Desktop {
 
   private:
     void ApplyShowCommand(FakeWindow& window, int command);
+    FakeWindow* Find(WindowHandle window) {
+        auto it = windows_.find(window);
+        return it == windows_.end() ? nullptr : &it->second;
+    }
 
     std::map<WindowHandle, FakeWindow> windows_;
     std::vector<WindowHandle> zOrder_;  // top first

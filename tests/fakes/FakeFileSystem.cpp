@@ -87,10 +87,6 @@ std::vector<std::string> SplitPath(const std::string& path) {
     return parts;
 }
 
-bool HasWildcards(const std::string& s) {
-    return s.find_first_of("*?") != std::string::npos;
-}
-
 bool GlobMatch(const std::string& name, const std::string& mask) {
     std::size_t n = 0, m = 0, starM = std::string::npos, starN = 0;
     while (n < name.size()) {
@@ -121,34 +117,17 @@ bool IsValid83(const std::string& name) {
     return name.find_first_of(" +,;=[]") == std::string::npos;
 }
 
-std::string ShortName(const std::string& name) {
-    std::size_t dot = name.rfind('.');
-    std::string base = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-    std::string ext = dot == std::string::npos || dot == 0 ? "" : name.substr(dot + 1);
-    std::string shortBase;
-    for (char c : base) {
-        if (shortBase.size() == 4) break;
-        if (c != ' ' && c != '.' && std::string(" +,;=[]").find(c) == std::string::npos) {
-            shortBase += text::UpperAnsi(c);
-        }
-    }
-    std::string shortExt;
-    for (char c : ext) {
-        if (shortExt.size() == 3) break;
-        if (c != ' ') shortExt += text::UpperAnsi(c);
-    }
-    return shortBase + "~1" + (shortExt.empty() ? "" : "." + shortExt);
-}
-
 // Whether a name matches a search mask as FindFirstFileA matches it: * and ?, trailing dots
 // and stars of the mask ignored at the end of the name; a name that is not a valid 8.3
-// name also matches through its short name's extension (the first three characters of its
-// extension).
+// name also matches through its short name, whose extension is the first three characters
+// of its own (the rest of the short name is not modelled).
 bool MatchesFindMask(const std::string& name, const std::string& mask) {
     std::string upperMask = text::UpperAnsi(mask);
     if (GlobMatch(text::UpperAnsi(name), upperMask)) return true;
     if (name == "." || name == ".." || IsValid83(name)) return false;
-    return GlobMatch(ShortName(name), upperMask);
+    std::size_t dot = name.rfind('.');
+    std::string ext = dot == std::string::npos || dot == 0 ? "" : "." + name.substr(dot + 1, 3);
+    return GlobMatch(text::UpperAnsi("~1" + ext), upperMask);
 }
 
 }  // namespace
@@ -273,7 +252,7 @@ long FakeFileSystem::Find(const std::string& pattern,
         return d;
     };
     std::vector<FindData> found;
-    if (!HasWildcards(mask)) {
+    if (mask.find_first_of("*?") == std::string::npos) {
         std::vector<std::string> leafParts = SplitPath("C:\\" + mask);
         Node* child = leafParts.size() > 1 ? dir->Child(leafParts.back()) : nullptr;
         if (child) found.push_back(entryOf(*child, child->name));
@@ -311,10 +290,8 @@ std::uint32_t FakeFileSystem::LinkAttributes(const Node& link) {
 
 bool FakeFileSystem::IsLink(const std::string& path) {
     std::vector<std::string> parts = SplitPath(path);
-    if (parts.empty()) return false;
-    Node* node = root_->Child(parts[0]);
-    for (std::size_t i = 1; node && i < parts.size(); ++i) {
-        node = node->Child(parts[i]);
+    for (std::size_t i = 2; i <= parts.size(); ++i) {
+        Node* node = Resolve(std::vector<std::string>(parts.begin(), parts.begin() + i), false);
         if (node && node->IsLink()) return true;
     }
     return false;
