@@ -56,7 +56,8 @@ class World {
                                      const std::string& name, bool exists = true) = 0;
     // The paths registered for deletion at the next restart, in order.
     virtual std::vector<std::string> PendingDeletes() = 0;
-    // Waits a little while for the platform to take in what was just done.
+    // Waits a while for the platform to take in what was just done, letting this thread's
+    // windows handle what was posted to them.
     virtual void Settle(int ms) = 0;
 
     virtual Registry& registry() = 0;
@@ -71,8 +72,6 @@ class World {
     virtual std::string Url(const std::string& path) = 0;
     // An address where nothing answers.
     virtual std::string UnreachableUrl() = 0;
-    // A short pause between two polls of the control.
-    virtual void Pause() = 0;
 
     // The URL cache's index, which starts empty, and an entry of it, as the browser records a
     // page (type kNormalCacheEntry, with its copy on disk where the platform keeps one) or a
@@ -85,8 +84,6 @@ class World {
     // A new top-level window of that class and title, shown in its normal state and placed
     // on top of the others.
     virtual WindowHandle Open(const std::string& className, const std::string& title) = 0;
-    // Lets the windows handle what was posted to them.
-    virtual void Pump() = 0;
 
     // The system itself: time, this thread's messages, the version, the machine's figures.
     virtual Clock& clock() = 0;

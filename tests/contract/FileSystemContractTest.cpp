@@ -161,22 +161,5 @@ TEST_F(FileSystemContractTest, MovingCopyingAndDeletingAtRestartButNotReplacingA
     EXPECT_LT(fileAt, folderAt);
 }
 
-TEST_F(FileSystemContractTest, AFolderLinkShowsAsAReparsePointAndIsFollowedByPathsThroughIt) {
-    std::string root = world_->Root("links");
-    world_->MakeOutsideLink(root + "\\link", "contract-links", {"keep.txt"});
-    std::uint32_t attributes = fs_.GetAttributes(root + "\\link");
-    ASSERT_NE(attributes, kInvalidAttributes);
-    EXPECT_TRUE(attributes & kAttrDirectory);
-    EXPECT_TRUE(attributes & kAttrReparsePoint);
-    bool listedAsLink = false;
-    fs_.Find(root + "\\*", [&](const FindData& d) {
-        if (d.name == "link") listedAsLink = d.IsReparsePoint() && d.IsDirectory();
-        return true;
-    });
-    EXPECT_TRUE(listedAsLink);
-    EXPECT_EQ(Names(root + "\\link\\*.txt"), (std::set<std::string>{"keep.txt"}));
-    EXPECT_EQ(world_->OutsideNames("contract-links"), std::vector<std::string>{"keep.txt"});
-}
-
 }  // namespace
 }  // namespace cw::contract

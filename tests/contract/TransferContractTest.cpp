@@ -22,7 +22,7 @@ class TransferContract : public ::testing::Test {
         auto deadline = steady_clock::now() + std::chrono::seconds(10);
         while (transfer.StillExecuting()) {
             if (steady_clock::now() > deadline) return false;
-            world->Pause();
+            world->Settle(10);
         }
         return true;
     }
@@ -66,7 +66,7 @@ TEST_F(TransferContract, CancelDuringATrickledBodyStopsAtOnceAndDeliversNothing)
     world->Serve("/hello.txt", {200, "hello"});
     transfer.Start(world->Url("/slow.bin"));
     for (int i = 0; i < 30; ++i)
-        world->Pause();
+        world->Settle(10);
     EXPECT_TRUE(transfer.StillExecuting());
     EXPECT_EQ(transfer.Body(), "");  // nothing while it runs
 
@@ -80,7 +80,7 @@ TEST_F(TransferContract, CancelDuringATrickledBodyStopsAtOnceAndDeliversNothing)
     // The abandoned request never leaks into the next one.
     EXPECT_EQ(Get("/hello.txt"), "hello");
     for (int i = 0; i < 30; ++i)
-        world->Pause();
+        world->Settle(10);
     EXPECT_EQ(transfer.Body(), "hello");
 }
 

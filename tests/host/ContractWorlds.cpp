@@ -68,7 +68,6 @@ class FakeWorld final : public World {
     std::string UnreachableUrl() override { return "http://unreachable.test/"; }
     Transfer& transfer() override { return s_.transfer; }
     Internet& internet() override { return s_.internet; }
-    void Pause() override {}
 
     UrlCache& Cache() override { return s_.urlCache; }
     void Seed(const std::string& url, std::uint32_t type) override { s_.urlCache.Add(url, type); }
@@ -78,7 +77,6 @@ class FakeWorld final : public World {
     WindowHandle Open(const std::string& className, const std::string& title) override {
         return s_.desktop.Add(className, title);
     }
-    void Pump() override {}
 
     Clock& clock() override { return s_.clock; }
     MessageWait& wait() override { return s_.messageWait; }

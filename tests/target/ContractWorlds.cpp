@@ -31,11 +31,6 @@ namespace cw::contract {
 
 namespace {
 
-// Lets this thread's windows handle what was posted to them, for about a tenth of a second.
-void PumpMessages() {
-    testing::PumpTimers({}, 100);
-}
-
 void Symlink(const std::string& linkPath, const std::string& unixTarget) {
     std::size_t cut = linkPath.rfind('\\');
     testing::TestServer::Symlink(
@@ -48,7 +43,7 @@ class Win32World final : public World {
         for (HWND w : windows_) {
             if (IsWindow(w)) DestroyWindow(w);
         }
-        if (!windows_.empty()) PumpMessages();
+        if (!windows_.empty()) Settle(100);
         if (cacheUsed_) demo::ClearUrlCache();
     }
 
@@ -78,7 +73,7 @@ class Win32World final : public World {
         return testing::TestServer::ListUnixFolder(testing::OutsideFolder(outside));
     }
     std::vector<std::string> PendingDeletes() override { return demo::PendingRestartDeletes(); }
-    void Settle(int ms) override { Sleep(static_cast<DWORD>(ms)); }
+    void Settle(int ms) override { testing::PumpTimers({}, static_cast<unsigned long>(ms)); }
 
     Registry& registry() override { return registry_; }
     std::string Key(const std::string& name) override { return testing::ScratchRegistryKey(name); }
@@ -101,7 +96,6 @@ class Win32World final : public World {
     std::string UnreachableUrl() override { return "http://127.0.0.1:1/"; }
     Transfer& transfer() override { return transfer_; }
     Internet& internet() override { return internet_; }
-    void Pause() override { Sleep(10); }
 
     // The index is emptied before its first use and again at the end.
     UrlCache& Cache() override {
@@ -133,10 +127,9 @@ class Win32World final : public World {
                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100 + offset, 100 + offset, 300,
                                  200, nullptr, nullptr, instance, nullptr);
         windows_.push_back(w);
-        PumpMessages();
+        Settle(100);
         return reinterpret_cast<WindowHandle>(w);
     }
-    void Pump() override { PumpMessages(); }
 
     Clock& clock() override { return clock_; }
     MessageWait& wait() override { return wait_; }
