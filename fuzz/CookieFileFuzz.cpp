@@ -3,18 +3,14 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "Require.h"
 #include "browser/CookieFile.h"
 #include "contract/Services.h"
 #include "settings/SettingNames.h"
 
 namespace {
-
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
 
 void CheckParser(const std::string& file) {
     const auto lines = cw::cookies::SplitLines(file);

@@ -3,9 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "Require.h"
 #include "clean/MozillaProfiles.h"
 #include "contract/Services.h"
 #include "settings/SettingNames.h"
@@ -15,10 +15,6 @@ namespace {
 
 const std::string kAppData = "C:\\Documents and Settings\\bob\\Application Data";
 const std::string kMozilla = kAppData + "\\Mozilla\\";
-
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
 
 void CheckParser(const std::string& data) {
     for (const std::string& folder : {kMozilla, std::string("C:\\M\\")}) {

@@ -3,18 +3,14 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "Require.h"
 #include "clean/PrefsHistory.h"
 #include "contract/Services.h"
 #include "settings/SettingNames.h"
 
 namespace {
-
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
 
 // Whether edited is the original with some pieces taken out.
 bool IsSubsequence(const std::string& edited, const std::string& original) {

@@ -5,9 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "Require.h"
 #include "clean/CleaningItems.h"
 #include "clean/CleaningSelection.h"
 #include "errors/RuntimeError.h"
@@ -18,10 +18,6 @@
 #include "text/Convert.h"
 
 namespace {
-
-void Require(bool condition) {
-    if (!condition) std::abort();
-}
 
 void Convert(const std::string& text) {
     cw::text::Val(text);
