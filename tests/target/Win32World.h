@@ -1,13 +1,14 @@
-// The target build runs the contract tests against the Win32 implementations, in the
-// isolated Wine prefix of the test run: real files and folders, the registry, WinINet and
-// the local test server, real windows of this process and this thread's message queue.
+#pragma once
+// The target build's contract world, with the members tests/host/FakeWorld.h describes: the
+// Win32 implementations in the isolated Wine prefix of the test run (real files and folders,
+// the registry, WinINet and the local test server, real windows of this process and this
+// thread's message queue).
 
 #include <windows.h>
 
 #include <vector>
 
 #include "BuildConfig.h"
-#include "contract/ContractWorld.h"
 #include "demo/UrlCacheSeeding.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32ChangeWatch.h"
@@ -29,17 +30,9 @@
 
 namespace cw::contract {
 
-namespace {
-
-void Symlink(const std::string& linkPath, const std::string& unixTarget) {
-    std::size_t cut = linkPath.rfind('\\');
-    testing::TestServer::Symlink(
-        testing::UnixPath(linkPath.substr(0, cut)) + "/" + linkPath.substr(cut + 1), unixTarget);
-}
-
-class Win32World final : public World {
+class World {
   public:
-    ~Win32World() override {
+    ~World() {
         for (HWND w : windows_) {
             if (IsWindow(w)) DestroyWindow(w);
         }
@@ -47,38 +40,38 @@ class Win32World final : public World {
         if (cacheUsed_) demo::ClearUrlCache();
     }
 
-    FileSystem& fs() override { return fs_; }
-    SystemFolders& folders() override { return folders_; }
-    ChangeWatch& watch() override { return watch_; }
-    std::string Root(const std::string& name) override { return testing::MakeScratchFolder(name); }
-    void HoldOpen(const std::string& path) override {
+    FileSystem& fs() { return fs_; }
+    SystemFolders& folders() { return folders_; }
+    ChangeWatch& watch() { return watch_; }
+    std::string Root(const std::string& name) { return testing::MakeScratchFolder(name); }
+    void HoldOpen(const std::string& path) {
         held_.emplace_back(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     }
-    void ReleaseAll() override { held_.clear(); }
+    void ReleaseAll() { held_.clear(); }
     void MakeOutsideLink(const std::string& linkPath, const std::string& outside,
-                         const std::vector<std::string>& files) override {
+                         const std::vector<std::string>& files) {
         std::string target = testing::OutsideFolder(outside);
         for (const auto& f : files)
             testing::TestServer::WriteUnixFile(target + "/" + f, "kept");
         Symlink(linkPath, target);
     }
     void MakeOutsideFileLink(const std::string& linkPath, const std::string& outside,
-                             const std::string& name, bool exists) override {
+                             const std::string& name, bool exists = true) {
         std::string target = testing::OutsideFolder(outside) + "/" + name;
         if (exists) testing::TestServer::WriteUnixFile(target, "kept");
         Symlink(linkPath, target);
     }
-    std::vector<std::string> OutsideNames(const std::string& outside) override {
+    std::vector<std::string> OutsideNames(const std::string& outside) {
         return testing::TestServer::ListUnixFolder(testing::OutsideFolder(outside));
     }
-    std::vector<std::string> PendingDeletes() override { return demo::PendingRestartDeletes(); }
-    void Settle(int ms) override { testing::PumpTimers({}, static_cast<unsigned long>(ms)); }
+    std::vector<std::string> PendingDeletes() { return demo::PendingRestartDeletes(); }
+    void Settle(int ms) { testing::PumpTimers({}, static_cast<unsigned long>(ms)); }
 
-    Registry& registry() override { return registry_; }
-    std::string Key(const std::string& name) override { return testing::ScratchRegistryKey(name); }
+    Registry& registry() { return registry_; }
+    std::string Key(const std::string& name) { return testing::ScratchRegistryKey(name); }
 
-    void Serve(const std::string& path, const ScriptedResponse& r) override {
+    void Serve(const std::string& path, const ScriptedResponse& r) {
         if (!served_) testing::TestServer::Reset();  // no route of an earlier test is left
         served_ = true;
         static const char kDigits[] = "0123456789abcdef";
@@ -90,15 +83,13 @@ class Win32World final : public World {
         if (r.trickleMs) params += "&trickle=" + std::to_string(r.trickleMs);
         testing::TestServer::Route(path, params);
     }
-    std::string Url(const std::string& path) override {
-        return testing::TestServer::BaseUrl() + path;
-    }
-    std::string UnreachableUrl() override { return "http://127.0.0.1:1/"; }
-    Transfer& transfer() override { return transfer_; }
-    Internet& internet() override { return internet_; }
+    std::string Url(const std::string& path) { return testing::TestServer::BaseUrl() + path; }
+    std::string UnreachableUrl() { return "http://127.0.0.1:1/"; }
+    Transfer& transfer() { return transfer_; }
+    Internet& internet() { return internet_; }
 
     // The index is emptied before its first use and again at the end.
-    UrlCache& Cache() override {
+    UrlCache& Cache() {
         if (!cacheUsed_) {
             demo::RestoreCacheFolders();
             demo::ClearUrlCache();
@@ -106,16 +97,16 @@ class Win32World final : public World {
         cacheUsed_ = true;
         return cache_;
     }
-    void Seed(const std::string& url, std::uint32_t type) override {
+    void Seed(const std::string& url, std::uint32_t type) {
         Cache();
         // A page has its copy on disk; a visit is an entry of the index only.
         bool page = !(type & kUrlHistoryCacheEntry);
         demo::SeedUrlCacheEntry(url, type, page ? "seeded " + url.substr(0, 40) : "");
     }
 
-    Desktop& desktop() override { return desktop_; }
-    NotifyIcon& notifyIcon() override { return tray_; }
-    WindowHandle Open(const std::string& className, const std::string& title) override {
+    Desktop& desktop() { return desktop_; }
+    NotifyIcon& notifyIcon() { return tray_; }
+    WindowHandle Open(const std::string& className, const std::string& title) {
         HINSTANCE instance = GetModuleHandleA(nullptr);
         WNDCLASSA wc = {};
         wc.lpfnWndProc = DefWindowProcA;
@@ -131,12 +122,12 @@ class Win32World final : public World {
         return reinterpret_cast<WindowHandle>(w);
     }
 
-    Clock& clock() override { return clock_; }
-    MessageWait& wait() override { return wait_; }
-    OsVersion& os() override { return os_; }
-    SystemInfo& info() override { return info_; }
-    void PostMessageToSelf() override { PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0); }
-    void DrainMessages() override {
+    Clock& clock() { return clock_; }
+    MessageWait& wait() { return wait_; }
+    OsVersion& os() { return os_; }
+    SystemInfo& info() { return info_; }
+    void PostMessageToSelf() { PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0); }
+    void DrainMessages() {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         }
@@ -144,14 +135,21 @@ class Win32World final : public World {
 
     // CryptoAPI with the test build's key; the signatures are made by openssl on the test
     // server's side, with the tests' key pairs (tests/keys).
-    SignatureCheck& check() override { return check_; }
-    std::string Sign(const std::string& content, bool otherKey) override {
+    SignatureCheck& check() { return check_; }
+    std::string Sign(const std::string& content, bool otherKey = false) {
         const std::string file = testing::MakeScratchFolder("signature") + "\\signed.bin";
         testing::WriteFile(file, content);
         return testing::TestServer::Signature(file, otherKey ? "other" : "test");
     }
 
   private:
+    static void Symlink(const std::string& linkPath, const std::string& unixTarget) {
+        std::size_t cut = linkPath.rfind('\\');
+        testing::TestServer::Symlink(
+            testing::UnixPath(linkPath.substr(0, cut)) + "/" + linkPath.substr(cut + 1),
+            unixTarget);
+    }
+
     bool served_ = false;
     bool cacheUsed_ = false;
     win32::Win32FileSystem fs_;
@@ -172,11 +170,5 @@ class Win32World final : public World {
     win32::Win32SignatureCheck check_{
         std::string(std::begin(build::kUpdatePublicKey), std::end(build::kUpdatePublicKey))};
 };
-
-}  // namespace
-
-std::unique_ptr<World> MakeWorld() {
-    return std::make_unique<Win32World>();
-}
 
 }  // namespace cw::contract
