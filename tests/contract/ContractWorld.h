@@ -58,8 +58,10 @@ inline std::vector<std::string> Listing(FileSystem& fs, const std::string& folde
 
 namespace cw::contract {
 
-inline std::unique_ptr<World> MakeWorld() {
-    return std::make_unique<World>();
-}
+// The fixture of every contract test: a world of its own for each case.
+class ContractTest : public ::testing::Test {
+  protected:
+    World world;
+};
 
 }  // namespace cw::contract

@@ -7,11 +7,13 @@
 namespace cw::contract {
 namespace {
 
-TEST(DesktopContract, FindsWindowsByClassAndTitleGivesAHotkeyOneOwnerAndClosesOnRequest) {
-    auto world = MakeWorld();
-    Desktop& desktop = world->desktop();
-    WindowHandle a = world->Open("CwContractA", "First window");
-    WindowHandle b = world->Open("CwContractB", "Second window");
+using DesktopContract = ContractTest;
+using NotifyIconContract = ContractTest;
+
+TEST_F(DesktopContract, FindsWindowsByClassAndTitleGivesAHotkeyOneOwnerAndClosesOnRequest) {
+    Desktop& desktop = world.desktop();
+    WindowHandle a = world.Open("CwContractA", "First window");
+    WindowHandle b = world.Open("CwContractB", "Second window");
     ASSERT_NE(a, 0u);
     ASSERT_NE(b, 0u);
 
@@ -35,15 +37,14 @@ TEST(DesktopContract, FindsWindowsByClassAndTitleGivesAHotkeyOneOwnerAndClosesOn
     EXPECT_TRUE(desktop.RegisterHotKey(b, 203, ctrlAltShift, f11 + 1));
 
     EXPECT_TRUE(desktop.Post(a, kWmClose, 0, 0));
-    world->Settle(100);
+    world.Settle(100);
     EXPECT_FALSE(desktop.IsWindow(a));
     EXPECT_FALSE(desktop.Post(a, kWmClose, 0, 0));
 }
 
-TEST(DesktopContract, HidingByPlacementKeepsTheStateAndRestoringShowsItAgain) {
-    auto world = MakeWorld();
-    Desktop& desktop = world->desktop();
-    WindowHandle w = world->Open("CwContractA", "Placed window");
+TEST_F(DesktopContract, HidingByPlacementKeepsTheStateAndRestoringShowsItAgain) {
+    Desktop& desktop = world.desktop();
+    WindowHandle w = world.Open("CwContractA", "Placed window");
     auto placement = [&] {
         WindowPlacement p;
         EXPECT_TRUE(desktop.GetPlacement(w, p));
@@ -89,10 +90,9 @@ TEST(DesktopContract, HidingByPlacementKeepsTheStateAndRestoringShowsItAgain) {
     EXPECT_TRUE(desktop.IsVisible(w));
 }
 
-TEST(NotifyIconContract, OneIconPerWindowAndId) {
-    auto world = MakeWorld();
-    WindowHandle w = world->Open("CwContractA", "Tray owner");
-    NotifyIcon& tray = world->notifyIcon();
+TEST_F(NotifyIconContract, OneIconPerWindowAndId) {
+    WindowHandle w = world.Open("CwContractA", "Tray owner");
+    NotifyIcon& tray = world.notifyIcon();
     NotifyIconData icon;
     icon.window = w;
     icon.id = 1;

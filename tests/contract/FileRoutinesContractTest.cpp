@@ -15,7 +15,7 @@
 namespace cw::contract {
 namespace {
 
-class FileRoutinesContractTest : public ::testing::Test {
+class FileRoutinesContractTest : public ContractTest {
   protected:
     void MakeFolders(const std::string& path) {
         for (std::size_t i = 3; i <= path.size(); ++i) {
@@ -24,14 +24,13 @@ class FileRoutinesContractTest : public ::testing::Test {
     }
     bool Exists(const std::string& path) { return fs_.GetAttributes(path) != kInvalidAttributes; }
 
-    std::unique_ptr<World> world_ = MakeWorld();
-    FileSystem& fs_ = world_->fs();
-    PathGuard guard_{world_->folders(), fs_};
+    FileSystem& fs_ = world.fs();
+    PathGuard guard_{world.folders(), fs_};
     FileRoutines files_{fs_, guard_};
 };
 
 TEST_F(FileRoutinesContractTest, PurgeFolderDeletesProtectedAttributesButNotThePageFile) {
-    std::string root = world_->Root("purge-attributes");
+    std::string root = world.Root("purge-attributes");
     std::string target = root + "\\t";
     MakeFolders(target + "\\sub\\deeper");
     for (const char* name : {"\\ro.txt", "\\hidden.txt", "\\sub\\deeper\\f.txt"})
@@ -49,16 +48,16 @@ TEST_F(FileRoutinesContractTest, PurgeFolderDeletesProtectedAttributesButNotTheP
 }
 
 TEST_F(FileRoutinesContractTest, AFileInUseStopsThePurgeWithItsErrorNumber) {
-    std::string target = world_->Root("purge-locked") + "\\t";
+    std::string target = world.Root("purge-locked") + "\\t";
     MakeFolders(target + "\\sub");
     for (const char* name : {"a", "b", "c", "d", "e"})
         WriteFile(fs_, target + "\\" + name);
     WriteFile(fs_, target + "\\sub\\s");
-    world_->HoldOpen(target + "\\c");
+    world.HoldOpen(target + "\\c");
     // The platform's listing order decides what went before the locked file.
     std::vector<std::string> order = Listing(fs_, target);
     EXPECT_EQ(files_.PurgeFolder(target), 70) << "permission denied";
-    world_->ReleaseAll();
+    world.ReleaseAll();
     auto locked = std::find(order.begin(), order.end(), "c");
     ASSERT_NE(locked, order.end());
     for (auto it = order.begin(); it != order.end(); ++it) {
@@ -70,7 +69,7 @@ TEST_F(FileRoutinesContractTest, AFileInUseStopsThePurgeWithItsErrorNumber) {
 }
 
 TEST_F(FileRoutinesContractTest, DeleteMatchingFilesFiltersOnlyTheFoldersOwnFiles) {
-    std::string target = world_->Root("matching") + "\\t";
+    std::string target = world.Root("matching") + "\\t";
     MakeFolders(target + "\\s\\deep");
     for (const char* name : {"\\a.txt", "\\b.dat", "\\s\\c.dat", "\\s\\deep\\d.bin"})
         WriteFile(fs_, target + name);
@@ -86,7 +85,7 @@ TEST_F(FileRoutinesContractTest, DeleteMatchingFilesFiltersOnlyTheFoldersOwnFile
 }
 
 TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
-    std::string root = world_->Root("refused");
+    std::string root = world.Root("refused");
     WriteFile(fs_, root + "\\keep.txt");
     for (const std::string& path :
          {std::string(""), std::string("\\"), std::string("C:"), std::string("C:\\"),
@@ -103,7 +102,7 @@ TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
          {kCsidlWindows, kCsidlSystem, kCsidlProgramFiles, kCsidlProfile, kCsidlDesktopDirectory,
           kCsidlPersonal, kCsidlAppData, kCsidlLocalAppData, kCsidlFavorites, kCsidlStartMenu}) {
         std::string folder;
-        if (world_->folders().GetFolderPath(csidl, folder)) protectedFolders.insert(folder);
+        if (world.folders().GetFolderPath(csidl, folder)) protectedFolders.insert(folder);
     }
     ASSERT_GE(protectedFolders.size(), 8u);
     for (const std::string& folder : protectedFolders) {
@@ -120,7 +119,7 @@ TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
 }
 
 TEST_F(FileRoutinesContractTest, CheckFolderAcceptsATrailingBackslash) {
-    std::string root = world_->Root("check");
+    std::string root = world.Root("check");
     MakeFolders(root + "\\dir");
     WriteFile(fs_, root + "\\file.txt");
     EXPECT_TRUE(files_.CheckFolder(root + "\\dir\\", false));
@@ -136,7 +135,7 @@ TEST_F(FileRoutinesContractTest, CheckFolderAcceptsATrailingBackslash) {
 }
 
 TEST_F(FileRoutinesContractTest, DeleteFolderTreeTakesReadOnlyContent) {
-    std::string target = world_->Root("tree") + "\\t";
+    std::string target = world.Root("tree") + "\\t";
     MakeFolders(target + "\\a\\b");
     WriteFile(fs_, target + "\\a\\b\\ro");
     fs_.SetAttributes(target + "\\a\\b\\ro", kAttrReadOnly);
@@ -150,10 +149,10 @@ TEST_F(FileRoutinesContractTest, DeleteFolderTreeTakesReadOnlyContent) {
 // nothing is changed through it. (Which routine leaves what lies behind it alone is checked
 // routine by routine below.)
 TEST_F(FileRoutinesContractTest, AFolderLinkIsFollowedButNeverChangedThrough) {
-    std::string target = world_->Root("links") + "\\t";
+    std::string target = world.Root("links") + "\\t";
     MakeFolders(target + "\\sub");
     WriteFile(fs_, target + "\\f.txt");
-    world_->MakeOutsideLink(target + "\\link", "routines-link", {"one.txt", "two.dat"});
+    world.MakeOutsideLink(target + "\\link", "routines-link", {"one.txt", "two.dat"});
     const std::vector<std::string> outside = {"one.txt", "two.dat"};
     const std::uint32_t linkBits = kAttrDirectory | kAttrReparsePoint;
     EXPECT_EQ(fs_.GetAttributes(target + "\\link") & linkBits, linkBits);
@@ -176,7 +175,7 @@ TEST_F(FileRoutinesContractTest, AFolderLinkIsFollowedButNeverChangedThrough) {
     EXPECT_FALSE(files_.DeleteFolderTree(target));
     EXPECT_EQ(files_.PurgeFolder(target + "\\link"), -1) << "a link is no folder to purge";
     EXPECT_FALSE(files_.DeleteFolderTree(target + "\\link"));
-    EXPECT_EQ(world_->OutsideNames("routines-link"), outside);
+    EXPECT_EQ(world.OutsideNames("routines-link"), outside);
 }
 
 // Every routine that changes files, handed a link to a file outside (or a folder holding
@@ -224,16 +223,16 @@ TEST_F(FileRoutinesContractTest, ALinkToAFileOutsideIsLeftAloneByEveryRoutineTha
     };
     int i = 0;
     for (const auto& [name, run] : routines) {
-        const std::string root = world_->Root("file-link-" + std::to_string(++i));
+        const std::string root = world.Root("file-link-" + std::to_string(++i));
         const std::string outside = "file-link-" + std::to_string(i);
         MakeFolders(root + "\\t");
         // The outside file is read back through a second link the routine is not handed.
-        world_->MakeOutsideFileLink(root + "\\reader", outside, "secret.txt");
-        world_->MakeOutsideFileLink(root + "\\t\\link.txt", outside, "secret.txt");
-        world_->MakeOutsideLink(root + "\\t\\dir", outside + "-dir", {"inner.txt"});
+        world.MakeOutsideFileLink(root + "\\reader", outside, "secret.txt");
+        world.MakeOutsideFileLink(root + "\\t\\link.txt", outside, "secret.txt");
+        world.MakeOutsideLink(root + "\\t\\dir", outside + "-dir", {"inner.txt"});
         run(root + "\\t", root + "\\t\\link.txt");
-        EXPECT_EQ(world_->OutsideNames(outside), std::vector<std::string>{"secret.txt"}) << name;
-        EXPECT_EQ(world_->OutsideNames(outside + "-dir"), std::vector<std::string>{"inner.txt"})
+        EXPECT_EQ(world.OutsideNames(outside), std::vector<std::string>{"secret.txt"}) << name;
+        EXPECT_EQ(world.OutsideNames(outside + "-dir"), std::vector<std::string>{"inner.txt"})
             << name;
         EXPECT_EQ(ReadFile(fs_, root + "\\reader"), "kept") << name;
         EXPECT_EQ(fs_.GetAttributes(root + "\\reader") & (kAttrReadOnly | kAttrHidden), 0u) << name;
@@ -242,14 +241,14 @@ TEST_F(FileRoutinesContractTest, ALinkToAFileOutsideIsLeftAloneByEveryRoutineTha
 
 // A link whose target does not exist yet: opening it to write creates nothing behind it.
 TEST_F(FileRoutinesContractTest, ALinkToAMissingFileOutsideCreatesNothingThere) {
-    const std::string root = world_->Root("dangling-link");
-    world_->MakeOutsideFileLink(root + "\\link.txt", "dangling-link", "missing.txt", false);
+    const std::string root = world.Root("dangling-link");
+    world.MakeOutsideFileLink(root + "\\link.txt", "dangling-link", "missing.txt", false);
     for (OpenMode mode : {OpenMode::Write, OpenMode::ReadWrite, OpenMode::Append,
                           OpenMode::CreateAlways, OpenMode::CreateNew}) {
         std::unique_ptr<File> file;
         if (fs_.Open(root + "\\link.txt", mode, file) == 0) file->Write("X", 1);
         file.reset();
-        EXPECT_EQ(world_->OutsideNames("dangling-link"), std::vector<std::string>{})
+        EXPECT_EQ(world.OutsideNames("dangling-link"), std::vector<std::string>{})
             << static_cast<int>(mode);
     }
 }
@@ -257,8 +256,8 @@ TEST_F(FileRoutinesContractTest, ALinkToAMissingFileOutsideCreatesNothingThere) 
 // A link to a file lists as the file it points to; it reads, but every change through it is
 // refused as access denied.
 TEST_F(FileRoutinesContractTest, AFileLinkReadsButRefusesChangesAsAccessDenied) {
-    const std::string root = world_->Root("file-link-status");
-    world_->MakeOutsideFileLink(root + "\\link.txt", "file-link-status", "secret.txt");
+    const std::string root = world.Root("file-link-status");
+    world.MakeOutsideFileLink(root + "\\link.txt", "file-link-status", "secret.txt");
     EXPECT_TRUE(fs_.IsLink(root + "\\link.txt"));
     EXPECT_FALSE(fs_.IsLink(root + "\\plain.txt"));
     const std::uint32_t attributes = fs_.GetAttributes(root + "\\link.txt");

@@ -10,7 +10,7 @@
 namespace cw::contract {
 namespace {
 
-class FileSystemContractTest : public ::testing::Test {
+class FileSystemContractTest : public ContractTest {
   protected:
     std::set<std::string> Names(const std::string& pattern, long* status = nullptr) {
         std::set<std::string> names;
@@ -22,12 +22,11 @@ class FileSystemContractTest : public ::testing::Test {
         return names;
     }
 
-    std::unique_ptr<World> world_ = MakeWorld();
-    FileSystem& fs_ = world_->fs();
+    FileSystem& fs_ = world.fs();
 };
 
 TEST_F(FileSystemContractTest, SearchesMatchAsFindFirstFileDoes) {
-    std::string root = world_->Root("wildcards");
+    std::string root = world.Root("wildcards");
     for (const char* name : {"a.txt", "a.txtx", "b.TXT", "noext", "long name.html", "x.tx"}) {
         WriteFile(fs_, root + "\\" + name, "");
     }
@@ -43,7 +42,7 @@ TEST_F(FileSystemContractTest, SearchesMatchAsFindFirstFileDoes) {
 }
 
 TEST_F(FileSystemContractTest, AFolderIsFoundByItsPathButNotWithATrailingBackslash) {
-    std::string root = world_->Root("folders");
+    std::string root = world.Root("folders");
     fs_.CreateFolder(root + "\\dir");
     long status = 0;
     EXPECT_EQ(Names(root + "\\dir", &status), (std::set<std::string>{"dir"}));
@@ -65,7 +64,7 @@ TEST_F(FileSystemContractTest, AFolderIsFoundByItsPathButNotWithATrailingBacksla
 }
 
 TEST_F(FileSystemContractTest, AttributesGuardDeletionAndFilesInUseCannotBeTouched) {
-    std::string root = world_->Root("attributes");
+    std::string root = world.Root("attributes");
     WriteFile(fs_, root + "\\ro", "r");
     WriteFile(fs_, root + "\\hidden", "h");
     WriteFile(fs_, root + "\\busy", "b");
@@ -88,16 +87,16 @@ TEST_F(FileSystemContractTest, AttributesGuardDeletionAndFilesInUseCannotBeTouch
     EXPECT_EQ(fs_.GetAttributes(root + "\\ro") & kAttrReadOnly, 0u);
     EXPECT_EQ(fs_.Delete(root + "\\ro"), 0);
 
-    world_->HoldOpen(root + "\\busy");
+    world.HoldOpen(root + "\\busy");
     EXPECT_EQ(fs_.Delete(root + "\\busy"), kErrorSharingViolation);
     EXPECT_EQ(fs_.Open(root + "\\busy", OpenMode::Read, file), kErrorSharingViolation);
-    world_->ReleaseAll();
+    world.ReleaseAll();
     EXPECT_EQ(fs_.Delete(root + "\\busy"), 0);
     EXPECT_EQ(fs_.Delete(root + "\\busy"), kErrorFileNotFound);
 }
 
 TEST_F(FileSystemContractTest, OpenModesReadWriteAndKeepWhatTheyShould) {
-    std::string root = world_->Root("modes");
+    std::string root = world.Root("modes");
     std::string path = root + "\\f.bin";
     WriteFile(fs_, path, "0123456789");
     {
@@ -129,7 +128,7 @@ TEST_F(FileSystemContractTest, OpenModesReadWriteAndKeepWhatTheyShould) {
 }
 
 TEST_F(FileSystemContractTest, MovingCopyingAndDeletingAtRestartButNotReplacingAFileHeldOpen) {
-    std::string root = world_->Root("moves");
+    std::string root = world.Root("moves");
     WriteFile(fs_, root + "\\a", "new");
     WriteFile(fs_, root + "\\b", "old");
     EXPECT_NE(fs_.Move(root + "\\a", root + "\\b", 0), 0) << "no replace without the flag";
@@ -139,10 +138,10 @@ TEST_F(FileSystemContractTest, MovingCopyingAndDeletingAtRestartButNotReplacingA
     EXPECT_EQ(fs_.Copy(root + "\\b", root + "\\c", true), 0);
     EXPECT_NE(fs_.Copy(root + "\\b", root + "\\c", true), 0);
     EXPECT_EQ(ReadFile(fs_, root + "\\c"), "new");
-    world_->HoldOpen(root + "\\c");
+    world.HoldOpen(root + "\\c");
     WriteFile(fs_, root + "\\d", "held");
     EXPECT_NE(fs_.Move(root + "\\d", root + "\\c", kMoveReplaceExisting), 0) << "c is held open";
-    world_->ReleaseAll();
+    world.ReleaseAll();
     EXPECT_EQ(ReadFile(fs_, root + "\\c"), "new");
     EXPECT_EQ(ReadFile(fs_, root + "\\d"), "held");
 
@@ -153,7 +152,7 @@ TEST_F(FileSystemContractTest, MovingCopyingAndDeletingAtRestartButNotReplacingA
     EXPECT_EQ(fs_.Move(root + "\\History.IE5", "", kMoveDelayUntilReboot), 0);
     EXPECT_EQ(ReadFile(fs_, root + "\\c"), "new");
     EXPECT_EQ(ReadFile(fs_, root + "\\History.IE5\\index.dat"), "history");
-    auto pending = world_->PendingDeletes();
+    auto pending = world.PendingDeletes();
     auto fileAt = std::find(pending.begin(), pending.end(), root + "\\c");
     auto folderAt = std::find(pending.begin(), pending.end(), root + "\\History.IE5");
     ASSERT_NE(fileAt, pending.end());

@@ -10,7 +10,7 @@
 namespace cw::contract {
 namespace {
 
-class RegistryContractTest : public ::testing::Test {
+class RegistryContractTest : public ContractTest {
   protected:
     long Set(const std::string& name, std::uint32_t type, const std::string& data) {
         return reg_.SetValue(kHkeyCurrentUser, key_, name, RegValue{type, data});
@@ -21,9 +21,8 @@ class RegistryContractTest : public ::testing::Test {
         return v;
     }
 
-    std::unique_ptr<World> world_ = MakeWorld();
-    Registry& reg_ = world_->registry();
-    const std::string key_ = world_->Key("registry");
+    Registry& reg_ = world.registry();
+    const std::string key_ = world.Key("registry");
 };
 
 TEST_F(RegistryContractTest, ValuesOfAnyTypeAndSizeRoundTripAndTextReadsUpToItsZero) {

@@ -9,16 +9,15 @@
 namespace cw::contract {
 namespace {
 
-class SettingsStoreContractTest : public ::testing::Test {
+class SettingsStoreContractTest : public ContractTest {
   protected:
     void Raw(const std::string& name, const RegValue& value) {
-        world_->registry().SetValue(kHkeyCurrentUser, kKey, name, value);
+        world.registry().SetValue(kHkeyCurrentUser, kKey, name, value);
     }
 
-    std::unique_ptr<World> world_ = MakeWorld();
-    std::string kKey = world_->Key("settings");
+    std::string kKey = world.Key("settings");
     fakes::RecordingErrorSink errors_;
-    SettingsStore store_{world_->registry(), &errors_};
+    SettingsStore store_{world.registry(), &errors_};
 };
 
 TEST_F(SettingsStoreContractTest, TextIsWrittenWithoutItsZeroAndReadBackWhole) {
@@ -26,7 +25,7 @@ TEST_F(SettingsStoreContractTest, TextIsWrittenWithoutItsZeroAndReadBackWhole) {
     EXPECT_EQ(store_.GetSettingString(kHkeyCurrentUser, kKey, "ShredFolder"), "C:\\x");
     store_.SetSettingString(kHkeyCurrentUser, kKey, "RunOnExit", "");
     RegValue raw;
-    EXPECT_EQ(world_->registry().QueryValue(kHkeyCurrentUser, kKey, "RunOnExit", raw), 0);
+    EXPECT_EQ(world.registry().QueryValue(kHkeyCurrentUser, kKey, "RunOnExit", raw), 0);
     EXPECT_EQ(store_.GetSettingString(kHkeyCurrentUser, kKey, "RunOnExit", "False"), "");
     // Stored by another writer with its zero and trailing garbage after it.
     Raw("x", RegValue{kRegSz, std::string("ab\0cd", 5)});
@@ -57,7 +56,7 @@ TEST_F(SettingsStoreContractTest, SeedingDeletingAndTheApplicationSettingsArea) 
     store_.DeleteSettingValue(kHkeyCurrentUser, kKey + "\\Nowhere", "a");  // harmless
     store_.SetSettingString(kHkeyCurrentUser, kKey + "\\T\\K", "v", "1");
     store_.DeleteSettingKey(kHkeyCurrentUser, kKey + "\\T\\K");
-    EXPECT_FALSE(world_->registry().KeyExists(kHkeyCurrentUser, kKey + "\\T\\K"));
+    EXPECT_FALSE(world.registry().KeyExists(kHkeyCurrentUser, kKey + "\\T\\K"));
     const std::string area = "Software\\VB and VBA Program Settings\\ClearwellTest\\Install";
     EXPECT_EQ(store_.GetAppSetting("ClearwellTest", "Install", "RunOnExit", "False"), "False");
     store_.SetSettingString(kHkeyCurrentUser, area, "RunOnExit", "True");

@@ -28,25 +28,25 @@ bool IsValidDate(const LocalTime& t) {
            t.millisecond >= 0 && t.millisecond < 1000 && t.dayOfWeek == WeekdayOf(t);
 }
 
-TEST(SystemContract, AWaitLastsItsTimeUnlessAMessageArrives) {
-    auto world = MakeWorld();
-    world->DrainMessages();
-    std::uint32_t start = world->clock().TickCount();
-    world->wait().WaitForMessages(100);
-    std::uint32_t waited = world->clock().TickCount() - start;
+using SystemContract = ContractTest;
+
+TEST_F(SystemContract, AWaitLastsItsTimeUnlessAMessageArrives) {
+    world.DrainMessages();
+    std::uint32_t start = world.clock().TickCount();
+    world.wait().WaitForMessages(100);
+    std::uint32_t waited = world.clock().TickCount() - start;
     EXPECT_GE(waited, 80u);
     EXPECT_LE(waited, 1000u);
 
-    world->PostMessageToSelf();
-    start = world->clock().TickCount();
-    world->wait().WaitForMessages(5000);
-    EXPECT_LT(world->clock().TickCount() - start, 1000u) << "a message ends the wait";
-    world->DrainMessages();
+    world.PostMessageToSelf();
+    start = world.clock().TickCount();
+    world.wait().WaitForMessages(5000);
+    EXPECT_LT(world.clock().TickCount() - start, 1000u) << "a message ends the wait";
+    world.DrainMessages();
 }
 
-TEST(SystemContract, ClockGivesValidLocalDatesAndConvertsFileTimesInTheSameZone) {
-    auto world = MakeWorld();
-    Clock& clock = world->clock();
+TEST_F(SystemContract, ClockGivesValidLocalDatesAndConvertsFileTimesInTheSameZone) {
+    Clock& clock = world.clock();
     EXPECT_TRUE(IsValidDate(clock.Now()));
 
     // 2004-02-29 12:00:07.250 UTC and one day later. Every zone is a whole number of quarter
@@ -74,38 +74,35 @@ TEST(SystemContract, ClockGivesValidLocalDatesAndConvertsFileTimesInTheSameZone)
     EXPECT_LT(slept, 2000u);
 }
 
-TEST(SystemContract, VersionRecordAndVersionTestsAgree) {
-    auto world = MakeWorld();
+TEST_F(SystemContract, VersionRecordAndVersionTestsAgree) {
     OsVersionInfo plain, extended;
-    ASSERT_NE(world->os().Query(plain, false), 0);
-    ASSERT_NE(world->os().Query(extended, true), 0);
+    ASSERT_NE(world.os().Query(plain, false), 0);
+    ASSERT_NE(world.os().Query(extended, true), 0);
     EXPECT_TRUE(plain.platformId == kPlatformNT || plain.platformId == kPlatformWindows);
     EXPECT_GE(plain.major, 4u);
     EXPECT_EQ(plain.major, extended.major);
     EXPECT_EQ(plain.minor, extended.minor);
     EXPECT_EQ(plain.productType, 0) << "only the extended record has the product type";
     bool nt5 = plain.platformId == kPlatformNT && plain.major == 5;
-    EXPECT_EQ(IsWindows2000(world->os()), nt5 && plain.minor == 0);
-    EXPECT_EQ(IsWindowsXP(world->os()), nt5 && plain.minor == 1);
+    EXPECT_EQ(IsWindows2000(world.os()), nt5 && plain.minor == 0);
+    EXPECT_EQ(IsWindowsXP(world.os()), nt5 && plain.minor == 1);
 }
 
-TEST(SystemContract, SystemFoldersOfTheCleanersAreFullPathsWithoutSlash) {
-    auto world = MakeWorld();
+TEST_F(SystemContract, SystemFoldersOfTheCleanersAreFullPathsWithoutSlash) {
     for (int csidl :
          {kCsidlHistory, kCsidlRecent, kCsidlCookies, kCsidlInternetCache, kCsidlProfile}) {
         std::string path;
-        ASSERT_TRUE(world->folders().GetFolderPath(csidl, path)) << csidl;
+        ASSERT_TRUE(world.folders().GetFolderPath(csidl, path)) << csidl;
         EXPECT_TRUE(PathGuard::IsQualifiedNonRoot(path)) << path;
         EXPECT_NE(path.back(), '\\') << path;
     }
     std::string none;
-    EXPECT_FALSE(world->folders().GetFolderPath(0x7F, none));
+    EXPECT_FALSE(world.folders().GetFolderPath(0x7F, none));
 }
 
-TEST(SystemContract, ProcessorMemoryAndAddressSpaceFiguresAreConsistent) {
-    auto world = MakeWorld();
+TEST_F(SystemContract, ProcessorMemoryAndAddressSpaceFiguresAreConsistent) {
     SystemRecord r;
-    world->info().QuerySystem(r);
+    world.info().QuerySystem(r);
     EXPECT_EQ(r.pageSize & (r.pageSize - 1), 0u) << r.pageSize << " is a power of two";
     EXPECT_GE(r.pageSize, 4096u);
     ASSERT_GT(r.allocationGranularity, 0u);
@@ -117,7 +114,7 @@ TEST(SystemContract, ProcessorMemoryAndAddressSpaceFiguresAreConsistent) {
     EXPECT_LT(r.maximumApplicationAddress, kAddressSpace);
 
     MemoryRecord m;
-    world->info().QueryMemory(m);
+    world.info().QueryMemory(m);
     EXPECT_GT(m.availPhys, 0u);
     EXPECT_LE(m.availPhys, m.totalPhys);
     EXPECT_LE(m.availPageFile, m.totalPageFile);
@@ -126,9 +123,8 @@ TEST(SystemContract, ProcessorMemoryAndAddressSpaceFiguresAreConsistent) {
     EXPECT_LE(m.totalVirtual, kAddressSpace);
 }
 
-TEST(SystemContract, ShellUtilityLibraryReportsItsVersionAndOthersReportNothing) {
-    auto world = MakeWorld();
-    SystemInfo& info = world->info();
+TEST_F(SystemContract, ShellUtilityLibraryReportsItsVersionAndOthersReportNothing) {
+    SystemInfo& info = world.info();
     DllVersionRecord shlwapi;
     ASSERT_TRUE(info.QueryDllVersion("Shlwapi.dll", shlwapi));
     EXPECT_GE(shlwapi.major, 4u);  // the library came with Internet Explorer 4

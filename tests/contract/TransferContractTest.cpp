@@ -12,22 +12,21 @@ namespace {
 
 using std::chrono::steady_clock;
 
-class TransferContract : public ::testing::Test {
+class TransferContract : public ContractTest {
   protected:
-    std::unique_ptr<World> world = MakeWorld();
-    Transfer& transfer = world->transfer();
+    Transfer& transfer = world.transfer();
 
     // Polls until the request ends; false when it still runs after about ten seconds.
     bool WaitDone() {
         auto deadline = steady_clock::now() + std::chrono::seconds(10);
         while (transfer.StillExecuting()) {
             if (steady_clock::now() > deadline) return false;
-            world->Settle(10);
+            world.Settle(10);
         }
         return true;
     }
     std::string Get(const std::string& path) {
-        transfer.Start(world->Url(path));
+        transfer.Start(world.Url(path));
         EXPECT_TRUE(WaitDone());
         return transfer.Body();
     }
@@ -38,10 +37,10 @@ std::string FirstLine(const std::string& headers) {
 }
 
 TEST_F(TransferContract, HeadersEndInCrLfBodiesArriveUnchangedAndAnErrorKeepsItsBody) {
-    world->Serve("/hello.txt", {200, "hello"});
+    world.Serve("/hello.txt", {200, "hello"});
     EXPECT_EQ(transfer.Url(), "");
     EXPECT_EQ(Get("/hello.txt"), "hello");
-    EXPECT_EQ(transfer.Url(), world->Url("/hello.txt"));
+    EXPECT_EQ(transfer.Url(), world.Url("/hello.txt"));
     std::string headers = transfer.Headers();
     EXPECT_EQ(FirstLine(headers).substr(0, 12), "HTTP/1.1 200") << headers;
     EXPECT_NE(headers.find("\r\nContent-Length: 5\r\n"), std::string::npos) << headers;
@@ -52,21 +51,21 @@ TEST_F(TransferContract, HeadersEndInCrLfBodiesArriveUnchangedAndAnErrorKeepsIts
     for (int b = 0; b < 768; ++b)
         bytes += static_cast<char>(b % 256);
     bytes += std::string("\r\n\0\r\n", 5);
-    world->Serve("/bytes.bin", {200, bytes});
+    world.Serve("/bytes.bin", {200, bytes});
     EXPECT_EQ(Get("/bytes.bin"), bytes);
     EXPECT_NE(transfer.Headers().find("Content-Length: 773\r\n"), std::string::npos);
 
-    world->Serve("/gone.txt", {404, "not here"});
+    world.Serve("/gone.txt", {404, "not here"});
     EXPECT_EQ(Get("/gone.txt"), "not here");
     EXPECT_NE(FirstLine(transfer.Headers()).find(" 404"), std::string::npos) << transfer.Headers();
 }
 
 TEST_F(TransferContract, CancelDuringATrickledBodyStopsAtOnceAndDeliversNothing) {
-    world->Serve("/slow.bin", {200, std::string(4096, 's'), 100});  // about 25 seconds
-    world->Serve("/hello.txt", {200, "hello"});
-    transfer.Start(world->Url("/slow.bin"));
+    world.Serve("/slow.bin", {200, std::string(4096, 's'), 100});  // about 25 seconds
+    world.Serve("/hello.txt", {200, "hello"});
+    transfer.Start(world.Url("/slow.bin"));
     for (int i = 0; i < 30; ++i)
-        world->Settle(10);
+        world.Settle(10);
     EXPECT_TRUE(transfer.StillExecuting());
     EXPECT_EQ(transfer.Body(), "");  // nothing while it runs
 
@@ -80,38 +79,38 @@ TEST_F(TransferContract, CancelDuringATrickledBodyStopsAtOnceAndDeliversNothing)
     // The abandoned request never leaks into the next one.
     EXPECT_EQ(Get("/hello.txt"), "hello");
     for (int i = 0; i < 30; ++i)
-        world->Settle(10);
+        world.Settle(10);
     EXPECT_EQ(transfer.Body(), "hello");
 }
 
 TEST_F(TransferContract, CancelKeepsAFinishedResponseAndStartForgetsIt) {
-    world->Serve("/hello.txt", {200, "hello"});
+    world.Serve("/hello.txt", {200, "hello"});
     Get("/hello.txt");
     transfer.Cancel();
     EXPECT_EQ(transfer.Body(), "hello");
     EXPECT_NE(transfer.Headers(), "");
 
-    world->Serve("/slow.bin", {200, std::string(4096, 's'), 100});
-    transfer.Start(world->Url("/slow.bin"));
+    world.Serve("/slow.bin", {200, std::string(4096, 's'), 100});
+    transfer.Start(world.Url("/slow.bin"));
     EXPECT_EQ(transfer.Headers(), "");
     EXPECT_EQ(transfer.Body(), "");
     transfer.Cancel();
 
     Get("/hello.txt");
-    transfer.Start(world->UnreachableUrl());
+    transfer.Start(world.UnreachableUrl());
     ASSERT_TRUE(WaitDone());
     EXPECT_EQ(transfer.Headers(), "") << "no response leaves headers and body empty";
     EXPECT_EQ(transfer.Body(), "");
 }
 
 TEST_F(TransferContract, TheProbeReachesAnyServerThatAnswersAndGivesUpWhereNoneDoes) {
-    Internet& internet = world->internet();
-    world->Serve("/probe", {404, "gone"});
-    EXPECT_TRUE(internet.ProbeUrl(world->Url("/probe"), "ClearwellTest", 5000))
+    Internet& internet = world.internet();
+    world.Serve("/probe", {404, "gone"});
+    EXPECT_TRUE(internet.ProbeUrl(world.Url("/probe"), "ClearwellTest", 5000))
         << "a server that answers, even with an error status, is reachable";
 
     auto start = steady_clock::now();
-    EXPECT_FALSE(internet.ProbeUrl(world->UnreachableUrl(), "ClearwellTest", 2000));
+    EXPECT_FALSE(internet.ProbeUrl(world.UnreachableUrl(), "ClearwellTest", 2000));
     EXPECT_LT(steady_clock::now() - start, std::chrono::seconds(5));
 
     std::uint32_t flags = 0;

@@ -25,21 +25,22 @@ const UrlCacheEntry* Find(const std::vector<UrlCacheEntry>& entries, const std::
     return it == entries.end() ? nullptr : &*it;
 }
 
-TEST(UrlCacheContract, EnumeratesEntriesWithTheirTypesWhateverTheirSize) {
-    auto world = MakeWorld();
+using UrlCacheContract = ContractTest;
+
+TEST_F(UrlCacheContract, EnumeratesEntriesWithTheirTypesWhateverTheirSize) {
     // An address of 2,000 characters needs a record far larger than the fixed part.
     const std::string longUrl = "http://long.example/" + std::string(2000, 'x');
-    world->Seed("http://a.example/index.html", kNormalCacheEntry);
-    world->Seed(longUrl, kNormalCacheEntry);
-    world->Seed("Cookie:bob@a.example/", kNormalCacheEntry | kCookieCacheEntry);
-    world->Seed("Cookie:bob@b.example/", kNormalCacheEntry | kCookieCacheEntry);
+    world.Seed("http://a.example/index.html", kNormalCacheEntry);
+    world.Seed(longUrl, kNormalCacheEntry);
+    world.Seed("Cookie:bob@a.example/", kNormalCacheEntry | kCookieCacheEntry);
+    world.Seed("Cookie:bob@b.example/", kNormalCacheEntry | kCookieCacheEntry);
 
-    auto all = List(world->Cache(), "");
+    auto all = List(world.Cache(), "");
     ASSERT_NE(Find(all, "http://a.example/index.html"), nullptr);
     ASSERT_NE(Find(all, longUrl), nullptr);
     EXPECT_EQ(Find(all, longUrl)->type & kNormalCacheEntry, kNormalCacheEntry);
 
-    auto cookies = List(world->Cache(), kCookieContainer);
+    auto cookies = List(world.Cache(), kCookieContainer);
     ASSERT_EQ(cookies.size(), 2u);
     for (const auto& c : cookies) {
         EXPECT_EQ(c.sourceUrl.rfind("Cookie:bob@", 0), 0u) << c.sourceUrl;
@@ -47,46 +48,44 @@ TEST(UrlCacheContract, EnumeratesEntriesWithTheirTypesWhateverTheirSize) {
                   kNormalCacheEntry | kCookieCacheEntry);
     }
     // The visitor ends the enumeration.
-    EXPECT_EQ(world->Cache().Enumerate("", [](const UrlCacheEntry&) { return false; }), 1u);
+    EXPECT_EQ(world.Cache().Enumerate("", [](const UrlCacheEntry&) { return false; }), 1u);
 }
 
-TEST(UrlCacheContract, AnEmptyIndexListsNothingAndEntriesAreDeletedOneAtATime) {
-    auto world = MakeWorld();
-    EXPECT_EQ(world->Cache().Enumerate("", [](const UrlCacheEntry&) { return true; }), 0u);
-    EXPECT_EQ(world->Cache().Enumerate(kCookieContainer, [](const UrlCacheEntry&) { return true; }),
+TEST_F(UrlCacheContract, AnEmptyIndexListsNothingAndEntriesAreDeletedOneAtATime) {
+    EXPECT_EQ(world.Cache().Enumerate("", [](const UrlCacheEntry&) { return true; }), 0u);
+    EXPECT_EQ(world.Cache().Enumerate(kCookieContainer, [](const UrlCacheEntry&) { return true; }),
               0u);
-    EXPECT_FALSE(world->Cache().DeleteEntry("http://nothing.example/"));
-    world->Seed("http://a.example/1.html", kNormalCacheEntry);
-    world->Seed("http://a.example/2.html", kNormalCacheEntry);
-    world->Seed("Cookie:bob@a.example/", kNormalCacheEntry | kCookieCacheEntry);
+    EXPECT_FALSE(world.Cache().DeleteEntry("http://nothing.example/"));
+    world.Seed("http://a.example/1.html", kNormalCacheEntry);
+    world.Seed("http://a.example/2.html", kNormalCacheEntry);
+    world.Seed("Cookie:bob@a.example/", kNormalCacheEntry | kCookieCacheEntry);
 
-    EXPECT_TRUE(world->Cache().DeleteEntry("http://a.example/1.html"));
-    EXPECT_FALSE(world->Cache().DeleteEntry("http://a.example/1.html"));
-    EXPECT_TRUE(world->Cache().DeleteEntry("Cookie:bob@a.example/"));
-    auto all = List(world->Cache(), "");
+    EXPECT_TRUE(world.Cache().DeleteEntry("http://a.example/1.html"));
+    EXPECT_FALSE(world.Cache().DeleteEntry("http://a.example/1.html"));
+    EXPECT_TRUE(world.Cache().DeleteEntry("Cookie:bob@a.example/"));
+    auto all = List(world.Cache(), "");
     EXPECT_EQ(Find(all, "http://a.example/1.html"), nullptr);
     EXPECT_NE(Find(all, "http://a.example/2.html"), nullptr);
-    EXPECT_TRUE(List(world->Cache(), kCookieContainer).empty());
+    EXPECT_TRUE(List(world.Cache(), kCookieContainer).empty());
 }
 
-TEST(UrlCacheContract, HistoryEntriesAreFoundAndDeletedThroughTheirContainer) {
-    auto world = MakeWorld();
+TEST_F(UrlCacheContract, HistoryEntriesAreFoundAndDeletedThroughTheirContainer) {
     const std::string visit = "Visited: contract@http://history.example.com/page.html";
     const std::string page = "http://content.example.com/contract.html";
-    world->Seed(visit, kUrlHistoryCacheEntry | kNormalCacheEntry);
-    world->Seed(page, kNormalCacheEntry);
+    world.Seed(visit, kUrlHistoryCacheEntry | kNormalCacheEntry);
+    world.Seed(page, kNormalCacheEntry);
 
-    auto history = List(world->Cache(), "Visited:");
+    auto history = List(world.Cache(), "Visited:");
     EXPECT_NE(Find(history, visit), nullptr);
     EXPECT_EQ(Find(history, page), nullptr);
     // (Whether the whole index lists the history entries too differs: Wine lists every
     // container, the fake only the content.)
-    EXPECT_NE(Find(List(world->Cache(), ""), page), nullptr);
+    EXPECT_NE(Find(List(world.Cache(), ""), page), nullptr);
 
-    EXPECT_TRUE(world->Cache().DeleteEntry(visit));
-    EXPECT_EQ(Find(List(world->Cache(), "Visited:"), visit), nullptr);
-    EXPECT_NE(Find(List(world->Cache(), ""), page), nullptr);
-    EXPECT_FALSE(world->Cache().DeleteEntry(visit)) << "an entry already gone";
+    EXPECT_TRUE(world.Cache().DeleteEntry(visit));
+    EXPECT_EQ(Find(List(world.Cache(), "Visited:"), visit), nullptr);
+    EXPECT_NE(Find(List(world.Cache(), ""), page), nullptr);
+    EXPECT_FALSE(world.Cache().DeleteEntry(visit)) << "an entry already gone";
 }
 
 }  // namespace

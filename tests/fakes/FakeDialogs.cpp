@@ -25,12 +25,6 @@ std::string FakeDialogs::OpenFiles(std::size_t) {
     return result;
 }
 
-// Every folder browser is cancelled.
-std::string FakeDialogs::BrowseForFolder(const std::string&, const ui::FolderRef&,
-                                         const ui::FolderRef&) {
-    return "";
-}
-
 void FakeDialogs::DoEvents() {
     ++doEventsCalls;
     if (onDoEvents) {

@@ -20,8 +20,11 @@ class FakeDialogs : public ui::Dialogs {
   public:
     int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
     std::string OpenFiles(std::size_t bufferChars) override;
-    std::string BrowseForFolder(const std::string& title, const ui::FolderRef& root,
-                                const ui::FolderRef& initialSelection) override;
+    // Every folder browser is cancelled.
+    std::string BrowseForFolder(const std::string&, const ui::FolderRef&,
+                                const ui::FolderRef&) override {
+        return "";
+    }
     void DoEvents() override;
     void SetWaitCursor(bool wait) override { waitCursor.push_back(wait); }
 

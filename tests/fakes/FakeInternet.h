@@ -32,8 +32,9 @@ class FakeInternet : public Internet {
         flags_ = flags;
     }
     void SetReachable(const std::string& url, bool reachable) { reachable_[url] = reachable; }
-    // A response with status 200 and the body's length as Content-Length.
-    void Serve(const std::string& url, const std::string& body, int busyPolls = 0);
+    // A response with the status and the body's length as Content-Length.
+    void Serve(const std::string& url, const std::string& body, int busyPolls = 0,
+               int status = 200);
     void ServeRaw(const std::string& url, FakeResponse response) { responses_[url] = response; }
 
     std::vector<std::string> probes;    // URLs probed, in order

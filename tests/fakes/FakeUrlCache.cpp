@@ -4,21 +4,13 @@
 
 namespace cw::fakes {
 
-namespace {
-
-bool StartsWith(const std::string& s, const std::string& prefix) {
-    return s.compare(0, prefix.size(), prefix) == 0;
-}
-
-}  // namespace
-
 std::size_t FakeUrlCache::Enumerate(const std::string& pattern,
                                     const std::function<bool(const UrlCacheEntry&)>& visit) {
     auto selected = [&](const UrlCacheEntry& e) {
-        if (!pattern.empty()) return StartsWith(e.sourceUrl, pattern);
+        if (!pattern.empty()) return e.sourceUrl.starts_with(pattern);
         if (!contentOnlyWithoutPattern) return true;
-        return !StartsWith(e.sourceUrl, kCookieContainer) &&
-               !StartsWith(e.sourceUrl, kHistoryContainer);
+        return !e.sourceUrl.starts_with(kCookieContainer) &&
+               !e.sourceUrl.starts_with(kHistoryContainer);
     };
     // The visitor may delete entries; it walks a copy, as the library's enumeration goes on
     // over an index that changes under it.
@@ -46,7 +38,7 @@ bool FakeUrlCache::DeleteEntry(const std::string& url) {
 std::vector<std::string> FakeUrlCache::ContainerPrefixes(const std::string& namePrefix) {
     std::vector<std::string> prefixes;
     for (const auto& [name, prefix] : containers) {
-        if (StartsWith(name, namePrefix)) prefixes.push_back(prefix);
+        if (name.starts_with(namePrefix)) prefixes.push_back(prefix);
     }
     return prefixes;
 }

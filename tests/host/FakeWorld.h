@@ -65,14 +65,9 @@ class World {
     Transfer& transfer() { return s_.transfer; }
     Internet& internet() { return s_.internet; }
     void Serve(const std::string& path, const ScriptedResponse& r) {
-        fakes::FakeResponse response;
-        response.headers = "HTTP/1.1 " + std::to_string(r.status) +
-                           (r.status == 404 ? " Not Found" : " OK") +
-                           "\r\nContent-Length: " + std::to_string(r.body.size()) + "\r\n\r\n";
-        response.body = r.body;
         // A trickled body keeps the control busy for one poll per piece.
-        response.busyPolls = r.trickleMs ? static_cast<int>(r.body.size() / 16) : 1;
-        s_.internet.ServeRaw(Url(path), response);
+        int busyPolls = r.trickleMs ? static_cast<int>(r.body.size() / 16) : 1;
+        s_.internet.Serve(Url(path), r.body, busyPolls, r.status);
         s_.internet.SetReachable(Url(path), true);
     }
     std::string Url(const std::string& path) { return "http://fake.test" + path; }
