@@ -32,17 +32,13 @@ class TransferContract : public ContractTest {
     }
 };
 
-std::string FirstLine(const std::string& headers) {
-    return headers.substr(0, headers.find("\r\n"));
-}
-
 TEST_F(TransferContract, HeadersEndInCrLfBodiesArriveUnchangedAndAnErrorKeepsItsBody) {
     world.Serve("/hello.txt", {200, "hello"});
     EXPECT_EQ(transfer.Url(), "");
     EXPECT_EQ(Get("/hello.txt"), "hello");
     EXPECT_EQ(transfer.Url(), world.Url("/hello.txt"));
     std::string headers = transfer.Headers();
-    EXPECT_EQ(FirstLine(headers).substr(0, 12), "HTTP/1.1 200") << headers;
+    EXPECT_EQ(headers.substr(0, 12), "HTTP/1.1 200") << headers;
     EXPECT_NE(headers.find("\r\nContent-Length: 5\r\n"), std::string::npos) << headers;
     ASSERT_GE(headers.size(), 4u);
     EXPECT_EQ(headers.substr(headers.size() - 4), "\r\n\r\n");
@@ -57,7 +53,7 @@ TEST_F(TransferContract, HeadersEndInCrLfBodiesArriveUnchangedAndAnErrorKeepsIts
 
     world.Serve("/gone.txt", {404, "not here"});
     EXPECT_EQ(Get("/gone.txt"), "not here");
-    EXPECT_NE(FirstLine(transfer.Headers()).find(" 404"), std::string::npos) << transfer.Headers();
+    EXPECT_EQ(transfer.Headers().substr(8, 4), " 404") << transfer.Headers();
 }
 
 TEST_F(TransferContract, CancelDuringATrickledBodyStopsAtOnceAndDeliversNothing) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "files/Paths.h"
 #include "text/Ansi.h"
 
 namespace cw::fakes {
@@ -22,7 +23,7 @@ class FakeFolderWatch : public FolderWatch {
     std::uint32_t Poll() override {
         if (shared_->broken) return kWaitFailed;
         if (!signalled_) {
-            std::string now = State();
+            std::vector<std::string> now = State();
             if (now != baseline_) {
                 signalled_ = true;
                 baseline_ = now;
@@ -40,19 +41,15 @@ class FakeFolderWatch : public FolderWatch {
 
   private:
     // One line per entry the filter covers, sorted by name.
-    std::string State() {
+    std::vector<std::string> State() {
         std::vector<std::string> lines;
-        std::string base = folder_;
-        if (!base.empty() && base.back() != '\\') base += '\\';
+        const std::string base = AddSlash(folder_);
+        const std::uint32_t looks = filter_ & (kNotifyAttributes | kNotifySize | kNotifyLastWrite);
         fs_.Find(base + "*", [&](const FindData& e) {
-            if (e.name == "." || e.name == "..") return true;
             bool dir = e.IsDirectory();
-            std::string line;
-            if (filter_ & (dir ? kNotifyDirName : kNotifyFileName)) line += text::UpperAnsi(e.name);
-            if (line.empty() && !(filter_ & (kNotifyAttributes | kNotifySize | kNotifyLastWrite))) {
-                return true;
-            }
-            if (line.empty()) line = "#" + text::UpperAnsi(e.name);
+            bool named = filter_ & (dir ? kNotifyDirName : kNotifyFileName);
+            if (e.name == "." || e.name == ".." || !(named || looks)) return true;
+            std::string line = (named ? "" : "#") + text::UpperAnsi(e.name);
             if (filter_ & kNotifyAttributes) line += "|" + std::to_string(e.attributes);
             if (!dir && (filter_ & (kNotifySize | kNotifyLastWrite))) {
                 line += "|" + fs_.Content(base + e.name);
@@ -61,17 +58,14 @@ class FakeFolderWatch : public FolderWatch {
             return true;
         });
         std::sort(lines.begin(), lines.end());
-        std::string out;
-        for (const std::string& l : lines)
-            out += l + "\n";
-        return out;
+        return lines;
     }
 
     FakeFileSystem& fs_;
     std::string folder_;
     std::uint32_t filter_;
     std::shared_ptr<FakeChangeWatch::Shared> shared_;
-    std::string baseline_;
+    std::vector<std::string> baseline_;
     bool signalled_ = false;
 };
 

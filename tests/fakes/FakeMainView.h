@@ -22,14 +22,10 @@ class FakeMainView : public MainView {
     void Show() override { desktop_.Show(handle_, kSwShow); }
     void Hide() override { desktop_.Show(handle_, kSwHide); }
     WindowState State() const override {
-        switch (desktop_.Window(handle_).placement.showCmd) {
-            case kSwShowMinimized:
-                return WindowState::Minimized;
-            case kSwShowMaximized:
-                return WindowState::Maximized;
-            default:
-                return WindowState::Normal;
-        }
+        std::uint32_t state = desktop_.Window(handle_).placement.showCmd;
+        return state == kSwShowMinimized   ? WindowState::Minimized
+               : state == kSwShowMaximized ? WindowState::Maximized
+                                           : WindowState::Normal;
     }
     void SetState(WindowState state) override {
         int command = state == WindowState::Minimized   ? kSwMinimize

@@ -13,30 +13,29 @@ class FakeNotifyIcon : public NotifyIcon {
   public:
     bool Add(const NotifyIconData& data) override {
         ++adds;
-        if (refuses || Find(data)) return false;
+        if (refuses || At(data) != icons.end()) return false;
         icons.push_back(data);
         return true;
     }
     bool Delete(const NotifyIconData& data) override {
         ++deletes;
-        auto it = std::find_if(icons.begin(), icons.end(), [&](const NotifyIconData& icon) {
-            return icon.window == data.window && icon.id == data.id;
-        });
+        auto it = At(data);
         if (it == icons.end()) return false;
         icons.erase(it);
         return true;
-    }
-    const NotifyIconData* Find(const NotifyIconData& data) const {
-        for (const auto& icon : icons) {
-            if (icon.window == data.window && icon.id == data.id) return &icon;
-        }
-        return nullptr;
     }
 
     std::vector<NotifyIconData> icons;  // what the tray shows now
     int adds = 0;
     bool refuses = false;  // as a shell that is not ready (Explorer starting) does
     int deletes = 0;
+
+  private:
+    std::vector<NotifyIconData>::iterator At(const NotifyIconData& data) {
+        return std::find_if(icons.begin(), icons.end(), [&](const NotifyIconData& icon) {
+            return icon.window == data.window && icon.id == data.id;
+        });
+    }
 };
 
 }  // namespace cw::fakes
