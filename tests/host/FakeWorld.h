@@ -9,46 +9,46 @@ namespace cw::contract {
 class World {
   public:
     // Files: the file system, its change notifications and the special folders.
-    FileSystem& fs() { return s_.fileSystem; }
+    FileSystem& fs() { return s_.fs; }
     ChangeWatch& watch() { return s_.changeWatch; }
-    SystemFolders& folders() { return s_.systemFolders; }
+    SystemFolders& folders() { return s_.folders; }
     // A fresh, empty folder for one test (drive-qualified, no trailing backslash).
     std::string Root(const std::string& name) {
-        s_.fileSystem.AddDirectory("C:\\scratch\\" + name);
+        s_.fs.AddDirectory("C:\\scratch\\" + name);
         return "C:\\scratch\\" + name;
     }
     // Keeps the file open without sharing, as another program would, until ReleaseAll.
     void HoldOpen(const std::string& path) {
-        s_.fileSystem.Lock(path);
+        s_.fs.Lock(path);
         held_.push_back(path);
     }
     void ReleaseAll() {
         for (const auto& p : held_)
-            s_.fileSystem.Lock(p, false);
+            s_.fs.Lock(p, false);
         held_.clear();
     }
     // Makes a folder link at linkPath that points to a folder outside every scratch area,
     // holding the files named; OutsideNames lists that folder without going through links.
     void MakeOutsideLink(const std::string& linkPath, const std::string& outside,
                          const std::vector<std::string>& files) {
-        s_.fileSystem.AddDirectory(kOutside + outside);
+        s_.fs.AddDirectory(kOutside + outside);
         for (const auto& f : files)
-            s_.fileSystem.AddFile(kOutside + outside + "\\" + f, "kept");
-        s_.fileSystem.AddLink(linkPath, kOutside + outside);
+            s_.fs.AddFile(kOutside + outside + "\\" + f, "kept");
+        s_.fs.AddLink(linkPath, kOutside + outside);
     }
     std::vector<std::string> OutsideNames(const std::string& outside) {
-        return Listing(s_.fileSystem, kOutside + outside);
+        return Listing(s_.fs, kOutside + outside);
     }
     // Makes a link at linkPath to the file name, holding "kept", in the folder outside; with
     // exists false the file is not made and the link dangles.
     void MakeOutsideFileLink(const std::string& linkPath, const std::string& outside,
                              const std::string& name, bool exists = true) {
         std::string target = kOutside + outside + "\\" + name;
-        if (exists) s_.fileSystem.AddFile(target, "kept");
-        s_.fileSystem.AddLink(linkPath, target);
+        if (exists) s_.fs.AddFile(target, "kept");
+        s_.fs.AddLink(linkPath, target);
     }
     // The paths registered for deletion at the next restart, in order.
-    std::vector<std::string> PendingDeletes() { return s_.fileSystem.PendingDeletes(); }
+    std::vector<std::string> PendingDeletes() { return s_.fs.PendingDeletes(); }
     // Waits a while for the platform to take in what was just done, letting this thread's
     // windows handle what was posted to them.
     void Settle(int) {}
@@ -76,8 +76,8 @@ class World {
     // The URL cache's index, which starts empty, and an entry of it, as the browser records a
     // page (type kNormalCacheEntry, with its copy on disk where the platform keeps one) or a
     // visit (kUrlHistoryCacheEntry, with a "Visited:" URL).
-    UrlCache& Cache() { return s_.urlCache; }
-    void Seed(const std::string& url, std::uint32_t type) { s_.urlCache.Add(url, type); }
+    UrlCache& Cache() { return s_.cache; }
+    void Seed(const std::string& url, std::uint32_t type) { s_.cache.Add(url, type); }
 
     Desktop& desktop() { return s_.desktop; }
     NotifyIcon& notifyIcon() { return s_.notifyIcon; }

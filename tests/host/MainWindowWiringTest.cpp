@@ -52,7 +52,7 @@ TEST(MainWindowWiringTest, TheTraysPanicCleansWhatIsTickedWithoutTickingTheRest)
 
 TEST(MainWindowWiringTest, TheUnloadEndsTheFavoritesGuard) {
     World w;
-    w.f.fileSystem.AddDirectory("C:\\Documents and Settings\\bob\\Favorites");
+    w.f.fs.AddDirectory("C:\\Documents and Settings\\bob\\Favorites");
     w.window.Form_Load();
     w.c.favorites.cmdEnableAutoBookMark.Click();
     ASSERT_TRUE(w.window.Features().favorites.Watching());
