@@ -7,10 +7,6 @@
 #include <set>
 
 #include "BrowserWorld.h"
-#include "clean/SystemCleaners.h"
-#include "fakes/FakeOsVersion.h"
-#include "fakes/FakePanicHost.h"
-#include "fakes/FakeShellLists.h"
 #include "fakes/SnapshotDiff.h"
 #include "files/WholeFile.h"
 #include "settings/SettingNames.h"
@@ -25,42 +21,42 @@ using Keys = std::set<std::string>;
 
 constexpr const char kHkcu[] = "80000001\\";
 
-struct CleaningPlansTest : ::testing::Test {
+struct CleaningPlansTest : ::testing::Test, CleanerWorld {
     void SetUp() override {
-        w.SetNavigatorUser();
-        w.SetAppData();
+        SetNavigatorUser();
+        SetAppData();
         Seed();
     }
 
     void Put(const std::string& key, const std::string& name, const std::string& text = "x") {
-        w.registry.SetString(kHkeyCurrentUser, key, name, text);
+        registry.SetString(kHkeyCurrentUser, key, name, text);
     }
     void Seed() {
         const std::string profile = BrowserWorld::kProfile;
         recent.items = {"C:\\a.doc"};
-        w.fs.AddFile(profile + "\\Recent\\a.doc.lnk", "lnk");
-        w.fs.AddFile(profile + "\\Recent\\desktop.ini", "d", kAttrHidden | kAttrSystem);
-        w.cache.Add("Visited: bob@http://a.example/", kUrlHistoryCacheEntry);
-        w.fs.AddFile(profile + "\\Local Settings\\History\\History.IE5\\index.dat", "i");
-        w.fs.AddFile(profile + "\\Local Settings\\History\\History.IE5\\MSHist01\\p.htm", "pp",
-                     kAttrReadOnly);
+        fs.AddFile(profile + "\\Recent\\a.doc.lnk", "lnk");
+        fs.AddFile(profile + "\\Recent\\desktop.ini", "d", kAttrHidden | kAttrSystem);
+        cache.Add("Visited: bob@http://a.example/", kUrlHistoryCacheEntry);
+        fs.AddFile(profile + "\\Local Settings\\History\\History.IE5\\index.dat", "i");
+        fs.AddFile(profile + "\\Local Settings\\History\\History.IE5\\MSHist01\\p.htm", "pp",
+                   kAttrReadOnly);
         Put(s::kRunMruKey, "a");
         Put(s::kRunMruKey, "b");
         Put(s::kRunMruKey, "MRUList", "ba");
         Put(s::kRunMruKey, "c");  // not listed: stays
         const std::string nav = BrowserWorld::kNavigator;
-        w.fs.AddFile(nav + "\\prefs.js",
-                     "user_pref(\"a\", 1);\r\nuser_pref(\"browser.url_history.URL_1\", "
-                     "\"http://a/\");\r\n");
-        w.fs.AddFile(nav + "\\netscape.hst", "hst");
-        w.fs.AddFile(nav + "\\cache\\M0.htm", "m0");
-        w.fs.AddFile(nav + "\\cache\\sub\\M1.htm", "m1");
-        w.fs.AddFile(nav + "\\cookies.txt",
-                     "# Netscape HTTP Cookie File\n.bank.example\tTRUE\t/\tFALSE\t0\tid\t1\n"
-                     "ads.example\tFALSE\t/\tFALSE\t0\tt\t2\n");
+        fs.AddFile(nav + "\\prefs.js",
+                   "user_pref(\"a\", 1);\r\nuser_pref(\"browser.url_history.URL_1\", "
+                   "\"http://a/\");\r\n");
+        fs.AddFile(nav + "\\netscape.hst", "hst");
+        fs.AddFile(nav + "\\cache\\M0.htm", "m0");
+        fs.AddFile(nav + "\\cache\\sub\\M1.htm", "m1");
+        fs.AddFile(nav + "\\cookies.txt",
+                   "# Netscape HTTP Cookie File\n.bank.example\tTRUE\t/\tFALSE\t0\tid\t1\n"
+                   "ads.example\tFALSE\t/\tFALSE\t0\tt\t2\n");
         Put(s::kTypedUrlsKey, "url1", "http://a/");
-        w.fs.AddFile("C:\\Temp\\t.tmp", "tmp");
-        w.fs.AddFile("C:\\Temp\\sub\\u.tmp", "tmp", kAttrHidden);
+        fs.AddFile("C:\\Temp\\t.tmp", "tmp");
+        fs.AddFile("C:\\Temp\\sub\\u.tmp", "tmp", kAttrHidden);
         Put(s::kFindFilesMruXPKey, "a");
         Put(s::kFindComputerMruKey, "a");
         Put(s::kFindComputersMruXPKey, "a");
@@ -73,32 +69,32 @@ struct CleaningPlansTest : ::testing::Test {
         Put(s::kWordPadRecentKey, "File1", "a.doc");
         Put(s::kWordPadRecentKey, "File2", "b.doc");
         Put(s::kPaintRecentKey, "File1", "a.bmp");
-        w.cache.Add("Cookie:bob@bank.example/", kNormalCacheEntry | kCookieCacheEntry);
-        w.cache.Add("Cookie:bob@ads.example/", kNormalCacheEntry | kCookieCacheEntry);
-        w.fs.AddFile(profile + "\\Cookies\\bob@bank.example[1].txt", "bank");
-        w.fs.AddFile(profile + "\\Cookies\\bob@ads.example[1].txt", "ads");
-        w.fs.AddFile(profile + "\\Cookies\\index.dat", "i", kAttrHidden);
+        cache.Add("Cookie:bob@bank.example/", kNormalCacheEntry | kCookieCacheEntry);
+        cache.Add("Cookie:bob@ads.example/", kNormalCacheEntry | kCookieCacheEntry);
+        fs.AddFile(profile + "\\Cookies\\bob@bank.example[1].txt", "bank");
+        fs.AddFile(profile + "\\Cookies\\bob@ads.example[1].txt", "ads");
+        fs.AddFile(profile + "\\Cookies\\index.dat", "i", kAttrHidden);
         Put(s::kMediaPlayerUrlsKey, "u");
         Put(s::kMediaPlayerFilesKey, "f");
-        w.cache.Add("http://www.example.com/a.gif");
-        const std::string content = w.CacheFolder() + "\\Content.IE5";
-        w.fs.AddFile(content + "\\index.dat", "i");
-        w.fs.AddFile(content + "\\AB12CD34\\a[1].gif", "gif");
-        w.fs.AddFile(content + "\\loose.htm", "l");
+        cache.Add("http://www.example.com/a.gif");
+        const std::string content = CacheFolder() + "\\Content.IE5";
+        fs.AddFile(content + "\\index.dat", "i");
+        fs.AddFile(content + "\\AB12CD34\\a[1].gif", "gif");
+        fs.AddFile(content + "\\loose.htm", "l");
     }
 
     // Everything the cleaners may change, as lines.
     Lines Snapshot() {
-        Lines lines = w.fs.Snapshot();
-        for (const std::string& line : w.registry.Dump())
+        Lines lines = fs.Snapshot();
+        for (const std::string& line : registry.Dump())
             lines.push_back(line);
-        for (const auto& entry : w.cache.entries)
+        for (const auto& entry : cache.entries)
             lines.push_back("cache|" + entry.sourceUrl);
         for (const std::string& item : recent.items)
             lines.push_back("recent|" + item);
         for (const std::string& item : bin.items)
             lines.push_back("bin|" + item);
-        for (const std::string& path : w.fs.PendingDeletes())
+        for (const std::string& path : fs.PendingDeletes())
             lines.push_back("pending|" + path);
         return lines;
     }
@@ -175,17 +171,6 @@ struct CleaningPlansTest : ::testing::Test {
         }
         return keys;
     }
-
-    BrowserWorld w;
-    fakes::FakeOsVersion os;
-    fakes::FakeRecentDocuments recent;
-    fakes::FakeRecycleBin bin;
-    fakes::CallLog log;
-    fakes::FakePanicHost host{log};
-    int reloads = 0;
-    SystemCleaners cleaners{CleanerServices{w.settings, os, w.files, w.shellFolders, w.cache,
-                                            recent, bin, w.dialogs, host, w.cacheManager,
-                                            w.netscape, [this] { ++reloads; }}};
 };
 
 TEST_F(CleaningPlansTest, EachItemsWipeChangesExactlyWhatItsPlanListsAndPlanningChangesNothing) {
@@ -204,16 +189,16 @@ TEST_F(CleaningPlansTest, EachItemsWipeChangesExactlyWhatItsPlanListsAndPlanning
     }
     EXPECT_EQ(reloads, 1) << "the cookie viewer reloads after the Netscape cookies";
     // What stays: the Run list's unlisted value, the index files, the shell's own files.
-    EXPECT_TRUE(w.registry.HasValue(kHkeyCurrentUser, s::kRunMruKey, "c"));
-    EXPECT_TRUE(w.fs.Exists(std::string(BrowserWorld::kProfile) +
-                            "\\Local Settings\\History\\History.IE5\\index.dat"));
-    EXPECT_TRUE(w.fs.Exists(std::string(BrowserWorld::kProfile) + "\\Recent\\desktop.ini"));
-    EXPECT_TRUE(w.fs.IsDirectory("C:\\Temp"));
+    EXPECT_TRUE(registry.HasValue(kHkeyCurrentUser, s::kRunMruKey, "c"));
+    EXPECT_TRUE(fs.Exists(std::string(BrowserWorld::kProfile) +
+                          "\\Local Settings\\History\\History.IE5\\index.dat"));
+    EXPECT_TRUE(fs.Exists(std::string(BrowserWorld::kProfile) + "\\Recent\\desktop.ini"));
+    EXPECT_TRUE(fs.IsDirectory("C:\\Temp"));
     // Internet Explorer reads its switches with their terminating zero.
     for (auto [key, name] : {std::pair{s::kIEMainKey, s::kUseFormSuggest},
                              std::pair{s::kExplorerAutoCompleteKey, s::kUseAutoComplete}}) {
         RegValue off;
-        w.registry.QueryValue(kHkeyCurrentUser, key, name, off);
+        registry.QueryValue(kHkeyCurrentUser, key, name, off);
         EXPECT_EQ(off.data, std::string("no\0", 3)) << name;
     }
 }
@@ -221,37 +206,37 @@ TEST_F(CleaningPlansTest, EachItemsWipeChangesExactlyWhatItsPlanListsAndPlanning
 // A held file and a link to a read-only file elsewhere stay and are counted; every other
 // file, nested ones included, goes, and what the link points to keeps its bytes and bit.
 TEST_F(CleaningPlansTest, TheTempWipeGoesOnPastWhatItCannotDeleteAndCountsIt) {
-    w.fs.AddFile("C:\\Outside\\secret.txt", "keep", kAttrReadOnly);
-    w.fs.AddLink("C:\\Temp\\secret.lnk", "C:\\Outside\\secret.txt");
-    w.fs.AddLink("C:\\Temp\\folder.lnk", "C:\\Outside");
-    w.fs.AddFile("C:\\Temp\\held.tmp");
-    w.fs.Lock("C:\\Temp\\held.tmp");
-    w.fs.AddFile("C:\\Temp\\a\\b\\plain.tmp", "p", kAttrReadOnly);
-    w.fs.AddFile("C:\\Temp\\z.tmp");
+    fs.AddFile("C:\\Outside\\secret.txt", "keep", kAttrReadOnly);
+    fs.AddLink("C:\\Temp\\secret.lnk", "C:\\Outside\\secret.txt");
+    fs.AddLink("C:\\Temp\\folder.lnk", "C:\\Outside");
+    fs.AddFile("C:\\Temp\\held.tmp");
+    fs.Lock("C:\\Temp\\held.tmp");
+    fs.AddFile("C:\\Temp\\a\\b\\plain.tmp", "p", kAttrReadOnly);
+    fs.AddFile("C:\\Temp\\z.tmp");
     PlanTotals done = cleaners.Wipe(cleaners.Plan(CleaningItem::TempFolder));
     EXPECT_EQ(done.left.inUse, 1);
     EXPECT_EQ(done.left.links, 2);
     EXPECT_EQ(done.left.refused, 0);
     EXPECT_EQ(done.traces, 7) << "four files and three folders";
-    EXPECT_FALSE(w.fs.Exists("C:\\Temp\\a") || w.fs.Exists("C:\\Temp\\z.tmp"));
-    EXPECT_TRUE(w.fs.Exists("C:\\Temp\\held.tmp"));
-    EXPECT_EQ(w.fs.Content("C:\\Outside\\secret.txt"), "keep");
-    EXPECT_EQ(w.fs.GetAttributes("C:\\Outside\\secret.txt"), kAttrReadOnly);
+    EXPECT_FALSE(fs.Exists("C:\\Temp\\a") || fs.Exists("C:\\Temp\\z.tmp"));
+    EXPECT_TRUE(fs.Exists("C:\\Temp\\held.tmp"));
+    EXPECT_EQ(fs.Content("C:\\Outside\\secret.txt"), "keep");
+    EXPECT_EQ(fs.GetAttributes("C:\\Outside\\secret.txt"), kAttrReadOnly);
 }
 
 TEST_F(CleaningPlansTest, KeptCookiesSurviveEveryCookieAndCacheStep) {
-    w.settings.SetSettingString(s::kSettingsRoot, s::kSettingsKey, kKeepCookiesValue,
-                                "Bank.Example;other.example");
+    settings.SetSettingString(s::kSettingsRoot, s::kSettingsKey, kKeepCookiesValue,
+                              "Bank.Example;other.example");
     const std::string nav = BrowserWorld::kNavigator;
     const std::string cookies = std::string(BrowserWorld::kProfile) + "\\Cookies";
     CleaningPlan navigator = cleaners.Plan(CleaningItem::NetscapeCookies);
     EXPECT_EQ(navigator.keptCookies, 1);
     cleaners.Wipe(navigator);
-    EXPECT_EQ(w.fs.Content(nav + "\\cookies.txt"),
+    EXPECT_EQ(fs.Content(nav + "\\cookies.txt"),
               "# Netscape HTTP Cookie File\n.bank.example\tTRUE\t/\tFALSE\t0\tid\t1\n");
-    EXPECT_FALSE(w.fs.Exists(ReplacementTempPath(nav + "\\cookies.txt")));
+    EXPECT_FALSE(fs.Exists(ReplacementTempPath(nav + "\\cookies.txt")));
     // The removed lines were scrambled with the old file before it went.
-    EXPECT_FALSE(w.fs.Flushes().empty());
+    EXPECT_FALSE(fs.Flushes().empty());
 
     for (CleaningItem item : {CleaningItem::IECookies, CleaningItem::IECache}) {
         CleaningPlan plan = cleaners.Plan(item);
@@ -259,13 +244,13 @@ TEST_F(CleaningPlansTest, KeptCookiesSurviveEveryCookieAndCacheStep) {
         cleaners.Wipe(plan);
     }
     std::vector<std::string> urls;
-    for (const auto& entry : w.cache.entries)
+    for (const auto& entry : cache.entries)
         urls.push_back(entry.sourceUrl);
     // (The history entry is the history item's.)
     EXPECT_EQ(urls, (std::vector<std::string>{"Visited: bob@http://a.example/",
                                               "Cookie:bob@bank.example/"}));
-    EXPECT_TRUE(w.fs.Exists(cookies + "\\bob@bank.example[1].txt"));
-    EXPECT_FALSE(w.fs.Exists(cookies + "\\bob@ads.example[1].txt"));
+    EXPECT_TRUE(fs.Exists(cookies + "\\bob@bank.example[1].txt"));
+    EXPECT_FALSE(fs.Exists(cookies + "\\bob@ads.example[1].txt"));
 
     // A Navigator file with only kept cookies is left as it is.
     CleaningPlan again = cleaners.Plan(CleaningItem::NetscapeCookies);
