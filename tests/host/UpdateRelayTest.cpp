@@ -128,46 +128,32 @@ TEST_F(UpdateRelayTest, ADownloadWithoutTheMakersSignatureIsNeitherStartedNorIns
     }
 }
 
-TEST_F(UpdateRelayTest, Leg2RemovesTheDownloadAndThanksTheUserOnce) {
-    RunAs("Clearwell.exe");
-    SetUpdate("Up", "C");
-    SetUpdate("donreq", "z");
-    EXPECT_TRUE(relay.LegPending());
-    EXPECT_FALSE(relay.ProcessUpdateState());
-    EXPECT_FALSE(relay.LegPending());
-    EXPECT_EQ(clock.sleptMs, 5000u);
-    EXPECT_FALSE(fs.Exists(kDownloadPath));
-    EXPECT_FALSE(fs.Exists(kSignaturePath));
-    EXPECT_EQ(Update("Up"), "a");
-    EXPECT_EQ(Update("donreq"), "(missing)");
-    // (The message's text, through the real program: gui UpdateRelayGuiTest.)
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-    ASSERT_EQ(shell.executions.size(), 1u);
-    EXPECT_EQ(shell.executions[0].file, "http://server.test/upgrade.php");
-    EXPECT_TRUE(shell.processes.empty());
-
-    EXPECT_FALSE(relay.ProcessUpdateState());  // the next start
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(shell.executions.size(), 1u);
-}
-
-TEST_F(UpdateRelayTest, Leg2ThanksOnlyWhenDonreqHoldsZ) {
+// Thanks only when "donreq" holds a "z", once: the next start shows nothing.
+TEST_F(UpdateRelayTest, Leg2RemovesTheDownloadAndThanksTheUserOnceWhenDonreqHoldsZ) {
     RunAs("Clearwell.exe");
     struct Case {
+        const char* up;
         const char* donreq;  // nullptr: missing
         const char* after;
         std::size_t thanks;
-    } cases[] = {
-        {nullptr, "(missing)", 0}, {"", "(missing)", 0}, {"y", "y", 0}, {"yZ", "(missing)", 1}};
+    } cases[] = {{"C", "z", "(missing)", 1},  {"c", nullptr, "(missing)", 1},
+                 {"c", "", "(missing)", 1},   {"c", "y", "y", 1},
+                 {"c", "yZ", "(missing)", 2}, {"a", nullptr, "(missing)", 2}};
     for (const Case& k : cases) {
-        SetUpdate("Up", "c");
+        SetUpdate("Up", k.up);
         if (k.donreq) SetUpdate("donreq", k.donreq);
+        EXPECT_EQ(relay.LegPending(), k.up[0] != 'a');
         EXPECT_FALSE(relay.ProcessUpdateState());
+        EXPECT_FALSE(relay.LegPending());
         EXPECT_EQ(Update("Up"), "a");
         EXPECT_EQ(Update("donreq"), k.after);
-        EXPECT_EQ(dialogs.shown.size(), k.thanks);
+        EXPECT_EQ(dialogs.shown.size(), k.thanks);  // (its text: gui UpdateRelayGuiTest)
         EXPECT_EQ(shell.executions.size(), k.thanks);
     }
+    EXPECT_FALSE(fs.Exists(kDownloadPath) || fs.Exists(kSignaturePath));
+    EXPECT_EQ(clock.sleptMs, 5u * 5000u);
+    EXPECT_EQ(shell.executions[0].file, "http://server.test/upgrade.php");
+    EXPECT_TRUE(shell.processes.empty());
 }
 
 TEST_F(UpdateRelayTest, WaitsLetMessagesThroughAndScaleWithTheBuild) {
