@@ -30,8 +30,8 @@ class AutoUpdateWindowTest : public ::testing::Test, public UpdateWorld {
             lines.emplace_back(item.text, item.image);
         return lines;
     }
-    void SetAutoCheck() {
-        registry.SetString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck", "True");
+    void SetAutoCheck(const char* value = "True") {
+        registry.SetString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck", value);
     }
 };
 
@@ -83,8 +83,7 @@ TEST_F(AutoUpdateWindowTest, ClosingTheWindowDuringTheCheckAbortsIt) {
 TEST_F(AutoUpdateWindowTest, WithoutAutoCheckTrueATickOnlyStopsTheTimerAndNoAsksNothingMore) {
     internet.Serve(kVersionUrl, "6", 1);
     for (const char* value : {"", "False", "true"}) {
-        if (*value)
-            registry.SetString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck", value);
+        if (*value) SetAutoCheck(value);
         timAutoUpdate.SetEnabled(true);
         timAutoUpdate.Tick();
         EXPECT_FALSE(timAutoUpdate.Enabled()) << value;

@@ -5,15 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "contract/Services.h"
-#include "settings/SettingNames.h"
+#include "BrowserWorld.h"
 
 namespace cw::testing {
 namespace {
 
-constexpr char kPrefs[] = "C:\\Program Files\\Netscape\\Users\\bob\\prefs.js";
+const std::string kPrefs = std::string(BrowserWorld::kNavigator) + "\\prefs.js";
 
-class HomePageTest : public ::testing::Test, public Services<FakePlatform> {
+class HomePageTest : public ::testing::Test, public BrowserWorld {
   protected:
     std::string Value(const char* name) {
         return settings.GetSettingString(kHkeyCurrentUser, settings::kIEMainKey, name, "<missing>");
@@ -125,10 +124,8 @@ TEST(NetscapeHomepageLineTest, QuotesAndBackslashesCannotBreakTheString) {
 TEST_F(HomePageTest, NetscapeSetAddsALineBreakOnlyWhereNeededAndReportsFailedWrites) {
     // No profile known, or a profile without "prefs.js": nothing written, nothing shown.
     c.cmdSetNetscapeHomepage.Click();
-    registry.SetString(kHkeyCurrentUser, settings::kNetscapeBiffKey, "CurrentUser", "bob");
-    registry.SetString(kHkeyCurrentUser, settings::kNetscapeMainKey, "Install Directory",
-                       "C:\\Program Files\\Netscape\\Communicator");
-    fs.AddDirectory("C:\\Program Files\\Netscape\\Users\\bob");
+    SetNavigatorUser();
+    fs.AddDirectory(kNavigator);
     c.cmdSetNetscapeHomepage.Click();
     EXPECT_FALSE(fs.Exists(kPrefs));
     EXPECT_TRUE(dialogs.shown.empty());

@@ -3,29 +3,23 @@
 
 #include <gtest/gtest.h>
 
-#include "app/MainWindow.h"
-#include "fakes/FakeMainView.h"
 #include "fakes/FakeOtherWindowViews.h"
-#include "fakes/FakeServices.h"
-#include "settings/SettingNames.h"
+#include "host/MainWindowWorld.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
 using Log = std::vector<std::string>;
 
-struct OtherWindowsFixture : ::testing::Test {
-    fakes::FakeServices f;
-    fakes::FakeMainView view{f.desktop};
+// The views outlive the window, which closes them as it goes.
+struct Views {
     fakes::FakeOtherWindowViews views;
-    MainWindow window{f.services};
-    MainControls& c = window.Controls();
+};
+
+struct OtherWindowsFixture : ::testing::Test, Views, MainWindowWorld {
     OtherWindows& others = window.Others();
 
-    OtherWindowsFixture() {
-        window.AttachView(view);
-        window.AttachOtherViews(views);
-    }
+    OtherWindowsFixture() { window.AttachOtherViews(views); }
     Log Taken() { return std::exchange(views.log, {}); }
 };
 
@@ -105,8 +99,7 @@ TEST_F(OtherWindowsFixture, KeepOnTheNetscapePageStoresTheSelectedDomainAndTheOp
     c.cookies.List1.SetItems({".bank.example", "ads.example"});
     c.cookies.List1.SetListIndex(0);
     c.cookies.cmdKeep.Click();
-    EXPECT_EQ(f.settings.GetSettingString(kHkeyCurrentUser, settings::kSettingsKey, "KeepCookies"),
-              "bank.example");
+    EXPECT_EQ(Stored("KeepCookies"), "bank.example");
     EXPECT_EQ(others.KeepCookies()->Controls().lstDomains.Items(),
               std::vector<std::string>{"bank.example"});
     ASSERT_EQ(f.dialogs.shown.size(), 2u);
@@ -117,4 +110,4 @@ TEST_F(OtherWindowsFixture, KeepOnTheNetscapePageStoresTheSelectedDomainAndTheOp
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing
