@@ -4,22 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeRegistry.h"
+#include "contract/Services.h"
 #include "fakes/FakeShell.h"
 #include "settings/SettingNames.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
-class BrowserButtonTest : public ::testing::Test {
+class BrowserButtonTest : public ::testing::Test, public Services<FakePlatform> {
   protected:
     BrowserButtonTest() { shell.modulePath = "C:\\Program Files\\Clear Well\\Clearwell.exe"; }
 
-    fakes::FakeRegistry registry;
-    SettingsStore settings{registry};
     fakes::FakeShell shell;
-    fakes::FakeDialogs dialogs;
     BrowserButtonControls c;
     BrowserButton button{c, settings, shell, dialogs, "Clearwell v2.10"};
 };
@@ -82,4 +78,4 @@ TEST_F(BrowserButtonTest, ARefusedWriteIsSaidAndTheButtonsStayAsTheyWere) {
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

@@ -42,8 +42,7 @@ TEST(ConvertTest, NumericTestAndStrictConversions) {
     }
 }
 
-// (Halves to even: SystemInfoPageTest's kilobytes. The error report's encoding, over real
-// HTTP: target ErrorReportTest.)
+// (Halves to even: SystemInfoPageTest's kilobytes.)
 TEST(ConvertTest, TimeTextsFormatAsHoursAndMinutes) {
     EXPECT_EQ(FormatTextHHmm("21:05:37"), "21:05");
     EXPECT_EQ(FormatTextHHmm("7:5"), "07:05");

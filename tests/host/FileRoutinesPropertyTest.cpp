@@ -75,20 +75,9 @@ TEST(FileRoutinesPropertyTest, NothingOutsideTheTargetChanges) {
         RandomTree tree = Build(fs, rng);
         std::string target = tree.folders[rng() % tree.folders.size()];
         std::vector<std::string> before = Outside(fs.Snapshot(), target);
-        switch (seed % 4) {
-            case 0:
-                files.PurgeFolder(target);
-                break;
-            case 1:
-                files.DeleteMatchingFiles(target, "*.txt;*.htm");
-                break;
-            case 2:
-                files.DeleteMatchingFiles(target, "*.*");
-                break;
-            case 3:
-                files.DeleteFolderTree(target);
-                break;
-        }
+        if (seed % 3 == 0) files.PurgeFolder(target);
+        if (seed % 3 == 1) files.DeleteFolderTree(target);
+        if (seed % 3 == 2) files.DeleteMatchingFiles(target, seed % 2 ? "*.txt;*.htm" : "*.*");
         ASSERT_EQ(Outside(fs.Snapshot(), target), before)
             << "seed " << seed << " target " << target;
     }

@@ -6,16 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "fakes/FakeClock.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeRegistry.h"
+#include "contract/Services.h"
 #include "fakes/FakeShell.h"
-#include "fakes/RecordingErrorSink.h"
 #include "schedule/ScheduleTimer.h"
 #include "schedule/SettingsWindow.h"
 #include "settings/SettingNames.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
 using namespace settings;
@@ -25,16 +22,16 @@ struct RecordingHost : SettingsHost {
     int unloads = 0;
 };
 
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public ::testing::Test, public Services<FakePlatform> {
   protected:
     std::int32_t Long(const char* name) {
-        return store.GetSettingLong(kSettingsRoot, kSettingsKey, name, -99);
+        return settings.GetSettingLong(kSettingsRoot, kSettingsKey, name, -99);
     }
     std::string Text(const char* name) {
-        return store.GetSettingString(kSettingsRoot, kSettingsKey, name, "<missing>");
+        return settings.GetSettingString(kSettingsRoot, kSettingsKey, name, "<missing>");
     }
     std::string RunEntry() {
-        return store.GetSettingString(kHkeyCurrentUser, kRunKey, kRunValue, "<missing>");
+        return settings.GetSettingString(kHkeyCurrentUser, kRunKey, kRunValue, "<missing>");
     }
     void ExpectNoneState(const std::string& context) {
         for (const char* name : {kHourlyFrequency, kHourlyScheduleCloseBrowser, kWeeklyScheduleDay,
@@ -50,10 +47,9 @@ class SettingsWindowTest : public ::testing::Test {
     }
     // Ticks a scheduler over the store through a whole week; the runs it started.
     std::vector<int> RunsOverAWeek() {
-        fakes::FakeClock clock;
         ui::Timer tim{"timScheduler", 10000, true};
         std::vector<int> kinds;
-        ScheduleTimer timer(tim, store, clock, [&](std::int16_t k) {
+        ScheduleTimer timer(tim, settings, clock, [&](std::int16_t k) {
             kinds.push_back(k);
             return true;
         });
@@ -64,13 +60,9 @@ class SettingsWindowTest : public ::testing::Test {
         return kinds;
     }
 
-    fakes::FakeRegistry registry;
-    fakes::RecordingErrorSink errors;
-    SettingsStore store{registry, &errors};
-    fakes::FakeDialogs dialogs;
     fakes::FakeShell shell;
     RecordingHost host;
-    SettingsWindow window{store, dialogs, shell, host, errors};
+    SettingsWindow window{settings, dialogs, shell, host, errors};
     SettingsControls& c = window.Controls();
 };
 
@@ -83,7 +75,7 @@ TEST_F(SettingsWindowTest, OpeningOnNoneStateOrDamagedValuesSelectsWhatItCan) {
     EXPECT_FALSE(c.cmdScheduleSet.Enabled());
     EXPECT_FALSE(c.cmbHour.Visible() || c.cmbWeekDays.Visible() || c.dtStartTime.Visible());
 
-    SettingsWindow other(store, dialogs, shell, host, errors);
+    SettingsWindow other(settings, dialogs, shell, host, errors);
     registry.SetDword(kSettingsRoot, kSettingsKey, kWeeklyScheduleDay, 9);
     registry.SetString(kSettingsRoot, kSettingsKey, kWeeklyScheduleTime, "half past");
     registry.SetDword(kSettingsRoot, kSettingsKey, kWeeklyScheduleCloseBrowser, 1);
@@ -152,7 +144,7 @@ TEST_F(SettingsWindowTest, DisableReportsAndLeavesAScheduleThatNeverRuns) {
     EXPECT_TRUE(RunsOverAWeek().empty());
 
     // Reopened, the window shows no schedule rather than a made-up one.
-    SettingsWindow reopened(store, dialogs, shell, host, errors);
+    SettingsWindow reopened(settings, dialogs, shell, host, errors);
     reopened.Form_Load();
     EXPECT_EQ(reopened.Controls().cmbScheduleType.ListIndex(), -1);
 }
@@ -170,7 +162,7 @@ TEST_F(SettingsWindowTest, OkQuotesAPathWithBlanksAndWithoutAPathReportsAndStill
     EXPECT_EQ(raw.data, "\"C:\\Program Files\\Clearwell\\Clearwell.exe\"" + std::string(1, '\0'));
 
     shell.modulePath = "";
-    SettingsWindow again(store, dialogs, shell, host, errors);
+    SettingsWindow again(settings, dialogs, shell, host, errors);
     again.Form_Load();
     again.Controls().Check2.SetValueFromUser(ui::kChecked);
     again.Controls().cmdOK.Click();
@@ -199,4 +191,4 @@ TEST_F(SettingsWindowTest, CancelClosesAndKeepsWhatSetSavedAndDisableStoresAutoC
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing
