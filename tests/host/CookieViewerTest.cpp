@@ -27,6 +27,15 @@ struct CookieViewerTest : ::testing::Test {
         w.fs.AddFile(file, kHeader + body);
         viewer.LoadCookieDomains();
     }
+    // The fields of the cookie shown: expiry, value, name, path, domain flag and secure.
+    std::vector<std::string> Fields() {
+        return {c.txtExp.Text(),
+                c.txtValue.Text(),
+                c.Label11.Caption(),
+                c.txtPath.Text(),
+                std::to_string(c.chkFlag.Value()),
+                std::to_string(c.chkSecure.Value())};
+    }
 };
 
 TEST_F(CookieViewerTest, ListsEachDomainOnceWithItsCount) {
@@ -47,22 +56,15 @@ TEST_F(CookieViewerTest, ShowsEveryFieldOfTheFirstCookie) {
     EXPECT_EQ(c.Label7.Caption(), "Cookie 1/1");
     EXPECT_FALSE(c.Command2.Enabled());
     EXPECT_FALSE(c.Command3.Enabled());
-    EXPECT_EQ(c.txtExp.Text(), "Jan 01, 1970   00:00:0");
-    EXPECT_EQ(c.txtValue.Text(), "a value with  blanks\tand a tab");
-    EXPECT_EQ(c.Label11.Caption(), "Name:   SID");
-    EXPECT_EQ(c.txtPath.Text(), "/");
-    EXPECT_EQ(c.chkFlag.Value(), ui::kChecked);
-    EXPECT_EQ(c.chkSecure.Value(), ui::kUnchecked);
+    const std::string value = "a value with  blanks\tand a tab";
+    EXPECT_EQ(Fields(), (std::vector<std::string>{"Jan 01, 1970   00:00:0", value, "Name:   SID",
+                                                  "/", "1", "0"}));
 
     // A line with unreadable or missing fields changes only the controls it can fill.
     c.List2.SetListIndexFromUser(1);
     EXPECT_EQ(c.List1.ListIndex(), 1);
-    EXPECT_EQ(c.chkFlag.Value(), ui::kUnchecked);
-    EXPECT_EQ(c.chkSecure.Value(), ui::kChecked);
-    EXPECT_EQ(c.txtPath.Text(), "/p");
-    EXPECT_EQ(c.txtExp.Text(), "Jan 01, 1970   00:00:0");
-    EXPECT_EQ(c.Label11.Caption(), "Name:   NAME");
-    EXPECT_EQ(c.txtValue.Text(), "a value with  blanks\tand a tab");
+    EXPECT_EQ(Fields(), (std::vector<std::string>{"Jan 01, 1970   00:00:0", value, "Name:   NAME",
+                                                  "/p", "0", "1"}));
 }
 
 // (Stepping with ">" and "<" through the real window: gui BrowserPagesGuiTest.)
