@@ -54,7 +54,9 @@ class FavoritesGuardTest : public ::testing::Test, public Services<FakePlatform>
     FavoritesGuard favorites{c, shellFolders, files, changes, clock, errors};
 };
 
-TEST_F(FavoritesGuardTest, EnableDeletesFilesOfTheStartMinuteAndKeepsEarlierOnes) {
+// Enable deletes the files of its start minute and keeps earlier ones; the start time stays
+// the reference until the guard is enabled again.
+TEST_F(FavoritesGuardTest, TheStartMinuteIsTheReferenceUntilTheGuardIsEnabledAgain) {
     AddFileAt("old.url", 9, 30, 0);
     AddFileAt("seconds before.url", 10, 0, 59);
     AddFileAt("same minute.url", 10, 1, 0);
@@ -68,11 +70,7 @@ TEST_F(FavoritesGuardTest, EnableDeletesFilesOfTheStartMinuteAndKeepsEarlierOnes
     EXPECT_FALSE(Has("later.url"));
     EXPECT_TRUE(Has("Links"));
     EXPECT_TRUE(errors.reports.empty());
-}
 
-TEST_F(FavoritesGuardTest, TheStartTimeStaysTheReferenceUntilTheGuardIsEnabledAgain) {
-    AddFileAt("old.url", 8, 0, 0);
-    c.cmdEnableAutoBookMark.Click();
     clock.AdvanceMs(3 * 60 * 1000);
     for (int i = 0; i < 3; ++i) {
         SaveFavorite("again.url");

@@ -103,28 +103,5 @@ TEST(MainWindowWiringTest, ShutdownCleansAfterTheUsersYesWhenRunOnExitIsTrue) {
     EXPECT_FALSE(box.RunListCleaned());
 }
 
-// The whole story of the setting: a panic run with "RunOnExit" set leaves the program in the
-// tray with UnattendedExit cleared; when Windows then shuts down, the user is asked, and the
-// Yes cleans before the program ends.
-TEST(MainWindowWiringTest, AfterAPanicLeftItInTheTrayTheShutdownStillCleans) {
-    World w;
-    w.Store(settings::kRunOnExit, "True");
-    w.window.Form_Load();
-    w.c.panic.cmdPanic.Click();
-    ASSERT_FALSE(w.window.Unloaded());
-    ASSERT_FALSE(w.window.UnattendedExit());
-    ASSERT_TRUE(w.RunListCleaned());
-
-    // New traces appear while the program waits in the tray.
-    w.f.registry.SetString(kHkeyCurrentUser, settings::kRunMruKey, "a", "regedit\\1");
-    w.f.registry.SetString(kHkeyCurrentUser, settings::kRunMruKey, "MRUList", "a");
-    w.f.dialogs.answers = {ui::vbYes};
-    EXPECT_TRUE(w.window.QueryEndSession());
-    EXPECT_EQ(w.f.dialogs.shown.size(), 1u);
-    EXPECT_TRUE(w.RunListCleaned());
-    w.window.EndSession(true);
-    EXPECT_TRUE(w.window.Unloaded());
-}
-
 }  // namespace
 }  // namespace cw::testing
