@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "BrowserWorld.h"
@@ -99,39 +100,25 @@ struct CleaningPlansTest : ::testing::Test, CleanerWorld {
         return lines;
     }
 
-    // What the plan says will change, one key per target.
+    // What the plan says will change, one key per target; a link stays as it is.
     static Keys PlannedKeys(const CleaningPlan& plan) {
+        const std::map<TargetKind, std::string> kinds = {{TargetKind::RegistryKey, "KEY "},
+                                                         {TargetKind::RegistryValue, "VALUE "},
+                                                         {TargetKind::Setting, "VALUE "},
+                                                         {TargetKind::CacheEntry, "CACHE "},
+                                                         {TargetKind::AtRestart, "PENDING "}};
         Keys keys;
         for (const CleaningTarget& t : plan.targets) {
             std::string where =
                 t.where.rfind("HKCU\\", 0) == 0 ? kHkcu + t.where.substr(5) : t.where;
-            switch (t.kind) {
-                case TargetKind::RegistryKey:
-                    keys.insert("key " + where);
-                    break;
-                case TargetKind::RegistryValue:
-                case TargetKind::Setting:
-                    keys.insert("value " + where);
-                    break;
-                case TargetKind::CacheEntry:
-                    keys.insert("cache " + where);
-                    break;
-                case TargetKind::AtRunTime:
-                    keys.insert("shell");
-                    break;
-                case TargetKind::AtRestart:
-                    keys.insert("pending " + where);
-                    break;
-                case TargetKind::Link:
-                    break;  // stays as it is
-                default:
-                    keys.insert("path " + where);
+            if (t.kind == TargetKind::AtRunTime) {
+                keys.insert("SHELL");
+            } else if (t.kind != TargetKind::Link) {
+                keys.insert((kinds.count(t.kind) ? kinds.at(t.kind) : "PATH ") +
+                            text::UpperAnsi(where));
             }
         }
-        Keys upper;
-        for (const std::string& key : keys)
-            upper.insert(text::UpperAnsi(key));
-        return upper;
+        return keys;
     }
 
     // What the snapshot difference shows, as the keys of the targets it belongs to.
