@@ -16,11 +16,7 @@ namespace {
 
 using namespace settings;
 
-struct StartedRun {
-    int kind;
-    std::string when;  // "yyyy-mm-dd HH:mm"
-    bool operator==(const StartedRun&) const = default;
-};
+using Runs = std::vector<std::pair<int, std::string>>;  // kind, "yyyy-mm-dd HH:mm"
 
 std::string When(const LocalTime& t) {
     char buf[32];
@@ -57,7 +53,7 @@ class ScheduleTimerTest : public ::testing::Test {
     SettingsStore store{registry};
     fakes::FakeClock clock;
     ui::Timer timScheduler{"timScheduler", 10000, true};
-    std::vector<StartedRun> runs;
+    Runs runs;
     std::function<void(std::int16_t)> onRun;
     bool refuse = false;  // another run is under way
     ScheduleTimer timer{timScheduler, store, clock, [this](std::int16_t kind) {
@@ -72,12 +68,9 @@ TEST_F(ScheduleTimerTest, HourlyRunsOnceAtTheFoldedHoursOfItsFrequency) {
     EXPECT_EQ(timScheduler.Interval(), static_cast<int>(build::kSchedulerIntervalMs));
     SetLong(kHourlyFrequency, 3);
     TickThroughDays(1, 1);
-    std::vector<StartedRun> expected;
-    for (int h = 0; h < 24; h += 3) {
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "2024-01-01 %02d:00", h);
-        expected.push_back({kHourlyScheduleKind, buf});
-    }
+    Runs expected;
+    for (int h = 0; h < 24; h += 3)
+        expected.push_back({kHourlyScheduleKind, When({2024, 1, 1, 0, h, 0, 0, 0})});
     EXPECT_EQ(runs, expected);
 
     runs.clear();
@@ -87,7 +80,7 @@ TEST_F(ScheduleTimerTest, HourlyRunsOnceAtTheFoldedHoursOfItsFrequency) {
     TickAt(2024, 1, 2, 14, 0, 0);
     TickAt(2024, 1, 2, 14, 0, 50);
     TickAt(2024, 1, 2, 14, 1, 0);
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-01-02 14:00"}}));
+    EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-01-02 14:00"}}));
 
     for (std::uint32_t frequency : {0u, 5u, 6u, 8u, 12u, 0xFFFFFFFFu}) {
         runs.clear();
@@ -102,7 +95,7 @@ TEST_F(ScheduleTimerTest, WeeklyRunsOnItsDayAndMinuteOnlyDailyEveryDay) {
     SetText(kWeeklyScheduleTime, "21:05:00");
     SetText(kDailyScheduleTime, "07:30:42");
     TickThroughDays(1, 7);
-    std::vector<StartedRun> expected;
+    Runs expected;
     for (int d = 1; d <= 7; ++d) {
         expected.push_back({kDailyScheduleKind, "2024-01-0" + std::to_string(d) + " 07:30"});
         if (d == 3) expected.push_back({kWeeklyScheduleKind, "2024-01-03 21:05"});
@@ -137,9 +130,9 @@ TEST_F(ScheduleTimerTest, SchedulesDueInOneMinuteEachRunOnceHourlyWeeklyDaily) {
     SetText(kDailyScheduleTime, "21:00:59");
     for (int s = 0; s < 60; s += 10)
         TickAt(2024, 1, 3, 21, 0, s);
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-01-03 21:00"},
-                                             {kWeeklyScheduleKind, "2024-01-03 21:00"},
-                                             {kDailyScheduleKind, "2024-01-03 21:00"}}));
+    EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-01-03 21:00"},
+                          {kWeeklyScheduleKind, "2024-01-03 21:00"},
+                          {kDailyScheduleKind, "2024-01-03 21:00"}}));
 }
 
 // A run lets window messages through, so ticks arrive inside it. They start nothing; the
@@ -156,8 +149,8 @@ TEST_F(ScheduleTimerTest, TicksDuringARunStartNothing) {
     };
     TickAt(2024, 1, 1, 10, 0, 0);
     EXPECT_FALSE(timer.RunUnderWay());
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-01-01 10:00"},
-                                             {kDailyScheduleKind, "2024-01-01 11:00"}}));
+    EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-01-01 10:00"},
+                          {kDailyScheduleKind, "2024-01-01 11:00"}}));
     TickAt(2024, 1, 1, 11, 0, 10);
     EXPECT_EQ(runs.size(), 3u);
 }
@@ -173,7 +166,7 @@ TEST_F(ScheduleTimerTest, ARunRefusedWhileAnotherIsUnderWayRunsRightAfterIt) {
     refuse = false;
     TickAt(2024, 1, 1, 9, 1, 10);
     TickAt(2024, 1, 1, 9, 1, 20);
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kDailyScheduleKind, "2024-01-01 09:01"}}));
+    EXPECT_EQ(runs, (Runs{{kDailyScheduleKind, "2024-01-01 09:01"}}));
 }
 
 TEST_F(ScheduleTimerTest, AFailingRunEndsOnlyItsOwnCheck) {
@@ -185,7 +178,7 @@ TEST_F(ScheduleTimerTest, AFailingRunEndsOnlyItsOwnCheck) {
     TickAt(2024, 1, 1, 8, 0, 0);
     EXPECT_FALSE(timer.RunUnderWay());
     ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[1].kind, kDailyScheduleKind);
+    EXPECT_EQ(runs[1].first, kDailyScheduleKind);
     TickAt(2024, 1, 1, 8, 0, 10);  // not retried within the minute
     EXPECT_EQ(runs.size(), 2u);
 }
@@ -204,15 +197,15 @@ TEST_F(ScheduleTimerTest, ClockChangeDaysNeitherSkipNorRepeatARun) {
     };
     tickFromTo(3, 31, 60, 119);   // 01:00 to 01:59
     tickFromTo(3, 31, 180, 245);  // then 03:00 to 04:05
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-03-31 03:00"},
-                                             {kDailyScheduleKind, "2024-03-31 03:00"},
-                                             {kHourlyScheduleKind, "2024-03-31 04:00"}}));
+    EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-03-31 03:00"},
+                          {kDailyScheduleKind, "2024-03-31 03:00"},
+                          {kHourlyScheduleKind, "2024-03-31 04:00"}}));
     runs.clear();
     tickFromTo(10, 27, 60, 179);   // 01:00 to 02:59
     tickFromTo(10, 27, 120, 245);  // 02:00 to 02:59 again, then to 04:05
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-10-27 02:00"},
-                                             {kDailyScheduleKind, "2024-10-27 02:30"},
-                                             {kHourlyScheduleKind, "2024-10-27 04:00"}}));
+    EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-10-27 02:00"},
+                          {kDailyScheduleKind, "2024-10-27 02:30"},
+                          {kHourlyScheduleKind, "2024-10-27 04:00"}}));
 }
 
 }  // namespace
