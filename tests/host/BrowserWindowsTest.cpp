@@ -81,9 +81,7 @@ TEST(BrowserWindowHiderTest, ASecondHideStartsAfreshAndAClosedWindowDoesNotStopT
     desktop.Remove(b);
     browsers.RestoreBrowserWindows();
     EXPECT_TRUE(desktop.IsVisible(a));
-    WindowPlacement p;
-    desktop.GetPlacement(a, p);
-    EXPECT_EQ(p.showCmd, static_cast<std::uint32_t>(kSwShowMaximized));
+    EXPECT_EQ(desktop.Window(a).placement.showCmd, kSwShowMaximized);
 }
 
 TEST(BrowserWindowHiderTest, OnlyTheTwoHotKeysOfTheTableActOnceInstalled) {

@@ -50,10 +50,7 @@ TEST(ConvertTest, TimeTextsFormatAsHoursAndMinutes) {
     EXPECT_EQ(FormatTextHHmm(""), "");
     EXPECT_EQ(FormatTextHHmm("later"), "later");
     EXPECT_EQ(FormatTextHHmm("25:00"), "25:00");
-    LocalTime t;
-    t.hour = 3;
-    t.minute = 7;
-    EXPECT_EQ(FormatHHmm(t), "03:07");
+    EXPECT_EQ(FormatHHmm({2024, 1, 1, 1, 3, 7, 0, 0}), "03:07");
     EXPECT_EQ(FormatHHmmss(7, 30, 5), "07:30:05");
 }
 

@@ -68,9 +68,7 @@ TEST_F(CloseFixture, TheUnattendedCloseSavesTheBoxesInOrderAndRestoresHiddenWind
     }
     EXPECT_TRUE(f.desktop.IsVisible(ie));
     EXPECT_TRUE(f.desktop.IsVisible(folder));
-    WindowPlacement p;
-    f.desktop.GetPlacement(folder, p);
-    EXPECT_EQ(p.showCmd, static_cast<std::uint32_t>(kSwShowMaximized));
+    EXPECT_EQ(f.desktop.Window(folder).placement.showCmd, kSwShowMaximized);
     EXPECT_TRUE(window.Unloaded() && view.closed);
     EXPECT_TRUE(f.notifyIcon.icons.empty());
 }

@@ -25,16 +25,13 @@ TEST(PathGuardTest, OnlyFullyQualifiedNonRootPathsOutsideProtectedFoldersPass) {
           "C:\\Documents and Settings\\bob\\Local Settings"}) {  // an ancestor of Local AppData
         EXPECT_FALSE(guard.MayDelete(refused)) << refused;
     }
-}
 
-TEST(PathGuardTest, AFailedLookupProtectsNothingButStillRefusesRoots) {
-    fakes::FakeFileSystem fs;
-    fakes::FakeSystemFolders folders;
+    // A failed lookup protects nothing but roots are still refused.
     folders.Remove(kCsidlWindows);
     folders.Remove(kCsidlSystem);  // else C:\WINDOWS stays protected as its ancestor
-    PathGuard guard(folders, fs);
-    EXPECT_TRUE(guard.MayDelete("C:\\WINDOWS"));
-    EXPECT_FALSE(guard.MayDelete("C:\\"));
+    PathGuard bare(folders, fs);
+    EXPECT_TRUE(bare.MayDelete("C:\\WINDOWS"));
+    EXPECT_FALSE(bare.MayDelete("C:\\"));
 }
 
 }  // namespace
