@@ -43,7 +43,6 @@ TEST_F(CacheManagerTest, TheListShowsNormalEntriesOnceWhateverTheLibraryListsWit
     EXPECT_TRUE(w.errors.reports.empty());
 }
 
-// An index whose deletions fail with a run-time error.
 struct FailingCache : fakes::FakeUrlCache {
     bool DeleteEntry(const std::string&) override { throw RuntimeError(err::kPermissionDenied); }
 };

@@ -84,7 +84,6 @@ struct CleaningPlansTest : ::testing::Test, CleanerWorld {
         fs.AddFile(content + "\\loose.htm", "l");
     }
 
-    // Everything the cleaners may change, as lines.
     Lines Snapshot() {
         Lines lines = fs.Snapshot();
         for (const std::string& line : registry.Dump())

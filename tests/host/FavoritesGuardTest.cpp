@@ -29,7 +29,6 @@ class FavoritesGuardTest : public ::testing::Test, public Services<FakePlatform>
         clock.Set(2024, 3, 5, 10, 1, 5);
         fs.AddDirectory(kFavorites);
     }
-    // A file made at the given local time today.
     void AddFileAt(const std::string& name, int hour, int minute, int second,
                    std::uint32_t attributes = kAttrArchive) {
         fs.SetNow(clock.LocalToFileTime(2024, 3, 5, hour, minute, second));

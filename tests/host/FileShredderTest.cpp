@@ -16,7 +16,6 @@ namespace {
 
 using namespace std::string_literals;
 
-// Records the values the progress bar shows, in order.
 struct ProgressRecorder : ui::ControlObserver {
     std::vector<int> values;
     void ControlChanged(ui::Control& c, ui::Property p) override {

@@ -32,7 +32,6 @@ inline const std::string kInstalledPath = std::string(kFolder) + "Clearwell.exe"
 inline const std::string kDownloadPath = std::string(kFolder) + "cwl.exe";
 inline const std::string kSignaturePath = std::string(kFolder) + "cwl.sig";
 
-// A registry that also remembers the names of the values written, in order.
 class RecordingRegistry : public fakes::FakeRegistry {
   public:
     long SetValue(RootKey root, const std::string& subkey, const std::string& name,
