@@ -15,7 +15,7 @@
 namespace cw {
 namespace {
 
-TEST(CookieKeepList, RefusesWhatIsNoDomainWithAReason) {
+TEST(CookieKeepList, RefusesWhatIsNoDomainAndADomainKeepsItselfAndItsSubdomainsOnly) {
     const std::string tooLong(256, 'a');
     for (const std::string& bad :
          std::vector<std::string>{"", "   ", ".", "my bank.example", "http://bank.example",
@@ -29,10 +29,7 @@ TEST(CookieKeepList, RefusesWhatIsNoDomainWithAReason) {
     CookieKeepList list;
     EXPECT_NE(list.Add("http://bank.example/"), "");
     EXPECT_TRUE(list.Empty());
-}
 
-TEST(CookieKeepList, ADomainKeepsItselfAndItsSubdomainsOnly) {
-    CookieKeepList list;
     EXPECT_EQ(list.Add(".Bank.Example"), "");
     EXPECT_EQ(list.Add("bank.example"), "");  // once
     EXPECT_EQ(list.Domains(), std::vector<std::string>{"bank.example"});

@@ -112,15 +112,6 @@ TEST_F(HomePageTest, LoadWithoutLockOrWithTextLeavesTheBoxClearAndTheTimerOff) {
     EXPECT_TRUE(errors.reports.empty()) << "type mismatches at load are not reported";
 }
 
-TEST(NetscapeHomepageLineTest, QuotesAndBackslashesCannotBreakTheString) {
-    EXPECT_EQ(NetscapeHomepageLine("http://www.example.com/"),
-              "user_pref(\"browser.startup.homepage\", \"http://www.example.com/\");");
-    EXPECT_EQ(NetscapeHomepageLine("http://x/\"); evil(\"\\"),
-              "user_pref(\"browser.startup.homepage\", \"http://x/\\\"); evil(\\\"\\\\\");");
-    EXPECT_EQ(NetscapeHomepageLine("a\r\nb"),
-              "user_pref(\"browser.startup.homepage\", \"a\\r\\nb\");");
-}
-
 TEST_F(HomePageTest, NetscapeSetAddsALineBreakOnlyWhereNeededAndReportsFailedWrites) {
     // No profile known, or a profile without "prefs.js": nothing written, nothing shown.
     c.cmdSetNetscapeHomepage.Click();
@@ -149,6 +140,14 @@ TEST_F(HomePageTest, NetscapeSetAddsALineBreakOnlyWhereNeededAndReportsFailedWri
     EXPECT_EQ(dialogs.shown.size(), 3u);
     ASSERT_EQ(errors.reports.size(), 2u);
     EXPECT_EQ(errors.reports[1].tag, "frmMain,cmdSetNetscapHomepage_Click");
+
+    // Quotes and backslashes cannot break the string.
+    EXPECT_EQ(NetscapeHomepageLine("http://www.example.com/"),
+              "user_pref(\"browser.startup.homepage\", \"http://www.example.com/\");");
+    EXPECT_EQ(NetscapeHomepageLine("http://x/\"); evil(\"\\"),
+              "user_pref(\"browser.startup.homepage\", \"http://x/\\\"); evil(\\\"\\\\\");");
+    EXPECT_EQ(NetscapeHomepageLine("a\r\nb"),
+              "user_pref(\"browser.startup.homepage\", \"a\\r\\nb\");");
 }
 
 }  // namespace

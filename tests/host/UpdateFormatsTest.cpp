@@ -50,7 +50,8 @@ TEST(ExecutableImageTest, AcceptsOnlyAnMzHeaderPointingAtAPeSignatureInsideTheFi
     EXPECT_FALSE(IsWindowsExecutable(Executable(0x50, 'x', 0x40)));  // no room for the file header
 }
 
-TEST(UpdateResponsesTest, TheRemoteSizeIsTheContentLengthUnlessTheFileIsMissing) {
+TEST(UpdateResponsesTest,
+     TheSizeIsTheContentLengthUnlessTheFileIsMissingAndTheStatusComesFromItsLine) {
     EXPECT_EQ(RemoteSizeFromHeaders("HTTP/1.1 200 OK\r\nContent-Length: 1005\r\n\r\n"), 1005);
     EXPECT_EQ(RemoteSizeFromHeaders("HTTP/1.1 200 OK\r\nContent-Length:  12.5 \r\n\r\n"), 12);
     EXPECT_EQ(RemoteSizeFromHeaders("HTTP/1.1 200 OK\r\ncontent-length: 7\r\n\r\n"), 7);
@@ -62,9 +63,8 @@ TEST(UpdateResponsesTest, TheRemoteSizeIsTheContentLengthUnlessTheFileIsMissing)
     EXPECT_EQ(RemoteSizeFromHeaders(
                   "HTTP/1.1 200 OK\r\nETag: \"5f3-4041\"\r\nContent-Length: 1404\r\n\r\n"),
               1404);
-}
 
-TEST(UpdateResponsesTest, StatusCodeComesFromTheStatusLineOnly) {
+    // The status code comes from the status line only.
     EXPECT_EQ(StatusCode("HTTP/1.1 200 OK\r\n\r\n"), 200);
     EXPECT_EQ(StatusCode("HTTP/1.0 404 Not Found\r\n"), 404);
     EXPECT_EQ(StatusCode(""), 0);
