@@ -63,6 +63,9 @@ struct CleaningPlansTest : ::testing::Test, CleanerWorld {
         Put(s::kFindComputersMruXPKey, "a");
         Put(s::kPrnPortsMruKey, "a");
         Put(s::kIntelliFormsKey, "f");
+        // The keys Internet Explorer keeps its switches in.
+        for (const char* key : {s::kIEMainKey, s::kExplorerAutoCompleteKey, s::kUrlHistoryKey})
+            Put(key, "Other");
         bin.items = {"C:\\Recycled\\x"};
         Put(s::kWinZipFileMenuKey, "filemenu1", "a.zip");
         Put(s::kWinZipExtractKey, "extract1", "C:\\x");
@@ -141,13 +144,6 @@ struct CleaningPlansTest : ::testing::Test, CleanerWorld {
                     keys.insert("KEY " + head);  // the key with its values
                 } else if (!value.empty()) {
                     keys.insert(value);
-                } else if (line[0] == '+') {
-                    // A key a setting's write made: it holds a planned value.
-                    bool made = false;
-                    for (const std::string& p : planned)
-                        made = made || p.rfind("VALUE " + head + "\\", 0) == 0 ||
-                               p.rfind("VALUE " + head + "|", 0) == 0;
-                    keys.insert(made ? *planned.lower_bound("VALUE " + head) : "KEY " + head);
                 } else {
                     keys.insert("KEY " + head);
                 }
