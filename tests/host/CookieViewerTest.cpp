@@ -16,15 +16,13 @@ std::string Cookie(const std::string& domain, const std::string& name, const std
     return domain + "\tTRUE\t/\tFALSE\t" + expiry + "\t" + name + "\t" + value + "\r\n";
 }
 
-struct CookieViewerTest : ::testing::Test {
-    BrowserWorld w;
-    CookieViewerControls& c = w.cookieControls;
-    CookieViewer& viewer = w.viewer;
+struct CookieViewerTest : ::testing::Test, BrowserWorld {
+    CookieViewerControls& c = cookieControls;
     const std::string file = std::string(BrowserWorld::kNavigator) + "\\cookies.txt";
 
     void Load(const std::string& body) {
-        w.SetNavigatorUser();
-        w.fs.AddFile(file, kHeader + body);
+        SetNavigatorUser();
+        fs.AddFile(file, kHeader + body);
         viewer.LoadCookieDomains();
     }
     // The fields of the cookie shown: expiry, value, name, path, domain flag and secure.
@@ -80,24 +78,24 @@ TEST_F(CookieViewerTest, StepsStopAtTheEndsAndALongerDomainIsNotOneOfItsOwn) {
         button->Click();
         EXPECT_EQ(c.Label11.Caption().substr(8) + " " + c.Label7.Caption().substr(7), shown);
     }
-    EXPECT_TRUE(w.errors.reports.empty());
+    EXPECT_TRUE(errors.reports.empty());
 }
 
 TEST_F(CookieViewerTest, NextWithoutADomainIsReportedWithItsTag) {
     Load(Cookie("a", "n", "v"));
     c.Command2.Click();  // no row selected: the count cannot be read
-    ASSERT_EQ(w.errors.reports.size(), 1u);
-    EXPECT_EQ(w.errors.reports[0].tag, "frmMain,command2_click");
-    EXPECT_EQ(w.errors.reports[0].number, err::kTypeMismatch);
+    ASSERT_EQ(errors.reports.size(), 1u);
+    EXPECT_EQ(errors.reports[0].tag, "frmMain,command2_click");
+    EXPECT_EQ(errors.reports[0].number, err::kTypeMismatch);
     c.Command3.Click();  // "<" never reports
-    EXPECT_EQ(w.errors.reports.size(), 1u);
+    EXPECT_EQ(errors.reports.size(), 1u);
 }
 
 TEST_F(CookieViewerTest, WithoutAProfileOrFileTheListsStayEmpty) {
-    w.fs.AddFile("C:\\cookies.txt", kHeader + Cookie("root.example", "n", "v"));
+    fs.AddFile("C:\\cookies.txt", kHeader + Cookie("root.example", "n", "v"));
     viewer.LoadCookieDomains();  // no user directory: nothing read from the drive's root
     EXPECT_EQ(c.List1.ListCount(), 0);
-    w.SetNavigatorUser();
+    SetNavigatorUser();
     viewer.LoadCookieDomains();
     EXPECT_EQ(c.List1.ListCount(), 0);
 }
