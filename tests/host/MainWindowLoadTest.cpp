@@ -74,11 +74,10 @@ TEST_F(MainWindowFixture, StoredSettingsLoadAndBadValuesOrARefusedHotKeyStopNoth
     f.desktop.sendResult = 2;  // another window holds the key (0: no window hotkeys at all)
     window.Form_Load();
 
-    EXPECT_EQ(c.privacy.chkUrls.Value(), 0);
-    EXPECT_EQ(c.privacy.chkCookies.Value(), 1);
-    EXPECT_EQ(c.privacy.netscape3.Value(), 1);
-    EXPECT_EQ(c.privacy.chkVb.Value(), 0);
-    EXPECT_EQ(c.privacy.chkWordPad.Value(), 0);
+    const ui::CheckBox* boxes[] = {&c.privacy.chkUrls, &c.privacy.chkCookies, &c.privacy.netscape3,
+                                   &c.privacy.chkVb, &c.privacy.chkWordPad};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(boxes[i]->Value(), i == 1 || i == 2) << boxes[i]->Name();
     ASSERT_EQ(f.errors.reports.size(), 1u);
     EXPECT_EQ(f.errors.reports[0].tag, "frmMain,Form_Load");
     EXPECT_EQ(f.errors.reports[0].number, 380);
