@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakeClock.h"
+#include "contract/Services.h"
 #include "fakes/FakeDesktop.h"
-#include "fakes/FakeDialogs.h"
 #include "fakes/FakeMessageWait.h"
 #include "fakes/FakePanicHost.h"
-#include "fakes/FakeRegistry.h"
 #include "fakes/RecordingCleaners.h"
 #include "settings/SettingNames.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
 using Calls = std::vector<std::string>;
@@ -32,7 +30,7 @@ const Calls kPanicRun =
     Concat(Concat({"SetUnattendedExit", "HideMainWindow", "RemoveTrayIcon"}, kAllSteps),
            {"UnloadMainWindow"});
 
-class CleaningRunTest : public ::testing::Test {
+class CleaningRunTest : public ::testing::Test, public Services<FakePlatform> {
   protected:
     bool Marker() {
         return registry.HasValue(kHkeyLocalMachine, settings::kMarkerKey, settings::kMarkerValue);
@@ -44,11 +42,7 @@ class CleaningRunTest : public ::testing::Test {
     fakes::CallLog log;
     fakes::RecordingItemCleaners cleaners{log};
     fakes::FakePanicHost host{log};
-    fakes::FakeRegistry registry;
-    SettingsStore settings{registry};
-    fakes::FakeDialogs dialogs;
     fakes::FakeDesktop desktop;
-    fakes::FakeClock clock;
     fakes::FakeMessageWait wait{clock};
     BrowserWindows browsers{desktop, dialogs, clock, wait};
     PrivacyControls privacy;
@@ -97,8 +91,8 @@ TEST_F(CleaningRunTest, InteractiveRunClosesBrowsersFirstWithoutMinimisingAndNoC
     privacy.chkRunMenu.SetValue(1);
     dialogs.answers = {ui::vbNo};
     privacy.cmdCleanSelectedItems.Click();
-    EXPECT_TRUE(desktop.IsWindow(ie));
-    EXPECT_TRUE(desktop.posted.empty() && log.calls.empty() && dialogs.waitCursor.empty());
+    EXPECT_TRUE(desktop.IsWindow(ie) && desktop.posted.empty() && log.calls.empty() &&
+                dialogs.waitCursor.empty());
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(privacy.cmdCleanSelectedItems.Enabled());
 
@@ -158,10 +152,8 @@ TEST_F(CleaningRunTest, UnattendedRunClosesAndMinimisesOnlyWhenItsKindsSettingSa
     EXPECT_FALSE(desktop.IsWindow(ie));
     ASSERT_FALSE(desktop.posted.empty());
     const fakes::PostedMessage& last = desktop.posted.back();
-    EXPECT_EQ(desktop.ClassName(last.window), "Shell_TrayWnd");
-    EXPECT_EQ(last.message, kWmCommand);
-    EXPECT_EQ(last.wParam, 419u);
-    EXPECT_EQ(last.lParam, 0);
+    EXPECT_EQ(std::tuple(desktop.ClassName(last.window), last.message, last.wParam, last.lParam),
+              std::tuple("Shell_TrayWnd", kWmCommand, 419u, 0));
 
     desktop.posted.clear();
     SetCloseBrowser(settings::kDailyScheduleCloseBrowser, -1);  // any non-zero number
@@ -271,4 +263,4 @@ TEST_F(CleaningRunTest, WhatTheWipesLeftIsToldInTheClosingMessage) {
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

@@ -36,13 +36,10 @@ RandomTree Build(fakes::FakeFileSystem& fs, std::mt19937& rng) {
             fs.AddLink(parent + "\\link" + std::to_string(i),
                        tree.folders[pick(rng) % tree.folders.size()]);
         } else {
-            std::uint32_t attributes = kAttrArchive;
-            int a = pick(rng);
-            if (a < 15) attributes |= kAttrReadOnly;
-            if (a >= 15 && a < 30) attributes |= kAttrHidden;
-            if (a >= 30 && a < 40) attributes |= kAttrSystem;
+            const std::uint32_t extra[] = {kAttrReadOnly, kAttrHidden, kAttrSystem, 0, 0, 0};
             tree.files.push_back(parent + "\\" + name);
-            fs.AddFile(tree.files.back(), "data" + std::to_string(i), attributes);
+            fs.AddFile(tree.files.back(), "data" + std::to_string(i),
+                       kAttrArchive | extra[pick(rng) % 6]);
             if (pick(rng) < 8) fs.Lock(tree.files.back());
         }
     }
@@ -54,13 +51,11 @@ RandomTree Build(fakes::FakeFileSystem& fs, std::mt19937& rng) {
 std::vector<std::string> Outside(const std::vector<std::string>& snapshot,
                                  const std::string& target) {
     // Names compare without regard to case, as the file system does.
-    std::string upperTarget = text::UpperAnsi(target);
-    std::string below = upperTarget + "\\";
+    const std::string upperTarget = text::UpperAnsi(target);
     std::vector<std::string> out;
     for (const std::string& line : snapshot) {
         std::string path = text::UpperAnsi(line.substr(0, line.find('|')));
-        bool inside = path == upperTarget || path.rfind(below, 0) == 0;
-        if (!inside) out.push_back(line);
+        if (path != upperTarget && path.rfind(upperTarget + "\\", 0) != 0) out.push_back(line);
     }
     return out;
 }

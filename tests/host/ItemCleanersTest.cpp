@@ -114,13 +114,6 @@ TEST_F(ItemCleanersTest, AProfileThatOnlyBeginsWithTheSameLettersIsAnotherUsers)
     EXPECT_FALSE(media.IsInOwnProfile(settings::kMediaPlayerFolder));
 }
 
-TEST_F(ItemCleanersTest, RunListWithoutItsIndexKeepsEverything) {
-    for (const char* name : {"a", "b"})
-        Put(settings::kRunMruKey, name);
-    Wipe(CleaningItem::RunMenu);
-    EXPECT_EQ(ValueNames(settings::kRunMruKey), (Names{"a", "b"}));
-}
-
 TEST_F(ItemCleanersTest, WinZipWalksStopAfterTheFirstGapOrAHundredEntries) {
     const std::string extract = settings::kWinZipExtractKey;
     PutNumbered(extract, "extract", 1, 101);
@@ -136,12 +129,17 @@ TEST_F(ItemCleanersTest, WinZipWalksStopAfterTheFirstGapOrAHundredEntries) {
 }
 
 // (WordPad's and Paint's "File1" rule, and VB's 57 and 101: target CleaningIntegrationTest.)
-TEST_F(ItemCleanersTest, VbTakesExactlyTheNumbersOneToAHundred) {
+TEST_F(ItemCleanersTest, TheRunListWithoutItsIndexAndVbsListKeepWhatTheyDoNotTake) {
+    for (const char* name : {"a", "b"})
+        Put(settings::kRunMruKey, name);
+    Wipe(CleaningItem::RunMenu);
+    EXPECT_EQ(ValueNames(settings::kRunMruKey), (Names{"a", "b"}));
+
     const std::string vb = settings::kVbRecentFilesKey;
     for (const char* name : {"1", "100", "101", "0", "01"})
         Put(vb, name);
     Wipe(CleaningItem::VBRecentFiles);
-    EXPECT_EQ(ValueNames(vb), (Names{"101", "0", "01"}));
+    EXPECT_EQ(ValueNames(vb), (Names{"101", "0", "01"})) << "exactly the numbers 1 to 100";
 }
 
 }  // namespace
