@@ -8,20 +8,17 @@
 #include <gtest/gtest.h>
 
 #include "browser/BrowserWindowHider.h"
-#include "fakes/FakeClock.h"
+#include "contract/Services.h"
 #include "fakes/FakeDesktop.h"
-#include "fakes/FakeDialogs.h"
 #include "fakes/FakeMessageWait.h"
 #include "host/MainWindowWorld.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
-class BrowserWindowsTest : public ::testing::Test {
+class BrowserWindowsTest : public ::testing::Test, public Services<FakePlatform> {
   protected:
     fakes::FakeDesktop desktop;
-    fakes::FakeDialogs dialogs;
-    fakes::FakeClock clock;
     fakes::FakeMessageWait wait{clock};
     BrowserWindows browsers{desktop, dialogs, clock, wait};
 };
@@ -83,7 +80,7 @@ TEST(BrowserWindowHiderTest, ASecondHideStartsAfreshAndAClosedWindowDoesNotStopT
 }
 
 TEST(BrowserWindowHiderTest, OnlyTheTwoHotKeysOfTheTableActOnceInstalled) {
-    testing::MainWindowWorld w;
+    MainWindowWorld w;
     WindowHandle ie = w.f.desktop.Add("IEFrame", "x");
     w.window.HotKey(95, 8, 0x5A);  // before the load
     EXPECT_TRUE(w.f.desktop.IsVisible(ie));
@@ -99,4 +96,4 @@ TEST(BrowserWindowHiderTest, OnlyTheTwoHotKeysOfTheTableActOnceInstalled) {
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

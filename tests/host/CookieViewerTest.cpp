@@ -39,11 +39,11 @@ struct CookieViewerTest : ::testing::Test, BrowserWorld {
 TEST_F(CookieViewerTest, ListsEachDomainOnceWithItsCount) {
     Load(Cookie("a", "n1", "v") + Cookie("b", "n2", "v") + "   \r\n" + "no tab here\r\n" +
          Cookie("a", "n3", "v") + Cookie("c", "n4", "v") + Cookie(" a ", "n5", "v"));
-    EXPECT_EQ(c.List1.Items(), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(c.List2.Items(), (std::vector<std::string>{"3", "1", "1"}));
-    viewer.LoadCookieDomains();  // again, as after a cleaning run that found nothing
-    EXPECT_EQ(c.List1.Items(), (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(c.List2.Items(), (std::vector<std::string>{"3", "1", "1"}));
+    for (int load = 1; load <= 2; ++load) {  // the second as after a run that found nothing
+        EXPECT_EQ(c.List1.Items(), (std::vector<std::string>{"a", "b", "c"})) << load;
+        EXPECT_EQ(c.List2.Items(), (std::vector<std::string>{"3", "1", "1"})) << load;
+        viewer.LoadCookieDomains();
+    }
 }
 
 TEST_F(CookieViewerTest, ShowsEveryFieldOfTheFirstCookie) {

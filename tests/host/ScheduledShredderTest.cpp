@@ -9,7 +9,7 @@
 namespace cw::testing {
 namespace {
 
-constexpr const char kFolder[] = "C:\\work\\drop";
+const std::string kFolder = "C:\\work\\drop";
 
 struct ScheduledShredderTest : ::testing::Test, Services<FakePlatform> {
     ScheduledShredderControls c;
@@ -21,19 +21,23 @@ struct ScheduledShredderTest : ::testing::Test, Services<FakePlatform> {
         c.cmbMinute.SetText(minute);
         c.cmdSet.Click();
     }
-    std::string Stored(const char* name) {
-        return settings.GetSettingString(settings::kSettingsRoot, settings::kSettingsKey, name,
-                                         "<none>");
+    // The stored folder, hours and minutes.
+    std::vector<std::string> Stored() {
+        std::vector<std::string> values;
+        for (const char* name :
+             {settings::kShredFolder, settings::kShredFolderHour, settings::kShredFolderMinute})
+            values.push_back(settings.GetSettingString(settings::kSettingsRoot,
+                                                       settings::kSettingsKey, name, "<none>"));
+        return values;
     }
     // Ticks one minute at a time and returns the ticks at which the folder was shredded,
     // putting a file back into it before every tick.
     std::vector<int> ShredTicks(int ticks) {
-        const std::string folder = kFolder;
         std::vector<int> shredded;
         for (int t = 1; t <= ticks; ++t) {
-            if (fs.IsDirectory(folder)) fs.AddFile(folder + "\\f.txt", "f");
+            if (fs.IsDirectory(kFolder)) fs.AddFile(kFolder + "\\f.txt", "f");
             c.timShredFolder.Tick();
-            if (fs.IsDirectory(folder) && !fs.Exists(folder + "\\f.txt")) shredded.push_back(t);
+            if (fs.IsDirectory(kFolder) && !fs.Exists(kFolder + "\\f.txt")) shredded.push_back(t);
         }
         return shredded;
     }
@@ -65,11 +69,11 @@ TEST_F(ScheduledShredderTest, ZeroFrequencyNeverShredsAndTheCounterSaturates) {
     for (int t = 0; t < 40000; ++t)
         c.timShredFolder.Tick();
     EXPECT_EQ(shredder.MinutesCounted(), INT16_MAX);
-    EXPECT_TRUE(fs.Exists(std::string(kFolder) + "\\f.txt"));
+    EXPECT_TRUE(fs.Exists(kFolder + "\\f.txt"));
     // A frequency set now is long overdue: the next tick shreds and starts counting anew.
     Set(kFolder, "24", "50");
     c.timShredFolder.Tick();
-    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "\\f.txt"));
+    EXPECT_FALSE(fs.Exists(kFolder + "\\f.txt"));
     EXPECT_EQ(shredder.MinutesCounted(), 0);
 }
 
@@ -91,9 +95,9 @@ TEST_F(ScheduledShredderTest, MissingFolderIsTriedAgainAtEveryTick) {
     for (int t = 1; t <= 12; ++t)
         c.timShredFolder.Tick();
     EXPECT_EQ(shredder.MinutesCounted(), 12);
-    fs.AddFile(std::string(kFolder) + "\\late.txt", "x");
+    fs.AddFile(kFolder + "\\late.txt", "x");
     c.timShredFolder.Tick();
-    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "\\late.txt"));
+    EXPECT_FALSE(fs.Exists(kFolder + "\\late.txt"));
     EXPECT_TRUE(fs.IsDirectory(kFolder));
     EXPECT_EQ(ShredTicks(10), (std::vector<int>{10}));
 }
@@ -107,36 +111,31 @@ TEST_F(ScheduledShredderTest, SetStoresValidFrequenciesAndClearSwitchesOff) {
     ASSERT_EQ(dialogs.shown.size(), 4u);
     EXPECT_EQ(dialogs.shown[0].prompt, "Please Set a valid shredder Time Frequeny");
     EXPECT_EQ(dialogs.shown[0].buttons, ui::vbOKOnly);
-    EXPECT_EQ(Stored(settings::kShredFolder), "<none>");
+    EXPECT_EQ(Stored(), (std::vector<std::string>(3, "<none>")));
     EXPECT_FALSE(c.timShredFolder.Enabled());
 
     Set("C:\\work\\x", "2", "30");
-    EXPECT_EQ(Stored(settings::kShredFolder), "C:\\work\\x");
-    EXPECT_EQ(Stored(settings::kShredFolderHour), "2");
-    EXPECT_EQ(Stored(settings::kShredFolderMinute), "30");
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"C:\\work\\x", "2", "30"}));
     EXPECT_TRUE(c.timShredFolder.Enabled());
 
     c.cmdShredBlank.Click();
     EXPECT_EQ(c.txtShredFolder.Text(), "");
-    EXPECT_EQ(Stored(settings::kShredFolder), "");
-    EXPECT_EQ(Stored(settings::kShredFolderHour), "0");
-    EXPECT_EQ(Stored(settings::kShredFolderMinute), "0");
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"", "0", "0"}));
     EXPECT_FALSE(c.timShredFolder.Enabled());
     EXPECT_EQ(c.cmbHour.Text(), "2");  // the combo boxes keep what they show
     EXPECT_EQ(c.cmbMinute.Text(), "30");
 }
 
 TEST_F(ScheduledShredderTest, ClearSubfoldersEmptiesOneLevelAndLeavesTheFolderItself) {
-    const std::string f = kFolder;
-    fs.AddFile(f + "\\top.txt", "t");
-    fs.AddFile(f + "\\a\\1.htm", "1");
-    fs.AddFile(f + "\\a\\2.dat", "2");
-    fs.AddFile(f + "\\b\\c\\3.jpg", "3");
-    shredder.ClearSubfolders(f);
-    EXPECT_TRUE(fs.Exists(f + "\\top.txt"));
-    EXPECT_FALSE(fs.Exists(f + "\\a"));
-    EXPECT_TRUE(fs.Exists(f + "\\b\\c\\3.jpg"));  // not recursive: b holds a folder and stays
-    EXPECT_EQ(dialogs.doEventsCalls, 5);          // once per entry: ".", "..", top.txt, a, b
+    fs.AddFile(kFolder + "\\top.txt", "t");
+    fs.AddFile(kFolder + "\\a\\1.htm", "1");
+    fs.AddFile(kFolder + "\\a\\2.dat", "2");
+    fs.AddFile(kFolder + "\\b\\c\\3.jpg", "3");
+    shredder.ClearSubfolders(kFolder);
+    EXPECT_TRUE(fs.Exists(kFolder + "\\top.txt"));
+    EXPECT_FALSE(fs.Exists(kFolder + "\\a"));
+    EXPECT_TRUE(fs.Exists(kFolder + "\\b\\c\\3.jpg"));  // not recursive: b holds a folder and stays
+    EXPECT_EQ(dialogs.doEventsCalls, 5);                // once per entry: ".", "..", top.txt, a, b
 }
 
 // The files go overwritten; a file that cannot be shredded keeps the folders and is told in
@@ -145,24 +144,23 @@ TEST_F(ScheduledShredderTest, ClearSubfoldersEmptiesOneLevelAndLeavesTheFolderIt
 TEST_F(ScheduledShredderTest, FilesAreOverwrittenFirstAndWhatIsLeftOrRefusedIsTold) {
     ui::Label status{"lStat"};
     ScheduledShredder told{c, settings, files, dialogs, &status};
-    fs.AddFile(std::string(kFolder) + "\\a.txt", "a", kAttrReadOnly);
-    fs.AddFile(std::string(kFolder) + "\\sub\\b.txt", "b");
-    fs.AddFile(std::string(kFolder) + "\\sub\\held.txt", "held");
-    fs.Lock(std::string(kFolder) + "\\sub\\held.txt");
+    fs.AddFile(kFolder + "\\a.txt", "a", kAttrReadOnly);
+    fs.AddFile(kFolder + "\\sub\\b.txt", "b");
+    fs.AddFile(kFolder + "\\sub\\held.txt", "held");
+    fs.Lock(kFolder + "\\sub\\held.txt");
     fs.AddFile("C:\\outside\\keep.txt", "keep");
-    fs.AddLink(std::string(kFolder) + "\\sub\\out", "C:\\outside");
+    fs.AddLink(kFolder + "\\sub\\out", "C:\\outside");
     Set(kFolder, "0", "5");
     for (int t = 0; t < 5; ++t)
         c.timShredFolder.Tick();
     std::set<std::string> written;
     for (const auto& [path, bytes] : fs.Writes())
         written.insert(path);
-    EXPECT_EQ(written, (std::set<std::string>{std::string(kFolder) + "\\a.txt",
-                                              std::string(kFolder) + "\\sub\\b.txt"}));
-    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "\\a.txt"));
-    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "\\sub\\b.txt"));
-    fs.Lock(std::string(kFolder) + "\\sub\\held.txt", false);
-    EXPECT_EQ(fs.Content(std::string(kFolder) + "\\sub\\held.txt"), "held");
+    EXPECT_EQ(written, (std::set<std::string>{kFolder + "\\a.txt", kFolder + "\\sub\\b.txt"}));
+    EXPECT_FALSE(fs.Exists(kFolder + "\\a.txt"));
+    EXPECT_FALSE(fs.Exists(kFolder + "\\sub\\b.txt"));
+    fs.Lock(kFolder + "\\sub\\held.txt", false);
+    EXPECT_EQ(fs.Content(kFolder + "\\sub\\held.txt"), "held");
     EXPECT_EQ(fs.Content("C:\\outside\\keep.txt"), "keep");
     EXPECT_EQ(status.Caption(), "Scheduled Shredder: 1 file could not be shredded");
 

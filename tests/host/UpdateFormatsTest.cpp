@@ -73,11 +73,10 @@ TEST(UpdateResponsesTest,
 }
 
 TEST(UpdateResponsesTest, TheVersionFileGivesItsLeadingNumberAndAnOptionalHash) {
-    EXPECT_EQ(ParseVersionFile("6\r\n").release, 6);
-    EXPECT_EQ(ParseVersionFile("  7 and more").release, 7);
-    EXPECT_EQ(ParseVersionFile("6.5").release, 6);  // halves to even
-    EXPECT_EQ(ParseVersionFile("7.5").release, 8);
-    EXPECT_EQ(ParseVersionFile("release 9").release, 0);
+    // A fraction rounds half to even.
+    for (auto [body, release] :
+         {std::pair{"6\r\n", 6}, {"  7 and more", 7}, {"6.5", 6}, {"7.5", 8}, {"release 9", 0}})
+        EXPECT_EQ(ParseVersionFile(body).release, release) << body;
     EXPECT_EQ(ParseVersionFile("6\r\n").sha256, "");
     EXPECT_FALSE(ParseVersionFile("6\r\n").sha256Malformed);
     try {
