@@ -140,8 +140,7 @@ TEST_F(SettingsWindowTest, DisableReportsAndLeavesAScheduleThatNeverRuns) {
     EXPECT_EQ(dialogs.shown[0].prompt, "WEEKLY SCHEDULE disabled.");
     EXPECT_EQ(dialogs.shown[1].prompt, "HOURLY SCHEDULE disabled.");
     EXPECT_EQ(dialogs.shown[2].prompt, "DAILY SCHEDULE disabled.");
-    ExpectNoneState("disabled");
-    EXPECT_TRUE(RunsOverAWeek().empty());
+    ExpectNoneState("disabled");  // (which never runs: ScheduleTimerTest)
 
     // Reopened, the window shows no schedule rather than a made-up one.
     SettingsWindow reopened(settings, dialogs, shell, host, errors);
@@ -154,10 +153,10 @@ TEST_F(SettingsWindowTest, OkQuotesAPathWithBlanksAndWithoutAPathReportsAndStill
     window.Form_Load();
     c.Check1.SetValueFromUser(ui::kChecked);
     c.cmdOK.Click();
-    // Quoted, so that Windows cannot start "C:\Program.exe" instead.
-    EXPECT_EQ(RunEntry(), "\"C:\\Program Files\\Clearwell\\Clearwell.exe\"");
     EXPECT_EQ(Text(kHourlyFrequency), "<missing>");  // OK does not save the schedule
-    RegValue raw;  // Windows reads the command with its terminating zero
+    // Quoted, so that Windows cannot start "C:\Program.exe" instead, and with the terminating
+    // zero Windows reads the command with.
+    RegValue raw;
     registry.QueryValue(kHkeyCurrentUser, kRunKey, kRunValue, raw);
     EXPECT_EQ(raw.data, "\"C:\\Program Files\\Clearwell\\Clearwell.exe\"" + std::string(1, '\0'));
 
