@@ -137,16 +137,10 @@ struct CleaningPlansTest : ::testing::Test, CleanerWorld {
             } else if (head == "PENDING") {
                 keys.insert("PENDING " + entry.substr(bar + 1));
             } else if (head.rfind("8000000", 0) == 0) {
-                std::size_t second = entry.find('|', bar + 1);
-                std::string value =
-                    bar == std::string::npos ? "" : "VALUE " + entry.substr(0, second);
-                if (planned.count("KEY " + head)) {
-                    keys.insert("KEY " + head);  // the key with its values
-                } else if (!value.empty()) {
-                    keys.insert(value);
-                } else {
-                    keys.insert("KEY " + head);
-                }
+                // A value line of a key the plan takes whole belongs to that key.
+                bool key = bar == std::string::npos || planned.count("KEY " + head);
+                keys.insert(key ? "KEY " + head
+                                : "VALUE " + entry.substr(0, entry.find('|', bar + 1)));
             } else {
                 keys.insert("PATH " + head);
             }
