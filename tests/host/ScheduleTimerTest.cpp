@@ -37,16 +37,16 @@ class ScheduleTimerTest : public ::testing::Test {
         clock.Set(y, mo, d, h, mi, s);
         timScheduler.Tick();
     }
-    // Three ticks in every minute of the given days (1 January 2024 was a Monday).
-    void TickThroughDays(int firstDay, int lastDay) {
-        for (int d = firstDay; d <= lastDay; ++d) {
-            for (int h = 0; h < 24; ++h) {
-                for (int mi = 0; mi < 60; ++mi) {
-                    for (int s : {0, 20, 50})
-                        TickAt(2024, 1, d, h, mi, s);
-                }
-            }
+    // Three ticks in every minute from the minute `from` to `to` of the day, 2024.
+    void TickMinutes(int month, int day, int from, int to) {
+        for (int m = from; m <= to; ++m) {
+            for (int s : {0, 20, 50})
+                TickAt(2024, month, day + m / 1440, m / 60 % 24, m % 60, s);
         }
+    }
+    // Every minute of the given days of January (1 January 2024 was a Monday).
+    void TickThroughDays(int first, int last) {
+        TickMinutes(1, first, 0, (last - first) * 1440 + 1439);
     }
 
     fakes::FakeRegistry registry;
@@ -189,20 +189,14 @@ TEST_F(ScheduleTimerTest, AFailingRunEndsOnlyItsOwnCheck) {
 TEST_F(ScheduleTimerTest, ClockChangeDaysNeitherSkipNorRepeatARun) {
     SetLong(kHourlyFrequency, 2);
     SetText(kDailyScheduleTime, "02:30:00");
-    auto tickFromTo = [this](int month, int day, int from, int to) {  // minutes of the day
-        for (int m = from; m <= to; ++m) {
-            for (int s : {0, 20, 40})
-                TickAt(2024, month, day, m / 60, m % 60, s);
-        }
-    };
-    tickFromTo(3, 31, 60, 119);   // 01:00 to 01:59
-    tickFromTo(3, 31, 180, 245);  // then 03:00 to 04:05
+    TickMinutes(3, 31, 60, 119);   // 01:00 to 01:59
+    TickMinutes(3, 31, 180, 245);  // then 03:00 to 04:05
     EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-03-31 03:00"},
                           {kDailyScheduleKind, "2024-03-31 03:00"},
                           {kHourlyScheduleKind, "2024-03-31 04:00"}}));
     runs.clear();
-    tickFromTo(10, 27, 60, 179);   // 01:00 to 02:59
-    tickFromTo(10, 27, 120, 245);  // 02:00 to 02:59 again, then to 04:05
+    TickMinutes(10, 27, 60, 179);   // 01:00 to 02:59
+    TickMinutes(10, 27, 120, 245);  // 02:00 to 02:59 again, then to 04:05
     EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-10-27 02:00"},
                           {kDailyScheduleKind, "2024-10-27 02:30"},
                           {kHourlyScheduleKind, "2024-10-27 04:00"}}));
