@@ -139,8 +139,8 @@ TEST(SystemInfoPageTest, IeVersionIsTheShellUtilityLibrarysVersion) {
     p.system.SetDllVersion("shlwapi.dll", {4, 71, 1712, 1});
     p.os.SetWindows98();
     p.page.ShowVersions();
-    EXPECT_EQ(p.c.lblIEVer.Caption(), "4.71");
-    EXPECT_EQ(p.c.lblOSVer.Caption(), "Windows 98 SE");
+    EXPECT_EQ(std::tuple(p.c.lblIEVer.Caption(), p.c.lblOSVer.Caption()),
+              std::tuple("4.71", "Windows 98 SE"));
     p.system.RemoveDll("Shlwapi.dll");
     EXPECT_EQ(p.page.GetIeVer(), "0.0");
     EXPECT_TRUE(p.errors.reports.empty());
@@ -162,19 +162,18 @@ TEST(SystemInfoPageTest, FailuresAreReportedWithTheirTagsAndTheRoutinesGoOn) {
     Page<FailingSystemInfo, FailingOsVersion> p;
     p.page.cmdGetSystemInfo_Click();
     ASSERT_EQ(p.errors.reports.size(), 2u);
-    EXPECT_EQ(p.errors.reports[0].tag, "frmMain,cmdGetSysyemInfo");
-    EXPECT_EQ(p.errors.reports[0].number, 5);
-    EXPECT_EQ(p.errors.reports[1].number, 7);
+    EXPECT_EQ(
+        std::tuple(p.errors.reports[0].tag, p.errors.reports[0].number, p.errors.reports[1].number),
+        std::tuple("frmMain,cmdGetSysyemInfo", 5, 7));
     EXPECT_EQ(p.c.lblPhysical.Value().Caption(), "262144 kByte");  // the statements after ran
 
     p.errors.reports.clear();
     p.page.ShowVersions();
-    EXPECT_EQ(p.c.lblOSVer.Caption(), "");
-    EXPECT_EQ(p.c.lblIEVer.Caption(), "0.0");
+    EXPECT_EQ(std::tuple(p.c.lblOSVer.Caption(), p.c.lblIEVer.Caption()), std::tuple("", "0.0"));
     ASSERT_EQ(p.errors.reports.size(), 2u);
-    EXPECT_EQ(p.errors.reports[0].tag, "frmMain,GetOsVer");
-    EXPECT_EQ(p.errors.reports[1].tag, "frmMain,Get_IeVer");
-    EXPECT_EQ(p.errors.reports[1].number, 53);
+    EXPECT_EQ(
+        std::tuple(p.errors.reports[0].tag, p.errors.reports[1].tag, p.errors.reports[1].number),
+        std::tuple("frmMain,GetOsVer", "frmMain,Get_IeVer", 53));
 }
 
 }  // namespace
