@@ -25,9 +25,7 @@ TEST(ConvertTest, NumericTestAndStrictConversions) {
     EXPECT_FALSE(IsNumeric(""));
     EXPECT_FALSE(IsNumeric("1 2"));
     EXPECT_FALSE(IsNumeric("5x"));
-    EXPECT_EQ(ToLong("1"), 1);
-    EXPECT_EQ(ToLong("2.5"), 2);
-    EXPECT_EQ(ToLong("3.5"), 4);
+    EXPECT_EQ(std::tuple(ToLong("1"), ToLong("2.5"), ToLong("3.5")), std::tuple(1, 2, 4));
     try {
         ToLong("abc");
         FAIL();
