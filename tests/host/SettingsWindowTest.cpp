@@ -72,8 +72,8 @@ TEST_F(SettingsWindowTest, OpeningOnNoneStateOrDamagedValuesSelectsWhatItCan) {
     registry.SetString(kSettingsRoot, kSettingsKey, kDailyScheduleTime, "");
     window.Form_Load();
     EXPECT_EQ(c.cmbScheduleType.ListIndex(), -1);
-    EXPECT_FALSE(c.cmdScheduleSet.Enabled());
-    EXPECT_FALSE(c.cmbHour.Visible() || c.cmbWeekDays.Visible() || c.dtStartTime.Visible());
+    EXPECT_FALSE(c.cmdScheduleSet.Enabled() || c.cmbHour.Visible() || c.cmbWeekDays.Visible() ||
+                 c.dtStartTime.Visible());
 
     SettingsWindow other(settings, dialogs, shell, host, errors);
     registry.SetDword(kSettingsRoot, kSettingsKey, kWeeklyScheduleDay, 9);
@@ -81,10 +81,11 @@ TEST_F(SettingsWindowTest, OpeningOnNoneStateOrDamagedValuesSelectsWhatItCan) {
     registry.SetDword(kSettingsRoot, kSettingsKey, kWeeklyScheduleCloseBrowser, 1);
     registry.SetString(kSettingsRoot, kSettingsKey, kRunOnExit, "true");  // "True" exactly
     other.Form_Load();
-    EXPECT_EQ(other.Controls().cmbScheduleType.Text(), "Weekly");
-    EXPECT_EQ(other.Controls().cmbWeekDays.ListIndex(), -1);
-    EXPECT_TRUE(other.Controls().chkCloseBrowser.Checked());  // later steps still ran
-    EXPECT_FALSE(other.Controls().Check2.Checked());
+    const SettingsControls& o = other.Controls();
+    // The steps after the damaged values still ran.
+    EXPECT_EQ(std::tuple(o.cmbScheduleType.Text(), o.cmbWeekDays.ListIndex(),
+                         o.chkCloseBrowser.Checked(), o.Check2.Checked()),
+              std::tuple("Weekly", -1, true, false));
     EXPECT_TRUE(errors.reports.empty());
 }
 
@@ -95,13 +96,13 @@ TEST_F(SettingsWindowTest, SetHourlyStoresTheFrequencyAndClearsTheOtherSchedules
     Choose("Hourly");
     c.cmbHour.SetListIndexFromUser(2);
     c.cmdScheduleSet.Click();
-    EXPECT_EQ(Long(kHourlyFrequency), 3);
-    EXPECT_EQ(Long(kHourlyScheduleCloseBrowser), 1);  // nothing stored: ticked
+    // Closing the browser ticked, as nothing was stored.
+    EXPECT_EQ(std::tuple(Long(kHourlyFrequency), Long(kHourlyScheduleCloseBrowser)),
+              std::tuple(3, 1));
     registry.SetDword(kSettingsRoot, kSettingsKey, kHourlyFrequency, 0);
     registry.SetDword(kSettingsRoot, kSettingsKey, kHourlyScheduleCloseBrowser, 0);
     ExpectNoneState("the rest after hourly");
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(host.unloads, 0);  // the window stays open
+    EXPECT_TRUE(dialogs.shown.empty() && host.unloads == 0) << "the window stays open";
 }
 
 TEST_F(SettingsWindowTest, SetWeeklyWithoutADayIsRefusedAndLeavesNoSchedule) {
@@ -112,8 +113,8 @@ TEST_F(SettingsWindowTest, SetWeeklyWithoutADayIsRefusedAndLeavesNoSchedule) {
     EXPECT_EQ(c.cmbWeekDays.ListIndex(), -1);
     c.cmdScheduleSet.Click();
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].prompt, "Please select the time.");
-    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbOKOnly);
+    EXPECT_EQ(std::tuple(dialogs.shown[0].prompt, dialogs.shown[0].buttons),
+              std::tuple("Please select the time.", ui::vbOKOnly));
     ExpectNoneState("refused weekly");
 }
 
@@ -137,9 +138,9 @@ TEST_F(SettingsWindowTest, DisableReportsAndLeavesAScheduleThatNeverRuns) {
     Choose("Daily");
     c.cmdDisableSchedule.Click();
     ASSERT_EQ(dialogs.shown.size(), 3u);
-    EXPECT_EQ(dialogs.shown[0].prompt, "WEEKLY SCHEDULE disabled.");
-    EXPECT_EQ(dialogs.shown[1].prompt, "HOURLY SCHEDULE disabled.");
-    EXPECT_EQ(dialogs.shown[2].prompt, "DAILY SCHEDULE disabled.");
+    EXPECT_EQ(std::tuple(dialogs.shown[0].prompt, dialogs.shown[1].prompt, dialogs.shown[2].prompt),
+              std::tuple("WEEKLY SCHEDULE disabled.", "HOURLY SCHEDULE disabled.",
+                         "DAILY SCHEDULE disabled."));
     ExpectNoneState("disabled");  // (which never runs: ScheduleTimerTest)
 
     // Reopened, the window shows no schedule rather than a made-up one.
@@ -166,10 +167,9 @@ TEST_F(SettingsWindowTest, OkQuotesAPathWithBlanksAndWithoutAPathReportsAndStill
     again.Controls().Check2.SetValueFromUser(ui::kChecked);
     again.Controls().cmdOK.Click();
     ASSERT_EQ(errors.reports.size(), 1u);
-    EXPECT_EQ(errors.reports[0].tag, "frmSettings,cmdOK_Click");
-    EXPECT_EQ(RunEntry(), "\"C:\\Program Files\\Clearwell\\Clearwell.exe\"");
-    EXPECT_EQ(Text(kRunOnExit), "True");
-    EXPECT_EQ(host.unloads, 2);
+    EXPECT_EQ(std::tuple(errors.reports[0].tag, RunEntry(), Text(kRunOnExit), host.unloads),
+              std::tuple("frmSettings,cmdOK_Click",
+                         "\"C:\\Program Files\\Clearwell\\Clearwell.exe\"", "True", 2));
 }
 
 TEST_F(SettingsWindowTest, CancelClosesAndKeepsWhatSetSavedAndDisableStoresAutoCheck) {
@@ -179,14 +179,11 @@ TEST_F(SettingsWindowTest, CancelClosesAndKeepsWhatSetSavedAndDisableStoresAutoC
     c.cmdScheduleSet.Click();
     c.cmdEnable.Click();
     c.cmdDisable.Click();
-    EXPECT_EQ(Text(kAutoCheck), "False");
-    EXPECT_TRUE(c.cmdEnable.Enabled());
+    EXPECT_TRUE(Text(kAutoCheck) == "False" && c.cmdEnable.Enabled());
     c.Check1.SetValueFromUser(ui::kChecked);
     c.cmdCancel.Click();
-    EXPECT_EQ(host.unloads, 1);
-    EXPECT_EQ(Text(kDailyScheduleTime), "18:45:00");
-    EXPECT_EQ(RunEntry(), "<missing>");
-    EXPECT_EQ(Text(kRunOnExit), "<missing>");
+    EXPECT_EQ(std::tuple(host.unloads, Text(kDailyScheduleTime), RunEntry(), Text(kRunOnExit)),
+              std::tuple(1, "18:45:00", "<missing>", "<missing>"));
 }
 
 }  // namespace
