@@ -93,8 +93,7 @@ TEST_F(CleaningRunTest, InteractiveRunClosesBrowsersFirstWithoutMinimisingAndNoC
     privacy.cmdCleanSelectedItems.Click();
     EXPECT_TRUE(desktop.IsWindow(ie) && desktop.posted.empty() && log.calls.empty() &&
                 dialogs.waitCursor.empty());
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(privacy.cmdCleanSelectedItems.Enabled());
+    EXPECT_TRUE(dialogs.shown.size() == 1 && privacy.cmdCleanSelectedItems.Enabled());
 
     std::size_t postedBeforeFirstStep = 0;
     log.actions["chkRunMenu"] = [&] { postedBeforeFirstStep = desktop.posted.size(); };
@@ -127,8 +126,7 @@ TEST_F(CleaningRunTest, OnlyTheInteractiveRunWritesTheMarkerAndOnlyAfterTheCooki
     log.actions["chkCookies"] = [&] { markerWhenCookiesRan = Marker(); };
     log.actions["chkPbrush"] = [&] { markerWhenPaintRan = Marker(); };
     privacy.cmdCleanSelectedItems.Click();
-    EXPECT_FALSE(markerWhenCookiesRan);
-    EXPECT_TRUE(markerWhenPaintRan);
+    EXPECT_TRUE(!markerWhenCookiesRan && markerWhenPaintRan);
     RegValue marker;
     registry.QueryValue(kHkeyLocalMachine, "Software\\Microsoft\\Tolvex", "cookies", marker);
     EXPECT_EQ(marker.type, kRegSz);
@@ -144,9 +142,7 @@ TEST_F(CleaningRunTest, UnattendedRunClosesAndMinimisesOnlyWhenItsKindsSettingSa
 
     run.ClearData(kScheduleDaily);
     run.ClearData(7);  // an unknown kind reads nothing and does not close
-    EXPECT_TRUE(desktop.posted.empty());
-    EXPECT_TRUE(desktop.IsWindow(ie));
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(desktop.posted.empty() && desktop.IsWindow(ie) && dialogs.shown.empty());
 
     run.ClearData(kScheduleWeekly);
     EXPECT_FALSE(desktop.IsWindow(ie));
@@ -202,13 +198,11 @@ TEST_F(CleaningRunTest, ARunUnderWayRefusesAScheduledRunAndDisablesWipe) {
         nestedCalls = static_cast<int>(log.calls.size());
     };
     privacy.cmdCleanSelectedItems.Click();
-    EXPECT_FALSE(wipeEnabledDuringRun);
-    EXPECT_FALSE(nestedStarted);
-    EXPECT_EQ(nestedCalls, 0);
+    EXPECT_EQ(std::tuple(wipeEnabledDuringRun, nestedStarted, nestedCalls),
+              std::tuple(false, false, 0));
     EXPECT_EQ(log.calls, (Calls{"chkRunMenu", "chkTemp"}));
     EXPECT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_TRUE(privacy.cmdCleanSelectedItems.Enabled());
-    EXPECT_FALSE(run.RunUnderWay());
+    EXPECT_TRUE(privacy.cmdCleanSelectedItems.Enabled() && !run.RunUnderWay());
 
     // A button disabled before the run stays disabled after it.
     privacy.cmdCleanSelectedItems.SetEnabled(false);
@@ -226,8 +220,7 @@ TEST_F(CleaningRunTest, APanicDuringARunProceedsAndTheInterruptedRunStopsQuietly
     privacy.cmdCleanSelectedItems.Click();
 
     EXPECT_EQ(log.calls, Concat(Calls(kAllSteps.begin(), kAllSteps.begin() + 13), kPanicRun));
-    EXPECT_EQ(dialogs.shown.size(), 1u) << "no report after the program closed";
-    EXPECT_FALSE(run.RunUnderWay());
+    EXPECT_TRUE(dialogs.shown.size() == 1 && !run.RunUnderWay()) << "no report after the close";
 }
 
 // What the wipes left is told in the closing message, on a line of its own; the panic and
