@@ -50,10 +50,9 @@ TEST_F(CookieViewerTest, ShowsEveryFieldOfTheFirstCookie) {
     Load(Cookie("one.example", "SID", "a value with  blanks\tand a tab", "0") +
          "two.example\tFALSE\t/p\tTRUE\tsoon\tNAME\r\n");
     c.List1.SetListIndexFromUser(0);
-    EXPECT_EQ(c.List2.ListIndex(), 0);
-    EXPECT_EQ(c.Label7.Caption(), "Cookie 1/1");
-    EXPECT_FALSE(c.Command2.Enabled());
-    EXPECT_FALSE(c.Command3.Enabled());
+    EXPECT_EQ(std::tuple(c.List2.ListIndex(), c.Label7.Caption(), c.Command2.Enabled(),
+                         c.Command3.Enabled()),
+              std::tuple(0, "Cookie 1/1", false, false));
     const std::string value = "a value with  blanks\tand a tab";
     EXPECT_EQ(Fields(), (std::vector<std::string>{"Jan 01, 1970   00:00:0", value, "Name:   SID",
                                                   "/", "1", "0"}));
@@ -85,8 +84,8 @@ TEST_F(CookieViewerTest, NextWithoutADomainIsReportedWithItsTag) {
     Load(Cookie("a", "n", "v"));
     c.Command2.Click();  // no row selected: the count cannot be read
     ASSERT_EQ(errors.reports.size(), 1u);
-    EXPECT_EQ(errors.reports[0].tag, "frmMain,command2_click");
-    EXPECT_EQ(errors.reports[0].number, err::kTypeMismatch);
+    EXPECT_EQ(std::tuple(errors.reports[0].tag, errors.reports[0].number),
+              std::tuple("frmMain,command2_click", err::kTypeMismatch));
     c.Command3.Click();  // "<" never reports
     EXPECT_EQ(errors.reports.size(), 1u);
 }
