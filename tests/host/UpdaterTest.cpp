@@ -115,13 +115,11 @@ TEST_F(UpdaterTest, CancelReachesOnlyTheUpdatesOwnRequestAndLastsOneOperation) {
     internet.Serve("http://server.test/report", "", 5);
     transfer->Start("http://server.test/report");  // an error report in flight
     updater.CancelTransfer();
-    EXPECT_TRUE(transfer->StillExecuting());
-    EXPECT_FALSE(updater.Cancelled());
+    EXPECT_TRUE(transfer->StillExecuting() && !updater.Cancelled());
 
     dialogs.onDoEvents = [&] { updater.CancelTransfer(); };
     EXPECT_FALSE(updater.CheckForUpdate("5"));
-    EXPECT_TRUE(updater.Cancelled());
-    EXPECT_EQ(RequestsOf(kVersionUrl), 1);
+    EXPECT_TRUE(updater.Cancelled() && RequestsOf(kVersionUrl) == 1);
     dialogs.onDoEvents = nullptr;
     EXPECT_TRUE(updater.CheckForUpdate("5"));  // the next check starts afresh
     EXPECT_FALSE(updater.Cancelled());
@@ -145,8 +143,7 @@ TEST_F(UpdaterTest, ARequestThatNeverEndsIsBoundedAndANestedCheckIsRefused) {
         nestedRequests = static_cast<int>(internet.requests.size() - requests);
     };
     EXPECT_TRUE(updater.CheckForUpdate("5"));
-    EXPECT_FALSE(nested);
-    EXPECT_EQ(nestedRequests, 0);
+    EXPECT_TRUE(!nested && nestedRequests == 0);
 }
 
 TEST(UpdaterAddressTest, AnHttpsServerWithATrailingSlashIsAskedForTheSamePaths) {
@@ -158,8 +155,7 @@ TEST(UpdaterAddressTest, AnHttpsServerWithATrailingSlashIsAskedForTheSamePaths) 
     w.internet.Serve("https://secure.test/cwlupdate.exe", testing::Executable(1001), 1);
     w.internet.Serve("https://secure.test/cwlupdate.sig",
                      fakes::FakeSignatureCheck::Sign(testing::Executable(1001)), 1);
-    EXPECT_TRUE(secure.CheckForUpdate("5"));
-    EXPECT_TRUE(secure.DownloadUpdate());
+    EXPECT_TRUE(secure.CheckForUpdate("5") && secure.DownloadUpdate());
     EXPECT_EQ(w.internet.requests,
               (std::vector<std::string>{
                   "https://secure.test/cwl.txt", "https://secure.test/cwl.txt",
