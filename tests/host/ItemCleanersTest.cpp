@@ -64,8 +64,7 @@ TEST_F(ItemCleanersTest, HistoryWithoutAFolderOrItemsLeavesOnlyDaysToKeep) {
     cache.Add("Visited: bob@http://a/", kUrlHistoryCacheEntry);
     Mark();
     Wipe(CleaningItem::IEHistory);
-    EXPECT_TRUE(FileChanges().empty());
-    EXPECT_TRUE(cache.entries.empty());
+    EXPECT_TRUE(FileChanges().empty() && cache.entries.empty());
     EXPECT_EQ(RegistryChanges().back(),
               "+ 80000001\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet "
               "Settings\\Url History|DaysToKeep|4|00000000");
@@ -120,8 +119,8 @@ TEST_F(ItemCleanersTest, WinZipWalksStopAfterTheFirstGapOrAHundredEntries) {
     registry.SetString(kHkeyCurrentUser, extract, "extract3", "");  // an empty entry: a gap too
     Wipe(CleaningItem::WinZipExtractMenu);
     EXPECT_EQ(ValueNames(extract).size(), 98u);
-    EXPECT_FALSE(registry.HasValue(kHkeyCurrentUser, extract, "extract3"));
-    EXPECT_TRUE(registry.HasValue(kHkeyCurrentUser, extract, "extract4"));
+    EXPECT_TRUE(!registry.HasValue(kHkeyCurrentUser, extract, "extract3") &&
+                registry.HasValue(kHkeyCurrentUser, extract, "extract4"));
 
     PutNumbered(extract, "extract", 1, 100);
     Wipe(CleaningItem::WinZipExtractMenu);  // a full list: the walk ends after 100

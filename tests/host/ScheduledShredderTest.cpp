@@ -68,13 +68,11 @@ TEST_F(ScheduledShredderTest, ZeroFrequencyNeverShredsAndTheCounterSaturates) {
     EXPECT_TRUE(ShredTicks(200).empty());
     for (int t = 0; t < 40000; ++t)
         c.timShredFolder.Tick();
-    EXPECT_EQ(shredder.MinutesCounted(), INT16_MAX);
-    EXPECT_TRUE(fs.Exists(kFolder + "\\f.txt"));
+    EXPECT_TRUE(shredder.MinutesCounted() == INT16_MAX && fs.Exists(kFolder + "\\f.txt"));
     // A frequency set now is long overdue: the next tick shreds and starts counting anew.
     Set(kFolder, "24", "50");
     c.timShredFolder.Tick();
-    EXPECT_FALSE(fs.Exists(kFolder + "\\f.txt"));
-    EXPECT_EQ(shredder.MinutesCounted(), 0);
+    EXPECT_TRUE(!fs.Exists(kFolder + "\\f.txt") && shredder.MinutesCounted() == 0);
 }
 
 TEST_F(ScheduledShredderTest, TickWorksFromTheStoredValuesNotTheControls) {
@@ -97,8 +95,7 @@ TEST_F(ScheduledShredderTest, MissingFolderIsTriedAgainAtEveryTick) {
     EXPECT_EQ(shredder.MinutesCounted(), 12);
     fs.AddFile(kFolder + "\\late.txt", "x");
     c.timShredFolder.Tick();
-    EXPECT_FALSE(fs.Exists(kFolder + "\\late.txt"));
-    EXPECT_TRUE(fs.IsDirectory(kFolder));
+    EXPECT_TRUE(!fs.Exists(kFolder + "\\late.txt") && fs.IsDirectory(kFolder));
     EXPECT_EQ(ShredTicks(10), (std::vector<int>{10}));
 }
 
@@ -109,8 +106,8 @@ TEST_F(ScheduledShredderTest, SetStoresValidFrequenciesAndClearSwitchesOff) {
         Set("C:\\work\\x", hour, minute);
     }
     ASSERT_EQ(dialogs.shown.size(), 4u);
-    EXPECT_EQ(dialogs.shown[0].prompt, "Please Set a valid shredder Time Frequeny");
-    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbOKOnly);
+    EXPECT_EQ(std::tuple(dialogs.shown[0].prompt, dialogs.shown[0].buttons),
+              std::tuple("Please Set a valid shredder Time Frequeny", ui::vbOKOnly));
     EXPECT_EQ(Stored(), (std::vector<std::string>(3, "<none>")));
     EXPECT_FALSE(c.timShredFolder.Enabled());
 
@@ -119,11 +116,11 @@ TEST_F(ScheduledShredderTest, SetStoresValidFrequenciesAndClearSwitchesOff) {
     EXPECT_TRUE(c.timShredFolder.Enabled());
 
     c.cmdShredBlank.Click();
-    EXPECT_EQ(c.txtShredFolder.Text(), "");
     EXPECT_EQ(Stored(), (std::vector<std::string>{"", "0", "0"}));
-    EXPECT_FALSE(c.timShredFolder.Enabled());
-    EXPECT_EQ(c.cmbHour.Text(), "2");  // the combo boxes keep what they show
-    EXPECT_EQ(c.cmbMinute.Text(), "30");
+    // The combo boxes keep what they show.
+    EXPECT_EQ(std::tuple(c.txtShredFolder.Text(), c.cmbHour.Text(), c.cmbMinute.Text(),
+                         c.timShredFolder.Enabled()),
+              std::tuple("", "2", "30", false));
 }
 
 TEST_F(ScheduledShredderTest, ClearSubfoldersEmptiesOneLevelAndLeavesTheFolderItself) {
@@ -132,8 +129,7 @@ TEST_F(ScheduledShredderTest, ClearSubfoldersEmptiesOneLevelAndLeavesTheFolderIt
     fs.AddFile(kFolder + "\\a\\2.dat", "2");
     fs.AddFile(kFolder + "\\b\\c\\3.jpg", "3");
     shredder.ClearSubfolders(kFolder);
-    EXPECT_TRUE(fs.Exists(kFolder + "\\top.txt"));
-    EXPECT_FALSE(fs.Exists(kFolder + "\\a"));
+    EXPECT_TRUE(fs.Exists(kFolder + "\\top.txt") && !fs.Exists(kFolder + "\\a"));
     EXPECT_TRUE(fs.Exists(kFolder + "\\b\\c\\3.jpg"));  // not recursive: b holds a folder and stays
     EXPECT_EQ(dialogs.doEventsCalls, 5);                // once per entry: ".", "..", top.txt, a, b
 }
@@ -157,11 +153,11 @@ TEST_F(ScheduledShredderTest, FilesAreOverwrittenFirstAndWhatIsLeftOrRefusedIsTo
     for (const auto& [path, bytes] : fs.Writes())
         written.insert(path);
     EXPECT_EQ(written, (std::set<std::string>{kFolder + "\\a.txt", kFolder + "\\sub\\b.txt"}));
-    EXPECT_FALSE(fs.Exists(kFolder + "\\a.txt"));
-    EXPECT_FALSE(fs.Exists(kFolder + "\\sub\\b.txt"));
+    EXPECT_FALSE(fs.Exists(kFolder + "\\a.txt") || fs.Exists(kFolder + "\\sub\\b.txt"));
     fs.Lock(kFolder + "\\sub\\held.txt", false);
-    EXPECT_EQ(fs.Content(kFolder + "\\sub\\held.txt"), "held");
-    EXPECT_EQ(fs.Content("C:\\outside\\keep.txt"), "keep");
+    EXPECT_EQ(
+        std::tuple(fs.Content(kFolder + "\\sub\\held.txt"), fs.Content("C:\\outside\\keep.txt")),
+        std::tuple("held", "keep"));
     EXPECT_EQ(status.Caption(), "Scheduled Shredder: 1 file could not be shredded");
 
     fs.AddDirectory("C:\\Windows");
