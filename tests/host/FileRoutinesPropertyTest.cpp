@@ -5,12 +5,10 @@
 
 #include <random>
 
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeSystemFolders.h"
-#include "files/FileRoutines.h"
+#include "contract/Services.h"
 #include "text/Ansi.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
 struct RandomTree {
@@ -63,10 +61,9 @@ std::vector<std::string> Outside(const std::vector<std::string>& snapshot,
 TEST(FileRoutinesPropertyTest, NothingOutsideTheTargetChanges) {
     for (unsigned seed = 1; seed <= 300; ++seed) {
         std::mt19937 rng(seed);
-        fakes::FakeFileSystem fs;
-        fakes::FakeSystemFolders folders;
-        PathGuard guard(folders, fs);
-        FileRoutines files(fs, guard);
+        Services<FakePlatform> s;
+        fakes::FakeFileSystem& fs = s.fs;
+        FileRoutines& files = s.files;
         RandomTree tree = Build(fs, rng);
         std::string target = tree.folders[rng() % tree.folders.size()];
         std::vector<std::string> before = Outside(fs.Snapshot(), target);
@@ -79,4 +76,4 @@ TEST(FileRoutinesPropertyTest, NothingOutsideTheTargetChanges) {
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

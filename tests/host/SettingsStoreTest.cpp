@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "fakes/FakeRegistry.h"
-#include "fakes/RecordingErrorSink.h"
-#include "settings/SettingsStore.h"
+#include "contract/Services.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
-TEST(SettingsStoreTest, RefusedWritesLeaveNothingAndRaiseNothing) {
-    fakes::FakeRegistry registry;
-    fakes::RecordingErrorSink errors;
-    SettingsStore store(registry, &errors);
+struct SettingsStoreTest : ::testing::Test, Services<FakePlatform> {};
+
+TEST_F(SettingsStoreTest, RefusedWritesLeaveNothingAndRaiseNothing) {
+    SettingsStore& store = settings;
     const std::string key = "Software\\Microsoft\\ClearMem";
     registry.DenyWrites(kHkeyLocalMachine, key);
     store.SetSettingString(kHkeyLocalMachine, key, "ver", "6");
@@ -22,4 +20,4 @@ TEST(SettingsStoreTest, RefusedWritesLeaveNothingAndRaiseNothing) {
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing
