@@ -3,22 +3,20 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeRegistry.h"
+#include "contract/Services.h"
 #include "fakes/FakeShell.h"
-#include "fakes/RecordingErrorSink.h"
 #include "sysinfo/AboutWindow.h"
 #include "sysinfo/KeyValue.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
-TEST(AboutWindowTest, RecordedPathComesFirstMustNameAFileAndAFailedStartIsReported) {
-    fakes::FakeRegistry registry;
-    fakes::FakeFileSystem fs;
+struct AboutWindowTest : ::testing::Test, Services<FakePlatform> {
     fakes::FakeShell shell;
-    fakes::RecordingErrorSink errors;
     AboutWindow window{registry, fs, shell, errors};
+};
+
+TEST_F(AboutWindowTest, RecordedPathComesFirstMustNameAFileAndAFailedStartIsReported) {
     const std::string folder = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
     fs.AddFile(folder + "\\MSINFO32.EXE");
     fs.AddFile("C:\\Tools\\sysinfo.exe");
@@ -48,8 +46,8 @@ TEST(AboutWindowTest, RecordedPathComesFirstMustNameAFileAndAFailedStartIsReport
               std::tuple("frmAbout,StartSysInfo()", 53));
 }
 
-TEST(KeyValueTest, TextsEndAtTheirZeroAndNumbersReadTheirBytesLastToFirstAsDecimal) {
-    fakes::FakeRegistry r;
+TEST_F(AboutWindowTest, KeyValueTextsEndAtTheirZeroAndNumbersReadTheirBytesLastToFirst) {
+    fakes::FakeRegistry& r = registry;
     const std::string key = "Software\\Test";
     struct Case {
         RegValue value;
@@ -80,4 +78,4 @@ TEST(KeyValueTest, TextsEndAtTheirZeroAndNumbersReadTheirBytesLastToFirstAsDecim
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeSystemFolders.h"
-#include "files/PathGuard.h"
+#include "contract/Services.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
-TEST(PathGuardTest, OnlyFullyQualifiedNonRootPathsOutsideProtectedFoldersPass) {
-    fakes::FakeFileSystem fs;
-    fakes::FakeSystemFolders folders;
-    PathGuard guard(folders, fs);
+struct PathGuardTest : ::testing::Test, Services<FakePlatform> {};
+
+TEST_F(PathGuardTest, OnlyFullyQualifiedNonRootPathsOutsideProtectedFoldersPass) {
     for (const char* ok : {"C:\\Temp", "C:\\Temp\\", "c:/temp/x", "\\\\server\\share\\dir",
                            "C:\\Documents and Settings\\bob\\Local Settings\\Temp",
                            "C:\\WINDOWS\\Temp", "C:\\Documents and Settings\\bob\\Desktop\\x"}) {
@@ -46,9 +43,8 @@ class ShortNames : public fakes::FakeFileSystem {
     }
 };
 
-TEST(PathGuardTest, AFolderIsJudgedByItsLongNameAFileInsideStillPasses) {
+TEST_F(PathGuardTest, AFolderIsJudgedByItsLongNameAFileInsideStillPasses) {
     ShortNames fs;
-    fakes::FakeSystemFolders folders;
     PathGuard guard(folders, fs);
     fs.AddDirectory("C:\\PROGRA~1\\App");
     fs.AddDirectory("C:\\DOCUME~1\\bob");
@@ -60,4 +56,4 @@ TEST(PathGuardTest, AFolderIsJudgedByItsLongNameAFileInsideStillPasses) {
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing
