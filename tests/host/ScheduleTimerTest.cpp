@@ -4,14 +4,12 @@
 #include <vector>
 
 #include "BuildConfig.h"
+#include "contract/Services.h"
 #include "errors/RuntimeError.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeRegistry.h"
 #include "schedule/ScheduleTimer.h"
 #include "settings/SettingNames.h"
-#include "settings/SettingsStore.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
 using namespace settings;
@@ -25,7 +23,7 @@ std::string When(const LocalTime& t) {
     return buf;
 }
 
-class ScheduleTimerTest : public ::testing::Test {
+class ScheduleTimerTest : public ::testing::Test, public Services<FakePlatform> {
   protected:
     void SetLong(const char* name, std::uint32_t n) {
         registry.SetDword(kSettingsRoot, kSettingsKey, name, n);
@@ -49,14 +47,11 @@ class ScheduleTimerTest : public ::testing::Test {
         TickMinutes(1, first, 0, (last - first) * 1440 + 1439);
     }
 
-    fakes::FakeRegistry registry;
-    SettingsStore store{registry};
-    fakes::FakeClock clock;
     ui::Timer timScheduler{"timScheduler", 10000, true};
     Runs runs;
     std::function<void(std::int16_t)> onRun;
     bool refuse = false;  // another run is under way
-    ScheduleTimer timer{timScheduler, store, clock, [this](std::int16_t kind) {
+    ScheduleTimer timer{timScheduler, settings, clock, [this](std::int16_t kind) {
                             if (refuse) return false;
                             runs.push_back({kind, When(clock.Now())});
                             if (onRun) onRun(kind);
@@ -115,7 +110,7 @@ TEST_F(ScheduleTimerTest, MissingEmptyOrMalformedSchedulesNeverRun) {
     SetLong(kWeeklyScheduleDay, 1);  // Sunday, but a time of day that is not one
     SetText(kWeeklyScheduleTime, "25:00");
     TickThroughDays(7, 7);
-    registry.SetString(kSettingsRoot, kSettingsKey, kWeeklyScheduleDay, "1");  // not a number
+    SetText(kWeeklyScheduleDay, "1");  // not a number
     SetText(kWeeklyScheduleTime, "00:00");
     TickThroughDays(7, 7);
     SetLong(kWeeklyScheduleDay, 8);
@@ -203,4 +198,4 @@ TEST_F(ScheduleTimerTest, ClockChangeDaysNeitherSkipNorRepeatARun) {
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing
