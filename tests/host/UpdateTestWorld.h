@@ -5,19 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "fakes/FakeClock.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeFileSystem.h"
+#include "contract/Services.h"
 #include "fakes/FakeInternet.h"
-#include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSignatureCheck.h"
-#include "fakes/FakeSystemFolders.h"
-#include "fakes/RecordingErrorSink.h"
-#include "files/PathGuard.h"
 #include "report/ConnectionTest.h"
 #include "settings/SettingNames.h"
-#include "settings/SettingsStore.h"
 #include "update/Updater.h"
 
 namespace cw::update::testing {
@@ -53,19 +46,15 @@ inline std::string Executable(std::size_t n, char fill = 'x', std::uint32_t offs
     return s;
 }
 
-struct UpdateWorld {
+struct UpdatePlatform : cw::testing::FakePlatform {
+    using Registry = RecordingRegistry;
+};
+
+struct UpdateWorld : cw::testing::Services<UpdatePlatform> {
     fakes::FakeInternet internet;
     std::unique_ptr<Transfer> transfer = internet.CreateTransfer("test");
-    RecordingRegistry registry;
-    SettingsStore settings{registry};
-    fakes::FakeFileSystem fs;
-    fakes::FakeSystemFolders folders;
-    PathGuard guard{folders, fs};
     fakes::FakeSignatureCheck signatures;
     fakes::FakeShell shell;
-    fakes::FakeClock clock;
-    fakes::FakeDialogs dialogs;
-    fakes::RecordingErrorSink errors;
     ConnectionTest connection{internet, {kProbeUrl, "Clearwell", 5000}};
     int programEnds = 0;
     std::function<void()> endProgram = [this] { ++programEnds; };
