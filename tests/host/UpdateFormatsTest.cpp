@@ -77,8 +77,8 @@ TEST(UpdateResponsesTest, TheVersionFileGivesItsLeadingNumberAndAnOptionalHash) 
     for (auto [body, release] :
          {std::pair{"6\r\n", 6}, {"  7 and more", 7}, {"6.5", 6}, {"7.5", 8}, {"release 9", 0}})
         EXPECT_EQ(ParseVersionFile(body).release, release) << body;
-    EXPECT_EQ(ParseVersionFile("6\r\n").sha256, "");
-    EXPECT_FALSE(ParseVersionFile("6\r\n").sha256Malformed);
+    EXPECT_TRUE(ParseVersionFile("6\r\n").sha256.empty() &&
+                !ParseVersionFile("6\r\n").sha256Malformed);
     try {
         ParseVersionFile("99999999999");
         ADD_FAILURE() << "no overflow";
@@ -90,15 +90,14 @@ TEST(UpdateResponsesTest, TheVersionFileGivesItsLeadingNumberAndAnOptionalHash) 
     for (const std::string& body :
          {"6 sha256=" + hash, "6\r\nSHA256=" + hash + "\r\n", "6\tsha256=" + hash + " signed"}) {
         VersionFile file = ParseVersionFile(body);
-        EXPECT_EQ(file.release, 6) << body;
-        EXPECT_EQ(file.sha256, std::string(64, 'a')) << body;
-        EXPECT_FALSE(file.sha256Malformed) << body;
+        EXPECT_EQ(std::tuple(file.release, file.sha256, file.sha256Malformed),
+                  std::tuple(6, std::string(64, 'a'), false))
+            << body;
     }
     for (const std::string& body : {"6 sha256=" + hash.substr(1), "6 sha256=" + hash + "0",
                                     "6 sha256=" + hash.substr(1) + "g", std::string("6 sha256=")}) {
         VersionFile file = ParseVersionFile(body);
-        EXPECT_EQ(file.sha256, "") << body;
-        EXPECT_TRUE(file.sha256Malformed) << body;
+        EXPECT_TRUE(file.sha256.empty() && file.sha256Malformed) << body;
     }
     // Only a token of its own counts.
     EXPECT_FALSE(ParseVersionFile("6 xsha256=" + hash.substr(3)).sha256Malformed);
