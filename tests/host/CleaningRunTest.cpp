@@ -206,8 +206,7 @@ TEST_F(CleaningRunTest, ARunUnderWayRefusesAScheduledRunAndDisablesWipe) {
 
     // A button disabled before the run stays disabled after it.
     privacy.cmdCleanSelectedItems.SetEnabled(false);
-    EXPECT_TRUE(run.ClearData(kScheduleDaily));
-    EXPECT_FALSE(privacy.cmdCleanSelectedItems.Enabled());
+    EXPECT_TRUE(run.ClearData(kScheduleDaily) && !privacy.cmdCleanSelectedItems.Enabled());
 }
 
 TEST_F(CleaningRunTest, APanicDuringARunProceedsAndTheInterruptedRunStopsQuietly) {

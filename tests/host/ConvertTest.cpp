@@ -19,12 +19,8 @@ TEST(ConvertTest, ValReadsTheLeadingNumberOfAText) {
 }
 
 TEST(ConvertTest, NumericTestAndStrictConversions) {
-    EXPECT_TRUE(IsNumeric(" 5 "));
-    EXPECT_TRUE(IsNumeric("-1.5e3"));
-    EXPECT_FALSE(IsNumeric("abc"));
-    EXPECT_FALSE(IsNumeric(""));
-    EXPECT_FALSE(IsNumeric("1 2"));
-    EXPECT_FALSE(IsNumeric("5x"));
+    EXPECT_TRUE(IsNumeric(" 5 ") && IsNumeric("-1.5e3"));
+    EXPECT_FALSE(IsNumeric("abc") || IsNumeric("") || IsNumeric("1 2") || IsNumeric("5x"));
     EXPECT_EQ(std::tuple(ToLong("1"), ToLong("2.5"), ToLong("3.5")), std::tuple(1, 2, 4));
     try {
         ToLong("abc");

@@ -97,8 +97,7 @@ TEST(MainWindowWiringTest, ShutdownCleansAfterTheUsersYesWhenRunOnExitIsTrue) {
     World box;
     box.Store(settings::kRunOnExit, "True");
     box.window.Form_Load();
-    EXPECT_TRUE(box.window.Unload(UnloadMode::FormControlMenu));
-    EXPECT_FALSE(box.RunListCleaned());
+    EXPECT_TRUE(box.window.Unload(UnloadMode::FormControlMenu) && !box.RunListCleaned());
 }
 
 }  // namespace

@@ -64,8 +64,7 @@ TEST_F(ScheduledShredderTest, ShredsAtTheFrequencyButNeverMoreOftenThanEveryFive
 TEST_F(ScheduledShredderTest, ZeroFrequencyNeverShredsAndTheCounterSaturates) {
     fs.AddDirectory(kFolder);
     Set(kFolder, "0", "0");
-    EXPECT_TRUE(c.timShredFolder.Enabled());
-    EXPECT_TRUE(ShredTicks(200).empty());
+    EXPECT_TRUE(c.timShredFolder.Enabled() && ShredTicks(200).empty());
     for (int t = 0; t < 40000; ++t)
         c.timShredFolder.Tick();
     EXPECT_TRUE(shredder.MinutesCounted() == INT16_MAX && fs.Exists(kFolder + "\\f.txt"));

@@ -37,8 +37,7 @@ TEST(Sha256Test, MatchesTheStandardVectorsAndThePaddingBoundaries) {
 
 TEST(ExecutableImageTest, AcceptsOnlyAnMzHeaderPointingAtAPeSignatureInsideTheFile) {
     EXPECT_TRUE(IsWindowsExecutable(Executable(1001)));
-    EXPECT_FALSE(IsWindowsExecutable(std::string(1001, 'x')));
-    EXPECT_FALSE(IsWindowsExecutable("MZ"));
+    EXPECT_FALSE(IsWindowsExecutable(std::string(1001, 'x')) || IsWindowsExecutable("MZ"));
     std::string zm = Executable(1001);
     zm[0] = 'Z';
     EXPECT_FALSE(IsWindowsExecutable(zm));

@@ -118,8 +118,8 @@ TEST_F(UpdaterTest, CancelReachesOnlyTheUpdatesOwnRequestAndLastsOneOperation) {
     EXPECT_TRUE(transfer->StillExecuting() && !updater.Cancelled());
 
     dialogs.onDoEvents = [&] { updater.CancelTransfer(); };
-    EXPECT_FALSE(updater.CheckForUpdate("5"));
-    EXPECT_TRUE(updater.Cancelled() && RequestsOf(kVersionUrl) == 1);
+    EXPECT_TRUE(!updater.CheckForUpdate("5") && updater.Cancelled() &&
+                RequestsOf(kVersionUrl) == 1);
     dialogs.onDoEvents = nullptr;
     EXPECT_TRUE(updater.CheckForUpdate("5"));  // the next check starts afresh
     EXPECT_FALSE(updater.Cancelled());
@@ -142,8 +142,7 @@ TEST_F(UpdaterTest, ARequestThatNeverEndsIsBoundedAndANestedCheckIsRefused) {
         nested = updater.CheckForUpdate("5");
         nestedRequests = static_cast<int>(internet.requests.size() - requests);
     };
-    EXPECT_TRUE(updater.CheckForUpdate("5"));
-    EXPECT_TRUE(!nested && nestedRequests == 0);
+    EXPECT_TRUE(updater.CheckForUpdate("5") && !nested && nestedRequests == 0);
 }
 
 TEST(UpdaterAddressTest, AnHttpsServerWithATrailingSlashIsAskedForTheSamePaths) {
