@@ -34,8 +34,7 @@ TEST_F(CloseFixture, TheExitQuestionsNoKeepsEverythingAndYesSavesNothing) {
     EXPECT_FALSE(window.Unload(UnloadMode::FormControlMenu));
     ASSERT_EQ(f.dialogs.shown.size(), 1u);  // the question's text: gui MainWindowGuiTest
     EXPECT_EQ(f.dialogs.shown[0].buttons, ui::vbYesNo + ui::vbQuestion);
-    EXPECT_FALSE(window.Unloaded() || view.closed);
-    EXPECT_EQ(f.notifyIcon.icons.size(), 1u);
+    EXPECT_TRUE(!window.Unloaded() && !view.closed && f.notifyIcon.icons.size() == 1);
     EXPECT_EQ(f.registry.Dump(), before);
 
     f.dialogs.answers = {ui::vbYes};
@@ -75,9 +74,8 @@ TEST_F(CloseFixture, RunOnExitKeepsTheProgramInTheTrayWhereTheUserCanReachAndClo
     EXPECT_FALSE(PanicClose());
 
     EXPECT_FALSE(window.Unloaded() || view.Visible());
-    EXPECT_EQ(view.State(), WindowState::Minimized);
-    EXPECT_EQ(Stored("chkCookies"), "0");
-    EXPECT_TRUE(f.desktop.IsVisible(ie));
+    EXPECT_EQ(std::tuple(view.State(), Stored("chkCookies"), f.desktop.IsVisible(ie)),
+              std::tuple(WindowState::Minimized, "0", true));
     // The tray icon is back, so the program can be reached...
     ASSERT_EQ(f.notifyIcon.icons.size(), 1u);
     window.TrayIcon_Event(kTrayLeftButtonUp);
@@ -130,9 +128,7 @@ TEST_F(CloseFixture, WindowsShuttingDownEndsAnUnattendedProgramEvenWithRunOnExit
     window.SetUnattendedExit();
     c.privacy.chkTemp.SetValue(1);
     EXPECT_TRUE(window.QueryEndSession());  // with RunOnExit the session still ends
-    EXPECT_TRUE(f.dialogs.shown.empty());
-    EXPECT_EQ(Stored("chkTemp"), "1");
-    EXPECT_FALSE(window.Unloaded());
+    EXPECT_TRUE(f.dialogs.shown.empty() && Stored("chkTemp") == "1" && !window.Unloaded());
     window.EndSession(true);
     EXPECT_TRUE(window.Unloaded() && f.notifyIcon.icons.empty());
 }
