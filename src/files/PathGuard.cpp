@@ -98,19 +98,27 @@ const std::vector<std::string>& PathGuard::ProtectedFolders() {
 }
 
 bool PathGuard::MayDelete(const std::string& path) {
-    if (!IsQualifiedNonRoot(path)) return false;
-    for (const std::string& form : {path, fs_.LongPath(path)}) {
-        std::string n = Normalize(form);
-        if (n.empty() || !IsQualifiedNonRoot(form)) return false;
-        for (const std::string& p : ProtectedFolders()) {
-            // Protected itself, or an ancestor of a protected folder.
-            if (p == n ||
-                (p.size() > n.size() && p.compare(0, n.size(), n) == 0 && p[n.size()] == '\\')) {
-                return false;
-            }
+    if (!IsQualifiedNonRoot(path) || IsProtectedOrAncestor(Normalize(path))) return false;
+    // A short name ("C:\PROGRA~1") reaches a protected folder as surely as its long name, so
+    // a folder is judged by its long name too. A file cannot be a protected folder nor hold
+    // one under any name; sparing it the lookup, which reads the folder of every component,
+    // keeps a long list of files quick.
+    std::uint32_t attributes = fs_.GetAttributes(path);
+    if (attributes != kInvalidAttributes && !(attributes & kAttrDirectory)) return true;
+    const std::string longPath = fs_.LongPath(path);
+    return IsQualifiedNonRoot(longPath) && !IsProtectedOrAncestor(Normalize(longPath));
+}
+
+bool PathGuard::IsProtectedOrAncestor(const std::string& normalized) {
+    if (normalized.empty()) return true;
+    for (const std::string& p : ProtectedFolders()) {
+        if (p == normalized ||
+            (p.size() > normalized.size() && p.compare(0, normalized.size(), normalized) == 0 &&
+             p[normalized.size()] == '\\')) {
+            return true;
         }
     }
-    return true;
+    return false;
 }
 
 }  // namespace cw

@@ -29,6 +29,10 @@ class PathGuard {
     const std::vector<std::string>& ProtectedFolders();
 
   private:
+    // Whether a normalized path is a protected folder or an ancestor of one; an empty one
+    // (not a usable path) counts as protected.
+    bool IsProtectedOrAncestor(const std::string& normalized);
+
     SystemFolders& folders_;
     FileSystem& fs_;
     bool loaded_ = false;

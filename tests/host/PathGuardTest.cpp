@@ -27,6 +27,31 @@ TEST(PathGuardTest, OnlyFullyQualifiedNonRootPathsOutsideProtectedFoldersPass) {
     }
 }
 
+// Answers the long names of two short ones, as Windows does for generated 8.3 names.
+class ShortNames : public fakes::FakeFileSystem {
+  public:
+    std::string LongPath(const std::string& path) override {
+        for (auto [alias, name] : {std::pair{"C:\\PROGRA~1", "C:\\Program Files"},
+                                   std::pair{"C:\\DOCUME~1", "C:\\Documents and Settings"}}) {
+            if (path.rfind(alias, 0) == 0) return name + path.substr(std::string(alias).size());
+        }
+        return path;
+    }
+};
+
+TEST(PathGuardTest, AFolderIsJudgedByItsLongNameAFileInsideStillPasses) {
+    ShortNames fs;
+    fakes::FakeSystemFolders folders;
+    PathGuard guard(folders, fs);
+    fs.AddDirectory("C:\\PROGRA~1\\App");
+    fs.AddDirectory("C:\\DOCUME~1\\bob");
+    fs.AddFile("C:\\PROGRA~1\\x.txt");
+    for (const char* refused : {"C:\\PROGRA~1", "C:\\PROGRA~1\\", "C:\\DOCUME~1\\bob"})
+        EXPECT_FALSE(guard.MayDelete(refused)) << refused;
+    for (const char* ok : {"C:\\PROGRA~1\\App", "C:\\PROGRA~1\\x.txt", "C:\\PROGRA~1\\gone"})
+        EXPECT_TRUE(guard.MayDelete(ok)) << ok;
+}
+
 TEST(PathGuardTest, AFailedLookupProtectsNothingButStillRefusesRoots) {
     fakes::FakeFileSystem fs;
     fakes::FakeSystemFolders folders;
