@@ -264,13 +264,17 @@ TEST_P(VersionCleanersTest, TheSearchListsAreThoseOfTheVersion) {
     const VersionCase& version = GetParam();
     WineVersion wine(version.wineVersion);
     SeedSearchesOfEverySystem();
+    // What the child writes goes before the drive is compared.
+    const std::string said = MakeScratchFolder("cwclean") + "\\said.txt";
     Snapshot registry = RegistrySnapshot();
     Snapshot drive = DriveSnapshot();
 
-    ProcessResult child = RunHelper("cwclean", "chkFindFiles chkFindComputers");
-    ASSERT_TRUE(child.finished) << child.output;
-    EXPECT_NE(child.output.find(version.versionAnswers), std::string::npos) << child.output;
-    EXPECT_NE(child.output.find("Your system has now been cleaned"), std::string::npos);
+    ASSERT_EQ(RunAndWait("C:\\cwtest\\cwclean.exe \"" + said + "\" chkFindFiles chkFindComputers"),
+              0);
+    const std::string output = ReadFile(said);
+    DeleteFileA(said.c_str());
+    EXPECT_NE(output.find(version.versionAnswers), std::string::npos) << output;
+    EXPECT_NE(output.find("Your system has now been cleaned"), std::string::npos);
 
     Lines expected = AllOfKeyGone(registry, kFindComputerMruKey);
     for (const char* key : version.searchKeys)
@@ -291,17 +295,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Closing the browsers, on windows another process made: frame windows of Internet Explorer,
 // windows titled like Internet Explorer's and Netscape's.
-
-BOOL CALLBACK CollectTitled(HWND window, LPARAM lParam) {
-    auto* found = reinterpret_cast<std::vector<HWND>*>(lParam);
-    char title[256] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (std::string(title).find("Microsoft Internet Explorer") != std::string::npos ||
-        std::string(title).find("Netscape") != std::string::npos ||
-        std::string(title).find("NETSCAPE") != std::string::npos)
-        found->push_back(window);
-    return TRUE;
-}
 
 class BrowserClosingTest : public ::testing::Test {
   protected:
@@ -327,15 +320,14 @@ TEST_F(BrowserClosingTest, FramesAllCloseAndOnlyTheFirstTitleMatchOfEachBrowser)
         "\"CwTitled:Invoice - Microsoft Internet Explorer\" \"CwTitled:NETSCAPE Navigator\" "
         "\"CwTitled:Inbox - Netscape Mail\" \"CwTitled:Notes about browsers\"");
     // The titled windows in enumeration order, which decides the first match.
-    std::vector<HWND> titled, ie, netscape;
-    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&titled));
-    for (HWND w : titled) {
-        char name[64] = {}, title[256] = {};
-        GetClassNameA(w, name, sizeof name);
+    std::vector<HWND> ie, netscape;
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "CwTitled", nullptr));) {
+        char title[256] = {};
         GetWindowTextA(w, title, sizeof title);
-        if (std::string(name) != "CwTitled") continue;
-        (std::string(title).find("Internet Explorer") != std::string::npos ? ie : netscape)
-            .push_back(w);
+        const std::string t = title;
+        if (t.find("Internet Explorer") != std::string::npos) ie.push_back(w);
+        if (t.find("Netscape") != std::string::npos || t.find("NETSCAPE") != std::string::npos)
+            netscape.push_back(w);
     }
     ASSERT_EQ(ie.size(), 2u);
     ASSERT_EQ(netscape.size(), 2u);

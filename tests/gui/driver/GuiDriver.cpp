@@ -72,7 +72,7 @@ HWND ChildWithId(HWND parent, int id) {
 Process Process::Start(const std::string& exe, const std::string& arguments) {
     std::string path = exe.find('\\') == std::string::npos ? "C:\\cwtest\\" + exe : exe;
     Process program(
-        StartedProgram("\"" + path + "\" " + arguments, {}, path.substr(0, path.rfind('\\'))));
+        StartedProgram("\"" + path + "\" " + arguments, path.substr(0, path.rfind('\\'))));
     if (!program.Started()) throw DriverError("cannot start " + path);
     return program;
 }
