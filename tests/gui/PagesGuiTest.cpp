@@ -212,17 +212,7 @@ TEST_F(CleaningGui, TheEndOfTheSessionCleansTheTickedItemsAfterTheUsersYes) {
     EXPECT_EQ(traces::CountPrinterPorts(), printerPorts_);
 }
 
-class ShredderGui : public ClearwellGui {
-  protected:
-    void ShredTheList(const std::string& gone) {
-        W().Click(m::cmdShredDelete);
-        WaitUntil([&] { return !PathExists(gone); }, gone + " shredded");
-        WaitUntil([&] { return W().Items(m::lstFiles).empty(); }, "the list emptied");
-        EXPECT_EQ(W().Text(m::lStat), "Waiting...");
-        EXPECT_FALSE(W().ControlEnabled(m::cmdShredDelete));
-        EXPECT_FALSE(W().ControlVisible(m::pb1));
-    }
-};
+class ShredderGui : public ClearwellGui {};
 
 TEST_F(ShredderGui, AFileDroppedOnTheListIsShredded) {
     const std::string dir = testing::MakeScratchFolder("gui-drop");
@@ -258,21 +248,12 @@ TEST_F(ShredderGui, AFileDroppedOnTheListIsShredded) {
     EXPECT_TRUE(W().ControlEnabled(m::cmdShredDelete));
     W().Screenshot("shredder-partial");
     CloseHandle(holder);
-    ShredTheList(third);
-}
-
-TEST_F(ShredderGui, AFileChosenInTheOpenDialogIsShredded) {
-    const std::string file = testing::MakeScratchFolder("gui-open") + "\\old letter.txt";
-    WriteFile(file, "Dear bank");
-    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);  // read-only, shredded all the same
-    Start();
-    ShowPage(5);
-    W().Click(m::cmdFileBrowse);
-    ChooseFile(WaitForDialog(App(), "Open"), file);
-    WaitUntil([&] { return W().Items(m::lstFiles) == std::vector<std::string>{file}; },
-              "the chosen file listed");
-    EXPECT_EQ(W().Text(m::lStat), "Ready...");
-    ShredTheList(file);
+    W().Click(m::cmdShredDelete);
+    WaitUntil([&] { return !PathExists(third); }, "the last file shredded");
+    WaitUntil([&] { return W().Items(m::lstFiles).empty(); }, "the list emptied");
+    EXPECT_EQ(W().Text(m::lStat), "Waiting...");
+    EXPECT_FALSE(W().ControlEnabled(m::cmdShredDelete));
+    EXPECT_FALSE(W().ControlVisible(m::pb1));
 }
 
 class SystemInfoGui : public ClearwellGui {};

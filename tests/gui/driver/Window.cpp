@@ -50,7 +50,7 @@ void Window::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
 }
 
 HWND Window::Control(int id) const {
-    HWND found = ChildWithId(hwnd_, id);
+    HWND found = testing::FindWindowWhere([id](HWND w) { return GetDlgCtrlID(w) == id; }, hwnd_);
     if (!found) throw DriverError("no control with ID " + std::to_string(id));
     return found;
 }
