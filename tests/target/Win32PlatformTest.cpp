@@ -203,36 +203,34 @@ void Press(HWND dialog, int id) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-void TypeFileName(HWND dialog, const std::string& text) {
-    // The name box is a combo box (cmb13) in newer dialogs, an edit (edt1) in older ones.
-    SendMessageA(dialog, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageA(dialog, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
+// Several names typed in the folder, a full path, and Cancel (no name).
 TEST(FileDialogsTest, OpenDialogReturnsOneFileOrTheFolderAndNames) {
     const std::string dir = MakeScratchFolder("dialog-open");
     WriteFile(dir + "\\x.txt", "x");
     WriteFile(dir + "\\y.txt", "y");
-    SetCurrentDirectoryA(dir.c_str());
-    std::string several = Answered([] { return win32::ShowOpenFilesDialog(nullptr, 2048); },
-                                   [](HWND dialog) {
-                                       TypeFileName(dialog, "\"x.txt\" \"y.txt\"");
-                                       Press(dialog, IDOK);
-                                   });
-    EXPECT_EQ(several, dir + '\0' + "x.txt" + '\0' + "y.txt");
-
     WriteFile("C:\\cwdialog-root.txt", "r");
-    std::string single = Answered([] { return win32::ShowOpenFilesDialog(nullptr, 2048); },
-                                  [](HWND dialog) {
-                                      TypeFileName(dialog, "C:\\cwdialog-root.txt");
-                                      Press(dialog, IDOK);
-                                  });
-    EXPECT_EQ(single, "C:\\cwdialog-root.txt");
+    SetCurrentDirectoryA(dir.c_str());
+    const struct {
+        const char* typed;
+        std::string chosen;
+    } cases[] = {{"\"x.txt\" \"y.txt\"", dir + '\0' + "x.txt" + '\0' + "y.txt"},
+                 {"C:\\cwdialog-root.txt", "C:\\cwdialog-root.txt"},
+                 {nullptr, ""}};
+    for (const auto& k : cases) {
+        auto answer = [&](HWND dialog) {
+            // The name box is a combo box (cmb13) in newer dialogs, an edit (edt1) in older ones.
+            for (int box : {cmb13, edt1}) {
+                if (k.typed)
+                    SendMessageA(dialog, CDM_SETCONTROLTEXT, box,
+                                 reinterpret_cast<LPARAM>(k.typed));
+            }
+            Press(dialog, k.typed ? IDOK : IDCANCEL);
+        };
+        EXPECT_EQ(Answered([] { return win32::ShowOpenFilesDialog(nullptr, 2048); }, answer),
+                  k.chosen)
+            << (k.typed ? k.typed : "Cancel");
+    }
     DeleteFileA("C:\\cwdialog-root.txt");
-
-    std::string cancelled = Answered([] { return win32::ShowOpenFilesDialog(nullptr, 2048); },
-                                     [](HWND dialog) { Press(dialog, IDCANCEL); });
-    EXPECT_EQ(cancelled, "");
     SetCurrentDirectoryA("C:\\cwtest");
 }
 
