@@ -109,7 +109,8 @@ class CleaningIntegrationTest : public ::testing::Test {
 };
 
 // One run with every registry item, the Temp folder, the recent documents and the cookie
-// step ticked: each list goes as far as its own rules say, and nothing else changes.
+// step ticked: each list goes as far as its own rules say, and nothing else changes (what
+// must stay, the Temp folder itself included, would show as a difference if it went).
 TEST_F(CleaningIntegrationTest, EachItemChangesExactlyItsTracesAndNothingElse) {
     traces::SeedRunList();
     traces::PutText(HKEY_CURRENT_USER, kRunMruKey, "d", "not listed\\1");
@@ -177,13 +178,9 @@ TEST_F(CleaningIntegrationTest, EachItemChangesExactlyItsTracesAndNothingElse) {
                        "- " + recent + "\\letter to the bank.txt.lnk"},
                       temp}));
     EXPECT_EQ(world->cleaners.calls, Lines{"chkCookies"});
-    EXPECT_EQ(Text(kWinZipFileMenuKey, "filemenu5"), "C:\\after gap.zip");
-    EXPECT_TRUE(PathExists(std::string(kMediaPlayerFolder) + "\\CurrentDatabase_59R.wmdb"));
     EXPECT_EQ(Text(kExplorerAutoCompleteKey, "Use AutoComplete"), "no");
     EXPECT_EQ(Text(kIEMainKey, "Use FormSuggest"), "no");
     EXPECT_EQ(traces::ReadText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Tolvex", "cookies"), "tt");
-    EXPECT_EQ(traces::CountRecentDocuments(), 0);
-    EXPECT_TRUE(PathExists(traces::TempFolder()));
 }
 
 TEST_F(CleaningIntegrationTest, HistoryEntriesAndPagesGoIndexFilesStayAndDaysToKeepIsZero) {
@@ -211,7 +208,6 @@ TEST_F(CleaningIntegrationTest, HistoryEntriesAndPagesGoIndexFilesStayAndDaysToK
                       {"+ " + Value(kUrlHistoryKey, "DaysToKeep"), "- " + ie5 + "\\diary[0].html",
                        "- " + week + "\\visited page.htm", "- " + history + "\\Today\\",
                        "- " + history + "\\Today\\search.htm", "~ " + ie5 + "\\index.dat"}}));
-    EXPECT_EQ(traces::CountHistory(), 0);
     RegValue days;
     world->registry.QueryValue(kHkeyCurrentUser, kUrlHistoryKey, "DaysToKeep", days);
     EXPECT_EQ(days.type, kRegDword);
