@@ -52,6 +52,12 @@ TEST_F(MainWindowGui, EachToolbarButtonBringsItsPageToTheFront) {
         EXPECT_EQ(PressedButton(), page + 1);
         W().Screenshot("page" + std::to_string(page) + "-" + names[page]);
     }
+    // The shredder page's controls, made when it first shows, start as stored.
+    EXPECT_EQ(W().Text(m::cmbOver), "50");
+    EXPECT_EQ(W().Items(m::cmbOver).size(), 11u);
+    EXPECT_EQ(W().Items(m::cmbMinute),
+              (std::vector<std::string>{"0", "10", "20", "30", "40", "50"}));
+    EXPECT_EQ(W().Text(m::lStat), "Waiting...");
 }
 
 TEST_F(MainWindowGui, ClosingAsksAndNoKeepsItRunning) {

@@ -167,6 +167,7 @@ TEST_F(CleaningGui, AScheduledRunDueDuringARunByHandRunsRightAfterIt) {
     const std::string trace = traces::TempFolder() + "\\cw-scheduled-later.tmp";
     WriteFile(trace, "trace");
     Start();
+    ShowPage(1);
     W().Click(m::cmdCleanSelectedItems);
     HWND question = WaitForMessageBox(App(), "Do you want to shred selected items now?");
     // The schedule is read at every tick (each second in the test build): due from now on,

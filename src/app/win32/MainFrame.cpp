@@ -90,23 +90,27 @@ void MainFrame::BuildControls() {
     GetWindowRect(status, &sb);
     int top = tb.bottom - tb.top + font_.Y(2);
 
-    // Every page lies where the placeholder fraContainer is.
+    // Every page lies where the placeholder fraContainer is; its controls are made when it
+    // first shows.
     RECT container = font_.Pixels({0, 0, kPageWidth, kPageHeight});
     OffsetRect(&container, 0, top);
-    Pages pages;
+    art_.banner = [this](HDC dc, const RECT& r) { PaintBanner(dc, r); };
+    art_.dropFiles = LoadIconSized(IDI_DROP_FILES, GetSystemMetrics(SM_CXICON));
+    const std::function<void(HWND)> fills[kPageCount] = {
+        [this, &c](HWND p) { LayoutMainPage(*host_, c, p, art_); },
+        [this, &c](HWND p) { LayoutPrivacyPage(*host_, c, p); },
+        [this, &c](HWND p) { LayoutCachePage(*host_, c, p); },
+        [this, &c](HWND p) { LayoutNetscapePage(*host_, c, p); },
+        [this, &c](HWND p) { LayoutSystemInfoPage(*host_, c, p); },
+        [this, &c](HWND p) {
+            LayoutShredderPage(*host_, c, p, art_);
+            if (dropTarget_) dropTarget_->Start_SubClass(host_->Control(m::lstFiles));
+        },
+    };
     for (int i = 0; i < kPageCount; ++i) {
-        pages[static_cast<std::size_t>(i)] =
-            BindPage(*host_, c.fraMain[static_cast<std::size_t>(i)], m::fraMain(i), container);
+        const auto page = static_cast<std::size_t>(i);
+        BindPage(*host_, c.fraMain[page], m::fraMain(i), container, fills[page]);
     }
-    PageArt art;
-    art.banner = [this](HDC dc, const RECT& r) { PaintBanner(dc, r); };
-    art.dropFiles = LoadIconSized(IDI_DROP_FILES, GetSystemMetrics(SM_CXICON));
-    LayoutMainPage(*host_, c, pages[0], art);
-    LayoutPrivacyPage(*host_, c, pages[1]);
-    LayoutCachePage(*host_, c, pages[2]);
-    LayoutNetscapePage(*host_, c, pages[3]);
-    LayoutSystemInfoPage(*host_, c, pages[4]);
-    LayoutShredderPage(*host_, c, pages[5], art);
 
     BindTimer(*host_, c.timScheduler, m::timScheduler);
     BindTimer(*host_, c.timAutoUpdate, m::timAutoUpdate);
@@ -181,7 +185,8 @@ void MainFrame::ShowPopupMenu(ui::MenuItem& menu) {
 void MainFrame::AcceptDroppedFiles(ClsDrag& target) {
     dropTarget_ =
         std::make_unique<DropTarget>([&target](const std::string& path) { target.Dropped(path); });
-    dropTarget_->Start_SubClass(host_->Control(m::lstFiles));
+    // The shredder page's list takes the drops once it exists.
+    if (HWND list = host_->Control(m::lstFiles)) dropTarget_->Start_SubClass(list);
 }
 
 void MainFrame::Close() {

@@ -10,6 +10,7 @@
 
 #include "app/MainView.h"
 #include "app/MainWindow.h"
+#include "app/win32/MainLayout.h"
 #include "ui/win32/ControlHost.h"
 #include "ui/win32/DialogUnits.h"
 #include "ui/win32/DropTarget.h"
@@ -60,6 +61,7 @@ class MainFrame : public WindowBase, public MainView {
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     ImageList toolbarImages_;
+    PageArt art_;
     Menu trayMenu_;
     // The shell's broadcast when it made a new taskbar (Explorer restarted).
     const UINT taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");

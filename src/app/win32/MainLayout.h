@@ -19,8 +19,6 @@ struct PageArt {
     HICON dropFiles = nullptr;  // the shredder's drag-and-drop hint
 };
 
-using Pages = std::array<HWND, kPageCount>;
-
 void LayoutMainPage(ControlHost& host, MainControls& c, HWND page, const PageArt& art);
 void LayoutPrivacyPage(ControlHost& host, MainControls& c, HWND page);
 void LayoutCachePage(ControlHost& host, MainControls& c, HWND page);

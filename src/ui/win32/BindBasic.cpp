@@ -11,10 +11,25 @@ namespace {
 
 class BoundPage : public BoundControl {
   public:
-    using BoundControl::BoundControl;
+    BoundPage(ui::Frame& page, HWND hwnd, std::function<void(HWND)> fill)
+        : BoundControl(page, hwnd), fill_(std::move(fill)) {}
 
   protected:
+    void Apply(ui::Property property) override {
+        // A window shows one page at a time; making the others' controls only when they
+        // first show keeps the start quick (under Wine each drop-down list is a window of
+        // the display server).
+        if (property == ui::Property::Visible && model().Visible() && fill_) {
+            std::function<void(HWND)> fill = std::move(fill_);
+            fill_ = nullptr;
+            fill(hwnd());
+        }
+        BoundControl::Apply(property);
+    }
     void ApplyContent() override {}
+
+  private:
+    std::function<void(HWND)> fill_;
 };
 
 class BoundLabel : public BoundControl {
@@ -211,9 +226,10 @@ class BoundTimePicker : public BoundControl {
 
 }  // namespace
 
-HWND BindPage(ControlHost& host, ui::Frame& page, int id, const RECT& pixels) {
+HWND BindPage(ControlHost& host, ui::Frame& page, int id, const RECT& pixels,
+              std::function<void(HWND page)> fill) {
     HWND hwnd = CreatePage(host, id, pixels);
-    host.Keep(std::make_unique<BoundPage>(page, hwnd), {id});
+    host.Keep(std::make_unique<BoundPage>(page, hwnd, std::move(fill)), {id});
     return hwnd;
 }
 

@@ -24,8 +24,10 @@ struct TextStyle {
 // Draws a picture into its rectangle.
 using Painter = std::function<void(HDC dc, const RECT& bounds)>;
 
-// A page of the window: a container whose visibility follows the frame model.
-HWND BindPage(ControlHost& host, ui::Frame& page, int id, const RECT& pixels);
+// A page of the window: a container whose visibility follows the frame model. fill, when
+// given, makes the page's controls the first time the page shows.
+HWND BindPage(ControlHost& host, ui::Frame& page, int id, const RECT& pixels,
+              std::function<void(HWND page)> fill = {});
 // A group box with the frame's caption.
 void BindFrame(ControlHost& host, ui::Frame& frame, const Place& place);
 // A static text; font overrides the dialog font (for a heading).
