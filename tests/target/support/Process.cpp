@@ -66,26 +66,6 @@ HWND StartedProgram::WaitForVisible(const WindowTest& test, DWORD timeoutMs) con
     return nullptr;
 }
 
-HWND StartedProgram::WaitForWindow(const std::string& caption, DWORD timeoutMs) const {
-    return WaitForVisible(
-        [&](HWND w) {
-            char text[256] = {};
-            GetWindowTextA(w, text, sizeof text);
-            return caption == text;
-        },
-        timeoutMs);
-}
-
-HWND StartedProgram::WaitForDialog(DWORD timeoutMs) const {
-    return WaitForVisible(
-        [](HWND w) {
-            char name[16] = {};
-            GetClassNameA(w, name, sizeof name);
-            return std::string(name) == "#32770";
-        },
-        timeoutMs);
-}
-
 long StartedProgram::WaitForExit(DWORD timeoutMs) const {
     if (!process_ || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) return -1;
     DWORD code = 0;

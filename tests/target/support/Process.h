@@ -37,11 +37,6 @@ class StartedProgram {
     // A visible top-level window of this program that passes the test, waiting up to
     // timeoutMs for it to appear (not longer than the program runs); null when none did.
     HWND WaitForVisible(const WindowTest& test, DWORD timeoutMs) const;
-    // A visible top-level window of this program with the caption, waiting up to timeoutMs
-    // for it to appear; null when none did.
-    HWND WaitForWindow(const std::string& caption, DWORD timeoutMs) const;
-    // A visible dialog box (a message box, for one) of this program, waiting up to timeoutMs.
-    HWND WaitForDialog(DWORD timeoutMs) const;
     // Its exit code once it has ended, waiting up to timeoutMs; -1 while it still runs.
     long WaitForExit(DWORD timeoutMs) const;
     // Ends the program at once, whatever its windows would ask first.
