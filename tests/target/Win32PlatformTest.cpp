@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "browser/FavoritesGuard.h"
 #include "platform/win32/Handles.h"
@@ -21,7 +22,6 @@
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "support/Process.h"
-#include "support/TestThread.h"
 #include "support/TestWorld.h"
 #include "ui/win32/Win32FileDialogs.h"
 
@@ -165,7 +165,7 @@ HWND WaitForDialog() {
 std::string Answered(const std::function<std::string()>& show,
                      const std::function<void(HWND)>& answer) {
     std::atomic<bool> found{false};
-    win32::TestThread user([&] {
+    std::thread user([&] {
         HWND dialog = WaitForDialog();
         if (!dialog) return;
         found = true;
@@ -173,7 +173,7 @@ std::string Answered(const std::function<std::string()>& show,
         answer(dialog);
     });
     std::string result = show();
-    user.Join();
+    user.join();
     EXPECT_TRUE(found) << "no dialog appeared";
     return result;
 }
