@@ -12,12 +12,7 @@ namespace {
 
 constexpr char kNavigatorUser[] = "C:\\Program Files\\Netscape\\Users\\bob";
 
-class BrowserPagesGui : public ClearwellGui {
-  protected:
-    std::string IEMain(const char* name) {
-        return Read(kHkeyCurrentUser, settings::kIEMainKey, name);
-    }
-};
+using BrowserPagesGui = ClearwellGui;
 
 TEST_F(BrowserPagesGui, TheCachePageListsTheSeededUrlCache) {
     demo::RestoreCacheFolders();
@@ -82,9 +77,12 @@ TEST_F(BrowserPagesGui, SetWritesTheStartPageAndTheLock) {
     W().Type(m::txtHomePageURL, "http://www.example.org/start.html");
     W().SetChecked(m::chkLockIEHomepage, true);
     W().Click(m::cmdSetHomePage);
-    WaitUntil([&] { return IEMain(settings::kStartPage) == "http://www.example.org/start.html"; },
+    auto value = [&](const char* name) {
+        return Read(kHkeyCurrentUser, settings::kIEMainKey, name);
+    };
+    WaitUntil([&] { return value(settings::kStartPage) == "http://www.example.org/start.html"; },
               "the start page written");
-    EXPECT_EQ(IEMain("Lock"), "1");
+    EXPECT_EQ(value("Lock"), "1");
 }
 
 TEST_F(BrowserPagesGui, TheFavoritesGuardDeletesANewFileWhileTheWindowStaysResponsive) {
