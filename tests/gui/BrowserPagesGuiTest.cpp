@@ -12,12 +12,7 @@ namespace {
 
 constexpr char kNavigatorUser[] = "C:\\Program Files\\Netscape\\Users\\bob";
 
-class BrowserPagesGui : public ClearwellGui {
-  protected:
-    std::string IEMain(const char* name) {
-        return Read(kHkeyCurrentUser, settings::kIEMainKey, name);
-    }
-};
+using BrowserPagesGui = ClearwellGui;
 
 TEST_F(BrowserPagesGui, TheCachePageListsTheSeededUrlCache) {
     demo::RestoreCacheFolders();
@@ -35,10 +30,6 @@ TEST_F(BrowserPagesGui, TheCachePageListsTheSeededUrlCache) {
     EXPECT_EQ(W().Items(m::lstCache).front().rfind("http://www.example.com/news/2004/story", 0),
               0u);
     W().Screenshot("cache-page-listed");
-
-    W().Click(m::cmdDeleteAllCache);
-    WaitUntil([&] { return W().Items(m::lstCache).empty(); }, "the list emptied");
-    EXPECT_TRUE(demo::ListUrlCache("").empty());
 }
 
 TEST_F(BrowserPagesGui, TheCookieViewerShowsTheProfilesDomainsAndStepsThroughThem) {
@@ -70,10 +61,9 @@ TEST_F(BrowserPagesGui, TheCookieViewerShowsTheProfilesDomainsAndStepsThroughThe
     W().WaitForText(m::Label7, "Cookie 1/3");
     EXPECT_EQ(W().Text(m::txtValue), "3 items");
     EXPECT_EQ(SendTo(W().Control(m::List2), LB_GETCURSEL), 0) << "the counts follow the domains";
-    // ">" twice and "<" once.
-    for (auto [button, position, value] : {std::tuple{m::Command2, "2/3", "a1b2c3"},
-                                           {m::Command2, "3/3", "yes"},
-                                           {m::Command3, "2/3", "a1b2c3"}}) {
+    // ">" and "<".
+    for (auto [button, position, value] :
+         {std::tuple{m::Command2, "2/3", "a1b2c3"}, {m::Command3, "1/3", "3 items"}}) {
         W().Click(button);
         W().WaitForText(m::Label7, std::string("Cookie ") + position);
         EXPECT_EQ(W().Text(m::txtValue), value);
@@ -87,12 +77,12 @@ TEST_F(BrowserPagesGui, SetWritesTheStartPageAndTheLock) {
     W().Type(m::txtHomePageURL, "http://www.example.org/start.html");
     W().SetChecked(m::chkLockIEHomepage, true);
     W().Click(m::cmdSetHomePage);
-    WaitUntil([&] { return IEMain(settings::kStartPage) == "http://www.example.org/start.html"; },
+    auto value = [&](const char* name) {
+        return Read(kHkeyCurrentUser, settings::kIEMainKey, name);
+    };
+    WaitUntil([&] { return value(settings::kStartPage) == "http://www.example.org/start.html"; },
               "the start page written");
-    EXPECT_EQ(IEMain("Lock"), "1");
-    W().SetChecked(m::chkLockIEHomepage, false);
-    W().Click(m::cmdSetHomePage);
-    WaitUntil([&] { return IEMain("Lock") == "0"; }, "the lock taken off");
+    EXPECT_EQ(value("Lock"), "1");
 }
 
 TEST_F(BrowserPagesGui, TheFavoritesGuardDeletesANewFileWhileTheWindowStaysResponsive) {

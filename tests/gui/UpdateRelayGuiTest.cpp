@@ -2,6 +2,7 @@
 // two starts. (Refusals and failures: the host update tests; the Win32 parts: the contracts.)
 
 #include "ClearwellGui.h"
+#include "text/Convert.h"
 
 namespace cw::gui {
 namespace {
@@ -29,7 +30,7 @@ class UpdateRelayGui : public ClearwellGui {
         testing::TestServer::Route("/cwl.txt", "body=6%0D%0A");
         testing::TestServer::Route(
             "/cwlupdate.exe",
-            "file=" + testing::Encode(testing::UnixPath(folder + "\\new-release.bin")));
+            "file=" + text::PercentEncode(testing::UnixPath(folder + "\\new-release.bin")));
     }
     void TearDown() override {
         // Whatever copy of the program still runs goes (the process objects end them).
@@ -47,7 +48,7 @@ TEST_F(UpdateRelayGui, TheOldProgramDownloadsTheNewOneWhichReplacesItOverTwoStar
     const std::string signature = folder + "\\new-release.sig";
     WriteFile(signature, testing::TestServer::Signature(folder + "\\new-release.bin"));
     testing::TestServer::Route("/cwlupdate.sig",
-                               "file=" + testing::Encode(testing::UnixPath(signature)));
+                               "file=" + text::PercentEncode(testing::UnixPath(signature)));
     Start(folder + "\\Clearwell.exe");
     UpdateWindow().Click(ids::frmAutoUpdate::cmdProceed);
     ASSERT_EQ(App().WaitForExit(30000), 0) << "the old program did not hand over";

@@ -3,22 +3,20 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeRegistry.h"
+#include "contract/Services.h"
 #include "fakes/FakeShell.h"
-#include "fakes/RecordingErrorSink.h"
 #include "sysinfo/AboutWindow.h"
 #include "sysinfo/KeyValue.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
-TEST(AboutWindowTest, RecordedPathComesFirstMustNameAFileAndAFailedStartIsReported) {
-    fakes::FakeRegistry registry;
-    fakes::FakeFileSystem fs;
+struct AboutWindowTest : ::testing::Test, Services<FakePlatform> {
     fakes::FakeShell shell;
-    fakes::RecordingErrorSink errors;
     AboutWindow window{registry, fs, shell, errors};
+};
+
+TEST_F(AboutWindowTest, RecordedPathComesFirstMustNameAFileAndAFailedStartIsReported) {
     const std::string folder = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
     fs.AddFile(folder + "\\MSINFO32.EXE");
     fs.AddFile("C:\\Tools\\sysinfo.exe");
@@ -27,9 +25,9 @@ TEST(AboutWindowTest, RecordedPathComesFirstMustNameAFileAndAFailedStartIsReport
     registry.SetString(kHkeyLocalMachine, kSysInfoKey, "PATH", "C:\\Tools\\sysinfo.exe");
     window.StartSysInfo();
     ASSERT_EQ(shell.processes.size(), 2u);
-    EXPECT_EQ(shell.processes[0].commandLine, "\"" + folder + "\\MSINFO32.EXE\"");
-    EXPECT_EQ(shell.processes[1].commandLine, "\"C:\\Tools\\sysinfo.exe\"");
-    EXPECT_EQ(shell.processes[1].showCommand, 1);
+    EXPECT_EQ(std::tuple(shell.processes[0].commandLine, shell.processes[1].commandLine,
+                         shell.processes[1].showCommand),
+              std::tuple("\"" + folder + "\\MSINFO32.EXE\"", "\"C:\\Tools\\sysinfo.exe\"", 1));
 
     // A recorded path naming nothing, a folder or a number: the folder is not tried instead.
     registry.SetString(kHkeyLocalMachine, kSysInfoKey, "PATH", "C:\\Tools\\gone.exe");
@@ -38,19 +36,18 @@ TEST(AboutWindowTest, RecordedPathComesFirstMustNameAFileAndAFailedStartIsReport
     window.StartSysInfo();
     registry.SetDword(kHkeyLocalMachine, kSysInfoKey, "PATH", 7);
     window.StartSysInfo();
-    EXPECT_EQ(shell.processes.size(), 2u);
-    EXPECT_TRUE(errors.reports.empty());
+    EXPECT_TRUE(shell.processes.size() == 2 && errors.reports.empty());
 
     registry.SetString(kHkeyLocalMachine, kSysInfoKey, "PATH", "C:\\Tools\\sysinfo.exe");
     shell.startResult = false;
     window.StartSysInfo();
     ASSERT_EQ(errors.reports.size(), 1u);
-    EXPECT_EQ(errors.reports[0].tag, "frmAbout,StartSysInfo()");
-    EXPECT_EQ(errors.reports[0].number, 53);
+    EXPECT_EQ(std::tuple(errors.reports[0].tag, errors.reports[0].number),
+              std::tuple("frmAbout,StartSysInfo()", 53));
 }
 
-TEST(KeyValueTest, TextsEndAtTheirZeroAndNumbersReadTheirBytesLastToFirstAsDecimal) {
-    fakes::FakeRegistry r;
+TEST_F(AboutWindowTest, KeyValueTextsEndAtTheirZeroAndNumbersReadTheirBytesLastToFirst) {
+    fakes::FakeRegistry& r = registry;
     const std::string key = "Software\\Test";
     struct Case {
         RegValue value;
@@ -74,12 +71,11 @@ TEST(KeyValueTest, TextsEndAtTheirZeroAndNumbersReadTheirBytesLastToFirstAsDecim
     for (const Case& k : cases) {
         r.SetValue(kHkeyLocalMachine, key, "v", k.value);
         KeyValue v = GetKeyValue(r, kHkeyLocalMachine, key, "v");
-        EXPECT_EQ(v.found, k.found) << k.text;
-        EXPECT_EQ(v.text, k.text);
+        EXPECT_EQ(std::tuple(v.found, v.text), std::tuple(k.found, k.text));
     }
     EXPECT_FALSE(GetKeyValue(r, kHkeyLocalMachine, key, "missing").found);
     EXPECT_FALSE(GetKeyValue(r, kHkeyCurrentUser, key, "v").found);
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

@@ -79,9 +79,8 @@ TEST_F(AnalysisFixture, RowsInRunOrderTheSharedTargetOnceKeptCookiesAndTotals) {
     x.timAnalyze.Tick();
     EXPECT_EQ(x.lvwAnalysis.Rows(),
               (Rows{{"Recent Documents List", "1 + by Windows", "300 bytes"}}));
-    EXPECT_EQ(x.prgAnalysis.Value(), 1);
-    EXPECT_EQ(x.prgAnalysis.Max(), 6);
-    EXPECT_EQ(x.lblStatus.Caption(), "Analyzing Netscape Cookies... (2 of 6)");
+    EXPECT_EQ(std::tuple(x.prgAnalysis.Value(), x.prgAnalysis.Max(), x.lblStatus.Caption()),
+              std::tuple(1, 6, "Analyzing Netscape Cookies... (2 of 6)"));
     RunToEnd();
     EXPECT_FALSE(x.timAnalyze.Enabled());
     EXPECT_EQ(x.lvwAnalysis.Rows(), (Rows{{"Recent Documents List", "1 + by Windows", "300 bytes"},
@@ -92,8 +91,8 @@ TEST_F(AnalysisFixture, RowsInRunOrderTheSharedTargetOnceKeptCookiesAndTotals) {
                                           {"Temporary Internet Files", "1", "2.0 KB"},
                                           {"Kept cookies", "3", ""},
                                           {"All items", "5", "2.4 KB"}}));
-    EXPECT_EQ(x.prgAnalysis.Value(), 6);
-    EXPECT_EQ(x.lblStatus.Caption(), "Wiping these items would remove 5 traces and free 2.4 KB.");
+    EXPECT_EQ(std::tuple(x.prgAnalysis.Value(), x.lblStatus.Caption()),
+              std::tuple(6, "Wiping these items would remove 5 traces and free 2.4 KB."));
 
     // Asked again, it starts over with what is ticked now.
     window.Start({I::IndexDat, I::TypedUrls});
@@ -106,8 +105,9 @@ TEST_F(AnalysisFixture, RowsInRunOrderTheSharedTargetOnceKeptCookiesAndTotals) {
 
     window.Start({});
     EXPECT_FALSE(x.timAnalyze.Enabled());
-    EXPECT_EQ(x.lvwAnalysis.Rows(), (Rows{{"All items", "0", "0 bytes"}}));
-    EXPECT_EQ(x.lblStatus.Caption(), "No item is ticked on the Privacy page.");
+    EXPECT_EQ(
+        std::tuple(x.lvwAnalysis.Rows(), x.lblStatus.Caption()),
+        std::tuple(Rows{{"All items", "0", "0 bytes"}}, "No item is ticked on the Privacy page."));
     x.cmdClose.Click();
     EXPECT_EQ(unloads, 1);
 }

@@ -30,8 +30,8 @@ class AutoUpdateWindowTest : public ::testing::Test, public UpdateWorld {
             lines.emplace_back(item.text, item.image);
         return lines;
     }
-    void SetAutoCheck() {
-        registry.SetString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck", "True");
+    void SetAutoCheck(const char* value = "True") {
+        registry.SetString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck", value);
     }
 };
 
@@ -47,8 +47,8 @@ TEST_F(AutoUpdateWindowTest, ProceedOfflineSaysSoAndAnErrorIsReportedUnderItsTag
     internet.Serve(kVersionUrl, "99999999999", 1);  // overflows a whole number
     window.cmdProceed.Click();
     ASSERT_EQ(errors.reports.size(), 1u);
-    EXPECT_EQ(errors.reports[0].tag, "frmAutoUpdate,cmd_Proceed");
-    EXPECT_EQ(errors.reports[0].number, 6);
+    EXPECT_EQ(std::tuple(errors.reports[0].tag, errors.reports[0].number),
+              std::tuple("frmAutoUpdate,cmd_Proceed", 6));
     EXPECT_EQ(Shown(), (Lines{{"Checking for updates...", 1}, {"No new update available.", 2}}));
     EXPECT_TRUE(window.cmdProceed.Enabled());
 
@@ -60,8 +60,7 @@ TEST_F(AutoUpdateWindowTest, ProceedOfflineSaysSoAndAnErrorIsReportedUnderItsTag
     EXPECT_EQ(Shown().back(),
               (std::pair<std::string, int>{
                   "The update could not be verified, so it was not installed.", 2}));
-    EXPECT_EQ(programEnds, 0);
-    EXPECT_TRUE(window.IsOpen());
+    EXPECT_TRUE(programEnds == 0 && window.IsOpen());
 }
 
 TEST_F(AutoUpdateWindowTest, ClosingTheWindowDuringTheCheckAbortsIt) {
@@ -74,36 +73,31 @@ TEST_F(AutoUpdateWindowTest, ClosingTheWindowDuringTheCheckAbortsIt) {
     };
     window.cmdProceed.Click();
     EXPECT_FALSE(window.IsOpen());
-    EXPECT_EQ(unloads, 1);
     EXPECT_EQ(Shown(), (Lines{{"Checking for updates...", 1}}));
-    EXPECT_EQ(RequestsOf(kVersionUrl), 1);
-    EXPECT_EQ(programEnds, 0);
+    EXPECT_EQ(std::tuple(unloads, RequestsOf(kVersionUrl), programEnds), std::tuple(1, 1, 0));
 }
 
 TEST_F(AutoUpdateWindowTest, WithoutAutoCheckTrueATickOnlyStopsTheTimerAndNoAsksNothingMore) {
     internet.Serve(kVersionUrl, "6", 1);
     for (const char* value : {"", "False", "true"}) {
-        if (*value)
-            registry.SetString(settings::kSettingsRoot, settings::kSettingsKey, "AutoCheck", value);
+        if (*value) SetAutoCheck(value);
         timAutoUpdate.SetEnabled(true);
         timAutoUpdate.Tick();
         EXPECT_FALSE(timAutoUpdate.Enabled()) << value;
     }
-    EXPECT_TRUE(internet.requests.empty());
-    EXPECT_TRUE(internet.probes.empty()) << "not even the connection test";
-    EXPECT_TRUE(dialogs.shown.empty());
+    // Not even the connection test.
+    EXPECT_TRUE(internet.requests.empty() && internet.probes.empty() && dialogs.shown.empty());
 
     SetAutoCheck();
     dialogs.answers.push_back(ui::vbNo);
     timAutoUpdate.SetEnabled(true);
     timAutoUpdate.Tick();
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].prompt,
-              "A new update is available. Would you like to download it ?");
-    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbYesNo);
-    EXPECT_EQ(dialogs.shown[0].title, "Update Available");
-    EXPECT_FALSE(window.IsOpen());
-    EXPECT_FALSE(timAutoUpdate.Enabled());
+    const fakes::ShownMessage& m = dialogs.shown[0];
+    EXPECT_EQ(std::tuple(m.prompt, m.buttons, m.title),
+              std::tuple("A new update is available. Would you like to download it ?", ui::vbYesNo,
+                         "Update Available"));
+    EXPECT_FALSE(window.IsOpen() || timAutoUpdate.Enabled());
 }
 
 TEST_F(AutoUpdateWindowTest, TheTicksYesRunsProceedAndItsErrorsGoUnderTheMainWindowsTag) {
@@ -115,8 +109,8 @@ TEST_F(AutoUpdateWindowTest, TheTicksYesRunsProceedAndItsErrorsGoUnderTheMainWin
     EXPECT_TRUE(window.IsOpen());
     EXPECT_EQ(Shown().back(),
               (std::pair<std::string, int>{"Depending on your Internet connection speed", 0}));
-    EXPECT_EQ(RequestsOf(kVersionUrl), 4);  // the tick's check, then Proceed's
-    EXPECT_EQ(programEnds, 1);
+    // The tick's check, then Proceed's.
+    EXPECT_EQ(std::tuple(RequestsOf(kVersionUrl), programEnds), std::tuple(4, 1));
     EXPECT_FALSE(timAutoUpdate.Enabled());
 
     SetUpdate("ver", "99999999999");

@@ -4,7 +4,11 @@
 
 #include <string>
 
+#include "clean/SystemCleaners.h"
 #include "contract/Services.h"
+#include "fakes/FakeOsVersion.h"
+#include "fakes/FakePanicHost.h"
+#include "fakes/FakeShellLists.h"
 #include "settings/SettingNames.h"
 
 namespace cw::testing {
@@ -29,6 +33,21 @@ struct BrowserWorld : BrowserServices<FakePlatform> {
     std::string CacheFolder() const {
         return std::string(kProfile) + "\\Local Settings\\Temporary Internet Files";
     }
+};
+
+// Every item's cleaner over the browser world; the cookie viewer's reloads are counted.
+struct CleanerWorld : BrowserWorld {
+    fakes::FakeOsVersion os;
+    fakes::FakeRecentDocuments recent;
+    fakes::FakeRecycleBin bin;
+    fakes::CallLog log;
+    fakes::FakePanicHost host{log};
+    int reloads = 0;
+    SystemCleaners cleaners{CleanerServices{settings, os, files, shellFolders, cache, recent, bin,
+                                            dialogs, host, cacheManager, netscape,
+                                            [this] { ++reloads; }}};
+
+    void Wipe(CleaningItem item) { cleaners.Wipe(cleaners.Plan(item)); }
 };
 
 }  // namespace cw::testing

@@ -11,25 +11,24 @@
 namespace cw::testing {
 namespace {
 
-struct CacheManagerTest : ::testing::Test {
-    BrowserWorld w;
-    CacheControls& c = w.cacheControls;
+struct CacheManagerTest : ::testing::Test, BrowserWorld {
+    CacheControls& c = cacheControls;
 
     void AddPages(int n, const std::string& site = "http://www.example.com/") {
         for (int i = 0; i < n; ++i)
-            w.cache.Add(site + "page" + std::to_string(i) + ".html");
+            cache.Add(site + "page" + std::to_string(i) + ".html");
     }
 };
 
 TEST_F(CacheManagerTest, TheListShowsNormalEntriesOnceWhateverTheLibraryListsWithoutAPattern) {
     // The library may or may not list the cookies when asked without a pattern.
     for (bool contentOnly : {false, true}) {
-        w.cache.entries.clear();
-        w.cache.contentOnlyWithoutPattern = contentOnly;
+        cache.entries.clear();
+        cache.contentOnlyWithoutPattern = contentOnly;
         AddPages(19);
-        w.cache.Add("http://sticky.example/", kStickyCacheEntry);  // no normal flag: never listed
-        w.cache.Add("Cookie:bob@a.example/", kNormalCacheEntry | kCookieCacheEntry);
-        w.cache.Add("Visited:bob@http://a.example/", kNormalCacheEntry | kUrlHistoryCacheEntry);
+        cache.Add("http://sticky.example/", kStickyCacheEntry);  // no normal flag: never listed
+        cache.Add("Cookie:bob@a.example/", kNormalCacheEntry | kCookieCacheEntry);
+        cache.Add("Visited:bob@http://a.example/", kNormalCacheEntry | kUrlHistoryCacheEntry);
         c.cmdGetCache.Click();
         const auto& items = c.lstCache.Items();
         EXPECT_EQ(std::count(items.begin(), items.end(), "Cookie:bob@a.example/"), 1);
@@ -37,13 +36,12 @@ TEST_F(CacheManagerTest, TheListShowsNormalEntriesOnceWhateverTheLibraryListsWit
     }
 
     // A cookie not yet listed stays.
-    w.cache.Add("Cookie:bob@late.example/", kNormalCacheEntry | kCookieCacheEntry);
+    cache.Add("Cookie:bob@late.example/", kNormalCacheEntry | kCookieCacheEntry);
     c.cmdDeleteCookies.Click();
-    EXPECT_EQ(w.cache.deleted, (std::vector<std::string>{"Cookie:bob@a.example/"}));
-    EXPECT_TRUE(w.errors.reports.empty());
+    EXPECT_EQ(cache.deleted, (std::vector<std::string>{"Cookie:bob@a.example/"}));
+    EXPECT_TRUE(errors.reports.empty());
 }
 
-// An index whose deletions fail with a run-time error.
 struct FailingCache : fakes::FakeUrlCache {
     bool DeleteEntry(const std::string&) override { throw RuntimeError(err::kPermissionDenied); }
 };
@@ -73,50 +71,49 @@ TEST(CacheManagerErrors, EachButtonReportsWithItsTagAndGoesOn) {
 
 TEST_F(CacheManagerTest, CleanersEmptyTheFoldersButKeepIndexFilesAndLinks) {
     const std::string cookies = std::string(BrowserWorld::kProfile) + "\\Cookies";
-    const std::string content = w.CacheFolder() + "\\Content.IE5";
-    w.fs.AddFile(cookies + "\\bob@a[1].txt", "a");
-    w.fs.AddFile(cookies + "\\index.dat", "index");
-    w.fs.AddFile(cookies + "\\sub\\keep.dat", "s");
-    w.fs.AddFile(content + "\\index.dat", "index");
-    w.fs.AddFile(content + "\\desktop.ini", "d", kAttrHidden | kAttrSystem);
-    w.fs.AddFile(content + "\\AB12CD34\\page0[1].htm", "p", kAttrReadOnly);
-    w.fs.AddDirectory(content + "\\EF56GH78", kAttrDirectory | kAttrSystem);
-    w.fs.AddFile("C:\\Outside\\precious.doc", "keep");
-    w.fs.AddLink(content + "\\LINK0000", "C:\\Outside");
+    const std::string content = CacheFolder() + "\\Content.IE5";
+    fs.AddFile(cookies + "\\bob@a[1].txt", "a");
+    fs.AddFile(cookies + "\\index.dat", "index");
+    fs.AddFile(cookies + "\\sub\\keep.dat", "s");
+    fs.AddFile(content + "\\index.dat", "index");
+    fs.AddFile(content + "\\desktop.ini", "d", kAttrHidden | kAttrSystem);
+    fs.AddFile(content + "\\AB12CD34\\page0[1].htm", "p", kAttrReadOnly);
+    fs.AddDirectory(content + "\\EF56GH78", kAttrDirectory | kAttrSystem);
+    fs.AddFile("C:\\Outside\\precious.doc", "keep");
+    fs.AddLink(content + "\\LINK0000", "C:\\Outside");
 
-    CarryOut(w.cacheManager.PlanIECookies({}));
-    EXPECT_FALSE(w.fs.Exists(cookies + "\\bob@a[1].txt"));
-    EXPECT_FALSE(w.fs.Exists(cookies + "\\sub"));  // subfolders are emptied and removed
-    EXPECT_TRUE(w.fs.Exists(content + "\\AB12CD34\\page0[1].htm"));
+    CarryOut(cacheManager.PlanIECookies({}));
+    EXPECT_FALSE(fs.Exists(cookies + "\\bob@a[1].txt"));
+    EXPECT_FALSE(fs.Exists(cookies + "\\sub"));  // subfolders are emptied and removed
+    EXPECT_TRUE(fs.Exists(content + "\\AB12CD34\\page0[1].htm"));
 
-    CarryOut(w.cacheManager.PlanIECache({}));
-    EXPECT_FALSE(w.fs.Exists(content + "\\AB12CD34"));
-    EXPECT_FALSE(w.fs.Exists(content + "\\EF56GH78"));
+    CarryOut(cacheManager.PlanIECache({}));
+    EXPECT_FALSE(fs.Exists(content + "\\AB12CD34") || fs.Exists(content + "\\EF56GH78"));
     for (const std::string& kept : {cookies + "\\index.dat", content + "\\index.dat",
                                     content + "\\desktop.ini", content + "\\LINK0000"}) {
-        EXPECT_TRUE(w.fs.Exists(kept)) << kept;
+        EXPECT_TRUE(fs.Exists(kept)) << kept;
     }
-    EXPECT_EQ(w.fs.Content("C:\\Outside\\precious.doc"), "keep");
+    EXPECT_EQ(fs.Content("C:\\Outside\\precious.doc"), "keep");
 }
 
 TEST_F(CacheManagerTest, FailedFolderLookupsBuildNoPathFromNothing) {
-    w.folders.Remove(kCsidlInternetCache);
-    w.folders.Remove(kCsidlCookies);
-    w.folders.Remove(kCsidlHistory);
+    folders.Remove(kCsidlInternetCache);
+    folders.Remove(kCsidlCookies);
+    folders.Remove(kCsidlHistory);
     // What the steps would reach from an empty folder name: the root of the drive.
-    w.fs.AddFile("C:\\Content.IE5\\AB12CD34\\page.htm", "p");
-    w.fs.AddFile("C:\\Content.IE5\\loose.htm", "l");
-    w.fs.AddFile("C:\\notes.txt", "n");
-    w.fs.AddFile("C:\\Work\\report.txt", "r");
+    fs.AddFile("C:\\Content.IE5\\AB12CD34\\page.htm", "p");
+    fs.AddFile("C:\\Content.IE5\\loose.htm", "l");
+    fs.AddFile("C:\\notes.txt", "n");
+    fs.AddFile("C:\\Work\\report.txt", "r");
     AddPages(1);
-    const auto before = w.fs.Snapshot();
+    const auto before = fs.Snapshot();
 
-    CarryOut(w.cacheManager.PlanIECookies({}));
-    CarryOut(w.cacheManager.PlanIECache({}));
-    CarryOut(w.cacheManager.PlanIndexDatDeletion());
-    EXPECT_EQ(w.fs.Snapshot(), before);
-    EXPECT_TRUE(w.fs.PendingDeletes().empty());
-    EXPECT_TRUE(w.cache.entries.empty());  // the index itself needs no folder
+    CarryOut(cacheManager.PlanIECookies({}));
+    CarryOut(cacheManager.PlanIECache({}));
+    CarryOut(cacheManager.PlanIndexDatDeletion());
+    EXPECT_EQ(fs.Snapshot(), before);
+    EXPECT_TRUE(fs.PendingDeletes().empty());
+    EXPECT_TRUE(cache.entries.empty());  // the index itself needs no folder
 }
 
 }  // namespace

@@ -19,15 +19,9 @@ TEST(ConvertTest, ValReadsTheLeadingNumberOfAText) {
 }
 
 TEST(ConvertTest, NumericTestAndStrictConversions) {
-    EXPECT_TRUE(IsNumeric(" 5 "));
-    EXPECT_TRUE(IsNumeric("-1.5e3"));
-    EXPECT_FALSE(IsNumeric("abc"));
-    EXPECT_FALSE(IsNumeric(""));
-    EXPECT_FALSE(IsNumeric("1 2"));
-    EXPECT_FALSE(IsNumeric("5x"));
-    EXPECT_EQ(ToLong("1"), 1);
-    EXPECT_EQ(ToLong("2.5"), 2);
-    EXPECT_EQ(ToLong("3.5"), 4);
+    EXPECT_TRUE(IsNumeric(" 5 ") && IsNumeric("-1.5e3"));
+    EXPECT_FALSE(IsNumeric("abc") || IsNumeric("") || IsNumeric("1 2") || IsNumeric("5x"));
+    EXPECT_EQ(std::tuple(ToLong("1"), ToLong("2.5"), ToLong("3.5")), std::tuple(1, 2, 4));
     try {
         ToLong("abc");
         FAIL();
@@ -42,8 +36,7 @@ TEST(ConvertTest, NumericTestAndStrictConversions) {
     }
 }
 
-// (Halves to even: SystemInfoPageTest's kilobytes. The error report's encoding, over real
-// HTTP: target ErrorReportTest.)
+// (Halves to even: SystemInfoPageTest's kilobytes.)
 TEST(ConvertTest, TimeTextsFormatAsHoursAndMinutes) {
     EXPECT_EQ(FormatTextHHmm("21:05:37"), "21:05");
     EXPECT_EQ(FormatTextHHmm("7:5"), "07:05");
@@ -51,10 +44,7 @@ TEST(ConvertTest, TimeTextsFormatAsHoursAndMinutes) {
     EXPECT_EQ(FormatTextHHmm(""), "");
     EXPECT_EQ(FormatTextHHmm("later"), "later");
     EXPECT_EQ(FormatTextHHmm("25:00"), "25:00");
-    LocalTime t;
-    t.hour = 3;
-    t.minute = 7;
-    EXPECT_EQ(FormatHHmm(t), "03:07");
+    EXPECT_EQ(FormatHHmm({2024, 1, 1, 1, 3, 7, 0, 0}), "03:07");
     EXPECT_EQ(FormatHHmmss(7, 30, 5), "07:30:05");
 }
 

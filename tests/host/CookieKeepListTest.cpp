@@ -7,15 +7,20 @@
 #include <gtest/gtest.h>
 
 #include "clean/CookieKeepWindow.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/RecordingErrorSink.h"
+#include "contract/Services.h"
 #include "settings/SettingNames.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
-TEST(CookieKeepList, RefusesWhatIsNoDomainWithAReason) {
+struct CookieKeepStore : ::testing::Test, Services<FakePlatform> {
+    std::string Stored() {
+        return settings.GetSettingString(kHkeyCurrentUser, settings::kSettingsKey, "KeepCookies",
+                                         "<none>");
+    }
+};
+
+TEST(CookieKeepList, RefusesWhatIsNoDomainAndADomainKeepsItselfAndItsSubdomainsOnly) {
     const std::string tooLong(256, 'a');
     for (const std::string& bad :
          std::vector<std::string>{"", "   ", ".", "my bank.example", "http://bank.example",
@@ -29,10 +34,7 @@ TEST(CookieKeepList, RefusesWhatIsNoDomainWithAReason) {
     CookieKeepList list;
     EXPECT_NE(list.Add("http://bank.example/"), "");
     EXPECT_TRUE(list.Empty());
-}
 
-TEST(CookieKeepList, ADomainKeepsItselfAndItsSubdomainsOnly) {
-    CookieKeepList list;
     EXPECT_EQ(list.Add(".Bank.Example"), "");
     EXPECT_EQ(list.Add("bank.example"), "");  // once
     EXPECT_EQ(list.Domains(), std::vector<std::string>{"bank.example"});
@@ -44,17 +46,14 @@ TEST(CookieKeepList, ADomainKeepsItselfAndItsSubdomainsOnly) {
     EXPECT_FALSE(list.Keeps("bank.example"));
 }
 
-TEST(CookieKeepList, IsStoredAsOneValueAndReadBackPassingOverBadEntries) {
-    fakes::FakeRegistry registry;
-    SettingsStore settings{registry};
+TEST_F(CookieKeepStore, IsStoredAsOneValueAndReadBackPassingOverBadEntries) {
     registry.SetString(kHkeyCurrentUser, settings::kSettingsKey, "KeepCookies",
                        "bank.example; ;http://x/;Mail.Example");
     CookieKeepList list = CookieKeepList::Load(settings);
     EXPECT_EQ(list.Domains(), (std::vector<std::string>{"bank.example", "mail.example"}));
     list.Add("shop.example");
     list.Save(settings);
-    EXPECT_EQ(settings.GetSettingString(kHkeyCurrentUser, settings::kSettingsKey, "KeepCookies"),
-              "bank.example;mail.example;shop.example");
+    EXPECT_EQ(Stored(), "bank.example;mail.example;shop.example");
 }
 
 TEST(CookieKeepList, HostsOfEntriesFilesAndLines) {
@@ -69,15 +68,7 @@ TEST(CookieKeepList, HostsOfEntriesFilesAndLines) {
     EXPECT_EQ(CookieLineHost("\r\n"), "");
 }
 
-TEST(CookieKeepWindow, ShowsWhatIsStoredRefusesBadInputAndStoresEachChangeAtOnce) {
-    fakes::FakeRegistry registry;
-    SettingsStore settings{registry};
-    fakes::FakeDialogs dialogs;
-    fakes::RecordingErrorSink errors;
-    auto stored = [&] {
-        return settings.GetSettingString(kHkeyCurrentUser, settings::kSettingsKey, "KeepCookies",
-                                         "<none>");
-    };
+TEST_F(CookieKeepStore, TheWindowShowsWhatIsStoredRefusesBadInputAndStoresEachChangeAtOnce) {
     settings.SetSettingString(kHkeyCurrentUser, settings::kSettingsKey, "KeepCookies",
                               "mail.example;bank.example");
     CookieKeepWindow window{settings, dialogs, errors};
@@ -92,24 +83,22 @@ TEST(CookieKeepWindow, ShowsWhatIsStoredRefusesBadInputAndStoresEachChangeAtOnce
         c.txtDomain.SetText(bad);
         c.cmdAdd.Click();
         ASSERT_FALSE(dialogs.shown.empty()) << bad;
-        EXPECT_EQ(dialogs.shown.back().prompt, CookieKeepList::Problem(bad)) << bad;
-        EXPECT_EQ(dialogs.shown.back().buttons, ui::vbExclamation);
-        EXPECT_EQ(dialogs.shown.back().title, "Cookies to Keep -- Clearwell");
-        EXPECT_EQ(c.txtDomain.Text(), bad);
+        const fakes::ShownMessage& m = dialogs.shown.back();
+        EXPECT_EQ(std::tuple(m.prompt, m.buttons, m.title, c.txtDomain.Text()),
+                  std::tuple(CookieKeepList::Problem(bad), ui::vbExclamation,
+                             "Cookies to Keep -- Clearwell", bad));
     }
     EXPECT_EQ(dialogs.shown.size(), 5u);
-    EXPECT_EQ(stored(), "mail.example;bank.example");
+    EXPECT_EQ(Stored(), "mail.example;bank.example");
 
     c.txtDomain.SetText(" .Shop.Example ");
     c.cmdAdd.Click();
-    EXPECT_EQ(stored(), "mail.example;bank.example;shop.example");
-    EXPECT_EQ(c.lstDomains.Text(), "shop.example");
-    EXPECT_EQ(c.txtDomain.Text(), "");
-    EXPECT_TRUE(c.cmdRemove.Enabled());
+    EXPECT_EQ(std::tuple(Stored(), c.lstDomains.Text(), c.txtDomain.Text(), c.cmdRemove.Enabled()),
+              std::tuple("mail.example;bank.example;shop.example", "shop.example", "", true));
 
     c.lstDomains.SetListIndex(0);
     c.cmdRemove.Click();
-    EXPECT_EQ(stored(), "mail.example;shop.example");
+    EXPECT_EQ(Stored(), "mail.example;shop.example");
     EXPECT_EQ(c.lstDomains.Items(), (std::vector<std::string>{"mail.example", "shop.example"}));
     EXPECT_FALSE(c.cmdRemove.Enabled());
     EXPECT_EQ(dialogs.shown.size(), 5u);
@@ -117,4 +106,4 @@ TEST(CookieKeepWindow, ShowsWhatIsStoredRefusesBadInputAndStoresEachChangeAtOnce
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

@@ -24,14 +24,14 @@ std::vector<int> RunThree(ErrorTrap& trap) {
     return ran;
 }
 
-TEST(ErrorTrapTest, EachKindHandlesAFailingStatementAsTheProgramDoes) {
+TEST(ErrorTrapTest,
+     EachKindHandlesAFailingStatementAsTheProgramDoesAndStandardExceptionsBecomeErrors) {
     fakes::RecordingErrorSink sink;
     ErrorTrap report(TrapKind::ReportAndContinue, &sink, "frmMain,Form_Unload");
     EXPECT_EQ(RunThree(report), (std::vector<int>{1, 2, 3}));
     ASSERT_EQ(sink.reports.size(), 2u);
-    EXPECT_EQ(sink.reports[0].tag, "frmMain,Form_Unload");
-    EXPECT_EQ(sink.reports[0].number, 76);
-    EXPECT_EQ(sink.reports[0].description, "Path not found");
+    EXPECT_EQ(std::tuple(sink.reports[0].tag, sink.reports[0].number, sink.reports[0].description),
+              std::tuple("frmMain,Form_Unload", 76, "Path not found"));
 
     sink.reports.clear();
     ErrorTrap load(TrapKind::SkipTypeMismatchThenReport, &sink, "frmMain,Form_Load");
@@ -42,25 +42,20 @@ TEST(ErrorTrapTest, EachKindHandlesAFailingStatementAsTheProgramDoes) {
     sink.reports.clear();
     ErrorTrap skip(TrapKind::Skip, &sink, "x");
     EXPECT_EQ(RunThree(skip), (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(sink.reports.empty());
-    EXPECT_EQ(skip.LastError(), 13);
+    EXPECT_TRUE(sink.reports.empty() && skip.LastError() == 13);
 
     ErrorTrap end(TrapKind::EndSilently, &sink, "x");
     EXPECT_EQ(RunThree(end), std::vector<int>{1});
-    EXPECT_TRUE(end.Ended());
-    EXPECT_TRUE(sink.reports.empty());
-}
+    EXPECT_TRUE(end.Ended() && sink.reports.empty());
 
-TEST(ErrorTrapTest, StandardExceptionsBecomeRunTimeErrors) {
-    fakes::RecordingErrorSink sink;
+    sink.reports.clear();
     ErrorTrap trap(TrapKind::ReportAndContinue, &sink, "Module,x");
     trap([] { throw std::out_of_range("index"); });
     trap([] { throw std::bad_alloc(); });
     trap([] { throw std::runtime_error("other"); });
     ASSERT_EQ(sink.reports.size(), 3u);
-    EXPECT_EQ(sink.reports[0].number, 9);
-    EXPECT_EQ(sink.reports[1].number, 7);
-    EXPECT_EQ(sink.reports[2].number, 5);
+    EXPECT_EQ(std::tuple(sink.reports[0].number, sink.reports[1].number, sink.reports[2].number),
+              std::tuple(9, 7, 5));
     EXPECT_EQ(ErrorNumberFromStatus(kErrorSharingViolation), 70);
     EXPECT_EQ(ErrorNumberFromStatus(kErrorAccessDenied), 75);
     EXPECT_EQ(ErrorNumberFromStatus(kErrorPathNotFound), 76);

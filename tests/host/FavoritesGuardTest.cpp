@@ -29,7 +29,6 @@ class FavoritesGuardTest : public ::testing::Test, public Services<FakePlatform>
         clock.Set(2024, 3, 5, 10, 1, 5);
         fs.AddDirectory(kFavorites);
     }
-    // A file made at the given local time today.
     void AddFileAt(const std::string& name, int hour, int minute, int second,
                    std::uint32_t attributes = kAttrArchive) {
         fs.SetNow(clock.LocalToFileTime(2024, 3, 5, hour, minute, second));
@@ -54,7 +53,9 @@ class FavoritesGuardTest : public ::testing::Test, public Services<FakePlatform>
     FavoritesGuard favorites{c, shellFolders, files, changes, clock, errors};
 };
 
-TEST_F(FavoritesGuardTest, EnableDeletesFilesOfTheStartMinuteAndKeepsEarlierOnes) {
+// Enable deletes the files of its start minute and keeps earlier ones; the start time stays
+// the reference until the guard is enabled again.
+TEST_F(FavoritesGuardTest, TheStartMinuteIsTheReferenceUntilTheGuardIsEnabledAgain) {
     AddFileAt("old.url", 9, 30, 0);
     AddFileAt("seconds before.url", 10, 0, 59);
     AddFileAt("same minute.url", 10, 1, 0);
@@ -62,25 +63,18 @@ TEST_F(FavoritesGuardTest, EnableDeletesFilesOfTheStartMinuteAndKeepsEarlierOnes
     fs.AddDirectory(kFavorites + "\\Links");
 
     c.cmdEnableAutoBookMark.Click();
-    EXPECT_TRUE(Has("old.url"));
-    EXPECT_TRUE(Has("seconds before.url")) << "an earlier clock minute, if only by seconds";
-    EXPECT_FALSE(Has("same minute.url"));
-    EXPECT_FALSE(Has("later.url"));
-    EXPECT_TRUE(Has("Links"));
+    // "seconds before" is of an earlier clock minute, if only by seconds.
+    EXPECT_TRUE(Has("old.url") && Has("seconds before.url") && Has("Links"));
+    EXPECT_FALSE(Has("same minute.url") || Has("later.url"));
     EXPECT_TRUE(errors.reports.empty());
-}
 
-TEST_F(FavoritesGuardTest, TheStartTimeStaysTheReferenceUntilTheGuardIsEnabledAgain) {
-    AddFileAt("old.url", 8, 0, 0);
-    c.cmdEnableAutoBookMark.Click();
     clock.AdvanceMs(3 * 60 * 1000);
     for (int i = 0; i < 3; ++i) {
         SaveFavorite("again.url");
         Ticks(2);
         EXPECT_FALSE(Has("again.url")) << "pass " << i;
     }
-    EXPECT_TRUE(Has("old.url")) << "kept however often the folder changes";
-    EXPECT_EQ(changes.OpenWatches(), 1);
+    EXPECT_TRUE(Has("old.url") && changes.OpenWatches() == 1) << "kept however often it changes";
     // A new file that cannot be deleted is reported, and the guard keeps running.
     SaveFavorite("stuck.url", kAttrReadOnly);
     Ticks(2);
@@ -88,8 +82,7 @@ TEST_F(FavoritesGuardTest, TheStartTimeStaysTheReferenceUntilTheGuardIsEnabledAg
     EXPECT_EQ(errors.reports[0].tag, "frmMain,delnewFiles");
     SaveFavorite("next.url");
     Ticks(2);
-    EXPECT_FALSE(Has("next.url"));
-    EXPECT_TRUE(Has("stuck.url"));
+    EXPECT_TRUE(!Has("next.url") && Has("stuck.url"));
     fs.SetAttributes(kFavorites + "\\stuck.url", kAttrArchive);
 
     c.cmdDisableAutoBookMark.Click();
@@ -99,8 +92,7 @@ TEST_F(FavoritesGuardTest, TheStartTimeStaysTheReferenceUntilTheGuardIsEnabledAg
     c.cmdEnableAutoBookMark.Click();
     EXPECT_TRUE(Has("kept.url")) << "made before the new start minute";
     favorites.WatchDelete();  // the main window's unload
-    EXPECT_EQ(changes.OpenWatches(), 0);
-    EXPECT_FALSE(c.timFavoritesWatch.Enabled());
+    EXPECT_TRUE(changes.OpenWatches() == 0 && !c.timFavoritesWatch.Enabled());
 }
 
 TEST_F(FavoritesGuardTest, LinksAreNeverDeletedThrough) {
@@ -111,9 +103,8 @@ TEST_F(FavoritesGuardTest, LinksAreNeverDeletedThrough) {
     fs.SetNow(clock.LocalToFileTime(clock.Now()));
     fs.AddFile("C:\\Elsewhere\\direct.url");
     Ticks(2);
-    EXPECT_TRUE(fs.Exists("C:\\Elsewhere\\direct.url"));
-    EXPECT_TRUE(fs.Exists("C:\\Elsewhere\\target.url"));
-    EXPECT_TRUE(Has("Linked"));
+    EXPECT_TRUE(fs.Exists("C:\\Elsewhere\\direct.url") && fs.Exists("C:\\Elsewhere\\target.url") &&
+                Has("Linked"));
     c.cmdDisableAutoBookMark.Click();
 
     // Favorites itself a link: the guard runs but deletes nothing through it.
@@ -122,8 +113,7 @@ TEST_F(FavoritesGuardTest, LinksAreNeverDeletedThrough) {
     c.cmdEnableAutoBookMark.Click();
     fs.AddFile("C:\\Elsewhere\\new.url");
     Ticks(2);
-    EXPECT_TRUE(fs.Exists("C:\\Elsewhere\\new.url"));
-    EXPECT_TRUE(errors.reports.empty());
+    EXPECT_TRUE(fs.Exists("C:\\Elsewhere\\new.url") && errors.reports.empty());
 }
 
 // A guard that cannot watch is off, and its buttons show it: Enable available, Disable greyed.
@@ -144,15 +134,14 @@ TEST_F(FavoritesGuardTest, FailingWatchIsReportedOnceAndDroppedAndTheButtonsShow
     changes.Break();
     Ticks(20);
     ASSERT_EQ(errors.reports.size(), 2u);
-    EXPECT_EQ(errors.reports[0].tag, "frmMain,WatchResume");
-    EXPECT_EQ(errors.reports[1].tag, "frmMain,WatchDirectory");
+    EXPECT_EQ(std::tuple(errors.reports[0].tag, errors.reports[1].tag),
+              std::tuple("frmMain,WatchResume", "frmMain,WatchDirectory"));
     EXPECT_TRUE(showsOff());
 
     // No Favorites folder to watch: the guard does not start.
     folders.Set(kCsidlFavorites, "C:\\Documents and Settings\\bob\\Missing");
     c.cmdEnableAutoBookMark.Click();
-    EXPECT_TRUE(showsOff());
-    EXPECT_EQ(changes.OpenWatches(), 0);
+    EXPECT_TRUE(showsOff() && changes.OpenWatches() == 0);
 }
 
 // A report may let messages through; Disable clicked then ends the pass and the watch
@@ -176,8 +165,7 @@ TEST_F(FavoritesGuardTest, DisableDuringAReportStopsThePass) {
     Ticks(3);
     EXPECT_EQ(sink.reports, 1);
     EXPECT_TRUE(Has("b.url")) << "the pass ended when the guard was switched off";
-    EXPECT_FALSE(nested.Guarding());
-    EXPECT_EQ(changes.OpenWatches(), 0);
+    EXPECT_TRUE(!nested.Guarding() && changes.OpenWatches() == 0);
 }
 
 }  // namespace

@@ -5,12 +5,10 @@
 
 #include <random>
 
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeSystemFolders.h"
-#include "files/FileRoutines.h"
+#include "contract/Services.h"
 #include "text/Ansi.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
 struct RandomTree {
@@ -36,13 +34,10 @@ RandomTree Build(fakes::FakeFileSystem& fs, std::mt19937& rng) {
             fs.AddLink(parent + "\\link" + std::to_string(i),
                        tree.folders[pick(rng) % tree.folders.size()]);
         } else {
-            std::uint32_t attributes = kAttrArchive;
-            int a = pick(rng);
-            if (a < 15) attributes |= kAttrReadOnly;
-            if (a >= 15 && a < 30) attributes |= kAttrHidden;
-            if (a >= 30 && a < 40) attributes |= kAttrSystem;
+            const std::uint32_t extra[] = {kAttrReadOnly, kAttrHidden, kAttrSystem, 0, 0, 0};
             tree.files.push_back(parent + "\\" + name);
-            fs.AddFile(tree.files.back(), "data" + std::to_string(i), attributes);
+            fs.AddFile(tree.files.back(), "data" + std::to_string(i),
+                       kAttrArchive | extra[pick(rng) % 6]);
             if (pick(rng) < 8) fs.Lock(tree.files.back());
         }
     }
@@ -54,13 +49,11 @@ RandomTree Build(fakes::FakeFileSystem& fs, std::mt19937& rng) {
 std::vector<std::string> Outside(const std::vector<std::string>& snapshot,
                                  const std::string& target) {
     // Names compare without regard to case, as the file system does.
-    std::string upperTarget = text::UpperAnsi(target);
-    std::string below = upperTarget + "\\";
+    const std::string upperTarget = text::UpperAnsi(target);
     std::vector<std::string> out;
     for (const std::string& line : snapshot) {
         std::string path = text::UpperAnsi(line.substr(0, line.find('|')));
-        bool inside = path == upperTarget || path.rfind(below, 0) == 0;
-        if (!inside) out.push_back(line);
+        if (path != upperTarget && path.rfind(upperTarget + "\\", 0) != 0) out.push_back(line);
     }
     return out;
 }
@@ -68,31 +61,19 @@ std::vector<std::string> Outside(const std::vector<std::string>& snapshot,
 TEST(FileRoutinesPropertyTest, NothingOutsideTheTargetChanges) {
     for (unsigned seed = 1; seed <= 300; ++seed) {
         std::mt19937 rng(seed);
-        fakes::FakeFileSystem fs;
-        fakes::FakeSystemFolders folders;
-        PathGuard guard(folders, fs);
-        FileRoutines files(fs, guard);
+        Services<FakePlatform> s;
+        fakes::FakeFileSystem& fs = s.fs;
+        FileRoutines& files = s.files;
         RandomTree tree = Build(fs, rng);
         std::string target = tree.folders[rng() % tree.folders.size()];
         std::vector<std::string> before = Outside(fs.Snapshot(), target);
-        switch (seed % 4) {
-            case 0:
-                files.PurgeFolder(target);
-                break;
-            case 1:
-                files.DeleteMatchingFiles(target, "*.txt;*.htm");
-                break;
-            case 2:
-                files.DeleteMatchingFiles(target, "*.*");
-                break;
-            case 3:
-                files.DeleteFolderTree(target);
-                break;
-        }
+        if (seed % 3 == 0) files.PurgeFolder(target);
+        if (seed % 3 == 1) files.DeleteFolderTree(target);
+        if (seed % 3 == 2) files.DeleteMatchingFiles(target, seed % 2 ? "*.txt;*.htm" : "*.*");
         ASSERT_EQ(Outside(fs.Snapshot(), target), before)
             << "seed " << seed << " target " << target;
     }
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

@@ -5,15 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "contract/Services.h"
-#include "settings/SettingNames.h"
+#include "BrowserWorld.h"
 
 namespace cw::testing {
 namespace {
 
-constexpr char kPrefs[] = "C:\\Program Files\\Netscape\\Users\\bob\\prefs.js";
+const std::string kPrefs = std::string(BrowserWorld::kNavigator) + "\\prefs.js";
 
-class HomePageTest : public ::testing::Test, public Services<FakePlatform> {
+class HomePageTest : public ::testing::Test, public BrowserWorld {
   protected:
     std::string Value(const char* name) {
         return settings.GetSettingString(kHkeyCurrentUser, settings::kIEMainKey, name, "<missing>");
@@ -77,9 +76,9 @@ TEST_F(HomePageTest, LockRestoresThePageItLockedEveryTickAfterFifteenTicksNeverC
     // Use Blank writes only the blank page, not the lock flag.
     c.chkLockIEHomepage.SetValueFromUser(ui::kUnchecked);
     c.cmdUseBlank.Click();
-    EXPECT_EQ(c.txtHomePageURL.Text(), "about:blank");
-    EXPECT_EQ(Value(settings::kStartPage), "about:blank");
-    EXPECT_EQ(Value(settings::kLock), "1");
+    EXPECT_EQ(
+        std::tuple(c.txtHomePageURL.Text(), Value(settings::kStartPage), Value(settings::kLock)),
+        std::tuple("about:blank", "about:blank", "1"));
     c.chkLockIEHomepage.SetValueFromUser(ui::kChecked);
     c.txtHomePageURL.SetTextFromUser("http://typed.example/");
     c.cmdSetHomePage.Click();
@@ -105,33 +104,22 @@ TEST_F(HomePageTest, LoadWithoutLockOrWithTextLeavesTheBoxClearAndTheTimerOff) {
         if (std::string(lock) != "<absent>") StoreValue(settings::kLock, lock);
         ErrorTrap loadTrap(TrapKind::SkipTypeMismatchThenReport, &errors, "frmMain,Form_Load");
         page.LoadHomePage(loadTrap);
-        EXPECT_EQ(controls.txtHomePageURL.Text(), "") << lock;
-        EXPECT_EQ(controls.chkLockIEHomepage.Value(), ui::kUnchecked) << lock;
-        EXPECT_FALSE(controls.timIEURL.Enabled()) << lock;
+        EXPECT_EQ(std::tuple(controls.txtHomePageURL.Text(), controls.chkLockIEHomepage.Value(),
+                             controls.timIEURL.Enabled()),
+                  std::tuple("", ui::kUnchecked, false))
+            << lock;
     }
     // (A number no check box can show is reported: MainWindowLoadTest.)
     EXPECT_TRUE(errors.reports.empty()) << "type mismatches at load are not reported";
 }
 
-TEST(NetscapeHomepageLineTest, QuotesAndBackslashesCannotBreakTheString) {
-    EXPECT_EQ(NetscapeHomepageLine("http://www.example.com/"),
-              "user_pref(\"browser.startup.homepage\", \"http://www.example.com/\");");
-    EXPECT_EQ(NetscapeHomepageLine("http://x/\"); evil(\"\\"),
-              "user_pref(\"browser.startup.homepage\", \"http://x/\\\"); evil(\\\"\\\\\");");
-    EXPECT_EQ(NetscapeHomepageLine("a\r\nb"),
-              "user_pref(\"browser.startup.homepage\", \"a\\r\\nb\");");
-}
-
 TEST_F(HomePageTest, NetscapeSetAddsALineBreakOnlyWhereNeededAndReportsFailedWrites) {
     // No profile known, or a profile without "prefs.js": nothing written, nothing shown.
     c.cmdSetNetscapeHomepage.Click();
-    registry.SetString(kHkeyCurrentUser, settings::kNetscapeBiffKey, "CurrentUser", "bob");
-    registry.SetString(kHkeyCurrentUser, settings::kNetscapeMainKey, "Install Directory",
-                       "C:\\Program Files\\Netscape\\Communicator");
-    fs.AddDirectory("C:\\Program Files\\Netscape\\Users\\bob");
+    SetNavigatorUser();
+    fs.AddDirectory(kNavigator);
     c.cmdSetNetscapeHomepage.Click();
-    EXPECT_FALSE(fs.Exists(kPrefs));
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(fs.Exists(kPrefs) || !dialogs.shown.empty());
     c.txtNetscapeHomepage.SetTextFromUser("http://home.example/");
     const std::string line = NetscapeHomepageLine("http://home.example/") + "\r\n";
     for (const std::string& before : {std::string("a\n"), std::string("a\r\n"), std::string("")}) {
@@ -148,10 +136,17 @@ TEST_F(HomePageTest, NetscapeSetAddsALineBreakOnlyWhereNeededAndReportsFailedWri
     fs.SetAttributes(kPrefs, kAttrArchive);
     fs.Lock(kPrefs);
     c.cmdSetNetscapeHomepage.Click();
-    EXPECT_EQ(fs.Content(kPrefs), "keep\r\n");
-    EXPECT_EQ(dialogs.shown.size(), 3u);
     ASSERT_EQ(errors.reports.size(), 2u);
-    EXPECT_EQ(errors.reports[1].tag, "frmMain,cmdSetNetscapHomepage_Click");
+    EXPECT_EQ(std::tuple(fs.Content(kPrefs), dialogs.shown.size(), errors.reports[1].tag),
+              std::tuple("keep\r\n", 3u, "frmMain,cmdSetNetscapHomepage_Click"));
+
+    // Quotes and backslashes cannot break the string.
+    EXPECT_EQ(NetscapeHomepageLine("http://www.example.com/"),
+              "user_pref(\"browser.startup.homepage\", \"http://www.example.com/\");");
+    EXPECT_EQ(NetscapeHomepageLine("http://x/\"); evil(\"\\"),
+              "user_pref(\"browser.startup.homepage\", \"http://x/\\\"); evil(\\\"\\\\\");");
+    EXPECT_EQ(NetscapeHomepageLine("a\r\nb"),
+              "user_pref(\"browser.startup.homepage\", \"a\\r\\nb\");");
 }
 
 }  // namespace

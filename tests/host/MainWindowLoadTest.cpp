@@ -32,20 +32,17 @@ TEST_F(MainWindowFixture, FirstStartWithAnEmptyStore) {
 
     for (const CleaningItemRow& row : kCleaningItems)
         EXPECT_EQ(BoxOf(c.privacy, row).Value(), 0) << BoxOf(c.privacy, row).Name();
-    EXPECT_EQ(c.shredder.cmbOver.ListCount(), 11);
-    EXPECT_EQ(c.shredder.cmbOver.List(10), "110");
-    EXPECT_EQ(c.shredder.cmbOver.ListIndex(), 4);
-    EXPECT_EQ(c.shredder.cmbOver.Text(), "50");
-    EXPECT_EQ(VisiblePage(), 0);
-    EXPECT_EQ(PressedButton(), 1);
+    const ui::ComboBox& over = c.shredder.cmbOver;
+    EXPECT_EQ(std::tuple(over.ListCount(), over.List(10), over.ListIndex(), over.Text()),
+              std::tuple(11, "110", 4, "50"));
+    EXPECT_EQ(std::tuple(VisiblePage(), PressedButton()), std::tuple(0, 1));
     EXPECT_EQ(f.settings.GetSettingString(kHkeyLocalMachine, kClearMem, "ver"), "5");
 
     EXPECT_EQ(window.ExePath(), "C:\\Program Files\\Clearwell\\CLEARWELL.exe");
     EXPECT_FALSE(c.homePage.timIEURL.Enabled());
-    EXPECT_TRUE(c.timScheduler.Enabled() && c.timAutoUpdate.Enabled());
-    EXPECT_TRUE(c.shredFolder.timShredFolder.Enabled());
-    EXPECT_TRUE(f.errors.reports.empty());
-    EXPECT_TRUE(f.dialogs.shown.empty());
+    EXPECT_TRUE(c.timScheduler.Enabled() && c.timAutoUpdate.Enabled() &&
+                c.shredFolder.timShredFolder.Enabled());
+    EXPECT_TRUE(f.errors.reports.empty() && f.dialogs.shown.empty());
     // The tray tip is the caption padded to 64.
     ASSERT_EQ(f.notifyIcon.icons.size(), 1u);
     EXPECT_EQ(f.notifyIcon.icons[0].tip, "Clearwell v2.10" + std::string(64 - 15, ' '));
@@ -53,17 +50,15 @@ TEST_F(MainWindowFixture, FirstStartWithAnEmptyStore) {
     // Ctrl+Shift+Q for the window (not Shift+Q, which would take every capital Q typed
     // anywhere), then Windows+Z and Windows+Shift+Z.
     ASSERT_EQ(f.desktop.sent.size(), 1u);
-    EXPECT_EQ(f.desktop.sent[0].message, 0x0032u);
-    EXPECT_EQ(f.desktop.sent[0].wParam, 0x0351u);
-    ASSERT_EQ(f.desktop.hotkeys.size(), 2u);
-    EXPECT_EQ(f.desktop.hotkeys[0].id, 95);
-    EXPECT_EQ(f.desktop.hotkeys[0].modifiers, 8u);
-    EXPECT_EQ(f.desktop.hotkeys[0].key, 0x5Au);
-    EXPECT_EQ(f.desktop.hotkeys[1].id, 111);
-    EXPECT_EQ(f.desktop.hotkeys[1].modifiers, 12u);
+    EXPECT_EQ(std::tuple(f.desktop.sent[0].message, f.desktop.sent[0].wParam),
+              std::tuple(0x0032u, 0x0351u));
+    std::vector<std::tuple<int, std::uint32_t, std::uint32_t>> hotkeys;
+    for (const fakes::HotKey& h : f.desktop.hotkeys)
+        hotkeys.emplace_back(h.id, h.modifiers, h.key);
+    EXPECT_EQ(hotkeys, (decltype(hotkeys){{95, 8, 0x5A}, {111, 12, 0x5A}}));
 }
 
-TEST_F(MainWindowFixture, StoredSettingsLoadAndBadValuesLeaveOnlyTheirOwnBox) {
+TEST_F(MainWindowFixture, StoredSettingsLoadAndBadValuesOrARefusedHotKeyStopNothing) {
     f.registry.SetString(kHkeyLocalMachine, kClearMem, "ver", "7");
     Store("chkUrls", "abc");   // not a number: skipped without a report
     Store("chkCookies", "1");  // after the bad one: still loaded
@@ -73,31 +68,26 @@ TEST_F(MainWindowFixture, StoredSettingsLoadAndBadValuesLeaveOnlyTheirOwnBox) {
     Store("ShredFolder", "C:\\Shred");
     Store("ShredFolderHour", "2");
     Store("ShredFolderMinute", "30");
-    window.Form_Load();
-
-    EXPECT_EQ(c.privacy.chkUrls.Value(), 0);
-    EXPECT_EQ(c.privacy.chkCookies.Value(), 1);
-    EXPECT_EQ(c.privacy.netscape3.Value(), 1);
-    EXPECT_EQ(c.privacy.chkVb.Value(), 0);
-    EXPECT_EQ(c.privacy.chkWordPad.Value(), 0);
-    ASSERT_EQ(f.errors.reports.size(), 1u);
-    EXPECT_EQ(f.errors.reports[0].tag, "frmMain,Form_Load");
-    EXPECT_EQ(f.errors.reports[0].number, 380);
-
-    EXPECT_EQ(c.shredFolder.txtShredFolder.Text(), "C:\\Shred");
-    EXPECT_EQ(c.shredFolder.cmbHour.Text(), "2");
-    EXPECT_EQ(c.shredFolder.cmbHour.ListIndex(), 2);
-    EXPECT_EQ(c.shredFolder.cmbMinute.Text(), "30");
-    EXPECT_EQ(f.settings.GetSettingString(kHkeyLocalMachine, kClearMem, "ver"), "7");
-}
-
-TEST_F(MainWindowFixture, ARefusedWindowHotKeyIsToldAndTheLoadGoesOn) {
     f.desktop.sendResult = 2;  // another window holds the key (0: no window hotkeys at all)
     window.Form_Load();
+
+    const ui::CheckBox* boxes[] = {&c.privacy.chkUrls, &c.privacy.chkCookies, &c.privacy.netscape3,
+                                   &c.privacy.chkVb, &c.privacy.chkWordPad};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(boxes[i]->Value(), i == 1 || i == 2) << boxes[i]->Name();
+    ASSERT_EQ(f.errors.reports.size(), 1u);
+    EXPECT_EQ(std::tuple(f.errors.reports[0].tag, f.errors.reports[0].number),
+              std::tuple("frmMain,Form_Load", 380));
+
+    const ScheduledShredderControls& shred = c.shredFolder;
+    EXPECT_EQ(std::tuple(shred.txtShredFolder.Text(), shred.cmbHour.Text(),
+                         shred.cmbHour.ListIndex(), shred.cmbMinute.Text()),
+              std::tuple("C:\\Shred", "2", 2, "30"));
+    EXPECT_EQ(f.settings.GetSettingString(kHkeyLocalMachine, kClearMem, "ver"), "7");
+    // The refused window hotkey is told, and the load went on.
     ASSERT_EQ(f.dialogs.shown.size(), 1u);
-    EXPECT_EQ(f.dialogs.shown[0].prompt, "You need another hotkey");
-    EXPECT_EQ(f.dialogs.shown[0].title, "Error");
-    EXPECT_EQ(c.shredder.cmbOver.Text(), "50");  // the load went on
+    EXPECT_EQ(std::tuple(f.dialogs.shown[0].prompt, f.dialogs.shown[0].title),
+              std::tuple("You need another hotkey", "Error"));
 }
 
 TEST_F(MainWindowFixture, ConnectionStatusTakesTheFlagsInOrderOfPrecedence) {
@@ -130,8 +120,7 @@ TEST_F(MainWindowFixture, PanicKeyPressesNoButtonAndLeavesThePage) {
     c.privacy.cmdSelectAll.onClick = [&] { clicks.push_back("cmdSelectAll"); };
     c.panic.cmdPanic.onClick = [&] { clicks.push_back("cmdPanic"); };
     c.tlbMain.ButtonClick(7);
-    EXPECT_EQ(PressedButton(), 0);
-    EXPECT_EQ(VisiblePage(), 2);
+    EXPECT_EQ(std::tuple(VisiblePage(), PressedButton()), std::tuple(2, 0));
     EXPECT_EQ(clicks, (std::vector<std::string>{"cmdSelectAll", "cmdPanic"}));
 }
 

@@ -86,9 +86,7 @@ TEST(MozillaProfilesTest, TakesTheFirstTwoUsablePathsInAnyLetterCase) {
     EXPECT_TRUE(ParseMozillaProfiles(dat, "").empty());
 }
 
-struct NetscapeCleanerTest : ::testing::Test {
-    BrowserWorld w;
-    NetscapeCleaner& cleaner = w.netscape;
+struct NetscapeCleanerTest : ::testing::Test, BrowserWorld {
     const std::string nav = BrowserWorld::kNavigator;
 
     std::string Profile(int i) {
@@ -100,51 +98,51 @@ struct NetscapeCleanerTest : ::testing::Test {
 // Three Mozilla profiles listed: the first two are cleaned (each item's exact changes,
 // Navigator's prefs.js and cache among them: CleaningPlansTest).
 TEST_F(NetscapeCleanerTest, HistoryAndCacheCleanTheFirstTwoMozillaProfiles) {
-    w.SetAppData();
+    SetAppData();
     std::string dat = std::string("\x01\x02\0\0", 4);
     for (int i = 0; i < 3; ++i) {
         dat += Profile(i) + std::string("\0\x07", 2);
         for (const char* f :
              {"history.dat", "cookies.txt", "cache\\_CACHE_001_", "cache\\sub\\deep"})
-            w.fs.AddFile(Profile(i) + "\\" + f, f);
+            fs.AddFile(Profile(i) + "\\" + f, f);
     }
-    w.fs.AddFile(BrowserWorld::Mozilla() + "\\registry.dat", dat);
-    CarryOut(cleaner.PlanNetscapeHistory());
-    CarryOut(cleaner.PlanNetscapeCache());
+    fs.AddFile(BrowserWorld::Mozilla() + "\\registry.dat", dat);
+    CarryOut(netscape.PlanNetscapeHistory());
+    CarryOut(netscape.PlanNetscapeCache());
     for (int i = 0; i < 3; ++i) {
         for (const char* f : {"history.dat", "cache\\_CACHE_001_"})
-            EXPECT_EQ(w.fs.Exists(Profile(i) + "\\" + f), i == 2) << i << f;
-        EXPECT_TRUE(w.fs.Exists(Profile(i) + "\\cookies.txt"));
-        EXPECT_TRUE(w.fs.Exists(Profile(i) + "\\cache\\sub\\deep"));  // subfolders stay
+            EXPECT_EQ(fs.Exists(Profile(i) + "\\" + f), i == 2) << i << f;
+        EXPECT_TRUE(fs.Exists(Profile(i) + "\\cookies.txt"));
+        EXPECT_TRUE(fs.Exists(Profile(i) + "\\cache\\sub\\deep"));  // subfolders stay
     }
 }
 
 TEST_F(NetscapeCleanerTest, AFailedReplacementKeepsTheOriginalPreferences) {
-    w.SetNavigatorUser();
+    SetNavigatorUser();
     const std::string original = HistoryLine(0, "http://a/") + "user_pref(\"b\", 2);\r\n";
-    w.fs.AddFile(nav + "\\prefs.js", original, kAttrReadOnly);
-    CarryOut(cleaner.PlanNetscapeHistory());
-    EXPECT_EQ(w.fs.Content(nav + "\\prefs.js"), original);
-    EXPECT_FALSE(w.fs.Exists(ReplacementTempPath(nav + "\\prefs.js")));
+    fs.AddFile(nav + "\\prefs.js", original, kAttrReadOnly);
+    CarryOut(netscape.PlanNetscapeHistory());
+    EXPECT_EQ(fs.Content(nav + "\\prefs.js"), original);
+    EXPECT_FALSE(fs.Exists(ReplacementTempPath(nav + "\\prefs.js")));
 }
 
 TEST_F(NetscapeCleanerTest, WithoutProfilesNothingOutsideAProfileIsTouched) {
     // What the cleaners would reach from empty lookups: the root of the drive.
     for (const char* f : {"C:\\prefs.js", "C:\\liprefs.js", "C:\\netscape.hst", "C:\\cookies.txt",
                           "C:\\cache\\page.htm", "C:\\Mozilla\\Profiles\\p\\x.slt\\history.dat"}) {
-        w.fs.AddFile(f, HistoryLine(0, "http://a/"));
+        fs.AddFile(f, HistoryLine(0, "http://a/"));
     }
-    w.fs.AddFile("C:\\Mozilla\\registry.dat", "\\Mozilla\\Profiles\\p\\x.slt");
-    w.SetNavigatorUser("", "");
-    w.SetAppData("");
-    const auto before = w.fs.Snapshot();
-    CarryOut(cleaner.PlanNetscapeHistory());
-    CarryOut(cleaner.PlanNetscapeCache());
-    CarryOut(cleaner.PlanNetscapeCookies({}));
-    w.SetNavigatorUser("bob", "");  // a user name alone names no folder either
-    CarryOut(cleaner.PlanNetscapeHistory());
-    CarryOut(cleaner.PlanNetscapeCookies({}));
-    EXPECT_EQ(w.fs.Snapshot(), before);
+    fs.AddFile("C:\\Mozilla\\registry.dat", "\\Mozilla\\Profiles\\p\\x.slt");
+    SetNavigatorUser("", "");
+    SetAppData("");
+    const auto before = fs.Snapshot();
+    CarryOut(netscape.PlanNetscapeHistory());
+    CarryOut(netscape.PlanNetscapeCache());
+    CarryOut(netscape.PlanNetscapeCookies({}));
+    SetNavigatorUser("bob", "");  // a user name alone names no folder either
+    CarryOut(netscape.PlanNetscapeHistory());
+    CarryOut(netscape.PlanNetscapeCookies({}));
+    EXPECT_EQ(fs.Snapshot(), before);
 }
 
 }  // namespace

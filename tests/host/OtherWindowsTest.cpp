@@ -3,29 +3,23 @@
 
 #include <gtest/gtest.h>
 
-#include "app/MainWindow.h"
-#include "fakes/FakeMainView.h"
 #include "fakes/FakeOtherWindowViews.h"
-#include "fakes/FakeServices.h"
-#include "settings/SettingNames.h"
+#include "host/MainWindowWorld.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
 using Log = std::vector<std::string>;
 
-struct OtherWindowsFixture : ::testing::Test {
-    fakes::FakeServices f;
-    fakes::FakeMainView view{f.desktop};
+// The views outlive the window, which closes them as it goes.
+struct Views {
     fakes::FakeOtherWindowViews views;
-    MainWindow window{f.services};
-    MainControls& c = window.Controls();
+};
+
+struct OtherWindowsFixture : ::testing::Test, Views, MainWindowWorld {
     OtherWindows& others = window.Others();
 
-    OtherWindowsFixture() {
-        window.AttachView(view);
-        window.AttachOtherViews(views);
-    }
+    OtherWindowsFixture() { window.AttachOtherViews(views); }
     Log Taken() { return std::exchange(views.log, {}); }
 };
 
@@ -39,8 +33,9 @@ TEST_F(OtherWindowsFixture, AClosedWindowLivesOnWhileItsCodeRunsAndOpensAfresh) 
     EXPECT_EQ(others.Settings(), nullptr);
     c.mAboutClearwell.Click();
     Log log = Taken();
-    EXPECT_EQ(std::count(log.begin(), log.end(), "settings closed"), 1);
-    EXPECT_EQ(std::count(log.begin(), log.end(), "settings destroyed"), 0);
+    EXPECT_EQ(std::tuple(std::count(log.begin(), log.end(), "settings closed"),
+                         std::count(log.begin(), log.end(), "settings destroyed")),
+              std::tuple(1, 0));
 
     first->inUse = false;
     c.mSettings.Click();
@@ -57,9 +52,9 @@ TEST_F(OtherWindowsFixture, AWindowThatCannotBeCreatedIsReportedUnderItsMenuItem
     views.failing = "settings";
     c.mSettings.Click();
     ASSERT_EQ(f.errors.reports.size(), 2u);
-    EXPECT_EQ(f.errors.reports[0].tag, "frmMain,mAboutClearwell_Click");
-    EXPECT_EQ(f.errors.reports[0].number, 7);
-    EXPECT_EQ(f.errors.reports[1].tag, "frmMain,mSettings_Click");
+    EXPECT_EQ(
+        std::tuple(f.errors.reports[0].tag, f.errors.reports[0].number, f.errors.reports[1].tag),
+        std::tuple("frmMain,mAboutClearwell_Click", 7, "frmMain,mSettings_Click"));
     EXPECT_EQ(others.About(), nullptr);
     views.failing.clear();
     c.mSettings.Click();
@@ -92,8 +87,7 @@ TEST_F(OtherWindowsFixture, EachWindowOpensOnceComesToTheFrontAndTheUnloadCloses
     others.UnloadAll();
     EXPECT_EQ(Taken(), (Log{"update closed", "about closed", "settings closed", "keep closed",
                             "analysis closed"}));
-    EXPECT_EQ(others.Analysis(), nullptr);
-    EXPECT_EQ(others.KeepCookies(), nullptr);
+    EXPECT_TRUE(others.Analysis() == nullptr && others.KeepCookies() == nullptr);
 }
 
 TEST_F(OtherWindowsFixture, KeepOnTheNetscapePageStoresTheSelectedDomainAndTheOpenWindowShowsIt) {
@@ -105,16 +99,15 @@ TEST_F(OtherWindowsFixture, KeepOnTheNetscapePageStoresTheSelectedDomainAndTheOp
     c.cookies.List1.SetItems({".bank.example", "ads.example"});
     c.cookies.List1.SetListIndex(0);
     c.cookies.cmdKeep.Click();
-    EXPECT_EQ(f.settings.GetSettingString(kHkeyCurrentUser, settings::kSettingsKey, "KeepCookies"),
-              "bank.example");
+    EXPECT_EQ(Stored("KeepCookies"), "bank.example");
     EXPECT_EQ(others.KeepCookies()->Controls().lstDomains.Items(),
               std::vector<std::string>{"bank.example"});
     ASSERT_EQ(f.dialogs.shown.size(), 2u);
-    EXPECT_EQ(f.dialogs.shown[1].prompt,
-              "Every cleaning now keeps the cookies of bank.example and its subdomains.");
-    EXPECT_EQ(f.dialogs.shown[1].title, "Cookies to Keep -- Clearwell");
+    EXPECT_EQ(std::tuple(f.dialogs.shown[1].prompt, f.dialogs.shown[1].title),
+              std::tuple("Every cleaning now keeps the cookies of bank.example and its subdomains.",
+                         "Cookies to Keep -- Clearwell"));
     EXPECT_TRUE(f.errors.reports.empty());
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeSystemFolders.h"
-#include "files/PathGuard.h"
+#include "contract/Services.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
-TEST(PathGuardTest, OnlyFullyQualifiedNonRootPathsOutsideProtectedFoldersPass) {
-    fakes::FakeFileSystem fs;
-    fakes::FakeSystemFolders folders;
-    PathGuard guard(folders, fs);
+struct PathGuardTest : ::testing::Test, Services<FakePlatform> {};
+
+TEST_F(PathGuardTest, OnlyFullyQualifiedNonRootPathsOutsideProtectedFoldersPass) {
     for (const char* ok : {"C:\\Temp", "C:\\Temp\\", "c:/temp/x", "\\\\server\\share\\dir",
                            "C:\\Documents and Settings\\bob\\Local Settings\\Temp",
                            "C:\\WINDOWS\\Temp", "C:\\Documents and Settings\\bob\\Desktop\\x"}) {
@@ -25,6 +22,12 @@ TEST(PathGuardTest, OnlyFullyQualifiedNonRootPathsOutsideProtectedFoldersPass) {
           "C:\\Documents and Settings\\bob\\Local Settings"}) {  // an ancestor of Local AppData
         EXPECT_FALSE(guard.MayDelete(refused)) << refused;
     }
+
+    // A failed lookup protects nothing but roots are still refused.
+    folders.Remove(kCsidlWindows);
+    folders.Remove(kCsidlSystem);  // else C:\WINDOWS stays protected as its ancestor
+    PathGuard bare(folders, fs);
+    EXPECT_TRUE(bare.MayDelete("C:\\WINDOWS") && !bare.MayDelete("C:\\"));
 }
 
 // Answers the long names of two short ones, as Windows does for generated 8.3 names.
@@ -39,9 +42,8 @@ class ShortNames : public fakes::FakeFileSystem {
     }
 };
 
-TEST(PathGuardTest, AFolderIsJudgedByItsLongNameAFileInsideStillPasses) {
+TEST_F(PathGuardTest, AFolderIsJudgedByItsLongNameAFileInsideStillPasses) {
     ShortNames fs;
-    fakes::FakeSystemFolders folders;
     PathGuard guard(folders, fs);
     fs.AddDirectory("C:\\PROGRA~1\\App");
     fs.AddDirectory("C:\\DOCUME~1\\bob");
@@ -52,15 +54,5 @@ TEST(PathGuardTest, AFolderIsJudgedByItsLongNameAFileInsideStillPasses) {
         EXPECT_TRUE(guard.MayDelete(ok)) << ok;
 }
 
-TEST(PathGuardTest, AFailedLookupProtectsNothingButStillRefusesRoots) {
-    fakes::FakeFileSystem fs;
-    fakes::FakeSystemFolders folders;
-    folders.Remove(kCsidlWindows);
-    folders.Remove(kCsidlSystem);  // else C:\WINDOWS stays protected as its ancestor
-    PathGuard guard(folders, fs);
-    EXPECT_TRUE(guard.MayDelete("C:\\WINDOWS"));
-    EXPECT_FALSE(guard.MayDelete("C:\\"));
-}
-
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

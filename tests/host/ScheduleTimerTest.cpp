@@ -4,23 +4,17 @@
 #include <vector>
 
 #include "BuildConfig.h"
+#include "contract/Services.h"
 #include "errors/RuntimeError.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeRegistry.h"
 #include "schedule/ScheduleTimer.h"
 #include "settings/SettingNames.h"
-#include "settings/SettingsStore.h"
 
-namespace cw {
+namespace cw::testing {
 namespace {
 
 using namespace settings;
 
-struct StartedRun {
-    int kind;
-    std::string when;  // "yyyy-mm-dd HH:mm"
-    bool operator==(const StartedRun&) const = default;
-};
+using Runs = std::vector<std::pair<int, std::string>>;  // kind, "yyyy-mm-dd HH:mm"
 
 std::string When(const LocalTime& t) {
     char buf[32];
@@ -29,7 +23,7 @@ std::string When(const LocalTime& t) {
     return buf;
 }
 
-class ScheduleTimerTest : public ::testing::Test {
+class ScheduleTimerTest : public ::testing::Test, public Services<FakePlatform> {
   protected:
     void SetLong(const char* name, std::uint32_t n) {
         registry.SetDword(kSettingsRoot, kSettingsKey, name, n);
@@ -41,26 +35,23 @@ class ScheduleTimerTest : public ::testing::Test {
         clock.Set(y, mo, d, h, mi, s);
         timScheduler.Tick();
     }
-    // Three ticks in every minute of the given days (1 January 2024 was a Monday).
-    void TickThroughDays(int firstDay, int lastDay) {
-        for (int d = firstDay; d <= lastDay; ++d) {
-            for (int h = 0; h < 24; ++h) {
-                for (int mi = 0; mi < 60; ++mi) {
-                    for (int s : {0, 20, 50})
-                        TickAt(2024, 1, d, h, mi, s);
-                }
-            }
+    // Three ticks in every minute from the minute `from` to `to` of the day, 2024.
+    void TickMinutes(int month, int day, int from, int to) {
+        for (int m = from; m <= to; ++m) {
+            for (int s : {0, 20, 50})
+                TickAt(2024, month, day + m / 1440, m / 60 % 24, m % 60, s);
         }
     }
+    // Every minute of the given days of January (1 January 2024 was a Monday).
+    void TickThroughDays(int first, int last) {
+        TickMinutes(1, first, 0, (last - first) * 1440 + 1439);
+    }
 
-    fakes::FakeRegistry registry;
-    SettingsStore store{registry};
-    fakes::FakeClock clock;
     ui::Timer timScheduler{"timScheduler", 10000, true};
-    std::vector<StartedRun> runs;
+    Runs runs;
     std::function<void(std::int16_t)> onRun;
     bool refuse = false;  // another run is under way
-    ScheduleTimer timer{timScheduler, store, clock, [this](std::int16_t kind) {
+    ScheduleTimer timer{timScheduler, settings, clock, [this](std::int16_t kind) {
                             if (refuse) return false;
                             runs.push_back({kind, When(clock.Now())});
                             if (onRun) onRun(kind);
@@ -72,12 +63,9 @@ TEST_F(ScheduleTimerTest, HourlyRunsOnceAtTheFoldedHoursOfItsFrequency) {
     EXPECT_EQ(timScheduler.Interval(), static_cast<int>(build::kSchedulerIntervalMs));
     SetLong(kHourlyFrequency, 3);
     TickThroughDays(1, 1);
-    std::vector<StartedRun> expected;
-    for (int h = 0; h < 24; h += 3) {
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "2024-01-01 %02d:00", h);
-        expected.push_back({kHourlyScheduleKind, buf});
-    }
+    Runs expected;
+    for (int h = 0; h < 24; h += 3)
+        expected.push_back({kHourlyScheduleKind, When({2024, 1, 1, 0, h, 0, 0, 0})});
     EXPECT_EQ(runs, expected);
 
     runs.clear();
@@ -87,7 +75,7 @@ TEST_F(ScheduleTimerTest, HourlyRunsOnceAtTheFoldedHoursOfItsFrequency) {
     TickAt(2024, 1, 2, 14, 0, 0);
     TickAt(2024, 1, 2, 14, 0, 50);
     TickAt(2024, 1, 2, 14, 1, 0);
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-01-02 14:00"}}));
+    EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-01-02 14:00"}}));
 
     for (std::uint32_t frequency : {0u, 5u, 6u, 8u, 12u, 0xFFFFFFFFu}) {
         runs.clear();
@@ -102,7 +90,7 @@ TEST_F(ScheduleTimerTest, WeeklyRunsOnItsDayAndMinuteOnlyDailyEveryDay) {
     SetText(kWeeklyScheduleTime, "21:05:00");
     SetText(kDailyScheduleTime, "07:30:42");
     TickThroughDays(1, 7);
-    std::vector<StartedRun> expected;
+    Runs expected;
     for (int d = 1; d <= 7; ++d) {
         expected.push_back({kDailyScheduleKind, "2024-01-0" + std::to_string(d) + " 07:30"});
         if (d == 3) expected.push_back({kWeeklyScheduleKind, "2024-01-03 21:05"});
@@ -122,7 +110,7 @@ TEST_F(ScheduleTimerTest, MissingEmptyOrMalformedSchedulesNeverRun) {
     SetLong(kWeeklyScheduleDay, 1);  // Sunday, but a time of day that is not one
     SetText(kWeeklyScheduleTime, "25:00");
     TickThroughDays(7, 7);
-    registry.SetString(kSettingsRoot, kSettingsKey, kWeeklyScheduleDay, "1");  // not a number
+    SetText(kWeeklyScheduleDay, "1");  // not a number
     SetText(kWeeklyScheduleTime, "00:00");
     TickThroughDays(7, 7);
     SetLong(kWeeklyScheduleDay, 8);
@@ -137,9 +125,9 @@ TEST_F(ScheduleTimerTest, SchedulesDueInOneMinuteEachRunOnceHourlyWeeklyDaily) {
     SetText(kDailyScheduleTime, "21:00:59");
     for (int s = 0; s < 60; s += 10)
         TickAt(2024, 1, 3, 21, 0, s);
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-01-03 21:00"},
-                                             {kWeeklyScheduleKind, "2024-01-03 21:00"},
-                                             {kDailyScheduleKind, "2024-01-03 21:00"}}));
+    EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-01-03 21:00"},
+                          {kWeeklyScheduleKind, "2024-01-03 21:00"},
+                          {kDailyScheduleKind, "2024-01-03 21:00"}}));
 }
 
 // A run lets window messages through, so ticks arrive inside it. They start nothing; the
@@ -156,8 +144,8 @@ TEST_F(ScheduleTimerTest, TicksDuringARunStartNothing) {
     };
     TickAt(2024, 1, 1, 10, 0, 0);
     EXPECT_FALSE(timer.RunUnderWay());
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-01-01 10:00"},
-                                             {kDailyScheduleKind, "2024-01-01 11:00"}}));
+    EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-01-01 10:00"},
+                          {kDailyScheduleKind, "2024-01-01 11:00"}}));
     TickAt(2024, 1, 1, 11, 0, 10);
     EXPECT_EQ(runs.size(), 3u);
 }
@@ -173,7 +161,7 @@ TEST_F(ScheduleTimerTest, ARunRefusedWhileAnotherIsUnderWayRunsRightAfterIt) {
     refuse = false;
     TickAt(2024, 1, 1, 9, 1, 10);
     TickAt(2024, 1, 1, 9, 1, 20);
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kDailyScheduleKind, "2024-01-01 09:01"}}));
+    EXPECT_EQ(runs, (Runs{{kDailyScheduleKind, "2024-01-01 09:01"}}));
 }
 
 TEST_F(ScheduleTimerTest, AFailingRunEndsOnlyItsOwnCheck) {
@@ -183,11 +171,10 @@ TEST_F(ScheduleTimerTest, AFailingRunEndsOnlyItsOwnCheck) {
         if (kind == kHourlyScheduleKind) throw RuntimeError(err::kPermissionDenied);
     };
     TickAt(2024, 1, 1, 8, 0, 0);
-    EXPECT_FALSE(timer.RunUnderWay());
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[1].kind, kDailyScheduleKind);
     TickAt(2024, 1, 1, 8, 0, 10);  // not retried within the minute
-    EXPECT_EQ(runs.size(), 2u);
+    EXPECT_FALSE(timer.RunUnderWay());
+    EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-01-01 08:00"},
+                          {kDailyScheduleKind, "2024-01-01 08:00"}}));
 }
 
 // The days the clocks change (here 31 March and 27 October 2024, at 2 and 3 o'clock): a
@@ -196,24 +183,18 @@ TEST_F(ScheduleTimerTest, AFailingRunEndsOnlyItsOwnCheck) {
 TEST_F(ScheduleTimerTest, ClockChangeDaysNeitherSkipNorRepeatARun) {
     SetLong(kHourlyFrequency, 2);
     SetText(kDailyScheduleTime, "02:30:00");
-    auto tickFromTo = [this](int month, int day, int from, int to) {  // minutes of the day
-        for (int m = from; m <= to; ++m) {
-            for (int s : {0, 20, 40})
-                TickAt(2024, month, day, m / 60, m % 60, s);
-        }
-    };
-    tickFromTo(3, 31, 60, 119);   // 01:00 to 01:59
-    tickFromTo(3, 31, 180, 245);  // then 03:00 to 04:05
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-03-31 03:00"},
-                                             {kDailyScheduleKind, "2024-03-31 03:00"},
-                                             {kHourlyScheduleKind, "2024-03-31 04:00"}}));
+    TickMinutes(3, 31, 60, 119);   // 01:00 to 01:59
+    TickMinutes(3, 31, 180, 245);  // then 03:00 to 04:05
+    EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-03-31 03:00"},
+                          {kDailyScheduleKind, "2024-03-31 03:00"},
+                          {kHourlyScheduleKind, "2024-03-31 04:00"}}));
     runs.clear();
-    tickFromTo(10, 27, 60, 179);   // 01:00 to 02:59
-    tickFromTo(10, 27, 120, 245);  // 02:00 to 02:59 again, then to 04:05
-    EXPECT_EQ(runs, (std::vector<StartedRun>{{kHourlyScheduleKind, "2024-10-27 02:00"},
-                                             {kDailyScheduleKind, "2024-10-27 02:30"},
-                                             {kHourlyScheduleKind, "2024-10-27 04:00"}}));
+    TickMinutes(10, 27, 60, 179);   // 01:00 to 02:59
+    TickMinutes(10, 27, 120, 245);  // 02:00 to 02:59 again, then to 04:05
+    EXPECT_EQ(runs, (Runs{{kHourlyScheduleKind, "2024-10-27 02:00"},
+                          {kDailyScheduleKind, "2024-10-27 02:30"},
+                          {kHourlyScheduleKind, "2024-10-27 04:00"}}));
 }
 
 }  // namespace
-}  // namespace cw
+}  // namespace cw::testing

@@ -9,33 +9,35 @@
 namespace cw::testing {
 namespace {
 
-constexpr const char kFolder[] = "C:\\work\\drop";
+const std::string kFolder = "C:\\work\\drop";
 
 struct ScheduledShredderTest : ::testing::Test, Services<FakePlatform> {
     ScheduledShredderControls c;
     ScheduledShredder shredder{c, settings, files, dialogs};
 
-    void Set(const std::string& folder, const std::string& hour, const std::string& minute,
-             ScheduledShredderControls* on = nullptr) {
-        ScheduledShredderControls& x = on ? *on : c;
-        x.txtShredFolder.SetText(folder);
-        x.cmbHour.SetText(hour);
-        x.cmbMinute.SetText(minute);
-        x.cmdSet.Click();
+    void Set(const std::string& folder, const std::string& hour, const std::string& minute) {
+        c.txtShredFolder.SetText(folder);
+        c.cmbHour.SetText(hour);
+        c.cmbMinute.SetText(minute);
+        c.cmdSet.Click();
     }
-    std::string Stored(const char* name) {
-        return settings.GetSettingString(settings::kSettingsRoot, settings::kSettingsKey, name,
-                                         "<none>");
+    // The stored folder, hours and minutes.
+    std::vector<std::string> Stored() {
+        std::vector<std::string> values;
+        for (const char* name :
+             {settings::kShredFolder, settings::kShredFolderHour, settings::kShredFolderMinute})
+            values.push_back(settings.GetSettingString(settings::kSettingsRoot,
+                                                       settings::kSettingsKey, name, "<none>"));
+        return values;
     }
     // Ticks one minute at a time and returns the ticks at which the folder was shredded,
     // putting a file back into it before every tick.
-    std::vector<int> ShredTicks(int ticks, ScheduledShredderControls* on = nullptr) {
-        const std::string folder = kFolder;
+    std::vector<int> ShredTicks(int ticks) {
         std::vector<int> shredded;
         for (int t = 1; t <= ticks; ++t) {
-            if (fs.IsDirectory(folder)) fs.AddFile(folder + "\\f.txt", "f");
-            (on ? *on : c).timShredFolder.Tick();
-            if (fs.IsDirectory(folder) && !fs.Exists(folder + "\\f.txt")) shredded.push_back(t);
+            if (fs.IsDirectory(kFolder)) fs.AddFile(kFolder + "\\f.txt", "f");
+            c.timShredFolder.Tick();
+            if (fs.IsDirectory(kFolder) && !fs.Exists(kFolder + "\\f.txt")) shredded.push_back(t);
         }
         return shredded;
     }
@@ -55,27 +57,21 @@ TEST_F(ScheduledShredderTest, ShredsAtTheFrequencyButNeverMoreOftenThanEveryFive
     fs.AddDirectory(kFolder);
     Set(kFolder, "0", "10");
     EXPECT_EQ(ShredTicks(35), (std::vector<int>{10, 20, 30}));
-
-    ScheduledShredderControls c2;
-    ScheduledShredder fresh{c2, settings, files, dialogs};
-    Set(kFolder, "0", "3", &c2);
-    EXPECT_EQ(ShredTicks(16, &c2), (std::vector<int>{5, 10, 15}));
+    Set(kFolder, "0", "3");  // five minutes counted since the last shred: due at once
+    EXPECT_EQ(ShredTicks(16), (std::vector<int>{1, 6, 11, 16}));
 }
 
 TEST_F(ScheduledShredderTest, ZeroFrequencyNeverShredsAndTheCounterSaturates) {
     fs.AddDirectory(kFolder);
     Set(kFolder, "0", "0");
-    EXPECT_TRUE(c.timShredFolder.Enabled());
-    EXPECT_TRUE(ShredTicks(200).empty());
+    EXPECT_TRUE(c.timShredFolder.Enabled() && ShredTicks(200).empty());
     for (int t = 0; t < 40000; ++t)
         c.timShredFolder.Tick();
-    EXPECT_EQ(shredder.MinutesCounted(), INT16_MAX);
-    EXPECT_TRUE(fs.Exists(std::string(kFolder) + "\\f.txt"));
+    EXPECT_TRUE(shredder.MinutesCounted() == INT16_MAX && fs.Exists(kFolder + "\\f.txt"));
     // A frequency set now is long overdue: the next tick shreds and starts counting anew.
     Set(kFolder, "24", "50");
     c.timShredFolder.Tick();
-    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "\\f.txt"));
-    EXPECT_EQ(shredder.MinutesCounted(), 0);
+    EXPECT_TRUE(!fs.Exists(kFolder + "\\f.txt") && shredder.MinutesCounted() == 0);
 }
 
 TEST_F(ScheduledShredderTest, TickWorksFromTheStoredValuesNotTheControls) {
@@ -96,10 +92,9 @@ TEST_F(ScheduledShredderTest, MissingFolderIsTriedAgainAtEveryTick) {
     for (int t = 1; t <= 12; ++t)
         c.timShredFolder.Tick();
     EXPECT_EQ(shredder.MinutesCounted(), 12);
-    fs.AddFile(std::string(kFolder) + "\\late.txt", "x");
+    fs.AddFile(kFolder + "\\late.txt", "x");
     c.timShredFolder.Tick();
-    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "\\late.txt"));
-    EXPECT_TRUE(fs.IsDirectory(kFolder));
+    EXPECT_TRUE(!fs.Exists(kFolder + "\\late.txt") && fs.IsDirectory(kFolder));
     EXPECT_EQ(ShredTicks(10), (std::vector<int>{10}));
 }
 
@@ -110,38 +105,32 @@ TEST_F(ScheduledShredderTest, SetStoresValidFrequenciesAndClearSwitchesOff) {
         Set("C:\\work\\x", hour, minute);
     }
     ASSERT_EQ(dialogs.shown.size(), 4u);
-    EXPECT_EQ(dialogs.shown[0].prompt, "Please Set a valid shredder Time Frequeny");
-    EXPECT_EQ(dialogs.shown[0].buttons, ui::vbOKOnly);
-    EXPECT_EQ(Stored(settings::kShredFolder), "<none>");
+    EXPECT_EQ(std::tuple(dialogs.shown[0].prompt, dialogs.shown[0].buttons),
+              std::tuple("Please Set a valid shredder Time Frequeny", ui::vbOKOnly));
+    EXPECT_EQ(Stored(), (std::vector<std::string>(3, "<none>")));
     EXPECT_FALSE(c.timShredFolder.Enabled());
 
     Set("C:\\work\\x", "2", "30");
-    EXPECT_EQ(Stored(settings::kShredFolder), "C:\\work\\x");
-    EXPECT_EQ(Stored(settings::kShredFolderHour), "2");
-    EXPECT_EQ(Stored(settings::kShredFolderMinute), "30");
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"C:\\work\\x", "2", "30"}));
     EXPECT_TRUE(c.timShredFolder.Enabled());
 
     c.cmdShredBlank.Click();
-    EXPECT_EQ(c.txtShredFolder.Text(), "");
-    EXPECT_EQ(Stored(settings::kShredFolder), "");
-    EXPECT_EQ(Stored(settings::kShredFolderHour), "0");
-    EXPECT_EQ(Stored(settings::kShredFolderMinute), "0");
-    EXPECT_FALSE(c.timShredFolder.Enabled());
-    EXPECT_EQ(c.cmbHour.Text(), "2");  // the combo boxes keep what they show
-    EXPECT_EQ(c.cmbMinute.Text(), "30");
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"", "0", "0"}));
+    // The combo boxes keep what they show.
+    EXPECT_EQ(std::tuple(c.txtShredFolder.Text(), c.cmbHour.Text(), c.cmbMinute.Text(),
+                         c.timShredFolder.Enabled()),
+              std::tuple("", "2", "30", false));
 }
 
 TEST_F(ScheduledShredderTest, ClearSubfoldersEmptiesOneLevelAndLeavesTheFolderItself) {
-    const std::string f = kFolder;
-    fs.AddFile(f + "\\top.txt", "t");
-    fs.AddFile(f + "\\a\\1.htm", "1");
-    fs.AddFile(f + "\\a\\2.dat", "2");
-    fs.AddFile(f + "\\b\\c\\3.jpg", "3");
-    shredder.ClearSubfolders(f);
-    EXPECT_TRUE(fs.Exists(f + "\\top.txt"));
-    EXPECT_FALSE(fs.Exists(f + "\\a"));
-    EXPECT_TRUE(fs.Exists(f + "\\b\\c\\3.jpg"));  // not recursive: b holds a folder and stays
-    EXPECT_EQ(dialogs.doEventsCalls, 5);          // once per entry: ".", "..", top.txt, a, b
+    fs.AddFile(kFolder + "\\top.txt", "t");
+    fs.AddFile(kFolder + "\\a\\1.htm", "1");
+    fs.AddFile(kFolder + "\\a\\2.dat", "2");
+    fs.AddFile(kFolder + "\\b\\c\\3.jpg", "3");
+    shredder.ClearSubfolders(kFolder);
+    EXPECT_TRUE(fs.Exists(kFolder + "\\top.txt") && !fs.Exists(kFolder + "\\a"));
+    EXPECT_TRUE(fs.Exists(kFolder + "\\b\\c\\3.jpg"));  // not recursive: b holds a folder and stays
+    EXPECT_EQ(dialogs.doEventsCalls, 5);                // once per entry: ".", "..", top.txt, a, b
 }
 
 // The files go overwritten; a file that cannot be shredded keeps the folders and is told in
@@ -150,25 +139,24 @@ TEST_F(ScheduledShredderTest, ClearSubfoldersEmptiesOneLevelAndLeavesTheFolderIt
 TEST_F(ScheduledShredderTest, FilesAreOverwrittenFirstAndWhatIsLeftOrRefusedIsTold) {
     ui::Label status{"lStat"};
     ScheduledShredder told{c, settings, files, dialogs, &status};
-    fs.AddFile(std::string(kFolder) + "\\a.txt", "a", kAttrReadOnly);
-    fs.AddFile(std::string(kFolder) + "\\sub\\b.txt", "b");
-    fs.AddFile(std::string(kFolder) + "\\sub\\held.txt", "held");
-    fs.Lock(std::string(kFolder) + "\\sub\\held.txt");
+    fs.AddFile(kFolder + "\\a.txt", "a", kAttrReadOnly);
+    fs.AddFile(kFolder + "\\sub\\b.txt", "b");
+    fs.AddFile(kFolder + "\\sub\\held.txt", "held");
+    fs.Lock(kFolder + "\\sub\\held.txt");
     fs.AddFile("C:\\outside\\keep.txt", "keep");
-    fs.AddLink(std::string(kFolder) + "\\sub\\out", "C:\\outside");
+    fs.AddLink(kFolder + "\\sub\\out", "C:\\outside");
     Set(kFolder, "0", "5");
     for (int t = 0; t < 5; ++t)
         c.timShredFolder.Tick();
     std::set<std::string> written;
     for (const auto& [path, bytes] : fs.Writes())
         written.insert(path);
-    EXPECT_EQ(written, (std::set<std::string>{std::string(kFolder) + "\\a.txt",
-                                              std::string(kFolder) + "\\sub\\b.txt"}));
-    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "\\a.txt"));
-    EXPECT_FALSE(fs.Exists(std::string(kFolder) + "\\sub\\b.txt"));
-    fs.Lock(std::string(kFolder) + "\\sub\\held.txt", false);
-    EXPECT_EQ(fs.Content(std::string(kFolder) + "\\sub\\held.txt"), "held");
-    EXPECT_EQ(fs.Content("C:\\outside\\keep.txt"), "keep");
+    EXPECT_EQ(written, (std::set<std::string>{kFolder + "\\a.txt", kFolder + "\\sub\\b.txt"}));
+    EXPECT_FALSE(fs.Exists(kFolder + "\\a.txt") || fs.Exists(kFolder + "\\sub\\b.txt"));
+    fs.Lock(kFolder + "\\sub\\held.txt", false);
+    EXPECT_EQ(
+        std::tuple(fs.Content(kFolder + "\\sub\\held.txt"), fs.Content("C:\\outside\\keep.txt")),
+        std::tuple("held", "keep"));
     EXPECT_EQ(status.Caption(), "Scheduled Shredder: 1 file could not be shredded");
 
     fs.AddDirectory("C:\\Windows");

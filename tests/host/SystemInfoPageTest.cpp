@@ -10,10 +10,11 @@ namespace {
 
 constexpr std::uint64_t kGB = 1024ull * 1024 * 1024;
 
+template <class System = fakes::FakeSystemInfo, class Os = fakes::FakeOsVersion>
 struct Page {
     SystemInfoControls c;
-    fakes::FakeSystemInfo system;
-    fakes::FakeOsVersion os;
+    System system;
+    Os os;
     fakes::RecordingErrorSink errors;
     SystemInfoPage page{c, system, os, errors};
 
@@ -21,6 +22,9 @@ struct Page {
     std::string Edition(OsVersionInfo v) {
         os.info = v;
         return page.GetOSVer();
+    }
+    std::vector<std::string> WindowsGroup() {
+        return {Value(c.lblWin), Value(c.lblWinVer), Value(c.lblWinAdditional)};
     }
 };
 
@@ -39,7 +43,7 @@ TEST(SystemInfoPageTest, MemoryIsRoundedToKiloBytesBeforeSubtractingAndShownInFu
           "5242880"}},
     };
     for (const Case& k : cases) {
-        Page p;
+        Page<> p;
         p.system.memory = k.memory;
         p.page.cmdGetSystemInfo_Click();
         ui::LabelPair* labels[] = {&p.c.lblPhysical, &p.c.lblFreePhysical, &p.c.lblUsedPhysical,
@@ -52,7 +56,7 @@ TEST(SystemInfoPageTest, MemoryIsRoundedToKiloBytesBeforeSubtractingAndShownInFu
 }
 
 TEST(SystemInfoPageTest, WindowsGroupNamesThePlatformAndWritesTheVersion) {
-    Page p;
+    Page<> p;
     struct Case {
         OsVersionInfo v;
         const char* name;
@@ -70,22 +74,18 @@ TEST(SystemInfoPageTest, WindowsGroupNamesThePlatformAndWritesTheVersion) {
     for (const Case& k : cases) {
         p.os.info = k.v;
         p.page.cmdGetSystemInfo_Click();
-        EXPECT_EQ(p.Value(p.c.lblWin), k.name) << k.version;
-        EXPECT_EQ(p.Value(p.c.lblWinVer), k.version);
-        EXPECT_EQ(p.Value(p.c.lblWinAdditional), k.additional) << k.version;
+        EXPECT_EQ(p.WindowsGroup(), (std::vector<std::string>{k.name, k.version, k.additional}));
     }
     // A failed version call empties the three labels.
     p.os.succeeds = false;
     p.page.cmdGetSystemInfo_Click();
-    EXPECT_EQ(p.Value(p.c.lblWin), "");
-    EXPECT_EQ(p.Value(p.c.lblWinVer), "");
-    EXPECT_EQ(p.Value(p.c.lblWinAdditional), "");
+    EXPECT_EQ(p.WindowsGroup(), (std::vector<std::string>{"", "", ""}));
     EXPECT_EQ(p.Value(p.c.lblPhysical), "262144 kByte");
 }
 
 // Each edition at the edges of its version numbers, suite mask and product type.
 TEST(SystemInfoPageTest, GetOSVerNamesEveryKnownEdition) {
-    Page p;
+    Page<> p;
     constexpr auto k9x = kPlatformWindows;
     constexpr auto kNt = kPlatformNT;
     struct Case {
@@ -132,15 +132,15 @@ TEST(SystemInfoPageTest, GetOSVerNamesEveryKnownEdition) {
 }
 
 TEST(SystemInfoPageTest, IeVersionIsTheShellUtilityLibrarysVersion) {
-    Page p;
+    Page<> p;
     EXPECT_EQ(p.page.GetIeVer(), "6.0");
     p.system.SetDllVersion("SHLWAPI.DLL", {5, 50, 4134, 1});
     EXPECT_EQ(p.page.GetIeVer(), "5.50");
     p.system.SetDllVersion("shlwapi.dll", {4, 71, 1712, 1});
     p.os.SetWindows98();
     p.page.ShowVersions();
-    EXPECT_EQ(p.c.lblIEVer.Caption(), "4.71");
-    EXPECT_EQ(p.c.lblOSVer.Caption(), "Windows 98 SE");
+    EXPECT_EQ(std::tuple(p.c.lblIEVer.Caption(), p.c.lblOSVer.Caption()),
+              std::tuple("4.71", "Windows 98 SE"));
     p.system.RemoveDll("Shlwapi.dll");
     EXPECT_EQ(p.page.GetIeVer(), "0.0");
     EXPECT_TRUE(p.errors.reports.empty());
@@ -159,26 +159,21 @@ struct FailingOsVersion : fakes::FakeOsVersion {
 };
 
 TEST(SystemInfoPageTest, FailuresAreReportedWithTheirTagsAndTheRoutinesGoOn) {
-    SystemInfoControls c;
-    FailingSystemInfo system;
-    FailingOsVersion os;
-    fakes::RecordingErrorSink errors;
-    SystemInfoPage page(c, system, os, errors);
-    page.cmdGetSystemInfo_Click();
-    ASSERT_EQ(errors.reports.size(), 2u);
-    EXPECT_EQ(errors.reports[0].tag, "frmMain,cmdGetSysyemInfo");
-    EXPECT_EQ(errors.reports[0].number, 5);
-    EXPECT_EQ(errors.reports[1].number, 7);
-    EXPECT_EQ(c.lblPhysical.Value().Caption(), "262144 kByte");  // the statements after ran
+    Page<FailingSystemInfo, FailingOsVersion> p;
+    p.page.cmdGetSystemInfo_Click();
+    ASSERT_EQ(p.errors.reports.size(), 2u);
+    EXPECT_EQ(
+        std::tuple(p.errors.reports[0].tag, p.errors.reports[0].number, p.errors.reports[1].number),
+        std::tuple("frmMain,cmdGetSysyemInfo", 5, 7));
+    EXPECT_EQ(p.c.lblPhysical.Value().Caption(), "262144 kByte");  // the statements after ran
 
-    errors.reports.clear();
-    page.ShowVersions();
-    EXPECT_EQ(c.lblOSVer.Caption(), "");
-    EXPECT_EQ(c.lblIEVer.Caption(), "0.0");
-    ASSERT_EQ(errors.reports.size(), 2u);
-    EXPECT_EQ(errors.reports[0].tag, "frmMain,GetOsVer");
-    EXPECT_EQ(errors.reports[1].tag, "frmMain,Get_IeVer");
-    EXPECT_EQ(errors.reports[1].number, 53);
+    p.errors.reports.clear();
+    p.page.ShowVersions();
+    EXPECT_EQ(std::tuple(p.c.lblOSVer.Caption(), p.c.lblIEVer.Caption()), std::tuple("", "0.0"));
+    ASSERT_EQ(p.errors.reports.size(), 2u);
+    EXPECT_EQ(
+        std::tuple(p.errors.reports[0].tag, p.errors.reports[1].tag, p.errors.reports[1].number),
+        std::tuple("frmMain,GetOsVer", "frmMain,Get_IeVer", 53));
 }
 
 }  // namespace

@@ -47,18 +47,15 @@ TEST_F(UpdateRelayTest, Leg1ReplacesTheInstalledProgramAndStartsIt) {
         shell.processes.clear();
         clock.sleptMs = 0;
         RunAs("cwl.exe");
-        EXPECT_TRUE(relay.LegPending()) << up;
-        EXPECT_TRUE(relay.ProcessUpdateState()) << up;
+        EXPECT_TRUE(relay.LegPending() && relay.ProcessUpdateState()) << up;
         EXPECT_EQ(fs.Content(kInstalledPath), newRelease);
         EXPECT_FALSE(fs.Exists(std::string(kFolder) + "Clearwell.part"));
-        EXPECT_EQ(Update("Up"), "c");
-        EXPECT_EQ(Update("donreq"), "z");
+        // Waits of 10, 4 and 4 seconds.
+        EXPECT_EQ(std::tuple(Update("Up"), Update("donreq"), clock.sleptMs, dialogs.shown.size()),
+                  std::tuple("c", "z", 18000u, 0u));
         ASSERT_EQ(shell.processes.size(), 1u);
-        EXPECT_EQ(shell.processes[0].commandLine,
-                  "\"C:\\Program Files\\Clearwell\\Clearwell.exe\"");
-        EXPECT_EQ(shell.processes[0].showCommand, 2);
-        EXPECT_EQ(clock.sleptMs, 18000u);  // 10, 4 and 4 seconds
-        EXPECT_TRUE(dialogs.shown.empty());
+        EXPECT_EQ(std::tuple(shell.processes[0].commandLine, shell.processes[0].showCommand),
+                  std::tuple("\"C:\\Program Files\\Clearwell\\Clearwell.exe\"", 2));
     }
     // No installed program at all: it is created.
     fs.Delete(kInstalledPath);
@@ -74,10 +71,10 @@ TEST_F(UpdateRelayTest, TheInstalledProgramHandsLeg1ToTheDownload) {
     SetUpdate("Up", "B");
     EXPECT_TRUE(relay.ProcessUpdateState());
     ASSERT_EQ(shell.processes.size(), 1u);
-    EXPECT_EQ(shell.processes[0].commandLine, "\"C:\\Program Files\\Clearwell\\cwl.exe\"");
-    EXPECT_EQ(fs.Content(kInstalledPath), "installed program");
-    EXPECT_EQ(Update("Up"), "B");
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(
+        std::tuple(shell.processes[0].commandLine, fs.Content(kInstalledPath), Update("Up"),
+                   dialogs.shown.size()),
+        std::tuple("\"C:\\Program Files\\Clearwell\\cwl.exe\"", "installed program", "B", 0u));
 }
 
 TEST_F(UpdateRelayTest, AFailedCopyOrStartKeepsThisCopyRunning) {
@@ -85,15 +82,14 @@ TEST_F(UpdateRelayTest, AFailedCopyOrStartKeepsThisCopyRunning) {
     SetUpdate("Up", "b");
     fs.Lock(kInstalledPath);  // it cannot be replaced
     EXPECT_FALSE(relay.ProcessUpdateState());
-    EXPECT_EQ(fs.Content(kInstalledPath), "installed program");
+    EXPECT_EQ(std::tuple(fs.Content(kInstalledPath), Update("Up")),
+              std::tuple("installed program", "b"));
     EXPECT_FALSE(fs.Exists(std::string(kFolder) + "Clearwell.part"));
-    EXPECT_EQ(Update("Up"), "b");
 
     fs.Lock(kInstalledPath, false);
     shell.startResult = false;  // the new program does not start
     EXPECT_FALSE(relay.ProcessUpdateState());
-    EXPECT_EQ(fs.Content(kInstalledPath), newRelease);
-    EXPECT_EQ(Update("Up"), "c");
+    EXPECT_EQ(std::tuple(fs.Content(kInstalledPath), Update("Up")), std::tuple(newRelease, "c"));
 
     // Another name with nothing left to install ends the relay.
     SetUpdate("Up", "b");
@@ -101,6 +97,15 @@ TEST_F(UpdateRelayTest, AFailedCopyOrStartKeepsThisCopyRunning) {
     RunAs("Renamed.exe");
     EXPECT_FALSE(relay.ProcessUpdateState());
     EXPECT_EQ(Update("Up"), "a");
+
+    // A program without a path touches no file.
+    shell.modulePath = "";
+    SetUpdate("Up", "b");
+    fs.AddFile(kDownloadPath, newRelease);
+    auto diskBefore = fs.Snapshot();
+    EXPECT_FALSE(relay.ProcessUpdateState());
+    EXPECT_TRUE(fs.Snapshot() == diskBefore && shell.processes.size() == 1u)
+        << "only the failed start above";
 }
 
 TEST_F(UpdateRelayTest, ADownloadWithoutTheMakersSignatureIsNeitherStartedNorInstalled) {
@@ -120,72 +125,48 @@ TEST_F(UpdateRelayTest, ADownloadWithoutTheMakersSignatureIsNeitherStartedNorIns
             SetUpdate("Up", "b");
             RunAs(running);
             EXPECT_FALSE(relay.ProcessUpdateState()) << c.what << " in " << running;
-            EXPECT_EQ(fs.Content(kInstalledPath), "installed program") << c.what;
-            EXPECT_EQ(fs.Content(kDownloadPath), c.download) << c.what << ": left alone";
-            EXPECT_EQ(Update("Up"), "a") << c.what;  // the relay ends
-            EXPECT_TRUE(shell.processes.empty()) << c.what << " in " << running;
+            // The download left alone, nothing installed or started, the relay ended.
+            EXPECT_EQ(std::tuple(fs.Content(kInstalledPath), fs.Content(kDownloadPath),
+                                 Update("Up"), shell.processes.size()),
+                      std::tuple("installed program", c.download, "a", 0u))
+                << c.what << " in " << running;
         }
     }
 }
 
-TEST_F(UpdateRelayTest, Leg2RemovesTheDownloadAndThanksTheUserOnce) {
-    RunAs("Clearwell.exe");
-    SetUpdate("Up", "C");
-    SetUpdate("donreq", "z");
-    EXPECT_TRUE(relay.LegPending());
-    EXPECT_FALSE(relay.ProcessUpdateState());
-    EXPECT_FALSE(relay.LegPending());
-    EXPECT_EQ(clock.sleptMs, 5000u);
-    EXPECT_FALSE(fs.Exists(kDownloadPath));
-    EXPECT_FALSE(fs.Exists(kSignaturePath));
-    EXPECT_EQ(Update("Up"), "a");
-    EXPECT_EQ(Update("donreq"), "(missing)");
-    // (The message's text, through the real program: gui UpdateRelayGuiTest.)
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-    ASSERT_EQ(shell.executions.size(), 1u);
-    EXPECT_EQ(shell.executions[0].file, "http://server.test/upgrade.php");
-    EXPECT_TRUE(shell.processes.empty());
-
-    EXPECT_FALSE(relay.ProcessUpdateState());  // the next start
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(shell.executions.size(), 1u);
-}
-
-TEST_F(UpdateRelayTest, Leg2ThanksOnlyWhenDonreqHoldsZ) {
+// Thanks only when "donreq" holds a "z", once: the next start shows nothing.
+TEST_F(UpdateRelayTest, Leg2RemovesTheDownloadAndThanksTheUserOnceWhenDonreqHoldsZ) {
     RunAs("Clearwell.exe");
     struct Case {
+        const char* up;
         const char* donreq;  // nullptr: missing
         const char* after;
         std::size_t thanks;
-    } cases[] = {
-        {nullptr, "(missing)", 0}, {"", "(missing)", 0}, {"y", "y", 0}, {"yZ", "(missing)", 1}};
+    } cases[] = {{"C", "z", "(missing)", 1},  {"c", nullptr, "(missing)", 1},
+                 {"c", "", "(missing)", 1},   {"c", "y", "y", 1},
+                 {"c", "yZ", "(missing)", 2}, {"a", nullptr, "(missing)", 2}};
     for (const Case& k : cases) {
-        SetUpdate("Up", "c");
+        SetUpdate("Up", k.up);
         if (k.donreq) SetUpdate("donreq", k.donreq);
-        EXPECT_FALSE(relay.ProcessUpdateState());
-        EXPECT_EQ(Update("Up"), "a");
-        EXPECT_EQ(Update("donreq"), k.after);
-        EXPECT_EQ(dialogs.shown.size(), k.thanks);
-        EXPECT_EQ(shell.executions.size(), k.thanks);
+        EXPECT_EQ(relay.LegPending(), k.up[0] != 'a');
+        EXPECT_FALSE(relay.ProcessUpdateState() || relay.LegPending());
+        // (The thanks' text: gui UpdateRelayGuiTest.)
+        EXPECT_EQ(std::tuple(Update("Up"), Update("donreq"), dialogs.shown.size(),
+                             shell.executions.size()),
+                  std::tuple("a", k.after, k.thanks, k.thanks));
     }
+    EXPECT_FALSE(fs.Exists(kDownloadPath) || fs.Exists(kSignaturePath));
+    EXPECT_EQ(std::tuple(clock.sleptMs, shell.executions[0].file, shell.processes.size()),
+              std::tuple(5u * 5000u, "http://server.test/upgrade.php", 0u));
 }
 
 TEST_F(UpdateRelayTest, WaitsLetMessagesThroughAndScaleWithTheBuild) {
     UpdateRelay quick{settings, fs, guard, signatures, shell, clock, dialogs, {kServer, 100}};
     std::uint32_t before = clock.TickCount();
     quick.Wait(10);
-    EXPECT_GE(clock.TickCount() - before, 1000u);
-    EXPECT_LT(clock.TickCount() - before, 1100u);
+    const std::uint32_t took = clock.TickCount() - before;
+    EXPECT_TRUE(took >= 1000u && took < 1100u) << took;
     EXPECT_GT(dialogs.doEventsCalls, 10);
-}
-
-TEST_F(UpdateRelayTest, AProgramWithoutAPathTouchesNoFile) {
-    shell.modulePath = "";
-    SetUpdate("Up", "b");
-    auto diskBefore = fs.Snapshot();
-    EXPECT_FALSE(relay.ProcessUpdateState());
-    EXPECT_EQ(fs.Snapshot(), diskBefore);
-    EXPECT_TRUE(shell.processes.empty());
 }
 
 }  // namespace

@@ -5,19 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "fakes/FakeClock.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeFileSystem.h"
+#include "contract/Services.h"
 #include "fakes/FakeInternet.h"
-#include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSignatureCheck.h"
-#include "fakes/FakeSystemFolders.h"
-#include "fakes/RecordingErrorSink.h"
-#include "files/PathGuard.h"
 #include "report/ConnectionTest.h"
 #include "settings/SettingNames.h"
-#include "settings/SettingsStore.h"
 #include "update/Updater.h"
 
 namespace cw::update::testing {
@@ -32,7 +25,6 @@ inline const std::string kInstalledPath = std::string(kFolder) + "Clearwell.exe"
 inline const std::string kDownloadPath = std::string(kFolder) + "cwl.exe";
 inline const std::string kSignaturePath = std::string(kFolder) + "cwl.sig";
 
-// A registry that also remembers the names of the values written, in order.
 class RecordingRegistry : public fakes::FakeRegistry {
   public:
     long SetValue(RootKey root, const std::string& subkey, const std::string& name,
@@ -54,19 +46,15 @@ inline std::string Executable(std::size_t n, char fill = 'x', std::uint32_t offs
     return s;
 }
 
-struct UpdateWorld {
+struct UpdatePlatform : cw::testing::FakePlatform {
+    using Registry = RecordingRegistry;
+};
+
+struct UpdateWorld : cw::testing::Services<UpdatePlatform> {
     fakes::FakeInternet internet;
     std::unique_ptr<Transfer> transfer = internet.CreateTransfer("test");
-    RecordingRegistry registry;
-    SettingsStore settings{registry};
-    fakes::FakeFileSystem fs;
-    fakes::FakeSystemFolders folders;
-    PathGuard guard{folders, fs};
     fakes::FakeSignatureCheck signatures;
     fakes::FakeShell shell;
-    fakes::FakeClock clock;
-    fakes::FakeDialogs dialogs;
-    fakes::RecordingErrorSink errors;
     ConnectionTest connection{internet, {kProbeUrl, "Clearwell", 5000}};
     int programEnds = 0;
     std::function<void()> endProgram = [this] { ++programEnds; };

@@ -25,12 +25,11 @@ that tests running under Wine can drive it with the program's own Internet layer
                                           as `openssl dgst -sha1 -sign` writes it
      These let tests under Wine build links to folders outside the prefix, which a Windows
      program cannot make itself, and look at those folders without going through the link.
-  GET /__control/screenshot?name=N[&x=X&y=Y&w=W&h=H][&window=XID]
-     saves the X display ($DISPLAY) as N.png in the --screenshots folder, cut to the
-     rectangle when one is given, or only the X window XID (decimal) when one is given;
-     answers "ok" or what went wrong. Wine without a window manager leaves a window it
-     raised later black in the picture of the whole display (the window itself holds its
-     pixels), so windows are best taken one by one.
+  GET /__control/screenshot?name=N&window=XID
+     saves the X window XID (decimal) of $DISPLAY as N.png in the --screenshots folder once
+     two pictures taken 50 ms apart agree (the X server has drawn what Wine sent it), at
+     most 2 s; answers "ok" or what went wrong. Windows are taken one by one: Wine without
+     a window manager leaves a window it raised later black in a picture of the display.
 
 Unknown paths answer 404.
 """
@@ -51,24 +50,26 @@ LOG = []
 SCREENSHOTS = None
 
 
-def screenshot(name, crop, window=None):
-    """Saves the display (or one X window) as SCREENSHOTS/name.png; returns None or an error
-    text."""
+def screenshot(name, window):
+    """Saves X window `window` as SCREENSHOTS/name.png once its picture holds still; returns
+    None or an error text."""
     if not SCREENSHOTS or not os.environ.get("DISPLAY"):
         return "no screenshot folder or no DISPLAY"
-    if not re.fullmatch(r"[A-Za-z0-9_.-]+", name):
-        return "bad name"
+    if not re.fullmatch(r"[A-Za-z0-9_.-]+", name) or not window.isdigit():
+        return "bad name or window"
     os.makedirs(SCREENSHOTS, exist_ok=True)
-    target = ["-id", str(window)] if window else ["-root"]
-    xwd = subprocess.run(["xwd", *target, "-silent", "-display", os.environ["DISPLAY"]],
-                         capture_output=True, timeout=30)
-    if xwd.returncode != 0:
-        return "xwd failed: " + xwd.stderr.decode(errors="replace")
-    args = ["convert", "xwd:-"]
-    if crop:
-        args += ["-crop", crop, "+repage"]
-    args.append(os.path.join(SCREENSHOTS, name + ".png"))
-    conv = subprocess.run(args, input=xwd.stdout, capture_output=True, timeout=30)
+    picture, deadline = None, time.monotonic() + 2
+    while True:
+        xwd = subprocess.run(["xwd", "-id", window, "-silent", "-display", os.environ["DISPLAY"]],
+                             capture_output=True, timeout=30)
+        if xwd.returncode != 0:
+            return "xwd failed: " + xwd.stderr.decode(errors="replace")
+        if xwd.stdout == picture or time.monotonic() > deadline:
+            break
+        picture = xwd.stdout
+        time.sleep(0.05)
+    conv = subprocess.run(["convert", "xwd:-", os.path.join(SCREENSHOTS, name + ".png")],
+                          input=xwd.stdout, capture_output=True, timeout=30)
     if conv.returncode != 0:
         return "convert failed: " + conv.stderr.decode(errors="replace")
     return None
@@ -157,14 +158,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 return self.send_body(500, signed.stderr)
             return self.send_body(200, signed.stdout)
         if url.path == "/__control/screenshot":
-            crop = None
-            if arg("w") and arg("h"):
-                x, y = max(0, int(arg("x", "0"))), max(0, int(arg("y", "0")))
-                crop = f"{int(arg('w'))}x{int(arg('h'))}+{x}+{y}"
-            window = arg("window")
-            if window is not None and not window.isdigit():
-                return self.send_body(400, b"bad window")
-            error = screenshot(arg("name", ""), None if window else crop, window)
+            error = screenshot(arg("name", ""), arg("window", ""))
             return self.send_body(200 if error is None else 500, (error or "ok").encode())
         return self.send_body(404, b"unknown control")
 

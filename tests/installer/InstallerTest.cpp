@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/MainControls.h"
+#include "app/MainView.h"
 #include "browser/BrowserButton.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/RecordingErrorSink.h"
@@ -268,7 +269,10 @@ TEST_F(InstallerTest, InstallRunUseAndUninstallLeaveTheRegistryAsItWas) {
     ExpectInstalledAt(m, folder);
     {
         StartedProgram clearwell("\"" + ShortcutTarget(Shortcut()) + "\"");
-        ASSERT_NE(clearwell.WaitForWindow(kMainCaption, 30000), nullptr)
+        ASSERT_NE(
+            clearwell.WaitForVisible(
+                [](HWND w) { return w == FindWindowA(kMainWindowClass, kMainCaption); }, 30000),
+            nullptr)
             << "no window captioned " << kMainCaption;
         UseTheProgram(m, folder);
 
@@ -357,7 +361,8 @@ TEST_F(InstallerTest, UninstallerRefusesWhileAWindowCaptionedLikeClearwellsIsOpe
     EXPECT_EQ(Setup(), kRefused);
     {
         StartedProgram uninstaller("\"" + folder + "\\Uninstall.exe\" _?=" + folder);
-        HWND box = uninstaller.WaitForDialog(30000);
+        // A message box: the window with the box's text control.
+        HWND box = uninstaller.WaitForVisible([](HWND w) { return GetDlgItem(w, 0xFFFF); }, 30000);
         ASSERT_NE(box, nullptr) << "the uninstaller did not ask";
         char text[512] = {};
         GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the message box's text

@@ -8,17 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "clean/CleaningPlan.h"
-#include "clean/CleaningRun.h"
-#include "clean/SystemCleaners.h"
 #include "demo/BrowserTraces.h"
 #include "demo/UrlCacheSeeding.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeDesktop.h"
-#include "fakes/FakeMessageWait.h"
-#include "fakes/FakeOsVersion.h"
-#include "fakes/FakePanicHost.h"
-#include "fakes/FakeShellLists.h"
-#include "settings/SettingNames.h"
 #include "support/Snapshot.h"
 #include "support/TestWorld.h"
 #include "support/Win32Platform.h"
@@ -177,52 +168,6 @@ TEST_F(BrowserItemTest, IndexFilesAreRegisteredForRestart) {
     EXPECT_EQ(row.count, 3);
     EXPECT_EQ(row.pendingAtRestart, 3);
     EXPECT_EQ(demo::DescribeTraceCount(row), "3 (registered for deletion at restart)");
-}
-
-// The cookies of the domains to keep survive every kind of run, on the real cache and
-// profiles; every other cookie and cache entry goes.
-TEST_F(BrowserItemTest, KeptCookiesSurviveInteractiveScheduledAndPanicRuns) {
-    fakes::FakeOsVersion os;
-    fakes::FakeRecentDocuments recent;
-    fakes::FakeRecycleBin bin;
-    fakes::CallLog log;
-    fakes::FakePanicHost host{log};
-    fakes::FakeDesktop desktop;
-    fakes::FakeClock clock;
-    fakes::FakeMessageWait wait{clock};
-    BrowserWindows browsers{desktop, s.dialogs, clock, wait};
-    SystemCleaners cleaners{CleanerServices{s.settings, os, s.files, s.shellFolders, s.cache,
-                                            recent, bin, s.dialogs, host, s.cacheManager,
-                                            s.netscape, [] {}}};
-    PrivacyControls privacy;
-    PanicControls panic;
-    CleaningRun run{privacy, panic,
-                    CleaningRunServices{s.settings, s.dialogs, browsers, cleaners, host}};
-    const std::string navigator = layout.navigatorDir + "\\cookies.txt";
-    const std::vector<std::function<void()>> runs = {[&] {
-                                                         s.dialogs.answers = {ui::vbYes, ui::vbOK};
-                                                         privacy.cmdCleanSelectedItems.Click();
-                                                     },
-                                                     [&] { run.ClearData(kScheduleDaily); },
-                                                     [&] { panic.cmdPanic.Click(); }};
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        SCOPED_TRACE(i);
-        ASSERT_TRUE(demo::SeedBrowserTraces());
-        s.settings.SetSettingString(kHkeyCurrentUser, cw::settings::kSettingsKey, "KeepCookies",
-                                    "a.example;Site1.Example");
-        for (ui::CheckBox* box : {&privacy.netscape3, &privacy.chkCookies, &privacy.chkIECache})
-            box->SetValue(ui::kChecked);
-        runs[i]();
-        std::string kept = ReadFile(navigator);
-        EXPECT_EQ(std::count(kept.begin(), kept.end(), '\t'), 3 * 6) << kept;
-        EXPECT_EQ(kept.find("b.example"), std::string::npos);
-        EXPECT_EQ(kept.find("c.example"), std::string::npos);
-        Lines left;
-        for (const auto& e : demo::ListUrlCache(""))
-            if (e.sourceUrl.rfind("Visited:", 0) != 0) left.push_back(e.sourceUrl);
-        EXPECT_EQ(left, Lines{"Cookie:bob@site1.example/"});
-        EXPECT_FALSE(PathExists(layout.cookiesFolder + "\\bob@orphan.example[1].txt"));
-    }
 }
 
 }  // namespace

@@ -109,7 +109,8 @@ class CleaningIntegrationTest : public ::testing::Test {
 };
 
 // One run with every registry item, the Temp folder, the recent documents and the cookie
-// step ticked: each list goes as far as its own rules say, and nothing else changes.
+// step ticked: each list goes as far as its own rules say, and nothing else changes (what
+// must stay, the Temp folder itself included, would show as a difference if it went).
 TEST_F(CleaningIntegrationTest, EachItemChangesExactlyItsTracesAndNothingElse) {
     traces::SeedRunList();
     traces::PutText(HKEY_CURRENT_USER, kRunMruKey, "d", "not listed\\1");
@@ -177,13 +178,9 @@ TEST_F(CleaningIntegrationTest, EachItemChangesExactlyItsTracesAndNothingElse) {
                        "- " + recent + "\\letter to the bank.txt.lnk"},
                       temp}));
     EXPECT_EQ(world->cleaners.calls, Lines{"chkCookies"});
-    EXPECT_EQ(Text(kWinZipFileMenuKey, "filemenu5"), "C:\\after gap.zip");
-    EXPECT_TRUE(PathExists(std::string(kMediaPlayerFolder) + "\\CurrentDatabase_59R.wmdb"));
     EXPECT_EQ(Text(kExplorerAutoCompleteKey, "Use AutoComplete"), "no");
     EXPECT_EQ(Text(kIEMainKey, "Use FormSuggest"), "no");
     EXPECT_EQ(traces::ReadText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Tolvex", "cookies"), "tt");
-    EXPECT_EQ(traces::CountRecentDocuments(), 0);
-    EXPECT_TRUE(PathExists(traces::TempFolder()));
 }
 
 TEST_F(CleaningIntegrationTest, HistoryEntriesAndPagesGoIndexFilesStayAndDaysToKeepIsZero) {
@@ -211,7 +208,6 @@ TEST_F(CleaningIntegrationTest, HistoryEntriesAndPagesGoIndexFilesStayAndDaysToK
                       {"+ " + Value(kUrlHistoryKey, "DaysToKeep"), "- " + ie5 + "\\diary[0].html",
                        "- " + week + "\\visited page.htm", "- " + history + "\\Today\\",
                        "- " + history + "\\Today\\search.htm", "~ " + ie5 + "\\index.dat"}}));
-    EXPECT_EQ(traces::CountHistory(), 0);
     RegValue days;
     world->registry.QueryValue(kHkeyCurrentUser, kUrlHistoryKey, "DaysToKeep", days);
     EXPECT_EQ(days.type, kRegDword);
@@ -264,13 +260,17 @@ TEST_P(VersionCleanersTest, TheSearchListsAreThoseOfTheVersion) {
     const VersionCase& version = GetParam();
     WineVersion wine(version.wineVersion);
     SeedSearchesOfEverySystem();
+    // What the child writes goes before the drive is compared.
+    const std::string said = MakeScratchFolder("cwclean") + "\\said.txt";
     Snapshot registry = RegistrySnapshot();
     Snapshot drive = DriveSnapshot();
 
-    ProcessResult child = RunHelper("cwclean", "chkFindFiles chkFindComputers");
-    ASSERT_TRUE(child.finished) << child.output;
-    EXPECT_NE(child.output.find(version.versionAnswers), std::string::npos) << child.output;
-    EXPECT_NE(child.output.find("Your system has now been cleaned"), std::string::npos);
+    ASSERT_EQ(RunAndWait("C:\\cwtest\\cwclean.exe \"" + said + "\" chkFindFiles chkFindComputers"),
+              0);
+    const std::string output = ReadFile(said);
+    DeleteFileA(said.c_str());
+    EXPECT_NE(output.find(version.versionAnswers), std::string::npos) << output;
+    EXPECT_NE(output.find("Your system has now been cleaned"), std::string::npos);
 
     Lines expected = AllOfKeyGone(registry, kFindComputerMruKey);
     for (const char* key : version.searchKeys)
@@ -291,17 +291,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Closing the browsers, on windows another process made: frame windows of Internet Explorer,
 // windows titled like Internet Explorer's and Netscape's.
-
-BOOL CALLBACK CollectTitled(HWND window, LPARAM lParam) {
-    auto* found = reinterpret_cast<std::vector<HWND>*>(lParam);
-    char title[256] = {};
-    GetWindowTextA(window, title, sizeof title);
-    if (std::string(title).find("Microsoft Internet Explorer") != std::string::npos ||
-        std::string(title).find("Netscape") != std::string::npos ||
-        std::string(title).find("NETSCAPE") != std::string::npos)
-        found->push_back(window);
-    return TRUE;
-}
 
 class BrowserClosingTest : public ::testing::Test {
   protected:
@@ -327,15 +316,14 @@ TEST_F(BrowserClosingTest, FramesAllCloseAndOnlyTheFirstTitleMatchOfEachBrowser)
         "\"CwTitled:Invoice - Microsoft Internet Explorer\" \"CwTitled:NETSCAPE Navigator\" "
         "\"CwTitled:Inbox - Netscape Mail\" \"CwTitled:Notes about browsers\"");
     // The titled windows in enumeration order, which decides the first match.
-    std::vector<HWND> titled, ie, netscape;
-    EnumWindows(CollectTitled, reinterpret_cast<LPARAM>(&titled));
-    for (HWND w : titled) {
-        char name[64] = {}, title[256] = {};
-        GetClassNameA(w, name, sizeof name);
+    std::vector<HWND> ie, netscape;
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "CwTitled", nullptr));) {
+        char title[256] = {};
         GetWindowTextA(w, title, sizeof title);
-        if (std::string(name) != "CwTitled") continue;
-        (std::string(title).find("Internet Explorer") != std::string::npos ? ie : netscape)
-            .push_back(w);
+        const std::string t = title;
+        if (t.find("Internet Explorer") != std::string::npos) ie.push_back(w);
+        if (t.find("Netscape") != std::string::npos || t.find("NETSCAPE") != std::string::npos)
+            netscape.push_back(w);
     }
     ASSERT_EQ(ie.size(), 2u);
     ASSERT_EQ(netscape.size(), 2u);

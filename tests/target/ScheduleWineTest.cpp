@@ -1,6 +1,5 @@
-// A schedule on the real clock: the real Clearwell.exe, started with a daily schedule due
-// this minute, cleans the ticked items by itself (the test build ticks timScheduler every
-// second).
+// A schedule on the real clock: the real Clearwell.exe, given a daily schedule due this
+// minute, cleans the ticked items by itself (the test build ticks timScheduler every second).
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -21,16 +20,6 @@ using namespace settings;
 struct ScheduleWineTest : ::testing::Test {
     void SetUp() override { DeleteKeyTree(kSettingsRoot, kSettingsKey); }
     void TearDown() override { DeleteKeyTree(kSettingsRoot, kSettingsKey); }
-    // The local time once at least `needed` seconds of its minute are left.
-    SYSTEMTIME NowWithSecondsLeft(int needed) {
-        SYSTEMTIME now;
-        GetLocalTime(&now);
-        if (now.wSecond >= 60 - needed) {
-            Sleep((61 - now.wSecond) * 1000);
-            GetLocalTime(&now);
-        }
-        return now;
-    }
     void Set(const char* name, const std::string& value) {
         store.SetSettingString(kSettingsRoot, kSettingsKey, name, value);
     }
@@ -54,12 +43,15 @@ TEST_F(ScheduleWineTest, ClearwellCleansTheTickedItemsAtTheDailyMinute) {
     std::string trace = traces::TempFolder() + "\\cw-scheduled-trace.tmp";
     WriteFile(trace, "trace");
     ASSERT_TRUE(PathExists(trace));
-    SYSTEMTIME now = NowWithSecondsLeft(15);  // time for the program to start in the minute
-    Set(kDailyScheduleTime, text::FormatHHmmss(now.wHour, now.wMinute, 0));
     store.SetSettingLong(kSettingsRoot, kSettingsKey, kDailyScheduleCloseBrowser, 0);
-
     StartedProgram program("\"C:\\cwtest\\Clearwell.exe\"");
-    ASSERT_TRUE(program.Running());
+    ASSERT_EQ(WaitForInputIdle(program.Handle(), 30000), 0u);
+    // The schedule is read at every tick (each second in the test build): set once the
+    // program runs, it is due this minute, or the next when this one is about to end.
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const int due = (now.wHour * 60 + now.wMinute + (now.wSecond >= 57)) % 1440;
+    Set(kDailyScheduleTime, text::FormatHHmmss(due / 60, due % 60, 0));
     const DWORD start = GetTickCount();
     while ((PathExists(trace) || RunList("MRUList") != "<none>") && GetTickCount() - start < 15000)
         Sleep(200);

@@ -26,14 +26,6 @@ struct ShredderTest : ::testing::Test, Services<Win32Platform> {
     void SetUp() override { shredder.Load(); }
 };
 
-// CreateHardLinkA, looked up at run time: Windows before 2000 lacks it.
-bool HardLink(const std::string& link, const std::string& target) {
-    using Fn = BOOL(WINAPI*)(LPCSTR, LPCSTR, LPSECURITY_ATTRIBUTES);
-    auto create = reinterpret_cast<Fn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "CreateHardLinkA")));
-    return create && create(link.c_str(), target.c_str(), nullptr);
-}
-
 // The image covers a file shorter than itself whole and repeats over a longer one.
 TEST_F(ShredderTest, BytesOnDiskBeforeTheDeletionAreTheImage) {
     const std::string dir = MakeScratchFolder("shred-image");
@@ -44,7 +36,8 @@ TEST_F(ShredderTest, BytesOnDiskBeforeTheDeletionAreTheImage) {
     for (const Case& k : {Case{0, 300}, Case{4, 100000}}) {
         const std::string path = dir + "\\f" + std::to_string(k.length);
         WriteFile(path, std::string(k.length, 'x'));
-        ASSERT_TRUE(HardLink(path + ".link", path)) << GetLastError();
+        ASSERT_TRUE(CreateHardLinkA((path + ".link").c_str(), path.c_str(), nullptr))
+            << GetLastError();
         c.cmbOver.SetListIndex(k.level);
         shredder.obj.Dropped(path);
         c.cmdShredDelete.Click();

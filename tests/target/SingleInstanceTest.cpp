@@ -4,13 +4,12 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <thread>
 
 #include "app/MainView.h"
 #include "app/win32/SingleInstance.h"
 #include "fakes/RecordingErrorSink.h"
 #include "platform/win32/Win32Desktop.h"
-#include "support/TestThread.h"
 #include "support/TimerPump.h"
 
 namespace cw::win32 {
@@ -22,11 +21,11 @@ namespace {
 class EndingCopy {
   public:
     explicit EndingCopy(DWORD lifeMs) {
-        thread_ = std::make_unique<TestThread>([this, lifeMs] { Run(lifeMs); });
+        thread_ = std::thread([this, lifeMs] { Run(lifeMs); });
         WaitForSingleObject(ready_, 10000);
     }
     ~EndingCopy() {
-        thread_.reset();
+        thread_.join();
         CloseHandle(ready_);
     }
     bool acquired = false;
@@ -51,7 +50,7 @@ class EndingCopy {
     }  // the copy ends: its hold on the single-instance mutex goes
 
     HANDLE ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    std::unique_ptr<TestThread> thread_;
+    std::thread thread_;
 };
 
 TEST(SingleInstanceTest, AStartGivesWayToARunningCopyUnlessThatOneStartedItAndIsEnding) {

@@ -1,6 +1,6 @@
 // What the Win32 layer relies on beyond the contract tests: a throw-away prefix, MoveFileExA
 // where it is a stub, the clock of file times, the memory status of old systems, the Open
-// dialog and folder browser, and the System Info figures.
+// dialog and the folder browser.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -10,26 +10,19 @@
 #include <shlobj.h>
 #include <atomic>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <map>
-#include <sstream>
 #include <string>
+#include <thread>
 
 #include "browser/FavoritesGuard.h"
-#include "fakes/RecordingErrorSink.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32ShellExecute.h"
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "support/Process.h"
-#include "support/TestThread.h"
 #include "support/TestWorld.h"
-#include "sysinfo/AboutWindow.h"
 #include "ui/win32/Win32FileDialogs.h"
 
 namespace cw::testing {
@@ -128,6 +121,11 @@ TEST(Win32SystemInfoTest, OldSystemsFallBackToTheThirtyTwoBitMemoryStatus) {
         EXPECT_LE(l, f);
     }
     EXPECT_LE(limited.availPhys, limited.totalPhys);
+    // The whole physical memory, even beyond the 2 GB that GlobalMemoryStatus stops at.
+    MEMORYSTATUSEX memory = {};
+    memory.dwLength = sizeof memory;
+    ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
+    EXPECT_EQ(full.totalPhys, memory.ullTotalPhys);
     EXPECT_LE(limited.availVirtual, limited.totalVirtual);
 }
 
@@ -149,25 +147,16 @@ TEST(Win32SystemFoldersTest, WithoutShFolderEveryFolderOfTheProgramIsTheSame) {
 // The Open dialog and the folder browser under Wine, answered by a second thread as a user
 // would: the result texts, the multiple selection and the browser's initial selection.
 
-BOOL CALLBACK FindOwnDialog(HWND hwnd, LPARAM out) {
-    char cls[32] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (std::string(cls) == "#32770" && pid == GetCurrentProcessId() && IsWindowVisible(hwnd)) {
-        *reinterpret_cast<HWND*>(out) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The first visible dialog box of this process, waited for up to ten seconds.
 HWND WaitForDialog() {
-    for (int i = 0; i < 200; ++i) {
-        HWND found = nullptr;
-        EnumWindows(&FindOwnDialog, reinterpret_cast<LPARAM>(&found));
-        if (found) return found;
-        Sleep(50);
+    for (int i = 0; i < 200; ++i, Sleep(50)) {
+        if (HWND found = FindWindowWhere([](HWND w) {
+                char name[8] = {};
+                GetClassNameA(w, name, sizeof name);
+                return OwnerOf(w) == GetCurrentProcessId() && IsWindowVisible(w) &&
+                       std::string(name) == "#32770";
+            }))
+            return found;
     }
     return nullptr;
 }
@@ -176,7 +165,7 @@ HWND WaitForDialog() {
 std::string Answered(const std::function<std::string()>& show,
                      const std::function<void(HWND)>& answer) {
     std::atomic<bool> found{false};
-    win32::TestThread user([&] {
+    std::thread user([&] {
         HWND dialog = WaitForDialog();
         if (!dialog) return;
         found = true;
@@ -184,7 +173,7 @@ std::string Answered(const std::function<std::string()>& show,
         answer(dialog);
     });
     std::string result = show();
-    user.Join();
+    user.join();
     EXPECT_TRUE(found) << "no dialog appeared";
     return result;
 }
@@ -214,36 +203,34 @@ void Press(HWND dialog, int id) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-void TypeFileName(HWND dialog, const std::string& text) {
-    // The name box is a combo box (cmb13) in newer dialogs, an edit (edt1) in older ones.
-    SendMessageA(dialog, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageA(dialog, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
+// Several names typed in the folder, a full path, and Cancel (no name).
 TEST(FileDialogsTest, OpenDialogReturnsOneFileOrTheFolderAndNames) {
     const std::string dir = MakeScratchFolder("dialog-open");
     WriteFile(dir + "\\x.txt", "x");
     WriteFile(dir + "\\y.txt", "y");
-    SetCurrentDirectoryA(dir.c_str());
-    std::string several = Answered([] { return win32::ShowOpenFilesDialog(nullptr, 2048); },
-                                   [](HWND dialog) {
-                                       TypeFileName(dialog, "\"x.txt\" \"y.txt\"");
-                                       Press(dialog, IDOK);
-                                   });
-    EXPECT_EQ(several, dir + '\0' + "x.txt" + '\0' + "y.txt");
-
     WriteFile("C:\\cwdialog-root.txt", "r");
-    std::string single = Answered([] { return win32::ShowOpenFilesDialog(nullptr, 2048); },
-                                  [](HWND dialog) {
-                                      TypeFileName(dialog, "C:\\cwdialog-root.txt");
-                                      Press(dialog, IDOK);
-                                  });
-    EXPECT_EQ(single, "C:\\cwdialog-root.txt");
+    SetCurrentDirectoryA(dir.c_str());
+    const struct {
+        const char* typed;
+        std::string chosen;
+    } cases[] = {{"\"x.txt\" \"y.txt\"", dir + '\0' + "x.txt" + '\0' + "y.txt"},
+                 {"C:\\cwdialog-root.txt", "C:\\cwdialog-root.txt"},
+                 {nullptr, ""}};
+    for (const auto& k : cases) {
+        auto answer = [&](HWND dialog) {
+            // The name box is a combo box (cmb13) in newer dialogs, an edit (edt1) in older ones.
+            for (int box : {cmb13, edt1}) {
+                if (k.typed)
+                    SendMessageA(dialog, CDM_SETCONTROLTEXT, box,
+                                 reinterpret_cast<LPARAM>(k.typed));
+            }
+            Press(dialog, k.typed ? IDOK : IDCANCEL);
+        };
+        EXPECT_EQ(Answered([] { return win32::ShowOpenFilesDialog(nullptr, 2048); }, answer),
+                  k.chosen)
+            << (k.typed ? k.typed : "Cancel");
+    }
     DeleteFileA("C:\\cwdialog-root.txt");
-
-    std::string cancelled = Answered([] { return win32::ShowOpenFilesDialog(nullptr, 2048); },
-                                     [](HWND dialog) { Press(dialog, IDCANCEL); });
-    EXPECT_EQ(cancelled, "");
     SetCurrentDirectoryA("C:\\cwtest");
 }
 
@@ -272,73 +259,6 @@ TEST(FileDialogsTest, FolderBrowserReturnsTheSelectedFolder) {
     });
     EXPECT_EQ(chosen, dir);
     EXPECT_EQ(Answered(show, [](HWND dialog) { Press(dialog, IDCANCEL); }), "");
-}
-
-// The System Info page's figures with the real Win32 services, read through a probe program
-// that loads the page (the version texts under the Windows versions Wine can pretend to be
-// are read through the GUI driver, in SystemInfoGui).
-
-std::string Hex(const void* address) {
-    char hex[32];
-    std::snprintf(hex, sizeof hex, "%llX",
-                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(address)));
-    return hex;
-}
-
-TEST(SystemInfoWineTest, FiguresAreTheSystemsOwn) {
-    std::string out = MakeScratchFolder("probe-figures") + "\\texts.txt";
-    ASSERT_EQ(RunAndWait("C:\\cwtest\\sysinfo_probe.exe \"" + out + "\""), 0);
-    std::map<std::string, std::string> texts;  // by label name
-    std::istringstream in(ReadFile(out));
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::size_t eq = line.find('=');
-        if (eq != std::string::npos) texts[line.substr(0, eq)] += line.substr(eq + 1);
-    }
-    SYSTEM_INFO info = {};
-    GetSystemInfo(&info);
-    EXPECT_EQ(texts["lblHighLoadAddr(1)"], Hex(info.lpMaximumApplicationAddress));
-    EXPECT_EQ(texts["lblLowLoadAddr(1)"], Hex(info.lpMinimumApplicationAddress));
-    EXPECT_EQ(texts["lblVirtualAlloc(1)"], std::to_string(info.dwPageSize));
-    EXPECT_EQ(texts["lblNumProcessors(1)"], std::to_string(info.dwNumberOfProcessors));
-    EXPECT_EQ(texts["lblBlockAddress(1)"], std::to_string(info.dwAllocationGranularity));
-
-    // The whole physical memory, even beyond the 2 GB that GlobalMemoryStatus stops at.
-    MEMORYSTATUSEX memory = {};
-    memory.dwLength = sizeof memory;
-    ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
-    EXPECT_EQ(texts["lblPhysical(1)"], std::to_string(memory.ullTotalPhys / 1024) + " kByte");
-    EXPECT_EQ(texts["lblSwapFile(1)"].substr(texts["lblSwapFile(1)"].size() - 6), " kByte");
-
-    // The browser version: the shell utility library's, at least Internet Explorer 4's.
-    const std::string ie = texts["lblIEVer"];
-    ASSERT_NE(ie.find('.'), std::string::npos) << ie;
-    EXPECT_GE(std::stoi(ie.substr(0, ie.find('.'))), 4) << ie;
-}
-
-// The About window's System Info button with the real registry, file system and process
-// start: a recorded program whose path holds blanks reaches the process start whole. (What
-// starts for each way Windows records the program is shown through the real window, in
-// OtherWindowsGui.)
-
-TEST(AboutSysInfoTest, ARecordedPathWithBlanksStartsThatProgram) {
-    ScopedRegistryValue path{kHkeyLocalMachine, kSysInfoKey, kSysInfoValue};
-    ScopedRegistryValue location{kHkeyLocalMachine, kSysInfoLocationKey, kSysInfoLocationValue};
-    location.Remove();
-    win32::Win32Registry registry;
-    win32::Win32FileSystem fs;
-    win32::Win32ShellExecute shell;
-    fakes::RecordingErrorSink errors;
-    AboutWindow window{registry, fs, shell, errors};
-
-    std::string program = MakeScratchFolder("system info tools") + "\\msinfo stub.exe";
-    ASSERT_TRUE(CopyFileA("C:\\cwtest\\mark_started.exe", program.c_str(), FALSE));
-    path.Set(program);
-    window.Controls().cmdSysInfo.Click();
-    for (int i = 0; i < 200 && !PathExists(program + ".started"); ++i)
-        Sleep(100);
-    EXPECT_EQ(ReadFile(program + ".started"), "\"" + program + "\"");
-    EXPECT_TRUE(errors.reports.empty());
 }
 
 }  // namespace

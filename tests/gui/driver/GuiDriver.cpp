@@ -65,14 +65,10 @@ std::string TextOf(HWND hwnd) {
     return text;
 }
 
-HWND ChildWithId(HWND parent, int id) {
-    return FindWindowWhere([id](HWND w) { return GetDlgCtrlID(w) == id; }, parent);
-}
-
 Process Process::Start(const std::string& exe, const std::string& arguments) {
     std::string path = exe.find('\\') == std::string::npos ? "C:\\cwtest\\" + exe : exe;
     Process program(
-        StartedProgram("\"" + path + "\" " + arguments, {}, path.substr(0, path.rfind('\\'))));
+        StartedProgram("\"" + path + "\" " + arguments, path.substr(0, path.rfind('\\'))));
     if (!program.Started()) throw DriverError("cannot start " + path);
     return program;
 }
@@ -127,22 +123,6 @@ void Answer(HWND box, int buttonId) {
     if (!button) throw DriverError("the message box has no button " + std::to_string(buttonId));
     PostMessageA(button, BM_CLICK, 0, 0);
     WaitUntil([&] { return !IsWindow(box); }, "the message box to close");
-}
-
-HWND WaitForDialog(const Process& process, const std::string& title) {
-    return WaitForDialogWhere(
-        process.Id(), [&](HWND w) { return TextOf(w) == title; },
-        "a dialog titled \"" + title + "\"", kDefaultWaitMs);
-}
-
-void ChooseFile(HWND openDialog, const std::string& path) {
-    HWND name = ChildWithId(openDialog, 0x47c);        // cmb13: newer dialogs' name field
-    if (!name) name = ChildWithId(openDialog, 0x480);  // edt1: older ones'
-    HWND open = GetDlgItem(openDialog, IDOK);
-    if (!name || !open) throw DriverError("the Open dialog has no file name field or button");
-    SendTo(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    PostMessageA(open, BM_CLICK, 0, 0);
-    WaitUntil([&] { return !IsWindow(openDialog); }, "the Open dialog to close");
 }
 
 void PressKeys(const std::vector<WORD>& keys) {

@@ -28,7 +28,6 @@ std::string ClassOf(HWND hwnd);
 std::string TextOf(HWND hwnd);
 // A message that must be answered within five seconds.
 LRESULT SendTo(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-HWND ChildWithId(HWND parent, int id);
 
 // A started program; one still running when the object goes is ended.
 class Process : public testing::StartedProgram {
@@ -115,11 +114,6 @@ HWND FindMessageBox(const std::string& text, DWORD timeoutMs);
 std::string MessageBoxText(HWND box);
 // Presses the box's button (IDOK, IDYES, ...) and waits until the box is gone.
 void Answer(HWND box, int buttonId);
-
-// A visible dialog box (class #32770) of the process with exactly that title.
-HWND WaitForDialog(const Process& process, const std::string& title);
-// Types the full path into the common Open dialog's name field and presses "Open".
-void ChooseFile(HWND openDialog, const std::string& path);
 
 // A key chord as keyboard input of the desktop: pressed in order, released in reverse.
 void PressKeys(const std::vector<WORD>& keys);

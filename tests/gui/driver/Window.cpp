@@ -9,6 +9,7 @@
 
 #include "driver/GuiDriver.h"
 #include "support/TestWorld.h"
+#include "text/Convert.h"
 
 namespace cw::gui {
 
@@ -50,7 +51,7 @@ void Window::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
 }
 
 HWND Window::Control(int id) const {
-    HWND found = ChildWithId(hwnd_, id);
+    HWND found = testing::FindWindowWhere([id](HWND w) { return GetDlgCtrlID(w) == id; }, hwnd_);
     if (!found) throw DriverError("no control with ID " + std::to_string(id));
     return found;
 }
@@ -252,18 +253,13 @@ void Window::Screenshot(const std::string& name) const {
     RedrawWindow(hwnd_, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     SendTo(hwnd_, WM_NULL);
-    Sleep(400);  // the X server draws what Wine sent it
-    RECT r = {};
-    GetWindowRect(hwnd_, &r);
-    std::string where = "&x=" + std::to_string(r.left) + "&y=" + std::to_string(r.top) +
-                        "&w=" + std::to_string(r.right - r.left) +
-                        "&h=" + std::to_string(r.bottom - r.top);
     // Wine names the X window that shows a top-level window; taken by itself, the picture
     // does not depend on the stacking of the windows around it.
     auto xid = reinterpret_cast<std::uintptr_t>(GetPropA(hwnd_, "__wine_x11_whole_window"));
-    if (xid) where = "&window=" + std::to_string(xid);
+    if (!xid) throw DriverError("screenshot " + name + ": the window has no X window");
     std::string answer =
-        testing::TestServer::Get("/__control/screenshot?name=" + testing::Encode(name) + where);
+        testing::TestServer::Get("/__control/screenshot?name=" + text::PercentEncode(name) +
+                                 "&window=" + std::to_string(xid));
     if (answer != "ok") throw DriverError("screenshot " + name + " failed: " + answer);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// The cleaning run put together from the Win32 platform layer, for the programs and tests
-// that run it outside the main window: the version-dependent cleaners in a child process,
-// the demo's seeding tool and the integration tests. The browser steps of the run are
-// recorded, not performed, and the message boxes answer Yes.
+// The cleaning run put together from the Win32 platform layer, for the tests that run it
+// outside the main window: the integration tests and their child process for the
+// version-dependent cleaners. The browser steps of the run are recorded, not performed,
+// and the message boxes answer Yes.
 
 #include <windows.h>
 

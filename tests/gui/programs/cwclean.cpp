@@ -1,8 +1,8 @@
-// Runs the cleaning run ("Wipe Selected Items", answered Yes) over the boxes named on the
-// command line, in a process of its own: Wine fixes the Windows version a process sees when
-// it starts, so the tests of the version-dependent cleaners start this program after setting
-// the version. "--all" ticks every box (Select All). Prints the version tests' answers and
-// the run's messages.
+// Runs the cleaning run ("Wipe Selected Items", answered Yes) over the boxes named after the
+// output file on the command line, in a process of its own: Wine fixes the Windows version a
+// process sees when it starts, so the tests of the version-dependent cleaners start this
+// program after setting the version. Writes the version tests' answers and the run's
+// messages to the output file.
 
 #include <cstdio>
 #include <string>
@@ -13,13 +13,9 @@
 
 int main(int argc, char** argv) {
     auto world = std::make_unique<cw::world::CleaningWorld>();
-    std::vector<std::string> boxes(argv + 1, argv + argc);
-    if (boxes == std::vector<std::string>{"--all"}) {
-        world->privacy.cmdSelectAll.Click();
-    } else if (!world->Tick(boxes)) {
-        std::fprintf(stderr, "unknown box\n");
+    if (argc < 2 || !std::freopen(argv[1], "w", stdout) ||
+        !world->Tick(std::vector<std::string>(argv + 2, argv + argc)))
         return 2;
-    }
     std::printf("IsWindows2000=%d IsWindowsXP=%d\n", cw::IsWindows2000(world->os),
                 cw::IsWindowsXP(world->os));
     world->privacy.cmdCleanSelectedItems.Click();

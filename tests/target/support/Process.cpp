@@ -4,36 +4,6 @@
 
 namespace cw::testing {
 
-ProcessResult RunHelper(const std::string& program, const std::string& arguments,
-                        unsigned long timeoutMs) {
-    ProcessResult result;
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE readRaw = nullptr, writeRaw = nullptr;
-    if (!CreatePipe(&readRaw, &writeRaw, &inherit, 0)) return result;
-    win32::KernelHandle readEnd(readRaw), writeEnd(writeRaw);
-    SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = writeEnd.get();
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    StartedProgram child("\"C:\\cwtest\\" + program + ".exe\" " + arguments, startup);
-    writeEnd.reset();  // the child holds the only write end now
-    if (!child.Started()) return result;
-
-    // Drains the pipe while the child runs, so that it never blocks on a full pipe.
-    const DWORD start = GetTickCount();
-    char buffer[4096];
-    for (bool ended = false; !ended && GetTickCount() - start <= timeoutMs;) {
-        ended = child.WaitForExit(20) != -1 || !child.Running();
-        DWORD available = 0, read = 0;
-        while (PeekNamedPipe(readEnd.get(), nullptr, 0, nullptr, &available, nullptr) &&
-               available && ReadFile(readEnd.get(), buffer, sizeof buffer, &read, nullptr) && read)
-            result.output.append(buffer, read);
-        result.finished = ended;
-    }
-    return result;
-}
-
 long RunAndWait(const std::string& commandLine, DWORD timeoutMs) {
     return StartedProgram(commandLine).WaitForExit(timeoutMs);
 }
@@ -62,13 +32,12 @@ DWORD OwnerOf(HWND window) {
     return owner;
 }
 
-StartedProgram::StartedProgram(const std::string& commandLine, STARTUPINFOA startup,
-                               const std::string& folder) {
+StartedProgram::StartedProgram(const std::string& commandLine, const std::string& folder) {
+    STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     std::string line = commandLine;  // CreateProcessA may write to it
-    BOOL inherit = (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, inherit, 0, nullptr,
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &info))
         return;
     process_.reset(info.hProcess);
@@ -95,26 +64,6 @@ HWND StartedProgram::WaitForVisible(const WindowTest& test, DWORD timeoutMs) con
         Sleep(50);
     } while (Running() && GetTickCount() - start < timeoutMs);
     return nullptr;
-}
-
-HWND StartedProgram::WaitForWindow(const std::string& caption, DWORD timeoutMs) const {
-    return WaitForVisible(
-        [&](HWND w) {
-            char text[256] = {};
-            GetWindowTextA(w, text, sizeof text);
-            return caption == text;
-        },
-        timeoutMs);
-}
-
-HWND StartedProgram::WaitForDialog(DWORD timeoutMs) const {
-    return WaitForVisible(
-        [](HWND w) {
-            char name[16] = {};
-            GetClassNameA(w, name, sizeof name);
-            return std::string(name) == "#32770";
-        },
-        timeoutMs);
 }
 
 long StartedProgram::WaitForExit(DWORD timeoutMs) const {

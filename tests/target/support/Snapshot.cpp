@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "platform/win32/Handles.h"
 
@@ -25,26 +24,6 @@ bool Skipped(const std::string& keyPath) {
     return false;
 }
 
-std::string Describe(DWORD type, const BYTE* data, DWORD size) {
-    if (type == REG_SZ || type == REG_EXPAND_SZ) {
-        std::string text(reinterpret_cast<const char*>(data), size);
-        return (type == REG_SZ ? "REG_SZ \"" : "REG_EXPAND_SZ \"") +
-               text.substr(0, text.find('\0')) + "\"";
-    }
-    char part[32];
-    if (type == REG_DWORD && size == 4) {
-        std::snprintf(part, sizeof part, "REG_DWORD 0x%lx",
-                      static_cast<unsigned long>(*reinterpret_cast<const DWORD*>(data)));
-        return part;
-    }
-    std::string text = "type " + std::to_string(type) + ", " + std::to_string(size) + " bytes:";
-    for (DWORD i = 0; i < size; ++i) {
-        std::snprintf(part, sizeof part, " %02x", data[i]);
-        text += part;
-    }
-    return text;
-}
-
 void DumpKey(HKEY key, const std::string& path, int depth, Snapshot& out) {
     out[path] = "(key)";
     DWORD maxName = 0, maxData = 0;
@@ -64,7 +43,10 @@ void DumpKey(HKEY key, const std::string& path, int depth, Snapshot& out) {
             continue;
         }
         if (status != ERROR_SUCCESS) break;
-        out[path + "|" + name.substr(0, nameLength)] = Describe(type, data.data(), dataSize);
+        // The type and the bytes: what a comparison needs, and readable for the text types.
+        out[path + "|" + name.substr(0, nameLength)] =
+            std::to_string(type) + " " +
+            std::string(reinterpret_cast<const char*>(data.data()), dataSize);
         ++i;
     }
     if (depth >= kMaxDepth) return;
@@ -95,20 +77,16 @@ void ListFolder(const std::string& folder, Snapshot& out) {
         std::string name = data.cFileName;
         if (name == "." || name == "..") continue;
         std::string path = folder + "\\" + name;
-        char details[96];
+        const std::string attributes = std::to_string(data.dwFileAttributes);
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             // A folder's own times change with its content; its attributes are its state.
-            std::snprintf(details, sizeof details, "%lx",
-                          static_cast<unsigned long>(data.dwFileAttributes));
-            out[path + "\\"] = details;
+            out[path + "\\"] = attributes;
             if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) subfolders.push_back(path);
         } else {
-            std::snprintf(details, sizeof details, "%lx|%lu|%08lx%08lx",
-                          static_cast<unsigned long>(data.dwFileAttributes),
-                          static_cast<unsigned long>(data.nFileSizeLow),
-                          static_cast<unsigned long>(data.ftLastWriteTime.dwHighDateTime),
-                          static_cast<unsigned long>(data.ftLastWriteTime.dwLowDateTime));
-            out[path] = details;
+            const ULARGE_INTEGER written = {
+                {data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime}};
+            out[path] = attributes + "|" + std::to_string(data.nFileSizeLow) + "|" +
+                        std::to_string(written.QuadPart);
         }
     } while (FindNextFileA(find.get(), &data));
     for (const std::string& sub : subfolders)

@@ -12,8 +12,8 @@ namespace cw::testing {
 using Snapshot = std::map<std::string, std::string>;
 
 // HKLM\Software\Classes (HKEY_CLASSES_ROOT) is left out: the program registers no classes.
-// Keys as "HKCU\path" (details "(key)") and values as "HKCU\path|name" (details: the type and
-// the data, as "REG_SZ \"text\"", "REG_DWORD 0x1" or "type 3, 2 bytes: 01 02").
+// Keys as "HKCU\path" (details "(key)") and values as "HKCU\path|name" (details: the type's
+// number and the data's bytes).
 Snapshot RegistrySnapshot();
 // Folders as "C:\path\" (details: attributes) and files as "C:\path" (details: attributes,
 // size and last write time). Links are listed, never followed.

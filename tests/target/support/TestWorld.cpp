@@ -73,7 +73,8 @@ void TestServer::Reset() {
 }
 
 void TestServer::Route(const std::string& path, const std::string& params) {
-    Get("/__control/route?path=" + Encode(path) + (params.empty() ? "" : "&" + params));
+    Get("/__control/route?path=" + text::PercentEncode(path) +
+        (params.empty() ? "" : "&" + params));
 }
 
 std::vector<std::string> TestServer::Log() {
@@ -81,27 +82,26 @@ std::vector<std::string> TestServer::Log() {
 }
 
 void TestServer::Symlink(const std::string& unixLink, const std::string& unixTarget) {
-    Get("/__control/symlink?link=" + Encode(unixLink) + "&target=" + Encode(unixTarget));
+    Get("/__control/symlink?link=" + text::PercentEncode(unixLink) +
+        "&target=" + text::PercentEncode(unixTarget));
 }
 
 void TestServer::MakeUnixFolder(const std::string& unixPath) {
-    Get("/__control/mkdir?path=" + Encode(unixPath));
+    Get("/__control/mkdir?path=" + text::PercentEncode(unixPath));
 }
 
 void TestServer::WriteUnixFile(const std::string& unixPath, const std::string& body) {
-    Get("/__control/write?path=" + Encode(unixPath) + "&body=" + Encode(body));
+    Get("/__control/write?path=" + text::PercentEncode(unixPath) +
+        "&body=" + text::PercentEncode(body));
 }
 
 std::vector<std::string> TestServer::ListUnixFolder(const std::string& unixPath) {
-    return SplitLines(Get("/__control/list?path=" + Encode(unixPath)));
+    return SplitLines(Get("/__control/list?path=" + text::PercentEncode(unixPath)));
 }
 
 std::string TestServer::Signature(const std::string& windowsPath, const std::string& key) {
-    return Get("/__control/sign?path=" + Encode(UnixPath(windowsPath)) + "&key=" + key);
-}
-
-std::string Encode(const std::string& text) {
-    return text::PercentEncode(text);
+    return Get("/__control/sign?path=" + text::PercentEncode(UnixPath(windowsPath)) +
+               "&key=" + key);
 }
 
 std::string UnixPath(const std::string& windowsPath) {

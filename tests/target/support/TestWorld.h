@@ -30,8 +30,6 @@ class TestServer {
     static std::string Signature(const std::string& windowsPath, const std::string& key = "test");
 };
 
-// Percent-encodes a text for a query.
-std::string Encode(const std::string& text);
 // The Unix path Wine maps a Windows path to; empty when it cannot tell.
 std::string UnixPath(const std::string& windowsPath);
 // A folder outside the Wine prefix (under the test run's own folder), made on demand.

@@ -1,26 +1,36 @@
-// The cleaners that work on files, on the fakes, in the cases the seeded prefix under Wine
-// (target CleaningIntegrationTest) does not hold: links, missing and refused folders, files
-// in use, and other users' profiles.
+// The item cleaners on the fakes, in the cases the seeded prefix under Wine (target
+// CleaningIntegrationTest, which also holds each item's exact changes to a real registry)
+// does not hold: links, missing and refused folders, other users' profiles, and the recent
+// lists' rules at their edges.
 
 #include <gtest/gtest.h>
 
+#include "BrowserWorld.h"
 #include "clean/MediaPlayerCleaner.h"
-#include "clean/SystemCleaners.h"
-#include "contract/Services.h"
-#include "fakes/FakeOsVersion.h"
-#include "fakes/FakePanicHost.h"
-#include "fakes/FakeShellLists.h"
 #include "fakes/SnapshotDiff.h"
-#include "settings/SettingNames.h"
+#include "text/Convert.h"
 
 namespace cw::testing {
 namespace {
 
-const std::string kProfile = "C:\\Documents and Settings\\bob";
-const std::string kHistory = kProfile + "\\Local Settings\\History";
+const std::string kHistory = std::string(BrowserWorld::kProfile) + "\\Local Settings\\History";
 
-class TraceFileCleanersTest : public ::testing::Test, public BrowserServices<FakePlatform> {
+using Names = std::vector<std::string>;
+
+class ItemCleanersTest : public ::testing::Test, public CleanerWorld {
   protected:
+    void Put(const std::string& key, const std::string& name) {
+        registry.SetString(kHkeyCurrentUser, key, name, "x");
+    }
+    void PutNumbered(const std::string& key, const std::string& prefix, int from, int to) {
+        for (int i = from; i <= to; ++i)
+            Put(key, prefix + text::ToText(i));
+    }
+    Names ValueNames(const std::string& key) {
+        Names names;
+        registry.EnumValueNames(kHkeyCurrentUser, key, names);
+        return names;
+    }
     std::vector<std::string> FileChanges() { return fakes::SnapshotDiff(files_, fs.Snapshot()); }
     std::vector<std::string> RegistryChanges() {
         return fakes::SnapshotDiff(keys_, registry.Dump());
@@ -30,31 +40,11 @@ class TraceFileCleanersTest : public ::testing::Test, public BrowserServices<Fak
         keys_ = registry.Dump();
     }
 
-    void Wipe(CleaningItem item) { cleaners.Wipe(cleaners.Plan(item)); }
-
-    fakes::FakeOsVersion os;
-    fakes::FakeRecentDocuments recent;
-    fakes::FakeRecycleBin bin;
-    fakes::CallLog log;
-    fakes::FakePanicHost host{log};
-    SystemCleaners cleaners{CleanerServices{settings,
-                                            os,
-                                            files,
-                                            shellFolders,
-                                            cache,
-                                            recent,
-                                            bin,
-                                            dialogs,
-                                            host,
-                                            cacheManager,
-                                            netscape,
-                                            {}}};
-
   private:
     std::vector<std::string> files_, keys_;
 };
 
-TEST_F(TraceFileCleanersTest, HistoryLeavesTheFolderALinkPointsTo) {
+TEST_F(ItemCleanersTest, HistoryLeavesTheFolderALinkPointsTo) {
     fs.AddFile("C:\\Elsewhere\\keep\\page.htm", "keep");
     fs.AddLink(kHistory + "\\link", "C:\\Elsewhere");
     fs.AddFile(kHistory + "\\History.IE5\\index.dat", "INDEX");
@@ -68,14 +58,13 @@ TEST_F(TraceFileCleanersTest, HistoryLeavesTheFolderALinkPointsTo) {
                   "- " + kHistory + "\\History.IE5\\MSHist012024010820240109|16|"}));
 }
 
-TEST_F(TraceFileCleanersTest, HistoryWithoutAFolderOrItemsLeavesOnlyDaysToKeep) {
+TEST_F(ItemCleanersTest, HistoryWithoutAFolderOrItemsLeavesOnlyDaysToKeep) {
     folders.Remove(kCsidlHistory);
     fs.AddFile("C:\\Documents and Settings\\bob\\x.txt");
     cache.Add("Visited: bob@http://a/", kUrlHistoryCacheEntry);
     Mark();
     Wipe(CleaningItem::IEHistory);
-    EXPECT_TRUE(FileChanges().empty());
-    EXPECT_TRUE(cache.entries.empty());
+    EXPECT_TRUE(FileChanges().empty() && cache.entries.empty());
     EXPECT_EQ(RegistryChanges().back(),
               "+ 80000001\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet "
               "Settings\\Url History|DaysToKeep|4|00000000");
@@ -88,7 +77,7 @@ TEST_F(TraceFileCleanersTest, HistoryWithoutAFolderOrItemsLeavesOnlyDaysToKeep) 
 
 // Internet Explorer 5 and later keep the days and weeks of the History bar in containers of
 // their own (MSHist01...): their entries go too, and nothing else of the index.
-TEST_F(TraceFileCleanersTest, HistoryEmptiesTheDayAndWeekContainersToo) {
+TEST_F(ItemCleanersTest, HistoryEmptiesTheDayAndWeekContainersToo) {
     cache.containers = {{"MSHist012024010820240109", ":2024010820240109: "},
                         {"MSHist012024010120240108", ":2024010120240108: "},
                         {"Feeds", "feeds:"},
@@ -103,19 +92,10 @@ TEST_F(TraceFileCleanersTest, HistoryEmptiesTheDayAndWeekContainersToo) {
     EXPECT_EQ(left, (std::vector<std::string>{"feeds:x", "http://a/page.htm"}));
 }
 
-TEST_F(TraceFileCleanersTest, AFileInUseStaysInTheTempFolderAndARefusedTempPathIsLeftWhole) {
-    const std::string temp = kProfile + "\\Local Settings\\Temp";
-    fs.SetTempPath(temp + "\\");
-    fs.AddFile(temp + "\\a.tmp");
-    fs.AddFile(temp + "\\busy.tmp");
-    fs.AddFile(temp + "\\z.tmp");
-    fs.Lock(temp + "\\busy.tmp");
-    Wipe(CleaningItem::TempFolder);
-    EXPECT_TRUE(fs.Exists(temp + "\\busy.tmp"));
-    EXPECT_FALSE(fs.Exists(temp + "\\z.tmp")) << "the purge goes on past a file in use";
-    EXPECT_TRUE(fs.IsDirectory(temp));
-
-    fs.SetTempPath(kProfile + "\\");
+// (A file in use staying while the purge goes on: CleaningPlansTest's temp wipe.)
+TEST_F(ItemCleanersTest, ARefusedTempPathIsLeftWhole) {
+    fs.SetTempPath(std::string(kProfile) + "\\");
+    fs.AddFile(std::string(kProfile) + "\\a.tmp");
     Mark();
     Wipe(CleaningItem::TempFolder);
     EXPECT_TRUE(FileChanges().empty());
@@ -123,7 +103,7 @@ TEST_F(TraceFileCleanersTest, AFileInUseStaysInTheTempFolderAndARefusedTempPathI
 
 // (The media player's files of another user staying, on a real profile: target
 // CleaningIntegrationTest.)
-TEST_F(TraceFileCleanersTest, AProfileThatOnlyBeginsWithTheSameLettersIsAnotherUsers) {
+TEST_F(ItemCleanersTest, AProfileThatOnlyBeginsWithTheSameLettersIsAnotherUsers) {
     MediaPlayerCleaner media(settings, files, shellFolders);
     folders.Set(kCsidlProfile, "C:\\Documents and Settings\\Administrator");
     EXPECT_TRUE(media.IsInOwnProfile(settings::kMediaPlayerFolder));
@@ -131,6 +111,34 @@ TEST_F(TraceFileCleanersTest, AProfileThatOnlyBeginsWithTheSameLettersIsAnotherU
     EXPECT_FALSE(media.IsInOwnProfile(settings::kMediaPlayerFolder));
     folders.Remove(kCsidlProfile);
     EXPECT_FALSE(media.IsInOwnProfile(settings::kMediaPlayerFolder));
+}
+
+TEST_F(ItemCleanersTest, WinZipWalksStopAfterTheFirstGapOrAHundredEntries) {
+    const std::string extract = settings::kWinZipExtractKey;
+    PutNumbered(extract, "extract", 1, 101);
+    registry.SetString(kHkeyCurrentUser, extract, "extract3", "");  // an empty entry: a gap too
+    Wipe(CleaningItem::WinZipExtractMenu);
+    EXPECT_EQ(ValueNames(extract).size(), 98u);
+    EXPECT_TRUE(!registry.HasValue(kHkeyCurrentUser, extract, "extract3") &&
+                registry.HasValue(kHkeyCurrentUser, extract, "extract4"));
+
+    PutNumbered(extract, "extract", 1, 100);
+    Wipe(CleaningItem::WinZipExtractMenu);  // a full list: the walk ends after 100
+    EXPECT_EQ(ValueNames(extract), Names{"extract101"});
+}
+
+// (WordPad's and Paint's "File1" rule, and VB's 57 and 101: target CleaningIntegrationTest.)
+TEST_F(ItemCleanersTest, TheRunListWithoutItsIndexAndVbsListKeepWhatTheyDoNotTake) {
+    for (const char* name : {"a", "b"})
+        Put(settings::kRunMruKey, name);
+    Wipe(CleaningItem::RunMenu);
+    EXPECT_EQ(ValueNames(settings::kRunMruKey), (Names{"a", "b"}));
+
+    const std::string vb = settings::kVbRecentFilesKey;
+    for (const char* name : {"1", "100", "101", "0", "01"})
+        Put(vb, name);
+    Wipe(CleaningItem::VBRecentFiles);
+    EXPECT_EQ(ValueNames(vb), (Names{"101", "0", "01"})) << "exactly the numbers 1 to 100";
 }
 
 }  // namespace
