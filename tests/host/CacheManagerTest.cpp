@@ -97,9 +97,8 @@ TEST_F(CacheManagerTest, CleanersEmptyTheFoldersButKeepIndexFilesAndLinks) {
 }
 
 TEST_F(CacheManagerTest, FailedFolderLookupsBuildNoPathFromNothing) {
-    folders.Remove(kCsidlInternetCache);
-    folders.Remove(kCsidlCookies);
-    folders.Remove(kCsidlHistory);
+    for (int csidl : {kCsidlInternetCache, kCsidlCookies, kCsidlHistory})
+        folders.Remove(csidl);
     // What the steps would reach from an empty folder name: the root of the drive.
     fs.AddFile("C:\\Content.IE5\\AB12CD34\\page.htm", "p");
     fs.AddFile("C:\\Content.IE5\\loose.htm", "l");

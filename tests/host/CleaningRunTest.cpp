@@ -102,9 +102,8 @@ TEST_F(CleaningRunTest, InteractiveRunClosesBrowsersFirstWithoutMinimisingAndNoC
     EXPECT_EQ(postedBeforeFirstStep, 2u) << "the browsers are closed before the first step";
     for (const auto& p : desktop.posted)
         EXPECT_NE(p.message, kWmCommand) << "no minimise-all";
-    EXPECT_EQ(log.calls, (Calls{"chkRunMenu"}));
-    EXPECT_EQ(dialogs.waitCursor, (std::vector<bool>{true, false}));
-    EXPECT_FALSE(host.unattendedExit);
+    EXPECT_EQ(std::tuple(log.calls, dialogs.waitCursor, host.unattendedExit),
+              std::tuple(Calls{"chkRunMenu"}, std::vector<bool>{true, false}, false));
 
     // Nothing ticked: still cleans nothing and reports.
     privacy.cmdDeselectAll.Click();
@@ -129,8 +128,7 @@ TEST_F(CleaningRunTest, OnlyTheInteractiveRunWritesTheMarkerAndOnlyAfterTheCooki
     EXPECT_TRUE(!markerWhenCookiesRan && markerWhenPaintRan);
     RegValue marker;
     registry.QueryValue(kHkeyLocalMachine, "Software\\Microsoft\\Tolvex", "cookies", marker);
-    EXPECT_EQ(marker.type, kRegSz);
-    EXPECT_EQ(TextUpToZero(marker.data), "tt");
+    EXPECT_EQ(std::tuple(marker.type, TextUpToZero(marker.data)), std::tuple(kRegSz, "tt"));
 }
 
 TEST_F(CleaningRunTest, UnattendedRunClosesAndMinimisesOnlyWhenItsKindsSettingSaysSo) {

@@ -45,8 +45,7 @@ TEST_F(HomePageTest, LockRestoresThePageItLockedEveryTickAfterFifteenTicksNeverC
     registry.QueryValue(kHkeyCurrentUser, settings::kIEMainKey, settings::kStartPage, raw);
     EXPECT_EQ(raw.data, std::string("http://home.example/") + '\0');
     c.chkLockIEHomepage.SetValueFromUser(ui::kChecked);
-    ASSERT_TRUE(c.timIEURL.Enabled());
-    EXPECT_EQ(c.timIEURL.Interval(), 2000);
+    ASSERT_TRUE(c.timIEURL.Enabled() && c.timIEURL.Interval() == 2000);
 
     // Another program changes the start page at once: the lock waits out its 15 ticks
     // (30 s) and restores it on the 16th (32 s after the box was ticked).

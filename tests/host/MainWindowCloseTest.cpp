@@ -84,8 +84,7 @@ TEST_F(CloseFixture, RunOnExitKeepsTheProgramInTheTrayWhereTheUserCanReachAndClo
     EXPECT_FALSE(window.UnattendedExit());
     f.dialogs.answers = {ui::vbYes};
     c.mPopExit.Click();
-    EXPECT_EQ(f.dialogs.shown.size(), 1u);
-    EXPECT_TRUE(window.Unloaded());
+    EXPECT_TRUE(f.dialogs.shown.size() == 1 && window.Unloaded());
 }
 
 // Explorer's restart takes every icon with it; the new taskbar's message brings the program's
@@ -139,8 +138,7 @@ TEST_F(CloseFixture, ACloseRequestWhileTheQuestionIsOpenIsTurnedDown) {
     f.dialogs.onMsgBox = [&] { nestedClosed = window.Unload(UnloadMode::FormCode); };
     f.dialogs.answers = {ui::vbYes};
     EXPECT_TRUE(window.Unload(UnloadMode::FormControlMenu) && !nestedClosed);
-    EXPECT_EQ(f.dialogs.shown.size(), 1u);
-    EXPECT_TRUE(window.Unloaded());
+    EXPECT_TRUE(f.dialogs.shown.size() == 1 && window.Unloaded());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // The update's services as fakes: a server at http://server.test with the program installed
 // in C:\Program Files\Clearwell.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -75,19 +76,14 @@ struct UpdateWorld : cw::testing::Services<UpdatePlatform> {
     }
     // The executable on the server: the body, with the size its headers announce, and the
     // maker's signature of it.
-    void ServeExe(const std::string& body, std::size_t announced, int busyPolls = 1) {
-        fakes::FakeResponse r;
-        r.headers = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(announced) + "\r\n\r\n";
-        r.body = body;
-        r.busyPolls = busyPolls;
-        internet.ServeRaw(kExeUrl, r);
+    void ServeExe(const std::string& body, std::size_t announced) {
+        const std::string length = "Content-Length: " + std::to_string(announced);
+        internet.ServeRaw(kExeUrl, {"HTTP/1.1 200 OK\r\n" + length + "\r\n\r\n", body, 1});
         internet.Serve(kSignatureUrl, fakes::FakeSignatureCheck::Sign(body), 1);
     }
     int RequestsOf(const std::string& url) const {
-        int n = 0;
-        for (const auto& r : internet.requests)
-            n += r == url;
-        return n;
+        return static_cast<int>(
+            std::count(internet.requests.begin(), internet.requests.end(), url));
     }
 };
 
