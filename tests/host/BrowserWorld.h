@@ -48,6 +48,9 @@ struct CleanerWorld : BrowserWorld {
                                             [this] { ++reloads; }}};
 
     void Wipe(CleaningItem item) { cleaners.Wipe(cleaners.Plan(item)); }
+    void Put(const std::string& key, const std::string& name, const std::string& text = "x") {
+        registry.SetString(kHkeyCurrentUser, key, name, text);
+    }
 };
 
 }  // namespace cw::testing

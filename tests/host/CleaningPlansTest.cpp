@@ -26,13 +26,6 @@ struct CleaningPlansTest : ::testing::Test, CleanerWorld {
     void SetUp() override {
         SetNavigatorUser();
         SetAppData();
-        Seed();
-    }
-
-    void Put(const std::string& key, const std::string& name, const std::string& text = "x") {
-        registry.SetString(kHkeyCurrentUser, key, name, text);
-    }
-    void Seed() {
         const std::string profile = BrowserWorld::kProfile;
         recent.items = {"C:\\a.doc"};
         fs.AddFile(profile + "\\Recent\\a.doc.lnk", "lnk");

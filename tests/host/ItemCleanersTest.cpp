@@ -19,9 +19,6 @@ using Names = std::vector<std::string>;
 
 class ItemCleanersTest : public ::testing::Test, public CleanerWorld {
   protected:
-    void Put(const std::string& key, const std::string& name) {
-        registry.SetString(kHkeyCurrentUser, key, name, "x");
-    }
     void PutNumbered(const std::string& key, const std::string& prefix, int from, int to) {
         for (int i = from; i <= to; ++i)
             Put(key, prefix + text::ToText(i));
@@ -32,16 +29,10 @@ class ItemCleanersTest : public ::testing::Test, public CleanerWorld {
         return names;
     }
     std::vector<std::string> FileChanges() { return fakes::SnapshotDiff(files_, fs.Snapshot()); }
-    std::vector<std::string> RegistryChanges() {
-        return fakes::SnapshotDiff(keys_, registry.Dump());
-    }
-    void Mark() {
-        files_ = fs.Snapshot();
-        keys_ = registry.Dump();
-    }
+    void Mark() { files_ = fs.Snapshot(); }
 
   private:
-    std::vector<std::string> files_, keys_;
+    std::vector<std::string> files_;
 };
 
 TEST_F(ItemCleanersTest, HistoryLeavesTheFolderALinkPointsTo) {
@@ -63,9 +54,10 @@ TEST_F(ItemCleanersTest, HistoryWithoutAFolderOrItemsLeavesOnlyDaysToKeep) {
     fs.AddFile("C:\\Documents and Settings\\bob\\x.txt");
     cache.Add("Visited: bob@http://a/", kUrlHistoryCacheEntry);
     Mark();
+    const auto keys = registry.Dump();
     Wipe(CleaningItem::IEHistory);
     EXPECT_TRUE(FileChanges().empty() && cache.entries.empty());
-    EXPECT_EQ(RegistryChanges().back(),
+    EXPECT_EQ(fakes::SnapshotDiff(keys, registry.Dump()).back(),
               "+ 80000001\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet "
               "Settings\\Url History|DaysToKeep|4|00000000");
 

@@ -5,9 +5,6 @@
 namespace cw::testing {
 namespace {
 
-using settings::kSettingsKey;
-using settings::kSettingsRoot;
-
 struct CloseFixture : ::testing::Test, MainWindowWorld {
     WindowHandle ie = 0, folder = 0;
 
@@ -56,7 +53,7 @@ TEST_F(CloseFixture, TheUnattendedCloseSavesTheBoxesInOrderAndRestoresHiddenWind
 
     EXPECT_TRUE(f.dialogs.shown.empty());
     std::vector<std::string> names;
-    f.registry.EnumValueNames(kSettingsRoot, kSettingsKey, names);
+    f.registry.EnumValueNames(settings::kSettingsRoot, settings::kSettingsKey, names);
     EXPECT_EQ(names, std::vector<std::string>(settings::kCleaningBoxes.begin(),
                                               settings::kCleaningBoxes.end()));
     for (const char* name : settings::kCleaningBoxes) {
@@ -70,7 +67,7 @@ TEST_F(CloseFixture, TheUnattendedCloseSavesTheBoxesInOrderAndRestoresHiddenWind
 }
 
 TEST_F(CloseFixture, RunOnExitKeepsTheProgramInTheTrayWhereTheUserCanReachAndCloseIt) {
-    f.registry.SetString(kSettingsRoot, kSettingsKey, "RunOnExit", "True");
+    Store("RunOnExit", "True");
     EXPECT_FALSE(PanicClose());
 
     EXPECT_FALSE(window.Unloaded() || view.Visible());
@@ -112,7 +109,7 @@ TEST_F(CloseFixture, TheTrayIconComesBackWithANewTaskbarAndWithoutItTheWindowSta
 TEST_F(CloseFixture, RunOnExitUnderTheSettingsKeyComesBeforeTheApplicationArea) {
     const std::string area = "Software\\VB and VBA Program Settings\\Clearwell\\Install";
     f.registry.SetString(kHkeyCurrentUser, area, "RunOnExit", "True");
-    f.registry.SetString(kSettingsRoot, kSettingsKey, "RunOnExit", "False");
+    Store("RunOnExit", "False");
     EXPECT_TRUE(PanicClose());  // the settings key says no: the program ends
     MainWindowWorld other;      // without it, the application area is asked
     other.window.Form_Load();
@@ -123,7 +120,7 @@ TEST_F(CloseFixture, RunOnExitUnderTheSettingsKeyComesBeforeTheApplicationArea) 
 
 // (The user's close at Windows' shutdown: MainWindowWiringTest.)
 TEST_F(CloseFixture, WindowsShuttingDownEndsAnUnattendedProgramEvenWithRunOnExit) {
-    f.registry.SetString(kSettingsRoot, kSettingsKey, "RunOnExit", "True");
+    Store("RunOnExit", "True");
     window.SetUnattendedExit();
     c.privacy.chkTemp.SetValue(1);
     EXPECT_TRUE(window.QueryEndSession());  // with RunOnExit the session still ends

@@ -45,20 +45,6 @@ class SettingsWindowTest : public ::testing::Test, public Services<FakePlatform>
             if (c.cmbScheduleType.List(i) == type) c.cmbScheduleType.SetListIndexFromUser(i);
         }
     }
-    // Ticks a scheduler over the store through a whole week; the runs it started.
-    std::vector<int> RunsOverAWeek() {
-        ui::Timer tim{"timScheduler", 10000, true};
-        std::vector<int> kinds;
-        ScheduleTimer timer(tim, settings, clock, [&](std::int16_t k) {
-            kinds.push_back(k);
-            return true;
-        });
-        for (int m = 0; m < 7 * 24 * 60; ++m) {
-            clock.Set(2024, 1, 1 + m / 1440, m / 60 % 24, m % 60, 30);
-            tim.Tick();
-        }
-        return kinds;
-    }
 
     fakes::FakeShell shell;
     RecordingHost host;
@@ -131,7 +117,18 @@ TEST_F(SettingsWindowTest, DisableReportsAndLeavesAScheduleThatNeverRuns) {
     c.cmbWeekDays.SetListIndexFromUser(3);
     c.dtStartTime.SetTimeFromUser(21, 5, 0);
     c.cmdScheduleSet.Click();
-    EXPECT_EQ(RunsOverAWeek(), std::vector<int>{kWeeklyScheduleKind});
+    // A scheduler over the store, ticked through a whole week, runs the weekly schedule only.
+    ui::Timer tim{"timScheduler", 10000, true};
+    std::vector<int> kinds;
+    ScheduleTimer timer(tim, settings, clock, [&](std::int16_t k) {
+        kinds.push_back(k);
+        return true;
+    });
+    for (int m = 0; m < 7 * 24 * 60; ++m) {
+        clock.Set(2024, 1, 1 + m / 1440, m / 60 % 24, m % 60, 30);
+        tim.Tick();
+    }
+    EXPECT_EQ(kinds, std::vector<int>{kWeeklyScheduleKind});
 
     c.cmdDisableSchedule.Click();
     Choose("Hourly");
