@@ -21,7 +21,6 @@ struct ScheduledShredderTest : ::testing::Test, Services<FakePlatform> {
         c.cmbMinute.SetText(minute);
         c.cmdSet.Click();
     }
-    // The stored folder, hours and minutes.
     std::vector<std::string> Stored() {
         std::vector<std::string> values;
         for (const char* name :
