@@ -51,10 +51,8 @@ class CleaningGui : public ClearwellGui {
 TEST_F(CleaningGui, WipeSelectedItemsCleansTheTickedItemsAfterAskingAndSaysSo) {
     Start();
     ShowPage(1);
-    W().SetChecked(m::chkUrls, true);
-    W().SetChecked(m::chkRunMenu, true);
-    W().SetChecked(m::chkCookies, true);
-    W().SetChecked(m::chkTemp, true);
+    for (int id : {m::chkUrls, m::chkRunMenu, m::chkCookies, m::chkTemp})
+        W().SetChecked(id, true);
     // A file in Temp another program holds open stays, and the closing message says so.
     const std::string held = traces::TempFolder() + "\\held by another program.tmp";
     WriteFile(held, "held");
@@ -243,8 +241,7 @@ TEST_F(ShredderGui, AFileDroppedOnTheListIsShredded) {
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     W().Click(m::cmdShredDelete);
     W().WaitForText(m::lStat, "1 file could not be shredded");
-    EXPECT_FALSE(PathExists(first));
-    EXPECT_FALSE(PathExists(second));
+    EXPECT_FALSE(PathExists(first) || PathExists(second));
     EXPECT_EQ(W().Items(m::lstFiles), std::vector<std::string>{third + "  (not shredded)"});
     EXPECT_TRUE(W().ControlEnabled(m::cmdShredDelete));
     W().Screenshot("shredder-partial");

@@ -70,9 +70,8 @@ TEST_F(UpdateRelayGui, TheOldProgramDownloadsTheNewOneWhichReplacesItOverTwoStar
     EXPECT_TRUE(testing::ReadFile(folder + "\\Clearwell.exe") == newRelease);
     for (const char* left : {"cwl.exe", "cwl.sig", "cwl.part", "Clearwell.part"})
         EXPECT_FALSE(PathExists(folder + "\\" + left)) << left;
-    EXPECT_EQ(Update("Up"), "a");
-    EXPECT_EQ(Update("donreq"), "<none>");
-    EXPECT_EQ(Update("ver"), "6");
+    EXPECT_EQ((std::vector{Update("Up"), Update("donreq"), Update("ver")}),
+              (std::vector<std::string>{"a", "<none>", "6"}));
     EXPECT_TRUE(now_->Running());
 }
 

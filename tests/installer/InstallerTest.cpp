@@ -245,17 +245,7 @@ void ExpectRegistryAsBefore(const Snapshot& before, const Snapshot& after) {
 
 class InstallerTest : public ::testing::Test {
   protected:
-    // Wine sets its display up (adapter, monitor and video-mode keys) the first time a
-    // program of the session shows a window; on Windows that has happened at start-up. A
-    // window of the test's own, shown and closed before the first snapshot, does it here.
-    static void SetUpTestSuite() {
-        HWND window = CreateWindowExA(0, "STATIC", "warm-up", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
-                                      nullptr, nullptr, nullptr, nullptr);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        if (window) DestroyWindow(window);
-    }
+    static void SetUpTestSuite() { LetWineSetUpTheDisplay(); }
     long Setup(const std::string& arguments = "") {
         return RunAndWait("\"" + kSetup + "\" /S" + arguments);
     }

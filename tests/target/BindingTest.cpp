@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "errors/RuntimeError.h"
 #include "fakes/RecordingErrorSink.h"
@@ -31,8 +32,6 @@ class HostWindow : public WindowBase {
                400, nullptr, nullptr);
         host = std::make_unique<ControlHost>(hwnd(), font);
     }
-    ~HostWindow() override { host.reset(); }
-
     // What a control tells its parent when the user acts on it.
     void Notify(int id, int code) {
         SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(id, code),
@@ -74,15 +73,13 @@ TEST(BindingTest, ControlsFollowTheModelAndTellItWhatTheUserDidOnce) {
     EXPECT_EQ(SendMessageA(boxWindow, BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_EQ(clicks, 1);  // the model's own event, and no echo from the control
     SendMessageA(boxWindow, BM_CLICK, 0, 0);
-    EXPECT_EQ(box.Value(), ui::kUnchecked);
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(std::pair(box.Value(), clicks), std::pair(ui::kUnchecked, 2));
 
     text.SetText("C:\\Shred");
     EXPECT_EQ(Text(textWindow), "C:\\Shred");
     EXPECT_EQ(changes, 1);
     SendMessageA(textWindow, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));
-    EXPECT_EQ(text.Text(), "typed");
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(std::pair(text.Text(), changes), std::pair(std::string("typed"), 2));
 
     ui::ListBox list("lstFiles");
     ui::ComboBox combo("cmbHour");
@@ -98,9 +95,8 @@ TEST(BindingTest, ControlsFollowTheModelAndTellItWhatTheUserDidOnce) {
     list.SetListIndex(1);
     SendMessageA(listWindow, LB_SETCURSEL, 2, 0);
     w.Notify(201, LBN_SELCHANGE);
-    EXPECT_EQ(list.ListIndex(), 2);
-    EXPECT_EQ(list.Text(), "c");
-    EXPECT_EQ(listClicks, 2);
+    EXPECT_EQ(std::tuple(list.ListIndex(), list.Text(), listClicks),
+              std::tuple(2, std::string("c"), 2));
     list.RemoveItem(0);
     char first[8] = {};
     SendMessageA(listWindow, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
@@ -114,9 +110,8 @@ TEST(BindingTest, ControlsFollowTheModelAndTellItWhatTheUserDidOnce) {
     EXPECT_EQ(Text(comboWindow), "7");
     SendMessageA(comboWindow, CB_SETCURSEL, 2, 0);
     w.Notify(202, CBN_SELCHANGE);
-    EXPECT_EQ(combo.ListIndex(), 2);
-    EXPECT_EQ(combo.Text(), "2");
-    EXPECT_EQ(comboClicks, 1);
+    EXPECT_EQ(std::tuple(combo.ListIndex(), combo.Text(), comboClicks),
+              std::tuple(2, std::string("2"), 1));
 }
 
 TEST(BindingTest, MenuStatusBarTimerAndAFailingHandler) {
@@ -160,8 +155,8 @@ TEST(BindingTest, MenuStatusBarTimerAndAFailingHandler) {
     BindButton(*w.host, button, At(701));
     SendMessageA(w.host->Control(701), BM_CLICK, 0, 0);
     ASSERT_EQ(errors.reports.size(), 1u);
-    EXPECT_EQ(errors.reports[0].tag, "frmTest,WindowProc");
-    EXPECT_EQ(errors.reports[0].number, 76);
+    EXPECT_EQ(std::pair(errors.reports[0].tag, errors.reports[0].number),
+              std::pair(std::string("frmTest,WindowProc"), 76));
     EXPECT_TRUE(IsWindow(w.hwnd()));
 
     // A failure in a handler the list box's own messages raise (its scrolling) ends at the
@@ -173,8 +168,8 @@ TEST(BindingTest, MenuStatusBarTimerAndAFailingHandler) {
         list.AddItem("item " + std::to_string(i));
     HWND listWindow = w.host->Control(801);
     SendMessageA(listWindow, WM_VSCROLL, SB_LINEDOWN, 0);
-    EXPECT_EQ(SendMessageA(listWindow, LB_GETTOPINDEX, 0, 0), 1);
-    EXPECT_EQ(list.TopIndex(), 1);
+    EXPECT_EQ(std::pair(SendMessageA(listWindow, LB_GETTOPINDEX, 0, 0), list.TopIndex()),
+              std::pair(LRESULT{1}, 1));
     EXPECT_TRUE(IsWindow(listWindow));
 }
 

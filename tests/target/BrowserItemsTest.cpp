@@ -123,8 +123,7 @@ TEST_F(BrowserItemTest, NavigatorCookiesAreOverwrittenMozillasOnlyDeleted) {
     ASSERT_TRUE(CreateHardLinkA((links + "\\mozilla.txt").c_str(), mozilla.c_str(), nullptr));
 
     CarryOut(s.netscape.PlanNetscapeCookies({}));
-    EXPECT_FALSE(PathExists(navigator));
-    EXPECT_FALSE(PathExists(mozilla));
+    EXPECT_FALSE(PathExists(navigator) || PathExists(mozilla));
     const std::string overwritten = ReadFile(links + "\\navigator.txt");
     ASSERT_EQ(overwritten.size(), navigatorBefore.size());
     EXPECT_NE(overwritten, navigatorBefore);
@@ -164,9 +163,8 @@ TEST_F(BrowserItemTest, IndexFilesAreRegisteredForRestart) {
     EXPECT_EQ(Lines(pending.end() - 3, pending.end()),
               (Lines{layout.contentIE5, history + "\\index.dat", history}));
     const demo::TraceCount row = demo::CountBrowserTraces().back();
-    EXPECT_EQ(row.item, "chkClearIndexDAT");
-    EXPECT_EQ(row.count, 3);
-    EXPECT_EQ(row.pendingAtRestart, 3);
+    EXPECT_EQ((std::tuple{row.item, row.count, row.pendingAtRestart}),
+              (std::tuple{std::string("chkClearIndexDAT"), 3L, 3L}));
     EXPECT_EQ(demo::DescribeTraceCount(row), "3 (registered for deletion at restart)");
 }
 

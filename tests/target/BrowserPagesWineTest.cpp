@@ -69,8 +69,7 @@ TEST_F(CachePageTest, NineteenShowNoneTwentyShowAllCookieLinesDeleteCookiesAndDe
     c.cmdDeleteAllCache.Click();
     EXPECT_EQ(c.lstCache.ListCount(), 0);
     EXPECT_EQ(c.lblCacheFiles.Caption(), "0 files listed.");
-    EXPECT_TRUE(demo::ListUrlCache("").empty());
-    EXPECT_TRUE(s.errors.reports.empty());
+    EXPECT_TRUE(demo::ListUrlCache("").empty() && s.errors.reports.empty());
 }
 
 std::size_t PrivateBytes() {

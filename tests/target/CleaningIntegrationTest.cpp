@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "demo/Traces.h"
+#include "demo/UrlCacheSeeding.h"
 #include "gui/programs/CleaningWorld.h"
-#include "platform/win32/Win32UrlCache.h"
 #include "support/Process.h"
 #include "support/Snapshot.h"
 #include "support/TestWorld.h"
@@ -60,14 +60,6 @@ void SeedSearchesOfEverySystem() {
         traces::SeedFindFilesAt(places);
         traces::SeedFindComputersAt(places);
     }
-}
-
-// Wine sets up the display (and records it in the registry) when a process first uses the
-// window functions; that happens here, before any snapshot.
-void LetWineSetUpTheDisplay() {
-    MSG msg;
-    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
-    ReleaseDC(nullptr, GetDC(nullptr));
 }
 
 class CleaningIntegrationTest : public ::testing::Test {
@@ -185,13 +177,8 @@ TEST_F(CleaningIntegrationTest, EachItemChangesExactlyItsTracesAndNothingElse) {
 
 TEST_F(CleaningIntegrationTest, HistoryEntriesAndPagesGoIndexFilesStayAndDaysToKeepIsZero) {
     // Other tests of this program leave history entries behind; start from none.
-    std::vector<std::string> earlier;
-    world->urlCache.Enumerate("Visited:", [&](const UrlCacheEntry& e) {
-        earlier.push_back(e.sourceUrl);
-        return true;
-    });
-    for (const std::string& url : earlier)
-        world->urlCache.DeleteEntry(url);
+    for (const UrlCacheEntry& e : demo::ListUrlCache(kHistoryContainer))
+        world->urlCache.DeleteEntry(e.sourceUrl);
     traces::SeedHistory();
     const std::string history = traces::Folder(CSIDL_HISTORY);
     const std::string ie5 = history + "\\History.IE5";
@@ -210,8 +197,7 @@ TEST_F(CleaningIntegrationTest, HistoryEntriesAndPagesGoIndexFilesStayAndDaysToK
                        "- " + history + "\\Today\\search.htm", "~ " + ie5 + "\\index.dat"}}));
     RegValue days;
     world->registry.QueryValue(kHkeyCurrentUser, kUrlHistoryKey, "DaysToKeep", days);
-    EXPECT_EQ(days.type, kRegDword);
-    EXPECT_EQ(days.data, std::string(4, '\0'));
+    EXPECT_EQ((std::pair{days.type, days.data}), (std::pair{kRegDword, std::string(4, '\0')}));
 }
 
 // Under Wine the Recycle Bin is the Linux Trash of the (throw-away) home folder.

@@ -56,9 +56,8 @@ TEST_F(ScheduleWineTest, ClearwellCleansTheTickedItemsAtTheDailyMinute) {
     while ((PathExists(trace) || RunList("MRUList") != "<none>") && GetTickCount() - start < 15000)
         Sleep(200);
     EXPECT_FALSE(PathExists(trace)) << "the scheduled run did not clean the ticked items";
-    EXPECT_EQ(RunList("MRUList"), "<none>");
-    EXPECT_EQ(RunList("a"), "<none>");
-    EXPECT_EQ(RunList("b"), "<none>");
+    for (const char* name : {"MRUList", "a", "b"})
+        EXPECT_EQ(RunList(name), "<none>") << name;
     EXPECT_TRUE(registry.KeyExists(kHkeyCurrentUser, kRunMruKey));
     EXPECT_EQ(store.GetSettingString(kHkeyCurrentUser, kPrnPortsMruKey, "a", "<none>"), "LPT1:");
 }

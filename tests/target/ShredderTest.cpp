@@ -62,7 +62,6 @@ HGLOBAL MakeDrop(const std::vector<std::string>& paths) {
     HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = FALSE;
     std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
     GlobalUnlock(memory);
     return memory;

@@ -46,8 +46,7 @@ StartedProgram::StartedProgram(const std::string& commandLine, const std::string
 }
 
 StartedProgram StartedProgram::OfWindow(HWND window) {
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
+    const DWORD id = OwnerOf(window);
     return StartedProgram(OpenProcess(PROCESS_ALL_ACCESS, FALSE, id), id);
 }
 

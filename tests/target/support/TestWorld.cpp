@@ -165,6 +165,15 @@ bool PathExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+void LetWineSetUpTheDisplay() {
+    HWND window = CreateWindowExA(0, "STATIC", "warm-up", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                  nullptr, nullptr, nullptr, nullptr);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    if (window) DestroyWindow(window);
+}
+
 ScopedRegistryValue::ScopedRegistryValue(RootKey root, std::string key, std::string name)
     : root_(root), key_(std::move(key)), name_(std::move(name)) {
     had_ = win32::Win32Registry().QueryValue(root_, key_, name_, old_) == 0;

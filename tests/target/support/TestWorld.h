@@ -44,6 +44,10 @@ std::string ScratchRegistryKey(const std::string& name);
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 bool PathExists(const std::string& path);
+// Wine sets its display up (adapter, monitor and video-mode keys) the first time a program of
+// the session shows a window; on Windows that has happened at start-up. A test that compares
+// the registry before and after calls this before its first snapshot.
+void LetWineSetUpTheDisplay();
 
 // A registry value set (as text) for as long as the object lives; what was there before, or
 // nothing, is put back afterwards.
