@@ -15,7 +15,7 @@
 
 #include "errors/RuntimeError.h"
 #include "fakes/RecordingErrorSink.h"
-#include "support/TimerPump.h"
+#include "support/MessagePump.h"
 #include "ui/win32/Bindings.h"
 #include "ui/win32/Menus.h"
 #include "ui/win32/WindowBase.h"
@@ -138,15 +138,15 @@ TEST(BindingTest, MenuStatusBarTimerAndAFailingHandler) {
     int ticks = 0;
     timer.onTimer = [&] { ++ticks; };
     BindTimer(*w.host, timer, 600);
-    testing::PumpTimers({}, 150);
+    testing::PumpMessages(150);
     EXPECT_EQ(ticks, 0);
     timer.SetEnabled(true);
-    testing::PumpTimers({}, 2000, [&] { return ticks > 0; });
+    testing::PumpMessages(2000, [&] { return ticks > 0; });
     EXPECT_GT(ticks, 0);
     timer.SetEnabled(false);
-    testing::PumpTimers({}, 30);
+    testing::PumpMessages(30);
     int stopped = ticks;
-    testing::PumpTimers({}, 150);
+    testing::PumpMessages(150);
     EXPECT_EQ(ticks, stopped);
 
     // A failure in a handler is reported and the window goes on.

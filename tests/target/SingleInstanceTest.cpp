@@ -10,7 +10,7 @@
 #include "app/win32/SingleInstance.h"
 #include "fakes/RecordingErrorSink.h"
 #include "platform/win32/Win32Desktop.h"
-#include "support/TimerPump.h"
+#include "support/MessagePump.h"
 
 namespace cw::win32 {
 namespace {
@@ -44,7 +44,7 @@ class EndingCopy {
         HWND window = CreateWindowExA(0, kMainWindowClass, "Clearwell v2.10", WS_OVERLAPPED, 0, 0,
                                       100, 100, nullptr, nullptr, wc.hInstance, nullptr);
         SetEvent(ready_);
-        testing::PumpTimers({}, lifeMs);  // its window answers meanwhile
+        testing::PumpMessages(lifeMs);  // its window answers meanwhile
         DestroyWindow(window);
         UnregisterClassA(kMainWindowClass, wc.hInstance);
     }  // the copy ends: its hold on the single-instance mutex goes

@@ -25,8 +25,8 @@
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32Transfer.h"
 #include "platform/win32/Win32UrlCache.h"
+#include "support/MessagePump.h"
 #include "support/TestWorld.h"
-#include "support/TimerPump.h"
 
 namespace cw::contract {
 
@@ -66,7 +66,7 @@ class World {
         return testing::TestServer::ListUnixFolder(testing::OutsideFolder(outside));
     }
     std::vector<std::string> PendingDeletes() { return demo::PendingRestartDeletes(); }
-    void Settle(int ms) { testing::PumpTimers({}, static_cast<unsigned long>(ms)); }
+    void Settle(int ms) { testing::PumpMessages(static_cast<unsigned long>(ms)); }
 
     Registry& registry() { return registry_; }
     std::string Key(const std::string& name) { return testing::ScratchRegistryKey(name); }
