@@ -243,13 +243,8 @@ long FakeFileSystem::Find(const std::string& pattern,
     Node* dir = Resolve(pattern.substr(0, sep + 1), true);
     if (!dir || !dir->IsDir()) return kErrorPathNotFound;
     auto entryOf = [this](const Node& n, const std::string& name) {
-        FindData d;
-        d.name = name;
-        d.attributes = n.IsLink() ? LinkAttributes(n) : n.attributes;
-        d.size = n.data.size();
-        d.creationTime = n.created;
-        d.lastWriteTime = n.created;
-        return d;
+        return FindData{name, n.IsLink() ? LinkAttributes(n) : n.attributes, n.data.size(),
+                        n.created, n.created};
     };
     std::vector<FindData> found;
     if (mask.find_first_of("*?") == std::string::npos) {
@@ -430,10 +425,6 @@ void FakeFileSystem::AddLink(const std::string& linkPath, const std::string& tar
 
 void FakeFileSystem::Lock(const std::string& path, bool locked) {
     if (Node* node = Resolve(path, true)) node->locked = locked;
-}
-
-bool FakeFileSystem::Exists(const std::string& path) {
-    return Resolve(path, false) != nullptr;
 }
 
 bool FakeFileSystem::IsDirectory(const std::string& path) {
