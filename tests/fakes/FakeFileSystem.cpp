@@ -40,16 +40,13 @@ struct FakeFileSystem::Node {
         children.insert(pos, std::move(node));
         return raw;
     }
-    std::unique_ptr<Node> Remove(Node* child) {
-        for (auto it = children.begin(); it != children.end(); ++it) {
-            if (it->get() == child) {
-                std::unique_ptr<Node> owned = std::move(*it);
-                children.erase(it);
-                owned->parent = nullptr;
-                return owned;
-            }
-        }
-        return nullptr;
+    std::unique_ptr<Node> Remove(Node* child) {  // one of this node's children
+        auto it = std::find_if(children.begin(), children.end(),
+                               [&](const auto& c) { return c.get() == child; });
+        std::unique_ptr<Node> owned = std::move(*it);
+        children.erase(it);
+        owned->parent = nullptr;
+        return owned;
     }
 };
 
@@ -235,10 +232,8 @@ FakeFileSystem::Node* FakeFileSystem::MakeDirs(const std::vector<std::string>& p
 
 long FakeFileSystem::Find(const std::string& pattern,
                           const std::function<bool(const FindData&)>& visit) {
-    if (pattern.empty() || pattern.back() == '\\' || pattern.back() == '/')
-        return kErrorFileNotFound;
     std::size_t sep = pattern.find_last_of("\\/");
-    if (sep == std::string::npos) return kErrorFileNotFound;
+    if (sep == std::string::npos || sep + 1 == pattern.size()) return kErrorFileNotFound;
     std::string mask = pattern.substr(sep + 1);
     Node* dir = Resolve(pattern.substr(0, sep + 1), true);
     if (!dir || !dir->IsDir()) return kErrorPathNotFound;
