@@ -7,8 +7,7 @@
 
 #include "Require.h"
 #include "browser/CookieFile.h"
-#include "contract/Services.h"
-#include "settings/SettingNames.h"
+#include "host/BrowserWorld.h"
 
 namespace {
 
@@ -35,12 +34,9 @@ void CheckParser(const std::string& file) {
 }
 
 void DriveViewer(const std::string& file) {
-    cw::testing::BrowserServices<cw::testing::FakePlatform> s;
-    s.registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeBiffKey, "CurrentUser",
-                         "bob");
-    s.registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeMainKey, "Install Directory",
-                         "C:\\Netscape\\Communicator");
-    s.fs.AddFile("C:\\Netscape\\Users\\bob\\cookies.txt", file);
+    cw::testing::BrowserWorld s;
+    s.SetNavigatorUser();
+    s.fs.AddFile(std::string(s.kNavigator) + "\\cookies.txt", file);
 
     cw::CookieViewerControls& c = s.cookieControls;
     s.viewer.LoadCookieDomains();

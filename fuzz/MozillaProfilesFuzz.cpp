@@ -7,14 +7,12 @@
 
 #include "Require.h"
 #include "clean/MozillaProfiles.h"
-#include "contract/Services.h"
-#include "settings/SettingNames.h"
+#include "host/BrowserWorld.h"
 #include "text/Ansi.h"
 
 namespace {
 
-const std::string kAppData = "C:\\Documents and Settings\\bob\\Application Data";
-const std::string kMozilla = kAppData + "\\Mozilla\\";
+const std::string kMozilla = cw::testing::BrowserWorld::Mozilla() + "\\";
 
 void CheckParser(const std::string& data) {
     for (const std::string& folder : {kMozilla, std::string("C:\\M\\")}) {
@@ -30,9 +28,9 @@ void CheckParser(const std::string& data) {
 }
 
 void RunCleaners(const std::string& data) {
-    cw::testing::BrowserServices<cw::testing::FakePlatform> s;
+    cw::testing::BrowserWorld s;
     auto& fs = s.fs;
-    s.registry.SetString(cw::kHkeyCurrentUser, cw::settings::kShellFoldersKey, "AppData", kAppData);
+    s.SetAppData();
     fs.AddFile(kMozilla + "registry.dat", data);
     const std::string profile = kMozilla + "Profiles\\default\\ab12.slt\\";
     for (const char* f : {"history.dat", "cookies.txt", "cache\\_CACHE_001_"})

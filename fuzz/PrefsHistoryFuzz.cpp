@@ -7,8 +7,7 @@
 
 #include "Require.h"
 #include "clean/PrefsHistory.h"
-#include "contract/Services.h"
-#include "settings/SettingNames.h"
+#include "host/BrowserWorld.h"
 
 namespace {
 
@@ -31,12 +30,9 @@ std::string CheckRemoval(const std::string& original) {
 }
 
 void RunCleaner(const std::string& original, const std::string& expected) {
-    cw::testing::BrowserServices<cw::testing::FakePlatform> s;
-    s.registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeBiffKey, "CurrentUser",
-                         "bob");
-    s.registry.SetString(cw::kHkeyCurrentUser, cw::settings::kNetscapeMainKey, "Install Directory",
-                         "C:\\Netscape");
-    const std::string prefs = "C:\\Netscape\\Users\\bob\\prefs.js";
+    cw::testing::BrowserWorld s;
+    s.SetNavigatorUser();
+    const std::string prefs = std::string(s.kNavigator) + "\\prefs.js";
     s.fs.AddFile(prefs, original);
     cw::CarryOut(s.netscape.PlanNetscapeHistory());
     Require(s.fs.Content(prefs) == expected);

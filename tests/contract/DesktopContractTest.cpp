@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "contract/ContractWorld.h"
 
@@ -62,17 +63,15 @@ TEST_F(DesktopContract, HidingByPlacementKeepsTheStateAndRestoringShowsItAgain) 
     EXPECT_GT(normal.right, normal.left);
     WindowPlacement whileHidden = placed(normal, kSwHide);
     EXPECT_FALSE(desktop.IsVisible(w));
-    EXPECT_EQ(whileHidden.showCmd, normalState);
-    EXPECT_EQ(whileHidden.left, normal.left);
-    EXPECT_EQ(whileHidden.bottom, normal.bottom);
+    EXPECT_EQ(std::tie(whileHidden.showCmd, whileHidden.left, whileHidden.bottom),
+              std::tie(normalState, normal.left, normal.bottom));
 
     WindowPlacement moved = normal;
     moved.left += 10;
     moved.right += 10;
     WindowPlacement now = placed(moved, normal.showCmd);
     EXPECT_TRUE(desktop.IsVisible(w));
-    EXPECT_EQ(now.left, normal.left + 10);
-    EXPECT_EQ(now.right, normal.right + 10);
+    EXPECT_EQ(std::tie(now.left, now.right), std::tie(moved.left, moved.right));
 
     // A minimised window stays minimised while hidden, and OpenIcon restores it.
     EXPECT_FALSE(desktop.Restore(w));

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "contract/ContractWorld.h"
 
@@ -12,15 +13,16 @@ namespace {
 
 class FileSystemContractTest : public ContractTest {
   protected:
-    std::set<std::string> Names(const std::string& pattern, long* status = nullptr) {
+    // The names a search finds and its status.
+    std::pair<std::set<std::string>, long> Search(const std::string& pattern) {
         std::set<std::string> names;
-        long s = fs_.Find(pattern, [&](const FindData& d) {
+        long status = fs_.Find(pattern, [&](const FindData& d) {
             names.insert(d.name);
             return true;
         });
-        if (status) *status = s;
-        return names;
+        return {names, status};
     }
+    std::set<std::string> Names(const std::string& pattern) { return Search(pattern).first; }
 
     FileSystem& fs_ = world.fs();
 };
@@ -44,15 +46,11 @@ TEST_F(FileSystemContractTest, SearchesMatchAsFindFirstFileDoes) {
 TEST_F(FileSystemContractTest, AFolderIsFoundByItsPathButNotWithATrailingBackslash) {
     std::string root = world.Root("folders");
     fs_.CreateFolder(root + "\\dir");
-    long status = 0;
-    EXPECT_EQ(Names(root + "\\dir", &status), (std::set<std::string>{"dir"}));
-    EXPECT_EQ(status, 0);
-    EXPECT_TRUE(Names(root + "\\dir\\", &status).empty());
-    EXPECT_EQ(status, kErrorFileNotFound);
-    EXPECT_TRUE(Names(root + "\\dir\\nothing*", &status).empty());
-    EXPECT_EQ(status, kErrorFileNotFound);
-    EXPECT_TRUE(Names(root + "\\missing\\*", &status).empty());
-    EXPECT_EQ(status, kErrorPathNotFound);
+    using Found = std::pair<std::set<std::string>, long>;
+    EXPECT_EQ(Search(root + "\\dir"), Found({"dir"}, 0));
+    EXPECT_EQ(Search(root + "\\dir\\"), Found({}, kErrorFileNotFound));
+    EXPECT_EQ(Search(root + "\\dir\\nothing*"), Found({}, kErrorFileNotFound));
+    EXPECT_EQ(Search(root + "\\missing\\*"), Found({}, kErrorPathNotFound));
     EXPECT_EQ(fs_.CreateFolder(root + "\\dir"), kErrorAlreadyExists);
     EXPECT_EQ(fs_.CreateFolder(root + "\\missing\\dir"), kErrorPathNotFound);
     WriteFile(fs_, root + "\\dir\\f", "x");
@@ -65,9 +63,8 @@ TEST_F(FileSystemContractTest, AFolderIsFoundByItsPathButNotWithATrailingBacksla
 
 TEST_F(FileSystemContractTest, AttributesGuardDeletionAndFilesInUseCannotBeTouched) {
     std::string root = world.Root("attributes");
-    WriteFile(fs_, root + "\\ro", "r");
-    WriteFile(fs_, root + "\\hidden", "h");
-    WriteFile(fs_, root + "\\busy", "b");
+    for (const char* name : {"\\ro", "\\hidden", "\\busy"})
+        WriteFile(fs_, root + name);
     ASSERT_EQ(fs_.SetAttributes(root + "\\ro", kAttrReadOnly), 0);
     ASSERT_EQ(fs_.SetAttributes(root + "\\hidden", kAttrHidden | kAttrSystem), 0);
     EXPECT_EQ(fs_.Delete(root + "\\ro"), kErrorAccessDenied);
@@ -99,29 +96,23 @@ TEST_F(FileSystemContractTest, OpenModesReadWriteAndKeepWhatTheyShould) {
     std::string root = world.Root("modes");
     std::string path = root + "\\f.bin";
     WriteFile(fs_, path, "0123456789");
-    {
-        std::unique_ptr<File> file;
-        ASSERT_EQ(fs_.Open(path, OpenMode::Write, file), 0);
-        ASSERT_EQ(file->Write("ab", 2), 0);
-        ASSERT_EQ(file->Flush(), 0);
-    }
-    EXPECT_EQ(ReadFile(fs_, path), "ab23456789") << "writing does not truncate";
-    {
-        std::unique_ptr<File> file;
-        ASSERT_EQ(fs_.Open(path, OpenMode::Append, file), 0);
-        ASSERT_EQ(file->Write("!", 1), 0);
-        std::uint64_t size = 0;
-        ASSERT_EQ(file->Size(size), 0);
-        EXPECT_EQ(size, 11u);
-    }
-    {
-        std::unique_ptr<File> file;
-        ASSERT_EQ(fs_.Open(path, OpenMode::ReadWrite, file), 0);
-        ASSERT_EQ(file->Seek(5), 0);
-        ASSERT_EQ(file->Write("X", 1), 0);
-    }
-    EXPECT_EQ(ReadFile(fs_, path), "ab234X6789!");
     std::unique_ptr<File> file;
+    ASSERT_EQ(fs_.Open(path, OpenMode::Write, file), 0);
+    ASSERT_EQ(file->Write("ab", 2), 0);
+    ASSERT_EQ(file->Flush(), 0);
+    file.reset();
+    EXPECT_EQ(ReadFile(fs_, path), "ab23456789") << "writing does not truncate";
+    ASSERT_EQ(fs_.Open(path, OpenMode::Append, file), 0);
+    ASSERT_EQ(file->Write("!", 1), 0);
+    std::uint64_t size = 0;
+    ASSERT_EQ(file->Size(size), 0);
+    EXPECT_EQ(size, 11u);
+    file.reset();
+    ASSERT_EQ(fs_.Open(path, OpenMode::ReadWrite, file), 0);
+    ASSERT_EQ(file->Seek(5), 0);
+    ASSERT_EQ(file->Write("X", 1), 0);
+    file.reset();
+    EXPECT_EQ(ReadFile(fs_, path), "ab234X6789!");
     EXPECT_EQ(fs_.Open(path, OpenMode::CreateNew, file), kErrorFileExists);
     EXPECT_EQ(fs_.Open(root + "\\none", OpenMode::Read, file), kErrorFileNotFound);
     EXPECT_EQ(fs_.Open(root + "\\none\\f", OpenMode::CreateAlways, file), kErrorPathNotFound);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "clean/WindowsVersion.h"
 #include "contract/ContractWorld.h"
 #include "files/PathGuard.h"
@@ -60,11 +62,9 @@ TEST_F(SystemContract, ClockGivesValidLocalDatesAndConvertsFileTimesInTheSameZon
     EXPECT_TRUE((a.month == 2 && a.day >= 28) || (a.month == 3 && a.day == 1))
         << a.month << "-" << a.day;
     EXPECT_EQ(a.minute % 15, 0);
-    EXPECT_EQ(a.second, 7);
-    EXPECT_EQ(a.millisecond, 250);
-    EXPECT_EQ(b.dayOfWeek, (a.dayOfWeek + 1) % 7);
-    EXPECT_EQ(b.hour, a.hour);
-    EXPECT_EQ(b.minute, a.minute);
+    EXPECT_EQ(std::tie(a.second, a.millisecond), std::tuple(7, 250));
+    EXPECT_EQ(std::tie(b.dayOfWeek, b.hour, b.minute),
+              std::tuple((a.dayOfWeek + 1) % 7, a.hour, a.minute));
 
     const std::uint32_t start = clock.TickCount();
     // Wine's tick count is refreshed in steps of about 16 ms, later still on a busy machine.
@@ -80,8 +80,7 @@ TEST_F(SystemContract, VersionRecordAndVersionTestsAgree) {
     ASSERT_NE(world.os().Query(extended, true), 0);
     EXPECT_TRUE(plain.platformId == kPlatformNT || plain.platformId == kPlatformWindows);
     EXPECT_GE(plain.major, 4u);
-    EXPECT_EQ(plain.major, extended.major);
-    EXPECT_EQ(plain.minor, extended.minor);
+    EXPECT_EQ(std::tie(plain.major, plain.minor), std::tie(extended.major, extended.minor));
     EXPECT_EQ(plain.productType, 0) << "only the extended record has the product type";
     bool nt5 = plain.platformId == kPlatformNT && plain.major == 5;
     EXPECT_EQ(IsWindows2000(world.os()), nt5 && plain.minor == 0);
@@ -130,15 +129,13 @@ TEST_F(SystemContract, ShellUtilityLibraryReportsItsVersionAndOthersReportNothin
     EXPECT_GE(shlwapi.major, 4u);  // the library came with Internet Explorer 4
     DllVersionRecord upper;
     ASSERT_TRUE(info.QueryDllVersion("SHLWAPI.DLL", upper));
-    EXPECT_EQ(upper.major, shlwapi.major);
-    EXPECT_EQ(upper.minor, shlwapi.minor);
+    EXPECT_EQ(std::tie(upper.major, upper.minor), std::tie(shlwapi.major, shlwapi.minor));
 
     // A library without the export, one that does not exist, and anything but a bare name.
     for (const char* dll : {"kernel32.dll", "nosuchlibrary.dll", "C:\\Windows\\Shlwapi.dll", ""}) {
         DllVersionRecord r{9, 9, 9, 9};
         EXPECT_FALSE(info.QueryDllVersion(dll, r)) << dll;
-        EXPECT_EQ(r.major, 0u) << dll;
-        EXPECT_EQ(r.minor, 0u) << dll;
+        EXPECT_EQ(std::tie(r.major, r.minor), std::tuple(0u, 0u)) << dll;
     }
 }
 

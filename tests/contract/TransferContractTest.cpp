@@ -60,8 +60,7 @@ TEST_F(TransferContract, CancelDuringATrickledBodyStopsAtOnceAndDeliversNothing)
     world.Serve("/slow.bin", {200, std::string(4096, 's'), 100});  // about 25 seconds
     world.Serve("/hello.txt", {200, "hello"});
     transfer.Start(world.Url("/slow.bin"));
-    for (int i = 0; i < 30; ++i)
-        world.Settle(10);
+    world.Settle(300);
     EXPECT_TRUE(transfer.StillExecuting());
     EXPECT_EQ(transfer.Body(), "");  // nothing while it runs
 
@@ -69,13 +68,11 @@ TEST_F(TransferContract, CancelDuringATrickledBodyStopsAtOnceAndDeliversNothing)
     transfer.Cancel();
     EXPECT_LT(steady_clock::now() - before, std::chrono::milliseconds(500));
     EXPECT_FALSE(transfer.StillExecuting());
-    EXPECT_EQ(transfer.Headers(), "");
-    EXPECT_EQ(transfer.Body(), "");
+    EXPECT_EQ(transfer.Headers() + transfer.Body(), "");
 
     // The abandoned request never leaks into the next one.
     EXPECT_EQ(Get("/hello.txt"), "hello");
-    for (int i = 0; i < 30; ++i)
-        world.Settle(10);
+    world.Settle(300);
     EXPECT_EQ(transfer.Body(), "hello");
 }
 
@@ -88,15 +85,13 @@ TEST_F(TransferContract, CancelKeepsAFinishedResponseAndStartForgetsIt) {
 
     world.Serve("/slow.bin", {200, std::string(4096, 's'), 100});
     transfer.Start(world.Url("/slow.bin"));
-    EXPECT_EQ(transfer.Headers(), "");
-    EXPECT_EQ(transfer.Body(), "");
+    EXPECT_EQ(transfer.Headers() + transfer.Body(), "");
     transfer.Cancel();
 
     Get("/hello.txt");
     transfer.Start(world.UnreachableUrl());
     ASSERT_TRUE(WaitDone());
-    EXPECT_EQ(transfer.Headers(), "") << "no response leaves headers and body empty";
-    EXPECT_EQ(transfer.Body(), "");
+    EXPECT_EQ(transfer.Headers() + transfer.Body(), "") << "no response leaves both empty";
 }
 
 TEST_F(TransferContract, TheProbeReachesAnyServerThatAnswersAndGivesUpWhereNoneDoes) {

@@ -22,13 +22,7 @@ class FakeFolderWatch : public FolderWatch {
 
     std::uint32_t Poll() override {
         if (shared_->broken) return kWaitFailed;
-        if (!signalled_) {
-            std::vector<std::string> now = State();
-            if (now != baseline_) {
-                signalled_ = true;
-                baseline_ = now;
-            }
-        }
+        if (!signalled_) signalled_ = State() != baseline_;  // Resume takes the new baseline
         return signalled_ ? kWaitSignalled : kWaitTimeout;
     }
 

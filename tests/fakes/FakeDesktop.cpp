@@ -4,18 +4,9 @@
 
 namespace cw::fakes {
 
-std::vector<WindowHandle> FakeDesktop::TopLevelWindows() {
-    return zOrder_;
-}
-
 std::string FakeDesktop::ClassName(WindowHandle window) {
     FakeWindow* w = Find(window);
     return w ? w->className.substr(0, 254) : "";
-}
-
-std::string FakeDesktop::Title(WindowHandle window) {
-    FakeWindow* w = Find(window);
-    return w ? w->title : "";
 }
 
 WindowHandle FakeDesktop::FindByClass(const std::string& className) {
@@ -47,11 +38,6 @@ bool FakeDesktop::Post(WindowHandle window, std::uint32_t message, std::uintptr_
 void FakeDesktop::Remove(WindowHandle window) {
     windows_.erase(window);
     zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), window), zOrder_.end());
-}
-
-bool FakeDesktop::IsVisible(WindowHandle window) {
-    FakeWindow* w = Find(window);
-    return w && w->visible;
 }
 
 void FakeDesktop::ApplyShowCommand(FakeWindow& window, int command) {
@@ -96,10 +82,6 @@ bool FakeDesktop::RegisterHotKey(WindowHandle window, int id, std::uint32_t modi
     return true;
 }
 
-bool FakeDesktop::SetForeground(WindowHandle) {
-    return true;
-}
-
 bool FakeDesktop::Show(WindowHandle window, int command) {
     FakeWindow* w = Find(window);
     bool wasVisible = w && w->visible;
@@ -123,14 +105,10 @@ WindowHandle FakeDesktop::PreviousWindow(WindowHandle window) {
 WindowHandle FakeDesktop::Add(const std::string& className, const std::string& title,
                               bool closesOnRequest) {
     WindowHandle w = next_ += 4;
-    FakeWindow window;
-    window.className = className;
-    window.title = title;
-    window.closesOnRequest = closesOnRequest;
-    window.placement.showCmd = kSwShowNormal;
-    window.placement.right = 400;
-    window.placement.bottom = 300;
-    windows_[w] = window;
+    windows_[w] = {.className = className,
+                   .title = title,
+                   .placement = {.showCmd = kSwShowNormal, .right = 400, .bottom = 300},
+                   .closesOnRequest = closesOnRequest};
     zOrder_.insert(zOrder_.begin(), w);
     return w;
 }

@@ -36,14 +36,14 @@ struct HotKey {
 
 class FakeDesktop : public Desktop {
   public:
-    std::vector<WindowHandle> TopLevelWindows() override;
+    std::vector<WindowHandle> TopLevelWindows() override { return zOrder_; }
     std::string ClassName(WindowHandle window) override;
-    std::string Title(WindowHandle window) override;
+    std::string Title(WindowHandle w) override { return IsWindow(w) ? windows_[w].title : ""; }
     WindowHandle FindByClass(const std::string& className) override;
     WindowHandle FindByClassAndTitle(const std::string& className,
                                      const std::string& title) override;
     bool IsWindow(WindowHandle window) override { return windows_.count(window) != 0; }
-    bool IsVisible(WindowHandle window) override;
+    bool IsVisible(WindowHandle w) override { return IsWindow(w) && windows_[w].visible; }
     bool Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
               std::intptr_t lParam) override;
     std::intptr_t Send(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -52,7 +52,7 @@ class FakeDesktop : public Desktop {
     bool SetPlacement(WindowHandle window, const WindowPlacement& placement) override;
     bool RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers,
                         std::uint32_t key) override;
-    bool SetForeground(WindowHandle window) override;
+    bool SetForeground(WindowHandle) override { return true; }
     bool Show(WindowHandle window, int command) override;
     bool Restore(WindowHandle window) override;
     WindowHandle PreviousWindow(WindowHandle window) override;

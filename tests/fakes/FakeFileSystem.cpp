@@ -40,16 +40,13 @@ struct FakeFileSystem::Node {
         children.insert(pos, std::move(node));
         return raw;
     }
-    std::unique_ptr<Node> Remove(Node* child) {
-        for (auto it = children.begin(); it != children.end(); ++it) {
-            if (it->get() == child) {
-                std::unique_ptr<Node> owned = std::move(*it);
-                children.erase(it);
-                owned->parent = nullptr;
-                return owned;
-            }
-        }
-        return nullptr;
+    std::unique_ptr<Node> Remove(Node* child) {  // one of this node's children
+        auto it = std::find_if(children.begin(), children.end(),
+                               [&](const auto& c) { return c.get() == child; });
+        std::unique_ptr<Node> owned = std::move(*it);
+        children.erase(it);
+        owned->parent = nullptr;
+        return owned;
     }
 };
 
@@ -235,21 +232,14 @@ FakeFileSystem::Node* FakeFileSystem::MakeDirs(const std::vector<std::string>& p
 
 long FakeFileSystem::Find(const std::string& pattern,
                           const std::function<bool(const FindData&)>& visit) {
-    if (pattern.empty() || pattern.back() == '\\' || pattern.back() == '/')
-        return kErrorFileNotFound;
     std::size_t sep = pattern.find_last_of("\\/");
-    if (sep == std::string::npos) return kErrorFileNotFound;
+    if (sep == std::string::npos || sep + 1 == pattern.size()) return kErrorFileNotFound;
     std::string mask = pattern.substr(sep + 1);
     Node* dir = Resolve(pattern.substr(0, sep + 1), true);
     if (!dir || !dir->IsDir()) return kErrorPathNotFound;
     auto entryOf = [this](const Node& n, const std::string& name) {
-        FindData d;
-        d.name = name;
-        d.attributes = n.IsLink() ? LinkAttributes(n) : n.attributes;
-        d.size = n.data.size();
-        d.creationTime = n.created;
-        d.lastWriteTime = n.created;
-        return d;
+        return FindData{name, n.IsLink() ? LinkAttributes(n) : n.attributes, n.data.size(),
+                        n.created, n.created};
     };
     std::vector<FindData> found;
     if (mask.find_first_of("*?") == std::string::npos) {
@@ -430,10 +420,6 @@ void FakeFileSystem::AddLink(const std::string& linkPath, const std::string& tar
 
 void FakeFileSystem::Lock(const std::string& path, bool locked) {
     if (Node* node = Resolve(path, true)) node->locked = locked;
-}
-
-bool FakeFileSystem::Exists(const std::string& path) {
-    return Resolve(path, false) != nullptr;
 }
 
 bool FakeFileSystem::IsDirectory(const std::string& path) {

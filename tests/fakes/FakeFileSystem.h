@@ -42,7 +42,7 @@ class FakeFileSystem : public FileSystem {
     void AddLink(const std::string& linkPath, const std::string& target);
     // The file cannot be opened or deleted, as if another program held it open.
     void Lock(const std::string& path, bool locked = true);
-    bool Exists(const std::string& path);
+    bool Exists(const std::string& path) { return Resolve(path, false) != nullptr; }
     bool IsDirectory(const std::string& path);
     std::string Content(const std::string& path);
     void SetTempPath(const std::string& path) { tempPath_ = path; }

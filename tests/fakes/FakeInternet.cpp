@@ -14,12 +14,10 @@ std::unique_ptr<Transfer> FakeInternet::CreateTransfer(const std::string&) {
 
 void FakeInternet::Serve(const std::string& url, const std::string& body, int busyPolls,
                          int status) {
-    FakeResponse r;
-    r.headers = "HTTP/1.1 " + std::to_string(status) + (status == 404 ? " Not Found" : " OK") +
-                "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n";
-    r.body = body;
-    r.busyPolls = busyPolls;
-    responses_[url] = r;
+    const std::string headers = "HTTP/1.1 " + std::to_string(status) +
+                                (status == 404 ? " Not Found" : " OK") +
+                                "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n";
+    responses_[url] = FakeResponse{headers, body, busyPolls};
 }
 
 void FakeTransfer::Cancel() {

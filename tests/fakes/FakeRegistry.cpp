@@ -8,9 +8,8 @@
 namespace cw::fakes {
 
 FakeRegistry::FakeRegistry() {
-    for (RootKey root : {kHkeyClassesRoot, kHkeyCurrentUser, kHkeyLocalMachine, kHkeyUsers}) {
+    for (RootKey root : {kHkeyClassesRoot, kHkeyCurrentUser, kHkeyLocalMachine, kHkeyUsers})
         roots_[root] = std::make_unique<Key>();
-    }
 }
 
 FakeRegistry::Key* FakeRegistry::Find(RootKey root, const std::string& subkey, bool create) {
