@@ -26,12 +26,42 @@ FinalPathFn FinalPathFunction() {
     return fn;
 }
 
+// NtQueryObject's answer for ObjectNameInformation: a counted wide string and its text.
+struct ObjectName {
+    USHORT length;  // in bytes
+    USHORT maximumLength;
+    PWSTR buffer;
+};
+using QueryObjectFn = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
+constexpr int kObjectNameInformation = 1;
+
+// The name Wine keeps for an open file ("\??\C:\..."), as resolved through every link:
+// one question to the server, where GetFinalPathNameByHandleA also walks the drive letters.
+std::string ObjectPath(HANDLE handle) {
+    static const auto query = LookupProc<QueryObjectFn>("ntdll.dll", "NtQueryObject");
+    if (!query) return "";
+    alignas(ObjectName) char info[sizeof(ObjectName) + 2048];
+    ULONG size = 0;
+    if (query(handle, kObjectNameInformation, info, sizeof info, &size) != 0) return "";
+    const auto* name = reinterpret_cast<const ObjectName*>(info);
+    const int chars = name->length / 2;
+    if (chars == 0) return "";
+    std::string result(static_cast<std::size_t>(chars) * 2, '\0');
+    int n = WideCharToMultiByte(CP_ACP, 0, name->buffer, chars, result.data(),
+                                static_cast<int>(result.size()), nullptr, nullptr);
+    if (n <= 0) return "";
+    result.resize(static_cast<std::size_t>(n));
+    if (result.rfind("\\??\\", 0) != 0) return "";
+    return result.erase(0, 4);
+}
+
 // The path of an open file as the system resolved it through every link, without the "\\?\"
 // prefix; empty when it cannot tell (Windows before Vista has no such call and no Unix
 // links either).
 std::string FinalPath(HANDLE handle) {
     FinalPathFn finalPath = FinalPathFunction();
     if (!finalPath) return "";
+    if (std::string path = ObjectPath(handle); !path.empty()) return path;
     char buffer[1024];
     DWORD n = finalPath(handle, buffer, sizeof buffer, 0);
     if (n == 0 || n >= sizeof buffer) return "";
