@@ -97,13 +97,13 @@ void MainFrame::BuildControls() {
     art_.banner = [this](HDC dc, const RECT& r) { PaintBanner(dc, r); };
     art_.dropFiles = LoadIconSized(IDI_DROP_FILES, GetSystemMetrics(SM_CXICON));
     const std::function<void(HWND)> fills[kPageCount] = {
-        [this, &c](HWND p) { LayoutMainPage(*host_, c, p, art_); },
-        [this, &c](HWND p) { LayoutPrivacyPage(*host_, c, p); },
-        [this, &c](HWND p) { LayoutCachePage(*host_, c, p); },
-        [this, &c](HWND p) { LayoutNetscapePage(*host_, c, p); },
-        [this, &c](HWND p) { LayoutSystemInfoPage(*host_, c, p); },
-        [this, &c](HWND p) {
-            LayoutShredderPage(*host_, c, p, art_);
+        [this](HWND p) { LayoutMainPage(*host_, model_.Controls(), p, art_); },
+        [this](HWND p) { LayoutPrivacyPage(*host_, model_.Controls(), p); },
+        [this](HWND p) { LayoutCachePage(*host_, model_.Controls(), p); },
+        [this](HWND p) { LayoutNetscapePage(*host_, model_.Controls(), p); },
+        [this](HWND p) { LayoutSystemInfoPage(*host_, model_.Controls(), p); },
+        [this](HWND p) {
+            LayoutShredderPage(*host_, model_.Controls(), p, art_);
             if (dropTarget_) dropTarget_->Start_SubClass(host_->Control(m::lstFiles));
         },
     };
