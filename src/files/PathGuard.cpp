@@ -99,11 +99,15 @@ const std::vector<std::string>& PathGuard::ProtectedFolders() {
 
 bool PathGuard::MayDelete(const std::string& path) {
     if (!IsQualifiedNonRoot(path) || IsProtectedOrAncestor(Normalize(path))) return false;
+    return MayDelete(path, fs_.GetAttributes(path));
+}
+
+bool PathGuard::MayDelete(const std::string& path, std::uint32_t attributes) {
+    if (!IsQualifiedNonRoot(path) || IsProtectedOrAncestor(Normalize(path))) return false;
     // A short name ("C:\PROGRA~1") reaches a protected folder as surely as its long name, so
     // a folder is judged by its long name too. A file cannot be a protected folder nor hold
     // one under any name; sparing it the lookup, which reads the folder of every component,
     // keeps a long list of files quick.
-    std::uint32_t attributes = fs_.GetAttributes(path);
     if (attributes != kInvalidAttributes && !(attributes & kAttrDirectory)) return true;
     const std::string longPath = fs_.LongPath(path);
     return IsQualifiedNonRoot(longPath) && !IsProtectedOrAncestor(Normalize(longPath));

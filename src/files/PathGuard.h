@@ -20,6 +20,9 @@ class PathGuard {
 
     // Whether a deleting routine may work on the path (a trailing backslash is allowed).
     bool MayDelete(const std::string& path);
+    // The same, for a caller that has just read the path's attributes (kInvalidAttributes
+    // when it is missing): a long list of files is judged without asking again.
+    bool MayDelete(const std::string& path, std::uint32_t attributes);
     // Whether the text is a fully qualified path that is not a drive or share root.
     static bool IsQualifiedNonRoot(const std::string& path);
     // Upper-case, backslash-separated form without trailing separator, blanks and dots of

@@ -45,6 +45,9 @@ class File {
     virtual long Flush() = 0;
     virtual long Size(std::uint64_t& size) = 0;
     virtual long Seek(std::uint64_t offset) = 0;
+    // Deletes the file when this handle closes (a file opened with WriteThenDelete):
+    // kErrorNotSupported where the system cannot, and the caller deletes it by its path.
+    virtual long DeleteOnClose() { return kErrorNotSupported; }
 };
 
 enum class OpenMode {
@@ -54,6 +57,9 @@ enum class OpenMode {
     CreateAlways,  // create or truncate, write access
     CreateNew,     // create, failing when the file exists
     Append,        // existing file, write access, positioned at the end
+    // existing file, write access, no truncation, and where the system can, the right to
+    // delete it through the same handle (DeleteOnClose)
+    WriteThenDelete,
 };
 
 inline constexpr std::uint32_t kMoveReplaceExisting = 0x1;

@@ -13,6 +13,7 @@ inline constexpr long kErrorWriteProtect = 19;
 inline constexpr long kErrorSharingViolation = 32;
 inline constexpr long kErrorLockViolation = 33;
 inline constexpr long kErrorHandleDiskFull = 39;
+inline constexpr long kErrorNotSupported = 50;
 inline constexpr long kErrorFileExists = 80;
 inline constexpr long kErrorInvalidParameter = 87;
 inline constexpr long kErrorDiskFull = 112;

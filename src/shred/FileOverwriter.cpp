@@ -23,20 +23,34 @@ const std::string& FileOverwriter::Block(std::int16_t n) {
 }
 
 void FileOverwriter::Overwrite(const std::string& path, std::int16_t n, const Progress& progress) {
-    const std::string& block = Block(n);
     std::unique_ptr<File> file;
     ThrowIfFailed(fs_.Open(path, OpenMode::Write, file));
+    WriteImage(*file, n, progress);
+}
+
+void FileOverwriter::OverwriteAndDelete(const std::string& path, std::int16_t n,
+                                        const Progress& progress) {
+    std::unique_ptr<File> file;
+    ThrowIfFailed(fs_.Open(path, OpenMode::WriteThenDelete, file));
+    WriteImage(*file, n, progress);
+    const long status = file->DeleteOnClose();
+    file.reset();
+    ThrowIfFailed(status == kErrorNotSupported ? fs_.Delete(path) : status);
+}
+
+void FileOverwriter::WriteImage(File& file, std::int16_t n, const Progress& progress) {
+    const std::string& block = Block(n);
     std::uint64_t length = 0;
-    ThrowIfFailed(file->Size(length));
+    ThrowIfFailed(file.Size(length));
     const std::uint64_t total = std::max<std::uint64_t>(length, imageSize_);
     for (std::uint64_t written = 0; written < total;) {
         auto chunk =
             static_cast<std::uint32_t>(std::min<std::uint64_t>(total - written, block.size()));
-        ThrowIfFailed(file->Write(block.data(), chunk));
+        ThrowIfFailed(file.Write(block.data(), chunk));
         written += chunk;
         if (progress) progress(static_cast<double>(written) / static_cast<double>(total));
     }
-    ThrowIfFailed(file->Flush());
+    ThrowIfFailed(file.Flush());
 }
 
 }  // namespace cw

@@ -25,6 +25,10 @@ class FileOverwriter {
     // Overwrites and flushes the file, then closes it. Raises the run-time error of the
     // first failure; the file is closed by then, whatever was written so far stays.
     void Overwrite(const std::string& path, std::int16_t n, const Progress& progress = {});
+    // The same, then deletes the file: through the handle that wrote it where the system
+    // can (one open fewer), else by its path once it is closed. Raises the first failure; a
+    // file that could not be flushed is not deleted.
+    void OverwriteAndDelete(const std::string& path, std::int16_t n, const Progress& progress = {});
 
     // The largest single write.
     static constexpr std::size_t kTargetBlockBytes = 1 << 20;
@@ -33,6 +37,8 @@ class FileOverwriter {
     // The image of level n repeated a whole number of times, about kTargetBlockBytes long,
     // so that consecutive blocks continue the repeated image without a seam.
     const std::string& Block(std::int16_t n);
+    // Writes the image over the open file and flushes it.
+    void WriteImage(File& file, std::int16_t n, const Progress& progress);
 
     FileSystem& fs_;
     bool haveBlock_ = false;

@@ -86,8 +86,8 @@ void FileShredder::ShredFolder(const std::string& entry, const FileOverwriter::P
 }
 
 void FileShredder::ShredEntry(const std::string& entry, const FileOverwriter::Progress& progress) {
-    if (!files_.guard().MayDelete(entry)) Refuse();
     std::uint32_t attributes = files_.fs().GetAttributes(entry);
+    if (!files_.guard().MayDelete(entry, attributes)) Refuse();
     if (attributes == kInvalidAttributes) return;  // gone since it was listed: skipped
     if (attributes & kAttrReparsePoint) Refuse();
     if (attributes & kAttrDirectory) {
@@ -95,7 +95,7 @@ void FileShredder::ShredEntry(const std::string& entry, const FileOverwriter::Pr
     } else {
         // Also a file that cannot be opened for reading (in use): its failure is reported
         // rather than passed over as if it were not there.
-        shredder_.ShredFile(entry, Level(), progress);
+        shredder_.ShredFile(entry, attributes, Level(), progress);
     }
 }
 

@@ -9,20 +9,24 @@ namespace cw {
 
 void TreeShredder::ShredFile(const std::string& path, std::int16_t n,
                              const FileOverwriter::Progress& progress) {
+    ShredFile(path, files_.fs().GetAttributes(path), n, progress);
+}
+
+void TreeShredder::ShredFile(const std::string& path, std::uint32_t attributes, std::int16_t n,
+                             const FileOverwriter::Progress& progress) {
     FileSystem& fs = files_.fs();
-    if (!files_.guard().MayDelete(path)) throw RuntimeError(err::kPermissionDenied);
-    std::uint32_t attributes = fs.GetAttributes(path);
+    if (!files_.guard().MayDelete(path, attributes)) throw RuntimeError(err::kPermissionDenied);
     if (attributes == kInvalidAttributes) ThrowIfFailed(kErrorFileNotFound);
     if (attributes & (kAttrReparsePoint | kAttrDirectory))
         throw RuntimeError(err::kPermissionDenied);
     // A file reached through a link is refused by each step that could change it: the
-    // change of attributes, the opening for writing and the deletion each check the path
-    // themselves (access denied, the same permission error), so no separate look is taken.
+    // change of attributes and the opening for writing each check the path themselves
+    // (access denied, the same permission error), and the deletion goes through the handle
+    // so checked or checks the path again, so no separate look is taken.
     // Windows refuses to open a read-only file for writing; the user chose it, so the
     // attribute goes first.
     if (attributes & kAttrReadOnly) ThrowIfFailed(fs.SetAttributes(path, kAttrNormal));
-    overwriter_.Overwrite(path, n, progress);
-    ThrowIfFailed(fs.Delete(path));
+    overwriter_.OverwriteAndDelete(path, n, progress);
 }
 
 int TreeShredder::ShredFilesIn(const std::string& folder, std::int16_t n,

@@ -19,6 +19,9 @@ class TreeShredder {
     // Overwrites and deletes one file. Raises on failure and on a path it may not touch.
     void ShredFile(const std::string& path, std::int16_t n,
                    const FileOverwriter::Progress& progress = {});
+    // The same, with the attributes the caller has just read from the path.
+    void ShredFile(const std::string& path, std::uint32_t attributes, std::int16_t n,
+                   const FileOverwriter::Progress& progress);
     // Overwrites and deletes every file in the folder and its subfolders; links are left
     // where they are and not entered. Returns how many files could not be shredded. The
     // folders themselves stay.

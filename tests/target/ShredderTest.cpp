@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "platform/win32/Handles.h"
 #include "shred/FileShredder.h"
 #include "shred/OverwriteImage.h"
 #include "support/TestWorld.h"
@@ -25,6 +27,16 @@ struct ShredderTest : ::testing::Test, Services<Win32Platform> {
 
     void SetUp() override { shredder.Load(); }
 };
+
+// What a file of the length holds once the image of the level's list index is written over it.
+std::string Overwritten(int level, std::size_t length) {
+    const std::string image = BuildOverwriteImage(RepetitionCount(level));
+    std::string expected;
+    while (expected.size() < std::max(length, image.size()))
+        expected += image;
+    expected.resize(std::max(length, image.size()));
+    return expected;
+}
 
 // The image covers a file shorter than itself whole and repeats over a longer one.
 TEST_F(ShredderTest, BytesOnDiskBeforeTheDeletionAreTheImage) {
@@ -42,15 +54,27 @@ TEST_F(ShredderTest, BytesOnDiskBeforeTheDeletionAreTheImage) {
         shredder.obj.Dropped(path);
         c.cmdShredDelete.Click();
         EXPECT_FALSE(PathExists(path));
-        const std::string image = BuildOverwriteImage(RepetitionCount(k.level));
-        std::string expected;
-        while (expected.size() < std::max(k.length, image.size()))
-            expected += image;
-        expected.resize(std::max(k.length, image.size()));
-        EXPECT_TRUE(ReadFile(path + ".link") == expected) << k.length;
+        EXPECT_TRUE(ReadFile(path + ".link") == Overwritten(k.level, k.length)) << k.length;
         DeleteFileA((path + ".link").c_str());
     }
     EXPECT_TRUE(errors.reports.empty());
+}
+
+// A file another program holds open, sharing reading and writing but not its deletion, is
+// still overwritten; only its deletion fails, and that is reported.
+TEST_F(ShredderTest, AFileHeldWithoutDeleteSharingIsStillOverwritten) {
+    const std::string path = MakeScratchFolder("shred-held") + "\\held.txt";
+    WriteFile(path, std::string(500, 'x'));
+    {
+        win32::FileHandle held(CreateFileA(path.c_str(), GENERIC_READ,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        shredder.obj.Dropped(path);
+        c.cmdShredDelete.Click();
+    }
+    EXPECT_TRUE(ReadFile(path) == Overwritten(4, 500));
+    EXPECT_EQ(errors.reports.size(), 1u);
 }
 
 // A WM_DROPFILES handle as the shell makes it: ANSI paths, each ended by a NUL, and one more.

@@ -96,6 +96,12 @@ struct DispositionInfo {
     BOOLEAN deleteFile;
 };
 
+SetFileInformationFn SetInformationFunction() {
+    static const auto fn =
+        LookupProc<SetFileInformationFn>("kernel32.dll", "SetFileInformationByHandle");
+    return fn;
+}
+
 }  // namespace
 
 bool ReachesThroughLink(const std::string& path) {
@@ -110,14 +116,15 @@ bool ReachesThroughLink(const std::string& path) {
 }
 
 bool OpenedThroughLink(HANDLE opened, const std::string& path) {
-    if (IsReparsePoint(GetFileAttributesA(path.c_str()))) return true;
-    return RunningUnderWine() && ResolvesElsewhere(opened, path);
-}
-
-SetFileInformationFn SetInformationFunction() {
-    static const auto fn =
-        LookupProc<SetFileInformationFn>("kernel32.dll", "SetFileInformationByHandle");
-    return fn;
+    // Under Wine the handle's resolved name tells for every kind of link (a link to a folder
+    // shows as a reparse point too, but a folder is never opened as a file). Elsewhere, and
+    // where Wine cannot tell, the reparse-point attribute does.
+    if (RunningUnderWine()) {
+        if (std::string final = FinalPath(opened); !final.empty()) {
+            return Upper(final) != Upper(FullPath(path));
+        }
+    }
+    return IsReparsePoint(GetFileAttributesA(path.c_str()));
 }
 
 bool CreationNeedsLinkCheck(const std::string& path) {
@@ -125,12 +132,24 @@ bool CreationNeedsLinkCheck(const std::string& path) {
            GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
+bool CanDeleteThroughHandle() {
+    return SetInformationFunction() != nullptr;
+}
+
+long MarkForDeletion(HANDLE file) {
+    SetFileInformationFn setInformation = SetInformationFunction();
+    if (!setInformation) return ERROR_NOT_SUPPORTED;
+    DispositionInfo info{TRUE};
+    // A read-only file is refused here as by DeleteFileA.
+    if (!setInformation(file, kFileDispositionInfo, &info, sizeof info)) {
+        return static_cast<long>(GetLastError());
+    }
+    return ERROR_SUCCESS;
+}
+
 bool DroppedIfCreatedThroughLink(HANDLE created, const std::string& path) {
     if (!RunningUnderWine() || !ResolvesElsewhere(created, path)) return false;
-    DispositionInfo info{TRUE};
-    if (SetFileInformationFn setInformation = SetInformationFunction()) {
-        setInformation(created, kFileDispositionInfo, &info, sizeof info);
-    }
+    MarkForDeletion(created);
     return true;
 }
 
@@ -140,10 +159,8 @@ long DeleteUnlessLink(const std::string& path) {
         if (ReachesThroughLink(path)) return ERROR_ACCESS_DENIED;
         return DeleteFileA(path.c_str()) ? ERROR_SUCCESS : static_cast<long>(GetLastError());
     }
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return static_cast<long>(GetLastError());
-    if (IsReparsePoint(attributes)) return ERROR_ACCESS_DENIED;
-    // The sharing DeleteFileA asks for; a folder is refused as DeleteFileA refuses it.
+    // The sharing DeleteFileA asks for. A folder, and so a link to one, cannot be opened this
+    // way and is refused as DeleteFileA refuses it; a link to a file shows in the name.
     FileHandle handle(CreateFileA(path.c_str(), DELETE,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, 0, nullptr));
@@ -155,12 +172,7 @@ long DeleteUnlessLink(const std::string& path) {
         return DeleteFileA(path.c_str()) ? ERROR_SUCCESS : static_cast<long>(GetLastError());
     }
     if (Upper(final) != Upper(FullPath(path))) return ERROR_ACCESS_DENIED;
-    // Deleted when the handle closes; a read-only file is refused here as by DeleteFileA.
-    DispositionInfo info{TRUE};
-    if (!setInformation(handle.get(), kFileDispositionInfo, &info, sizeof info)) {
-        return static_cast<long>(GetLastError());
-    }
-    return ERROR_SUCCESS;
+    return MarkForDeletion(handle.get());  // deleted as the handle closes
 }
 
 }  // namespace cw::win32

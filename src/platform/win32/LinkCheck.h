@@ -28,6 +28,13 @@ bool CreationNeedsLinkCheck(const std::string& path);
 // checked and, when it lies elsewhere, deleted again at once. True when it was.
 bool DroppedIfCreatedThroughLink(HANDLE created, const std::string& path);
 
+// Whether MarkForDeletion can work on this system.
+bool CanDeleteThroughHandle();
+
+// Marks an open file (opened with DELETE access) to be deleted when its last handle closes;
+// ERROR_NOT_SUPPORTED on systems before Vista, which cannot do this through a handle.
+long MarkForDeletion(HANDLE file);
+
 // DeleteFileA, refused with ERROR_ACCESS_DENIED when the path reaches its file through a
 // link. Where the link check needs a handle anyway (Wine), the file is checked and deleted
 // through that one handle, which saves the second open DeleteFileA would make.

@@ -13,7 +13,8 @@ FileTime ToFileTime(const FILETIME& t) {
 
 class Win32File : public File {
   public:
-    explicit Win32File(FileHandle handle) : handle_(std::move(handle)) {}
+    Win32File(FileHandle handle, bool deletable)
+        : handle_(std::move(handle)), deletable_(deletable) {}
 
     long Read(void* buffer, std::uint32_t size, std::uint32_t& read) override {
         DWORD n = 0;
@@ -49,9 +50,13 @@ class Win32File : public File {
         }
         return ERROR_SUCCESS;
     }
+    long DeleteOnClose() override {
+        return deletable_ ? MarkForDeletion(handle_.get()) : ERROR_NOT_SUPPORTED;
+    }
 
   private:
     FileHandle handle_;
+    bool deletable_;  // opened with DELETE access
 };
 
 long LastError(BOOL ok) {
@@ -102,6 +107,7 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
             break;
         case OpenMode::Write:
         case OpenMode::Append:
+        case OpenMode::WriteThenDelete:
             access = GENERIC_WRITE;
             break;
         case OpenMode::CreateAlways:
@@ -123,8 +129,16 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
     // Under Wine a file about to be created is opened so that it can be deleted again, should
     // it turn out to have been created behind a link to a missing file.
     const bool creates = disposition != OPEN_EXISTING && CreationNeedsLinkCheck(path);
-    FileHandle handle(CreateFileA(path.c_str(), creates ? access | DELETE : access, share, nullptr,
-                                  disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    bool deletable = creates || (mode == OpenMode::WriteThenDelete && CanDeleteThroughHandle());
+    FileHandle handle(CreateFileA(path.c_str(), deletable ? access | DELETE : access, share,
+                                  nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle && !creates && deletable && GetLastError() == ERROR_SHARING_VIOLATION) {
+        // Another program holds the file without letting it be deleted: it is still
+        // overwritten, and its deletion by path afterwards reports the failure.
+        deletable = false;
+        handle.reset(CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    }
     if (!handle) return static_cast<long>(GetLastError());
     if (creates && DroppedIfCreatedThroughLink(handle.get(), path)) return ERROR_ACCESS_DENIED;
     if (writes && disposition == OPEN_EXISTING && OpenedThroughLink(handle.get(), path)) {
@@ -135,7 +149,7 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
         GetLastError() != NO_ERROR) {
         return static_cast<long>(GetLastError());
     }
-    file = std::make_unique<Win32File>(std::move(handle));
+    file = std::make_unique<Win32File>(std::move(handle), deletable);
     return ERROR_SUCCESS;
 }
 
