@@ -30,8 +30,9 @@ class FileOverwriter {
     // file that could not be flushed is not deleted.
     void OverwriteAndDelete(const std::string& path, std::int16_t n, const Progress& progress = {});
 
-    // The largest single write.
-    static constexpr std::size_t kTargetBlockBytes = 1 << 20;
+    // The largest single write (unless one image is longer): a buffer that stays in the
+    // processor's cache while it is copied out; 1 MB writes made 10 MB files 10% slower.
+    static constexpr std::size_t kTargetBlockBytes = 1 << 16;
 
   private:
     // The image of level n repeated a whole number of times, about kTargetBlockBytes long,

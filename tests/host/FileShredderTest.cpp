@@ -93,9 +93,10 @@ TEST_F(FileShredderTest, ARunShredsWhatItCanAndKeepsTheRestMarked) {
     EXPECT_TRUE(c.cmdShredDelete.Enabled());
     c.lstFiles.SetListIndexFromUser(1);
     EXPECT_EQ(c.txtFileName.Text(), "C:\\work\\secret.txt");
-    // The bar moved within the large file (three blocks) and after every entry.
+    // The bar moved within the large file (many blocks) and after every entry.
     EXPECT_EQ(progress.values.back(), 600);
-    EXPECT_NE(std::find(progress.values.begin(), progress.values.end(), 33), progress.values.end());
+    EXPECT_TRUE(std::any_of(progress.values.begin(), progress.values.end(),
+                            [](int v) { return v > 0 && v < 100; }));
     EXPECT_TRUE(std::is_sorted(progress.values.begin() + 1, progress.values.end()));
     EXPECT_TRUE(repaints >= 9 && !c.pb1.Visible()) << repaints;
     EXPECT_EQ(dialogs.waitCursor, (std::vector<bool>{true, false}));
