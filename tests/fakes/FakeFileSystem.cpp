@@ -159,7 +159,7 @@ class FakeFile : public File {
         if (node_->data.size() < position_ + size) node_->data.resize(position_ + size);
         std::copy_n(static_cast<const char*>(buffer), size, node_->data.data() + position_);
         position_ += size;
-        fs_.RecordWrite(path_, size);
+        fs_.writes_.emplace_back(path_, size);
         return kErrorSuccess;
     }
     long Flush() override {

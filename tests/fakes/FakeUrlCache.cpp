@@ -1,6 +1,7 @@
 #include "fakes/FakeUrlCache.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace cw::fakes {
 
@@ -15,9 +16,7 @@ std::size_t FakeUrlCache::Enumerate(const std::string& pattern,
     // The visitor may delete entries; it walks a copy, as the library's enumeration goes on
     // over an index that changes under it.
     std::vector<UrlCacheEntry> snapshot;
-    for (const auto& e : entries) {
-        if (selected(e)) snapshot.push_back(e);
-    }
+    std::copy_if(entries.begin(), entries.end(), std::back_inserter(snapshot), selected);
     std::size_t count = 0;
     for (const auto& e : snapshot) {
         ++count;
