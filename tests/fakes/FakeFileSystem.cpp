@@ -45,7 +45,6 @@ struct FakeFileSystem::Node {
                                [&](const auto& c) { return c.get() == child; });
         std::unique_ptr<Node> owned = std::move(*it);
         children.erase(it);
-        owned->parent = nullptr;
         return owned;
     }
 };
