@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "platform/win32/Handles.h"
-#include "platform/win32/Win32Registry.h"
 #include "text/Convert.h"
 
 namespace cw::testing {
@@ -140,26 +139,6 @@ void LetWineSetUpTheDisplay() {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
     if (window) DestroyWindow(window);
-}
-
-ScopedRegistryValue::ScopedRegistryValue(RootKey root, std::string key, std::string name)
-    : root_(root), key_(std::move(key)), name_(std::move(name)) {
-    had_ = win32::Win32Registry().QueryValue(root_, key_, name_, old_) == 0;
-}
-
-ScopedRegistryValue::~ScopedRegistryValue() {
-    if (had_)
-        win32::Win32Registry().SetValue(root_, key_, name_, old_);
-    else
-        Remove();
-}
-
-void ScopedRegistryValue::Set(const std::string& text) {
-    win32::Win32Registry().SetValue(root_, key_, name_, RegValue{kRegSz, text});
-}
-
-void ScopedRegistryValue::Remove() {
-    win32::Win32Registry().DeleteValue(root_, key_, name_);
 }
 
 }  // namespace cw::testing

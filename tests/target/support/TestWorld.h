@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Registry.h"
+#include "platform/win32/Win32Registry.h"
 
 namespace cw::testing {
 
@@ -70,14 +70,25 @@ void LetWineSetUpTheDisplay();
 // nothing, is put back afterwards.
 class ScopedRegistryValue {
   public:
-    ScopedRegistryValue(RootKey root, std::string key, std::string name);
-    ~ScopedRegistryValue();
+    ScopedRegistryValue(RootKey root, std::string key, std::string name)
+        : root_(root), key_(std::move(key)), name_(std::move(name)) {
+        had_ = registry_.QueryValue(root_, key_, name_, old_) == 0;
+    }
+    ~ScopedRegistryValue() {
+        if (had_)
+            registry_.SetValue(root_, key_, name_, old_);
+        else
+            Remove();
+    }
     ScopedRegistryValue(const ScopedRegistryValue&) = delete;
     ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
-    void Set(const std::string& text);
-    void Remove();
+    void Set(const std::string& text) {
+        registry_.SetValue(root_, key_, name_, RegValue{kRegSz, text});
+    }
+    void Remove() { registry_.DeleteValue(root_, key_, name_); }
 
   private:
+    win32::Win32Registry registry_;
     RootKey root_;
     std::string key_, name_;
     RegValue old_;
