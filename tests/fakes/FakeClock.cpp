@@ -33,13 +33,8 @@ std::uint64_t FakeClock::LocalToFileTime(const LocalTime& local) const {
            static_cast<std::uint64_t>(local.millisecond) * 10000;
 }
 
-std::uint64_t FakeClock::LocalToFileTime(int year, int month, int day, int hour, int minute,
-                                         int second) const {
-    return LocalToFileTime(LocalTime{year, month, day, 0, hour, minute, second, 0});
-}
-
 void FakeClock::Set(int year, int month, int day, int hour, int minute, int second) {
-    now_ = FileTimeToLocal(LocalToFileTime(year, month, day, hour, minute, second));
+    now_ = FileTimeToLocal(LocalToFileTime({year, month, day, 0, hour, minute, second, 0}));
 }
 
 void FakeClock::AdvanceMs(std::uint32_t ms) {

@@ -19,10 +19,7 @@ class FakeClock : public Clock {
 
     // The file time (UTC) of a local date and time of this clock's time zone.
     std::uint64_t LocalToFileTime(const LocalTime& local) const;
-    std::uint64_t LocalToFileTime(int year, int month, int day, int hour, int minute,
-                                  int second = 0) const;
 
-    void Set(const LocalTime& t) { now_ = t; }
     void Set(int year, int month, int day, int hour, int minute, int second = 0);
     void AdvanceMs(std::uint32_t ms);
 

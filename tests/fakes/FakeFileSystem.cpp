@@ -45,7 +45,6 @@ struct FakeFileSystem::Node {
                                [&](const auto& c) { return c.get() == child; });
         std::unique_ptr<Node> owned = std::move(*it);
         children.erase(it);
-        owned->parent = nullptr;
         return owned;
     }
 };
@@ -159,7 +158,7 @@ class FakeFile : public File {
         if (node_->data.size() < position_ + size) node_->data.resize(position_ + size);
         std::copy_n(static_cast<const char*>(buffer), size, node_->data.data() + position_);
         position_ += size;
-        fs_.RecordWrite(path_, size);
+        fs_.writes_.emplace_back(path_, size);
         return kErrorSuccess;
     }
     long Flush() override {

@@ -68,9 +68,6 @@ class FakeFileSystem : public FileSystem {
     std::uint32_t LinkAttributes(const Node& link);
     void SnapshotNode(const Node& node, const std::string& path,
                       std::vector<std::string>& out) const;
-    void RecordWrite(const std::string& path, std::size_t bytes) {
-        writes_.emplace_back(path, bytes);
-    }
 
     std::unique_ptr<Node> root_;  // children are drives ("C:")
     std::string tempPath_ = "C:\\Temp\\";

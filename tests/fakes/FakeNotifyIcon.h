@@ -12,13 +12,11 @@ namespace cw::fakes {
 class FakeNotifyIcon : public NotifyIcon {
   public:
     bool Add(const NotifyIconData& data) override {
-        ++adds;
         if (refuses || At(data) != icons.end()) return false;
         icons.push_back(data);
         return true;
     }
     bool Delete(const NotifyIconData& data) override {
-        ++deletes;
         auto it = At(data);
         if (it == icons.end()) return false;
         icons.erase(it);
@@ -26,9 +24,7 @@ class FakeNotifyIcon : public NotifyIcon {
     }
 
     std::vector<NotifyIconData> icons;  // what the tray shows now
-    int adds = 0;
-    bool refuses = false;  // as a shell that is not ready (Explorer starting) does
-    int deletes = 0;
+    bool refuses = false;               // as a shell that is not ready (Explorer starting) does
 
   private:
     std::vector<NotifyIconData>::iterator At(const NotifyIconData& data) {

@@ -7,13 +7,6 @@ namespace cw::fakes {
 // Reports the version the test sets (Windows XP Professional by default).
 class FakeOsVersion : public OsVersion {
   public:
-    FakeOsVersion() {
-        info.major = 5;
-        info.minor = 1;
-        info.build = 2600;
-        info.platformId = kPlatformNT;
-        info.productType = 1;
-    }
     int Query(OsVersionInfo& out, bool extended) override {
         if (!succeeds || (extended && rejectsExtended)) return 0;
         out = info;
@@ -25,7 +18,7 @@ class FakeOsVersion : public OsVersion {
     }
     void SetWindows98() { info = {4, 10, 67766446, kPlatformWindows, " A ", 0, 0}; }
 
-    OsVersionInfo info;
+    OsVersionInfo info{5, 1, 2600, kPlatformNT, "", 0, 1};
     bool succeeds = true;
     // Windows 95, 98, Me and NT 4.0 before SP6 refuse the extended record.
     bool rejectsExtended = false;

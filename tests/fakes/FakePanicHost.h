@@ -21,10 +21,9 @@ class FakePanicHost : public PanicHost {
         log_.Call("UnloadMainWindow");
         if (onUnload) onUnload();
     }
-    WindowHandle MainWindowHandle() override { return mainWindow; }
+    WindowHandle MainWindowHandle() override { return 0x4242; }
 
     bool unattendedExit = false;
-    WindowHandle mainWindow = 0x4242;
     // The main window's closing logic, as the test wants it.
     std::function<void()> onUnload;
 

@@ -2,31 +2,39 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 
 #include "text/Ansi.h"
 
 namespace cw::fakes {
 
+namespace {
+
+// The entry of a key's values or subkeys with that name, letter case aside.
+template <class List>
+auto Named(List& list, const std::string& name) {
+    return std::find_if(list.begin(), list.end(),
+                        [&](const auto& entry) { return text::EqualsNoCase(entry.first, name); });
+}
+
+}  // namespace
+
 FakeRegistry::FakeRegistry() {
     for (RootKey root : {kHkeyClassesRoot, kHkeyCurrentUser, kHkeyLocalMachine, kHkeyUsers})
-        roots_[root] = std::make_unique<Key>();
+        roots_.try_emplace(root);
 }
 
 FakeRegistry::Key* FakeRegistry::Find(RootKey root, const std::string& subkey, bool create) {
     auto it = roots_.find(root);
-    Key* key = it == roots_.end() ? nullptr : it->second.get();
-    std::size_t start = 0;
-    while (key && start <= subkey.size()) {
-        std::size_t end = std::min(subkey.find('\\', start), subkey.size());
-        std::string part = subkey.substr(start, end - start);
-        start = end + 1;
+    Key* key = it == roots_.end() ? nullptr : &it->second;
+    std::istringstream parts(subkey);
+    for (std::string part; key && std::getline(parts, part, '\\');) {
         if (part.empty()) continue;
-        auto child = std::find_if(key->subkeys.begin(), key->subkeys.end(),
-                                  [&](const auto& k) { return text::EqualsNoCase(k->name, part); });
+        auto child = Named(key->subkeys, part);
         if (child != key->subkeys.end()) {
-            key = child->get();
+            key = child->second.get();
         } else if (create) {
-            key = key->subkeys.emplace_back(std::make_unique<Key>(Key{part, {}, {}})).get();
+            key = key->subkeys.emplace_back(part, std::make_unique<Key>()).second.get();
         } else {
             key = nullptr;
         }
@@ -35,23 +43,19 @@ FakeRegistry::Key* FakeRegistry::Find(RootKey root, const std::string& subkey, b
 }
 
 bool FakeRegistry::WriteDenied(RootKey root, const std::string& subkey) const {
-    for (const auto& [deniedRoot, deniedKey] : denied_) {
-        if (deniedRoot == root && text::StartsWithNoCase(subkey, deniedKey)) return true;
-    }
-    return false;
+    return std::any_of(denied_.begin(), denied_.end(), [&](const auto& denied) {
+        return denied.first == root && text::StartsWithNoCase(subkey, denied.second);
+    });
 }
 
 long FakeRegistry::QueryValue(RootKey root, const std::string& subkey, const std::string& name,
                               RegValue& value) {
     Key* key = Find(root, subkey);
     if (!key) return kErrorFileNotFound;
-    for (auto& [valueName, stored] : key->values) {
-        if (text::EqualsNoCase(valueName, name)) {
-            value = stored;
-            return kErrorSuccess;
-        }
-    }
-    return kErrorFileNotFound;
+    auto it = Named(key->values, name);
+    if (it == key->values.end()) return kErrorFileNotFound;
+    value = it->second;
+    return kErrorSuccess;
 }
 
 long FakeRegistry::SetValue(RootKey root, const std::string& subkey, const std::string& name,
@@ -61,13 +65,12 @@ long FakeRegistry::SetValue(RootKey root, const std::string& subkey, const std::
     if (!key) return kErrorInvalidHandle;
     // Stored as given, as Windows 95/98/Me do: a text written without its terminating zero
     // is read back without it.
-    for (auto& [valueName, existing] : key->values) {
-        if (text::EqualsNoCase(valueName, name)) {
-            existing = value;
-            return kErrorSuccess;
-        }
+    auto it = Named(key->values, name);
+    if (it != key->values.end()) {
+        it->second = value;
+    } else {
+        key->values.emplace_back(name, value);
     }
-    key->values.emplace_back(name, value);
     return kErrorSuccess;
 }
 
@@ -75,11 +78,9 @@ long FakeRegistry::DeleteValue(RootKey root, const std::string& subkey, const st
     Key* key = Find(root, subkey);
     if (!key) return kErrorFileNotFound;
     if (WriteDenied(root, subkey)) return kErrorAccessDenied;
-    auto& values = key->values;
-    auto it = std::find_if(values.begin(), values.end(),
-                           [&](const auto& v) { return text::EqualsNoCase(v.first, name); });
-    if (it == values.end()) return kErrorFileNotFound;
-    values.erase(it);
+    auto it = Named(key->values, name);
+    if (it == key->values.end()) return kErrorFileNotFound;
+    key->values.erase(it);
     return kErrorSuccess;
 }
 
@@ -87,15 +88,12 @@ long FakeRegistry::DeleteKey(RootKey root, const std::string& subkey) {
     std::size_t cut = subkey.find_last_not_of('\\');
     if (cut == std::string::npos) return kErrorInvalidParameter;
     std::size_t slash = subkey.rfind('\\', cut);
-    std::string leaf = subkey.substr(slash + 1, cut - slash);
     Key* parent = Find(root, slash == std::string::npos ? "" : subkey.substr(0, slash));
     if (!parent) return kErrorFileNotFound;
-    auto& children = parent->subkeys;
-    auto it = std::find_if(children.begin(), children.end(),
-                           [&](const auto& k) { return text::EqualsNoCase(k->name, leaf); });
-    if (it == children.end()) return kErrorFileNotFound;
-    if (WriteDenied(root, subkey) || !(*it)->subkeys.empty()) return kErrorAccessDenied;
-    children.erase(it);
+    auto it = Named(parent->subkeys, subkey.substr(slash + 1, cut - slash));
+    if (it == parent->subkeys.end()) return kErrorFileNotFound;
+    if (WriteDenied(root, subkey) || !it->second->subkeys.empty()) return kErrorAccessDenied;
+    parent->subkeys.erase(it);
     return kErrorSuccess;
 }
 
@@ -124,7 +122,7 @@ long FakeRegistry::EnumSubkeys(RootKey root, const std::string& subkey,
     Key* key = Find(root, subkey);
     if (!key) return kErrorFileNotFound;
     for (auto& k : key->subkeys)
-        names.push_back(k->name);
+        names.push_back(k.first);
     return kErrorSuccess;
 }
 
@@ -157,8 +155,8 @@ void FakeRegistry::DumpKey(const Key& key, const std::string& path, std::vector<
             line += {"0123456789abcdef"[c >> 4], "0123456789abcdef"[c & 15]};
         out.push_back(line);
     }
-    for (const auto& child : key.subkeys)
-        DumpKey(*child, path + "\\" + child->name, out);
+    for (const auto& [name, child] : key.subkeys)
+        DumpKey(*child, path + "\\" + name, out);
 }
 
 std::vector<std::string> FakeRegistry::Dump() const {
@@ -166,7 +164,7 @@ std::vector<std::string> FakeRegistry::Dump() const {
     for (const auto& [root, key] : roots_) {
         char name[16];
         std::snprintf(name, sizeof name, "%08x", root);
-        DumpKey(*key, name, out);
+        DumpKey(key, name, out);
     }
     std::sort(out.begin(), out.end());
     return out;

@@ -48,16 +48,15 @@ class FakeRegistry : public Registry {
 
   private:
     struct Key {
-        std::string name;
         std::vector<std::pair<std::string, RegValue>> values;
-        std::vector<std::unique_ptr<Key>> subkeys;
+        std::vector<std::pair<std::string, std::unique_ptr<Key>>> subkeys;
     };
     // The key, or with create true the key made with its missing parents.
     Key* Find(RootKey root, const std::string& subkey, bool create = false);
     bool WriteDenied(RootKey root, const std::string& subkey) const;
     static void DumpKey(const Key& key, const std::string& path, std::vector<std::string>& out);
 
-    std::map<RootKey, std::unique_ptr<Key>> roots_;
+    std::map<RootKey, Key> roots_;
     std::set<std::pair<RootKey, std::string>> denied_;
 };
 

@@ -12,11 +12,6 @@ namespace cw::fakes {
 // 256 MB of memory and the shell utility library of Internet Explorer 6.
 class FakeSystemInfo : public SystemInfo {
   public:
-    FakeSystemInfo() {
-        system = {4096, 0x10000, 0x7FFEFFFF, 1, 65536};
-        memory = {268435456, 100663296, 631242752, 400000000, 2147352576, 2100000000};
-        SetDllVersion("Shlwapi.dll", {6, 0, 2800, 1});
-    }
     void QuerySystem(SystemRecord& record) override { record = system; }
     void QueryMemory(MemoryRecord& record) override { record = memory; }
     bool QueryDllVersion(const std::string& dll, DllVersionRecord& record) override {
@@ -31,11 +26,11 @@ class FakeSystemInfo : public SystemInfo {
     }
     void RemoveDll(const std::string& dll) { dlls_.erase(text::UpperAnsi(dll)); }
 
-    SystemRecord system;
-    MemoryRecord memory;
+    SystemRecord system{4096, 0x10000, 0x7FFEFFFF, 1, 65536};
+    MemoryRecord memory{268435456, 100663296, 631242752, 400000000, 2147352576, 2100000000};
 
   private:
-    std::map<std::string, DllVersionRecord> dlls_;
+    std::map<std::string, DllVersionRecord> dlls_{{"SHLWAPI.DLL", {6, 0, 2800, 1}}};
 };
 
 }  // namespace cw::fakes

@@ -31,7 +31,7 @@ class FavoritesGuardTest : public ::testing::Test, public Services<FakePlatform>
     }
     void AddFileAt(const std::string& name, int hour, int minute, int second,
                    std::uint32_t attributes = kAttrArchive) {
-        fs.SetNow(clock.LocalToFileTime(2024, 3, 5, hour, minute, second));
+        fs.SetNow(clock.LocalToFileTime({2024, 3, 5, 0, hour, minute, second, 0}));
         fs.AddFile(kFavorites + "\\" + name, "[InternetShortcut]", attributes);
     }
     // A file made now, as a browser saves a favorite.

@@ -105,16 +105,16 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def control(self, url):
         query = urllib.parse.parse_qs(url.query, keep_blank_values=True)
         arg = lambda name, default=None: query.get(name, [default])[0]
-        if url.path == "/__control/reset":
+        command = url.path[len("/__control/"):]
+        if command == "reset":
             with LOCK:
                 ROUTES.clear()
                 LOG.clear()
-            return self.send_body(200, b"ok")
-        if url.path == "/__control/log":
+        elif command == "log":
             with LOCK:
                 text = "".join(line + "\n" for line in LOG)
             return self.send_body(200, text.encode("latin-1", "replace"))
-        if url.path == "/__control/route":
+        elif command == "route":
             if arg("hex") is not None:
                 body = bytes.fromhex(arg("hex"))
             elif arg("file") is not None:
@@ -129,25 +129,21 @@ class Handler(http.server.BaseHTTPRequestHandler):
                      "delay": int(arg("delay", "0"))}
             with LOCK:
                 ROUTES.setdefault(arg("path"), []).append(route)
-            return self.send_body(200, b"ok")
-        if url.path == "/__control/symlink":
+        elif command == "symlink":
             if os.path.lexists(arg("link")):
                 os.remove(arg("link"))
             os.makedirs(os.path.dirname(arg("link")), exist_ok=True)
             os.symlink(arg("target"), arg("link"))
-            return self.send_body(200, b"ok")
-        if url.path == "/__control/mkdir":
+        elif command == "mkdir":
             os.makedirs(arg("path"), exist_ok=True)
-            return self.send_body(200, b"ok")
-        if url.path == "/__control/write":
+        elif command == "write":
             with open(arg("path"), "wb") as f:
                 f.write((arg("body") or "").encode("latin-1"))
-            return self.send_body(200, b"ok")
-        if url.path == "/__control/list":
+        elif command == "list":
             path = arg("path")
             names = sorted(os.listdir(path)) if os.path.isdir(path) else []
             return self.send_body(200, "".join(n + "\n" for n in names).encode("latin-1"))
-        if url.path == "/__control/sign":
+        elif command == "sign":
             key = arg("key", "test")
             if not re.fullmatch(r"[a-z]+", key):
                 return self.send_body(400, b"bad key")
@@ -157,10 +153,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
             if signed.returncode != 0:
                 return self.send_body(500, signed.stderr)
             return self.send_body(200, signed.stdout)
-        if url.path == "/__control/screenshot":
+        elif command == "screenshot":
             error = screenshot(arg("name", ""), arg("window", ""))
             return self.send_body(200 if error is None else 500, (error or "ok").encode())
-        return self.send_body(404, b"unknown control")
+        else:
+            return self.send_body(404, b"unknown control")
+        return self.send_body(200, b"ok")
 
     def do_GET(self):
         url = urllib.parse.urlsplit(self.path)

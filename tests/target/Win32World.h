@@ -69,7 +69,14 @@ class World {
     void Settle(int ms) { testing::PumpMessages(static_cast<unsigned long>(ms)); }
 
     Registry& registry() { return registry_; }
-    std::string Key(const std::string& name) { return testing::ScratchRegistryKey(name); }
+    std::string Key(const std::string& name) {
+        const std::string key = "Software\\ClearwellTest\\" + name;
+        testing::DeleteKeyTree(kHkeyCurrentUser, key);
+        win32::RegKey created;
+        RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        created.put(), nullptr);
+        return key;
+    }
 
     void Serve(const std::string& path, const ScriptedResponse& r) {
         if (!served_) testing::TestServer::Reset();  // no route of an earlier test is left

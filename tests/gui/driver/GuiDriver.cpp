@@ -8,21 +8,19 @@ namespace {
 
 using testing::FindWindowWhere;
 using testing::OwnerOf;
-using testing::WindowTest;
 
-// A visible dialog-class window of the process (of any process for 0) that passes the test.
-HWND WaitForDialogWhere(DWORD process, const WindowTest& test, const std::string& what,
-                        DWORD timeoutMs) {
+// A visible message box of the process (of any process for 0) whose text contains `text`.
+HWND WaitForMessageBoxOf(DWORD process, const std::string& text, DWORD timeoutMs) {
     HWND found = nullptr;
     WaitUntil(
         [&] {
             found = FindWindowWhere([&](HWND w) {
                 return (!process || OwnerOf(w) == process) && ClassOf(w) == "#32770" &&
-                       IsWindowVisible(w) && test(w);
+                       IsWindowVisible(w) && MessageBoxText(w).find(text) != std::string::npos;
             });
             return found != nullptr;
         },
-        what, timeoutMs);
+        "a message box saying \"" + text + "\"", timeoutMs);
     return found;
 }
 
@@ -103,16 +101,12 @@ std::string MessageBoxText(HWND box) {
 }
 
 HWND WaitForMessageBox(const Process& process, const std::string& text, DWORD timeoutMs) {
-    return WaitForDialogWhere(
-        process.Id(), [&](HWND w) { return MessageBoxText(w).find(text) != std::string::npos; },
-        "a message box saying \"" + text + "\"", timeoutMs);
+    return WaitForMessageBoxOf(process.Id(), text, timeoutMs);
 }
 
 HWND FindMessageBox(const std::string& text, DWORD timeoutMs) {
     try {
-        return WaitForDialogWhere(
-            0, [&](HWND w) { return MessageBoxText(w).find(text) != std::string::npos; }, "",
-            timeoutMs);
+        return WaitForMessageBoxOf(0, text, timeoutMs);
     } catch (const DriverError&) {
         return nullptr;
     }

@@ -9,7 +9,6 @@
 
 #include "driver/GuiDriver.h"
 #include "support/TestWorld.h"
-#include "text/Convert.h"
 
 namespace cw::gui {
 
@@ -257,9 +256,8 @@ void Window::Screenshot(const std::string& name) const {
     // does not depend on the stacking of the windows around it.
     auto xid = reinterpret_cast<std::uintptr_t>(GetPropA(hwnd_, "__wine_x11_whole_window"));
     if (!xid) throw DriverError("screenshot " + name + ": the window has no X window");
-    std::string answer =
-        testing::TestServer::Get("/__control/screenshot?name=" + text::PercentEncode(name) +
-                                 "&window=" + std::to_string(xid));
+    std::string answer = testing::TestServer::Control(
+        "screenshot", {{"name", name}, {"window", std::to_string(xid)}});
     if (answer != "ok") throw DriverError("screenshot " + name + " failed: " + answer);
 }
 

@@ -19,17 +19,12 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-void Register(const std::string& className) {
+HWND Make(const std::string& className, const std::string& title, int at = 0) {
     WNDCLASSA wc = {};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), className.c_str(), &wc)) return;
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = className.c_str();
-    RegisterClassA(&wc);
-}
-
-HWND Make(const std::string& className, const std::string& title, int at = 0) {
-    Register(className);
+    RegisterClassA(&wc);  // fails harmlessly when an earlier window registered the class
     return CreateWindowA(className.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, at, at, 200, 100,
                          nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }

@@ -4,10 +4,6 @@
 
 namespace cw::testing {
 
-long RunAndWait(const std::string& commandLine, DWORD timeoutMs) {
-    return StartedProgram(commandLine).WaitForExit(timeoutMs);
-}
-
 namespace {
 
 BOOL CALLBACK StopAtMatch(HWND hwnd, LPARAM lParam) {

@@ -9,11 +9,6 @@
 
 namespace cw::testing {
 
-// Runs a command line (the program's path quoted where needed) and waits up to timeoutMs
-// for it to end: its exit code, or -1 when it did not start or did not end in time (it is
-// then ended).
-long RunAndWait(const std::string& commandLine, DWORD timeoutMs = 60000);
-
 using WindowTest = std::function<bool(HWND)>;
 // The first top-level window (or the first descendant of parent) that passes the test.
 HWND FindWindowWhere(const WindowTest& test, HWND parent = nullptr);
@@ -49,5 +44,12 @@ class StartedProgram {
     win32::KernelHandle process_;
     DWORD id_ = 0;
 };
+
+// Runs a command line (the program's path quoted where needed) and waits up to timeoutMs
+// for it to end: its exit code, or -1 when it did not start or did not end in time (it is
+// then ended).
+inline long RunAndWait(const std::string& commandLine, DWORD timeoutMs = 60000) {
+    return StartedProgram(commandLine).WaitForExit(timeoutMs);
+}
 
 }  // namespace cw::testing

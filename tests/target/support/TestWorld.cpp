@@ -9,20 +9,11 @@
 #include <sstream>
 
 #include "platform/win32/Handles.h"
-#include "platform/win32/Win32Registry.h"
 #include "text/Convert.h"
 
 namespace cw::testing {
 
 namespace {
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 void DeleteTree(const std::string& path) {
     WIN32_FIND_DATAA data;
@@ -68,40 +59,25 @@ std::string TestServer::Get(const std::string& pathAndQuery) {
     return body;
 }
 
-void TestServer::Reset() {
-    Get("/__control/reset");
+std::string TestServer::Control(const std::string& command, const Arguments& arguments,
+                                const std::string& encoded) {
+    std::string query;
+    for (const auto& [name, value] : arguments)
+        query += (query.empty() ? "?" : "&") + name + "=" + text::PercentEncode(value);
+    if (!encoded.empty()) query += "&" + encoded;
+    return Get("/__control/" + command + query);
 }
 
-void TestServer::Route(const std::string& path, const std::string& params) {
-    Get("/__control/route?path=" + text::PercentEncode(path) +
-        (params.empty() ? "" : "&" + params));
-}
-
-std::vector<std::string> TestServer::Log() {
-    return SplitLines(Get("/__control/log"));
-}
-
-void TestServer::Symlink(const std::string& unixLink, const std::string& unixTarget) {
-    Get("/__control/symlink?link=" + text::PercentEncode(unixLink) +
-        "&target=" + text::PercentEncode(unixTarget));
-}
-
-void TestServer::MakeUnixFolder(const std::string& unixPath) {
-    Get("/__control/mkdir?path=" + text::PercentEncode(unixPath));
-}
-
-void TestServer::WriteUnixFile(const std::string& unixPath, const std::string& body) {
-    Get("/__control/write?path=" + text::PercentEncode(unixPath) +
-        "&body=" + text::PercentEncode(body));
-}
-
-std::vector<std::string> TestServer::ListUnixFolder(const std::string& unixPath) {
-    return SplitLines(Get("/__control/list?path=" + text::PercentEncode(unixPath)));
+std::vector<std::string> TestServer::Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 std::string TestServer::Signature(const std::string& windowsPath, const std::string& key) {
-    return Get("/__control/sign?path=" + text::PercentEncode(UnixPath(windowsPath)) +
-               "&key=" + key);
+    return Control("sign", {{"path", UnixPath(windowsPath)}, {"key", key}});
 }
 
 std::string UnixPath(const std::string& windowsPath) {
@@ -139,15 +115,6 @@ void DeleteKeyTree(RootKey root, const std::string& subkey) {
     SHDeleteKeyA(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(root)), subkey.c_str());
 }
 
-std::string ScratchRegistryKey(const std::string& name) {
-    std::string key = "Software\\ClearwellTest\\" + name;
-    DeleteKeyTree(kHkeyCurrentUser, key);
-    win32::RegKey created;
-    RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    created.put(), nullptr);
-    return key;
-}
-
 void WriteFile(const std::string& path, const std::string& content) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -172,26 +139,6 @@ void LetWineSetUpTheDisplay() {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
     if (window) DestroyWindow(window);
-}
-
-ScopedRegistryValue::ScopedRegistryValue(RootKey root, std::string key, std::string name)
-    : root_(root), key_(std::move(key)), name_(std::move(name)) {
-    had_ = win32::Win32Registry().QueryValue(root_, key_, name_, old_) == 0;
-}
-
-ScopedRegistryValue::~ScopedRegistryValue() {
-    if (had_)
-        win32::Win32Registry().SetValue(root_, key_, name_, old_);
-    else
-        Remove();
-}
-
-void ScopedRegistryValue::Set(const std::string& text) {
-    win32::Win32Registry().SetValue(root_, key_, name_, RegValue{kRegSz, text});
-}
-
-void ScopedRegistryValue::Remove() {
-    win32::Win32Registry().DeleteValue(root_, key_, name_);
 }
 
 }  // namespace cw::testing

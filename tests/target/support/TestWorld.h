@@ -4,30 +4,49 @@
 // scratch registry keys, and Unix paths of Windows paths.
 
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "platform/Registry.h"
+#include "platform/win32/Win32Registry.h"
 
 namespace cw::testing {
 
 class TestServer {
   public:
+    using Arguments = std::vector<std::pair<std::string, std::string>>;
     // "http://127.0.0.1:<port>", the port the test runner started the server on.
     static std::string BaseUrl();
     // A GET of the path (and query) on the server; the body, empty on failure.
     static std::string Get(const std::string& pathAndQuery);
-    static void Reset();
+    // A GET of /__control/<command> (tests/http/server.py) with the arguments, which it
+    // percent-encodes; `encoded` is appended as it is.
+    static std::string Control(const std::string& command, const Arguments& arguments = {},
+                               const std::string& encoded = "");
+    static void Reset() { Control("reset"); }
     // Adds a response for a path; params are the server's route parameters, already encoded
     // (for example "status=404" or "body=6%0D%0A").
-    static void Route(const std::string& path, const std::string& params = "");
-    static std::vector<std::string> Log();
-    static void Symlink(const std::string& unixLink, const std::string& unixTarget);
-    static void MakeUnixFolder(const std::string& unixPath);
-    static void WriteUnixFile(const std::string& unixPath, const std::string& body);
-    static std::vector<std::string> ListUnixFolder(const std::string& unixPath);
+    static void Route(const std::string& path, const std::string& params) {
+        Control("route", {{"path", path}}, params);
+    }
+    static std::vector<std::string> Log() { return Lines(Control("log")); }
+    static void Symlink(const std::string& unixLink, const std::string& unixTarget) {
+        Control("symlink", {{"link", unixLink}, {"target", unixTarget}});
+    }
+    static void MakeUnixFolder(const std::string& unixPath) {
+        Control("mkdir", {{"path", unixPath}});
+    }
+    static void WriteUnixFile(const std::string& unixPath, const std::string& body) {
+        Control("write", {{"path", unixPath}, {"body", body}});
+    }
+    static std::vector<std::string> ListUnixFolder(const std::string& unixPath) {
+        return Lines(Control("list", {{"path", unixPath}}));
+    }
     // The signature of a file by one of the tests' keys (tests/keys/<key>-private.pem): "test",
     // the key the test build trusts, or "other".
     static std::string Signature(const std::string& windowsPath, const std::string& key = "test");
+
+  private:
+    static std::vector<std::string> Lines(const std::string& text);
 };
 
 // The Unix path Wine maps a Windows path to; empty when it cannot tell.
@@ -38,8 +57,6 @@ std::string OutsideFolder(const std::string& name);
 std::string MakeScratchFolder(const std::string& name);
 // Deletes a key and everything below it.
 void DeleteKeyTree(RootKey root, const std::string& subkey);
-// A fresh, empty key HKCU\Software\ClearwellTest\<name>.
-std::string ScratchRegistryKey(const std::string& name);
 // Writes a file of the given content (created or replaced) through the Win32 API.
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
@@ -53,14 +70,25 @@ void LetWineSetUpTheDisplay();
 // nothing, is put back afterwards.
 class ScopedRegistryValue {
   public:
-    ScopedRegistryValue(RootKey root, std::string key, std::string name);
-    ~ScopedRegistryValue();
+    ScopedRegistryValue(RootKey root, std::string key, std::string name)
+        : root_(root), key_(std::move(key)), name_(std::move(name)) {
+        had_ = registry_.QueryValue(root_, key_, name_, old_) == 0;
+    }
+    ~ScopedRegistryValue() {
+        if (had_)
+            registry_.SetValue(root_, key_, name_, old_);
+        else
+            Remove();
+    }
     ScopedRegistryValue(const ScopedRegistryValue&) = delete;
     ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
-    void Set(const std::string& text);
-    void Remove();
+    void Set(const std::string& text) {
+        registry_.SetValue(root_, key_, name_, RegValue{kRegSz, text});
+    }
+    void Remove() { registry_.DeleteValue(root_, key_, name_); }
 
   private:
+    win32::Win32Registry registry_;
     RootKey root_;
     std::string key_, name_;
     RegValue old_;
