@@ -98,6 +98,7 @@ const std::vector<std::string>& PathGuard::ProtectedFolders() {
 }
 
 bool PathGuard::MayDelete(const std::string& path) {
+    // A path refused by its text is not looked up on the disk (nor on a network).
     if (!IsQualifiedNonRoot(path) || IsProtectedOrAncestor(Normalize(path))) return false;
     return MayDelete(path, fs_.GetAttributes(path));
 }
