@@ -1,6 +1,7 @@
 #include "clean/CleaningPlan.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "errors/ErrorTrap.h"
 
@@ -29,16 +30,49 @@ PlanTotals CleaningPlan::Totals() const {
     return totals;
 }
 
+namespace {
+
+// Carries out targets [first, last) through the file system, each under its own trap.
+void CarryOutTogether(const CleaningPlan& plan, std::size_t first, std::size_t last,
+                      std::vector<TargetOutcome>& outcomes) {
+    plan.files->RunEach(last - first, [&](std::size_t i) {
+        ErrorTrap trap(TrapKind::Skip, nullptr, "");
+        trap([&] { outcomes[first + i] = plan.targets[first + i].carryOut(); });
+    });
+}
+
+// The end of the stretch of filesOnly targets that starts at first.
+std::size_t StretchEnd(const CleaningPlan& plan, std::size_t first) {
+    std::size_t last = first;
+    while (last < plan.targets.size() && plan.targets[last].filesOnly &&
+           plan.targets[last].carryOut)
+        ++last;
+    return last;
+}
+
+}  // namespace
+
 PlanTotals CarryOut(const CleaningPlan& plan) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
-    PlanTotals done;
-    for (const CleaningTarget& target : plan.targets) {
-        TargetOutcome outcome(false);
+    std::vector<TargetOutcome> outcomes(plan.targets.size(), TargetOutcome(false));
+    for (std::size_t i = 0; i < plan.targets.size();) {
+        std::size_t last = plan.files ? StretchEnd(plan, i) : i;
+        if (last > i + 1) {
+            CarryOutTogether(plan, i, last, outcomes);
+            i = last;
+            continue;
+        }
+        const CleaningTarget& target = plan.targets[i];
         trap([&] {
-            if (target.carryOut) outcome = target.carryOut();
+            if (target.carryOut) outcomes[i] = target.carryOut();
         });
-        if (!outcome.made) {
-            done.left.Count(outcome.why);
+        ++i;
+    }
+    PlanTotals done;
+    for (std::size_t i = 0; i < plan.targets.size(); ++i) {
+        const CleaningTarget& target = plan.targets[i];
+        if (!outcomes[i].made) {
+            done.left.Count(outcomes[i].why);
         } else if (target.RemovesTrace()) {
             done.traces += target.traces;
             done.bytes += target.size;

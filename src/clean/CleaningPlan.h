@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "clean/CleaningItems.h"
+#include "platform/FileSystem.h"
 
 namespace cw {
 
@@ -55,6 +56,9 @@ struct CleaningTarget {
     std::uint64_t size = 0;  // bytes freed, where the target has a size
     int traces = 1;          // how many traces it stands for (lines of a FileEdit)
     std::function<TargetOutcome()> carryOut;
+    // Calls the plan's file system only, so that it may run beside its neighbours that do
+    // the same (see CleaningPlan::files).
+    bool filesOnly = false;
 
     // Whether the target removes something now (not a setting, a system call or a restart).
     bool RemovesTrace() const {
@@ -82,6 +86,9 @@ struct CleaningPlan {
     int keptCookies = 0;
     // Runs after the targets: refreshes what the pages show. Changes nothing on disk.
     std::function<void()> afterwards;
+    // The file system that runs each stretch of consecutive filesOnly targets (RunEach),
+    // several at a time where it can.
+    FileSystem* files = nullptr;
 
     void Add(TargetKind kind, std::string where, std::function<TargetOutcome()> carryOut,
              std::uint64_t size = 0, int traces = 1) {
@@ -92,6 +99,7 @@ struct CleaningPlan {
 };
 
 // Carries out every target in order, each on its own: a failure skips only that target.
+// Consecutive filesOnly targets go through the plan's file system together, in any order.
 // Returns the traces and bytes actually removed, and what was left for a known reason.
 PlanTotals CarryOut(const CleaningPlan& plan);
 

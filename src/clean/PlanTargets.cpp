@@ -53,6 +53,8 @@ void PlanFile(CleaningPlan& plan, FileSystem& fs, const std::string& path, std::
             return WhyLeft(fs, path, status);
         },
         size);
+    plan.targets.back().filesOnly = true;
+    plan.files = &fs;
 }
 
 void PlanExistingFile(CleaningPlan& plan, FileRoutines& files, const std::string& path) {

@@ -4,6 +4,7 @@
 // component may hold the wildcards * and ?, names compare without regard to case, and a
 // path that ends in a backslash finds nothing.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -94,6 +95,14 @@ class FileSystem {
     // it cannot be resolved.
     virtual std::string LongPath(const std::string& path) = 0;
     virtual std::string TempPath() = 0;
+
+    // Calls task(i) once for every i below count, returning when all have returned; each
+    // task may call this file system only. Here one after the other; a file system whose
+    // calls wait on the system may run several at a time, in no set order.
+    virtual void RunEach(std::size_t count, const std::function<void(std::size_t)>& task) {
+        for (std::size_t i = 0; i < count; ++i)
+            task(i);
+    }
 };
 
 }  // namespace cw

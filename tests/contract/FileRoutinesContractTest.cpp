@@ -6,6 +6,7 @@
 #include <functional>
 #include <set>
 
+#include "clean/PlanTargets.h"
 #include "contract/ContractWorld.h"
 #include "errors/RuntimeError.h"
 #include "files/FileRoutines.h"
@@ -220,6 +221,17 @@ TEST_F(FileRoutinesContractTest, ALinkToAFileOutsideIsLeftAloneByEveryRoutineTha
         {"PurgeSubfolders",
          [&](auto& folder, auto&) { files_.PurgeSubfolders(FolderPart(folder)); }},
         {"DeleteFolderTree", [&](auto& folder, auto&) { files_.DeleteFolderTree(folder); }},
+        {"a wipe's files side by side",
+         [&](auto& folder, auto&) {
+             for (int n = 0; n < 12; ++n)
+                 WriteFile(fs_, folder + "\\f" + std::to_string(n));
+             CleaningPlan plan;
+             PlanTreeContents(plan, fs_, folder, TreeRules{});
+             EXPECT_EQ(CarryOut(plan).left.links, 2);
+             std::vector<std::string> left = Listing(fs_, folder);
+             std::sort(left.begin(), left.end());
+             EXPECT_EQ(left, (std::vector<std::string>{"dir", "link.txt"}));
+         }},
     };
     int i = 0;
     for (const auto& [name, run] : routines) {

@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <functional>
 #include <set>
+#include <stdexcept>
+#include <thread>
 #include <utility>
 
 #include "contract/ContractWorld.h"
@@ -149,6 +154,49 @@ TEST_F(FileSystemContractTest, MovingCopyingAndDeletingAtRestartButNotReplacingA
     ASSERT_NE(fileAt, pending.end());
     ASSERT_NE(folderAt, pending.end());
     EXPECT_LT(fileAt, folderAt);
+}
+
+// Deleting files side by side: every task runs once, and a task's exception reaches the
+// caller only when no other task is still running.
+TEST_F(FileSystemContractTest, RunEachRunsEveryTaskOnceAndPassesOnAThrownError) {
+    const std::string root = world.Root("run-each");
+    constexpr std::size_t kFiles = 40;
+    auto name = [&](std::size_t i) { return root + "\\f" + std::to_string(i); };
+    for (std::size_t i = 0; i < kFiles; ++i)
+        WriteFile(fs_, name(i));
+    std::vector<std::atomic<int>> calls(kFiles);
+    std::vector<long> status(kFiles, -1);
+    fs_.RunEach(kFiles, [&](std::size_t i) {
+        ++calls[i];
+        status[i] = fs_.Delete(name(i));
+    });
+    for (std::size_t i = 0; i < kFiles; ++i)
+        EXPECT_EQ(std::pair(calls[i].load(), status[i]), std::pair(1, 0L)) << i;
+    EXPECT_EQ(Names(root + "\\f*"), std::set<std::string>{});
+
+    // Task 0 throws while task 1 is still at work where they run side by side.
+    std::atomic<bool> thrown{false};
+    std::atomic<int> running{0};
+    auto wait = [](const std::function<bool()>& until) {
+        for (int ms = 0; !until() && ms < 100; ++ms)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+    auto task = [&](std::size_t i) {
+        ++running;
+        if (i == 0) {
+            wait([&] { return running >= 2; });
+            --running;
+            thrown = true;
+            throw std::runtime_error("task 0");
+        }
+        if (i == 1) {
+            wait([&] { return thrown.load(); });
+            if (thrown) std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        }
+        --running;
+    };
+    EXPECT_THROW(fs_.RunEach(kFiles, task), std::runtime_error);
+    EXPECT_EQ(running.load(), 0);
 }
 
 }  // namespace

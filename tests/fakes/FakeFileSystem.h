@@ -33,6 +33,11 @@ class FakeFileSystem : public FileSystem {
     long Copy(const std::string& from, const std::string& to, bool failIfExists) override;
     std::string LongPath(const std::string& path) override { return path; }
     std::string TempPath() override { return tempPath_; }
+    // Last to first: the order is not set, and no caller may rely on the one it listed.
+    void RunEach(std::size_t count, const std::function<void(std::size_t)>& task) override {
+        for (std::size_t i = count; i-- > 0;)
+            task(i);
+    }
 
     // Test helpers. Paths are created with every missing parent folder.
     void AddDirectory(const std::string& path, std::uint32_t attributes = kAttrDirectory);

@@ -2,6 +2,7 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/LinkCheck.h"
+#include "platform/win32/Worker.h"
 
 namespace cw::win32 {
 
@@ -155,6 +156,10 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
 
 long Win32FileSystem::Delete(const std::string& path) {
     return DeleteUnlessLink(path);
+}
+
+void Win32FileSystem::RunEach(std::size_t count, const std::function<void(std::size_t)>& task) {
+    RunShared(count, task);
 }
 
 long Win32FileSystem::CreateFolder(const std::string& path) {

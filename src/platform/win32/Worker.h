@@ -1,6 +1,8 @@
 #pragma once
-// A background worker thread that nobody waits for.
+// Threads of the program's own: a background worker that nobody waits for, and a helper
+// that shares a list of tasks with its caller.
 
+#include <cstddef>
 #include <functional>
 
 namespace cw::win32 {
@@ -13,5 +15,11 @@ namespace cw::win32 {
 // thread's start-up race with its creator, and a thread started that way can begin with no
 // work to run.
 bool StartWorker(std::function<void()> work);
+
+// Calls task(i) once for every i below count and returns when every call has returned: on
+// this thread and, where the machine has more than one processor and there is enough to
+// share, on one more thread. The calls run in no set order. An exception a task throws on
+// the other thread is thrown again here once both threads are done.
+void RunShared(std::size_t count, const std::function<void(std::size_t)>& task);
 
 }  // namespace cw::win32
