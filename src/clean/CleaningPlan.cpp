@@ -44,8 +44,7 @@ void CarryOutTogether(const CleaningPlan& plan, std::size_t first, std::size_t l
 // The end of the stretch of filesOnly targets that starts at first.
 std::size_t StretchEnd(const CleaningPlan& plan, std::size_t first) {
     std::size_t last = first;
-    while (last < plan.targets.size() && plan.targets[last].filesOnly &&
-           plan.targets[last].carryOut)
+    while (last < plan.targets.size() && plan.targets[last].filesOnly)
         ++last;
     return last;
 }
