@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,23 +71,31 @@ int BareShred(const std::vector<std::string>& paths) {
     return errors;
 }
 
-int ClearwellShred(const std::vector<std::string>& paths, double& seconds) {
+// The shredder page as the program holds it: one page, one file system and one set of
+// deletion rules for the whole run (the rules learn the protected folders at their first
+// use, once per program run, which the first folder's time includes).
+struct ClearwellPage {
     cw::win32::Win32FileSystem fs;
     cw::win32::Win32SystemFolders folders;
-    cw::PathGuard guard(folders, fs);
-    cw::FileRoutines files(fs, guard);
+    cw::PathGuard guard{folders, fs};
+    cw::FileRoutines files{fs, guard};
     cw::bench::SilentDialogs dialogs;
     cw::ShredderControls controls;
     CountingSink errors;
-    cw::FileShredder shredder(controls, files, dialogs, errors);
-    shredder.Load();
-    for (const std::string& path : paths)
-        shredder.obj.Dropped(path);
-    cw::bench::Stopwatch clock;
-    controls.cmdShredDelete.Click();
-    seconds = clock.Seconds();
-    return errors.count;
-}
+    cw::FileShredder shredder{controls, files, dialogs, errors};
+
+    ClearwellPage() { shredder.Load(); }
+
+    int Shred(const std::vector<std::string>& paths, double& seconds) {
+        const int before = errors.count;
+        for (const std::string& path : paths)
+            shredder.obj.Dropped(path);
+        cw::bench::Stopwatch clock;
+        controls.cmdShredDelete.Click();
+        seconds = clock.Seconds();
+        return errors.count - before;
+    }
+};
 
 }  // namespace
 
@@ -97,6 +106,8 @@ int main(int argc, char** argv) {
     }
     const bool bare = std::string(argv[1]) == "bare";
     cw::win32::Win32FileSystem fs;
+    std::optional<ClearwellPage> page;
+    if (!bare) page.emplace();
     int failures = 0;
     for (int i = 2; i < argc; ++i) {
         const std::string folder = argv[i];
@@ -116,7 +127,7 @@ int main(int argc, char** argv) {
             errors = BareShred(paths);
             seconds = clock.Seconds();
         } else {
-            errors = ClearwellShred(paths, seconds);
+            errors = page->Shred(paths, seconds);
         }
         bool left = false;
         fs.Find(folder + "\\*", [&](const cw::FindData& entry) {
