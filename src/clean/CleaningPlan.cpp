@@ -32,13 +32,14 @@ PlanTotals CleaningPlan::Totals() const {
 
 namespace {
 
-// Carries out targets [first, last) through the file system, each under its own trap.
-void CarryOutTogether(const CleaningPlan& plan, std::size_t first, std::size_t last,
-                      std::vector<TargetOutcome>& outcomes) {
-    plan.files->RunEach(last - first, [&](std::size_t i) {
-        ErrorTrap trap(TrapKind::Skip, nullptr, "");
-        trap([&] { outcomes[first + i] = plan.targets[first + i].carryOut(); });
+// One target under its own trap: a failure is that target's outcome only.
+TargetOutcome CarryOutOne(const CleaningTarget& target) {
+    TargetOutcome outcome(false);
+    ErrorTrap trap(TrapKind::Skip, nullptr, "");
+    trap([&] {
+        if (target.carryOut) outcome = target.carryOut();
     });
+    return outcome;
 }
 
 // The end of the stretch of filesOnly targets that starts at first.
@@ -52,20 +53,18 @@ std::size_t StretchEnd(const CleaningPlan& plan, std::size_t first) {
 }  // namespace
 
 PlanTotals CarryOut(const CleaningPlan& plan) {
-    ErrorTrap trap(TrapKind::Skip, nullptr, "");
     std::vector<TargetOutcome> outcomes(plan.targets.size(), TargetOutcome(false));
     for (std::size_t i = 0; i < plan.targets.size();) {
-        std::size_t last = plan.files ? StretchEnd(plan, i) : i;
+        const std::size_t last = plan.files ? StretchEnd(plan, i) : i;
         if (last > i + 1) {
-            CarryOutTogether(plan, i, last, outcomes);
+            plan.files->RunEach(last - i, [&](std::size_t k) {
+                outcomes[i + k] = CarryOutOne(plan.targets[i + k]);
+            });
             i = last;
-            continue;
+        } else {
+            outcomes[i] = CarryOutOne(plan.targets[i]);
+            ++i;
         }
-        const CleaningTarget& target = plan.targets[i];
-        trap([&] {
-            if (target.carryOut) outcomes[i] = target.carryOut();
-        });
-        ++i;
     }
     PlanTotals done;
     for (std::size_t i = 0; i < plan.targets.size(); ++i) {
@@ -77,6 +76,7 @@ PlanTotals CarryOut(const CleaningPlan& plan) {
             done.bytes += target.size;
         }
     }
+    ErrorTrap trap(TrapKind::Skip, nullptr, "");
     if (plan.afterwards) trap([&] { plan.afterwards(); });
     return done;
 }

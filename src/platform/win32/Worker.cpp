@@ -79,14 +79,18 @@ void RunShared(std::size_t count, const std::function<void(std::size_t)>& task) 
         helper.reset(
             reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, RunHelper, &tasks, 0, nullptr)));
     }
-    try {
+    {
+        // However this thread's share ends, the helper takes no more and is waited for.
+        struct JoinHelper {
+            SharedTasks& tasks;
+            KernelHandle& helper;
+            ~JoinHelper() {
+                tasks.next = tasks.count;
+                if (helper) WaitForSingleObject(helper.get(), INFINITE);
+            }
+        } join{tasks, helper};
         tasks.Work();
-    } catch (...) {
-        tasks.next = count;
-        if (helper) WaitForSingleObject(helper.get(), INFINITE);
-        throw;
     }
-    if (helper) WaitForSingleObject(helper.get(), INFINITE);
     if (tasks.failure) std::rethrow_exception(tasks.failure);
 }
 
