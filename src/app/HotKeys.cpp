@@ -8,9 +8,4 @@ void SetWindowHotKey(Desktop& desktop, ui::Dialogs& dialogs, WindowHandle window
     if (reply != 1 && reply != 0) dialogs.MsgBox("You need another hotkey", ui::vbOKOnly, "Error");
 }
 
-void RegisterBrowserHotKeys(Desktop& desktop, WindowHandle window) {
-    desktop.RegisterHotKey(window, kHideHotKeyId, kModWin, kHotKeyZ);
-    desktop.RegisterHotKey(window, kRestoreHotKeyId, kModWin | kModShift, kHotKeyZ);
-}
-
 }  // namespace cw

@@ -27,8 +27,4 @@ inline constexpr std::uint32_t kWmSetHotKey = 0x0032;
 void SetWindowHotKey(Desktop& desktop, ui::Dialogs& dialogs, WindowHandle window,
                      std::uintptr_t hotKey);
 
-// Registers Windows+Z and Windows+Shift+Z for the window. A chord another program holds is
-// simply not delivered.
-void RegisterBrowserHotKeys(Desktop& desktop, WindowHandle window);
-
 }  // namespace cw

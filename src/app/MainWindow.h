@@ -76,7 +76,8 @@ class MainWindow : public PanicHost {
     void RestoreFromTray();
     void AddTrayIcon();
 
-    // Load steps (MainWindowLoad.cpp).
+    // Load steps (MainWindowLoad.cpp). The window's own hotkey, then Windows+Z and
+    // Windows+Shift+Z; a chord another program holds is simply not delivered.
     void InstallHotKeys(ErrorTrap& trap);
 
     // Closing (MainWindowClose.cpp). Form_QueryUnload answers true to cancel.

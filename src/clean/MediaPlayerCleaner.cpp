@@ -34,7 +34,7 @@ CleaningPlan MediaPlayerCleaner::PlanMediaPlayerLists() {
     PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kMediaPlayerFilesKey);
     trap([&] {
         if (!IsInOwnProfile(s::kMediaPlayerFolder)) return;
-        if (!files_.CheckFolder(s::kMediaPlayerFolder, false)) return;
+        if (!files_.CheckFolder(s::kMediaPlayerFolder)) return;
         PlanPlainFiles(plan, files_, s::kMediaPlayerFolder, "*.*");
     });
     return plan;

@@ -125,7 +125,7 @@ CleaningPlan NetscapeCleaner::PlanNetscapeCache() {
     for (const std::string& profile : profiles) {
         trap([&] {
             std::string cache = AddSlash(profile) + "cache";
-            if (files_.CheckFolder(cache, false)) PlanPlainFiles(plan, files_, cache, "*.*");
+            if (files_.CheckFolder(cache)) PlanPlainFiles(plan, files_, cache, "*.*");
         });
     }
     return plan;

@@ -2,9 +2,7 @@
 
 #include <vector>
 
-#include "errors/RuntimeError.h"
 #include "files/Paths.h"
-#include "text/Ansi.h"
 
 namespace cw {
 
@@ -17,18 +15,6 @@ bool IsDots(const std::string& name) {
     return name == "." || name == "..";
 }
 
-std::vector<std::string> SplitPatterns(const std::string& patterns) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    while (start <= patterns.size()) {
-        std::size_t end = patterns.find(';', start);
-        if (end == std::string::npos) end = patterns.size();
-        out.push_back(patterns.substr(start, end - start));
-        start = end + 1;
-    }
-    return out;
-}
-
 }  // namespace
 
 std::string FileRoutines::GetTempFolder() {
@@ -39,74 +25,6 @@ bool FileRoutines::IsRealFolder(const std::string& path) {
     std::uint32_t attributes = fs_.GetAttributes(DropSlash(path));
     return attributes != kInvalidAttributes && (attributes & kAttrDirectory) &&
            !(attributes & kAttrReparsePoint);
-}
-
-std::int32_t FileRoutines::PurgeFolder(const std::string& path) {
-    std::string folder = text::Trim(path);
-    if (folder.empty()) return -1;
-    if (folder.back() == '\\') folder.pop_back();
-    if (folder.find('\\') == std::string::npos) return -1;
-    if (!guard_.MayDelete(folder) || !IsRealFolder(folder)) return -1;
-
-    std::vector<std::string> pending;
-    long status = kErrorSuccess;
-    fs_.Find(folder + "\\*.*", [&](const FindData& entry) {
-        if (IsDots(entry.name) || entry.name == "pagefile.sys") return true;
-        if (entry.IsDirectory()) {
-            // A link is left where it is: it is neither entered nor removed.
-            if (!entry.IsReparsePoint()) pending.push_back(entry.name);
-            return true;
-        }
-        std::string file = folder + "\\" + entry.name;
-        if (entry.attributes & kClearableAttributes) {
-            status = fs_.SetAttributes(file, kAttrNormal);
-            if (status != kErrorSuccess) return false;
-        }
-        status = fs_.Delete(file);
-        return status == kErrorSuccess;
-    });
-    if (status != kErrorSuccess) return ErrorNumberFromStatus(status);
-    for (const std::string& name : pending) {
-        std::int32_t result = PurgeFolder(folder + "\\" + name);
-        if (result != 0) return result;
-    }
-    status = fs_.RemoveFolder(folder);
-    return status == kErrorSuccess ? 0 : ErrorNumberFromStatus(status);
-}
-
-void FileRoutines::DeleteMatchingFiles(const std::string& folder, const std::string& patterns) {
-    std::string base = AddSlash(folder);
-    if (!guard_.MayDelete(base) || !IsRealFolder(base)) return;
-    for (const std::string& pattern : SplitPatterns(patterns)) {
-        if (pattern.empty()) continue;
-        std::vector<std::string> files;
-        fs_.Find(base + pattern, [&](const FindData& entry) {
-            const std::uint32_t skip = kAttrDirectory | kAttrHidden | kAttrSystem;
-            if (!(entry.attributes & skip)) files.push_back(entry.name);
-            return true;
-        });
-        for (const std::string& name : files)
-            fs_.Delete(base + name);
-    }
-    PurgeSubfolders(base);
-}
-
-void FileRoutines::PurgeSubfolders(const std::string& folder) {
-    std::string base = AddSlash(folder);
-    if (!guard_.MayDelete(base) || !IsRealFolder(base)) return;
-    std::vector<std::string> subfolders;
-    fs_.Find(base + "*.*", [&](const FindData& entry) {
-        const std::uint32_t hidden = kAttrHidden | kAttrSystem;
-        if (IsDots(entry.name) || entry.name == "Pagefile.sys") return true;
-        if (entry.IsDirectory() && !entry.IsReparsePoint() && !(entry.attributes & hidden)) {
-            subfolders.push_back(entry.name);
-        }
-        return true;
-    });
-    for (const std::string& name : subfolders) {
-        DeleteMatchingFiles(base + name, "*.*");
-        if (IsRealFolder(base + name)) fs_.RemoveFolder(base + name);
-    }
 }
 
 bool FileRoutines::DeleteTreeContents(const std::string& folder, long& firstError) {
@@ -160,21 +78,10 @@ bool FileRoutines::CanOpenFile(const std::string& path) {
     return fs_.Open(path, OpenMode::Read, file) == kErrorSuccess;
 }
 
-bool FileRoutines::CheckFolder(const std::string& path, bool create) {
+bool FileRoutines::CheckFolder(const std::string& path) {
     std::string target = DropSlash(path);
     if (target.empty()) return false;
-    if (fs_.Find(target, [](const FindData&) { return false; }) == kErrorSuccess) return true;
-    if (!create) return false;
-    std::string drive = GetDrivePart(target);
-    std::string folders = GetPathPart(AddSlash(target)) + "\\";
-    if (drive == "NO DRIVE" || folders.rfind("NO PATH", 0) == 0) return false;
-    for (std::size_t i = 1; i < folders.size(); ++i) {
-        if (folders[i] != '\\') continue;
-        std::string partial = drive + folders.substr(0, i);
-        if (fs_.Find(partial, [](const FindData&) { return false; }) == kErrorSuccess) continue;
-        if (fs_.CreateFolder(partial) != kErrorSuccess) return false;
-    }
-    return false;
+    return fs_.Find(target, [](const FindData&) { return false; }) == kErrorSuccess;
 }
 
 }  // namespace cw

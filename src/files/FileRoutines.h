@@ -4,7 +4,6 @@
 // enters, removes or deletes through a folder link (a reparse point): under Wine removing a
 // link removes what it points to.
 
-#include <cstdint>
 #include <string>
 
 #include "files/PathGuard.h"
@@ -18,13 +17,6 @@ class FileRoutines {
 
     // The system's temporary folder, with its trailing backslash.
     std::string GetTempFolder();
-    // Deletes every file and subfolder of the folder, then the folder itself. Returns 0, -1
-    // for a refused path, or the error number of the first failure, which stops the purge.
-    std::int32_t PurgeFolder(const std::string& path);
-    // Deletes the folder's plain files matching any of the ";"-separated patterns, then
-    // empties and removes every subfolder. Failures are passed over.
-    void DeleteMatchingFiles(const std::string& folder, const std::string& patterns);
-    void PurgeSubfolders(const std::string& folder);
     // Deletes a folder and everything in it, read-only content included. True when the
     // folder existed, nothing failed and it is gone.
     bool DeleteFolderTree(const std::string& path);
@@ -34,8 +26,8 @@ class FileRoutines {
     // The file can be opened for reading.
     bool CanOpenFile(const std::string& path);
     // A search for the path finds a file or folder; a trailing backslash is dropped first
-    // (except after a drive root). With create, missing levels of the path are created.
-    bool CheckFolder(const std::string& path, bool create);
+    // (except after a drive root).
+    bool CheckFolder(const std::string& path);
     // Whether the path names an existing folder that is not a link.
     bool IsRealFolder(const std::string& path);
 

@@ -10,11 +10,6 @@ namespace cw {
 std::string AddSlash(std::string_view path);
 // The path without one trailing backslash, except after a drive root ("C:\").
 std::string DropSlash(std::string_view path);
-// The text up to and including the first ":", or "NO DRIVE".
-std::string GetDrivePart(std::string_view path);
-// "\" for a bare root or a path whose fourth character is "*"; otherwise the text between
-// the first ":" and the last backslash; "NO PATH" without a backslash.
-std::string GetPathPart(std::string_view path);
 // The last component of a path (after the last backslash).
 std::string FileNamePart(std::string_view path);
 // The folder of a path, without its trailing backslash ("C:\a\b.txt" gives "C:\a").

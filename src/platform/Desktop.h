@@ -42,9 +42,6 @@ class Desktop {
     virtual std::string Title(WindowHandle window) = 0;
     // FindWindowA with a class and no title (an empty class text means any class).
     virtual WindowHandle FindByClass(const std::string& className) = 0;
-    // FindWindowA with a class and a title.
-    virtual WindowHandle FindByClassAndTitle(const std::string& className,
-                                             const std::string& title) = 0;
     virtual bool IsWindow(WindowHandle window) = 0;
     // IsWindowVisible: the window has the visible style (its parents too).
     virtual bool IsVisible(WindowHandle window) = 0;
@@ -64,8 +61,6 @@ class Desktop {
     virtual bool Show(WindowHandle window, int command) = 0;
     // OpenIcon: restores a minimised window; false when it was not minimised.
     virtual bool Restore(WindowHandle window) = 0;
-    // GetWindow(window, GW_HWNDPREV): the window directly above in the Z-order.
-    virtual WindowHandle PreviousWindow(WindowHandle window) = 0;
 };
 
 }  // namespace cw

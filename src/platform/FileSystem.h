@@ -56,8 +56,6 @@ enum class OpenMode {
     ReadWrite,     // existing file, read and write access, no truncation
     Write,         // existing file, write access, no truncation
     CreateAlways,  // create or truncate, write access
-    CreateNew,     // create, failing when the file exists
-    Append,        // existing file, write access, positioned at the end
     // existing file, write access, no truncation, and where the system can, the right to
     // delete it through the same handle (DeleteOnClose)
     WriteThenDelete,
@@ -90,7 +88,6 @@ class FileSystem {
     // MoveFileExA: an empty target with kMoveDelayUntilReboot registers a deletion at restart.
     // A source that is a link or reached through one is refused (access denied).
     virtual long Move(const std::string& from, const std::string& to, std::uint32_t flags) = 0;
-    virtual long Copy(const std::string& from, const std::string& to, bool failIfExists) = 0;
     // The long form of a path whose components may be 8.3 short names; the path itself when
     // it cannot be resolved.
     virtual std::string LongPath(const std::string& path) = 0;

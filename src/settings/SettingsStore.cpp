@@ -57,10 +57,6 @@ void SettingsStore::DeleteSettingValue(RootKey root, const std::string& subkey,
     registry_.DeleteValue(root, subkey, name);
 }
 
-void SettingsStore::DeleteSettingKey(RootKey root, const std::string& subkey) {
-    registry_.DeleteKey(root, subkey);
-}
-
 std::string SettingsStore::GetOrSeedSettingString(RootKey root, const std::string& subkey,
                                                   const std::string& name,
                                                   const std::string& seed) {

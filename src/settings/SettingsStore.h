@@ -34,7 +34,6 @@ class SettingsStore {
     void SetSettingLong(RootKey root, const std::string& subkey, const std::string& name,
                         std::int32_t data);
     void DeleteSettingValue(RootKey root, const std::string& subkey, const std::string& name);
-    void DeleteSettingKey(RootKey root, const std::string& subkey);
     // The stored text (any type, up to the first zero); when the value is missing, writes
     // the seed and returns empty text for this one call.
     std::string GetOrSeedSettingString(RootKey root, const std::string& subkey,

@@ -69,10 +69,6 @@ std::int16_t FileShredder::Level() const {
     return RepetitionCount(c_.cmbOver.ListIndex());
 }
 
-void FileShredder::ShredFile(const std::string& path) {
-    shredder_.ShredFile(path, Level());
-}
-
 void FileShredder::ShredFolder(const std::string& entry, const FileOverwriter::Progress& progress) {
     // Every file is overwritten before anything is deleted; what resists stays.
     int failed = shredder_.ShredFilesIn(entry, Level(), progress);

@@ -46,13 +46,6 @@ class FileShredder {
     void lstFiles_Click();
     void obj_GetFileName(const std::string& FileName);
 
-    // The program's DeleteFile: overwrites the file with the current level's image, flushes
-    // and closes it, and deletes it; a read-only file has its attribute cleared first.
-    // Raises on failure and on a path it may not touch. Not
-    // named DeleteFile: <windows.h> defines DeleteFile as a macro (DeleteFileA), which would
-    // rename this member in every file that includes both headers and break the link.
-    void ShredFile(const std::string& path);
-
     const std::vector<std::string>& colFiles() const { return colFiles_; }
 
     // The Open dialog's first buffer; a longer choice brings a larger one.

@@ -117,7 +117,7 @@ void ScheduledShredder::timShredFolder_Timer() {
     // A missing folder is tested again at every following tick; so is a refused one, which
     // is never touched.
     const std::string p = AddSlash(folder);
-    if (!files_.CheckFolder(p, false)) return;
+    if (!files_.CheckFolder(p)) return;
     if (!files_.guard().MayDelete(p) || !files_.IsRealFolder(p)) {
         trap([&] { ShowStatus("Scheduled Shredder: " + folder + " may not be shredded"); });
         return;
@@ -165,7 +165,7 @@ void ScheduledShredder::DeleteFilesMatching(const std::string& folder, const std
 void ScheduledShredder::ClearSubfolders(const std::string& folder) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "frmMain,ClearSubfolders");
     const std::string d = AddSlash(folder);
-    if (!files_.CheckFolder(d, false)) return;
+    if (!files_.CheckFolder(d)) return;
     if (!files_.guard().MayDelete(d) || !files_.IsRealFolder(d)) return;
     std::vector<FindData> entries;
     trap([&] {

@@ -42,13 +42,6 @@ void ListBox::AddItem(const std::string& item) {
     Notify(Property::ItemAdded);
 }
 
-void ListBox::RemoveItem(int index) {
-    List(index);
-    items_.erase(items_.begin() + index);
-    if (listIndex_ >= ListCount()) listIndex_ = -1;
-    Notify(Property::Items);
-}
-
 void ListBox::Clear() {
     items_.clear();
     listIndex_ = -1;

@@ -85,7 +85,6 @@ class ListBox : public Control {
     const std::string& List(int index) const;
     const std::vector<std::string>& Items() const { return items_; }
     void AddItem(const std::string& item);
-    void RemoveItem(int index);
     void Clear();
     void SetItems(std::vector<std::string> items);
     int ListIndex() const { return listIndex_; }

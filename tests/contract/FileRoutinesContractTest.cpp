@@ -30,61 +30,6 @@ class FileRoutinesContractTest : public ContractTest {
     FileRoutines files_{fs_, guard_};
 };
 
-TEST_F(FileRoutinesContractTest, PurgeFolderDeletesProtectedAttributesButNotThePageFile) {
-    std::string root = world.Root("purge-attributes");
-    std::string target = root + "\\t";
-    MakeFolders(target + "\\sub\\deeper");
-    for (const char* name : {"\\ro.txt", "\\hidden.txt", "\\sub\\deeper\\f.txt"})
-        WriteFile(fs_, target + name);
-    fs_.SetAttributes(target + "\\ro.txt", kAttrReadOnly);
-    fs_.SetAttributes(target + "\\hidden.txt", kAttrHidden | kAttrSystem);
-    EXPECT_EQ(files_.PurgeFolder(target + "\\"), 0) << "a trailing backslash is accepted";
-    EXPECT_FALSE(Exists(target));
-
-    MakeFolders(target);
-    WriteFile(fs_, target + "\\pagefile.sys");
-    WriteFile(fs_, target + "\\other");
-    EXPECT_NE(files_.PurgeFolder(target), 0) << "the folder cannot go while the page file stays";
-    EXPECT_EQ(Listing(fs_, target), std::vector<std::string>{"pagefile.sys"});
-}
-
-TEST_F(FileRoutinesContractTest, AFileInUseStopsThePurgeWithItsErrorNumber) {
-    std::string target = world.Root("purge-locked") + "\\t";
-    MakeFolders(target + "\\sub");
-    for (const char* name : {"a", "b", "c", "d", "e"})
-        WriteFile(fs_, target + "\\" + name);
-    WriteFile(fs_, target + "\\sub\\s");
-    world.HoldOpen(target + "\\c");
-    // The platform's listing order decides what went before the locked file.
-    std::vector<std::string> order = Listing(fs_, target);
-    EXPECT_EQ(files_.PurgeFolder(target), 70) << "permission denied";
-    world.ReleaseAll();
-    auto locked = std::find(order.begin(), order.end(), "c");
-    ASSERT_NE(locked, order.end());
-    for (auto it = order.begin(); it != order.end(); ++it) {
-        bool before = it < locked;
-        bool isFolder = *it == "sub";
-        EXPECT_EQ(Exists(target + "\\" + *it), !before || isFolder) << *it;
-    }
-    EXPECT_TRUE(Exists(target + "\\sub\\s")) << "subfolders come after the folder's own files";
-}
-
-TEST_F(FileRoutinesContractTest, DeleteMatchingFilesFiltersOnlyTheFoldersOwnFiles) {
-    std::string target = world.Root("matching") + "\\t";
-    MakeFolders(target + "\\s\\deep");
-    for (const char* name : {"\\a.txt", "\\b.dat", "\\s\\c.dat", "\\s\\deep\\d.bin"})
-        WriteFile(fs_, target + name);
-    files_.DeleteMatchingFiles(target, "*.txt");
-    EXPECT_EQ(Listing(fs_, target), std::vector<std::string>{"b.dat"});
-
-    for (const char* name : {"\\x.gif", "\\y.htm", "\\z.css"})
-        WriteFile(fs_, target + name);
-    files_.DeleteMatchingFiles(target + "\\", "*.gif;*.htm");
-    std::vector<std::string> left = Listing(fs_, target);
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"b.dat", "z.css"}));
-}
-
 TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
     std::string root = world.Root("refused");
     WriteFile(fs_, root + "\\keep.txt");
@@ -92,9 +37,6 @@ TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
          {std::string(""), std::string("\\"), std::string("C:"), std::string("C:\\"),
           std::string("refused"), std::string("scratch\\refused"), root.substr(2),
           std::string("   ")}) {
-        EXPECT_EQ(files_.PurgeFolder(path), -1) << "'" << path << "'";
-        files_.DeleteMatchingFiles(path, "*.*");
-        files_.PurgeSubfolders(path);
         EXPECT_FALSE(files_.DeleteFolderTree(path)) << "'" << path << "'";
     }
     EXPECT_TRUE(Exists(root + "\\keep.txt"));
@@ -109,11 +51,8 @@ TEST_F(FileRoutinesContractTest, RefusedPathsDeleteNothing) {
     for (const std::string& folder : protectedFolders) {
         MakeFolders(folder);
         WriteFile(fs_, folder + "\\cw-marker.txt");
-        for (const std::string& path : {folder, folder + "\\", FolderPart(folder)}) {
-            EXPECT_EQ(files_.PurgeFolder(path), -1) << path;
-            files_.DeleteMatchingFiles(path, "cw-marker.txt");
+        for (const std::string& path : {folder, folder + "\\", FolderPart(folder)})
             EXPECT_FALSE(files_.DeleteFolderTree(path)) << path;
-        }
         EXPECT_TRUE(Exists(folder + "\\cw-marker.txt")) << folder;
         fs_.Delete(folder + "\\cw-marker.txt");
     }
@@ -123,12 +62,10 @@ TEST_F(FileRoutinesContractTest, CheckFolderAcceptsATrailingBackslash) {
     std::string root = world.Root("check");
     MakeFolders(root + "\\dir");
     WriteFile(fs_, root + "\\file.txt");
-    EXPECT_TRUE(files_.CheckFolder(root + "\\dir\\", false));
-    EXPECT_TRUE(files_.CheckFolder(root + "\\dir", false));
-    EXPECT_TRUE(files_.CheckFolder(root + "\\file.txt", false)) << "files are found as well";
-    EXPECT_FALSE(files_.CheckFolder(root + "\\none\\", false));
-    EXPECT_FALSE(files_.CheckFolder(root + "\\new\\level\\", true));
-    EXPECT_TRUE(files_.CheckFolder(root + "\\new\\level", false)) << "created level by level";
+    EXPECT_TRUE(files_.CheckFolder(root + "\\dir\\"));
+    EXPECT_TRUE(files_.CheckFolder(root + "\\dir"));
+    EXPECT_TRUE(files_.CheckFolder(root + "\\file.txt")) << "files are found as well";
+    EXPECT_FALSE(files_.CheckFolder(root + "\\none\\"));
     EXPECT_TRUE(files_.FileExists(root + "\\*.txt"));
     EXPECT_FALSE(files_.FileExists(root + "\\*.doc"));
     EXPECT_TRUE(files_.CanOpenFile(root + "\\file.txt"));
@@ -168,28 +105,22 @@ TEST_F(FileRoutinesContractTest, AFolderLinkIsFollowedButNeverChangedThrough) {
     EXPECT_TRUE(fs_.IsLink(target + "\\link\\one.txt")) << "reached through a link";
     EXPECT_FALSE(fs_.IsLink(target + "\\sub"));
 
-    EXPECT_NE(files_.PurgeFolder(target), 0) << "the link stays, so the folder stays";
-    EXPECT_FALSE(Exists(target + "\\f.txt"));
     EXPECT_EQ(fs_.SetAttributes(target + "\\link", kAttrReadOnly), kErrorAccessDenied);
     EXPECT_EQ(fs_.SetAttributes(target + "\\link\\one.txt", kAttrReadOnly), kErrorAccessDenied);
     EXPECT_EQ(fs_.GetAttributes(target + "\\link\\one.txt") & kAttrReadOnly, 0u);
-    EXPECT_FALSE(files_.DeleteFolderTree(target));
-    EXPECT_EQ(files_.PurgeFolder(target + "\\link"), -1) << "a link is no folder to purge";
+    EXPECT_FALSE(files_.DeleteFolderTree(target)) << "the link stays, so the folder stays";
+    EXPECT_FALSE(Exists(target + "\\f.txt"));
     EXPECT_FALSE(files_.DeleteFolderTree(target + "\\link"));
     EXPECT_EQ(world.OutsideNames("routines-link"), outside);
 }
 
 // Every routine that changes files, handed a link to a file outside (or a folder holding
 // one, and a link to a folder outside), leaves what lies behind the links as it was: no
-// deletion, no write, no truncation, no attribute.
+// deletion, no write, no truncation, no attribute. The calls that refuse a link before they
+// act (Delete, CreateAlways, SetAttributes, a move away) are checked by their answer below,
+// DeleteFolderTree above.
 TEST_F(FileRoutinesContractTest, ALinkToAFileOutsideIsLeftAloneByEveryRoutineThatChangesFiles) {
     using Run = std::function<void(const std::string& folder, const std::string& link)>;
-    auto open = [&](OpenMode mode) {
-        return [this, mode](const std::string&, const std::string& link) {
-            std::unique_ptr<File> file;
-            if (fs_.Open(link, mode, file) == 0) file->Write("X", 1);
-        };
-    };
     auto raising = [](const std::function<void()>& run) {
         try {
             run();
@@ -198,29 +129,18 @@ TEST_F(FileRoutinesContractTest, ALinkToAFileOutsideIsLeftAloneByEveryRoutineTha
     };
     TreeShredder shredder{files_};
     const std::vector<std::pair<const char*, Run>> routines = {
-        {"Delete", [&](auto&, auto& link) { fs_.Delete(link); }},
-        {"Open Write", open(OpenMode::Write)},
-        {"Open ReadWrite", open(OpenMode::ReadWrite)},
-        {"Open Append", open(OpenMode::Append)},
-        {"Open CreateAlways", open(OpenMode::CreateAlways)},
-        {"SetAttributes",
-         [&](auto&, auto& link) { fs_.SetAttributes(link, kAttrReadOnly | kAttrHidden); }},
+        {"Open ReadWrite",
+         [&](auto&, auto& link) {
+             std::unique_ptr<File> file;
+             if (fs_.Open(link, OpenMode::ReadWrite, file) == 0) file->Write("X", 1);
+         }},
         {"Move onto",
          [&](auto& folder, auto& link) {
              WriteFile(fs_, folder + "\\new", "new");
              fs_.Move(folder + "\\new", link, kMoveReplaceExisting);
          }},
-        {"Move away", [&](auto& folder, auto& link) { fs_.Move(link, folder + "\\moved", 0); }},
-        {"Overwrite",
-         [&](auto&, auto& link) { raising([&] { FileOverwriter(fs_).Overwrite(link, 400); }); }},
         {"ShredFile", [&](auto&, auto& link) { raising([&] { shredder.ShredFile(link, 400); }); }},
         {"ShredFilesIn", [&](auto& folder, auto&) { shredder.ShredFilesIn(folder, 400); }},
-        {"DeleteMatchingFiles",
-         [&](auto& folder, auto&) { files_.DeleteMatchingFiles(folder, "*.*"); }},
-        {"PurgeFolder", [&](auto& folder, auto&) { files_.PurgeFolder(folder); }},
-        {"PurgeSubfolders",
-         [&](auto& folder, auto&) { files_.PurgeSubfolders(FolderPart(folder)); }},
-        {"DeleteFolderTree", [&](auto& folder, auto&) { files_.DeleteFolderTree(folder); }},
         {"a wipe's files side by side",
          [&](auto& folder, auto&) {
              for (int n = 0; n < 12; ++n)
@@ -255,8 +175,7 @@ TEST_F(FileRoutinesContractTest, ALinkToAFileOutsideIsLeftAloneByEveryRoutineTha
 TEST_F(FileRoutinesContractTest, ALinkToAMissingFileOutsideCreatesNothingThere) {
     const std::string root = world.Root("dangling-link");
     world.MakeOutsideFileLink(root + "\\link.txt", "dangling-link", "missing.txt", false);
-    for (OpenMode mode : {OpenMode::Write, OpenMode::ReadWrite, OpenMode::Append,
-                          OpenMode::CreateAlways, OpenMode::CreateNew}) {
+    for (OpenMode mode : {OpenMode::ReadWrite, OpenMode::CreateAlways}) {
         std::unique_ptr<File> file;
         if (fs_.Open(root + "\\link.txt", mode, file) == 0) file->Write("X", 1);
         file.reset();
@@ -278,11 +197,9 @@ TEST_F(FileRoutinesContractTest, AFileLinkReadsButRefusesChangesAsAccessDenied) 
     EXPECT_EQ(fs_.Open(root + "\\link.txt", OpenMode::Read, file), 0);
     file.reset();
     EXPECT_EQ(fs_.Delete(root + "\\link.txt"), kErrorAccessDenied);
-    EXPECT_EQ(fs_.Open(root + "\\link.txt", OpenMode::Write, file), kErrorAccessDenied);
     EXPECT_EQ(fs_.Open(root + "\\link.txt", OpenMode::CreateAlways, file), kErrorAccessDenied);
     EXPECT_EQ(fs_.SetAttributes(root + "\\link.txt", kAttrReadOnly), kErrorAccessDenied);
     EXPECT_EQ(fs_.Move(root + "\\link.txt", root + "\\moved.txt", 0), kErrorAccessDenied);
-    EXPECT_EQ(files_.PurgeFolder(root), 75) << "the link stays, so the folder stays";
 }
 
 }  // namespace

@@ -54,9 +54,6 @@ TEST_F(SettingsStoreContractTest, SeedingDeletingAndTheApplicationSettingsArea) 
     store_.DeleteSettingValue(kHkeyCurrentUser, kKey, "a");
     EXPECT_EQ(store_.GetSettingString(kHkeyCurrentUser, kKey, "a", "gone"), "gone");
     store_.DeleteSettingValue(kHkeyCurrentUser, kKey + "\\Nowhere", "a");  // harmless
-    store_.SetSettingString(kHkeyCurrentUser, kKey + "\\T\\K", "v", "1");
-    store_.DeleteSettingKey(kHkeyCurrentUser, kKey + "\\T\\K");
-    EXPECT_FALSE(world.registry().KeyExists(kHkeyCurrentUser, kKey + "\\T\\K"));
     const std::string area = "Software\\VB and VBA Program Settings\\ClearwellTest\\Install";
     EXPECT_EQ(store_.GetAppSetting("ClearwellTest", "Install", "RunOnExit", "False"), "False");
     store_.SetSettingString(kHkeyCurrentUser, area, "RunOnExit", "True");

@@ -16,17 +16,6 @@ WindowHandle FakeDesktop::FindByClass(const std::string& className) {
     return 0;
 }
 
-WindowHandle FakeDesktop::FindByClassAndTitle(const std::string& className,
-                                              const std::string& title) {
-    for (WindowHandle w : zOrder_) {
-        if ((className.empty() || windows_[w].className == className) &&
-            windows_[w].title == title) {
-            return w;
-        }
-    }
-    return 0;
-}
-
 bool FakeDesktop::Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                        std::intptr_t lParam) {
     posted.push_back({window, message, wParam, lParam});
@@ -73,15 +62,6 @@ bool FakeDesktop::SetPlacement(WindowHandle window, const WindowPlacement& place
     return true;
 }
 
-bool FakeDesktop::RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers,
-                                 std::uint32_t key) {
-    for (const HotKey& h : hotkeys) {
-        if (h.modifiers == modifiers && h.key == key) return false;  // one owner per chord
-    }
-    hotkeys.push_back({window, id, modifiers, key});
-    return true;
-}
-
 bool FakeDesktop::Show(WindowHandle window, int command) {
     FakeWindow* w = Find(window);
     bool wasVisible = w && w->visible;
@@ -94,12 +74,6 @@ bool FakeDesktop::Restore(WindowHandle window) {
     if (!w || w->placement.showCmd != kSwShowMinimized) return false;  // as OpenIcon answers
     ApplyShowCommand(*w, kSwRestore);
     return true;
-}
-
-WindowHandle FakeDesktop::PreviousWindow(WindowHandle window) {
-    auto it = std::find(zOrder_.begin(), zOrder_.end(), window);
-    if (it == zOrder_.end() || it == zOrder_.begin()) return 0;
-    return *(it - 1);
 }
 
 WindowHandle FakeDesktop::Add(const std::string& className, const std::string& title,

@@ -28,7 +28,6 @@ struct PostedMessage {
 };
 
 struct HotKey {
-    WindowHandle window = 0;
     int id = 0;
     std::uint32_t modifiers = 0;
     std::uint32_t key = 0;
@@ -40,8 +39,6 @@ class FakeDesktop : public Desktop {
     std::string ClassName(WindowHandle window) override;
     std::string Title(WindowHandle w) override { return IsWindow(w) ? windows_[w].title : ""; }
     WindowHandle FindByClass(const std::string& className) override;
-    WindowHandle FindByClassAndTitle(const std::string& className,
-                                     const std::string& title) override;
     bool IsWindow(WindowHandle window) override { return windows_.count(window) != 0; }
     bool IsVisible(WindowHandle w) override { return IsWindow(w) && windows_[w].visible; }
     bool Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -50,12 +47,13 @@ class FakeDesktop : public Desktop {
                        std::intptr_t lParam) override;
     bool GetPlacement(WindowHandle window, WindowPlacement& placement) override;
     bool SetPlacement(WindowHandle window, const WindowPlacement& placement) override;
-    bool RegisterHotKey(WindowHandle window, int id, std::uint32_t modifiers,
-                        std::uint32_t key) override;
+    bool RegisterHotKey(WindowHandle, int id, std::uint32_t modifiers, std::uint32_t key) override {
+        hotkeys.push_back({id, modifiers, key});
+        return true;
+    }
     bool SetForeground(WindowHandle) override { return true; }
     bool Show(WindowHandle window, int command) override;
     bool Restore(WindowHandle window) override;
-    WindowHandle PreviousWindow(WindowHandle window) override;
 
     // Adds a window on top of the Z-order (enumerated first); returns its handle.
     WindowHandle Add(const std::string& className, const std::string& title,

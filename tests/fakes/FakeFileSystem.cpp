@@ -131,13 +131,8 @@ bool MatchesFindMask(const std::string& name, const std::string& mask) {
 class FakeFile : public File {
   public:
     FakeFile(FakeFileSystem& fs, FakeFileSystem::Node* node, std::string path, bool canRead,
-             bool canWrite, std::uint64_t position)
-        : fs_(fs),
-          node_(node),
-          path_(std::move(path)),
-          canRead_(canRead),
-          canWrite_(canWrite),
-          position_(position) {
+             bool canWrite)
+        : fs_(fs), node_(node), path_(std::move(path)), canRead_(canRead), canWrite_(canWrite) {
         ++node_->openCount;
     }
     ~FakeFile() override { --node_->openCount; }
@@ -179,7 +174,7 @@ class FakeFile : public File {
     FakeFileSystem::Node* node_;
     std::string path_;
     bool canRead_, canWrite_;
-    std::uint64_t position_;
+    std::uint64_t position_ = 0;
 };
 
 FakeFileSystem::FakeFileSystem() : root_(std::make_unique<Node>()) {
@@ -302,11 +297,10 @@ long FakeFileSystem::Open(const std::string& path, OpenMode mode, std::unique_pt
     Node* parent = Parent(path, leaf);
     if (!parent) return kErrorPathNotFound;
     Node* node = Resolve(path, true);
-    bool creating = mode == OpenMode::CreateAlways || mode == OpenMode::CreateNew;
+    bool creating = mode == OpenMode::CreateAlways;
     if (node && node->IsDir()) return kErrorAccessDenied;
     if (node && node->locked) return kErrorSharingViolation;
     if (!node && !creating) return kErrorFileNotFound;
-    if (node && mode == OpenMode::CreateNew) return kErrorFileExists;
     bool writing = mode != OpenMode::Read;
     if (node && writing && (node->attributes & kAttrReadOnly)) return kErrorAccessDenied;
     if (node && writing && IsLink(path)) return kErrorAccessDenied;
@@ -317,8 +311,7 @@ long FakeFileSystem::Open(const std::string& path, OpenMode mode, std::unique_pt
         node->data.clear();
     }
     bool reading = mode == OpenMode::Read || mode == OpenMode::ReadWrite;
-    std::uint64_t position = mode == OpenMode::Append ? node->data.size() : 0;
-    file = std::make_unique<FakeFile>(*this, node, path, reading, writing, position);
+    file = std::make_unique<FakeFile>(*this, node, path, reading, writing);
     return kErrorSuccess;
 }
 
@@ -379,20 +372,6 @@ long FakeFileSystem::Move(const std::string& from, const std::string& to, std::u
     owned->name = leaf;
     parent->Add(std::move(owned));
     return kErrorSuccess;
-}
-
-long FakeFileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {
-    Node* source = Resolve(from, true);
-    if (!source) return kErrorFileNotFound;
-    if (source->IsDir()) return kErrorAccessDenied;
-    if (source->locked) return kErrorSharingViolation;
-    std::string data = source->data;
-    std::unique_ptr<File> file;
-    if (Node* existing = Resolve(to, true); existing && failIfExists) return kErrorFileExists;
-    long status = Open(to, OpenMode::CreateAlways, file);
-    if (status != kErrorSuccess) return status;
-    return data.empty() ? kErrorSuccess
-                        : file->Write(data.data(), static_cast<std::uint32_t>(data.size()));
 }
 
 void FakeFileSystem::AddDirectory(const std::string& path, std::uint32_t attributes) {

@@ -30,7 +30,6 @@ class FakeFileSystem : public FileSystem {
     long CreateFolder(const std::string& path) override;
     long RemoveFolder(const std::string& path) override;
     long Move(const std::string& from, const std::string& to, std::uint32_t flags) override;
-    long Copy(const std::string& from, const std::string& to, bool failIfExists) override;
     std::string LongPath(const std::string& path) override { return path; }
     std::string TempPath() override { return tempPath_; }
     // Last to first: the order is not set, and no caller may rely on the one it listed.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "clean/PanicHost.h"
 #include "fakes/RecordingCleaners.h"
 
@@ -11,21 +9,11 @@ namespace cw::fakes {
 class FakePanicHost : public PanicHost {
   public:
     explicit FakePanicHost(CallLog& log) : log_(log) {}
-    void SetUnattendedExit() override {
-        unattendedExit = true;
-        log_.Call("SetUnattendedExit");
-    }
+    void SetUnattendedExit() override { log_.Call("SetUnattendedExit"); }
     void HideMainWindow() override { log_.Call("HideMainWindow"); }
     void RemoveTrayIcon() override { log_.Call("RemoveTrayIcon"); }
-    void UnloadMainWindow() override {
-        log_.Call("UnloadMainWindow");
-        if (onUnload) onUnload();
-    }
+    void UnloadMainWindow() override { log_.Call("UnloadMainWindow"); }
     WindowHandle MainWindowHandle() override { return 0x4242; }
-
-    bool unattendedExit = false;
-    // The main window's closing logic, as the test wants it.
-    std::function<void()> onUnload;
 
   private:
     CallLog& log_;

@@ -7,24 +7,17 @@
 
 namespace cw::fakes {
 
-struct ShellExecution {
-    std::string verb;
-    std::string file;
-    std::string parameters;
-    int showCommand = 0;
-};
-
 struct StartedProcess {
     std::string commandLine;
     int showCommand = 0;
 };
 
-// Records what the program asked the shell to open or start.
+// Records the files the program asked the shell to open and the processes it started.
 class FakeShell : public Shell {
   public:
-    bool Execute(WindowHandle, const std::string& verb, const std::string& file,
-                 const std::string& parameters, const std::string&, int showCommand) override {
-        executions.push_back({verb, file, parameters, showCommand});
+    bool Execute(WindowHandle, const std::string&, const std::string& file, const std::string&,
+                 const std::string&, int) override {
+        executions.push_back(file);
         return true;
     }
     bool StartProcess(const std::string& commandLine, int showCommand) override {
@@ -34,7 +27,7 @@ class FakeShell : public Shell {
     std::string ModulePath() override { return modulePath; }
 
     std::string modulePath = "C:\\Program Files\\Clearwell\\Clearwell.exe";
-    std::vector<ShellExecution> executions;
+    std::vector<std::string> executions;
     std::vector<StartedProcess> processes;
     bool startResult = true;
 };

@@ -11,9 +11,7 @@ namespace cw::fakes {
 
 class FakeSignatureCheck : public SignatureCheck {
   public:
-    static constexpr const char* kBuiltInKey = "maker";
-
-    static std::string Sign(const std::string& content, const std::string& key = kBuiltInKey) {
+    static std::string Sign(const std::string& content, const std::string& key = "maker") {
         return key + " signed " + update::Sha256Hex(content);
     }
     bool Verify(const std::string& content, const std::string& signature) override {

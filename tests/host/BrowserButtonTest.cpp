@@ -44,14 +44,13 @@ TEST_F(BrowserButtonTest, RemoveDeletesTheKeyAndLeavesEverythingElse) {
     EXPECT_EQ(registry.Dump(), added) << "a second Add writes the same";
     c.mDeleteMSIE.Click();
     EXPECT_EQ(registry.Dump(), before);
-    EXPECT_TRUE(c.mAddMSIE.Enabled() && !c.mDeleteMSIE.Enabled());
 
     c.mDeleteMSIE.Click();  // without a previous Add
     EXPECT_EQ(registry.Dump(), before);
+    EXPECT_TRUE(dialogs.shown.empty()) << "Add and Remove that worked showed nothing";
 }
 
 TEST_F(BrowserButtonTest, ARefusedWriteIsSaidAndTheButtonsStayAsTheyWere) {
-    EXPECT_TRUE(dialogs.shown.empty()) << "Add and Remove that worked showed nothing";
     registry.DenyWrites(kHkeyLocalMachine, "Software\\Microsoft\\Internet Explorer");
     auto before = registry.Dump();
     c.mAddMSIE.Click();

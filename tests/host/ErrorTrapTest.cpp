@@ -34,12 +34,6 @@ TEST(ErrorTrapTest,
               std::tuple("frmMain,Form_Unload", 76, "Path not found"));
 
     sink.reports.clear();
-    ErrorTrap load(TrapKind::SkipTypeMismatchThenReport, &sink, "frmMain,Form_Load");
-    EXPECT_EQ(RunThree(load), (std::vector<int>{1, 2, 3}));
-    ASSERT_EQ(sink.reports.size(), 1u) << "error 13 is skipped silently";
-    EXPECT_EQ(sink.reports[0].number, 76);
-
-    sink.reports.clear();
     ErrorTrap skip(TrapKind::Skip, &sink, "x");
     EXPECT_EQ(RunThree(skip), (std::vector<int>{1, 2, 3}));
     EXPECT_TRUE(sink.reports.empty() && skip.LastError() == 13);
@@ -48,7 +42,6 @@ TEST(ErrorTrapTest,
     EXPECT_EQ(RunThree(end), std::vector<int>{1});
     EXPECT_TRUE(end.Ended() && sink.reports.empty());
 
-    sink.reports.clear();
     ErrorTrap trap(TrapKind::ReportAndContinue, &sink, "Module,x");
     trap([] { throw std::out_of_range("index"); });
     trap([] { throw std::bad_alloc(); });
@@ -56,7 +49,6 @@ TEST(ErrorTrapTest,
     ASSERT_EQ(sink.reports.size(), 3u);
     EXPECT_EQ(std::tuple(sink.reports[0].number, sink.reports[1].number, sink.reports[2].number),
               std::tuple(9, 7, 5));
-    EXPECT_EQ(ErrorNumberFromStatus(kErrorSharingViolation), 70);
     EXPECT_EQ(ErrorNumberFromStatus(kErrorAccessDenied), 75);
     EXPECT_EQ(ErrorNumberFromStatus(kErrorPathNotFound), 76);
     EXPECT_EQ(ErrorNumberFromStatus(kErrorDiskFull), 61);

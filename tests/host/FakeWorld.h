@@ -47,8 +47,6 @@ class World {
         if (exists) s_.fs.AddFile(target, "kept");
         s_.fs.AddLink(linkPath, target);
     }
-    // The paths registered for deletion at the next restart, in order.
-    std::vector<std::string> PendingDeletes() { return s_.fs.PendingDeletes(); }
     // Waits a while for the platform to take in what was just done, letting this thread's
     // windows handle what was posted to them.
     void Settle(int) {}

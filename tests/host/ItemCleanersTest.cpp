@@ -119,7 +119,8 @@ TEST_F(ItemCleanersTest, WinZipWalksStopAfterTheFirstGapOrAHundredEntries) {
     EXPECT_EQ(ValueNames(extract), Names{"extract101"});
 }
 
-// (WordPad's and Paint's "File1" rule, and VB's 57 and 101: target CleaningIntegrationTest.)
+// VB's list is the numbers 1 to 100, past any gap: "100" goes, "101" stays. (WordPad's and
+// Paint's "File1" rule: target CleaningIntegrationTest.)
 TEST_F(ItemCleanersTest, TheRunListWithoutItsIndexAndVbsListKeepWhatTheyDoNotTake) {
     for (const char* name : {"a", "b"})
         Put(settings::kRunMruKey, name);

@@ -12,7 +12,6 @@ struct CloseFixture : ::testing::Test, MainWindowWorld {
         window.Form_Load();
         ie = f.desktop.Add("IEFrame", "Start - Internet Explorer");
         folder = f.desktop.Add("CabinetWClass", "C:\\");
-        f.desktop.Window(folder).placement.showCmd = kSwShowMaximized;
         window.HotKey(95, 8, 0x5A);  // Windows+Z
     }
     // What the panic run does around its cleaning.
@@ -62,7 +61,6 @@ TEST_F(CloseFixture, TheUnattendedCloseSavesTheBoxesInOrderAndRestoresHiddenWind
         EXPECT_EQ(Stored(name), ticked ? "1" : "0") << name;
     }
     EXPECT_TRUE(f.desktop.IsVisible(ie) && f.desktop.IsVisible(folder));
-    EXPECT_EQ(f.desktop.Window(folder).placement.showCmd, kSwShowMaximized);
     EXPECT_TRUE(window.Unloaded() && view.closed && f.notifyIcon.icons.empty());
 }
 
@@ -91,7 +89,6 @@ TEST_F(CloseFixture, TheTrayIconComesBackWithANewTaskbarAndWithoutItTheWindowSta
     f.notifyIcon.refuses = true;  // the new shell is not ready yet
     window.TaskbarCreated();
     view.SetState(WindowState::Minimized);
-    window.Form_Resize();
     EXPECT_TRUE(view.Visible());
 
     f.notifyIcon.refuses = false;

@@ -13,13 +13,12 @@ TEST_F(PathGuardTest, OnlyFullyQualifiedNonRootPathsOutsideProtectedFoldersPass)
                            "C:\\WINDOWS\\Temp", "C:\\Documents and Settings\\bob\\Desktop\\x"}) {
         EXPECT_TRUE(guard.MayDelete(ok)) << ok;
     }
-    // (Empty, root, drive-relative, relative and root-relative paths and each protected
-    // folder itself: contract FileRoutinesContractTest, RefusedPathsDeleteNothing.)
+    // (Empty, root, drive-relative, relative and root-relative paths, each protected folder
+    // and the folder it lies in: contract FileRoutinesContractTest, RefusedPathsDeleteNothing.)
     for (const char* refused :
          {"C:\\\\", "\\Mozilla\\", "\\\\server\\share", "\\\\?\\C:\\Temp", "\\\\.\\C:\\x",
           "C:\\a\\..\\b", "C:\\a\\.\\b", "c:\\windows\\", "C:\\Windows. ", "C:/Program Files/",
-          "C:\\Documents and Settings", "C:\\Documents and Settings\\BOB",
-          "C:\\Documents and Settings\\bob\\Local Settings"}) {  // an ancestor of Local AppData
+          "C:\\Documents and Settings\\BOB"}) {
         EXPECT_FALSE(guard.MayDelete(refused)) << refused;
     }
 

@@ -1,5 +1,6 @@
 // The settings window's model on the fakes: refusals, the none state, Disable, quoting and
-// Cancel after Set (the real window's opening and saving: gui OtherWindowsGuiTest).
+// Cancel after Set (the real window's opening and saving: gui OtherWindowsGuiTest); and the
+// settings store under it, which drops a refused write without a word.
 
 #include <gtest/gtest.h>
 
@@ -179,6 +180,14 @@ TEST_F(SettingsWindowTest, CancelClosesAndKeepsWhatSetSavedAndDisableStoresAutoC
     c.cmdCancel.Click();
     EXPECT_EQ(std::tuple(host.unloads, Text(kDailyScheduleTime), RunEntry(), Text(kRunOnExit)),
               std::tuple(1, "18:45:00", "<missing>", "<missing>"));
+}
+
+TEST_F(SettingsWindowTest, TheStoresRefusedWritesLeaveNothingAndRaiseNothing) {
+    registry.DenyWrites(kUpdateRoot, kUpdateKey);
+    settings.SetSettingString(kUpdateRoot, kUpdateKey, kUpdateVer, "6");
+    settings.SetSettingLong(kUpdateRoot, kUpdateKey, "n", 1);
+    EXPECT_EQ(settings.GetOrSeedSettingString(kUpdateRoot, kUpdateKey, kUpdateVer, "5"), "");
+    EXPECT_TRUE(!registry.HasValue(kUpdateRoot, kUpdateKey, kUpdateVer) && errors.reports.empty());
 }
 
 }  // namespace

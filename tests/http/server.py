@@ -87,8 +87,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.send_header("Content-Length", str(len(body)))
         self.send_header("Connection", "close")
         self.end_headers()
-        if self.command == "HEAD":
-            return
         try:
             if trickle:
                 for i in range(0, len(body), 16):
@@ -173,8 +171,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if route["delay"]:
             time.sleep(route["delay"] / 1000.0)
         self.send_body(route["status"], route["body"], route["trickle"])
-
-    do_HEAD = do_GET
 
 
 class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):

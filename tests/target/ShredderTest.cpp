@@ -107,10 +107,6 @@ TEST_F(ShredderTest, DropTargetSubclassesTheListAndHandsOnEveryItemTrimmed) {
                      0);
         EXPECT_EQ(shredder.colFiles(),
                   (std::vector<std::string>{longPath, "C:\\d\\two.txt", "C:\\d\\three.txt"}));
-        EXPECT_EQ(c.lstFiles.Items(), shredder.colFiles());
-        // Other messages still reach the list box's own procedure.
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("row"));
-        EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 1);
     }
     EXPECT_EQ(GetWindowLongPtrA(list, GWLP_WNDPROC), original);
     EXPECT_EQ(GetWindowLongA(list, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);

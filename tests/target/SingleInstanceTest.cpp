@@ -1,5 +1,6 @@
-// One copy of the program at a time: a second copy gives way to the first, except a copy that
-// the update relay started while the copy that started it is ending.
+// One copy of the program at a time, except that a copy the update relay started while the
+// copy that started it is ending waits for that one instead of giving way. (An ordinary second
+// copy giving way: gui MainWindowGuiTest.)
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@
 #include "app/win32/SingleInstance.h"
 #include "fakes/RecordingErrorSink.h"
 #include "platform/win32/Win32Desktop.h"
-#include "support/MessagePump.h"
+#include "support/TestWorld.h"
 
 namespace cw::win32 {
 namespace {
@@ -53,15 +54,12 @@ class EndingCopy {
     std::thread thread_;
 };
 
-TEST(SingleInstanceTest, AStartGivesWayToARunningCopyUnlessThatOneStartedItAndIsEnding) {
+TEST(SingleInstanceTest, TheRelaysNextLegWaitsForTheEndingCopyThatStartedIt) {
     Win32Desktop desktop;
     fakes::RecordingErrorSink errors;
     {
         EndingCopy first(1500);
         ASSERT_TRUE(first.acquired);
-        // An ordinary second start finds the first copy's window and ends.
-        SingleInstance second;
-        EXPECT_FALSE(second.Acquire(desktop, errors));
         // The relay's next leg waits for the copy that started it, window or not, and runs.
         SingleInstance next;
         DWORD start = GetTickCount();

@@ -25,7 +25,6 @@
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32Transfer.h"
 #include "platform/win32/Win32UrlCache.h"
-#include "support/MessagePump.h"
 #include "support/TestWorld.h"
 
 namespace cw::contract {
@@ -65,7 +64,6 @@ class World {
     std::vector<std::string> OutsideNames(const std::string& outside) {
         return testing::TestServer::ListUnixFolder(testing::OutsideFolder(outside));
     }
-    std::vector<std::string> PendingDeletes() { return demo::PendingRestartDeletes(); }
     void Settle(int ms) { testing::PumpMessages(static_cast<unsigned long>(ms)); }
 
     Registry& registry() { return registry_; }

@@ -47,11 +47,6 @@ WindowHandle Win32Desktop::FindByClass(const std::string& className) {
     return W(FindWindowA(className.empty() ? nullptr : className.c_str(), nullptr));
 }
 
-WindowHandle Win32Desktop::FindByClassAndTitle(const std::string& className,
-                                               const std::string& title) {
-    return W(FindWindowA(className.empty() ? nullptr : className.c_str(), title.c_str()));
-}
-
 bool Win32Desktop::IsWindow(WindowHandle window) {
     return ::IsWindow(H(window)) != FALSE;
 }
@@ -137,10 +132,6 @@ bool Win32Desktop::Show(WindowHandle window, int command) {
 
 bool Win32Desktop::Restore(WindowHandle window) {
     return OpenIcon(H(window)) != FALSE;
-}
-
-WindowHandle Win32Desktop::PreviousWindow(WindowHandle window) {
-    return W(GetWindow(H(window), GW_HWNDPREV));
 }
 
 }  // namespace cw::win32

@@ -10,8 +10,6 @@ class Win32Desktop : public Desktop {
     std::string ClassName(WindowHandle window) override;
     std::string Title(WindowHandle window) override;
     WindowHandle FindByClass(const std::string& className) override;
-    WindowHandle FindByClassAndTitle(const std::string& className,
-                                     const std::string& title) override;
     bool IsWindow(WindowHandle window) override;
     bool IsVisible(WindowHandle window) override;
     bool Post(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -25,7 +23,6 @@ class Win32Desktop : public Desktop {
     bool SetForeground(WindowHandle window) override;
     bool Show(WindowHandle window, int command) override;
     bool Restore(WindowHandle window) override;
-    WindowHandle PreviousWindow(WindowHandle window) override;
 };
 
 }  // namespace cw::win32

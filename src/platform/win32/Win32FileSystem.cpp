@@ -107,17 +107,12 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
             access = GENERIC_READ | GENERIC_WRITE;
             break;
         case OpenMode::Write:
-        case OpenMode::Append:
         case OpenMode::WriteThenDelete:
             access = GENERIC_WRITE;
             break;
         case OpenMode::CreateAlways:
             access = GENERIC_WRITE;
             disposition = CREATE_ALWAYS;
-            break;
-        case OpenMode::CreateNew:
-            access = GENERIC_WRITE;
-            disposition = CREATE_NEW;
             break;
     }
     // Writing through a link would change the file it points to. Creating or truncating
@@ -144,11 +139,6 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
     if (creates && DroppedIfCreatedThroughLink(handle.get(), path)) return ERROR_ACCESS_DENIED;
     if (writes && disposition == OPEN_EXISTING && OpenedThroughLink(handle.get(), path)) {
         return ERROR_ACCESS_DENIED;
-    }
-    if (mode == OpenMode::Append &&
-        SetFilePointer(handle.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
-        GetLastError() != NO_ERROR) {
-        return static_cast<long>(GetLastError());
     }
     file = std::make_unique<Win32File>(std::move(handle), deletable);
     return ERROR_SUCCESS;
@@ -217,10 +207,6 @@ long Win32FileSystem::MoveWithoutMoveFileEx(const std::string& from, const std::
     }
     DeleteFileA(aside.c_str());
     return ERROR_SUCCESS;
-}
-
-long Win32FileSystem::Copy(const std::string& from, const std::string& to, bool failIfExists) {
-    return LastError(CopyFileA(from.c_str(), to.c_str(), failIfExists));
 }
 
 std::string Win32FileSystem::LongPath(const std::string& path) {

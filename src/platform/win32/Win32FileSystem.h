@@ -26,7 +26,6 @@ class Win32FileSystem : public FileSystem {
     long CreateFolder(const std::string& path) override;
     long RemoveFolder(const std::string& path) override;
     long Move(const std::string& from, const std::string& to, std::uint32_t flags) override;
-    long Copy(const std::string& from, const std::string& to, bool failIfExists) override;
     std::string LongPath(const std::string& path) override;
     std::string TempPath() override;
     // Two at a time where the machine has more than one processor: a deletion spends much

@@ -75,14 +75,9 @@ void Window::SetChecked(int id, bool checked) const {
               "check box " + std::to_string(id) + " to change");
 }
 
+// Into an edit control, which reports the change to its window itself.
 void Window::Type(int id, const std::string& text) const {
-    HWND control = Control(id);
-    SendTo(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    // An edit control reports the change itself; a combo box's edit field does not.
-    if (IsCombo(control)) {
-        PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE),
-                     reinterpret_cast<LPARAM>(control));
-    }
+    SendTo(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 std::vector<std::string> Window::Items(int id) const {

@@ -1,8 +1,8 @@
 #pragma once
 // The cleaning run put together from the Win32 platform layer, for the tests that run it
 // outside the main window: the integration tests and their child process for the
-// version-dependent cleaners. The browser steps of the run are recorded, not performed,
-// and the message boxes answer Yes.
+// version-dependent cleaners. The browser steps of the run are skipped, not performed, and
+// the message boxes answer Yes.
 
 #include <windows.h>
 
@@ -36,10 +36,10 @@ class AnsweringDialogs : public win32::Win32Dialogs {
     std::vector<std::string> prompts;
 };
 
-// The browser items are recorded (by box name), not carried out; the others are wiped.
-class RecordedBrowserItems : public ItemCleaners {
+// The browser items plan nothing and are not carried out; the others are wiped.
+class SkippedBrowserItems : public ItemCleaners {
   public:
-    explicit RecordedBrowserItems(ItemCleaners& real) : real_(real) {}
+    explicit SkippedBrowserItems(ItemCleaners& real) : real_(real) {}
     CleaningPlan Plan(CleaningItem item) override {
         if (!IsBrowserItem(item)) return real_.Plan(item);
         CleaningPlan plan;
@@ -47,12 +47,8 @@ class RecordedBrowserItems : public ItemCleaners {
         return plan;
     }
     PlanTotals Wipe(const CleaningPlan& plan) override {
-        if (!IsBrowserItem(plan.item)) return real_.Wipe(plan);
-        PrivacyControls boxes;
-        calls.push_back(BoxOf(boxes, RowOf(plan.item)).Name());
-        return {};
+        return IsBrowserItem(plan.item) ? PlanTotals{} : real_.Wipe(plan);
     }
-    std::vector<std::string> calls;
 
   private:
     static bool IsBrowserItem(CleaningItem item) {
@@ -103,7 +99,7 @@ struct CleaningWorld {
     NetscapeCleaner netscape{settings, files, clock};
     SystemCleaners systemCleaners{CleanerServices{
         settings, os, files, folders, urlCache, recent, bin, dialogs, host, cache, netscape, {}}};
-    RecordedBrowserItems cleaners{systemCleaners};
+    SkippedBrowserItems cleaners{systemCleaners};
     BrowserWindows browsers{desktop, dialogs, clock, wait};
     PrivacyControls privacy;
     PanicControls panic;

@@ -141,4 +141,17 @@ void LetWineSetUpTheDisplay() {
     if (window) DestroyWindow(window);
 }
 
+void PumpMessages(unsigned long maxMs, const std::function<bool()>& done) {
+    const DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < maxMs) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+            if (done()) break;
+        }
+    }
+}
+
 }  // namespace cw::testing

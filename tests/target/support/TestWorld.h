@@ -1,8 +1,9 @@
 #pragma once
 // What the target tests need from the machine around them: the local test server (for HTTP
 // and for Unix-side fixtures such as links out of the prefix), scratch folders on drive C,
-// scratch registry keys, and Unix paths of Windows paths.
+// scratch registry keys, Unix paths of Windows paths, and a message loop for the test's thread.
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -65,6 +66,10 @@ bool PathExists(const std::string& path);
 // the session shows a window; on Windows that has happened at start-up. A test that compares
 // the registry before and after calls this before its first snapshot.
 void LetWineSetUpTheDisplay();
+// Lets this thread's windows and timers run, as a message loop would, until done() returns
+// true (checked after every message and at least every 10 ms) or maxMs have passed.
+void PumpMessages(
+    unsigned long maxMs, const std::function<bool()>& done = [] { return false; });
 
 // A registry value set (as text) for as long as the object lives; what was there before, or
 // nothing, is put back afterwards.
