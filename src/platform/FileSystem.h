@@ -54,7 +54,6 @@ class File {
 enum class OpenMode {
     Read,          // existing file, read access, others may read and write
     ReadWrite,     // existing file, read and write access, no truncation
-    Write,         // existing file, write access, no truncation
     CreateAlways,  // create or truncate, write access
     // existing file, write access, no truncation, and where the system can, the right to
     // delete it through the same handle (DeleteOnClose)

@@ -22,12 +22,6 @@ const std::string& FileOverwriter::Block(std::int16_t n) {
     return block_;
 }
 
-void FileOverwriter::Overwrite(const std::string& path, std::int16_t n, const Progress& progress) {
-    std::unique_ptr<File> file;
-    ThrowIfFailed(fs_.Open(path, OpenMode::Write, file));
-    WriteImage(*file, n, progress);
-}
-
 void FileOverwriter::OverwriteAndDelete(const std::string& path, std::int16_t n,
                                         const Progress& progress) {
     std::unique_ptr<File> file;

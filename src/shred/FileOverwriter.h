@@ -22,12 +22,10 @@ class FileOverwriter {
     // long overwrite can let the window repaint and show its progress.
     using Progress = std::function<void(double done)>;
 
-    // Overwrites and flushes the file, then closes it. Raises the run-time error of the
-    // first failure; the file is closed by then, whatever was written so far stays.
-    void Overwrite(const std::string& path, std::int16_t n, const Progress& progress = {});
-    // The same, then deletes the file: through the handle that wrote it where the system
-    // can (one open fewer), else by its path once it is closed. Raises the first failure; a
-    // file that could not be flushed is not deleted.
+    // Overwrites and flushes the file, then deletes it: through the handle that wrote it
+    // where the system can (one open fewer), else by its path once it is closed. Raises the
+    // run-time error of the first failure; the file is closed by then, whatever was written
+    // so far stays, and a file that could not be flushed is not deleted.
     void OverwriteAndDelete(const std::string& path, std::int16_t n, const Progress& progress = {});
 
     // The largest single write (unless one image is longer): a buffer that stays in the

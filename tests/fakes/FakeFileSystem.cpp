@@ -157,7 +157,7 @@ class FakeFile : public File {
         return kErrorSuccess;
     }
     long Flush() override {
-        fs_.flushes_.push_back(path_);
+        fs_.flushes_.emplace_back(path_, node_->data);
         return kErrorSuccess;
     }
     long Size(std::uint64_t& size) override {

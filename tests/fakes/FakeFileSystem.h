@@ -58,8 +58,8 @@ class FakeFileSystem : public FileSystem {
     std::vector<std::string> Snapshot() const;
     // Every write call made to files, in order, as (path, bytes written).
     const std::vector<std::pair<std::string, std::size_t>>& Writes() const { return writes_; }
-    // The paths of the files flushed to disk, in order.
-    const std::vector<std::string>& Flushes() const { return flushes_; }
+    // Every flush of a file, in order, as (path, the file's bytes then).
+    const std::vector<std::pair<std::string, std::string>>& Flushes() const { return flushes_; }
 
     struct Node;
 
@@ -78,7 +78,7 @@ class FakeFileSystem : public FileSystem {
     FileTime now_ = 0;
     std::vector<std::string> pendingDeletes_;
     std::vector<std::pair<std::string, std::size_t>> writes_;
-    std::vector<std::string> flushes_;
+    std::vector<std::pair<std::string, std::string>> flushes_;
     friend class FakeFile;
 };
 

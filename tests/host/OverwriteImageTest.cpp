@@ -48,23 +48,26 @@ struct FileOverwriterTest : ::testing::Test {
     }
 };
 
-TEST_F(FileOverwriterTest, LargeFilesAreWrittenInFewLargeBlocksWithoutSeams) {
+TEST_F(FileOverwriterTest, LargeFilesAreWrittenInFewLargeBlocksWithoutSeamsAndFlushedFirst) {
     // A few blocks of the default level's image (three whole images to a block): the
     // repetition must run on across the block boundaries, and each write is large.
     const std::size_t length = 3 * FileOverwriter::kTargetBlockBytes + 12345;
     fs.AddFile("C:\\d\\big.bin", std::string(length, 'x'));
-    overwriter.Overwrite("C:\\d\\big.bin", 400);
-    EXPECT_TRUE(fs.Content("C:\\d\\big.bin") == Repeated(BuildOverwriteImage(400), length));
+    overwriter.OverwriteAndDelete("C:\\d\\big.bin", 400);
     EXPECT_LE(WritesTo("C:\\d\\big.bin"), 4u);
     for (const auto& w : fs.Writes())
         EXPECT_LE(w.second, FileOverwriter::kTargetBlockBytes);
 
     // The image of the default level goes out in one write.
     fs.AddFile("C:\\d\\small.txt", "abc");
-    overwriter.Overwrite("C:\\d\\small.txt", 400);
+    overwriter.OverwriteAndDelete("C:\\d\\small.txt", 400);
     EXPECT_EQ(WritesTo("C:\\d\\small.txt"), 1u);
-    // Each overwrite reaches the disk before the file is handed back for deletion.
-    EXPECT_EQ(fs.Flushes(), (std::vector<std::string>{"C:\\d\\big.bin", "C:\\d\\small.txt"}));
+    // Each file reaches the disk overwritten whole before it is deleted.
+    const std::string image = BuildOverwriteImage(400);
+    EXPECT_TRUE(fs.Flushes() ==
+                (std::vector<std::pair<std::string, std::string>>{
+                    {"C:\\d\\big.bin", Repeated(image, length)}, {"C:\\d\\small.txt", image}}));
+    EXPECT_FALSE(fs.Exists("C:\\d\\big.bin") || fs.Exists("C:\\d\\small.txt"));
 }
 }  // namespace
 }  // namespace cw

@@ -106,7 +106,6 @@ long Win32FileSystem::Open(const std::string& path, OpenMode mode, std::unique_p
         case OpenMode::ReadWrite:
             access = GENERIC_READ | GENERIC_WRITE;
             break;
-        case OpenMode::Write:
         case OpenMode::WriteThenDelete:
             access = GENERIC_WRITE;
             break;
