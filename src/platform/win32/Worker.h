@@ -18,8 +18,9 @@ bool StartWorker(std::function<void()> work);
 
 // Calls task(i) once for every i below count and returns when every call has returned: on
 // this thread and, where the machine has more than one processor and there is enough to
-// share, on one more thread. The calls run in no set order. An exception a task throws on
-// the other thread is thrown again here once both threads are done.
+// share, on one more thread (kept a little while for the next call). The calls run in no set
+// order. An exception a task throws on the other thread is thrown again here once both
+// threads are done.
 void RunShared(std::size_t count, const std::function<void(std::size_t)>& task);
 
 }  // namespace cw::win32
