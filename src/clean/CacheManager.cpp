@@ -199,16 +199,13 @@ CleaningPlan CacheManager::PlanIECache(const CookieKeepList& keep) {
         // Each subfolder with all it holds, then the loose files. The index file is the
         // library's live index (Wine lets it be deleted while in use); it goes at restart
         // through the index item.
-        std::vector<std::string> subfolders;
+        std::vector<FindData> subfolders;
         files_.fs().Find(content + "\\*", [&](const FindData& entry) {
-            if (entry.name != "." && entry.name != ".." && entry.IsDirectory() &&
-                !entry.IsReparsePoint()) {
-                subfolders.push_back(entry.name);
-            }
+            subfolders.push_back(entry);
             return true;
         });
-        for (const std::string& name : subfolders)
-            PlanFolderTree(plan, files_, content + "\\" + name, TreeRules{});
+        for (const FindData& entry : subfolders)
+            PlanSubfolderTree(plan, files_.fs(), content, entry, TreeRules{});
         PlanPlainFiles(plan, files_, content, "*.*", [](const FindData& file) {
             return text::EqualsNoCase(file.name, kIndexFile);
         });

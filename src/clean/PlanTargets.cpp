@@ -32,6 +32,16 @@ TargetOutcome RemoveEmptiedFolder(FileSystem& fs, const std::string& path,
     return WhyLeft(fs, path, status);
 }
 
+// The folder's content, then the folder itself once its content is gone. False when
+// something inside stays, and so does the folder.
+bool PlanWholeFolder(CleaningPlan& plan, FileSystem& fs, const std::string& path,
+                     std::uint32_t attributes, const TreeRules& rules) {
+    if (!PlanTreeContents(plan, fs, path, rules)) return false;
+    plan.Add(TargetKind::Folder, path,
+             [&fs, path, attributes] { return RemoveEmptiedFolder(fs, path, attributes); });
+    return true;
+}
+
 std::string RegistryPath(RootKey root, const std::string& key) {
     return (root == kHkeyLocalMachine ? "HKLM\\" : "HKCU\\") + key;
 }
@@ -83,13 +93,7 @@ bool PlanTreeContents(CleaningPlan& plan, FileSystem& fs, const std::string& fol
         } else if ((hidden && !rules.hiddenToo) || (rules.spare && rules.spare(entry))) {
             allGo = false;
         } else if (entry.IsDirectory()) {
-            if (!PlanTreeContents(plan, fs, path, rules)) {
-                allGo = false;
-                continue;
-            }
-            std::uint32_t attributes = entry.attributes;
-            plan.Add(TargetKind::Folder, path,
-                     [&fs, path, attributes] { return RemoveEmptiedFolder(fs, path, attributes); });
+            if (!PlanWholeFolder(plan, fs, path, entry.attributes, rules)) allGo = false;
         } else {
             PlanFile(plan, fs, path, entry.size, entry.attributes);
         }
@@ -97,15 +101,10 @@ bool PlanTreeContents(CleaningPlan& plan, FileSystem& fs, const std::string& fol
     return allGo;
 }
 
-void PlanFolderTree(CleaningPlan& plan, FileRoutines& files, const std::string& folder,
-                    const TreeRules& rules) {
-    std::string path = DropSlash(folder);
-    if (path.empty() || !files.guard().MayDelete(path) || !files.IsRealFolder(path)) return;
-    if (!PlanTreeContents(plan, files.fs(), path, rules)) return;
-    std::uint32_t attributes = files.fs().GetAttributes(path);
-    FileSystem& fs = files.fs();
-    plan.Add(TargetKind::Folder, path,
-             [&fs, path, attributes] { return RemoveEmptiedFolder(fs, path, attributes); });
+void PlanSubfolderTree(CleaningPlan& plan, FileSystem& fs, const std::string& folder,
+                       const FindData& entry, const TreeRules& rules) {
+    if (!entry.IsDirectory() || entry.IsReparsePoint() || IsDots(entry.name)) return;
+    PlanWholeFolder(plan, fs, AddSlash(folder) + entry.name, entry.attributes, rules);
 }
 
 void PlanPlainFiles(CleaningPlan& plan, FileRoutines& files, const std::string& folder,
@@ -128,18 +127,14 @@ void PlanMatchingFiles(CleaningPlan& plan, FileRoutines& files, const std::strin
     const std::string base = AddSlash(folder);
     if (folder.empty() || !files.guard().MayDelete(base) || !files.IsRealFolder(base)) return;
     PlanPlainFiles(plan, files, base, pattern, spare);
-    std::vector<std::string> subfolders;
+    std::vector<FindData> subfolders;
     files.fs().Find(base + "*", [&](const FindData& entry) {
-        const std::uint32_t hidden = kAttrHidden | kAttrSystem;
-        if (!IsDots(entry.name) && entry.IsDirectory() && !entry.IsReparsePoint() &&
-            !(entry.attributes & hidden)) {
-            subfolders.push_back(entry.name);
-        }
+        if (!(entry.attributes & (kAttrHidden | kAttrSystem))) subfolders.push_back(entry);
         return true;
     });
     TreeRules rules{false, spare};
-    for (const std::string& name : subfolders)
-        PlanFolderTree(plan, files, base + name, rules);
+    for (const FindData& entry : subfolders)
+        PlanSubfolderTree(plan, files.fs(), base, entry, rules);
 }
 
 void PlanRegistryValue(CleaningPlan& plan, SettingsStore& settings, RootKey root,

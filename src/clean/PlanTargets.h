@@ -30,9 +30,11 @@ struct TreeRules {
 // content when nothing in it stays. Returns true when nothing inside stays.
 bool PlanTreeContents(CleaningPlan& plan, FileSystem& fs, const std::string& folder,
                       const TreeRules& rules);
-// The folder with everything inside it, when the guard allows the folder.
-void PlanFolderTree(CleaningPlan& plan, FileRoutines& files, const std::string& folder,
-                    const TreeRules& rules);
+// A subfolder found in a folder the guard allows, with everything inside it. What lies
+// below an allowed folder is allowed too, so the folder's own entry is all it takes: a link
+// is left, not followed.
+void PlanSubfolderTree(CleaningPlan& plan, FileSystem& fs, const std::string& folder,
+                       const FindData& entry, const TreeRules& rules);
 // The plain files of the folder matching the pattern (not hidden or system files, folders or
 // links), except those spare says stay.
 void PlanPlainFiles(CleaningPlan& plan, FileRoutines& files, const std::string& folder,

@@ -152,6 +152,23 @@ TEST_F(FileRoutinesContractTest, ALinkToAFileOutsideIsLeftAloneByEveryRoutineTha
              std::sort(left.begin(), left.end());
              EXPECT_EQ(left, (std::vector<std::string>{"dir", "link.txt"}));
          }},
+        {"a folder's subfolders, one tree each",
+         [&](auto& folder, auto&) {
+             MakeFolders(folder + "\\sub\\deeper");
+             WriteFile(fs_, folder + "\\sub\\deeper\\f");
+             std::vector<FindData> entries;
+             fs_.Find(folder + "\\*", [&](const FindData& entry) {
+                 entries.push_back(entry);
+                 return true;
+             });
+             CleaningPlan plan;
+             for (const FindData& entry : entries)
+                 PlanSubfolderTree(plan, fs_, folder, entry, TreeRules{});
+             for (const CleaningTarget& target : plan.targets)
+                 EXPECT_EQ(target.where.find("\\dir"), std::string::npos) << "not walked into";
+             CarryOut(plan);
+             EXPECT_FALSE(Exists(folder + "\\sub"));
+         }},
     };
     int i = 0;
     for (const auto& [name, run] : routines) {
