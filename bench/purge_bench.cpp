@@ -71,6 +71,7 @@ unsigned CountInside(const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    cw::bench::PeakSampler memory;
     const std::string mode = argc > 1 ? argv[1] : "";
     cw::bench::FileServices services;
     cw::FileRoutines& files = services.files;
@@ -106,6 +107,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: purge_bench temp|cache|bare <folder>\n");
         return 2;
     }
-    std::printf("%.6f %u %llu\n", seconds, CountInside(where), cw::bench::PeakPrivateBytes());
+    std::printf("%.6f %u %llu\n", seconds, CountInside(where), memory.Peak());
     return 0;
 }

@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: shred_bench clearwell|bare <folder>...\n");
         return 2;
     }
+    cw::bench::PeakSampler memory;
     const bool bare = std::string(argv[1]) == "bare";
     cw::win32::Win32FileSystem fs;
     std::optional<ClearwellPage> page;
@@ -137,7 +138,7 @@ int main(int argc, char** argv) {
         if (left || errors > 0) ++failures;
         std::printf("%s %u %llu %.6f %d %llu\n", folder.c_str(),
                     static_cast<unsigned>(paths.size()), bytes, seconds, errors + (left ? 1 : 0),
-                    cw::bench::PeakPrivateBytes());
+                    memory.Peak());
         std::fflush(stdout);
     }
     return failures == 0 ? 0 : 1;

@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     cw::win32::KernelHandle process(started.hProcess), thread(started.hThread);
+    cw::bench::PeakSampler memory(process.get());
     Search search{started.dwProcessId, argc > 2 ? argv[2] : nullptr, false};
     double seconds = 0;
     while (!search.found) {
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
         if (search.found || seconds > 60 || WaitForSingleObject(process.get(), 1) == WAIT_OBJECT_0)
             break;
     }
-    unsigned long long peak = cw::bench::PeakPrivateBytes(process.get());
+    unsigned long long peak = memory.Peak();
     TerminateProcess(process.get(), 0);
     WaitForSingleObject(process.get(), 5000);
     if (!search.found) {

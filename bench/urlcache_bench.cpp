@@ -69,6 +69,7 @@ std::vector<std::string> BareList() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    cw::bench::PeakSampler memory;
     const std::string mode = argc > 1 ? argv[1] : "";
     cw::bench::FileServices services;
     cw::FileRoutines& files = services.files;
@@ -110,7 +111,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: urlcache_bench seed <n>|get|bareget|deleteall|baredelete\n");
         return 2;
     }
-    std::printf("%.6f %u %llu\n", seconds, static_cast<unsigned>(entries),
-                cw::bench::PeakPrivateBytes());
+    std::printf("%.6f %u %llu\n", seconds, static_cast<unsigned>(entries), memory.Peak());
     return 0;
 }

@@ -16,8 +16,8 @@
 #   start-up                           Clearwell.exe to its visible main window; a minimal
 #                                      Win32 window program
 # Each side runs on fresh files (synced first); rounds alternate which side goes first and
-# the table shows medians. The last column is the largest private bytes of Clearwell's
-# process during the work.
+# the table shows medians. The last columns are the largest private bytes of Clearwell's
+# process and of the floor's during the work (sampled: Wine keeps no peak of its own).
 #   BENCH_TREE           "files:folders" of the purges (default 20000:200)
 #   BENCH_SIZES          shredder "label:bytes:count ..." (default: 1 KB x 500, 100 KB x 100,
 #                        10 MB x 10, 100 MB x 3)
@@ -194,7 +194,8 @@ works="temp-purge cache-purge"
 for entry in $sizes; do works="$works shred-${entry%%:*}"; done
 works="$works cache-get cache-delete startup"
 echo
-printf '%-28s %10s %10s %8s %10s %8s %9s\n' work Clearwell "Wine floor" ratio native ratio "peak MB"
+printf '%-28s %10s %10s %8s %10s %8s %9s %9s\n' work Clearwell "Wine floor" ratio native ratio \
+    "peak MB" "floor MB"
 for work in $works; do
     awk -v w="$work" -v tree="$tree" -v entries="$entries" -v sizes="$sizes" '
         function median(a, n,   i, j, t) {
@@ -205,7 +206,7 @@ for work in $works; do
             return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
         }
         $1 == w && $2 == "clearwell" { c[++nc] = $3; if ($4 > peak) peak = $4 }
-        $1 == w && $2 == "bare" { b[++nb] = $3 }
+        $1 == w && $2 == "bare" { b[++nb] = $3; if ($4 > floor) floor = $4 }
         $1 == w && $2 == "native" { n[++nn] = $3 }
         END {
             split(tree, t, ":")
@@ -223,13 +224,14 @@ for work in $works; do
             printf "%-28s %9.3fs %9.3fs %7.2fx", label, mc, mb, (mb > 0 ? mc / mb : 0)
             if (nn > 0) printf " %9.3fs %7.2fx", mn, (mn > 0 ? mc / mn : 0)
             else printf " %10s %8s", "-", "-"
-            printf " %9.1f\n", peak / 1048576
+            printf " %9.1f %9.1f\n", peak / 1048576, floor / 1048576
         }' "$results"
 done
 echo "(medians: $rounds rounds of the shredder and start-up, $slow_rounds of the purges and the"
 echo " cache page; ratio: Clearwell's time over the reference's, lower is better. Wine: $CW_WINE_ARCH,"
 echo " programs of $(basename "$build"). The shredder writes level \"50\": a file shorter than"
 echo " 21,240 bytes is written as 21,240 bytes; every side flushes each file before deleting it,"
-echo " shred -u also renames it, syncing each time)"
+echo " shred -u also renames it, syncing each time. Peak MB: the largest private bytes of the"
+echo " process during the work, Clearwell's and the Wine floor's, read every 2 ms)"
 # Every file and entry gone on every side, and no shredder error reported.
 awk '$5 != 0 { bad = 1 } END { exit bad }' "$results"
