@@ -20,6 +20,20 @@ LeftCounts& LeftCounts::operator+=(const LeftCounts& other) {
     return *this;
 }
 
+LeftReason WhyLeft(FileSystem& fs, const std::string& path, long status) {
+    if (status == kErrorSharingViolation || status == kErrorLockViolation) return LeftReason::InUse;
+    if (fs.IsLink(path)) return LeftReason::Link;
+    return LeftReason::Refused;
+}
+
+void CleaningPlan::AddFile(FileSystem& fs, std::string path, std::uint64_t size,
+                           std::uint32_t attributes) {
+    Add(TargetKind::File, std::move(path), {}, size);
+    targets.back().filesOnly = true;
+    targets.back().fileAttributes = attributes;
+    files = &fs;
+}
+
 PlanTotals CleaningPlan::Totals() const {
     PlanTotals totals;
     for (const CleaningTarget& target : targets) {
@@ -32,12 +46,27 @@ PlanTotals CleaningPlan::Totals() const {
 
 namespace {
 
+TargetOutcome DeletePlannedFile(FileSystem& fs, const std::string& path, std::uint32_t attributes) {
+    // A link refuses the change of attributes and the deletion: what it points to stays as
+    // it is.
+    if (attributes & (kAttrReadOnly | kAttrHidden | kAttrSystem))
+        fs.SetAttributes(path, kAttrNormal);
+    long status = fs.Delete(path);
+    // Gone is what was planned, also when the library took it with its cache entry.
+    if (status == kErrorSuccess || fs.GetAttributes(path) == kInvalidAttributes) return true;
+    return WhyLeft(fs, path, status);
+}
+
 // One target under its own trap: a failure is that target's outcome only.
-TargetOutcome CarryOutOne(const CleaningTarget& target) {
+TargetOutcome CarryOutOne(const CleaningPlan& plan, const CleaningTarget& target) {
     TargetOutcome outcome(false);
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
     trap([&] {
-        if (target.carryOut) outcome = target.carryOut();
+        if (target.carryOut) {
+            outcome = target.carryOut();
+        } else if (target.filesOnly && plan.files) {
+            outcome = DeletePlannedFile(*plan.files, target.where, target.fileAttributes);
+        }
     });
     return outcome;
 }
@@ -58,11 +87,11 @@ PlanTotals CarryOut(const CleaningPlan& plan) {
         const std::size_t last = plan.files ? StretchEnd(plan, i) : i;
         if (last > i + 1) {
             plan.files->RunEach(last - i, [&](std::size_t k) {
-                outcomes[i + k] = CarryOutOne(plan.targets[i + k]);
+                outcomes[i + k] = CarryOutOne(plan, plan.targets[i + k]);
             });
             i = last;
         } else {
-            outcomes[i] = CarryOutOne(plan.targets[i]);
+            outcomes[i] = CarryOutOne(plan, plan.targets[i]);
             ++i;
         }
     }

@@ -39,6 +39,9 @@ struct TargetOutcome {
     LeftReason why = LeftReason::None;
 };
 
+// Why a deletion that failed with status left the entry at path.
+LeftReason WhyLeft(FileSystem& fs, const std::string& path, long status);
+
 // What a wipe left behind, by reason.
 struct LeftCounts {
     int inUse = 0;    // files another program holds open
@@ -56,9 +59,12 @@ struct CleaningTarget {
     std::uint64_t size = 0;  // bytes freed, where the target has a size
     int traces = 1;          // how many traces it stands for (lines of a FileEdit)
     std::function<TargetOutcome()> carryOut;
-    // Calls the plan's file system only, so that it may run beside its neighbours that do
-    // the same (see CleaningPlan::files).
+    // A file the plan's file system deletes (carryOut is then empty), with its attributes as
+    // planned. It calls that file system only, so that it may run beside its neighbours that
+    // do the same (see CleaningPlan::files). A wipe may plan hundreds of thousands of these,
+    // so they hold no callable of their own.
     bool filesOnly = false;
+    std::uint32_t fileAttributes = 0;
 
     // Whether the target removes something now (not a setting, a system call or a restart).
     bool RemovesTrace() const {
@@ -94,6 +100,9 @@ struct CleaningPlan {
              std::uint64_t size = 0, int traces = 1) {
         targets.push_back({kind, std::move(where), size, traces, std::move(carryOut)});
     }
+    // A file deleted through fs, which becomes the plan's file system; read-only, hidden
+    // and system attributes are cleared first.
+    void AddFile(FileSystem& fs, std::string path, std::uint64_t size, std::uint32_t attributes);
     // The traces and bytes the plan would remove.
     PlanTotals Totals() const;
 };

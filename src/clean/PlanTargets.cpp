@@ -8,17 +8,8 @@ namespace cw {
 
 namespace {
 
-constexpr std::uint32_t kClearable = kAttrReadOnly | kAttrHidden | kAttrSystem;
-
 bool IsDots(const std::string& name) {
     return name == "." || name == "..";
-}
-
-// Why a deletion that failed with status left the entry at path.
-LeftReason WhyLeft(FileSystem& fs, const std::string& path, long status) {
-    if (status == kErrorSharingViolation || status == kErrorLockViolation) return LeftReason::InUse;
-    if (fs.IsLink(path)) return LeftReason::Link;
-    return LeftReason::Refused;
 }
 
 // A folder removed once its content is gone. A folder something inside it kept is not
@@ -48,30 +39,11 @@ std::string RegistryPath(RootKey root, const std::string& key) {
 
 }  // namespace
 
-void PlanFile(CleaningPlan& plan, FileSystem& fs, const std::string& path, std::uint64_t size,
-              std::uint32_t attributes) {
-    plan.Add(
-        TargetKind::File, path,
-        [&fs, path, attributes]() -> TargetOutcome {
-            // A link refuses the change of attributes and the deletion: what it points to
-            // stays as it is.
-            if (attributes & kClearable) fs.SetAttributes(path, kAttrNormal);
-            long status = fs.Delete(path);
-            // Gone is what was planned, also when the library took it with its cache entry.
-            if (status == kErrorSuccess || fs.GetAttributes(path) == kInvalidAttributes)
-                return true;
-            return WhyLeft(fs, path, status);
-        },
-        size);
-    plan.targets.back().filesOnly = true;
-    plan.files = &fs;
-}
-
 void PlanExistingFile(CleaningPlan& plan, FileRoutines& files, const std::string& path) {
     if (path.empty() || !files.guard().MayDelete(path)) return;
     files.fs().Find(path, [&](const FindData& entry) {
         if (!entry.IsDirectory() && !entry.IsReparsePoint())
-            PlanFile(plan, files.fs(), path, entry.size, entry.attributes);
+            plan.AddFile(files.fs(), path, entry.size, entry.attributes);
         return false;
     });
 }
@@ -95,7 +67,7 @@ bool PlanTreeContents(CleaningPlan& plan, FileSystem& fs, const std::string& fol
         } else if (entry.IsDirectory()) {
             if (!PlanWholeFolder(plan, fs, path, entry.attributes, rules)) allGo = false;
         } else {
-            PlanFile(plan, fs, path, entry.size, entry.attributes);
+            plan.AddFile(fs, path, entry.size, entry.attributes);
         }
     }
     return allGo;
@@ -118,7 +90,7 @@ void PlanPlainFiles(CleaningPlan& plan, FileRoutines& files, const std::string& 
         return true;
     });
     for (const FindData& entry : found)
-        PlanFile(plan, files.fs(), base + entry.name, entry.size, entry.attributes);
+        plan.AddFile(files.fs(), base + entry.name, entry.size, entry.attributes);
 }
 
 void PlanMatchingFiles(CleaningPlan& plan, FileRoutines& files, const std::string& folder,

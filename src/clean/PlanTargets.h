@@ -13,9 +13,6 @@
 
 namespace cw {
 
-// A file deleted; read-only, hidden and system attributes are cleared first.
-void PlanFile(CleaningPlan& plan, FileSystem& fs, const std::string& path, std::uint64_t size,
-              std::uint32_t attributes);
 // The file at path when it is a plain file (not a folder or link) that the guard allows.
 void PlanExistingFile(CleaningPlan& plan, FileRoutines& files, const std::string& path);
 
