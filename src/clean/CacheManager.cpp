@@ -201,7 +201,7 @@ CleaningPlan CacheManager::PlanIECache(const CookieKeepList& keep) {
         // through the index item.
         std::vector<FindData> subfolders;
         files_.fs().Find(content + "\\*", [&](const FindData& entry) {
-            subfolders.push_back(entry);
+            if (entry.IsDirectory()) subfolders.push_back(entry);
             return true;
         });
         for (const FindData& entry : subfolders)

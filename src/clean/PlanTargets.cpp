@@ -101,7 +101,8 @@ void PlanMatchingFiles(CleaningPlan& plan, FileRoutines& files, const std::strin
     PlanPlainFiles(plan, files, base, pattern, spare);
     std::vector<FindData> subfolders;
     files.fs().Find(base + "*", [&](const FindData& entry) {
-        if (!(entry.attributes & (kAttrHidden | kAttrSystem))) subfolders.push_back(entry);
+        if (entry.IsDirectory() && !(entry.attributes & (kAttrHidden | kAttrSystem)))
+            subfolders.push_back(entry);
         return true;
     });
     TreeRules rules{false, spare};
