@@ -92,7 +92,8 @@ int main(int argc, char** argv) {
         cw::ShellCleaners shell(recent, bin, files, folders, dialogs, host);
         where = cw::DropSlash(files.GetTempFolder());
         cw::bench::Stopwatch clock;
-        cw::CarryOut(shell.PlanTempFolder());
+        cw::WipeAsPlanned(cw::CleaningItem::TempFolder,
+                          [&](cw::CleaningPlan& plan) { shell.PlanTempFolder(plan); });
         seconds = clock.Seconds();
     } else if (mode == "cache") {
         cw::CacheControls controls;
@@ -101,7 +102,9 @@ int main(int argc, char** argv) {
         cw::CacheManager manager(controls, cache, files, folders, errors);
         where = cw::AddSlash(folders.GetInternetCacheFolder()) + "Content.IE5";
         cw::bench::Stopwatch clock;
-        cw::CarryOut(manager.PlanIECache(cw::CookieKeepList()));
+        cw::WipeAsPlanned(cw::CleaningItem::IECache, [&](cw::CleaningPlan& plan) {
+            manager.PlanIECache(plan, cw::CookieKeepList());
+        });
         seconds = clock.Seconds();
     } else {
         std::fprintf(stderr, "usage: purge_bench temp|cache|bare <folder>\n");

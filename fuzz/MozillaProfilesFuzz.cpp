@@ -7,6 +7,7 @@
 
 #include "Require.h"
 #include "clean/MozillaProfiles.h"
+#include "fakes/PlanOf.h"
 #include "host/BrowserWorld.h"
 #include "text/Ansi.h"
 
@@ -46,9 +47,10 @@ void RunCleaners(const std::string& data) {
     for (const char* f : outside)
         fs.AddFile(f, "keep");
 
-    cw::CarryOut(s.netscape.PlanNetscapeHistory());
-    cw::CarryOut(s.netscape.PlanNetscapeCache());
-    cw::CarryOut(s.netscape.PlanNetscapeCookies({}));
+    cw::CarryOut(cw::fakes::PlanOf(s.netscape, &cw::NetscapeCleaner::PlanNetscapeHistory));
+    cw::CarryOut(cw::fakes::PlanOf(s.netscape, &cw::NetscapeCleaner::PlanNetscapeCache));
+    cw::CarryOut(cw::fakes::PlanOf(s.netscape, &cw::NetscapeCleaner::PlanNetscapeCookies,
+                                   cw::CookieKeepList{}));
     for (const char* f : outside)
         Require(fs.Content(f) == "keep");
     Require(fs.Exists(kMozilla + "registry.dat"));

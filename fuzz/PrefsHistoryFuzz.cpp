@@ -7,6 +7,7 @@
 
 #include "Require.h"
 #include "clean/PrefsHistory.h"
+#include "fakes/PlanOf.h"
 #include "host/BrowserWorld.h"
 
 namespace {
@@ -34,7 +35,7 @@ void RunCleaner(const std::string& original, const std::string& expected) {
     s.SetNavigatorUser();
     const std::string prefs = std::string(s.kNavigator) + "\\prefs.js";
     s.fs.AddFile(prefs, original);
-    cw::CarryOut(s.netscape.PlanNetscapeHistory());
+    cw::CarryOut(cw::fakes::PlanOf(s.netscape, &cw::NetscapeCleaner::PlanNetscapeHistory));
     Require(s.fs.Content(prefs) == expected);
     Require(!s.fs.Exists(prefs + ".cwtmp"));
 }

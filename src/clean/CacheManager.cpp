@@ -1,5 +1,6 @@
 #include "clean/CacheManager.h"
 
+#include <unordered_set>
 #include <vector>
 
 #include "clean/PlanTargets.h"
@@ -8,6 +9,16 @@
 #include "text/Ansi.h"
 
 namespace cw {
+
+// Paths as a set, whatever their case.
+class PathSet {
+  public:
+    void Add(const std::string& path) { paths_.insert(text::UpperAnsi(path)); }
+    bool Holds(const std::string& path) const { return paths_.count(text::UpperAnsi(path)) != 0; }
+
+  private:
+    std::unordered_set<std::string> paths_;
+};
 
 namespace {
 
@@ -112,23 +123,24 @@ void CacheManager::cmdDeleteCookies_Click() {
 
 namespace {
 
-bool IsOneOf(const std::string& path, const std::vector<std::string>& paths) {
-    for (const std::string& p : paths) {
-        if (text::EqualsNoCase(p, path)) return true;
-    }
-    return false;
-}
-
 // A file of a cache entry goes with the entry (the library deletes it with the entry): the
 // entry is the trace and its bytes count on it, whichever item's wipe deletes the entry.
-void CountWithTheirEntries(CleaningPlan& plan, const std::vector<std::string>& entryFiles) {
-    for (CleaningTarget& target : plan.targets) {
-        if (target.kind == TargetKind::File && IsOneOf(target.where, entryFiles)) {
-            target.traces = 0;
-            target.size = 0;
-        }
+// While this lives, the plan's files of the entries planned before are planned without
+// traces or bytes of their own.
+class FilesCountWithEntries {
+  public:
+    FilesCountWithEntries(CleaningPlan& plan, const PathSet& entryFiles) : plan_(plan) {
+        plan.countedElsewhere = [&entryFiles](const std::string& path) {
+            return entryFiles.Holds(path);
+        };
     }
-}
+    ~FilesCountWithEntries() { plan_.countedElsewhere = nullptr; }
+    FilesCountWithEntries(const FilesCountWithEntries&) = delete;
+    FilesCountWithEntries& operator=(const FilesCountWithEntries&) = delete;
+
+  private:
+    CleaningPlan& plan_;
+};
 
 // The size of the entry's file, 0 when it has none or it is not there.
 std::uint64_t EntryFileSize(FileSystem& fs, const UrlCacheEntry& entry) {
@@ -144,14 +156,13 @@ std::uint64_t EntryFileSize(FileSystem& fs, const UrlCacheEntry& entry) {
 }  // namespace
 
 void CacheManager::PlanListedEntries(CleaningPlan& plan, const CookieKeepList& keep,
-                                     std::vector<std::string>& entryFiles,
-                                     std::vector<std::string>& keptFiles) {
+                                     PathSet& entryFiles, PathSet& keptFiles) {
     UrlCache& cache = cache_;
     for (const UrlCacheEntry& entry : ListedEntries()) {
-        if (!entry.localFile.empty()) entryFiles.push_back(entry.localFile);
+        if (!entry.localFile.empty()) entryFiles.Add(entry.localFile);
         if (IsCookieEntry(entry) && keep.Keeps(CookieEntryHost(entry.sourceUrl))) {
             ++plan.keptCookies;
-            if (!entry.localFile.empty()) keptFiles.push_back(entry.localFile);
+            if (!entry.localFile.empty()) keptFiles.Add(entry.localFile);
             continue;
         }
         const std::string url = entry.sourceUrl;
@@ -167,31 +178,29 @@ void CacheManager::ShowEmptiedList() {
     ShowCount();
 }
 
-CleaningPlan CacheManager::PlanIECookies(const CookieKeepList& keep) {
-    CleaningPlan plan;
+void CacheManager::PlanIECookies(CleaningPlan& plan, const CookieKeepList& keep) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
-    std::vector<std::string> entryFiles, keptFiles;
+    PathSet entryFiles, keptFiles;
     trap([&] { PlanListedEntries(plan, keep, entryFiles, keptFiles); });
+    FilesCountWithEntries counted(plan, entryFiles);
     trap([&] {
         // A failed lookup is no folder: nothing is built from the empty text.
         std::string cookies = folders_.GetCookiesFolder();
         if (cookies.empty()) return;
         auto kept = [&](const FindData& file) {
-            return IsOneOf(AddSlash(cookies) + file.name, keptFiles) ||
+            return keptFiles.Holds(AddSlash(cookies) + file.name) ||
                    keep.Keeps(CookieFileHost(file.name));
         };
         PlanMatchingFiles(plan, files_, cookies, "*.txt", kept);
     });
-    CountWithTheirEntries(plan, entryFiles);
     plan.afterwards = [this] { ShowEmptiedList(); };
-    return plan;
 }
 
-CleaningPlan CacheManager::PlanIECache(const CookieKeepList& keep) {
-    CleaningPlan plan;
+void CacheManager::PlanIECache(CleaningPlan& plan, const CookieKeepList& keep) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
-    std::vector<std::string> entryFiles, keptFiles;
+    PathSet entryFiles, keptFiles;
     trap([&] { PlanListedEntries(plan, keep, entryFiles, keptFiles); });
+    FilesCountWithEntries counted(plan, entryFiles);
     trap([&] {
         std::string content = ContentIE5Folder();
         if (content.empty() || !files_.guard().MayDelete(content) || !files_.IsRealFolder(content))
@@ -210,9 +219,7 @@ CleaningPlan CacheManager::PlanIECache(const CookieKeepList& keep) {
             return text::EqualsNoCase(file.name, kIndexFile);
         });
     });
-    CountWithTheirEntries(plan, entryFiles);
     plan.afterwards = [this] { ShowEmptiedList(); };
-    return plan;
 }
 
 std::string CacheManager::ContentIE5Folder() {
@@ -220,8 +227,7 @@ std::string CacheManager::ContentIE5Folder() {
     return cache.empty() ? std::string() : AddSlash(cache) + "Content.IE5";
 }
 
-CleaningPlan CacheManager::PlanIndexDatDeletion() {
-    CleaningPlan plan;
+void CacheManager::PlanIndexDatDeletion(CleaningPlan& plan) {
     FileSystem& fs = files_.fs();
     auto registerAtRestart = [&](const std::string& path) {
         if (!files_.guard().MayDelete(path)) return;
@@ -235,7 +241,6 @@ CleaningPlan CacheManager::PlanIndexDatDeletion() {
         registerAtRestart(AddSlash(history) + "History.IE5\\index.dat");
         registerAtRestart(AddSlash(history) + "History.IE5");
     }
-    return plan;
 }
 
 }  // namespace cw

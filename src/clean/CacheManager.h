@@ -16,6 +16,8 @@
 
 namespace cw {
 
+class PathSet;  // paths whatever their case (the cache planning's own)
+
 class CacheManager {
   public:
     // Connects the page's buttons and list to the handlers below.
@@ -33,13 +35,13 @@ class CacheManager {
 
     // The cookie step: every entry the page would list and every cookie file, but the
     // cookies the keep list keeps; then the page shows the index anew.
-    CleaningPlan PlanIECookies(const CookieKeepList& keep);
+    void PlanIECookies(CleaningPlan& plan, const CookieKeepList& keep);
     // The cache step: every listed entry but kept cookies, the subfolders of "Content.IE5"
     // with all they hold, then its loose files (not its index).
-    CleaningPlan PlanIECache(const CookieKeepList& keep);
+    void PlanIECache(CleaningPlan& plan, const CookieKeepList& keep);
     // Registers the cache folder and the history index for deletion at the next restart,
     // when they are locked while Windows runs.
-    CleaningPlan PlanIndexDatDeletion();
+    void PlanIndexDatDeletion(CleaningPlan& plan);
 
   private:
     void ShowCount();
@@ -48,9 +50,8 @@ class CacheManager {
     std::vector<UrlCacheEntry> ListedEntries();
     // The listed entries but the kept cookies. Their local files go into entryFiles, the
     // kept cookies' also into keptFiles.
-    void PlanListedEntries(CleaningPlan& plan, const CookieKeepList& keep,
-                           std::vector<std::string>& entryFiles,
-                           std::vector<std::string>& keptFiles);
+    void PlanListedEntries(CleaningPlan& plan, const CookieKeepList& keep, PathSet& entryFiles,
+                           PathSet& keptFiles);
     // Refills the list after a step, empty, with the count 0 (as "Delete All" leaves it).
     void ShowEmptiedList();
     // AddSlash(cache folder) + "Content.IE5", or empty when the lookup failed.

@@ -14,56 +14,57 @@ CookieKeepList KeepList(C& c) {
     return CookieKeepList::Load(c.s.settings);
 }
 
-CleaningPlan NetscapeCookies(C& c) {
-    CleaningPlan plan = c.s.netscape.PlanNetscapeCookies(KeepList(c));
+void NetscapeCookies(C& c, CleaningPlan& plan) {
+    c.s.netscape.PlanNetscapeCookies(plan, KeepList(c));
     plan.afterwards = c.s.loadCookieDomains;
-    return plan;
 }
 
 }  // namespace
 
 const std::array<CleaningItemRow, 22> kCleaningItems = {{
     {I::RecentDocuments, &P::chkDocuments, "Recent Documents List",
-     [](C& c) { return c.shell.PlanRecentDocuments(); }},
+     [](C& c, CleaningPlan& p) { c.shell.PlanRecentDocuments(p); }},
     {I::IEHistory, &P::chkInternetHistory, "IE History",
-     [](C& c) { return c.history.PlanIEHistory(); }},
+     [](C& c, CleaningPlan& p) { c.history.PlanIEHistory(p); }},
     {I::RunMenu, &P::chkRunMenu, "Recent Items From Run Menu",
-     [](C& c) { return c.explorer.PlanRunMRU(); }},
+     [](C& c, CleaningPlan& p) { c.explorer.PlanRunMRU(p); }},
     {I::NetscapeHistory, &P::NetScape1, "Netscape Typed Web Address",
-     [](C& c) { return c.s.netscape.PlanNetscapeHistory(); }},
+     [](C& c, CleaningPlan& p) { c.s.netscape.PlanNetscapeHistory(p); }},
     {I::NetscapeCache, &P::netscape2, "Netscape Cache Folder",
-     [](C& c) { return c.s.netscape.PlanNetscapeCache(); }},
+     [](C& c, CleaningPlan& p) { c.s.netscape.PlanNetscapeCache(p); }},
     {I::NetscapeCookies, &P::netscape3, "Netscape Cookies", NetscapeCookies},
     {I::TypedUrls, &P::chkUrls, "IE Typed Web Address",
-     [](C& c) { return c.explorer.PlanTypedUrls(); }},
-    {I::TempFolder, &P::chkTemp, "Temp Folder", [](C& c) { return c.shell.PlanTempFolder(); }},
+     [](C& c, CleaningPlan& p) { c.explorer.PlanTypedUrls(p); }},
+    {I::TempFolder, &P::chkTemp, "Temp Folder",
+     [](C& c, CleaningPlan& p) { c.shell.PlanTempFolder(p); }},
     {I::FindFiles, &P::chkFindFiles, "Find Files History",
-     [](C& c) { return c.explorer.PlanFindFilesMRU(); }},
+     [](C& c, CleaningPlan& p) { c.explorer.PlanFindFilesMRU(p); }},
     {I::FindComputers, &P::chkFindComputers, "Find Computers History",
-     [](C& c) { return c.explorer.PlanFindComputersMRU(); }},
+     [](C& c, CleaningPlan& p) { c.explorer.PlanFindComputersMRU(p); }},
     {I::PrinterPorts, &P::chkPrinterPorts, "Printer Ports",
-     [](C& c) { return c.explorer.PlanPrinterPortsMRU(); }},
+     [](C& c, CleaningPlan& p) { c.explorer.PlanPrinterPortsMRU(p); }},
     {I::AutoComplete, &P::chkAutoComplete, "Disable AutoComplete",
-     [](C& c) { return c.explorer.PlanAutoComplete(); }},
-    {I::RecycleBin, &P::chkRecBin, "Recycle Bin", [](C& c) { return c.shell.PlanRecycleBin(); }},
+     [](C& c, CleaningPlan& p) { c.explorer.PlanAutoComplete(p); }},
+    {I::RecycleBin, &P::chkRecBin, "Recycle Bin",
+     [](C& c, CleaningPlan& p) { c.shell.PlanRecycleBin(p); }},
     {I::WinZipFileMenu, &P::chkWzip1, "WinZip File Menu",
-     [](C& c) { return c.lists.PlanWinZipFileMenu(); }},
+     [](C& c, CleaningPlan& p) { c.lists.PlanWinZipFileMenu(p); }},
     {I::WinZipExtractMenu, &P::chkWzip2, "WinZip Extract To Menu",
-     [](C& c) { return c.lists.PlanWinZipExtractMenu(); }},
+     [](C& c, CleaningPlan& p) { c.lists.PlanWinZipExtractMenu(p); }},
     {I::VBRecentFiles, &P::chkVb, "Visual Basic Recent Opened files",
-     [](C& c) { return c.lists.PlanVBRecentFiles(); }},
+     [](C& c, CleaningPlan& p) { c.lists.PlanVBRecentFiles(p); }},
     {I::WordPadRecentList, &P::chkWordPad, "Word Pad Recent File Menu",
-     [](C& c) { return c.lists.PlanWordPadRecentList(); }},
+     [](C& c, CleaningPlan& p) { c.lists.PlanWordPadRecentList(p); }},
     {I::IECookies, &P::chkCookies, "IE Cookies",
-     [](C& c) { return c.s.cache.PlanIECookies(KeepList(c)); }},
+     [](C& c, CleaningPlan& p) { c.s.cache.PlanIECookies(p, KeepList(c)); }},
     {I::PaintRecentList, &P::chkPbrush, "Paint Brush Recent File Menu",
-     [](C& c) { return c.lists.PlanPaintRecentList(); }},
+     [](C& c, CleaningPlan& p) { c.lists.PlanPaintRecentList(p); }},
     {I::MediaPlayerLists, &P::chkMediaPlayer, "Media Player Recent File Menu",
-     [](C& c) { return c.mediaPlayer.PlanMediaPlayerLists(); }},
+     [](C& c, CleaningPlan& p) { c.mediaPlayer.PlanMediaPlayerLists(p); }},
     {I::IECache, &P::chkIECache, "Temporary Internet Files",
-     [](C& c) { return c.s.cache.PlanIECache(KeepList(c)); }},
+     [](C& c, CleaningPlan& p) { c.s.cache.PlanIECache(p, KeepList(c)); }},
     {I::IndexDat, &P::chkClearIndexDAT, "Index.dat ( requires reboot )",
-     [](C& c) { return c.s.cache.PlanIndexDatDeletion(); }},
+     [](C& c, CleaningPlan& p) { c.s.cache.PlanIndexDatDeletion(p); }},
 }};
 
 const CleaningItemRow& RowOf(CleaningItem item) {

@@ -43,8 +43,10 @@ struct CleanerSet;
 struct CleaningItemRow {
     CleaningItem item;
     ui::CheckBox PrivacyControls::*box;
-    const char* label;                      // the item's row in the analysis
-    CleaningPlan (*plan)(CleanerSet& set);  // works out the targets; changes nothing
+    const char* label;  // the item's row in the analysis
+    // Works out the targets into the plan; changes nothing unless the plan is carried out
+    // as it is planned.
+    void (*plan)(CleanerSet& set, CleaningPlan& plan);
 };
 
 // In run order.

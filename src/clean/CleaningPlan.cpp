@@ -26,12 +26,22 @@ LeftReason WhyLeft(FileSystem& fs, const std::string& path, long status) {
     return LeftReason::Refused;
 }
 
+void CleaningPlan::Add(TargetKind kind, std::string where, std::function<TargetOutcome()> carryOut,
+                       std::uint64_t size, int traces) {
+    Push({kind, std::move(where), size, traces, std::move(carryOut)});
+}
+
 void CleaningPlan::AddFile(FileSystem& fs, std::string path, std::uint64_t size,
                            std::uint32_t attributes) {
-    Add(TargetKind::File, std::move(path), {}, size);
-    targets.back().filesOnly = true;
-    targets.back().fileAttributes = attributes;
+    CleaningTarget target{TargetKind::File, std::move(path), size, 1, {}};
+    if (countedElsewhere && countedElsewhere(target.where)) {
+        target.size = 0;
+        target.traces = 0;
+    }
+    target.filesOnly = true;
+    target.fileAttributes = attributes;
     files = &fs;
+    Push(std::move(target));
 }
 
 PlanTotals CleaningPlan::Totals() const {
@@ -79,9 +89,8 @@ std::size_t StretchEnd(const CleaningPlan& plan, std::size_t first) {
     return last;
 }
 
-}  // namespace
-
-PlanTotals CarryOut(const CleaningPlan& plan) {
+// The plan's targets carried out, without what runs afterwards.
+PlanTotals CarryOutTargets(const CleaningPlan& plan) {
     std::vector<TargetOutcome> outcomes(plan.targets.size(), TargetOutcome(false));
     for (std::size_t i = 0; i < plan.targets.size();) {
         const std::size_t last = plan.files ? StretchEnd(plan, i) : i;
@@ -105,9 +114,33 @@ PlanTotals CarryOut(const CleaningPlan& plan) {
             done.bytes += target.size;
         }
     }
+    return done;
+}
+
+}  // namespace
+
+void CleaningPlan::Push(CleaningTarget target) {
+    targets.push_back(std::move(target));
+    if (!carryOutAsPlanned || targets.size() < kCarryOutBatch) return;
+    carriedOut += CarryOutTargets(*this);
+    targets.clear();
+}
+
+PlanTotals CarryOut(const CleaningPlan& plan) {
+    PlanTotals done = plan.carriedOut;
+    done += CarryOutTargets(plan);
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
     if (plan.afterwards) trap([&] { plan.afterwards(); });
     return done;
+}
+
+PlanTotals WipeAsPlanned(CleaningItem item, const std::function<void(CleaningPlan&)>& planner) {
+    CleaningPlan plan;
+    plan.item = item;
+    plan.carryOutAsPlanned = true;
+    ErrorTrap trap(TrapKind::Skip, nullptr, "");
+    trap([&] { planner(plan); });
+    return CarryOut(plan);
 }
 
 std::string DescribeTraces(int traces) {

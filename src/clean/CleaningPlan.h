@@ -1,9 +1,10 @@
 #pragma once
-// What one cleaning item would remove, worked out before anything is removed: its targets
-// (files, folders, registry values and keys, cache entries, cookie lines), each with what
-// carries it out. "Analyze" shows plans; a wipe carries out exactly the targets of its plan,
-// so what is shown and what is done cannot differ.
+// What one cleaning item would remove: its targets (files, folders, registry values and
+// keys, cache entries, cookie lines), each with what carries it out. "Analyze" shows whole
+// plans; a wipe carries out exactly the targets the same planning finds, a batch at a time
+// as it finds them, so what is shown and what is done cannot differ.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -96,21 +97,39 @@ struct CleaningPlan {
     // several at a time where it can.
     FileSystem* files = nullptr;
 
+    // Set by a wipe before it plans: whenever kCarryOutBatch targets have gathered they are
+    // carried out, in the order planned, and dropped, so that a wipe of a tree of any size
+    // holds a bounded part of its plan. A planner lists a folder whole before it plans
+    // anything in it, so what is carried out never changes a listing under way.
+    bool carryOutAsPlanned = false;
+    static constexpr std::size_t kCarryOutBatch = 512;
+    // What the targets carried out while planning removed and left.
+    PlanTotals carriedOut;
+    // Files whose trace another target already stands for (a cache entry's file goes with
+    // its entry): such files are planned without traces or bytes of their own.
+    std::function<bool(const std::string& path)> countedElsewhere;
+
     void Add(TargetKind kind, std::string where, std::function<TargetOutcome()> carryOut,
-             std::uint64_t size = 0, int traces = 1) {
-        targets.push_back({kind, std::move(where), size, traces, std::move(carryOut)});
-    }
+             std::uint64_t size = 0, int traces = 1);
     // A file deleted through fs, which becomes the plan's file system; read-only, hidden
     // and system attributes are cleared first.
     void AddFile(FileSystem& fs, std::string path, std::uint64_t size, std::uint32_t attributes);
-    // The traces and bytes the plan would remove.
+    // The traces and bytes the targets still planned would remove.
     PlanTotals Totals() const;
+
+  private:
+    void Push(CleaningTarget target);
 };
 
 // Carries out every target in order, each on its own: a failure skips only that target.
 // Consecutive filesOnly targets go through the plan's file system together, in any order.
-// Returns the traces and bytes actually removed, and what was left for a known reason.
+// Returns the traces and bytes actually removed (with those carried out while planning),
+// and what was left for a known reason.
 PlanTotals CarryOut(const CleaningPlan& plan);
+
+// The wipe of an item: carries out what planner plans while it plans it (carryOutAsPlanned),
+// then the rest, also when planning failed part way; returns what all of it removed.
+PlanTotals WipeAsPlanned(CleaningItem item, const std::function<void(CleaningPlan&)>& planner);
 
 // "1 trace", "12 traces"; "0 bytes", "900 bytes", "1.5 KB", "12.0 MB", "1.2 GB".
 std::string DescribeTraces(int traces);

@@ -76,7 +76,7 @@ bool CleaningRun::RunSteps(Variant variant, const UnderWay& run, PlanTotals& don
         // restart.
         if (variant == Variant::Unattended && row.item == CleaningItem::IndexDat) continue;
         if (!BoxOf(privacy_, row).Checked()) continue;
-        trap([&] { done += cleaners.Wipe(cleaners.Plan(row.item)); });
+        trap([&] { done += cleaners.Wipe(row.item); });
         if (variant == Variant::Interactive && row.item == CleaningItem::IECookies) {
             trap([&] {
                 services_.settings.SetSettingString(kHkeyLocalMachine, s::kMarkerKey,

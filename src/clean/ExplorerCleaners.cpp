@@ -11,14 +11,11 @@ namespace cw {
 
 namespace s = settings;
 
-CleaningPlan ExplorerCleaners::PlanTypedUrls() {
-    CleaningPlan plan;
+void ExplorerCleaners::PlanTypedUrls(CleaningPlan& plan) {
     PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kTypedUrlsKey);
-    return plan;
 }
 
-CleaningPlan ExplorerCleaners::PlanAutoComplete() {
-    CleaningPlan plan;
+void ExplorerCleaners::PlanAutoComplete(CleaningPlan& plan) {
     PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kIntelliFormsKey);
     SettingsStore& settings = settings_;
     plan.Add(
@@ -32,11 +29,9 @@ CleaningPlan ExplorerCleaners::PlanAutoComplete() {
                                           s::kUseAutoComplete, "no");
                  return true;
              });
-    return plan;
 }
 
-CleaningPlan ExplorerCleaners::PlanRunMRU() {
-    CleaningPlan plan;
+void ExplorerCleaners::PlanRunMRU(CleaningPlan& plan) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "Module,ClearRunMRU");
     std::string letters;
     trap([&] {
@@ -49,32 +44,25 @@ CleaningPlan ExplorerCleaners::PlanRunMRU() {
                           std::string(1, letters[i]));
     }
     PlanRegistryValue(plan, settings_, kHkeyCurrentUser, s::kRunMruKey, s::kMruList);
-    return plan;
 }
 
-CleaningPlan ExplorerCleaners::PlanFindFilesMRU() {
+void ExplorerCleaners::PlanFindFilesMRU(CleaningPlan& plan) {
     const char* key = IsWindows2000(os_) ? s::kFindFilesMru2000Key
                       : IsWindowsXP(os_) ? s::kFindFilesMruXPKey
                                          : s::kFindFilesMruKey;
-    CleaningPlan plan;
     PlanRegistryKey(plan, settings_, kHkeyCurrentUser, key);
-    return plan;
 }
 
-CleaningPlan ExplorerCleaners::PlanFindComputersMRU() {
-    CleaningPlan plan;
+void ExplorerCleaners::PlanFindComputersMRU(CleaningPlan& plan) {
     PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kFindComputerMruKey);
     const char* key = IsWindows2000(os_) ? s::kFindComputersMru2000Key
                       : IsWindowsXP(os_) ? s::kFindComputersMruXPKey
                                          : nullptr;  // the same key as above
     if (key) PlanRegistryKey(plan, settings_, kHkeyCurrentUser, key);
-    return plan;
 }
 
-CleaningPlan ExplorerCleaners::PlanPrinterPortsMRU() {
-    CleaningPlan plan;
+void ExplorerCleaners::PlanPrinterPortsMRU(CleaningPlan& plan) {
     PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kPrnPortsMruKey);
-    return plan;
 }
 
 }  // namespace cw

@@ -14,15 +14,15 @@ class ExplorerCleaners {
   public:
     ExplorerCleaners(SettingsStore& settings, OsVersion& os) : settings_(settings), os_(os) {}
 
-    CleaningPlan PlanTypedUrls();
+    void PlanTypedUrls(CleaningPlan& plan);
     // Deletes the stored form data and switches form suggestions and AutoComplete off.
-    CleaningPlan PlanAutoComplete();
+    void PlanAutoComplete(CleaningPlan& plan);
     // Deletes the values named by the letters of "MRUList", then "MRUList"; the key stays.
-    CleaningPlan PlanRunMRU();
+    void PlanRunMRU(CleaningPlan& plan);
     // Deletes the one search-list key of this Windows version.
-    CleaningPlan PlanFindFilesMRU();
-    CleaningPlan PlanFindComputersMRU();
-    CleaningPlan PlanPrinterPortsMRU();
+    void PlanFindFilesMRU(CleaningPlan& plan);
+    void PlanFindComputersMRU(CleaningPlan& plan);
+    void PlanPrinterPortsMRU(CleaningPlan& plan);
 
   private:
     SettingsStore& settings_;

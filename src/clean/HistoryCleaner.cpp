@@ -36,8 +36,7 @@ void PlanCacheEntries(CleaningPlan& plan, UrlCache& cache, const std::string& pa
         plan.Add(TargetKind::CacheEntry, url, [&cache, url] { return cache.DeleteEntry(url); });
 }
 
-CleaningPlan HistoryCleaner::PlanIEHistory() {
-    CleaningPlan plan;
+void HistoryCleaner::PlanIEHistory(CleaningPlan& plan) {
     SettingsStore& settings = settings_;
     plan.Add(TargetKind::Setting,
              std::string("HKCU\\") + settings::kUrlHistoryKey + "|" + settings::kDaysToKeep,
@@ -63,7 +62,6 @@ CleaningPlan HistoryCleaner::PlanIEHistory() {
             return;
         PlanTreeContents(plan, files_.fs(), history, TreeRules{true, IsKept});
     });
-    return plan;
 }
 
 }  // namespace cw

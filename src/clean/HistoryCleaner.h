@@ -17,7 +17,7 @@ class HistoryCleaner {
                    FileRoutines& files)
         : settings_(settings), cache_(cache), folders_(folders), files_(files) {}
 
-    CleaningPlan PlanIEHistory();
+    void PlanIEHistory(CleaningPlan& plan);
 
   private:
     SettingsStore& settings_;

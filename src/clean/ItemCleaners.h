@@ -1,6 +1,6 @@
 #pragma once
 // Between the cleaning run and the cleaners: the plan of an item, and the wipe that carries
-// it out. SystemCleaners does the work; tests record the calls.
+// out the same targets. SystemCleaners does the work; tests record the calls.
 
 #include "clean/CleaningItems.h"
 #include "clean/CleaningPlan.h"
@@ -12,8 +12,9 @@ class ItemCleaners {
     virtual ~ItemCleaners() = default;
     // What the item would remove now; changes nothing.
     virtual CleaningPlan Plan(CleaningItem item) = 0;
-    // Carries out exactly the plan's targets; returns what was removed.
-    virtual PlanTotals Wipe(const CleaningPlan& plan) = 0;
+    // Plans the item and carries out its targets as they are planned, in the same order;
+    // returns what was removed.
+    virtual PlanTotals Wipe(CleaningItem item) = 0;
 };
 
 }  // namespace cw

@@ -27,8 +27,7 @@ bool MediaPlayerCleaner::IsInOwnProfile(const std::string& folder) {
     return IsInside(fs.LongPath(folder), fs.LongPath(profile)) || IsInside(folder, profile);
 }
 
-CleaningPlan MediaPlayerCleaner::PlanMediaPlayerLists() {
-    CleaningPlan plan;
+void MediaPlayerCleaner::PlanMediaPlayerLists(CleaningPlan& plan) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "Module,ClearMediaPlayerLists");
     PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kMediaPlayerUrlsKey);
     PlanRegistryKey(plan, settings_, kHkeyCurrentUser, s::kMediaPlayerFilesKey);
@@ -37,7 +36,6 @@ CleaningPlan MediaPlayerCleaner::PlanMediaPlayerLists() {
         if (!files_.CheckFolder(s::kMediaPlayerFolder)) return;
         PlanPlainFiles(plan, files_, s::kMediaPlayerFolder, "*.*");
     });
-    return plan;
 }
 
 }  // namespace cw

@@ -16,7 +16,7 @@ class MediaPlayerCleaner {
     MediaPlayerCleaner(SettingsStore& settings, FileRoutines& files, ShellFolders& folders)
         : settings_(settings), files_(files), folders_(folders) {}
 
-    CleaningPlan PlanMediaPlayerLists();
+    void PlanMediaPlayerLists(CleaningPlan& plan);
     // Whether the folder lies inside the current user's profile folder.
     bool IsInOwnProfile(const std::string& folder);
 

@@ -91,8 +91,7 @@ void NetscapeCleaner::PlanCookieFile(CleaningPlan& plan, const std::string& path
         text.size() - kept.size(), removedLines);
 }
 
-CleaningPlan NetscapeCleaner::PlanNetscapeHistory() {
-    CleaningPlan plan;
+void NetscapeCleaner::PlanNetscapeHistory(CleaningPlan& plan) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
     const std::string navigator = NavigatorFolder();
     if (!navigator.empty()) {
@@ -111,11 +110,9 @@ CleaningPlan NetscapeCleaner::PlanNetscapeHistory() {
             });
         }
     }
-    return plan;
 }
 
-CleaningPlan NetscapeCleaner::PlanNetscapeCache() {
-    CleaningPlan plan;
+void NetscapeCleaner::PlanNetscapeCache(CleaningPlan& plan) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
     const std::string navigator = NavigatorFolder();
     if (!navigator.empty())
@@ -128,11 +125,9 @@ CleaningPlan NetscapeCleaner::PlanNetscapeCache() {
             if (files_.CheckFolder(cache)) PlanPlainFiles(plan, files_, cache, "*.*");
         });
     }
-    return plan;
 }
 
-CleaningPlan NetscapeCleaner::PlanNetscapeCookies(const CookieKeepList& keep) {
-    CleaningPlan plan;
+void NetscapeCleaner::PlanNetscapeCookies(CleaningPlan& plan, const CookieKeepList& keep) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "");
     const std::string navigator = NavigatorFolder();
     if (!navigator.empty()) {
@@ -149,7 +144,6 @@ CleaningPlan NetscapeCleaner::PlanNetscapeCookies(const CookieKeepList& keep) {
             if (files_.CanOpenFile(path)) PlanCookieFile(plan, path, keep, false);
         });
     }
-    return plan;
 }
 
 bool NetscapeCleaner::ScrambleAndDeleteFile(const std::string& path) {

@@ -20,13 +20,13 @@ class NetscapeCleaner {
 
     // NetScape1: the history lines of "prefs.js" and "liprefs.js" (at most 30 per file and
     // run), "netscape.hst", and each Mozilla profile's history files.
-    CleaningPlan PlanNetscapeHistory();
+    void PlanNetscapeHistory(CleaningPlan& plan);
     // netscape2: everything in Navigator's cache folder; the files of each Mozilla cache.
-    CleaningPlan PlanNetscapeCache();
+    void PlanNetscapeCache(CleaningPlan& plan);
     // netscape3: Navigator's "cookies.txt", overwritten first; each Mozilla "cookies.txt".
     // When the keep list keeps some of a file's cookies, the file is written anew with
     // them (through a temporary file and a move) and the old one goes as a whole file would.
-    CleaningPlan PlanNetscapeCookies(const CookieKeepList& keep);
+    void PlanNetscapeCookies(CleaningPlan& plan, const CookieKeepList& keep);
     // Overwrites every byte of the file with pseudo-random characters (codes 2 to 61),
     // flushes it to disk, then deletes it. True when the file is gone.
     bool ScrambleAndDeleteFile(const std::string& path);

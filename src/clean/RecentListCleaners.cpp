@@ -15,32 +15,29 @@ constexpr int kMaxEntries = 100;
 
 }  // namespace
 
-CleaningPlan RecentListCleaners::PlanWinZipFileMenu() {
-    return NumberedUntilGap(s::kWinZipFileMenuKey, s::kWinZipFileMenuPrefix);
+void RecentListCleaners::PlanWinZipFileMenu(CleaningPlan& plan) {
+    NumberedUntilGap(plan, s::kWinZipFileMenuKey, s::kWinZipFileMenuPrefix);
 }
 
-CleaningPlan RecentListCleaners::PlanWinZipExtractMenu() {
-    return NumberedUntilGap(s::kWinZipExtractKey, s::kWinZipExtractPrefix);
+void RecentListCleaners::PlanWinZipExtractMenu(CleaningPlan& plan) {
+    NumberedUntilGap(plan, s::kWinZipExtractKey, s::kWinZipExtractPrefix);
 }
 
-CleaningPlan RecentListCleaners::PlanVBRecentFiles() {
-    CleaningPlan plan;
+void RecentListCleaners::PlanVBRecentFiles(CleaningPlan& plan) {
     for (int i = 1; i <= kMaxEntries; ++i)
         PlanRegistryValue(plan, settings_, kHkeyCurrentUser, s::kVbRecentFilesKey, text::ToText(i));
-    return plan;
 }
 
-CleaningPlan RecentListCleaners::PlanWordPadRecentList() {
-    return FileList(s::kWordPadRecentKey);
+void RecentListCleaners::PlanWordPadRecentList(CleaningPlan& plan) {
+    FileList(plan, s::kWordPadRecentKey);
 }
 
-CleaningPlan RecentListCleaners::PlanPaintRecentList() {
-    return FileList(s::kPaintRecentKey);
+void RecentListCleaners::PlanPaintRecentList(CleaningPlan& plan) {
+    FileList(plan, s::kPaintRecentKey);
 }
 
-CleaningPlan RecentListCleaners::NumberedUntilGap(const std::string& key,
-                                                  const std::string& prefix) {
-    CleaningPlan plan;
+void RecentListCleaners::NumberedUntilGap(CleaningPlan& plan, const std::string& key,
+                                          const std::string& prefix) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "Module,ClearNumberedUntilGap");
     for (int i = 1; i <= kMaxEntries; ++i) {
         const std::string name = prefix + text::ToText(i);
@@ -49,11 +46,9 @@ CleaningPlan RecentListCleaners::NumberedUntilGap(const std::string& key,
         PlanRegistryValue(plan, settings_, kHkeyCurrentUser, key, name);
         if (entry.empty()) break;
     }
-    return plan;
 }
 
-CleaningPlan RecentListCleaners::FileList(const std::string& key) {
-    CleaningPlan plan;
+void RecentListCleaners::FileList(CleaningPlan& plan, const std::string& key) {
     ErrorTrap trap(TrapKind::Skip, nullptr, "Module,ClearFileList");
     std::string first;
     trap([&] { first = settings_.GetSettingString(kHkeyCurrentUser, key, "File1"); });
@@ -61,7 +56,6 @@ CleaningPlan RecentListCleaners::FileList(const std::string& key) {
         PlanRegistryValue(plan, settings_, kHkeyCurrentUser, key, "File" + text::ToText(i));
         if (first.empty()) break;
     }
-    return plan;
 }
 
 }  // namespace cw

@@ -13,19 +13,19 @@ class RecentListCleaners {
   public:
     explicit RecentListCleaners(SettingsStore& settings) : settings_(settings) {}
 
-    CleaningPlan PlanWinZipFileMenu();
-    CleaningPlan PlanWinZipExtractMenu();
+    void PlanWinZipFileMenu(CleaningPlan& plan);
+    void PlanWinZipExtractMenu(CleaningPlan& plan);
     // The values "1" to "100", every one of them.
-    CleaningPlan PlanVBRecentFiles();
-    CleaningPlan PlanWordPadRecentList();
-    CleaningPlan PlanPaintRecentList();
+    void PlanVBRecentFiles(CleaningPlan& plan);
+    void PlanWordPadRecentList(CleaningPlan& plan);
+    void PlanPaintRecentList(CleaningPlan& plan);
 
   private:
     // prefix1, prefix2, ... up to and including the first empty one, stopping at the first
     // missing one (at most 100): WinZip keeps its list without gaps.
-    CleaningPlan NumberedUntilGap(const std::string& key, const std::string& prefix);
+    void NumberedUntilGap(CleaningPlan& plan, const std::string& key, const std::string& prefix);
     // File1; when File1 holds text, also File2 to File100.
-    CleaningPlan FileList(const std::string& key);
+    void FileList(CleaningPlan& plan, const std::string& key);
 
     SettingsStore& settings_;
 };

@@ -5,8 +5,7 @@
 
 namespace cw {
 
-CleaningPlan ShellCleaners::PlanRecentDocuments() {
-    CleaningPlan plan;
+void ShellCleaners::PlanRecentDocuments(CleaningPlan& plan) {
     RecentDocuments& recent = recent_;
     plan.Add(TargetKind::AtRunTime, "the shell's list of recent documents", [&recent] {
         recent.Clear();
@@ -16,23 +15,19 @@ CleaningPlan ShellCleaners::PlanRecentDocuments() {
     // the shortcuts the shell put into the Recent folder are deleted here as well.
     std::string folder = folders_.GetShellFolderPath(kCsidlRecent);
     if (!folder.empty()) PlanPlainFiles(plan, files_, folder, "*.lnk");
-    return plan;
 }
 
-CleaningPlan ShellCleaners::PlanTempFolder() {
-    CleaningPlan plan;
+void ShellCleaners::PlanTempFolder(CleaningPlan& plan) {
     std::string temp = DropSlash(files_.GetTempFolder());
     // Never a drive's root or a relative name.
     if (temp.find('\\') == std::string::npos || !files_.guard().MayDelete(temp) ||
         !files_.IsRealFolder(temp))
-        return plan;
+        return;
     TreeRules rules{true, [](const FindData& entry) { return entry.name == "pagefile.sys"; }};
     PlanTreeContents(plan, files_.fs(), temp, rules);
-    return plan;
 }
 
-CleaningPlan ShellCleaners::PlanRecycleBin() {
-    CleaningPlan plan;
+void ShellCleaners::PlanRecycleBin(CleaningPlan& plan) {
     plan.Add(TargetKind::AtRunTime, "the Recycle Bin of every drive", [this] {
         long result = bin_.Empty(host_.MainWindowHandle(), "",
                                  kRecycleNoConfirmation | kRecycleNoProgressUi | kRecycleNoSound);
@@ -40,7 +35,6 @@ CleaningPlan ShellCleaners::PlanRecycleBin() {
         dialogs_.DoEvents();
         return result == 0;
     });
-    return plan;
 }
 
 }  // namespace cw

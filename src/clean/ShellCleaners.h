@@ -24,13 +24,13 @@ class ShellCleaners {
           host_(host) {}
 
     // The shell empties its list itself; the shortcuts of the Recent folder go as well.
-    CleaningPlan PlanRecentDocuments();
+    void PlanRecentDocuments(CleaningPlan& plan);
     // Everything inside the temporary folder; the folder itself stays, as other programs
     // fail when the folder they were told to use is missing.
-    CleaningPlan PlanTempFolder();
+    void PlanTempFolder(CleaningPlan& plan);
     // The shell empties the Recycle Bin of every drive without confirmation, progress or
     // sound (owned by the main window), then pending messages are let through.
-    CleaningPlan PlanRecycleBin();
+    void PlanRecycleBin(CleaningPlan& plan);
 
   private:
     RecentDocuments& recent_;

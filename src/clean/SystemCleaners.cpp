@@ -12,9 +12,14 @@ CleanerSet::CleanerSet(const CleanerServices& services)
             services.dialogs, services.host) {}
 
 CleaningPlan SystemCleaners::Plan(CleaningItem item) {
-    CleaningPlan plan = RowOf(item).plan(set_);
+    CleaningPlan plan;
     plan.item = item;
+    RowOf(item).plan(set_, plan);
     return plan;
+}
+
+PlanTotals SystemCleaners::Wipe(CleaningItem item) {
+    return WipeAsPlanned(item, [&](CleaningPlan& plan) { RowOf(item).plan(set_, plan); });
 }
 
 }  // namespace cw

@@ -56,7 +56,7 @@ class SystemCleaners : public ItemCleaners {
     explicit SystemCleaners(const CleanerServices& services) : set_(services) {}
 
     CleaningPlan Plan(CleaningItem item) override;
-    PlanTotals Wipe(const CleaningPlan& plan) override { return CarryOut(plan); }
+    PlanTotals Wipe(CleaningItem item) override;
 
   private:
     CleanerSet set_;

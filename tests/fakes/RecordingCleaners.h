@@ -38,9 +38,9 @@ class RecordingItemCleaners : public ItemCleaners {
         plan.item = item;
         return plan;
     }
-    PlanTotals Wipe(const CleaningPlan& plan) override {
+    PlanTotals Wipe(CleaningItem item) override {
         static PrivacyControls boxes;
-        log_.Call(BoxOf(boxes, RowOf(plan.item)).Name());
+        log_.Call(BoxOf(boxes, RowOf(item)).Name());
         return removedEach;
     }
     // What each wipe reports as removed.

@@ -22,8 +22,8 @@ struct ScriptedCleaners : ItemCleaners {
         plan.item = item;
         return plan;
     }
-    PlanTotals Wipe(const CleaningPlan&) override {
-        ADD_FAILURE() << "the analysis carried out a plan";
+    PlanTotals Wipe(CleaningItem) override {
+        ADD_FAILURE() << "the analysis wiped an item";
         return {};
     }
     void Target(CleaningItem item, TargetKind kind, const std::string& where,

@@ -47,7 +47,7 @@ struct CleanerWorld : BrowserWorld {
                                             dialogs, host, cacheManager, netscape,
                                             [this] { ++reloads; }}};
 
-    void Wipe(CleaningItem item) { cleaners.Wipe(cleaners.Plan(item)); }
+    void Wipe(CleaningItem item) { cleaners.Wipe(item); }
     void Put(const std::string& key, const std::string& name, const std::string& text = "x") {
         registry.SetString(kHkeyCurrentUser, key, name, text);
     }

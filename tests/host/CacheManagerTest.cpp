@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "BrowserWorld.h"
+#include "fakes/PlanOf.h"
 
 namespace cw::testing {
 namespace {
@@ -82,12 +83,12 @@ TEST_F(CacheManagerTest, CleanersEmptyTheFoldersButKeepIndexFilesAndLinks) {
     fs.AddFile("C:\\Outside\\precious.doc", "keep");
     fs.AddLink(content + "\\LINK0000", "C:\\Outside");
 
-    CarryOut(cacheManager.PlanIECookies({}));
+    CarryOut(fakes::PlanOf(cacheManager, &CacheManager::PlanIECookies, CookieKeepList{}));
     EXPECT_FALSE(fs.Exists(cookies + "\\bob@a[1].txt"));
     EXPECT_FALSE(fs.Exists(cookies + "\\sub"));  // subfolders are emptied and removed
     EXPECT_TRUE(fs.Exists(content + "\\AB12CD34\\page0[1].htm"));
 
-    CarryOut(cacheManager.PlanIECache({}));
+    CarryOut(fakes::PlanOf(cacheManager, &CacheManager::PlanIECache, CookieKeepList{}));
     EXPECT_FALSE(fs.Exists(content + "\\AB12CD34") || fs.Exists(content + "\\EF56GH78"));
     for (const std::string& kept : {cookies + "\\index.dat", content + "\\index.dat",
                                     content + "\\desktop.ini", content + "\\LINK0000"}) {
@@ -107,9 +108,9 @@ TEST_F(CacheManagerTest, FailedFolderLookupsBuildNoPathFromNothing) {
     AddPages(1);
     const auto before = fs.Snapshot();
 
-    CarryOut(cacheManager.PlanIECookies({}));
-    CarryOut(cacheManager.PlanIECache({}));
-    CarryOut(cacheManager.PlanIndexDatDeletion());
+    CarryOut(fakes::PlanOf(cacheManager, &CacheManager::PlanIECookies, CookieKeepList{}));
+    CarryOut(fakes::PlanOf(cacheManager, &CacheManager::PlanIECache, CookieKeepList{}));
+    CarryOut(fakes::PlanOf(cacheManager, &CacheManager::PlanIndexDatDeletion));
     EXPECT_EQ(fs.Snapshot(), before);
     EXPECT_TRUE(fs.PendingDeletes().empty());
     EXPECT_TRUE(cache.entries.empty());  // the index itself needs no folder

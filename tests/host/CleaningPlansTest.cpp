@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -150,7 +151,7 @@ TEST_F(CleaningPlansTest, EachItemsWipeChangesExactlyWhatItsPlanListsAndPlanning
         ASSERT_EQ(Snapshot(), before) << "planning changed something";
         EXPECT_FALSE(plan.targets.empty()) << "a seeded item with nothing to do";
         const Keys planned = PlannedKeys(plan);
-        PlanTotals done = cleaners.Wipe(plan);
+        PlanTotals done = cleaners.Wipe(row.item);
         EXPECT_EQ(ChangedKeys(fakes::SnapshotDiff(before, Snapshot()), planned), planned);
         EXPECT_EQ(std::tuple(done.traces, done.bytes, done.left.Total()),
                   std::tuple(plan.Totals().traces, plan.Totals().bytes, 0))
@@ -178,7 +179,7 @@ TEST_F(CleaningPlansTest, TheTempWipeGoesOnPastWhatItCannotDeleteAndCountsIt) {
     fs.AddFile("C:\\Temp\\a\\b\\plain.tmp", "p", kAttrReadOnly);
     fs.AddFile("C:\\Temp\\z.tmp");
     fs.AddFile("C:\\Temp\\pagefile.sys");
-    PlanTotals done = cleaners.Wipe(cleaners.Plan(CleaningItem::TempFolder));
+    PlanTotals done = cleaners.Wipe(CleaningItem::TempFolder);
     // Four files and three folders went; one file in use and two links stayed.
     EXPECT_EQ(std::tuple(done.traces, done.left.inUse, done.left.links, done.left.refused),
               std::tuple(7, 1, 2, 0));
@@ -196,7 +197,7 @@ TEST_F(CleaningPlansTest, KeptCookiesSurviveEveryCookieAndCacheStep) {
     const std::string cookies = std::string(BrowserWorld::kProfile) + "\\Cookies";
     CleaningPlan navigator = cleaners.Plan(CleaningItem::NetscapeCookies);
     EXPECT_EQ(navigator.keptCookies, 1);
-    cleaners.Wipe(navigator);
+    cleaners.Wipe(CleaningItem::NetscapeCookies);
     EXPECT_EQ(fs.Content(nav + "\\cookies.txt"),
               "# Netscape HTTP Cookie File\n.bank.example\tTRUE\t/\tFALSE\t0\tid\t1\n");
     // The removed lines were scrambled with the old file before it went.
@@ -205,7 +206,7 @@ TEST_F(CleaningPlansTest, KeptCookiesSurviveEveryCookieAndCacheStep) {
     for (CleaningItem item : {CleaningItem::IECookies, CleaningItem::IECache}) {
         CleaningPlan plan = cleaners.Plan(item);
         EXPECT_EQ(plan.keptCookies, 1);
-        cleaners.Wipe(plan);
+        cleaners.Wipe(item);
     }
     std::vector<std::string> urls;
     for (const auto& entry : cache.entries)
@@ -219,6 +220,56 @@ TEST_F(CleaningPlansTest, KeptCookiesSurviveEveryCookieAndCacheStep) {
     // A Navigator file with only kept cookies is left as it is.
     CleaningPlan again = cleaners.Plan(CleaningItem::NetscapeCookies);
     EXPECT_TRUE(again.targets.empty() && again.keptCookies == 1);
+}
+
+// A cache entry's file is the entry's trace, found in whatever case the index spells it:
+// the analysis and the wipe count the entry with the file's bytes, and the file no more.
+TEST_F(CleaningPlansTest, ACacheEntrysFileCountsWithItsEntryInTheAnalysisAndTheWipe) {
+    const PlanTotals apart = cleaners.Plan(CleaningItem::IECache).Totals();
+    for (UrlCacheEntry& entry : cache.entries) {
+        if (entry.sourceUrl == "http://www.example.com/a.gif")
+            entry.localFile = text::UpperAnsi(CacheFolder() + "\\Content.IE5\\AB12CD34\\a[1].gif");
+    }
+    const PlanTotals together = cleaners.Plan(CleaningItem::IECache).Totals();
+    EXPECT_EQ(std::tuple(together.traces, together.bytes),
+              std::tuple(apart.traces - 1, apart.bytes));
+    const PlanTotals done = cleaners.Wipe(CleaningItem::IECache);
+    EXPECT_EQ(std::tuple(done.traces, done.bytes), std::tuple(together.traces, together.bytes));
+}
+
+// A wipe's plan is carried out while it is made, so a wipe of any size holds a batch of it
+// at most; the targets still run in the order planned (the files of one stretch side by
+// side), and the end result counts every batch, what was left included.
+TEST(WipeAsPlanned, HoldsABatchAtMostKeepsTheOrderAndCountsEveryBatch) {
+    fakes::FakeFileSystem fs;
+    CleaningPlan plan;
+    plan.carryOutAsPlanned = true;
+    constexpr int kTargets = 1300;
+    std::vector<int> order;
+    std::size_t most = 0;
+    for (int i = 0; i < kTargets; ++i) {
+        if (i % 3 == 0) {
+            const std::string path = "C:\\T\\f" + std::to_string(i);
+            fs.AddFile(path, "abc");
+            if (i == 3) fs.Lock(path);
+            plan.AddFile(fs, path, 3, kAttrArchive);
+        } else {
+            plan.Add(TargetKind::RegistryValue, "v" + std::to_string(i), [&order, i] {
+                order.push_back(i);
+                return true;
+            });
+        }
+        most = std::max(most, plan.targets.size());
+        if (i == kTargets / 2) {
+            EXPECT_FALSE(order.empty()) << "nothing carried out halfway";
+        }
+    }
+    const PlanTotals done = CarryOut(plan);
+    EXPECT_LE(most, CleaningPlan::kCarryOutBatch);
+    EXPECT_EQ(order.size(), 866u);
+    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
+    EXPECT_EQ(std::tuple(done.traces, done.bytes, done.left.inUse), std::tuple(1299, 433u * 3, 1));
+    EXPECT_EQ(fs.Snapshot().size(), 3u) << "the drive, the folder and the held file";
 }
 
 }  // namespace

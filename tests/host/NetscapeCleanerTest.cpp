@@ -6,6 +6,7 @@
 #include "clean/MozillaProfiles.h"
 #include "clean/NetscapeUserDir.h"
 #include "clean/PrefsHistory.h"
+#include "fakes/PlanOf.h"
 #include "files/WholeFile.h"
 
 namespace cw::testing {
@@ -107,8 +108,8 @@ TEST_F(NetscapeCleanerTest, HistoryAndCacheCleanTheFirstTwoMozillaProfiles) {
             fs.AddFile(Profile(i) + "\\" + f, f);
     }
     fs.AddFile(BrowserWorld::Mozilla() + "\\registry.dat", dat);
-    CarryOut(netscape.PlanNetscapeHistory());
-    CarryOut(netscape.PlanNetscapeCache());
+    CarryOut(fakes::PlanOf(netscape, &NetscapeCleaner::PlanNetscapeHistory));
+    CarryOut(fakes::PlanOf(netscape, &NetscapeCleaner::PlanNetscapeCache));
     for (int i = 0; i < 3; ++i) {
         for (const char* f : {"history.dat", "cache\\_CACHE_001_"})
             EXPECT_EQ(fs.Exists(Profile(i) + "\\" + f), i == 2) << i << f;
@@ -121,7 +122,7 @@ TEST_F(NetscapeCleanerTest, AFailedReplacementKeepsTheOriginalPreferences) {
     SetNavigatorUser();
     const std::string original = HistoryLine(0, "http://a/") + "user_pref(\"b\", 2);\r\n";
     fs.AddFile(nav + "\\prefs.js", original, kAttrReadOnly);
-    CarryOut(netscape.PlanNetscapeHistory());
+    CarryOut(fakes::PlanOf(netscape, &NetscapeCleaner::PlanNetscapeHistory));
     EXPECT_EQ(fs.Content(nav + "\\prefs.js"), original);
     EXPECT_FALSE(fs.Exists(ReplacementTempPath(nav + "\\prefs.js")));
 }
@@ -136,12 +137,12 @@ TEST_F(NetscapeCleanerTest, WithoutProfilesNothingOutsideAProfileIsTouched) {
     SetNavigatorUser("", "");
     SetAppData("");
     const auto before = fs.Snapshot();
-    CarryOut(netscape.PlanNetscapeHistory());
-    CarryOut(netscape.PlanNetscapeCache());
-    CarryOut(netscape.PlanNetscapeCookies({}));
+    CarryOut(fakes::PlanOf(netscape, &NetscapeCleaner::PlanNetscapeHistory));
+    CarryOut(fakes::PlanOf(netscape, &NetscapeCleaner::PlanNetscapeCache));
+    CarryOut(fakes::PlanOf(netscape, &NetscapeCleaner::PlanNetscapeCookies, CookieKeepList{}));
     SetNavigatorUser("bob", "");  // a user name alone names no folder either
-    CarryOut(netscape.PlanNetscapeHistory());
-    CarryOut(netscape.PlanNetscapeCookies({}));
+    CarryOut(fakes::PlanOf(netscape, &NetscapeCleaner::PlanNetscapeHistory));
+    CarryOut(fakes::PlanOf(netscape, &NetscapeCleaner::PlanNetscapeCookies, CookieKeepList{}));
     EXPECT_EQ(fs.Snapshot(), before);
 }
 

@@ -10,6 +10,7 @@
 #include "clean/CleaningPlan.h"
 #include "demo/BrowserTraces.h"
 #include "demo/UrlCacheSeeding.h"
+#include "fakes/PlanOf.h"
 #include "support/Snapshot.h"
 #include "support/TestWorld.h"
 #include "support/Win32Platform.h"
@@ -122,7 +123,7 @@ TEST_F(BrowserItemTest, NavigatorCookiesAreOverwrittenMozillasOnlyDeleted) {
     ASSERT_TRUE(CreateHardLinkA((links + "\\navigator.txt").c_str(), navigator.c_str(), nullptr));
     ASSERT_TRUE(CreateHardLinkA((links + "\\mozilla.txt").c_str(), mozilla.c_str(), nullptr));
 
-    CarryOut(s.netscape.PlanNetscapeCookies({}));
+    CarryOut(fakes::PlanOf(s.netscape, &NetscapeCleaner::PlanNetscapeCookies, CookieKeepList{}));
     EXPECT_FALSE(PathExists(navigator) || PathExists(mozilla));
     const std::string overwritten = ReadFile(links + "\\navigator.txt");
     ASSERT_EQ(overwritten.size(), navigatorBefore.size());
@@ -136,7 +137,11 @@ TEST_F(BrowserItemTest, InternetExplorerCookies) {
     Paths removed = EntryFiles(), own = Below(layout.cookiesFolder, false);
     removed.insert(own.begin(), own.end());
     removed.erase(Upper(layout.cookiesFolder + "\\index.dat"));
-    Check([&] { return s.cacheManager.PlanIECookies({}); }, removed, IndexFiles());
+    Check(
+        [&] {
+            return fakes::PlanOf(s.cacheManager, &CacheManager::PlanIECookies, CookieKeepList{});
+        },
+        removed, IndexFiles());
     // The step deletes every listed entry, the cached pages with the cookies; the files the
     // index does not know stay for the cache step.
     ExpectCountsAfter("chkCookies", {{"chkIECache", 3}});
@@ -146,7 +151,9 @@ TEST_F(BrowserItemTest, InternetExplorerCache) {
     Paths removed = EntryFiles(), all = Below(layout.contentIE5, true);
     removed.insert(all.begin(), all.end());
     removed.erase(Upper(layout.contentIE5 + "\\index.dat"));
-    Check([&] { return s.cacheManager.PlanIECache({}); }, removed, IndexFiles());
+    Check(
+        [&] { return fakes::PlanOf(s.cacheManager, &CacheManager::PlanIECache, CookieKeepList{}); },
+        removed, IndexFiles());
     demo::RestoreCacheFolders();
     // "Delete All" takes the listed cookie entries too; the cookie file unknown to the
     // index stays for the cookie step.
@@ -155,7 +162,7 @@ TEST_F(BrowserItemTest, InternetExplorerCache) {
 
 TEST_F(BrowserItemTest, IndexFilesAreRegisteredForRestart) {
     Check(
-        [&] { return s.cacheManager.PlanIndexDatDeletion(); }, {}, {},
+        [&] { return fakes::PlanOf(s.cacheManager, &CacheManager::PlanIndexDatDeletion); }, {}, {},
         {"HKLM\\System\\CurrentControlSet\\Control\\Session Manager|PendingFileRenameOperations"});
     const std::vector<std::string> pending = demo::PendingRestartDeletes();
     ASSERT_GE(pending.size(), 3u);

@@ -46,8 +46,8 @@ class SkippedBrowserItems : public ItemCleaners {
         plan.item = item;
         return plan;
     }
-    PlanTotals Wipe(const CleaningPlan& plan) override {
-        return IsBrowserItem(plan.item) ? PlanTotals{} : real_.Wipe(plan);
+    PlanTotals Wipe(CleaningItem item) override {
+        return IsBrowserItem(item) ? PlanTotals{} : real_.Wipe(item);
     }
 
   private:
