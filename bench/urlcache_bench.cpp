@@ -7,6 +7,8 @@
 //   urlcache_bench deleteall    "Get Cache" (not timed), then "Delete All"
 //   urlcache_bench baredelete   the URLs listed (not timed), then DeleteUrlCacheEntryA on
 //                               each and one search that finds the index empty
+//   urlcache_bench wipe         the wipe of the "Temporary Internet Files" item (its
+//                               entries, then the content folder's files)
 
 #include <windows.h>
 
@@ -107,8 +109,16 @@ int main(int argc, char** argv) {
             DeleteUrlCacheEntryA(url.c_str());
         BareList();
         seconds = clock.Seconds();
+    } else if (mode == "wipe") {
+        cw::bench::Stopwatch clock;
+        cw::WipeAsPlanned(cw::CleaningItem::IECache, [&](cw::CleaningPlan& plan) {
+            manager.PlanIECache(plan, cw::CookieKeepList());
+        });
+        seconds = clock.Seconds();
+        entries = BareList().size();
     } else {
-        std::fprintf(stderr, "usage: urlcache_bench seed <n>|get|bareget|deleteall|baredelete\n");
+        std::fprintf(stderr,
+                     "usage: urlcache_bench seed <n>|get|bareget|deleteall|baredelete|wipe\n");
         return 2;
     }
     std::printf("%.6f %u %llu\n", seconds, static_cast<unsigned>(entries), memory.Peak());

@@ -42,12 +42,11 @@ CacheManager::CacheManager(CacheControls& controls, UrlCache& cache, FileRoutine
     c_.cmdDeleteCookies.onClick = [this] { cmdDeleteCookies_Click(); };
 }
 
-std::vector<UrlCacheEntry> CacheManager::ListedEntries() {
-    std::vector<UrlCacheEntry> listed;
+void CacheManager::ForEachListedEntry(const std::function<void(const UrlCacheEntry&)>& visit) {
     bool sawCookies = false;
     auto take = [&](const UrlCacheEntry& entry) {
         if (IsCookieEntry(entry)) sawCookies = true;
-        if (entry.type & kNormalCacheEntry) listed.push_back(entry);
+        if (entry.type & kNormalCacheEntry) visit(entry);
         return true;
     };
     // The library holds one entry in memory at a time.
@@ -57,14 +56,12 @@ std::vector<UrlCacheEntry> CacheManager::ListedEntries() {
     // cookies are then listed from their own container (under Wine and Internet Explorer 4
     // they came with the rest, and this finds nothing new).
     if (!sawCookies) trap([&] { cache_.Enumerate(kCookieContainer, take); });
-    return listed;
 }
 
 void CacheManager::ListCacheEntries() {
     c_.lstCache.Clear();
     std::vector<std::string> urls;
-    for (UrlCacheEntry& entry : ListedEntries())
-        urls.push_back(std::move(entry.sourceUrl));
+    ForEachListedEntry([&](const UrlCacheEntry& entry) { urls.push_back(entry.sourceUrl); });
     // Handed over once, so that a view of thousands of lines is filled in one go.
     c_.lstCache.SetItems(std::move(urls));
 }
@@ -158,18 +155,18 @@ std::uint64_t EntryFileSize(FileSystem& fs, const UrlCacheEntry& entry) {
 void CacheManager::PlanListedEntries(CleaningPlan& plan, const CookieKeepList& keep,
                                      PathSet& entryFiles, PathSet& keptFiles) {
     UrlCache& cache = cache_;
-    for (const UrlCacheEntry& entry : ListedEntries()) {
+    ForEachListedEntry([&](const UrlCacheEntry& entry) {
         if (!entry.localFile.empty()) entryFiles.Add(entry.localFile);
         if (IsCookieEntry(entry) && keep.Keeps(CookieEntryHost(entry.sourceUrl))) {
             ++plan.keptCookies;
             if (!entry.localFile.empty()) keptFiles.Add(entry.localFile);
-            continue;
+            return;
         }
         const std::string url = entry.sourceUrl;
         plan.Add(
             TargetKind::CacheEntry, url, [&cache, url] { return cache.DeleteEntry(url); },
             EntryFileSize(files_.fs(), entry));
-    }
+    });
 }
 
 void CacheManager::ShowEmptiedList() {

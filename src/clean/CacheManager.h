@@ -3,6 +3,7 @@
 // from it, and the cleaning steps for the cookies (chkCookies), the Temporary Internet
 // Files (chkIECache) and the index files (chkClearIndexDAT).
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,8 +47,9 @@ class CacheManager {
   private:
     void ShowCount();
     void DeleteListed(bool cookiesOnly);
-    // The entries ListCacheEntries shows.
-    std::vector<UrlCacheEntry> ListedEntries();
+    // Calls visit for each entry ListCacheEntries shows, as the library lists them (a wipe
+    // deletes entries already listed while the listing goes on).
+    void ForEachListedEntry(const std::function<void(const UrlCacheEntry&)>& visit);
     // The listed entries but the kept cookies. Their local files go into entryFiles, the
     // kept cookies' also into keptFiles.
     void PlanListedEntries(CleaningPlan& plan, const CookieKeepList& keep, PathSet& entryFiles,

@@ -84,5 +84,33 @@ TEST_F(UrlCacheContract, HistoryEntriesAreFoundAndDeletedThroughTheirContainer) 
     EXPECT_FALSE(world.Cache().DeleteEntry(visit)) << "an entry already gone";
 }
 
+// A wipe deletes the entries it has listed while the listing goes on: every entry is still
+// listed once, and all of them go.
+TEST_F(UrlCacheContract, EntriesDeletedWhileTheIndexIsListedLeaveTheRestListedOnce) {
+    constexpr int kEntries = 300;
+    for (int i = 0; i < kEntries; ++i)
+        world.Seed("http://many.example/" + std::to_string(i) + ".html", kNormalCacheEntry);
+    std::vector<std::string> listed, pending;
+    int deleted = 0;
+    world.Cache().Enumerate("", [&](const UrlCacheEntry& e) {
+        if (e.sourceUrl.rfind("http://many.example/", 0) != 0) return true;
+        listed.push_back(e.sourceUrl);
+        pending.push_back(e.sourceUrl);
+        if (pending.size() == 64) {
+            for (const std::string& url : pending)
+                deleted += world.Cache().DeleteEntry(url);
+            pending.clear();
+        }
+        return true;
+    });
+    for (const std::string& url : pending)
+        deleted += world.Cache().DeleteEntry(url);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(std::unique(listed.begin(), listed.end()), listed.end()) << "an entry listed twice";
+    EXPECT_EQ(std::tuple(listed.size(), deleted), std::tuple(std::size_t{kEntries}, kEntries));
+    for (const UrlCacheEntry& e : List(world.Cache(), ""))
+        EXPECT_NE(e.sourceUrl.rfind("http://many.example/", 0), 0u) << e.sourceUrl;
+}
+
 }  // namespace
 }  // namespace cw::contract
