@@ -26,14 +26,13 @@ bool IsKept(const FindData& entry) {
 }  // namespace
 
 void PlanCacheEntries(CleaningPlan& plan, UrlCache& cache, const std::string& pattern) {
-    // The whole list first: deleting while the index is being walked can skip entries.
-    std::vector<std::string> urls;
+    // Planned as listed: a wipe deletes entries already listed while the listing goes on,
+    // which the library allows.
     cache.Enumerate(pattern, [&](const UrlCacheEntry& entry) {
-        urls.push_back(entry.sourceUrl);
+        const std::string url = entry.sourceUrl;
+        plan.Add(TargetKind::CacheEntry, url, [&cache, url] { return cache.DeleteEntry(url); });
         return true;
     });
-    for (const std::string& url : urls)
-        plan.Add(TargetKind::CacheEntry, url, [&cache, url] { return cache.DeleteEntry(url); });
 }
 
 void HistoryCleaner::PlanIEHistory(CleaningPlan& plan) {
