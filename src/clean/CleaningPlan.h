@@ -99,8 +99,9 @@ struct CleaningPlan {
 
     // Set by a wipe before it plans: whenever kCarryOutBatch targets have gathered they are
     // carried out, in the order planned, and dropped, so that a wipe of a tree of any size
-    // holds a bounded part of its plan. A planner lists a folder whole before it plans
-    // anything in it, so what is carried out never changes a listing under way.
+    // holds a bounded part of its plan. Planners plan what a listing (of a folder or of the
+    // cache index) gives as it gives it, so a batch may delete entries already listed while
+    // the listing goes on, as the system allows; never one not listed yet.
     bool carryOutAsPlanned = false;
     static constexpr std::size_t kCarryOutBatch = 512;
     // What the targets carried out while planning removed and left.

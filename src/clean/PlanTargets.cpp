@@ -1,7 +1,5 @@
 #include "clean/PlanTargets.h"
 
-#include <vector>
-
 #include "files/Paths.h"
 
 namespace cw {
@@ -50,13 +48,9 @@ void PlanExistingFile(CleaningPlan& plan, FileRoutines& files, const std::string
 
 bool PlanTreeContents(CleaningPlan& plan, FileSystem& fs, const std::string& folder,
                       const TreeRules& rules) {
-    std::vector<FindData> entries;
-    fs.Find(folder + "\\*", [&](const FindData& entry) {
-        if (!IsDots(entry.name)) entries.push_back(entry);
-        return true;
-    });
     bool allGo = true;
-    for (const FindData& entry : entries) {
+    fs.Find(folder + "\\*", [&](const FindData& entry) {
+        if (IsDots(entry.name)) return true;
         std::string path = folder + "\\" + entry.name;
         bool hidden = (entry.attributes & (kAttrHidden | kAttrSystem)) != 0;
         if (entry.IsReparsePoint()) {
@@ -69,7 +63,8 @@ bool PlanTreeContents(CleaningPlan& plan, FileSystem& fs, const std::string& fol
         } else {
             plan.AddFile(fs, path, entry.size, entry.attributes);
         }
-    }
+        return true;
+    });
     return allGo;
 }
 
@@ -83,14 +78,12 @@ void PlanPlainFiles(CleaningPlan& plan, FileRoutines& files, const std::string& 
                     const std::string& pattern, const std::function<bool(const FindData&)>& spare) {
     const std::string base = AddSlash(folder);
     if (folder.empty() || !files.guard().MayDelete(base) || !files.IsRealFolder(base)) return;
-    std::vector<FindData> found;
     files.fs().Find(base + pattern, [&](const FindData& entry) {
         const std::uint32_t skip = kAttrDirectory | kAttrHidden | kAttrSystem | kAttrReparsePoint;
-        if (!(entry.attributes & skip) && !(spare && spare(entry))) found.push_back(entry);
+        if (!(entry.attributes & skip) && !(spare && spare(entry)))
+            plan.AddFile(files.fs(), base + entry.name, entry.size, entry.attributes);
         return true;
     });
-    for (const FindData& entry : found)
-        plan.AddFile(files.fs(), base + entry.name, entry.size, entry.attributes);
 }
 
 void PlanMatchingFiles(CleaningPlan& plan, FileRoutines& files, const std::string& folder,
@@ -99,15 +92,12 @@ void PlanMatchingFiles(CleaningPlan& plan, FileRoutines& files, const std::strin
     const std::string base = AddSlash(folder);
     if (folder.empty() || !files.guard().MayDelete(base) || !files.IsRealFolder(base)) return;
     PlanPlainFiles(plan, files, base, pattern, spare);
-    std::vector<FindData> subfolders;
+    TreeRules rules{false, spare};
     files.fs().Find(base + "*", [&](const FindData& entry) {
         if (entry.IsDirectory() && !(entry.attributes & (kAttrHidden | kAttrSystem)))
-            subfolders.push_back(entry);
+            PlanSubfolderTree(plan, files.fs(), base, entry, rules);
         return true;
     });
-    TreeRules rules{false, spare};
-    for (const FindData& entry : subfolders)
-        PlanSubfolderTree(plan, files.fs(), base, entry, rules);
 }
 
 void PlanRegistryValue(CleaningPlan& plan, SettingsStore& settings, RootKey root,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -125,6 +126,34 @@ TEST_F(FileSystemContractTest, MovingReplacesOnlyWithTheFlagAndNeverAFileHeldOpe
     world.ReleaseAll();
     EXPECT_EQ(ReadFile(fs_, root + "\\c"), "new");
     EXPECT_EQ(ReadFile(fs_, root + "\\d"), "held");
+}
+
+// A wipe deletes what a folder's listing gave while the listing goes on: every entry is
+// still listed once, and a folder can be removed once what it held is gone.
+TEST_F(FileSystemContractTest, EntriesDeletedWhileTheirFolderIsListedLeaveTheRestListedOnce) {
+    const std::string root = world.Root("list-delete");
+    constexpr int kFiles = 300;
+    for (int i = 0; i < kFiles; ++i)
+        WriteFile(fs_, root + "\\f" + std::to_string(i));
+    std::vector<std::string> listed, pending;
+    int deleted = 0;
+    auto deletePending = [&] {
+        for (const std::string& name : pending)
+            deleted += fs_.Delete(root + "\\" + name) == kErrorSuccess;
+        pending.clear();
+    };
+    fs_.Find(root + "\\*", [&](const FindData& d) {
+        if (d.name == "." || d.name == "..") return true;
+        listed.push_back(d.name);
+        pending.push_back(d.name);
+        if (pending.size() == 64) deletePending();
+        return true;
+    });
+    deletePending();
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(std::unique(listed.begin(), listed.end()), listed.end()) << "an entry listed twice";
+    EXPECT_EQ(std::tuple(listed.size(), deleted), std::tuple(std::size_t{kFiles}, kFiles));
+    EXPECT_EQ(fs_.RemoveFolder(root), kErrorSuccess);
 }
 
 // Deleting files side by side: every task runs once, and a task's exception reaches the
