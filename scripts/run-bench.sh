@@ -209,6 +209,7 @@ for work in $works; do
         $1 == w && $2 == "bare" { b[++nb] = $3; if ($4 > floor) floor = $4 }
         $1 == w && $2 == "native" { n[++nn] = $3 }
         END {
+            if (nc == 0 && nb == 0) exit  # not run (no rounds of it)
             split(tree, t, ":")
             label = w
             if (w == "temp-purge") label = "Temp purge " t[1] "/" t[2]
